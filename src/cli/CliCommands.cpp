@@ -1,0 +1,165 @@
+#include "CliCommands.h"
+
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "db/SqlRunner.h"
+#include "db/TomeloDoc.h"
+
+#include <cstdio>
+
+namespace {
+
+// Messages the core shows become lines: information on standard output,
+// everything else on standard error. Questions are never asked; they get
+// the answer of the command's options (Yes unless told otherwise).
+class CCliPrompt : public CUserPrompt
+{
+public:
+    MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override
+    {
+        if (icon == MsgIcon::Information)
+            PrintOut(text);
+        else if (icon != MsgIcon::Question)
+            PrintErr(text);
+        if (buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel)
+            return MsgAnswer::Ok;
+        return m_answer;
+    }
+    MsgAnswer m_answer = MsgAnswer::Yes;
+};
+
+CCliPrompt g_prompt;
+
+int UsageError(const QString &text)
+{
+    PrintErr(text);
+    PrintErr(QStringLiteral("Try 'tomelodex-cli --help'."));
+    return kExitUsage;
+}
+
+bool WantsHelp(const QStringList &args)
+{
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+// Rejects options a command does not know and checks the argument count.
+bool CheckPlainArgs(const QStringList &args, int count)
+{
+    for (const QString &arg : args) {
+        if (arg.startsWith(QStringLiteral("--")))
+            return false;
+    }
+    return args.size() == count;
+}
+
+int CmdNew(const QStringList &args)
+{
+    if (!CheckPlainArgs(args, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli new LIBRARY"));
+    CTomeloDoc doc;
+    return doc.CreateLibrary(args.at(0)) ? kExitOk : kExitFailed;
+}
+
+int CmdSql(const QStringList &args)
+{
+    if (args.size() != 2)
+        return UsageError(QStringLiteral("usage: tomelodex-cli sql LIBRARY STATEMENT"));
+    if (args.at(1).trimmed().isEmpty()) {
+        PrintErr(LoadString(157));
+        return kExitUsage;
+    }
+    CTomeloDoc doc;
+    if (!doc.OnOpenDocument(args.at(0)))
+        return kExitFailed;
+    const CSqlRunResult result = RunUserSql(doc, args.at(1));
+    if (!result.ok) {
+        PrintErr(result.error);
+        return kExitFailed;
+    }
+    PrintOut(SqlRunReport(result));
+    return kExitOk;
+}
+
+int CmdCompact(const QStringList &args)
+{
+    if (!CheckPlainArgs(args, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli compact LIBRARY"));
+    CTomeloDoc doc;
+    if (!doc.OnOpenDocument(args.at(0)))
+        return kExitFailed;
+    return doc.CompactDatabase() ? kExitOk : kExitFailed;
+}
+
+QString GeneralHelp()
+{
+    QString text =
+        QStringLiteral("usage: tomelodex-cli COMMAND [OPTIONS] ARGS\n\n"
+                       "Works on Tomelodex libraries without opening the window.\n\nCommands:\n");
+    for (const CCliCommand &command : CliCommands())
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(command.name, command.synopsis, command.description);
+    text += QStringLiteral(
+        "\n'tomelodex-cli COMMAND --help' describes one command.\n"
+        "Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.");
+    return text;
+}
+
+} // namespace
+
+void PrintOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void PrintErr(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+const std::vector<CCliCommand> &CliCommands()
+{
+    static const std::vector<CCliCommand> commands = {
+        {QStringLiteral("new"), QStringLiteral("LIBRARY"),
+         QStringLiteral("Creates a new library from the template beside the program (replacing "
+                        "LIBRARY), names its fixed rows in the interface language and creates "
+                        "its images folder."),
+         CmdNew},
+        {QStringLiteral("sql"), QStringLiteral("LIBRARY STATEMENT"),
+         QStringLiteral("Runs an SQL statement on the library and prints the number of records "
+                        "affected and of records returned."),
+         CmdSql},
+        {QStringLiteral("compact"), QStringLiteral("LIBRARY"),
+         QStringLiteral("Compacts the library and prints its size before and after."), CmdCompact},
+    };
+    return commands;
+}
+
+int RunCli(const QStringList &arguments)
+{
+    SetUserPrompt(&g_prompt);
+    if (arguments.isEmpty())
+        return UsageError(QStringLiteral("tomelodex-cli: a command is missing."));
+    const QString name = arguments.first();
+    if (name == u"--help" || name == u"-h" || name == u"help") {
+        PrintOut(GeneralHelp());
+        return kExitOk;
+    }
+    const QStringList args = arguments.mid(1);
+    for (const CCliCommand &command : CliCommands()) {
+        if (command.name != name)
+            continue;
+        if (WantsHelp(args)) {
+            PrintOut(QStringLiteral("usage: tomelodex-cli %1 %2\n\n%3")
+                         .arg(command.name, command.synopsis, command.description));
+            return kExitOk;
+        }
+        return command.run(args);
+    }
+    return UsageError(QStringLiteral("tomelodex-cli: unknown command '%1'.").arg(name));
+}

@@ -1,0 +1,194 @@
+#include "app/AppSettings.h"
+
+#include "app/Profile.h"
+#include "app/SettingsKey.h"
+
+namespace {
+
+QString ReadText(const char *keyPath, const char *name, const QString &defaultValue = QString())
+{
+    CSettingsKey key;
+    if (!key.Open(QLatin1String(keyPath)))
+        return defaultValue;
+    return key.ReadString(QLatin1String(name), defaultValue);
+}
+
+bool WriteText(const char *keyPath, const QString &name, const QString &text)
+{
+    CSettingsKey key;
+    return key.Open(QLatin1String(keyPath), true) && key.WriteString(name, text);
+}
+
+int ReadInt(const char *keyPath, const char *name, int defaultValue)
+{
+    CSettingsKey key;
+    if (!key.Open(QLatin1String(keyPath)))
+        return defaultValue;
+    return key.ReadInt(QLatin1String(name), defaultValue);
+}
+
+bool WriteInt(const char *keyPath, const char *name, int value)
+{
+    CSettingsKey key;
+    return key.Open(QLatin1String(keyPath), true) && key.WriteInt(QLatin1String(name), value);
+}
+
+QString ReadHost(const char *name, const char *defaultHost)
+{
+    const QString host = ReadText(kSettingsKeyPath, name);
+    return host.isEmpty() ? QString::fromLatin1(defaultHost) : host;
+}
+
+int ReadSettingsProfileInt(const char *name, int defaultValue)
+{
+    return GetProfileInt(QLatin1String(kSettingsSection), QLatin1String(name), defaultValue);
+}
+
+bool WriteSettingsProfileInt(const char *name, int value)
+{
+    return WriteProfileInt(QLatin1String(kSettingsSection), QLatin1String(name), value);
+}
+
+} // namespace
+
+QString CAppSettings::UiLanguage()
+{
+    return ReadText(kSettingsKeyPath, kValueUiLanguage);
+}
+
+bool CAppSettings::SetUiLanguage(const QString &code)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueUiLanguage), code);
+}
+
+QString CAppSettings::AssociateTag()
+{
+    return ReadText(kSettingsKeyPath, kValueAssociateTag);
+}
+
+bool CAppSettings::SetAssociateTag(const QString &tag)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueAssociateTag), tag);
+}
+
+int CAppSettings::GetEditionFromHtml()
+{
+    return ReadSettingsProfileInt(kValueGetEditionFromHtml, 0);
+}
+
+int CAppSettings::SortBy()
+{
+    return ReadSettingsProfileInt(kValueSortBy, 0);
+}
+
+bool CAppSettings::SetSortBy(int column)
+{
+    return WriteSettingsProfileInt(kValueSortBy, column);
+}
+
+bool CAppSettings::SortAscending()
+{
+    return ReadSettingsProfileInt(kValueSortAscending, 1) != 0;
+}
+
+bool CAppSettings::SetSortAscending(bool ascending)
+{
+    return WriteSettingsProfileInt(kValueSortAscending, ascending ? 1 : 0);
+}
+
+int CAppSettings::ListView()
+{
+    return ReadInt(kSettingsKeyPath, kValueListView, 0);
+}
+
+bool CAppSettings::SetListView(int view)
+{
+    return WriteInt(kSettingsKeyPath, kValueListView, view);
+}
+
+int CAppSettings::Css()
+{
+    return ReadInt(kSettingsKeyPath, kValueCss, 0);
+}
+
+bool CAppSettings::SetCss(int index)
+{
+    return WriteInt(kSettingsKeyPath, kValueCss, index);
+}
+
+int CAppSettings::Xsl(int defaultIndex)
+{
+    return ReadInt(kSettingsKeyPath, kValueXsl, defaultIndex);
+}
+
+bool CAppSettings::SetXsl(int index)
+{
+    return WriteInt(kSettingsKeyPath, kValueXsl, index);
+}
+
+QString CAppSettings::DefaultTextName(DefaultText which)
+{
+    static const char *const names[kDefaultTextCount] = {
+        kValueLanguage,  kValueExtras, kValueStore,  kValueLocation,    kValueUserText1,
+        kValueUserText2, kValueFormat, kValueStatus, kValuePurchaseDate};
+    if (which < 0 || which >= kDefaultTextCount)
+        return QString();
+    return QLatin1String(names[which]);
+}
+
+QString CAppSettings::DefaultTextValue(DefaultText which)
+{
+    const QString name = DefaultTextName(which);
+    if (name.isEmpty())
+        return QString();
+    CSettingsKey key;
+    if (!key.Open(QLatin1String(kSettingsDefaultKeyPath)))
+        return QString();
+    return key.ReadString(name);
+}
+
+bool CAppSettings::SetDefaultTextValue(DefaultText which, const QString &text)
+{
+    const QString name = DefaultTextName(which);
+    return !name.isEmpty() && WriteText(kSettingsDefaultKeyPath, name, text);
+}
+
+bool CAppSettings::EbookOnly()
+{
+    return ReadInt(kSettingsDefaultKeyPath, kValueEbookOnly, 0) != 0;
+}
+
+bool CAppSettings::SetEbookOnly(bool ebookOnly)
+{
+    return WriteInt(kSettingsDefaultKeyPath, kValueEbookOnly, ebookOnly ? 1 : 0);
+}
+
+QString CAppSettings::ServiceHost()
+{
+    return ReadHost(kValueServiceHost, kDefaultServiceHost);
+}
+
+bool CAppSettings::SetServiceHost(const QString &host)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueServiceHost), host);
+}
+
+QString CAppSettings::SearchHost()
+{
+    return ReadHost(kValueSearchHost, kDefaultSearchHost);
+}
+
+bool CAppSettings::SetSearchHost(const QString &host)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueSearchHost), host);
+}
+
+QString CAppSettings::StoreHost()
+{
+    return ReadHost(kValueStoreHost, kDefaultStoreHost);
+}
+
+bool CAppSettings::SetStoreHost(const QString &host)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueStoreHost), host);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps its settings, below the current user's hive.
+inline constexpr char kProductKeyPath[] = "Software\\Brindlewood\\Tomelodex";
+inline constexpr char kSettingsKeyPath[] = "Software\\Brindlewood\\Tomelodex\\Settings";
+inline constexpr char kSettingsDefaultKeyPath[] =
+    "Software\\Brindlewood\\Tomelodex\\Settings\\Default";
+inline constexpr char kWindowPlacementKeyPath[] =
+    "Software\\Brindlewood\\Tomelodex\\WindowPlacement";
+inline constexpr char kRecentFileListKeyPath[] =
+    "Software\\Brindlewood\\Tomelodex\\Recent File List";
+
+// The same keys as sections of the profile functions.
+inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kWindowPlacementSection[] = "WindowPlacement";
+inline constexpr char kRecentFileListSection[] = "Recent File List";
+
+// Values of "Settings".
+inline constexpr char kValueUiLanguage[] = "UILanguage";
+inline constexpr char kValueAssociateTag[] = "AssociateTag";
+inline constexpr char kValueGetEditionFromHtml[] = "GetEditionFromHTML";
+inline constexpr char kValueSortBy[] = "SortBy";
+inline constexpr char kValueSortAscending[] = "SortAscending";
+inline constexpr char kValueListView[] = "ListView";
+inline constexpr char kValueCss[] = "CSS";
+inline constexpr char kValueXsl[] = "XSL";
+inline constexpr char kValueServiceHost[] = "ServiceHost";
+inline constexpr char kValueSearchHost[] = "SearchHost";
+inline constexpr char kValueStoreHost[] = "StoreHost";
+
+// Values of "Settings\Default".
+inline constexpr char kValueLanguage[] = "Language";
+inline constexpr char kValueExtras[] = "Extras";
+inline constexpr char kValueStore[] = "Store";
+inline constexpr char kValueLocation[] = "Location";
+inline constexpr char kValueUserText1[] = "UserText1";
+inline constexpr char kValueUserText2[] = "UserText2";
+inline constexpr char kValueFormat[] = "Format";
+inline constexpr char kValueStatus[] = "Status";
+inline constexpr char kValuePurchaseDate[] = "PurchaseDate";
+inline constexpr char kValueEbookOnly[] = "EbookOnly";
+
+inline constexpr char kDefaultServiceHost[] = "http://webservices.amazon.com";
+inline constexpr char kDefaultSearchHost[] = "http://xml.amazon.com";
+inline constexpr char kDefaultStoreHost[] = "http://www.amazon.com";
+
+// Typed access to every setting with its default. Readers never create keys;
+// writers create them. SortBy, SortAscending and GetEditionFromHTML are
+// profile values (double words), the other integers 4-byte binary values.
+class CAppSettings
+{
+public:
+    // The texts of "Settings\Default" that prefill a new book.
+    enum DefaultText
+    {
+        kDefaultLanguage,
+        kDefaultExtras,
+        kDefaultStore,
+        kDefaultLocation,
+        kDefaultUserText1,
+        kDefaultUserText2,
+        kDefaultFormat,
+        kDefaultStatus,
+        kDefaultPurchaseDate,
+        kDefaultTextCount
+    };
+
+    CAppSettings() = delete;
+
+    // Empty when not set; the caller treats empty as "Enu".
+    static QString UiLanguage();
+    static bool SetUiLanguage(const QString &code);
+    static QString AssociateTag();
+    static bool SetAssociateTag(const QString &tag);
+
+    static int GetEditionFromHtml();
+    static int SortBy();
+    static bool SetSortBy(int column);
+    static bool SortAscending();
+    static bool SetSortAscending(bool ascending);
+
+    static int ListView();
+    static bool SetListView(int view);
+    // Index of the style sheet; the caller checks the range.
+    static int Css();
+    static bool SetCss(int index);
+    // Index of the content template; defaultIndex when missing.
+    static int Xsl(int defaultIndex = -1);
+    static bool SetXsl(int index);
+
+    static QString DefaultTextName(DefaultText which);
+    static QString DefaultTextValue(DefaultText which);
+    static bool SetDefaultTextValue(DefaultText which, const QString &text);
+    static bool EbookOnly();
+    static bool SetEbookOnly(bool ebookOnly);
+
+    // Hosts of the online product service and store; an empty stored text
+    // gives the default too.
+    static QString ServiceHost();
+    static bool SetServiceHost(const QString &host);
+    static QString SearchHost();
+    static bool SetSearchHost(const QString &host);
+    static QString StoreHost();
+    static bool SetStoreHost(const QString &host);
+};

@@ -1,0 +1,95 @@
+#include "app/TomeloApp.h"
+
+#include "app/AppSettings.h"
+#include "app/SettingsKey.h"
+#include "app/StringTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+
+CTomeloApp::CTomeloApp() = default;
+
+CTomeloApp::~CTomeloApp()
+{
+    ExitCore();
+}
+
+CTomeloApp &TomeloApp()
+{
+    static CTomeloApp app;
+    return app;
+}
+
+void CTomeloApp::InitCore(const QString &programPath)
+{
+    QString folder;
+    if (programPath.isEmpty())
+        folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                              : QDir::currentPath();
+    else if (QFileInfo(programPath).isDir())
+        folder = programPath;
+    else
+        folder = QFileInfo(programPath).absolutePath();
+    m_appDir = QDir::cleanPath(QDir(folder).absolutePath());
+    if (!m_appDir.endsWith(u'/'))
+        m_appDir += u'/';
+
+    CSettingsKey key;
+    if (key.Open(QString::fromLatin1(kSettingsKeyPath), false)) {
+        m_uiLanguage = key.ReadString(QStringLiteral("UILanguage"), QString());
+        m_associateTag = key.ReadString(QStringLiteral("AssociateTag"), QString());
+    } else {
+        m_uiLanguage.clear();
+        m_associateTag.clear();
+    }
+    LoadLanguage();
+    FillLanguageMap();
+}
+
+QString CTomeloApp::LanguageFilePath(const QString &code) const
+{
+    return m_appDir + QStringLiteral("Languages/Tomelodex") + code + QStringLiteral(".qm");
+}
+
+void CTomeloApp::LoadLanguage()
+{
+    ExitCore();
+    if (m_uiLanguage.isEmpty() || m_uiLanguage == u"Enu") {
+        m_uiLanguage = QStringLiteral("Enu");
+        return;
+    }
+    // A missing or unreadable language file leaves the built-in texts in use
+    // and the stored code as it is.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(LanguageFilePath(m_uiLanguage)))
+        return;
+    m_translator = std::move(translator);
+    CStringTable::SetTranslator(m_translator.get());
+    if (QCoreApplication::instance())
+        QCoreApplication::installTranslator(m_translator.get());
+}
+
+void CTomeloApp::FillLanguageMap()
+{
+    const QString names[] = {LoadString(131), LoadString(129), LoadString(130),
+                             QStringLiteral("Italian")};
+    const QString codes[] = {QStringLiteral("Enu"), QStringLiteral("Chs"), QStringLiteral("Cht"),
+                             QStringLiteral("Ita")};
+    m_languageMap.clear();
+    for (int i = 0; i < 4; ++i) {
+        m_languageMap.insert(codes[i], names[i]);
+        m_languageMap.insert(names[i], codes[i]);
+    }
+}
+
+void CTomeloApp::ExitCore()
+{
+    if (!m_translator)
+        return;
+    CStringTable::SetTranslator(nullptr);
+    if (QCoreApplication::instance())
+        QCoreApplication::removeTranslator(m_translator.get());
+    m_translator.reset();
+}

@@ -1,0 +1,38 @@
+#include "app/UserPrompt.h"
+
+#include <QAtomicPointer>
+#include <cstdio>
+
+namespace {
+
+class CStderrPrompt : public CUserPrompt
+{
+public:
+    MsgAnswer Message(const QString &text, MsgIcon, MsgButtons buttons) override
+    {
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
+                                                                            : MsgAnswer::Yes;
+    }
+};
+
+CStderrPrompt g_stderrPrompt;
+QAtomicPointer<CUserPrompt> g_prompt;
+
+} // namespace
+
+void SetUserPrompt(CUserPrompt *prompt)
+{
+    g_prompt.storeRelease(prompt);
+}
+
+CUserPrompt &UserPrompt()
+{
+    CUserPrompt *prompt = g_prompt.loadAcquire();
+    return prompt ? *prompt : g_stderrPrompt;
+}
+
+MsgAnswer ShowMessage(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    return UserPrompt().Message(text, icon, buttons);
+}

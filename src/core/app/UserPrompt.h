@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+enum class MsgIcon
+{
+    None,
+    Information,
+    Warning,
+    Error,
+    Question
+};
+
+enum class MsgButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
+
+enum class MsgAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
+
+// The one seam through which the core asks the user something or tells them
+// something. The window installs message boxes, the command-line tool prints,
+// and tests answer from a queue, so no code path ever blocks on a dialog.
+class CUserPrompt
+{
+public:
+    virtual ~CUserPrompt() = default;
+    virtual MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) = 0;
+};
+
+// Installs the prompt used from now on (nullptr restores the default, which
+// writes to standard error and answers Ok or Yes). Not owned.
+void SetUserPrompt(CUserPrompt *prompt);
+CUserPrompt &UserPrompt();
+
+MsgAnswer ShowMessage(const QString &text, MsgIcon icon = MsgIcon::Warning,
+                      MsgButtons buttons = MsgButtons::Ok);

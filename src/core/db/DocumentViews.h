@@ -1,0 +1,23 @@
+#pragma once
+
+// What the library document asks of the views that show it. The window's
+// views implement these; the document only holds pointers to them.
+class ITreeView
+{
+public:
+    virtual ~ITreeView() = default;
+    // Rebuilds the category tree from the open library.
+    virtual void LoadTree() = 0;
+};
+
+class IListView
+{
+public:
+    virtual ~IListView() = default;
+};
+
+class IInfoView
+{
+public:
+    virtual ~IInfoView() = default;
+};

@@ -1,0 +1,196 @@
+#include "db/LibraryConnection.h"
+
+#include "db/TextCollation.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringView>
+
+#include <sqlite3.h>
+
+namespace {
+
+int CollateFoldingCase(void *, int leftBytes, const void *left, int rightBytes, const void *right)
+{
+    return CompareFoldingCase(QStringView(static_cast<const char16_t *>(left), leftBytes / 2),
+                              QStringView(static_cast<const char16_t *>(right), rightBytes / 2));
+}
+
+QString ErrorOf(sqlite3 *db)
+{
+    return db ? QString::fromUtf8(sqlite3_errmsg(db))
+              : QString::fromUtf8(sqlite3_errstr(SQLITE_NOMEM));
+}
+
+quint32 BigEndian32(const QByteArray &bytes, int offset)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData() + offset);
+    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+}
+
+// A database file cut short still opens and reads its first pages; it only
+// fails when a query reaches the missing part. The header records how many
+// pages the file has, so compare that with the file's real size.
+bool LooksTruncated(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return false; // not a database at all: the database says so itself
+    quint32 pageSize = (quint32(quint8(header[16])) << 8) | quint8(header[17]);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pageCount = BigEndian32(header, 28);
+    const bool countIsValid = BigEndian32(header, 24) == BigEndian32(header, 92) && pageCount > 0;
+    return countIsValid && qint64(pageCount) * pageSize > file.size();
+}
+
+} // namespace
+
+CLibraryConnection::~CLibraryConnection()
+{
+    Close();
+}
+
+bool CLibraryConnection::Open(const QString &path, QString *error)
+{
+    Close();
+    if (!QFileInfo(path).isFile()) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN));
+        return false;
+    }
+    if (LooksTruncated(path)) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT));
+        return false;
+    }
+    const QByteArray name = QFile::encodeName(path);
+    if (sqlite3_open_v2(name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        if (error)
+            *error = ErrorOf(m_db);
+        Close();
+        return false;
+    }
+    m_path = path;
+    // An empty file or another program's database opens as a database too;
+    // only the book table makes it a library.
+    if (!Setup(error) || !Execute(QStringLiteral("SELECT BookID FROM book LIMIT 0"), error)) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CLibraryConnection::Create(const QString &path, QString *error)
+{
+    Close();
+    const QByteArray name = QFile::encodeName(path);
+    if (sqlite3_open_v2(name.constData(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        if (error)
+            *error = ErrorOf(m_db);
+        Close();
+        return false;
+    }
+    m_path = path;
+    if (!Setup(error)) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CLibraryConnection::Setup(QString *error)
+{
+    sqlite3_extended_result_codes(m_db, 0);
+    sqlite3_busy_timeout(m_db, 5000);
+    if (sqlite3_create_collation16(m_db, u"FOLDCASE", SQLITE_UTF16_ALIGNED, nullptr,
+                                   CollateFoldingCase) != SQLITE_OK) {
+        if (error)
+            *error = ErrorOf(m_db);
+        return false;
+    }
+    // Reading the schema is what tells a database from any other file.
+    return Execute(QStringLiteral("PRAGMA foreign_keys=ON; SELECT COUNT(*) FROM sqlite_master;"),
+                   error);
+}
+
+void CLibraryConnection::Close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+    m_path.clear();
+}
+
+bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *affected)
+{
+    if (affected)
+        *affected = 0;
+    if (!m_db) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errstr(SQLITE_MISUSE));
+        return false;
+    }
+    const char16_t *next = reinterpret_cast<const char16_t *>(sql.utf16());
+    const char16_t *end = next + sql.size();
+    while (next < end) {
+        sqlite3_stmt *stmt = nullptr;
+        const void *tail = nullptr;
+        const int bytes = int((end - next) * sizeof(char16_t));
+        if (sqlite3_prepare16_v2(m_db, next, bytes, &stmt, &tail) != SQLITE_OK) {
+            if (error)
+                *error = ErrorOf(m_db);
+            return false;
+        }
+        next = tail ? static_cast<const char16_t *>(tail) : end;
+        if (!stmt) // white space or a comment only
+            continue;
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) {
+            if (error)
+                *error = ErrorOf(m_db);
+            sqlite3_finalize(stmt);
+            return false;
+        }
+        if (affected && !sqlite3_stmt_readonly(stmt))
+            *affected += sqlite3_changes(m_db);
+        sqlite3_finalize(stmt);
+    }
+    return true;
+}
+
+QString CLibraryConnection::LastError() const
+{
+    return ErrorOf(m_db);
+}
+
+CTransaction::CTransaction(CLibraryConnection &connection) : m_connection(connection)
+{
+    m_active = m_connection.Execute(QStringLiteral("BEGIN IMMEDIATE"), &m_error);
+}
+
+CTransaction::~CTransaction()
+{
+    if (m_active)
+        m_connection.Execute(QStringLiteral("ROLLBACK"));
+}
+
+bool CTransaction::Commit()
+{
+    if (!m_active)
+        return false;
+    m_active = false;
+    if (m_connection.Execute(QStringLiteral("COMMIT"), &m_error))
+        return true;
+    m_connection.Execute(QStringLiteral("ROLLBACK"));
+    return false;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+// One open connection to a library database file. Every connection registers
+// the case-folding collation the text columns are declared with, so names
+// compare without regard to letter case in every alphabet, and switches on
+// the relationships (cascading deletes) the library relies on.
+class CLibraryConnection
+{
+public:
+    // Collation of every text column of a library.
+    static constexpr const char *kTextCollation = "FOLDCASE";
+
+    CLibraryConnection() = default;
+    ~CLibraryConnection();
+    CLibraryConnection(const CLibraryConnection &) = delete;
+    CLibraryConnection &operator=(const CLibraryConnection &) = delete;
+
+    // Opens an existing library. Never creates a file: a missing path, a file
+    // that is not a database or a truncated database fails with the database's
+    // error description in `error`, and nothing on disk changes.
+    bool Open(const QString &path, QString *error = nullptr);
+
+    // Creates a new, empty database file (used to build the library template).
+    bool Create(const QString &path, QString *error = nullptr);
+
+    void Close();
+    bool IsOpen() const { return m_db != nullptr; }
+    QString Path() const { return m_path; }
+    sqlite3 *Handle() const { return m_db; }
+
+    // Runs every statement of `sql` in turn. On failure returns false and sets
+    // `error` to the database's description (without the statement).
+    bool Execute(const QString &sql, QString *error = nullptr, qint64 *affected = nullptr);
+
+    // The database's description of the last error on this connection.
+    QString LastError() const;
+
+private:
+    bool Setup(QString *error);
+
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+};
+
+// Runs a group of writes as one transaction: commits on Commit(), rolls back
+// when destroyed without it, so a failure leaves the library as it was.
+class CTransaction
+{
+public:
+    explicit CTransaction(CLibraryConnection &connection);
+    ~CTransaction();
+    CTransaction(const CTransaction &) = delete;
+    CTransaction &operator=(const CTransaction &) = delete;
+
+    bool IsActive() const { return m_active; }
+    QString Error() const { return m_error; }
+    bool Commit();
+
+private:
+    CLibraryConnection &m_connection;
+    bool m_active = false;
+    QString m_error;
+};

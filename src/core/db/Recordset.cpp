@@ -1,0 +1,216 @@
+#include "db/Recordset.h"
+
+#include "db/DateText.h"
+#include "db/LibraryConnection.h"
+#include "db/SqlFormat.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+using Type = CFieldValue::Type;
+
+// The storage type a column's declared type stands for; Other when the
+// column is an expression or declares nothing we know.
+Type DeclaredType(const char *declared)
+{
+    if (!declared)
+        return Type::Other;
+    const QByteArray d = QByteArray(declared).toUpper();
+    if (d.contains("CURRENCY") || d.contains("MONEY"))
+        return Type::Currency;
+    if (d.contains("SINGLE"))
+        return Type::Single;
+    if (d.contains("DOUBLE") || d.contains("FLOAT") || d.contains("REAL"))
+        return Type::Double;
+    if (d.contains("BOOL") || d.contains("YESNO") || d == "BIT")
+        return Type::Boolean;
+    if (d.contains("DATE") || d.contains("TIME"))
+        return Type::Date;
+    if (d.contains("SMALLINT") || d.contains("SHORT"))
+        return Type::Int16;
+    if (d.contains("TINYINT") || d.contains("BYTE"))
+        return Type::Byte;
+    if (d.contains("INT") || d.contains("LONG"))
+        return Type::Int32;
+    if (d.contains("TEXT") || d.contains("CHAR") || d.contains("MEMO") || d.contains("CLOB"))
+        return Type::Text;
+    return Type::Other;
+}
+
+QString ColumnText(sqlite3_stmt *stmt, int index)
+{
+    const void *data = sqlite3_column_text16(stmt, index);
+    const int bytes = sqlite3_column_bytes16(stmt, index);
+    return QString::fromUtf16(static_cast<const char16_t *>(data), bytes / 2);
+}
+
+} // namespace
+
+CRecordset::CRecordset(CLibraryConnection &connection) : m_connection(connection) {}
+
+CRecordset::~CRecordset()
+{
+    Close();
+}
+
+bool CRecordset::Open(const QString &sql)
+{
+    Close();
+    m_sql = sql;
+    m_error.clear();
+    m_affected = 0;
+    sqlite3 *db = m_connection.Handle();
+    if (!db) {
+        m_error = sql + u'\n' + QString::fromUtf8(sqlite3_errstr(SQLITE_MISUSE));
+        return false;
+    }
+    if (sqlite3_prepare16_v2(db, sql.utf16(), int(sql.size() * sizeof(char16_t)), &m_stmt,
+                             nullptr) != SQLITE_OK) {
+        Fail();
+        return false;
+    }
+    if (!m_stmt) { // nothing but white space
+        m_eof = true;
+        return true;
+    }
+    const int count = sqlite3_column_count(m_stmt);
+    m_columns.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        // The first column of a name wins, as with SELECT * over a join.
+        const QString name = ColumnName(i).toLower();
+        if (!m_columns.contains(name))
+            m_columns.insert(name, i);
+    }
+    if (!Step())
+        return false;
+    if (!sqlite3_stmt_readonly(m_stmt))
+        m_affected = sqlite3_changes(db);
+    return true;
+}
+
+bool CRecordset::Step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) {
+        m_eof = false;
+        return true;
+    }
+    m_eof = true;
+    if (rc == SQLITE_DONE)
+        return true;
+    Fail();
+    return false;
+}
+
+void CRecordset::Fail()
+{
+    m_error = m_sql + u'\n' + m_connection.LastError();
+    if (m_stmt) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+    }
+    m_eof = true;
+}
+
+bool CRecordset::MoveNext()
+{
+    if (!m_stmt || m_eof)
+        return false;
+    return Step();
+}
+
+void CRecordset::Close()
+{
+    if (m_stmt) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+    }
+    m_columns.clear();
+    m_eof = true;
+}
+
+int CRecordset::ColumnCount() const
+{
+    return m_stmt ? sqlite3_column_count(m_stmt) : 0;
+}
+
+QString CRecordset::ColumnName(int index) const
+{
+    if (!m_stmt)
+        return QString();
+    return QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_name16(m_stmt, index)));
+}
+
+int CRecordset::ColumnIndex(const QString &name) const
+{
+    return m_columns.value(name.toLower(), -1);
+}
+
+CFieldValue CRecordset::GetField(int index) const
+{
+    if (!m_stmt || m_eof || index < 0 || index >= sqlite3_column_count(m_stmt))
+        return CFieldValue();
+    const int storage = sqlite3_column_type(m_stmt, index);
+    if (storage == SQLITE_NULL)
+        return CFieldValue::Null();
+    const Type declared = DeclaredType(sqlite3_column_decltype(m_stmt, index));
+
+    switch (storage) {
+    case SQLITE_INTEGER: {
+        const qint64 v = sqlite3_column_int64(m_stmt, index);
+        switch (declared) {
+        case Type::Currency:
+        case Type::Single:
+        case Type::Double:
+            return CFieldValue::FromNumber(double(v), declared);
+        case Type::Boolean:
+        case Type::Int16:
+        case Type::Byte:
+            return CFieldValue::FromInt(v, declared);
+        case Type::Text:
+            return CFieldValue::FromText(ColumnText(m_stmt, index));
+        default:
+            return CFieldValue::FromInt(v);
+        }
+    }
+    case SQLITE_FLOAT: {
+        const double v = sqlite3_column_double(m_stmt, index);
+        switch (declared) {
+        case Type::Currency:
+        case Type::Single:
+            return CFieldValue::FromNumber(v, declared);
+        case Type::Text:
+            return CFieldValue::FromText(ColumnText(m_stmt, index));
+        default:
+            return CFieldValue::FromNumber(v);
+        }
+    }
+    case SQLITE_TEXT: {
+        const QString text = ColumnText(m_stmt, index);
+        // Dates are stored as the text they were written with.
+        if (declared == Type::Date) {
+            if (const auto date = ParseDateText(text))
+                return CFieldValue::FromDate(*date);
+        }
+        return CFieldValue::FromText(text);
+    }
+    default:
+        return CFieldValue{Type::Other, 0, 0.0, {}, {}};
+    }
+}
+
+CFieldValue CRecordset::GetField(const QString &name) const
+{
+    return GetField(ColumnIndex(name));
+}
+
+QString CRecordset::GetText(int index) const
+{
+    return FormatFieldValue(GetField(index));
+}
+
+QString CRecordset::GetText(const QString &name) const
+{
+    return FormatFieldValue(GetField(name));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringView>
+
+// The order and equality of text in a library. Letter case never counts, in
+// any alphabet; accented letters sort beside their base letters ("Éditions"
+// among the E's) but stay distinct from them. The order depends on nothing
+// that changes with the locale or a library upgrade, since indexes are kept
+// in it.
+int CompareFoldingCase(QStringView left, QStringView right);

@@ -1,0 +1,229 @@
+#include "db/TomeloDoc.h"
+
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
+#include "db/LibraryConnection.h"
+#include "db/Recordset.h"
+#include "db/SqlFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QUuid>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+struct FixedRow
+{
+    const char *statement;
+    int string;
+};
+
+// The rows of a new library whose names follow the interface language.
+const FixedRow kFixedRows[] = {
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=1", 211},
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=2", 212},
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=3", 213},
+    {"UPDATE bookextras SET Name=%1 WHERE ExtrasID=3", 214},
+    {"UPDATE booklanguage SET Name=%1 WHERE LanguageID=1", 215},
+    {"UPDATE booklanguage SET Name=%1 WHERE LanguageID=2", 223},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=1", 219},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=2", 220},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=3", 221},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=4", 222},
+    {"UPDATE category SET Name=%1 WHERE CatID=1", 218},
+    {"UPDATE category SET Name=%1 WHERE CatID=2", 224},
+    {"UPDATE category SET Name=%1 WHERE CatID=3", 225},
+    {"UPDATE category SET Name=%1 WHERE CatID=4", 226},
+};
+
+// Makes sure the file's contents are on the disk before it replaces another.
+bool SyncFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// A name in `folder` that no file has yet.
+QString UniqueTempName(const QString &folder)
+{
+    QString name;
+    do {
+        name = QDir(folder).filePath(QStringLiteral("Tomelo") +
+                                     QUuid::createUuid().toString(QUuid::Id128).left(12) +
+                                     QStringLiteral(".tmp"));
+    } while (QFileInfo::exists(name));
+    return name;
+}
+
+} // namespace
+
+CTomeloDoc::CTomeloDoc() = default;
+CTomeloDoc::~CTomeloDoc() = default;
+
+bool CTomeloDoc::OnNewDocument()
+{
+    m_currentCategoryId = -1;
+    m_selectedBookIds.clear();
+    return true;
+}
+
+bool CTomeloDoc::IsLibraryOpen() const
+{
+    return m_connection && m_connection->IsOpen();
+}
+
+void CTomeloDoc::ReleaseLibrary()
+{
+    m_listRecordset.reset();
+    m_connection.reset();
+    m_pathName.clear();
+}
+
+QString CTomeloDoc::ImagesDirFor(const QString &path)
+{
+    // The folder name is lower case, as libraries made elsewhere have it; the
+    // folders above it are kept as they are, since this file system tells
+    // letter case apart.
+    const QFileInfo info(path);
+    QString name = info.fileName().toLower();
+    if (name.endsWith(QStringLiteral(".mdb")))
+        name.chop(4);
+    return QDir(info.absolutePath()).filePath(name + QStringLiteral("_images"));
+}
+
+bool CTomeloDoc::OnOpenDocument(const QString &path)
+{
+    m_currentCategoryId = -1;
+    m_selectedBookIds.clear();
+    m_connectionString = QStringLiteral("Data Source=") + path;
+
+    ReleaseLibrary();
+    auto connection = std::make_unique<CLibraryConnection>();
+    QString error;
+    if (!connection->Open(path, &error)) {
+        m_isNewLibrary = false;
+        ShowMessage(error, MsgIcon::Error);
+        return false;
+    }
+    m_connection = std::move(connection);
+    m_listRecordset = std::make_unique<CRecordset>(*m_connection);
+    m_pathName = path;
+
+    if (m_isNewLibrary && !TomeloApp().GetUiLanguage().isEmpty()) {
+        const bool localised = LocaliseFixedRows();
+        m_isNewLibrary = false;
+        if (!localised)
+            return false;
+    }
+    m_isNewLibrary = false;
+
+    const QString imagesDir = ImagesDirFor(path);
+    TomeloApp().m_imagesDir = imagesDir;
+    if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir)) {
+        ShowMessage(FormatMessage(140, {imagesDir}), MsgIcon::Error);
+        return false;
+    }
+    ReloadTree();
+    return true;
+}
+
+bool CTomeloDoc::LocaliseFixedRows()
+{
+    // All fourteen names or none: a library is never left half translated.
+    CTransaction transaction(*m_connection);
+    QString error = transaction.Error();
+    bool ok = transaction.IsActive();
+    for (const FixedRow &row : kFixedRows) {
+        if (!ok)
+            break;
+        const QString sql = QString::fromLatin1(row.statement)
+                                .arg(FormatSqlLiteral(LoadString(row.string), kLiteralText));
+        ok = m_connection->Execute(sql, &error);
+    }
+    if (ok && transaction.Commit())
+        return true;
+    if (error.isEmpty())
+        error = transaction.Error();
+    ShowMessage(error, MsgIcon::Error);
+    ReleaseLibrary();
+    return false;
+}
+
+bool CTomeloDoc::CreateLibrary(const QString &path)
+{
+    const QString templatePath = TomeloApp().GetAppDir() + QStringLiteral("Tomelodex.dbt");
+    const QFileInfo target(path);
+    // Copy beside the target first, so that a failed copy never destroys the
+    // file that was there.
+    const QString partial = UniqueTempName(target.absolutePath());
+    const bool copied = QFile::copy(templatePath, partial);
+    if (copied)
+        QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadOwner);
+    if (!copied || (QFileInfo::exists(path) && !QFile::remove(path)) ||
+        !QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        ShowMessage(FormatMessage(166, {path}), MsgIcon::Error);
+        return false;
+    }
+    m_isNewLibrary = true;
+    return OnOpenDocument(path);
+}
+
+QString CTomeloDoc::FormatByteSize(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 2, QLocale::DataSizeTraditionalFormat);
+}
+
+bool CTomeloDoc::CompactDatabase()
+{
+    if (!IsLibraryOpen())
+        return false;
+    const QString path = m_pathName;
+    const QFileInfo library(path);
+    // The compact copy is written beside the library so that it can take the
+    // library's place in one rename.
+    const QString temp = UniqueTempName(library.absolutePath());
+    const QString before = FormatByteSize(library.size());
+
+    QString error;
+    QString vacuum = QStringLiteral("VACUUM INTO ") + FormatSqlLiteral(temp, kLiteralText);
+    const bool compacted = m_connection->Execute(vacuum, &error);
+    ReleaseLibrary();
+    if (!compacted) {
+        ShowMessage(error, MsgIcon::Error);
+        QFile::remove(temp);
+        OnOpenDocument(path);
+        return false;
+    }
+
+    QFile::setPermissions(temp, QFile::permissions(path));
+    const bool replaced = SyncFile(temp) && ::rename(QFile::encodeName(temp).constData(),
+                                                     QFile::encodeName(path).constData()) == 0;
+    if (replaced) {
+        const QString after = FormatByteSize(QFileInfo(path).size());
+        ShowMessage(FormatMessage(235, {before, after}), MsgIcon::Information);
+    } else {
+        ShowMessage(LoadString(234), MsgIcon::Error);
+    }
+    QFile::remove(temp);
+    OnOpenDocument(path);
+    return replaced;
+}
+
+void CTomeloDoc::ReloadTree()
+{
+    if (IsLibraryOpen() && m_treeView)
+        m_treeView->LoadTree();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "db/DocumentViews.h"
+
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+class CLibraryConnection;
+class CRecordset;
+
+// The open library: its connection and the state the three views share.
+// Opening connects to a library file; every change is written at once, so
+// there is never anything to save.
+class CTomeloDoc
+{
+public:
+    CTomeloDoc();
+    ~CTomeloDoc();
+    CTomeloDoc(const CTomeloDoc &) = delete;
+    CTomeloDoc &operator=(const CTomeloDoc &) = delete;
+
+    ITreeView *m_treeView = nullptr;
+    IListView *m_listView = nullptr;
+    IInfoView *m_infoView = nullptr;
+    std::unique_ptr<CLibraryConnection> m_connection; // only while a library is open
+    std::unique_ptr<CRecordset> m_listRecordset;
+    int m_currentCategoryId = -1;
+    QVector<quint32> m_selectedBookIds;
+    QString m_connectionString;
+    bool m_isNewLibrary = false;
+
+    // The empty document: no library.
+    bool OnNewDocument();
+
+    // Connects to the library at `path`, localises the fixed rows of a library
+    // just made from the template, and prepares its images folder.
+    bool OnOpenDocument(const QString &path);
+
+    // New Database once the file has been chosen: copies the template beside
+    // the program to `path` (replacing it) and opens the copy.
+    bool CreateLibrary(const QString &path);
+
+    // Compact Database: rewrites the open library compactly. The library is
+    // replaced only by a complete compact copy; on any failure it stays as it
+    // was, and it is open again afterwards.
+    bool CompactDatabase();
+
+    QString GetConnectionString() const { return m_connectionString; }
+    // Path of the open library (empty when none is open).
+    QString GetPathName() const { return m_pathName; }
+    bool IsLibraryOpen() const;
+    void ReloadTree();
+
+    // The images folder of the library at `path`: the file name in lower
+    // case without ".mdb", followed by "_images", beside the library.
+    static QString ImagesDirFor(const QString &path);
+
+    // A short human-readable size ("1.50 MB").
+    static QString FormatByteSize(qint64 bytes);
+
+private:
+    void ReleaseLibrary();
+    bool LocaliseFixedRows();
+
+    QString m_pathName;
+};

@@ -1,0 +1,12 @@
+# Fails when BINARY needs a Qt GUI library at run time.
+execute_process(COMMAND readelf -d ${BINARY} OUTPUT_VARIABLE dynamic RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "readelf failed on ${BINARY}")
+endif()
+if(NOT dynamic MATCHES "libQt6Core")
+  message(FATAL_ERROR "${BINARY} does not link QtCore: the check reads the wrong file")
+endif()
+if(dynamic MATCHES "libQt6(Gui|Widgets|WebEngine|OpenGL|PrintSupport)")
+  message(FATAL_ERROR "${BINARY} links a GUI library:\n${dynamic}")
+endif()
+message(STATUS "${BINARY} links no GUI library")

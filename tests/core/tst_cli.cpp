@@ -1,0 +1,118 @@
+// The command-line tool, run as a separate process the way scripts use it.
+
+#include "TestSupport.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    CTestEnv *m_env = nullptr;
+
+    CliRun Run(const QStringList &args)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_env->Path(QStringLiteral("config")));
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
+        process.closeWriteChannel();
+        CliRun run;
+        if (!process.waitForFinished(60000))
+            return run;
+        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY2(!qgetenv("TOMELODEX_CLI").isEmpty(), "TOMELODEX_CLI names the tool to test");
+        m_env = new CTestEnv;
+    }
+    void cleanup()
+    {
+        delete m_env;
+        m_env = nullptr;
+    }
+
+    void newSqlAndCompact()
+    {
+        const QString lib = m_env->Path(QStringLiteral("Books.mdb"));
+        CliRun run = Run({QStringLiteral("new"), lib});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QString());
+        QVERIFY(QFileInfo(m_env->Path(QStringLiteral("books_images"))).isDir());
+
+        run = Run({QStringLiteral("sql"), lib, QStringLiteral("SELECT * FROM category")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out,
+                 QStringLiteral(
+                     "Records affected: 0\nNumber of records in the returned recordset: 4\n"));
+
+        run = Run({QStringLiteral("sql"), lib,
+                   QStringLiteral("UPDATE bookstatus SET Name=Name || '!' WHERE StatusID < 4")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out,
+                 QStringLiteral(
+                     "Records affected: 3\nNumber of records in the returned recordset: 0\n"));
+
+        run = Run({QStringLiteral("compact"), lib});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(
+            run.out.startsWith(QStringLiteral("Database has been compacted successfully (from ")),
+            qPrintable(run.out));
+        QCOMPARE(run.err, QString());
+    }
+
+    void failuresAndUsage()
+    {
+        const QString lib = m_env->Path(QStringLiteral("lib.mdb"));
+        QCOMPARE(Run({QStringLiteral("new"), lib}).code, 0);
+
+        CliRun run = Run({QStringLiteral("sql"), lib, QStringLiteral("SELEC nonsense")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, QStringLiteral("SELEC nonsense\nnear \"SELEC\": syntax error\n"));
+
+        const QString missing = m_env->Path(QStringLiteral("missing.mdb"));
+        run = Run({QStringLiteral("sql"), missing, QStringLiteral("SELECT 1")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, QStringLiteral("unable to open database file\n"));
+        QVERIFY(!QFileInfo::exists(missing));
+
+        QCOMPARE(Run({QStringLiteral("frobnicate")}).code, 2);
+        QCOMPARE(Run({}).code, 2);
+        QCOMPARE(Run({QStringLiteral("sql"), lib}).code, 2);
+        QCOMPARE(Run({QStringLiteral("compact")}).code, 2);
+
+        run = Run({QStringLiteral("--help")});
+        QCOMPARE(run.code, 0);
+        for (const char *command : {"new", "sql", "compact"})
+            QVERIFY(run.out.contains(QStringLiteral("\n  %1 ").arg(QLatin1String(command))));
+        run = Run({QStringLiteral("compact"), QStringLiteral("--help")});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.out.startsWith(QStringLiteral("usage: tomelodex-cli compact LIBRARY")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,264 @@
+// Opening, creating and compacting libraries.
+
+#include "TestSupport.h"
+
+#include "app/SettingsKey.h"
+#include "app/TomeloApp.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+class CCountingTree : public ITreeView
+{
+public:
+    void LoadTree() override { ++loads; }
+    int loads = 0;
+};
+
+QString Single(CTomeloDoc &doc, const QString &sql)
+{
+    QString out;
+    QuerySingleValue(sql, *doc.m_connection, out);
+    return out;
+}
+
+void StoreLanguage(const QString &code)
+{
+    CSettingsKey key;
+    QVERIFY(key.Open(QStringLiteral("Software\\Brindlewood\\Tomelodex\\Settings"), true));
+    QVERIFY(key.WriteString(QStringLiteral("UILanguage"), code));
+}
+
+// Writes of more than `bytes` bytes to any file fail while it lives.
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newLibraryIsLocalisedAndGetsImagesFolder()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        CCountingTree tree;
+        doc.m_treeView = &tree;
+        const QString path = env.Path(QStringLiteral("My Books.MDB"));
+        QVERIFY(doc.CreateLibrary(path));
+        QVERIFY(doc.IsLibraryOpen());
+        QVERIFY(!doc.m_isNewLibrary);
+        QCOMPARE(doc.m_currentCategoryId, -1);
+        QCOMPARE(tree.loads, 1);
+        QCOMPARE(TomeloApp().m_imagesDir, env.Path(QStringLiteral("my books_images")));
+        QVERIFY(QFileInfo(TomeloApp().m_imagesDir).isDir());
+        QCOMPARE(Single(doc, QStringLiteral("SELECT Name FROM category WHERE CatID=1")),
+                 QStringLiteral("Book Collection"));
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
+    void libraryMadeInChineseKeepsItsNames()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        const QString path = env.Path(QStringLiteral("books.mdb"));
+        {
+            // The interface language is read from the settings at start.
+            StoreLanguage(QStringLiteral("Chs"));
+            TomeloApp().InitCore(CTestEnv::RuntimeDir());
+            QCOMPARE(TomeloApp().GetUiLanguage(), QStringLiteral("Chs"));
+            QVERIFY(TomeloApp().IsLanguageLoaded());
+            CTomeloDoc doc;
+            QVERIFY(doc.CreateLibrary(path));
+            QCOMPARE(Single(doc, QStringLiteral("SELECT Name FROM category WHERE CatID=1")),
+                     QString::fromUtf8("图书收藏"));
+            QCOMPARE(Single(doc, QStringLiteral("SELECT Name FROM bookbinding WHERE BindingID=2")),
+                     QString::fromUtf8("平装"));
+        }
+        StoreLanguage(QStringLiteral("Enu"));
+        TomeloApp().InitCore(CTestEnv::RuntimeDir());
+        QCOMPARE(TomeloApp().GetUiLanguage(), QStringLiteral("Enu"));
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QCOMPARE(Single(doc, QStringLiteral("SELECT Name FROM category WHERE CatID=1")),
+                 QString::fromUtf8("图书收藏"));
+    }
+
+    void imagesFolderRule_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("mdb") << QStringLiteral("Books.mdb") << QStringLiteral("books_images");
+        QTest::newRow("upper case") << QStringLiteral("LIB.MDB") << QStringLiteral("lib_images");
+        QTest::newRow("other extension")
+            << QStringLiteral("Notes.dat") << QStringLiteral("notes.dat_images");
+    }
+
+    void imagesFolderRule()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, folder);
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        QDir().mkpath(env.Path(QStringLiteral("Lib")));
+        const QString path = env.CopyTemplate(QStringLiteral("Lib/") + file);
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QCOMPARE(TomeloApp().m_imagesDir, env.Path(QStringLiteral("Lib/") + folder));
+        QVERIFY(QFileInfo(TomeloApp().m_imagesDir).isDir());
+    }
+
+    void imagesFolderThatCannotBeMadeIsReported()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        const QString path = env.CopyTemplate(QStringLiteral("books.mdb"));
+        // A file where the folder should be.
+        QFile blocker(env.Path(QStringLiteral("books_images")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        CTomeloDoc doc;
+        QVERIFY(!doc.OnOpenDocument(path));
+        QCOMPARE(prompt.LastText(), QStringLiteral("Unable to create directory:\n") +
+                                        env.Path(QStringLiteral("books_images")));
+    }
+
+    void failedOpenLeavesNoLibraryAndNoFolder()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(env.CopyTemplate(QStringLiteral("good.mdb"))));
+        const QString bad = env.Path(QStringLiteral("bad.mdb"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a library");
+        file.close();
+        QVERIFY(!doc.OnOpenDocument(bad));
+        QVERIFY(!doc.IsLibraryOpen());
+        QCOMPARE(prompt.LastText(), QStringLiteral("file is not a database"));
+        QVERIFY(!QFileInfo::exists(env.Path(QStringLiteral("bad_images"))));
+        QCOMPARE(ReadFileBytes(bad), QByteArray("not a library"));
+    }
+
+    void missingTemplateIsReported()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        TomeloApp().m_appDir = env.Path(QStringLiteral("nowhere/"));
+        const QString path = env.Path(QStringLiteral("new.mdb"));
+        CTomeloDoc doc;
+        QVERIFY(!doc.CreateLibrary(path));
+        QCOMPARE(prompt.LastText(), QStringLiteral("Cannot create file:\n") + path);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(QDir(env.Path(QString())).entryList(QDir::Files).size(), 0);
+    }
+
+    void newLibraryReplacesExistingFile()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        const QString path = env.Path(QStringLiteral("old.mdb"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old contents");
+        file.close();
+        CTomeloDoc doc;
+        QVERIFY(doc.CreateLibrary(path));
+        QCOMPARE(Single(doc, QStringLiteral("SELECT COUNT(*) FROM category")), QStringLiteral("4"));
+    }
+
+    void compactionShrinksAndReports()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        const QString path = env.CopyTemplate(QStringLiteral("big.mdb"));
+        QVERIFY(doc.OnOpenDocument(path));
+        const QString filler(4000, QChar(u'x'));
+        for (int i = 1; i <= 500; ++i)
+            QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Notes) VALUES (%1, '%2')")
+                                   .arg(i)
+                                   .arg(filler),
+                               true, *doc.m_connection));
+        QVERIFY(ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID > 10"), true,
+                           *doc.m_connection));
+        const qint64 before = QFileInfo(path).size();
+
+        QVERIFY(doc.CompactDatabase());
+        const qint64 after = QFileInfo(path).size();
+        QVERIFY(after < before / 4);
+        QVERIFY(doc.IsLibraryOpen());
+        QCOMPARE(Single(doc, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("10"));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.shown.first().icon, MsgIcon::Information);
+        QCOMPARE(prompt.LastText(),
+                 QStringLiteral("Database has been compacted successfully (from %1 to %2).")
+                     .arg(CTomeloDoc::FormatByteSize(before), CTomeloDoc::FormatByteSize(after)));
+        QVERIFY(CTomeloDoc::FormatByteSize(before).endsWith(QStringLiteral("MB")));
+        // No temporary file is left behind.
+        QCOMPARE(
+            QDir(env.Path(QString())).entryList({QStringLiteral("Tomelo*")}, QDir::Files).size(),
+            0);
+    }
+
+    void failedCompactionLeavesLibraryUntouched()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        const QString path = env.CopyTemplate(QStringLiteral("lib.mdb"));
+        QVERIFY(doc.OnOpenDocument(path));
+        for (int i = 1; i <= 200; ++i)
+            QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, '%2')")
+                                   .arg(i)
+                                   .arg(QString(500, QChar(u'a' + i % 26))),
+                               true, *doc.m_connection));
+        doc.m_connection->Close();
+        doc.m_connection->Open(path);
+        const QByteArray original = ReadFileBytes(path);
+        {
+            // The compact copy cannot be written in full.
+            CFileSizeLimit limit(rlim_t(original.size() / 3));
+            QVERIFY(!doc.CompactDatabase());
+        }
+        QCOMPARE(ReadFileBytes(path), original);
+        QVERIFY(doc.IsLibraryOpen());
+        QCOMPARE(Single(doc, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("200"));
+        QCOMPARE(prompt.shown.size(), 1);
+        QVERIFY(!prompt.LastText().contains(QStringLiteral("successfully")));
+        QCOMPARE(
+            QDir(env.Path(QString())).entryList({QStringLiteral("Tomelo*")}, QDir::Files).size(),
+            0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"

@@ -1,0 +1,367 @@
+#include "db/DateText.h"
+#include "db/SqlFormat.h"
+
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(CFieldValue)
+
+namespace {
+
+const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+const QLocale kBritain(QLocale::English, QLocale::UnitedKingdom);
+const QLocale kGermany(QLocale::German, QLocale::Germany);
+
+} // namespace
+
+class CSqlFormatTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(kUnitedStates); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void literal_data();
+    void literal();
+    void blankIsNullForEveryKind();
+    void numberOverflowStaysValidSql();
+    void dateLiteralNeverCarriesAQuote_data();
+    void dateLiteralNeverCarriesAQuote();
+
+    void parseDate_data();
+    void parseDate();
+    void numericDateFollowsLocale_data();
+    void numericDateFollowsLocale();
+    void parseTime_data();
+    void parseTime();
+
+    void fieldValue_data();
+    void fieldValue();
+    void currencyUsesLocaleSeparator();
+    void writtenDateReadsBack();
+
+    void fileSize();
+};
+
+void CSqlFormatTest::literal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("text O'Brien padded") << "  O'Brien  " << int(kLiteralText) << "'O''Brien'";
+    QTest::newRow("text tabs and breaks trimmed") << "\t\nA\r\n" << int(kLiteralText) << "'A'";
+    QTest::newRow("text no-break space trimmed") << "\u00a0A\u2003" << int(kLiteralText) << "'A'";
+    QTest::newRow("text inner specials kept")
+        << "a\\b%c\nd''" << int(kLiteralText) << "'a\\b%c\nd'''''";
+
+    QTest::newRow("int pages") << "12 pages" << int(kLiteralInteger) << "12";
+    QTest::newRow("int letters") << "abc" << int(kLiteralInteger) << "0";
+    QTest::newRow("int negative") << "-3" << int(kLiteralInteger) << "-3";
+    QTest::newRow("int fraction cut") << "3.9" << int(kLiteralInteger) << "3";
+    QTest::newRow("int plus sign") << "+0042" << int(kLiteralInteger) << "42";
+    QTest::newRow("int sign alone") << "-" << int(kLiteralInteger) << "0";
+    QTest::newRow("int max") << "2147483647" << int(kLiteralInteger) << "2147483647";
+    QTest::newRow("int min") << "-2147483648" << int(kLiteralInteger) << "-2147483648";
+    QTest::newRow("int just over") << "2147483648" << int(kLiteralInteger) << "2147483647";
+    QTest::newRow("int just under") << "-2147483649" << int(kLiteralInteger) << "-2147483648";
+    QTest::newRow("int far over") << "99999999999999999999x" << int(kLiteralInteger)
+                                  << "2147483647";
+
+    QTest::newRow("num dollar") << "$12.99" << int(kLiteralNumber) << "12.990000";
+    QTest::newRow("num MB") << "12.34 MB" << int(kLiteralNumber) << "12.340000";
+    QTest::newRow("num grouping stops") << "1,299.00" << int(kLiteralNumber) << "1.000000";
+    QTest::newRow("num currency word") << "EUR 5" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num dollar alone") << "$" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num one dollar dropped") << "$$5" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num dollar then space") << "$ -2.5" << int(kLiteralNumber) << "-2.500000";
+    QTest::newRow("num leading point") << "-.5" << int(kLiteralNumber) << "-0.500000";
+    QTest::newRow("num trailing point") << "5." << int(kLiteralNumber) << "5.000000";
+    QTest::newRow("num exponent") << "1.5E3kg" << int(kLiteralNumber) << "1500.000000";
+    QTest::newRow("num bare exponent") << "7e+" << int(kLiteralNumber) << "7.000000";
+    QTest::newRow("num rounding") << "0.0000006" << int(kLiteralNumber) << "0.000001";
+    QTest::newRow("num inf") << "inf" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num nan") << "NaN" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num hex") << "0x1A" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num underflow") << "1e-999" << int(kLiteralNumber) << "0.000000";
+
+    QTest::newRow("date own form") << "Jan 05, 2004" << int(kLiteralDate) << "'Jan 05, 2004'";
+    QTest::newRow("date kept as typed")
+        << "  january 5 2004 " << int(kLiteralDate) << "'january 5 2004'";
+    QTest::newRow("date year") << " 2004\t" << int(kLiteralDate) << "'January 1, 2004'";
+    QTest::newRow("date year and time") << "2004 10:30" << int(kLiteralDate) << "NULL";
+    QTest::newRow("date season") << "Spring 2004" << int(kLiteralDate) << "NULL";
+    QTest::newRow("date iso") << "2004-03-01" << int(kLiteralDate) << "'2004-03-01'";
+    QTest::newRow("date four letters") << "abcd" << int(kLiteralDate) << "NULL";
+    QTest::newRow("date five digits") << "20041" << int(kLiteralDate) << "NULL";
+    QTest::newRow("date Feb 30") << "February 30, 2004" << int(kLiteralDate) << "NULL";
+
+    QTest::newRow("raw 4") << " a = 'b' " << int(kLiteralRaw) << "a = 'b'";
+    QTest::newRow("raw 9") << "x" << 9 << "x";
+}
+
+void CSqlFormatTest::literal()
+{
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QFETCH(QString, expected);
+    QCOMPARE(FormatSqlLiteral(text, kind), expected);
+}
+
+void CSqlFormatTest::blankIsNullForEveryKind()
+{
+    for (int kind = kLiteralText; kind <= kLiteralRaw + 1; ++kind) {
+        for (const QString &blank : {QString(), QStringLiteral("   "), QStringLiteral("\t\r\n")})
+            QCOMPARE(FormatSqlLiteral(blank, kind), QStringLiteral("NULL"));
+    }
+}
+
+void CSqlFormatTest::numberOverflowStaysValidSql()
+{
+    for (const QString &text : {QStringLiteral("1e999"), QStringLiteral("-9e400")}) {
+        const QString literal = FormatSqlLiteral(text, kLiteralNumber);
+        bool ok = false;
+        const double value = literal.toDouble(&ok);
+        QVERIFY2(ok && std::isfinite(value), qPrintable(literal));
+        QCOMPARE(value > 0, !text.startsWith(u'-'));
+    }
+}
+
+void CSqlFormatTest::dateLiteralNeverCarriesAQuote_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quote after") << "Jan 05, 2004'";
+    QTest::newRow("injection") << "Jan 05, 2004'); DROP TABLE Books; --";
+    QTest::newRow("quote before") << "'Jan 05, 2004";
+    QTest::newRow("quote as separator") << "Jan'05, 2004";
+    QTest::newRow("quote in year") << "20'4";
+    QTest::newRow("quote first of four") << "'004";
+    QTest::newRow("quote in month") << "Ja'n 05, 2004";
+    QTest::newRow("double quote") << "\"Jan 05, 2004\"";
+    QTest::newRow("quote in time") << "2004-03-01 13:45'";
+}
+
+void CSqlFormatTest::dateLiteralNeverCarriesAQuote()
+{
+    QFETCH(QString, text);
+    QVERIFY(!ParseDateText(text));
+    QCOMPARE(FormatSqlLiteral(text, kLiteralDate), QStringLiteral("NULL"));
+}
+
+void CSqlFormatTest::parseDate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("expected"); // null: must not parse
+
+    QTest::newRow("own form") << "Jan 05, 2004" << QDate(2004, 1, 5);
+    QTest::newRow("own form upper") << "  DEC 31, 1999\t" << QDate(1999, 12, 31);
+    QTest::newRow("full name") << "January 5, 2004" << QDate(2004, 1, 5);
+    QTest::newRow("full name no comma") << "september 05 2004" << QDate(2004, 9, 5);
+    QTest::newRow("abbreviation point") << "Sept. 5, 2004" << QDate(2004, 9, 5);
+    QTest::newRow("day first") << "5 January 2004" << QDate(2004, 1, 5);
+    QTest::newRow("day first dashes") << "05-jan-2004" << QDate(2004, 1, 5);
+    QTest::newRow("day first short year") << "05-Jan-99" << QDate(1999, 1, 5);
+    QTest::newRow("iso") << "2004-03-01" << QDate(2004, 3, 1);
+    QTest::newRow("leap day") << "Feb 29, 2004" << QDate(2004, 2, 29);
+
+    QTest::newRow("empty") << "" << QDate();
+    QTest::newRow("year only") << "2004" << QDate();
+    QTest::newRow("season") << "Spring 2004" << QDate();
+    QTest::newRow("month and year") << "March 2004" << QDate();
+    QTest::newRow("Feb 30") << "Feb 30, 2004" << QDate();
+    QTest::newRow("not leap") << "29 Feb 2003" << QDate();
+    QTest::newRow("iso month 13") << "2004-13-01" << QDate();
+    QTest::newRow("day zero") << "Jan 0, 2004" << QDate();
+    QTest::newRow("three digit year") << "Jan 5, 204" << QDate();
+    QTest::newRow("long number") << "20040301" << QDate();
+    QTest::newRow("decimal") << "12.34" << QDate();
+    QTest::newRow("mixed separators") << "03/01-2004" << QDate();
+    QTest::newRow("space separated numbers") << "03 01 2004" << QDate();
+    QTest::newRow("trailing word") << "Jan 05, 2004 maybe" << QDate();
+    QTest::newRow("trailing comma") << "Jan 05, 2004," << QDate();
+    QTest::newRow("leading dash") << "-Jan 05, 2004" << QDate();
+    QTest::newRow("other digits") << "Jan \u0665, 2004" << QDate();
+}
+
+void CSqlFormatTest::parseDate()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, expected);
+    const std::optional<QDateTime> parsed = ParseDateText(text);
+    if (expected.isNull()) {
+        QVERIFY2(!parsed, qPrintable(parsed ? parsed->toString(Qt::ISODate) : QString()));
+    } else {
+        QVERIFY(parsed);
+        QCOMPARE(parsed->date(), expected);
+        QCOMPARE(parsed->time(), QTime(0, 0));
+    }
+}
+
+void CSqlFormatTest::numericDateFollowsLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("expected");
+
+    QTest::newRow("US month first") << kUnitedStates << "03/01/2004" << QDate(2004, 3, 1);
+    QTest::newRow("GB day first") << kBritain << "03/01/2004" << QDate(2004, 1, 3);
+    QTest::newRow("DE day first") << kGermany << "03.01.2004" << QDate(2004, 1, 3);
+    QTest::newRow("US no month 13") << kUnitedStates << "13/01/2004" << QDate();
+    QTest::newRow("GB day 13") << kBritain << "13/01/2004" << QDate(2004, 1, 13);
+    QTest::newRow("US short year 20xx") << kUnitedStates << "3-1-29" << QDate(2029, 3, 1);
+    QTest::newRow("US short year 19xx") << kUnitedStates << "3,1,30" << QDate(1930, 3, 1);
+    QTest::newRow("DE year 00") << kGermany << "1.12.00" << QDate(2000, 12, 1);
+    QTest::newRow("DE iso anyway") << kGermany << "2004-03-01" << QDate(2004, 3, 1);
+    QTest::newRow("DE Feb 30") << kGermany << "30.02.2004" << QDate();
+    QTest::newRow("DE month name") << kGermany << "5. März 2004" << QDate(2004, 3, 5);
+    QTest::newRow("DE short name") << kGermany << "5. dez. 2004" << QDate(2004, 12, 5);
+    QTest::newRow("DE English too") << kGermany << "Jan 05, 2004" << QDate(2004, 1, 5);
+    QTest::newRow("US no German") << kUnitedStates << "5. März 2004" << QDate();
+}
+
+void CSqlFormatTest::numericDateFollowsLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(QDate, expected);
+    QLocale::setDefault(locale);
+    const std::optional<QDateTime> parsed = ParseDateText(text);
+    QCOMPARE(parsed ? parsed->date() : QDate(), expected);
+}
+
+void CSqlFormatTest::parseTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QTime>("expected"); // invalid: must not parse
+
+    QTest::newRow("iso space") << "2004-03-01 13:45:00" << QTime(13, 45);
+    QTest::newRow("iso T") << "2004-03-01T13:45:07" << QTime(13, 45, 7);
+    QTest::newRow("iso fraction") << "2004-03-01 13:45:07.25" << QTime(13, 45, 7, 250);
+    QTest::newRow("numeric 24h") << "3/1/2004 7:05" << QTime(7, 5);
+    QTest::newRow("numeric pm") << "3/1/2004 1:45 PM" << QTime(13, 45);
+    QTest::newRow("pm attached") << "3/1/2004 1:45pm" << QTime(13, 45);
+    QTest::newRow("noon") << "3/1/2004 12:00 PM" << QTime(12, 0);
+    QTest::newRow("midnight") << "3/1/2004 12:30:10 am" << QTime(0, 30, 10);
+    QTest::newRow("own form with time") << "Jan 05, 2004 23:59" << QTime(23, 59);
+
+    QTest::newRow("hour 24") << "2004-03-01 24:00" << QTime();
+    QTest::newRow("minute 60") << "2004-03-01 13:60" << QTime();
+    QTest::newRow("pm on 24h hour") << "3/1/2004 13:45 PM" << QTime();
+    QTest::newRow("am on hour 0") << "3/1/2004 0:45 AM" << QTime();
+    QTest::newRow("hour only") << "3/1/2004 13" << QTime();
+    QTest::newRow("one digit minute") << "3/1/2004 13:5" << QTime();
+    QTest::newRow("T on non-iso") << "3/1/2004T13:45" << QTime();
+    QTest::newRow("comma before time") << "Jan 05, 2004, 13:45" << QTime();
+}
+
+void CSqlFormatTest::parseTime()
+{
+    QFETCH(QString, text);
+    QFETCH(QTime, expected);
+    const std::optional<QDateTime> parsed = ParseDateText(text);
+    QCOMPARE(parsed ? parsed->time() : QTime(), expected);
+}
+
+void CSqlFormatTest::fieldValue_data()
+{
+    using Type = CFieldValue::Type;
+    QTest::addColumn<CFieldValue>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty") << CFieldValue() << "";
+    QTest::newRow("null") << CFieldValue::Null() << "";
+    QTest::newRow("other") << CFieldValue::FromInt(5, Type::Other) << "";
+    QTest::newRow("bool true") << CFieldValue::FromInt(1, Type::Boolean) << "-1";
+    QTest::newRow("bool true -1") << CFieldValue::FromInt(-1, Type::Boolean) << "-1";
+    QTest::newRow("bool false") << CFieldValue::FromInt(0, Type::Boolean) << "0";
+    QTest::newRow("int16 wraps") << CFieldValue::FromInt(40000, Type::Int16) << "-25536";
+    QTest::newRow("int32") << CFieldValue::FromInt(-2147483647 - 1) << "-2147483648";
+    QTest::newRow("byte") << CFieldValue::FromInt(200, Type::Byte) << "200";
+    QTest::newRow("single") << CFieldValue::FromNumber(4.5, Type::Single) << "4.50";
+    // 2.675000001 as a double would give 2.68; as a float it is 2.67499995
+    QTest::newRow("single precision")
+        << CFieldValue::FromNumber(2.675000001, Type::Single) << "2.67";
+    QTest::newRow("double") << CFieldValue::FromNumber(-0.1) << "-0.100000";
+    QTest::newRow("currency whole") << CFieldValue::FromNumber(20, Type::Currency) << "20";
+    QTest::newRow("currency cents") << CFieldValue::FromNumber(12.99, Type::Currency) << "12.99";
+    QTest::newRow("currency no zeros") << CFieldValue::FromNumber(12.5, Type::Currency) << "12.5";
+    QTest::newRow("currency 4 digits")
+        << CFieldValue::FromNumber(0.00005, Type::Currency) << "0.0001";
+    QTest::newRow("currency negative") << CFieldValue::FromNumber(-3.25, Type::Currency) << "-3.25";
+    QTest::newRow("currency no grouping")
+        << CFieldValue::FromNumber(1234567.8, Type::Currency) << "1234567.8";
+    QTest::newRow("currency tiny negative")
+        << CFieldValue::FromNumber(-0.00001, Type::Currency) << "0";
+    QTest::newRow("date") << CFieldValue::FromDate(QDateTime(QDate(2004, 1, 5), QTime(13, 45)))
+                          << "Jan 05, 2004";
+    QTest::newRow("date invalid") << CFieldValue::FromDate(QDateTime()) << "";
+    QTest::newRow("text") << CFieldValue::FromText(" O'Brien\n") << " O'Brien\n";
+}
+
+void CSqlFormatTest::fieldValue()
+{
+    QFETCH(CFieldValue, value);
+    QFETCH(QString, expected);
+    QCOMPARE(FormatFieldValue(value), expected);
+}
+
+void CSqlFormatTest::currencyUsesLocaleSeparator()
+{
+    QLocale::setDefault(kGermany);
+    QCOMPARE(FormatFieldValue(CFieldValue::FromNumber(1299.5, CFieldValue::Type::Currency)),
+             QStringLiteral("1299,5"));
+    QCOMPARE(FormatFieldValue(CFieldValue::FromNumber(20, CFieldValue::Type::Currency)),
+             QStringLiteral("20"));
+    // only currency follows the locale
+    QCOMPARE(FormatFieldValue(CFieldValue::FromNumber(1.5)), QStringLiteral("1.500000"));
+    QCOMPARE(FormatFieldValue(CFieldValue::FromDate(QDateTime(QDate(2004, 3, 1), QTime(0, 0)))),
+             QStringLiteral("Mar 01, 2004"));
+    QCOMPARE(FormatSqlLiteral(QStringLiteral("12,99"), kLiteralNumber),
+             QStringLiteral("12.000000"));
+}
+
+void CSqlFormatTest::writtenDateReadsBack()
+{
+    // The text the program writes for a date column must read back as the same date.
+    const std::optional<QDateTime> typed = ParseDateText(QStringLiteral("5 January 2004"));
+    QVERIFY(typed);
+    QCOMPARE(FormatFieldValue(CFieldValue::FromDate(*typed)), QStringLiteral("Jan 05, 2004"));
+
+    for (const QLocale &locale : {kUnitedStates, kGermany}) {
+        QLocale::setDefault(locale);
+        for (int month = 1; month <= 12; ++month) {
+            const QDate date(1999 + month, month, month + 17);
+            const QString written =
+                FormatFieldValue(CFieldValue::FromDate(QDateTime(date, QTime(0, 0))));
+            const std::optional<QDateTime> read = ParseDateText(written);
+            QVERIFY2(read && read->date() == date, qPrintable(written));
+            QCOMPARE(FormatSqlLiteral(written, kLiteralDate), u'\'' + written + u'\'');
+        }
+    }
+}
+
+void CSqlFormatTest::fileSize()
+{
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    QCOMPARE(FormatFileSizeMb(file.fileName()), QStringLiteral("0.00 MB"));
+    QCOMPARE(file.write(QByteArray(3145728, 'x')), qint64(3145728));
+    QVERIFY(file.flush());
+    QCOMPARE(FormatFileSizeMb(file.fileName()), QStringLiteral("3.00 MB"));
+    QCOMPARE(FormatSqlLiteral(FormatFileSizeMb(file.fileName()), kLiteralNumber),
+             QStringLiteral("3.000000"));
+    QVERIFY(file.resize(1572864 + 5243));
+    QCOMPARE(FormatFileSizeMb(file.fileName()), QStringLiteral("1.51 MB"));
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(FormatFileSizeMb(dir.filePath(QStringLiteral("missing.pdf"))),
+             QStringLiteral("0.00 MB"));
+}
+
+QTEST_GUILESS_MAIN(CSqlFormatTest)
+#include "tst_sqlformat.moc"

@@ -1,0 +1,66 @@
+#include "TestSupport.h"
+
+#include "app/TomeloApp.h"
+
+#include <QFile>
+
+CRecordingPrompt::CRecordingPrompt()
+{
+    SetUserPrompt(this);
+}
+
+CRecordingPrompt::~CRecordingPrompt()
+{
+    SetUserPrompt(nullptr);
+}
+
+MsgAnswer CRecordingPrompt::Message(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    shown.append({text, icon, buttons});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
+                                                                        : MsgAnswer::Yes;
+}
+
+CTestEnv::CTestEnv()
+{
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    TomeloApp().InitCore(RuntimeDir());
+}
+
+CTestEnv::~CTestEnv()
+{
+    TomeloApp().ExitCore();
+    if (m_oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+}
+
+QString CTestEnv::RuntimeDir()
+{
+    return QStringLiteral(TOMELODEX_RUNTIME_DIR);
+}
+
+QString CTestEnv::TemplatePath()
+{
+    return RuntimeDir() + QStringLiteral("/Tomelodex.dbt");
+}
+
+QString CTestEnv::CopyTemplate(const QString &name)
+{
+    const QString path = Path(name);
+    QFile::remove(path);
+    if (!QFile::copy(TemplatePath(), path))
+        return QString();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+QByteArray ReadFileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/UserPrompt.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+// Answers the core's messages from a queue and remembers what was shown, so
+// no test waits on a dialog. Installed for its lifetime.
+class CRecordingPrompt : public CUserPrompt
+{
+public:
+    struct Shown
+    {
+        QString text;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+
+    CRecordingPrompt();
+    ~CRecordingPrompt() override;
+
+    MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+
+    QList<MsgAnswer> answers; // taken from the front; Ok or Yes when empty
+    QList<Shown> shown;
+
+    QString LastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+};
+
+// A temporary folder for one test with its own settings home, and the
+// program folder pointed at the built template and language files.
+class CTestEnv
+{
+public:
+    CTestEnv();
+    ~CTestEnv();
+
+    bool IsValid() const { return m_dir.isValid(); }
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+
+    // A plain copy of the library template at `name` (not localised).
+    QString CopyTemplate(const QString &name);
+
+    static QString RuntimeDir();
+    static QString TemplatePath();
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfigHome;
+};
+
+// Reads a whole file (empty when it cannot be read).
+QByteArray ReadFileBytes(const QString &path);
