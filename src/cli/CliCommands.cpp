@@ -2,8 +2,6 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
-#include "db/SqlRunner.h"
-#include "db/TomeloDoc.h"
 
 #include <cstdio>
 
@@ -30,6 +28,13 @@ public:
 
 CCliPrompt g_prompt;
 
+bool WantsHelp(const QStringList &args)
+{
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+} // namespace
+
 int UsageError(const QString &text)
 {
     PrintErr(text);
@@ -37,12 +42,6 @@ int UsageError(const QString &text)
     return kExitUsage;
 }
 
-bool WantsHelp(const QStringList &args)
-{
-    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
-}
-
-// Rejects options a command does not know and checks the argument count.
 bool CheckPlainArgs(const QStringList &args, int count)
 {
     for (const QString &arg : args) {
@@ -52,43 +51,7 @@ bool CheckPlainArgs(const QStringList &args, int count)
     return args.size() == count;
 }
 
-int CmdNew(const QStringList &args)
-{
-    if (!CheckPlainArgs(args, 1))
-        return UsageError(QStringLiteral("usage: tomelodex-cli new LIBRARY"));
-    CTomeloDoc doc;
-    return doc.CreateLibrary(args.at(0)) ? kExitOk : kExitFailed;
-}
-
-int CmdSql(const QStringList &args)
-{
-    if (args.size() != 2)
-        return UsageError(QStringLiteral("usage: tomelodex-cli sql LIBRARY STATEMENT"));
-    if (args.at(1).trimmed().isEmpty()) {
-        PrintErr(LoadString(157));
-        return kExitUsage;
-    }
-    CTomeloDoc doc;
-    if (!doc.OnOpenDocument(args.at(0)))
-        return kExitFailed;
-    const CSqlRunResult result = RunUserSql(doc, args.at(1));
-    if (!result.ok) {
-        PrintErr(result.error);
-        return kExitFailed;
-    }
-    PrintOut(SqlRunReport(result));
-    return kExitOk;
-}
-
-int CmdCompact(const QStringList &args)
-{
-    if (!CheckPlainArgs(args, 1))
-        return UsageError(QStringLiteral("usage: tomelodex-cli compact LIBRARY"));
-    CTomeloDoc doc;
-    if (!doc.OnOpenDocument(args.at(0)))
-        return kExitFailed;
-    return doc.CompactDatabase() ? kExitOk : kExitFailed;
-}
+namespace {
 
 QString GeneralHelp()
 {
@@ -124,19 +87,13 @@ void PrintErr(const QString &text)
 
 const std::vector<CCliCommand> &CliCommands()
 {
-    static const std::vector<CCliCommand> commands = {
-        {QStringLiteral("new"), QStringLiteral("LIBRARY"),
-         QStringLiteral("Creates a new library from the template beside the program (replacing "
-                        "LIBRARY), names its fixed rows in the interface language and creates "
-                        "its images folder."),
-         CmdNew},
-        {QStringLiteral("sql"), QStringLiteral("LIBRARY STATEMENT"),
-         QStringLiteral("Runs an SQL statement on the library and prints the number of records "
-                        "affected and of records returned."),
-         CmdSql},
-        {QStringLiteral("compact"), QStringLiteral("LIBRARY"),
-         QStringLiteral("Compacts the library and prints its size before and after."), CmdCompact},
-    };
+    static const std::vector<CCliCommand> commands = [] {
+        std::vector<CCliCommand> all;
+        for (auto group : {LibraryCommands})
+            for (CCliCommand &command : group())
+                all.push_back(std::move(command));
+        return all;
+    }();
     return commands;
 }
 

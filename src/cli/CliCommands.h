@@ -28,6 +28,15 @@ const std::vector<CCliCommand> &CliCommands();
 // Runs one command line (without the program name).
 int RunCli(const QStringList &arguments);
 
+// Prints a usage error and returns kExitUsage.
+int UsageError(const QString &text);
+
+// True when `args` holds exactly `count` arguments and no option.
+bool CheckPlainArgs(const QStringList &args, int count);
+
+// The command groups, one source file each.
+std::vector<CCliCommand> LibraryCommands();
+
 // Output helpers: UTF-8, results to standard output, failures to standard error.
 void PrintOut(const QString &text);
 void PrintErr(const QString &text);
