@@ -175,22 +175,37 @@ QString CLibraryConnection::LastError() const
 
 CTransaction::CTransaction(CLibraryConnection &connection) : m_connection(connection)
 {
-    m_active = m_connection.Execute(QStringLiteral("BEGIN IMMEDIATE"), &m_error);
+    // Inside a transaction of the caller this becomes a savepoint, so that
+    // groups of writes nest.
+    m_nested = m_connection.Handle() && sqlite3_get_autocommit(m_connection.Handle()) == 0;
+    m_active = m_connection.Execute(m_nested ? QStringLiteral("SAVEPOINT tomelo_group")
+                                             : QStringLiteral("BEGIN IMMEDIATE"),
+                                    &m_error);
 }
 
 CTransaction::~CTransaction()
 {
     if (m_active)
-        m_connection.Execute(QStringLiteral("ROLLBACK"));
+        Rollback();
+}
+
+void CTransaction::Rollback()
+{
+    m_active = false;
+    m_connection.Execute(m_nested ? QStringLiteral("ROLLBACK TO tomelo_group; RELEASE tomelo_group")
+                                  : QStringLiteral("ROLLBACK"));
 }
 
 bool CTransaction::Commit()
 {
     if (!m_active)
         return false;
-    m_active = false;
-    if (m_connection.Execute(QStringLiteral("COMMIT"), &m_error))
+    if (m_connection.Execute(m_nested ? QStringLiteral("RELEASE tomelo_group")
+                                      : QStringLiteral("COMMIT"),
+                             &m_error)) {
+        m_active = false;
         return true;
-    m_connection.Execute(QStringLiteral("ROLLBACK"));
+    }
+    Rollback();
     return false;
 }

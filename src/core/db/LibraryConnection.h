@@ -61,7 +61,10 @@ public:
     bool Commit();
 
 private:
+    void Rollback();
+
     CLibraryConnection &m_connection;
+    bool m_nested = false;
     bool m_active = false;
     QString m_error;
 };

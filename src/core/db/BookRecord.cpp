@@ -1,0 +1,424 @@
+#include "db/BookRecord.h"
+
+#include "app/AppSettings.h"
+#include "app/SettingsKey.h"
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "db/Recordset.h"
+#include "db/SqlFormat.h"
+#include "online/StoreLinks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QUuid>
+
+#include <cstdio>
+
+std::atomic<qint32> g_lastSavedBookId{0};
+
+struct CTempFileList::Files
+{
+    QMutex mutex;
+    QStringList paths;
+    ~Files()
+    {
+        for (const QString &path : paths)
+            QFile::remove(path);
+    }
+};
+
+void CTempFileList::append(const QString &path)
+{
+    if (!m_files)
+        m_files = std::make_shared<Files>();
+    QMutexLocker lock(&m_files->mutex);
+    m_files->paths.append(path);
+}
+
+QStringList CTempFileList::paths() const
+{
+    if (!m_files)
+        return {};
+    QMutexLocker lock(&m_files->mutex);
+    return m_files->paths;
+}
+
+int CTempFileList::size() const
+{
+    return int(paths().size());
+}
+
+bool CTempFileList::contains(const QString &path) const
+{
+    return paths().contains(path);
+}
+
+namespace {
+
+// A picture about to become a book's cover: copied beside its final place
+// before the rows are written, moved into place once they are committed.
+struct CoverPlan
+{
+    QString newName;     // stored in the row; empty = no picture
+    QString staged;      // the copy waiting in the images folder
+    QString deleteAfter; // a picture of the book that is no longer wanted
+    bool copyFailed = false;
+};
+
+// Only a plain file name may name a stored picture; anything with a folder
+// in it would reach outside the images folder.
+bool IsPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u"." &&
+           name != u"..";
+}
+
+CoverPlan PlanCover(const QString &tempPath, const QString &stored, int id, const char *suffix,
+                    const QString &imagesDir)
+{
+    CoverPlan plan;
+    if (tempPath.isEmpty()) {
+        if (IsPlainFileName(stored))
+            plan.deleteAfter = stored;
+        return plan;
+    }
+    const int dot = int(tempPath.lastIndexOf(u'.'));
+    const int slash = int(std::max(tempPath.lastIndexOf(u'/'), tempPath.lastIndexOf(u'\\')));
+    // A picture without an extension keeps none.
+    const QString extension = dot > slash ? tempPath.mid(dot) : QString();
+    plan.newName = QString::number(id) + QLatin1String(suffix) + extension;
+    const QString target = QDir(imagesDir).filePath(plan.newName);
+    if (tempPath == target)
+        return plan; // already in place
+    if (IsPlainFileName(stored) && stored != plan.newName)
+        plan.deleteAfter = stored;
+    plan.staged = QDir(imagesDir).filePath(QStringLiteral(".Tomelo") +
+                                           QUuid::createUuid().toString(QUuid::Id128).left(12) +
+                                           QStringLiteral(".part"));
+    if (!QFile::copy(tempPath, plan.staged)) {
+        plan.staged.clear();
+        plan.newName.clear();
+        plan.copyFailed = true;
+    }
+    return plan;
+}
+
+void DiscardCover(const CoverPlan &plan)
+{
+    if (!plan.staged.isEmpty())
+        QFile::remove(plan.staged);
+}
+
+// Moves a staged picture into place; false when it could not be.
+bool PlaceCover(const CoverPlan &plan, const QString &imagesDir)
+{
+    if (!plan.deleteAfter.isEmpty())
+        QFile::remove(QDir(imagesDir).filePath(plan.deleteAfter));
+    if (plan.staged.isEmpty())
+        return true;
+    const QString target = QDir(imagesDir).filePath(plan.newName);
+    const bool placed = ::rename(QFile::encodeName(plan.staged).constData(),
+                                 QFile::encodeName(target).constData()) == 0;
+    if (!placed)
+        QFile::remove(plan.staged);
+    return placed;
+}
+
+QString Lit(const QString &text, int kind)
+{
+    return FormatSqlLiteral(text, kind);
+}
+
+} // namespace
+
+CBookRecord::CBookRecord() : ProductUrlPrefix(::ProductUrlPrefix()), StatusText(LoadString(57345))
+{}
+
+void CBookRecord::ResetToDefaults()
+{
+    Links.clear();
+    FrontCover.clear();
+    BackCover.clear();
+    Title.clear();
+    Subtitle.clear();
+    Author.clear();
+    URL.clear();
+    Edition.clear();
+    ReleaseDate.clear();
+    Publisher.clear();
+    ISBN.clear();
+    PageCount.clear();
+    Language.clear();
+    Binding.clear();
+    Dimension.clear();
+    Extras.clear();
+    PurchaseDate.clear();
+    Store.clear();
+    PurchasePrice.clear();
+    ListPrice.clear();
+    AmazonPrice.clear();
+    Location.clear();
+    Status.clear();
+    CurrentPage.clear();
+    AmazonRating.clear();
+    NumOfReviews.clear();
+    MyRating = 0;
+    UserText1.clear();
+    UserText2.clear();
+    EBookOnly = false;
+    Format.clear();
+    BookSize.clear();
+    Description.clear();
+    Notes.clear();
+    CoverTempPath.clear();
+    BackCoverTempPath.clear();
+
+    CSettingsKey key;
+    if (!key.Open(QString::fromLatin1(kSettingsDefaultKeyPath), false))
+        return;
+    Language = key.ReadString(QLatin1String(kValueLanguage), QString());
+    Extras = key.ReadString(QLatin1String(kValueExtras), QString());
+    Store = key.ReadString(QLatin1String(kValueStore), QString());
+    Location = key.ReadString(QLatin1String(kValueLocation), QString());
+    UserText1 = key.ReadString(QLatin1String(kValueUserText1), QString());
+    UserText2 = key.ReadString(QLatin1String(kValueUserText2), QString());
+    Format = key.ReadString(QLatin1String(kValueFormat), QString());
+    PurchaseDate = key.ReadString(QLatin1String(kValuePurchaseDate), QString());
+    Status = key.ReadString(QLatin1String(kValueStatus), QString());
+    EBookOnly = key.ReadInt(QLatin1String(kValueEbookOnly), 0) != 0;
+}
+
+bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
+{
+    BookID = bookId;
+    CRecordset rs(connection);
+    if (!rs.Open(QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId))) {
+        ShowMessage(rs.ErrorText(), MsgIcon::Warning);
+        return false;
+    }
+    if (rs.IsEOF())
+        return true;
+
+    auto text = [&rs](const char *column) { return rs.GetText(QLatin1String(column)); };
+    bool ok = true;
+    auto name = [&](const char *table, const char *column) {
+        QString value;
+        const QString id = text(column);
+        if (!id.isEmpty() && ok)
+            LookupNameById(QLatin1String(table), id, connection, value);
+        return value;
+    };
+
+    Title = text("Title");
+    Subtitle = text("Subtitle");
+    Author = text("Author");
+    URL = text("URL");
+    Edition = text("Edition");
+    Publisher = name("bookpublisher", "PublisherID");
+    ISBN = text("ISBN");
+    PageCount = text("PageCount");
+    Language = name("booklanguage", "LanguageID");
+    Binding = name("bookbinding", "BindingID");
+    Dimension = text("Dimension");
+    Extras = name("bookextras", "ExtrasID");
+    ReleaseDate = text("ReleaseDate");
+    PurchaseDate = text("PurchaseDate");
+    Store = name("bookstore", "StoreID");
+    PurchasePrice = text("PurchasePrice");
+    ListPrice = text("ListPrice");
+    AmazonPrice = text("AmazonPrice");
+    Location = name("booklocation", "LocationID");
+    Status = name("bookstatus", "StatusID");
+    AmazonRating = text("AmazonRating");
+    NumOfReviews = text("NumOfReviews");
+    MyRating = text("MyRating").toInt();
+    UserText1 = text("UserText1");
+    UserText2 = text("UserText2");
+    Format = name("bookformat", "FormatID");
+    BookSize = text("BookSize");
+    CurrentPage = text("CurrentPage");
+    EBookOnly = rs.GetField(QStringLiteral("EBookOnly")).integer != 0;
+    Description = text("Description");
+    Notes = text("Notes");
+    FrontCover = text("FrontCover");
+    BackCover = text("BackCover");
+    rs.Close();
+
+    Links.clear();
+    CRecordset links(connection);
+    if (!links.Open(
+            QStringLiteral("SELECT * FROM link WHERE BookID=%1 ORDER BY LinkID ASC").arg(bookId))) {
+        ShowMessage(links.ErrorText(), MsgIcon::Warning);
+        return false;
+    }
+    while (!links.IsEOF()) {
+        Links.append({links.GetText(QStringLiteral("LinkID")),
+                      links.GetText(QStringLiteral("Name")), links.GetText(QStringLiteral("Path")),
+                      links.GetText(QStringLiteral("Notes"))});
+        if (!links.MoveNext() && links.HasError()) {
+            ShowMessage(links.ErrorText(), MsgIcon::Warning);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
+                       CLibraryConnection &connection)
+{
+    int id = BookID;
+    if (isNew) {
+        // The ISBN is compared as it stands, quoted like any other text.
+        QString title;
+        const QString isbnLiteral =
+            u'\'' + QString(ISBN).replace(u'\'', QStringLiteral("''")) + u'\'';
+        if (!QuerySingleValue(QStringLiteral("SELECT Title FROM book WHERE ISBN=") + isbnLiteral,
+                              connection, title))
+            return false;
+        if (!title.isEmpty() && ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
+                                            MsgButtons::YesNo) == MsgAnswer::Yes)
+            return false;
+    }
+
+    CTransaction transaction(connection);
+    if (!transaction.IsActive()) {
+        ShowMessage(transaction.Error(), MsgIcon::Warning);
+        return false;
+    }
+    if (isNew) {
+        id = AllocateId(QStringLiteral("book"), QStringLiteral("BookID"), connection);
+        if (id == 0)
+            return false;
+    }
+
+    const CoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "", imagesDir);
+    const CoverPlan back = PlanCover(BackCoverTempPath, BackCover, id, "b", imagesDir);
+    auto fail = [&] {
+        DiscardCover(front);
+        DiscardCover(back);
+        return false;
+    };
+    if (front.copyFailed || back.copyFailed)
+        ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
+
+    QStringList categories;
+    if (isNew) {
+        categories.append(QString::number(categoryId));
+    } else {
+        if (!GetBookCategories(id, connection, categories))
+            return fail();
+        if (!ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID=%1").arg(id), true,
+                        connection))
+            return fail();
+    }
+
+    const struct
+    {
+        const char *table;
+        const QString &name;
+    } lookups[] = {{"bookpublisher", Publisher}, {"booklanguage", Language},
+                   {"bookbinding", Binding},     {"bookextras", Extras},
+                   {"bookstore", Store},         {"booklocation", Location},
+                   {"bookformat", Format},       {"bookstatus", Status}};
+    QString ids[8];
+    for (int i = 0; i < 8; ++i) {
+        if (!LookupOrAddId(QLatin1String(lookups[i].table), lookups[i].name, ids[i], connection))
+            return fail();
+    }
+
+    const QString url = MakeAssociateLink(URL, ISBN, TomeloApp().m_associateTag);
+    const QStringList values = {
+        QString::number(id),
+        Lit(Title, kLiteralText),
+        Lit(Subtitle, kLiteralText),
+        Lit(url, kLiteralText),
+        Lit(Author, kLiteralText),
+        Lit(Edition, kLiteralText),
+        ids[0],
+        Lit(ISBN, kLiteralText),
+        Lit(PageCount, kLiteralInteger),
+        ids[1],
+        ids[2],
+        Lit(Dimension, kLiteralText),
+        ids[3],
+        Lit(ReleaseDate, kLiteralDate),
+        Lit(PurchaseDate, kLiteralText),
+        ids[4],
+        Lit(PurchasePrice, kLiteralNumber),
+        Lit(ListPrice, kLiteralNumber),
+        Lit(AmazonPrice, kLiteralNumber),
+        Lit(CurrentPage, kLiteralInteger),
+        QString::number(EBookOnly ? 1 : 0),
+        ids[5],
+        ids[6],
+        Lit(AmazonRating, kLiteralNumber),
+        Lit(NumOfReviews, kLiteralInteger),
+        Lit(QString::number(MyRating), kLiteralInteger),
+        Lit(UserText1, kLiteralText),
+        Lit(UserText2, kLiteralText),
+        ids[7],
+        Lit(BookSize, kLiteralNumber),
+        Lit(Description, kLiteralText),
+        Lit(Notes, kLiteralText),
+        Lit(front.newName, kLiteralText),
+        Lit(back.newName, kLiteralText),
+    };
+    const QString insert =
+        QStringLiteral(
+            "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,"
+            "PageCount,LanguageID,BindingID,Dimension,ExtrasID,ReleaseDate,PurchaseDate,"
+            "StoreID,PurchasePrice,ListPrice,AmazonPrice,CurrentPage,EBookOnly,LocationID,"
+            "StatusID,AmazonRating,NumOfReviews,MyRating,UserText1,UserText2,FormatID,"
+            "BookSize,Description,Notes,FrontCover,BackCover) VALUES(") +
+        values.join(u',') + u')';
+    if (!ExecuteSql(insert, true, connection))
+        return fail();
+
+    for (int i = 0; i < Links.size(); ++i) {
+        const CLinkEntry &link = Links.at(i);
+        if (!ExecuteSql(
+                QStringLiteral(
+                    "INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES (%1,%2,%3,%4,%5)")
+                    .arg(QString::number(id), QString::number(i + 1), Lit(link.Name, kLiteralText),
+                         Lit(link.Path, kLiteralText), Lit(link.Notes, kLiteralText)),
+                true, connection))
+            return fail();
+    }
+    for (const QString &category : categories) {
+        if (!ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
+                            .arg(QString::number(id), category),
+                        true, connection))
+            return fail();
+    }
+    if (!transaction.Commit()) {
+        ShowMessage(transaction.Error(), MsgIcon::Warning);
+        return fail();
+    }
+
+    // The rows are in; now the pictures. A picture that cannot be put in
+    // place leaves its book without that cover rather than naming a file
+    // that is not there.
+    URL = url;
+    FrontCover = front.newName;
+    BackCover = back.newName;
+    const bool frontPlaced = PlaceCover(front, imagesDir);
+    const bool backPlaced = PlaceCover(back, imagesDir);
+    if (!frontPlaced || !backPlaced) {
+        if (!frontPlaced)
+            FrontCover.clear();
+        if (!backPlaced)
+            BackCover.clear();
+        ExecuteSql(QStringLiteral("UPDATE book SET FrontCover=%1, BackCover=%2 WHERE BookID=%3")
+                       .arg(Lit(FrontCover, kLiteralText), Lit(BackCover, kLiteralText),
+                            QString::number(id)),
+                   true, connection);
+        ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
+    }
+    g_lastSavedBookId = id;
+    return true;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+class CLibraryConnection;
+
+// One related link of a book.
+struct CLinkEntry
+{
+    QString LinkID; // the number read from the library, or anything for a new link
+    QString Name;
+    QString Path;
+    QString Notes;
+};
+
+// Temporary files made for a book record (a downloaded cover, say). Copies
+// of a record share them, and the files are deleted when the last record
+// that knows them is gone, so a copy never deletes a file its original
+// still uses.
+class CTempFileList
+{
+public:
+    void append(const QString &path);
+    QStringList paths() const;
+    int size() const;
+    bool contains(const QString &path) const;
+
+private:
+    struct Files;
+    std::shared_ptr<Files> m_files;
+};
+
+// Identifier of the book written by the last successful save (0 at start).
+extern std::atomic<qint32> g_lastSavedBookId;
+
+// One book in memory: every column of the book table as text (lookup values
+// by name), its links, and the transient values of an online lookup. Copies
+// are deep. Every way a book enters or changes in the library ends in Save.
+class CBookRecord
+{
+public:
+    CBookRecord();
+    CBookRecord(const CBookRecord &) = default;
+    CBookRecord &operator=(const CBookRecord &) = default;
+
+    qint32 BookID = 0;
+    QString FrontCover;
+    QString BackCover;
+    QString Title;
+    QString Subtitle;
+    QString Author;
+    QString URL;
+    QString Edition;
+    QString ReleaseDate;
+    QString Publisher;
+    QString ISBN;
+    QString PageCount;
+    QString Language;
+    QString Binding;
+    QString Dimension;
+    QString Extras;
+    QString PurchaseDate;
+    QString Store;
+    QString PurchasePrice;
+    QString ListPrice;
+    QString AmazonPrice;
+    QString Location;
+    QString Status;
+    QString CurrentPage;
+    QString AmazonRating;
+    QString NumOfReviews;
+    qint32 MyRating = 0;
+    QString UserText1;
+    QString UserText2;
+    bool EBookOnly = false;
+    QString Format;
+    QString BookSize;
+    QString Description;
+    QString Notes;
+    QList<CLinkEntry> Links;
+    QString ProductUrlPrefix;
+    QString LargeImageUrl;
+    QString MediumImageUrl;
+    QString StatusText;
+    QString ErrorText;
+    bool HasFatalError = false;
+    QString CoverTempPath;
+    QString BackCoverTempPath;
+    CTempFileList TempFiles;
+
+    // Empties the book's fields and applies the default values for new books.
+    void ResetToDefaults();
+
+    // Fills the record from the stored book `bookId`. A missing book leaves
+    // the record as it was (but for BookID) and still succeeds.
+    bool Load(int bookId, CLibraryConnection &connection);
+
+    // Writes the record: a new book into category `categoryId`, or, when
+    // `isNew` is false, the stored book BookID again with its categories.
+    // All rows are written in one transaction, and cover pictures are put in
+    // place only once the rows are committed, so a failed save leaves library
+    // and images folder as they were. Returns false when a statement failed
+    // or the user chose to skip a duplicate ISBN.
+    bool Save(bool isNew, int categoryId, const QString &imagesDir, CLibraryConnection &connection);
+};

@@ -1,0 +1,428 @@
+// Saving and loading books: identifiers, lookups, covers, links, categories,
+// duplicates, and that a failed save changes nothing.
+
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "app/TomeloApp.h"
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "online/StoreLinks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+class TestBookRecord : public QObject
+{
+    Q_OBJECT
+
+    CTestEnv *m_env = nullptr;
+    CLibraryConnection m_db;
+    QString m_images;
+
+    QString Value(const QString &sql)
+    {
+        QString out;
+        bool found = false;
+        if (!QuerySingleValue(sql, m_db, out, &found, false))
+            return QStringLiteral("<error>");
+        return found ? out : QStringLiteral("<no row>");
+    }
+
+    QString MakeFile(const QString &name, const QByteArray &contents)
+    {
+        const QString path = m_env->Path(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(contents);
+        return path;
+    }
+
+    QStringList ImageFiles() const
+    {
+        return QDir(m_images).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    static CBookRecord SampleBook()
+    {
+        CBookRecord book;
+        book.Title = QStringLiteral("Learning XML");
+        book.Subtitle = QStringLiteral("Creating Self-Describing Data");
+        book.Author = QStringLiteral("Erik T. Ray");
+        book.Edition = QStringLiteral("2nd");
+        book.ReleaseDate = QStringLiteral("2003-09-22");
+        book.Publisher = QStringLiteral("O'Reilly Media");
+        book.ISBN = QStringLiteral("0596004206");
+        book.PageCount = QStringLiteral("416");
+        book.Language = QStringLiteral("english"); // a fixed row, in another case
+        book.Binding = QStringLiteral("Paperback");
+        book.Dimension = QStringLiteral("9.2 x 7 x 0.9 inches");
+        book.PurchaseDate = QStringLiteral("Mar 14, 2005");
+        book.Store = QStringLiteral("Corner Shop");
+        book.PurchasePrice = QStringLiteral("$27.50");
+        book.ListPrice = QStringLiteral("39.95");
+        book.AmazonPrice = QStringLiteral("26.37");
+        book.Status = QStringLiteral("In Collection");
+        book.CurrentPage = QStringLiteral("12");
+        book.AmazonRating = QStringLiteral("4.5");
+        book.NumOfReviews = QStringLiteral("31");
+        book.MyRating = 4;
+        book.UserText1 = QStringLiteral("signed");
+        book.EBookOnly = true;
+        book.Format = QStringLiteral("PDF");
+        book.BookSize = QStringLiteral("3.00 MB");
+        book.Description = QStringLiteral("<html><body><p>It's about XML.</p></body></html>");
+        book.URL = ProductUrlPrefix() + book.ISBN;
+        book.Links = {{QStringLiteral("7"), QStringLiteral("Errata"),
+                       QStringLiteral("https://example.org/errata"), QString()},
+                      {QString(), QStringLiteral("Notes"), QStringLiteral("/home/me/notes.txt"),
+                       QStringLiteral("mine")}};
+        return book;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = new CTestEnv;
+        QVERIFY(m_db.Open(m_env->CopyTemplate(QStringLiteral("lib.mdb"))));
+        QVERIFY(ExecuteSql(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
+            true, m_db));
+        QVERIFY(ExecuteSql(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Other', 1)"),
+            true, m_db));
+        m_images = m_env->Path(QStringLiteral("lib_images"));
+        QVERIFY(QDir().mkpath(m_images));
+        TomeloApp().m_associateTag.clear();
+    }
+
+    void cleanup()
+    {
+        m_db.Close();
+        delete m_env;
+        m_env = nullptr;
+    }
+
+    void saveAndLoadRoundTrip()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord book = SampleBook();
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+        QCOMPARE(g_lastSavedBookId.load(), 1);
+        QCOMPARE(book.BookID, 0); // the record keeps its own identifier
+        QVERIFY(prompt.shown.isEmpty());
+
+        CBookRecord loaded;
+        QVERIFY(loaded.Load(1, m_db));
+        QCOMPARE(loaded.Title, book.Title);
+        QCOMPARE(loaded.Subtitle, book.Subtitle);
+        QCOMPARE(loaded.Publisher, QStringLiteral("O'Reilly Media"));
+        QCOMPARE(loaded.Language, QStringLiteral("English"));
+        QCOMPARE(loaded.Binding, QStringLiteral("Paperback"));
+        QCOMPARE(loaded.Extras, QString());
+        QCOMPARE(loaded.Store, QStringLiteral("Corner Shop"));
+        QCOMPARE(loaded.Status, QStringLiteral("In Collection"));
+        QCOMPARE(loaded.Format, QStringLiteral("PDF"));
+        QCOMPARE(loaded.ReleaseDate, QStringLiteral("Sep 22, 2003"));
+        QCOMPARE(loaded.PurchaseDate, QStringLiteral("Mar 14, 2005"));
+        QCOMPARE(loaded.PurchasePrice, QStringLiteral("27.5"));
+        QCOMPARE(loaded.ListPrice, QStringLiteral("39.95"));
+        QCOMPARE(loaded.AmazonRating, QStringLiteral("4.50"));
+        QCOMPARE(loaded.BookSize, QStringLiteral("3.000000"));
+        QCOMPARE(loaded.PageCount, QStringLiteral("416"));
+        QCOMPARE(loaded.MyRating, 4);
+        QVERIFY(loaded.EBookOnly);
+        QCOMPARE(loaded.Description, book.Description);
+        QCOMPARE(
+            loaded.URL,
+            StoreWebAddress() +
+                QStringLiteral("/exec/obidos/redirect?tag=brindlewood-20&path=ASIN%2F0596004206"));
+        QCOMPARE(book.URL, loaded.URL);
+        QCOMPARE(loaded.Links.size(), 2);
+        QCOMPARE(loaded.Links.at(0).LinkID, QStringLiteral("1"));
+        QCOMPARE(loaded.Links.at(1).LinkID, QStringLiteral("2"));
+        QCOMPARE(loaded.Links.at(1).Notes, QStringLiteral("mine"));
+        QCOMPARE(Value(QStringLiteral("SELECT CatID FROM book_category WHERE BookID=1")),
+                 QStringLiteral("32"));
+        // Only the new names were added to the lookup tables.
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM booklanguage")), QStringLiteral("2"));
+        QCOMPARE(Value(QStringLiteral(
+                     "SELECT PublisherID FROM bookpublisher WHERE Name='O''Reilly Media'")),
+                 QStringLiteral("1"));
+
+        // A missing book leaves the record as it was.
+        CBookRecord missing = SampleBook();
+        QVERIFY(missing.Load(99, m_db));
+        QCOMPARE(missing.BookID, 99);
+        QCOMPARE(missing.Title, QStringLiteral("Learning XML"));
+    }
+
+    void emptyValuesAndIdentifiers()
+    {
+        CRecordingPrompt prompt;
+        for (int id : {1, 2, 5})
+            QVERIFY(ExecuteSql(
+                QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, 'x')").arg(id), true,
+                m_db));
+        CBookRecord book;
+        book.Title = QStringLiteral("Bare");
+        QVERIFY(book.Save(true, 1, m_images, m_db));
+        QCOMPARE(g_lastSavedBookId.load(), 6);
+        QCOMPARE(Value(QStringLiteral("SELECT MyRating FROM book WHERE BookID=6")),
+                 QStringLiteral("0"));
+        QCOMPARE(
+            Value(QStringLiteral("SELECT COUNT(*) FROM book WHERE BookID=6 AND PageCount IS NULL "
+                                 "AND PublisherID IS NULL AND URL IS NULL AND FrontCover IS NULL "
+                                 "AND EBookOnly=0")),
+            QStringLiteral("1"));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM bookpublisher")), QStringLiteral("0"));
+        // An empty ISBN finds no duplicate.
+        CBookRecord second;
+        second.Title = QStringLiteral("Also bare");
+        QVERIFY(second.Save(true, 1, m_images, m_db));
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
+    void coversAreNamedAfterTheBook()
+    {
+        CRecordingPrompt prompt;
+        for (int id = 1; id <= 11; ++id)
+            QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID) VALUES (%1)").arg(id),
+                               true, m_db));
+        CBookRecord book;
+        book.Title = QStringLiteral("Covered");
+        book.CoverTempPath = MakeFile(QStringLiteral("Temp/cover.jpeg"), "front");
+        book.BackCoverTempPath = MakeFile(QStringLiteral("Scans/back.gif"), "back");
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+        QCOMPARE(ImageFiles(), (QStringList{QStringLiteral("12.jpeg"), QStringLiteral("12b.gif")}));
+        QCOMPARE(ReadFileBytes(m_images + QStringLiteral("/12.jpeg")), QByteArray("front"));
+        QCOMPARE(Value(QStringLiteral("SELECT FrontCover FROM book WHERE BookID=12")),
+                 QStringLiteral("12.jpeg"));
+        QCOMPARE(Value(QStringLiteral("SELECT BackCover FROM book WHERE BookID=12")),
+                 QStringLiteral("12b.gif"));
+
+        // Editing without touching the covers copies and deletes nothing.
+        CBookRecord edit;
+        QVERIFY(edit.Load(12, m_db));
+        edit.CoverTempPath = m_images + u'/' + edit.FrontCover;
+        edit.BackCoverTempPath = m_images + u'/' + edit.BackCover;
+        edit.Title = QStringLiteral("Covered again");
+        QVERIFY(edit.Save(false, 1, m_images, m_db));
+        QCOMPARE(ImageFiles(), (QStringList{QStringLiteral("12.jpeg"), QStringLiteral("12b.gif")}));
+
+        // A new picture of another type replaces the old file.
+        edit.CoverTempPath = MakeFile(QStringLiteral("Temp/new.png"), "png");
+        QVERIFY(edit.Save(false, 1, m_images, m_db));
+        QCOMPARE(ImageFiles(), (QStringList{QStringLiteral("12.png"), QStringLiteral("12b.gif")}));
+
+        // Clearing a cover deletes the picture and stores NULL.
+        edit.BackCoverTempPath.clear();
+        edit.CoverTempPath = m_images + QStringLiteral("/12.png");
+        QVERIFY(edit.Save(false, 1, m_images, m_db));
+        QCOMPARE(ImageFiles(), QStringList{QStringLiteral("12.png")});
+        QCOMPARE(Value(QStringLiteral(
+                     "SELECT COUNT(*) FROM book WHERE BookID=12 AND BackCover IS NULL")),
+                 QStringLiteral("1"));
+        QVERIFY(prompt.shown.isEmpty());
+
+        // A picture that cannot be copied is reported; the book is saved without it.
+        CBookRecord lost;
+        lost.Title = QStringLiteral("Lost cover");
+        lost.CoverTempPath = m_env->Path(QStringLiteral("Temp/missing.jpg"));
+        QVERIFY(lost.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.LastText(),
+                 QStringLiteral("Unable to copy the cover picture to the following location:\n") +
+                     m_images);
+        QCOMPARE(lost.FrontCover, QString());
+        QCOMPARE(Value(QStringLiteral(
+                     "SELECT COUNT(*) FROM book WHERE BookID=13 AND FrontCover IS NULL")),
+                 QStringLiteral("1"));
+    }
+
+    void editKeepsCategoriesAndRenumbersLinks()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord book = SampleBook();
+        book.Links.append(
+            {QStringLiteral("x"), QStringLiteral("Third"), QStringLiteral("/tmp"), QString()});
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+        QVERIFY(ExecuteSql(
+            QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (1, 2)"), true, m_db));
+
+        CBookRecord edit;
+        QVERIFY(edit.Load(1, m_db));
+        edit.Title = QStringLiteral("Learning XML, Second Edition");
+        QVERIFY(edit.Save(false, 33, m_images, m_db));
+        QVERIFY(edit.Save(false, 33, m_images, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM link WHERE BookID=1")),
+                 QStringLiteral("3"));
+        QCOMPARE(Value(QStringLiteral("SELECT group_concat(LinkID) FROM (SELECT LinkID FROM link "
+                                      "WHERE BookID=1 ORDER BY LinkID)")),
+                 QStringLiteral("1,2,3"));
+        QCOMPARE(Value(QStringLiteral("SELECT group_concat(CatID) FROM (SELECT CatID FROM "
+                                      "book_category WHERE BookID=1 ORDER BY CatID)")),
+                 QStringLiteral("2,32"));
+        QCOMPARE(Value(QStringLiteral("SELECT Title FROM book WHERE BookID=1")), edit.Title);
+        QCOMPARE(g_lastSavedBookId.load(), 1);
+    }
+
+    void duplicateIsbnAsksFirst()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord book = SampleBook();
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+
+        CBookRecord again = SampleBook();
+        prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(!again.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.shown.first().icon, MsgIcon::Question);
+        QCOMPARE(prompt.LastText(),
+                 QStringLiteral(
+                     "This book already exists in the database:\nLearning XML\n"
+                     "Would you like to skip this one?\nClick \"No\" to add this book anyway."));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("1"));
+
+        prompt.answers = {MsgAnswer::No};
+        QVERIFY(again.Save(true, 32, m_images, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("2"));
+
+        // An ISBN with a quote in it is compared, not executed.
+        CBookRecord odd;
+        odd.Title = QStringLiteral("Odd");
+        odd.ISBN = QStringLiteral("0' OR ''='");
+        QVERIFY(odd.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 2);
+        QCOMPARE(Value(QStringLiteral("SELECT ISBN FROM book WHERE Title='Odd'")), odd.ISBN);
+    }
+
+    void failedSaveChangesNothing()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord book = SampleBook();
+        book.CoverTempPath = MakeFile(QStringLiteral("first.jpg"), "first");
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+        const QString before =
+            Value(QStringLiteral("SELECT Title || '|' || URL || '|' || PublisherID FROM book"));
+
+        QVERIFY(ExecuteSql(QStringLiteral("CREATE TRIGGER refuse_links BEFORE INSERT ON link "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk is full'); END"),
+                           true, m_db));
+        CBookRecord edit;
+        QVERIFY(edit.Load(1, m_db));
+        edit.Title = QStringLiteral("Changed");
+        edit.Publisher = QStringLiteral("A Brand New Publisher");
+        edit.CoverTempPath = MakeFile(QStringLiteral("second.png"), "second");
+        QVERIFY(!edit.Save(false, 32, m_images, m_db));
+        QVERIFY(prompt.LastText().startsWith(QStringLiteral("INSERT INTO link ")));
+        QVERIFY(prompt.LastText().endsWith(QStringLiteral("\ndisk is full")));
+
+        // The edited book is still there as it was, with its categories.
+        QCOMPARE(
+            Value(QStringLiteral("SELECT Title || '|' || URL || '|' || PublisherID FROM book")),
+            before);
+        QCOMPARE(Value(QStringLiteral("SELECT CatID FROM book_category WHERE BookID=1")),
+                 QStringLiteral("32"));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM link")), QStringLiteral("2"));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM bookpublisher")), QStringLiteral("1"));
+        QCOMPARE(edit.FrontCover, QStringLiteral("1.jpg"));
+        // The images folder is as it was.
+        QCOMPARE(ImageFiles(), QStringList{QStringLiteral("1.jpg")});
+        QCOMPARE(ReadFileBytes(m_images + QStringLiteral("/1.jpg")), QByteArray("first"));
+
+        // A new book that fails leaves no row, lookup or membership behind.
+        CBookRecord fresh = SampleBook();
+        fresh.ISBN = QStringLiteral("0131103628");
+        fresh.Store = QStringLiteral("Another Store");
+        QVERIFY(!fresh.Save(true, 33, m_images, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("1"));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM bookstore")), QStringLiteral("1"));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=33")),
+                 QStringLiteral("0"));
+        QCOMPARE(g_lastSavedBookId.load(), 1);
+    }
+
+    void resetToDefaultsUsesTheDefaultSettings()
+    {
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultLanguage,
+                                                  QStringLiteral("German")));
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultStatus,
+                                                  QStringLiteral("Wish List")));
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultPurchaseDate,
+                                                  QStringLiteral("Jan 01, 2006")));
+        QVERIFY(CAppSettings::SetEbookOnly(true));
+        CBookRecord book = SampleBook();
+        book.BookID = 7;
+        book.ErrorText = QStringLiteral("kept");
+        book.CoverTempPath = QStringLiteral("/tmp/x.jpg");
+        book.ResetToDefaults();
+        QCOMPARE(book.BookID, 7);
+        QCOMPARE(book.ErrorText, QStringLiteral("kept"));
+        QCOMPARE(book.Title, QString());
+        QCOMPARE(book.Publisher, QString());
+        QCOMPARE(book.Links.size(), 0);
+        QCOMPARE(book.MyRating, 0);
+        QCOMPARE(book.CoverTempPath, QString());
+        QCOMPARE(book.Language, QStringLiteral("German"));
+        QCOMPARE(book.Status, QStringLiteral("Wish List"));
+        QCOMPARE(book.PurchaseDate, QStringLiteral("Jan 01, 2006"));
+        QVERIFY(book.EBookOnly);
+        QCOMPARE(CBookRecord().StatusText, QStringLiteral("For Help, press F1"));
+    }
+
+    void temporaryFilesGoWithTheLastRecord()
+    {
+        const QString a = MakeFile(QStringLiteral("TomeloA.jpg"), "a");
+        {
+            CBookRecord original;
+            original.TempFiles.append(a);
+            {
+                CBookRecord copy = original;
+                QVERIFY(copy.TempFiles.contains(a));
+            }
+            QVERIFY(QFile::exists(a)); // the copy did not take the original's file
+        }
+        QVERIFY(!QFile::exists(a));
+    }
+
+    void associateLinks()
+    {
+        const QString store = StoreWebAddress();
+        const QString redirect =
+            store + QStringLiteral("/exec/obidos/redirect?tag=%1&path=ASIN%2F0596004206");
+        const QString product = ProductUrlPrefix() + QStringLiteral("0596004206");
+        QCOMPARE(MakeAssociateLink(product, QStringLiteral("0596004206"), QString()),
+                 redirect.arg(QStringLiteral("brindlewood-20")));
+        QCOMPARE(
+            MakeAssociateLink(product, QStringLiteral("0596004206"), QStringLiteral("  mine-21 ")),
+            redirect.arg(QStringLiteral("mine-21")));
+        QCOMPARE(MakeAssociateLink(redirect.arg(QStringLiteral("x")), QStringLiteral("0596004206"),
+                                   QStringLiteral("mine-21")),
+                 redirect.arg(QStringLiteral("mine-21")));
+        QCOMPARE(MakeAssociateLink(QStringLiteral("https://example.org/book"),
+                                   QStringLiteral("0596004206"), QString()),
+                 QStringLiteral("https://example.org/book"));
+        QCOMPARE(MakeAssociateLink(QString(), QStringLiteral("0596004206"), QString()), QString());
+        // A tag cannot add to the query.
+        QCOMPARE(MakeAssociateLink(product, QStringLiteral("0596004206"), QStringLiteral("a&b=c")),
+                 redirect.arg(QStringLiteral("a%26b%3Dc")));
+
+        // The store's address is a setting.
+        QVERIFY(CAppSettings::SetStoreHost(QStringLiteral("http://127.0.0.1:8080")));
+        QCOMPARE(ProductUrlPrefix(), QStringLiteral("http://127.0.0.1:8080/exec/obidos/ASIN/"));
+        QCOMPARE(
+            MakeAssociateLink(QStringLiteral("http://127.0.0.1:8080/exec/obidos/ASIN/0596004206"),
+                              QStringLiteral("0596004206"), QString()),
+            QStringLiteral("http://127.0.0.1:8080/exec/obidos/"
+                           "redirect?tag=brindlewood-20&path=ASIN%2F0596004206"));
+        QCOMPARE(MakeAssociateLink(product, QStringLiteral("0596004206"), QString()), product);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBookRecord)
+#include "tst_bookrecord.moc"
