@@ -56,7 +56,7 @@ void CSqlFormatTest::literal_data()
     QTest::newRow("text O'Brien padded") << "  O'Brien  " << int(kLiteralText) << "'O''Brien'";
     QTest::newRow("text tabs and breaks trimmed") << "\t\nA\r\n" << int(kLiteralText) << "'A'";
     QTest::newRow("text no-break space trimmed") << "\u00a0A\u2003" << int(kLiteralText) << "'A'";
-    QTest::newRow("text inner specials kept")
+    QTest::newRow("text backslash, percent, break kept")
         << "a\\b%c\nd''" << int(kLiteralText) << "'a\\b%c\nd'''''";
 
     QTest::newRow("int pages") << "12 pages" << int(kLiteralInteger) << "12";
@@ -65,8 +65,6 @@ void CSqlFormatTest::literal_data()
     QTest::newRow("int fraction cut") << "3.9" << int(kLiteralInteger) << "3";
     QTest::newRow("int plus sign") << "+0042" << int(kLiteralInteger) << "42";
     QTest::newRow("int sign alone") << "-" << int(kLiteralInteger) << "0";
-    QTest::newRow("int max") << "2147483647" << int(kLiteralInteger) << "2147483647";
-    QTest::newRow("int min") << "-2147483648" << int(kLiteralInteger) << "-2147483648";
     QTest::newRow("int just over") << "2147483648" << int(kLiteralInteger) << "2147483647";
     QTest::newRow("int just under") << "-2147483649" << int(kLiteralInteger) << "-2147483648";
     QTest::newRow("int far over") << "99999999999999999999x" << int(kLiteralInteger)
