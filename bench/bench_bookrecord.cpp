@@ -42,6 +42,15 @@ CBookRecord MakeBook(int i)
     return book;
 }
 
+std::vector<CBookRecord> MakeBooks()
+{
+    std::vector<CBookRecord> books;
+    books.reserve(kBooks);
+    for (int i = 0; i < kBooks; ++i)
+        books.push_back(MakeBook(i));
+    return books;
+}
+
 struct BenchLibrary
 {
     QTemporaryDir dir;
@@ -65,10 +74,7 @@ void BM_SaveNewBooks(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         BenchLibrary library;
-        std::vector<CBookRecord> books;
-        books.reserve(kBooks);
-        for (int i = 0; i < kBooks; ++i)
-            books.push_back(MakeBook(i));
+        std::vector<CBookRecord> books = MakeBooks();
         state.ResumeTiming();
         for (CBookRecord &book : books) {
             if (!book.Save(true, 1, library.images, library.db))
@@ -86,10 +92,7 @@ void BM_SaveNewBooksInOneTransaction(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         BenchLibrary library;
-        std::vector<CBookRecord> books;
-        books.reserve(kBooks);
-        for (int i = 0; i < kBooks; ++i)
-            books.push_back(MakeBook(i));
+        std::vector<CBookRecord> books = MakeBooks();
         state.ResumeTiming();
         CTransaction all(library.db);
         for (CBookRecord &book : books) {

@@ -151,16 +151,16 @@ QString FormatString(const QString &pattern, const QStringList &args)
             result += c;
             continue;
         }
-        const QChar spec = pattern.at(i + 1);
-        if (spec == u'%') {
+        const QChar marker = pattern.at(i + 1);
+        if (marker == u'%') {
             result += u'%';
             ++i;
-        } else if (spec == u's' || spec == u'd') {
+        } else if (marker == u's' || spec == u'd') {
             result += next < args.size() ? args.at(next) : QString();
             ++next;
             ++i;
-        } else if (spec >= u'1' && spec <= u'9') {
-            const int index = spec.unicode() - u'1';
+        } else if (marker >= u'1' && marker <= u'9') {
+            const int index = marker.unicode() - u'1';
             result += index < args.size() ? args.at(index) : QString();
             ++i;
         } else {
