@@ -155,7 +155,7 @@ QString FormatString(const QString &pattern, const QStringList &args)
         if (marker == u'%') {
             result += u'%';
             ++i;
-        } else if (marker == u's' || spec == u'd') {
+        } else if (marker == u's' || marker == u'd') {
             result += next < args.size() ? args.at(next) : QString();
             ++next;
             ++i;
