@@ -1,0 +1,167 @@
+#include "xml/BookXmlWriter.h"
+
+#include "app/StringTable.h"
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QHash>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace {
+
+// Text of `categoryId`'s path: ">>" and the name of each category from the
+// top down. Paths are remembered for the rest of one document.
+class CCategoryPaths
+{
+public:
+    explicit CCategoryPaths(CLibraryConnection &connection) : m_connection(connection) {}
+
+    QString PathOf(const QString &categoryId)
+    {
+        auto cached = m_paths.constFind(categoryId);
+        if (cached != m_paths.constEnd())
+            return *cached;
+        QString path;
+        QString id = categoryId;
+        // A damaged library could hold a parent cycle; no real tree is this deep.
+        for (int depth = 0; depth < 256 && !id.isEmpty(); ++depth) {
+            QString name;
+            QueryValue(QStringLiteral("SELECT Name FROM category WHERE CatID=") + id,
+                       QStringLiteral("Name"), m_connection, name);
+            path.prepend(QStringLiteral(">>") + name);
+            QString parent;
+            if (!GetParentCategoryId(id, m_connection, parent))
+                break;
+            id = parent;
+        }
+        m_paths.insert(categoryId, path);
+        return path;
+    }
+
+private:
+    CLibraryConnection &m_connection;
+    QHash<QString, QString> m_paths;
+};
+
+void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const QString &imagesDir,
+                CCategoryPaths &paths)
+{
+    CBookRecord book;
+    book.Load(int(id), connection);
+    const QString rating = book.MyRating != 0 ? QString::number(book.MyRating) : QString();
+    const QString ebookOnly = LoadString(book.EBookOnly ? 199 : 200);
+
+    xml += QStringLiteral("<Book ID=\"%1\">\n").arg(id);
+    const std::pair<const char *, const QString &> fields[] = {
+        {"Title", book.Title},
+        {"Subtitle", book.Subtitle},
+        {"Author", book.Author},
+        {"URL", book.URL},
+        {"Edition", book.Edition},
+        {"ReleaseDate", book.ReleaseDate},
+        {"Publisher", book.Publisher},
+        {"ISBN", book.ISBN},
+        {"PageCount", book.PageCount},
+        {"Language", book.Language},
+        {"Binding", book.Binding},
+        {"Dimension", book.Dimension},
+        {"Extras", book.Extras},
+        {"PurchaseDate", book.PurchaseDate},
+        {"Store", book.Store},
+        {"PurchasePrice", book.PurchasePrice},
+        {"ListPrice", book.ListPrice},
+        {"AmazonPrice", book.AmazonPrice},
+        {"Location", book.Location},
+        {"Status", book.Status},
+        {"CurrentPage", book.CurrentPage},
+        {"AmazonRating", book.AmazonRating},
+        {"NumOfReviews", book.NumOfReviews},
+        {"MyRating", rating},
+        {"UserText1", book.UserText1},
+        {"UserText2", book.UserText2},
+        {"EbookOnly", ebookOnly},
+        {"Format", book.Format},
+        {"BookSize", book.BookSize},
+        {"Description", book.Description},
+        {"Notes", book.Notes},
+    };
+    for (const auto &field : fields)
+        AppendElement(xml, QLatin1String(field.first), field.second);
+
+    QStringList categories;
+    GetBookCategories(int(id), connection, categories);
+    if (!categories.isEmpty()) {
+        xml += QStringLiteral("<Categories>\n");
+        for (const QString &category : categories)
+            AppendElement(xml, QStringLiteral("Category"), paths.PathOf(category),
+                          QStringLiteral("ID"), category);
+        xml += QStringLiteral("</Categories>\n");
+    }
+    if (!book.Links.isEmpty()) {
+        xml += QStringLiteral("<Links>\n");
+        for (const CLinkEntry &link : book.Links) {
+            xml += QStringLiteral("<Link ID=\"") + link.LinkID + QStringLiteral("\">\n");
+            AppendElement(xml, QStringLiteral("Title"), link.Name);
+            AppendElement(xml, QStringLiteral("Path"), link.Path);
+            AppendElement(xml, QStringLiteral("Notes"), link.Notes);
+            xml += QStringLiteral("</Link>\n");
+        }
+        xml += QStringLiteral("</Links>\n");
+    }
+    if (!book.FrontCover.isEmpty())
+        AppendElement(xml, QStringLiteral("FrontCover"), QDir(imagesDir).filePath(book.FrontCover));
+    if (!book.BackCover.isEmpty())
+        AppendElement(xml, QStringLiteral("BackCover"), QDir(imagesDir).filePath(book.BackCover));
+    xml += QStringLiteral("</Book>\n");
+}
+
+} // namespace
+
+QString EscapeXmlText(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'&', QStringLiteral("&amp;"));
+    escaped.replace(u'<', QStringLiteral("&lt;"));
+    // "]]>" may not stand in element text; any other ">" may.
+    escaped.replace(QStringLiteral("]]>"), QStringLiteral("]]&gt;"));
+    return escaped;
+}
+
+void AppendElement(QString &xml, const QString &name, const QString &text,
+                   const QString &attributeName, const QString &attributeValue)
+{
+    if (text.isEmpty())
+        return;
+    xml += u'<' + name;
+    if (!attributeName.isEmpty())
+        xml += u' ' + attributeName + QStringLiteral("=\"") + attributeValue + u'"';
+    xml += u'>' + EscapeXmlText(text) + QStringLiteral("</") + name + QStringLiteral(">\n");
+}
+
+QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
+                      const QString &imagesDir)
+{
+    const QString created =
+        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    QString xml =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\" "
+                       "CreationDate=\"") +
+        created + QStringLiteral("\">\n");
+    CCategoryPaths paths(connection);
+    for (quint32 id : bookIds)
+        AppendBook(xml, id, connection, imagesDir, paths);
+    xml += QStringLiteral("</Tomelodex>\n");
+    return xml;
+}
+
+bool SaveBooksXml(const QString &path, const QString &xml)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(xml.toUtf8());
+    return file.commit();
+}

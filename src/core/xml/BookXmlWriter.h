@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class CLibraryConnection;
+
+// The program's own XML description of books: what the information view
+// transforms, what Save As XML writes and what the import reads back.
+
+// Escapes element text: "&" and "<" (and the "]]>" that XML forbids in text).
+QString EscapeXmlText(const QString &text);
+
+// Appends one element line ("<Name attr=\"value\">text</Name>\n"); empty
+// text appends nothing.
+void AppendElement(QString &xml, const QString &name, const QString &text,
+                   const QString &attributeName = QString(),
+                   const QString &attributeValue = QString());
+
+// The document for the books `bookIds`, in that order. Cover paths are
+// formed in `imagesDir`.
+QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
+                      const QString &imagesDir);
+
+// Writes the document as UTF-8 without a byte-order mark, replacing `path`
+// only once the whole file is written.
+bool SaveBooksXml(const QString &path, const QString &xml);
