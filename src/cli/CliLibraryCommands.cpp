@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "app/StringTable.h"
+#include "db/BasicSearch.h"
 #include "db/SqlRunner.h"
 #include "db/TomeloDoc.h"
 
@@ -44,6 +45,32 @@ int CmdCompact(const QStringList &args)
     return doc.CompactDatabase() ? kExitOk : kExitFailed;
 }
 
+int CmdSearch(const QStringList &args)
+{
+    QStringList plain = args;
+    const bool keep = plain.removeAll(QStringLiteral("--keep")) > 0;
+    if (!CheckPlainArgs(plain, 2))
+        return UsageError(QStringLiteral("usage: tomelodex-cli search LIBRARY KEYWORD [--keep]"));
+    if (plain.at(1).trimmed().isEmpty()) {
+        PrintErr(LoadString(229));
+        return kExitUsage;
+    }
+    CTomeloDoc doc;
+    if (!doc.OnOpenDocument(plain.at(0)))
+        return kExitFailed;
+    const CBasicSearchResult result = RunBasicSearch(doc, plain.at(1), !keep);
+    if (!result.ok) {
+        PrintErr(result.error);
+        return kExitFailed;
+    }
+    if (result.found == 0) {
+        PrintErr(LoadString(230));
+        return kExitFailed;
+    }
+    PrintOut(QString::number(result.found));
+    return kExitOk;
+}
+
 } // namespace
 
 std::vector<CCliCommand> LibraryCommands()
@@ -60,5 +87,10 @@ std::vector<CCliCommand> LibraryCommands()
          CmdSql},
         {QStringLiteral("compact"), QStringLiteral("LIBRARY"),
          QStringLiteral("Compacts the library and prints its size before and after."), CmdCompact},
+        {QStringLiteral("search"), QStringLiteral("LIBRARY KEYWORD [--keep]"),
+         QStringLiteral("Files the books whose title, author, ISBN, description, notes or user "
+                        "texts contain KEYWORD in Search Results (emptied first unless --keep) "
+                        "and prints how many were found."),
+         CmdSearch},
     };
 }

@@ -16,6 +16,46 @@ int CollateFoldingCase(void *, int leftBytes, const void *left, int rightBytes, 
                               QStringView(static_cast<const char16_t *>(right), rightBytes / 2));
 }
 
+bool IsAscii(const unsigned char *text)
+{
+    for (; *text; ++text) {
+        if (*text >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// "X LIKE Y [ESCAPE Z]" calls like(Y, X [, Z]). SQLite's own LIKE ignores
+// letter case for ASCII letters only; this one for every alphabet.
+void LikeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    const auto *pattern = sqlite3_value_text(argv[0]);
+    const auto *text = sqlite3_value_text(argv[1]);
+    if (!pattern || !text)
+        return; // NULL
+    unsigned int escape = 0;
+    if (argc == 3) {
+        const auto *esc = sqlite3_value_text(argv[2]);
+        const QString escText =
+            esc ? QString::fromUtf8(reinterpret_cast<const char *>(esc)) : QString();
+        if (escText.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = escText.at(0).unicode();
+    }
+    if (IsAscii(pattern) && escape < 0x80) {
+        sqlite3_result_int(context,
+                           sqlite3_strlike(reinterpret_cast<const char *>(pattern),
+                                           reinterpret_cast<const char *>(text), escape) == 0);
+        return;
+    }
+    sqlite3_result_int(context,
+                       LikeFoldingCase(QString::fromUtf8(reinterpret_cast<const char *>(pattern)),
+                                       QString::fromUtf8(reinterpret_cast<const char *>(text)),
+                                       escape ? QChar(escape) : QChar()));
+}
+
 QString ErrorOf(sqlite3 *db)
 {
     return db ? QString::fromUtf8(sqlite3_errmsg(db))
@@ -114,6 +154,14 @@ bool CLibraryConnection::Setup(QString *error)
         if (error)
             *error = ErrorOf(m_db);
         return false;
+    }
+    for (int args : {2, 3}) {
+        if (sqlite3_create_function(m_db, "like", args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                    LikeFunction, nullptr, nullptr) != SQLITE_OK) {
+            if (error)
+                *error = ErrorOf(m_db);
+            return false;
+        }
     }
     // Reading the schema is what tells a database from any other file.
     return Execute(QStringLiteral("PRAGMA foreign_keys=ON; SELECT COUNT(*) FROM sqlite_master;"),

@@ -42,3 +42,38 @@ int CompareFoldingCase(QStringView left, QStringView right)
         return Sign(byBase);
     return Sign(left.toString().toCaseFolded().compare(right.toString().toCaseFolded()));
 }
+
+bool LikeFoldingCase(QStringView pattern, QStringView text, QChar escape)
+{
+    const QString p = pattern.toString().toCaseFolded();
+    const QString t = text.toString().toCaseFolded();
+    const QChar esc = escape.isNull() ? QChar() : escape.toCaseFolded();
+    qsizetype pi = 0;
+    qsizetype ti = 0;
+    qsizetype starP = -1; // position after the last "%" seen
+    qsizetype starT = 0;  // where the text stood when it was seen
+    while (ti < t.size()) {
+        if (pi < p.size() && !esc.isNull() && p.at(pi) == esc && pi + 1 < p.size()) {
+            if (p.at(pi + 1) == t.at(ti)) {
+                pi += 2;
+                ++ti;
+                continue;
+            }
+        } else if (pi < p.size() && p.at(pi) == u'%') {
+            starP = ++pi;
+            starT = ti;
+            continue;
+        } else if (pi < p.size() && (p.at(pi) == u'_' || p.at(pi) == t.at(ti))) {
+            ++pi;
+            ++ti;
+            continue;
+        }
+        if (starP < 0)
+            return false;
+        pi = starP;
+        ti = ++starT;
+    }
+    while (pi < p.size() && p.at(pi) == u'%')
+        ++pi;
+    return pi == p.size();
+}

@@ -8,3 +8,8 @@
 // that changes with the locale or a library upgrade, since indexes are kept
 // in it.
 int CompareFoldingCase(QStringView left, QStringView right);
+
+// SQL LIKE with the same disregard for letter case: "%" matches any run of
+// characters, "_" any one character, and `escape` (when not null) makes the
+// character after it literal.
+bool LikeFoldingCase(QStringView pattern, QStringView text, QChar escape = QChar());
