@@ -2,6 +2,8 @@
 
 #include "app/StringTable.h"
 #include "db/BasicSearch.h"
+#include "db/BookListQuery.h"
+#include "db/LibraryConnection.h"
 #include "db/SqlRunner.h"
 #include "db/TomeloDoc.h"
 
@@ -71,6 +73,34 @@ int CmdSearch(const QStringList &args)
     return kExitOk;
 }
 
+int CmdList(const QStringList &args)
+{
+    QStringList plain = args;
+    int category = 5;
+    const int option = int(plain.indexOf(QStringLiteral("--category")));
+    if (option >= 0) {
+        bool ok = false;
+        category = option + 1 < plain.size() ? plain.at(option + 1).toInt(&ok) : 0;
+        if (!ok)
+            return UsageError(
+                QStringLiteral("tomelodex-cli list: --category needs a category number"));
+        plain.remove(option, 2);
+    }
+    if (!CheckPlainArgs(plain, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli list LIBRARY [--category ID]"));
+    CTomeloDoc doc;
+    if (!doc.OnOpenDocument(plain.at(0)))
+        return kExitFailed;
+    QVector<CBookListRow> rows;
+    if (!ReadBookList(category, *doc.m_connection, rows))
+        return kExitFailed;
+    for (const CBookListRow &row : rows)
+        PrintOut(QStringList{QString::number(row.bookId), row.title, row.author, row.publisher,
+                             row.isbn, row.edition}
+                     .join(u'\t'));
+    return kExitOk;
+}
+
 } // namespace
 
 std::vector<CCliCommand> LibraryCommands()
@@ -87,6 +117,12 @@ std::vector<CCliCommand> LibraryCommands()
          CmdSql},
         {QStringLiteral("compact"), QStringLiteral("LIBRARY"),
          QStringLiteral("Compacts the library and prints its size before and after."), CmdCompact},
+        {QStringLiteral("list"), QStringLiteral("LIBRARY [--category ID]"),
+         QStringLiteral(
+             "Prints the books the list shows for a category (default 5, All Books), one "
+             "line each: BookID, Title, Author, Publisher, ISBN and Edition separated by "
+             "tabs."),
+         CmdList},
         {QStringLiteral("search"), QStringLiteral("LIBRARY KEYWORD [--keep]"),
          QStringLiteral("Files the books whose title, author, ISBN, description, notes or user "
                         "texts contain KEYWORD in Search Results (emptied first unless --keep) "

@@ -83,6 +83,39 @@ private Q_SLOTS:
         QCOMPARE(run.err, QString());
     }
 
+    void listFollowsTheBookList()
+    {
+        const QString lib = m_env->Path(QStringLiteral("list.mdb"));
+        QCOMPARE(Run({QStringLiteral("new"), lib}).code, 0);
+        const QString fill =
+            QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (1, 'Pub');"
+                           "INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1);"
+                           "INSERT INTO book (BookID, Title, Author, PublisherID, ISBN, Edition) "
+                           "VALUES (1, 'beta', 'A', 1, 'I1', 'E');"
+                           "INSERT INTO book (BookID, Title) VALUES (2, 'Alpha');"
+                           "INSERT INTO book (BookID, Title) VALUES (3, 'Orphan');"
+                           "INSERT INTO book_category (BookID, CatID) VALUES (1, 32);"
+                           "INSERT INTO book_category (BookID, CatID) VALUES (2, 1);"
+                           "INSERT INTO book_category (BookID, CatID) VALUES (2, 32);");
+        for (const QString &statement : fill.split(u';', Qt::SkipEmptyParts))
+            QCOMPARE(Run({QStringLiteral("sql"), lib, statement}).code, 0);
+        CliRun run = Run({QStringLiteral("list"), lib});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QStringLiteral("2\tAlpha\t\t\t\t\n1\tbeta\tA\tPub\tI1\tE\n"));
+        QCOMPARE(
+            Run({QStringLiteral("list"), lib, QStringLiteral("--category"), QStringLiteral("6")})
+                .out,
+            QStringLiteral("3\tOrphan\t\t\t\t\n"));
+        QCOMPARE(
+            Run({QStringLiteral("list"), lib, QStringLiteral("--category"), QStringLiteral("1")})
+                .out,
+            QStringLiteral("2\tAlpha\t\t\t\t\n"));
+        QCOMPARE(
+            Run({QStringLiteral("list"), lib, QStringLiteral("--category"), QStringLiteral("x")})
+                .code,
+            2);
+    }
+
     void failuresAndUsage()
     {
         const QString lib = m_env->Path(QStringLiteral("lib.mdb"));

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class CLibraryConnection;
+
+// One row of the book list.
+struct CBookListRow
+{
+    quint32 bookId = 0;
+    QString title;
+    QString author;
+    QString publisher;
+    QString isbn;
+    QString edition;
+    QString frontCover;
+};
+
+// The list's query for a category: every book in a category for All Books
+// (5), every book in none for the Recycle Bin (6), otherwise the members.
+QString BookListSql(int categoryId);
+
+// The rows of that query in its order, the publisher looked up by name.
+// Returns false after reporting a database error.
+bool ReadBookList(int categoryId, CLibraryConnection &connection, QVector<CBookListRow> &rows);
