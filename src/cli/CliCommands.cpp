@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "app/AppSettings.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 
@@ -42,6 +43,36 @@ int UsageError(const QString &text)
     return kExitUsage;
 }
 
+bool TakeOption(QStringList &args, const QString &name, QString *value)
+{
+    const int at = int(args.indexOf(name));
+    if (at < 0)
+        return false;
+    *value = at + 1 < args.size() ? args.at(at + 1) : QString();
+    args.remove(at, at + 1 < args.size() ? 2 : 1);
+    return true;
+}
+
+bool TakeDuplicatesOption(QStringList &args)
+{
+    QString value = QStringLiteral("skip");
+    TakeOption(args, QStringLiteral("--duplicates"), &value);
+    if (value == u"skip")
+        g_prompt.m_answer = MsgAnswer::Yes;
+    else if (value == u"add")
+        g_prompt.m_answer = MsgAnswer::No;
+    else
+        return false;
+    return true;
+}
+
+bool ParseId(const QString &text, int *id)
+{
+    bool ok = false;
+    *id = text.toInt(&ok);
+    return ok && !text.startsWith(u'+') && text.trimmed() == text;
+}
+
 bool CheckPlainArgs(const QStringList &args, int count)
 {
     for (const QString &arg : args) {
@@ -62,6 +93,9 @@ QString GeneralHelp()
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(command.name, command.synopsis, command.description);
     text += QStringLiteral(
+        "\nOptions for every command: --service-host URL, --search-host URL and --store-host URL\n"
+        "use another product service, keyword search or store for this run\n"
+        "(scheme, host and optional port, e.g. http://127.0.0.1:8080).\n"
         "\n'tomelodex-cli COMMAND --help' describes one command.\n"
         "Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.");
     return text;
@@ -77,6 +111,13 @@ void PrintOut(const QString &text)
     std::fflush(stdout);
 }
 
+void PrintOutRaw(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
 void PrintErr(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -89,7 +130,8 @@ const std::vector<CCliCommand> &CliCommands()
 {
     static const std::vector<CCliCommand> commands = [] {
         std::vector<CCliCommand> all;
-        for (auto group : {LibraryCommands})
+        for (auto group :
+             {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands, OnlineCommands})
             for (CCliCommand &command : group())
                 all.push_back(std::move(command));
         return all;
@@ -107,7 +149,22 @@ int RunCli(const QStringList &arguments)
         PrintOut(GeneralHelp());
         return kExitOk;
     }
-    const QStringList args = arguments.mid(1);
+    QStringList args = arguments.mid(1);
+    const std::pair<const char *, const char *> hostOptions[] = {
+        {"--service-host", kValueServiceHost},
+        {"--search-host", kValueSearchHost},
+        {"--store-host", kValueStoreHost}};
+    for (const auto &option : hostOptions) {
+        QString host;
+        if (!TakeOption(args, QLatin1String(option.first), &host))
+            continue;
+        if (!host.startsWith(QStringLiteral("http://")) &&
+            !host.startsWith(QStringLiteral("https://")))
+            return UsageError(
+                QStringLiteral("tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080")
+                    .arg(QLatin1String(option.first)));
+        CAppSettings::OverrideHostForThisRun(option.second, host);
+    }
     for (const CCliCommand &command : CliCommands()) {
         if (command.name != name)
             continue;

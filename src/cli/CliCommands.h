@@ -36,7 +36,25 @@ bool CheckPlainArgs(const QStringList &args, int count);
 
 // The command groups, one source file each.
 std::vector<CCliCommand> LibraryCommands();
+std::vector<CCliCommand> IsbnCommands();
+std::vector<CCliCommand> XmlCommands();
+std::vector<CCliCommand> BatchCommands();
+std::vector<CCliCommand> OnlineCommands();
+
+// Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
+// without a value gives true and an empty `value`.
+bool TakeOption(QStringList &args, const QString &name, QString *value);
+
+// Removes `--duplicates skip|add` and answers the duplicate question
+// accordingly from now on (skip when the option is absent). False on a bad
+// value.
+bool TakeDuplicatesOption(QStringList &args);
+
+// Parses a whole decimal number; false for anything else.
+bool ParseId(const QString &text, int *id);
 
 // Output helpers: UTF-8, results to standard output, failures to standard error.
 void PrintOut(const QString &text);
+// Prints `text` as it is, without adding a line break.
+void PrintOutRaw(const QString &text);
 void PrintErr(const QString &text);

@@ -1,5 +1,8 @@
 #include "app/AppSettings.h"
 
+#include <QHash>
+#include <QMutex>
+
 #include "app/Profile.h"
 #include "app/SettingsKey.h"
 
@@ -33,8 +36,18 @@ bool WriteInt(const char *keyPath, const char *name, int value)
     return key.Open(QLatin1String(keyPath), true) && key.WriteInt(QLatin1String(name), value);
 }
 
+// Hosts given for one run (the command-line tool's --service-host and kin).
+QMutex g_overrideMutex;
+QHash<QString, QString> g_hostOverrides;
+
 QString ReadHost(const char *name, const char *defaultHost)
 {
+    {
+        QMutexLocker lock(&g_overrideMutex);
+        const QString overridden = g_hostOverrides.value(QLatin1String(name));
+        if (!overridden.isEmpty())
+            return overridden;
+    }
     const QString host = ReadText(kSettingsKeyPath, name);
     return host.isEmpty() ? QString::fromLatin1(defaultHost) : host;
 }
@@ -161,6 +174,15 @@ bool CAppSettings::EbookOnly()
 bool CAppSettings::SetEbookOnly(bool ebookOnly)
 {
     return WriteInt(kSettingsDefaultKeyPath, kValueEbookOnly, ebookOnly ? 1 : 0);
+}
+
+void CAppSettings::OverrideHostForThisRun(const char *valueName, const QString &host)
+{
+    QMutexLocker lock(&g_overrideMutex);
+    if (host.isEmpty())
+        g_hostOverrides.remove(QLatin1String(valueName));
+    else
+        g_hostOverrides.insert(QLatin1String(valueName), host);
 }
 
 QString CAppSettings::ServiceHost()

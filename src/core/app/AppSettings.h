@@ -103,5 +103,9 @@ public:
     static QString SearchHost();
     static bool SetSearchHost(const QString &host);
     static QString StoreHost();
+    // Uses `host` instead of the stored value of kValueServiceHost,
+    // kValueSearchHost or kValueStoreHost until the program ends, without
+    // storing it (an empty host ends the override).
+    static void OverrideHostForThisRun(const char *valueName, const QString &host);
     static bool SetStoreHost(const QString &host);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,41 @@ public:
 private:
     struct Files;
     std::shared_ptr<Files> m_files;
+};
+
+// A text that one thread writes while another reads it (the status line of
+// a lookup, shown by the batch dialog while its worker runs). Every access
+// copies under a lock.
+class CSharedText
+{
+public:
+    CSharedText() = default;
+    CSharedText(const QString &text) : m_text(text) {}
+    CSharedText(const CSharedText &other) : m_text(other.value()) {}
+    CSharedText &operator=(const CSharedText &other)
+    {
+        if (this != &other)
+            *this = other.value();
+        return *this;
+    }
+    CSharedText &operator=(const QString &text)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_text = text;
+        return *this;
+    }
+    QString value() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_text;
+    }
+    operator QString() const { return value(); }
+    bool operator==(const QString &text) const { return value() == text; }
+    bool operator!=(const QString &text) const { return value() != text; }
+
+private:
+    mutable QMutex m_mutex;
+    QString m_text;
 };
 
 // Identifier of the book written by the last successful save (0 at start).
@@ -86,7 +122,7 @@ public:
     QString ProductUrlPrefix;
     QString LargeImageUrl;
     QString MediumImageUrl;
-    QString StatusText;
+    CSharedText StatusText;
     QString ErrorText;
     bool HasFatalError = false;
     QString CoverTempPath;

@@ -114,10 +114,25 @@ QString FindIsbnInText(QStringView text)
 {
     const qsizetype size = text.size();
     const QChar *chars = text.data();
+    const auto inRun = [chars](qsizetype i) {
+        return IsAsciiDigit(chars[i].unicode()) || chars[i] == u'-';
+    };
     char16_t isbn[kIsbnLength];
+    qsizetype runEnd = 0;
     for (qsizetype i = 0; i < size; ++i) {
         if (!IsAsciiDigit(chars[i].unicode()))
             continue;
+        // The first nine characters of either window must be digits or
+        // hyphens; shorter runs (years, prices, page numbers) are skipped whole.
+        if (runEnd <= i) {
+            runEnd = i + 1;
+            while (runEnd < size && inRun(runEnd))
+                ++runEnd;
+        }
+        if (runEnd - i < 9) {
+            i = runEnd;
+            continue;
+        }
         const qsizetype left = size - i;
         if (ValidWindow(text.sliced(i, std::min(kIsbnLength, left)), isbn) ||
             ValidWindow(text.sliced(i, std::min(kHyphenatedWindow, left)), isbn))

@@ -46,15 +46,10 @@ private:
     QHash<QString, QString> m_paths;
 };
 
-void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const QString &imagesDir,
-                CCategoryPaths &paths)
+void AppendFields(QString &xml, const CBookRecord &book)
 {
-    CBookRecord book;
-    book.Load(int(id), connection);
     const QString rating = book.MyRating != 0 ? QString::number(book.MyRating) : QString();
     const QString ebookOnly = LoadString(book.EBookOnly ? 199 : 200);
-
-    xml += QStringLiteral("<Book ID=\"%1\">\n").arg(id);
     const std::pair<const char *, const QString &> fields[] = {
         {"Title", book.Title},
         {"Subtitle", book.Subtitle},
@@ -90,7 +85,30 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
     };
     for (const auto &field : fields)
         AppendElement(xml, QLatin1String(field.first), field.second);
+}
 
+void AppendLinks(QString &xml, const CBookRecord &book)
+{
+    if (book.Links.isEmpty())
+        return;
+    xml += QStringLiteral("<Links>\n");
+    for (const CLinkEntry &link : book.Links) {
+        xml += QStringLiteral("<Link ID=\"") + link.LinkID + QStringLiteral("\">\n");
+        AppendElement(xml, QStringLiteral("Title"), link.Name);
+        AppendElement(xml, QStringLiteral("Path"), link.Path);
+        AppendElement(xml, QStringLiteral("Notes"), link.Notes);
+        xml += QStringLiteral("</Link>\n");
+    }
+    xml += QStringLiteral("</Links>\n");
+}
+
+void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const QString &imagesDir,
+                CCategoryPaths &paths)
+{
+    CBookRecord book;
+    book.Load(int(id), connection);
+    xml += QStringLiteral("<Book ID=\"%1\">\n").arg(id);
+    AppendFields(xml, book);
     QStringList categories;
     GetBookCategories(int(id), connection, categories);
     if (!categories.isEmpty()) {
@@ -100,17 +118,7 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
                           QStringLiteral("ID"), category);
         xml += QStringLiteral("</Categories>\n");
     }
-    if (!book.Links.isEmpty()) {
-        xml += QStringLiteral("<Links>\n");
-        for (const CLinkEntry &link : book.Links) {
-            xml += QStringLiteral("<Link ID=\"") + link.LinkID + QStringLiteral("\">\n");
-            AppendElement(xml, QStringLiteral("Title"), link.Name);
-            AppendElement(xml, QStringLiteral("Path"), link.Path);
-            AppendElement(xml, QStringLiteral("Notes"), link.Notes);
-            xml += QStringLiteral("</Link>\n");
-        }
-        xml += QStringLiteral("</Links>\n");
-    }
+    AppendLinks(xml, book);
     if (!book.FrontCover.isEmpty())
         AppendElement(xml, QStringLiteral("FrontCover"), QDir(imagesDir).filePath(book.FrontCover));
     if (!book.BackCover.isEmpty())
@@ -154,6 +162,15 @@ QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &conne
     for (quint32 id : bookIds)
         AppendBook(xml, id, connection, imagesDir, paths);
     xml += QStringLiteral("</Tomelodex>\n");
+    return xml;
+}
+
+QString BookElementXml(const CBookRecord &book)
+{
+    QString xml = QStringLiteral("<Book ID=\"%1\">\n").arg(book.BookID);
+    AppendFields(xml, book);
+    AppendLinks(xml, book);
+    xml += QStringLiteral("</Book>\n");
     return xml;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVector>
 
+class CBookRecord;
 class CLibraryConnection;
 
 // The program's own XML description of books: what the information view
@@ -21,6 +22,10 @@ void AppendElement(QString &xml, const QString &name, const QString &text,
 // formed in `imagesDir`.
 QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
                       const QString &imagesDir);
+
+// One record as a Book element with its fields and links (no categories or
+// covers), as it stands in memory.
+QString BookElementXml(const CBookRecord &book);
 
 // Writes the document as UTF-8 without a byte-order mark, replacing `path`
 // only once the whole file is written.

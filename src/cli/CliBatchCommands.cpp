@@ -1,0 +1,109 @@
+#include "CliCommands.h"
+
+#include "app/TomeloApp.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "online/BatchQueryEngine.h"
+#include "online/IsbnRules.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+// The ISBNs of a list file: one per line, blank lines skipped.
+bool ReadIsbnFile(const QString &path, QStringList *isbns)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (!line.isEmpty())
+            isbns->append(line);
+    }
+    return true;
+}
+
+int CmdAdd(const QStringList &args)
+{
+    QStringList plain = args;
+    QString categoryText;
+    QString isbnFile;
+    int category = 0;
+    const bool fromFile = TakeOption(plain, QStringLiteral("--isbn-file"), &isbnFile);
+    if (!TakeOption(plain, QStringLiteral("--category"), &categoryText) ||
+        !ParseId(categoryText, &category) || !TakeDuplicatesOption(plain) ||
+        (fromFile && isbnFile.isEmpty()) || !CheckPlainArgs(plain, int(plain.size())) ||
+        plain.isEmpty() || (fromFile == (plain.size() > 1)))
+        return UsageError(QStringLiteral("usage: tomelodex-cli add LIBRARY --category ID "
+                                         "[--duplicates skip|add] (ISBN... | --isbn-file FILE)"));
+    QStringList typed = plain.mid(1);
+    if (fromFile && !ReadIsbnFile(isbnFile, &typed)) {
+        PrintErr(QStringLiteral("tomelodex-cli add: cannot read %1").arg(isbnFile));
+        return kExitFailed;
+    }
+
+    // As the Add Book dialog does: bar codes become ISBNs, invalid lines are
+    // passed over.
+    QStringList queue;
+    for (const QString &line : typed) {
+        const QString isbn = ConvertEanToIsbn(line.trimmed());
+        if (IsValidIsbn(isbn))
+            queue.append(isbn);
+        else
+            PrintOut(line + QStringLiteral("\tError: ") + line +
+                     QStringLiteral(" is not a valid ISBN."));
+    }
+    if (queue.isEmpty()) {
+        PrintErr(QStringLiteral("No valid ISBN was found."));
+        return kExitFailed;
+    }
+
+    CTomeloDoc doc;
+    if (!doc.OnOpenDocument(plain.at(0)))
+        return kExitFailed;
+    bool exists = false;
+    QString name;
+    if (!QuerySingleValue(QStringLiteral("SELECT Name FROM category WHERE CatID=%1").arg(category),
+                          *doc.m_connection, name, &exists))
+        return kExitFailed;
+    if (!exists) {
+        PrintErr(QStringLiteral("tomelodex-cli add: the library has no category %1").arg(category));
+        return kExitFailed;
+    }
+
+    CBatchQueryEngine engine(*doc.m_connection, TomeloApp().m_imagesDir);
+    engine.m_queue = queue;
+    engine.m_categoryId = category;
+    int found = 0;
+    engine.onEntryDone = [&](int index, const QString &cell) {
+        if (!cell.startsWith(QStringLiteral("Error: ")))
+            ++found;
+        PrintOut(queue.at(index) + u'\t' + cell);
+    };
+    engine.Start();
+    engine.Wait();
+    if (engine.m_state != CBatchQueryEngine::kFinished)
+        return kExitFailed;
+    PrintOut(QStringLiteral("Job finished."));
+    return found > 0 ? kExitOk : kExitFailed;
+}
+
+} // namespace
+
+std::vector<CCliCommand> BatchCommands()
+{
+    return {
+        {QStringLiteral("add"),
+         QStringLiteral(
+             "LIBRARY --category ID [--duplicates skip|add] (ISBN... | --isbn-file FILE)"),
+         QStringLiteral(
+             "Looks up each ISBN with the product service and adds the books found to "
+             "category ID. Prints per ISBN a line with the ISBN, a tab, and the title or "
+             "\"Error: \" and the error, then the final status."),
+         CmdAdd},
+    };
+}

@@ -1,0 +1,86 @@
+#include "CliCommands.h"
+
+#include "online/ChmScan.h"
+#include "online/IsbnRules.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+const QString kIsbnUsage =
+    QStringLiteral("usage: tomelodex-cli isbn normalize TEXT | check TEXT | ean TEXT | find | "
+                   "tag PATH");
+
+// Prints `text` and succeeds, or prints nothing and fails when it is empty.
+int PrintFound(const QString &text)
+{
+    if (text.isEmpty())
+        return kExitFailed;
+    PrintOut(text);
+    return kExitOk;
+}
+
+int CmdIsbn(const QStringList &args)
+{
+    if (args.isEmpty())
+        return UsageError(kIsbnUsage);
+    const QString action = args.first();
+    const QStringList rest = args.mid(1);
+    if (action == u"find") {
+        if (!CheckPlainArgs(rest, 0))
+            return UsageError(kIsbnUsage);
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly)) {
+            PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
+            return kExitFailed;
+        }
+        return PrintFound(FindIsbnInText(QString::fromUtf8(input.readAll())));
+    }
+    if (!CheckPlainArgs(rest, 1))
+        return UsageError(kIsbnUsage);
+    const QString &text = rest.first();
+    if (action == u"normalize") {
+        PrintOut(NormalizeIsbn(text));
+    } else if (action == u"check") {
+        return IsValidIsbn(text) ? PrintFound(NormalizeIsbn(text)) : kExitFailed;
+    } else if (action == u"ean") {
+        // A scanner's text arrives trimmed, as the Add Book dialog passes it.
+        PrintOut(ConvertEanToIsbn(text.trimmed()));
+    } else if (action == u"tag") {
+        PrintOut(ReleaseTagFromFileName(text));
+    } else {
+        return UsageError(
+            QStringLiteral("tomelodex-cli: unknown isbn action '%1'.\n%2").arg(action, kIsbnUsage));
+    }
+    return kExitOk;
+}
+
+int CmdChmScan(const QStringList &args)
+{
+    if (!CheckPlainArgs(args, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli chm-scan FILE"));
+    return PrintFound(ScanChmForIsbn(args.first()));
+}
+
+} // namespace
+
+std::vector<CCliCommand> IsbnCommands()
+{
+    return {
+        {QStringLiteral("isbn"),
+         QStringLiteral("normalize TEXT | check TEXT | ean TEXT | find | tag PATH"),
+         QStringLiteral(
+             "ISBN-10 rules. normalize: trims the text, drops hyphens and writes the check "
+             "letter X in upper case. check: prints the normalised ISBN when it is valid, "
+             "else fails. ean: turns a 978 EAN-13 bar code into its ISBN-10 (other text comes "
+             "back unchanged). find: prints the first valid ISBN in standard input, or fails. "
+             "tag: prints the tag of an e-book file name, between its last '-' and its last '.'."),
+         CmdIsbn},
+        {QStringLiteral("chm-scan"), QStringLiteral("FILE"),
+         QStringLiteral("Prints the first ISBN starting with 0 or 1 found in the HTML pages of "
+                        "the CHM file, or fails when there is none."),
+         CmdChmScan},
+    };
+}

@@ -1,0 +1,37 @@
+#include "CliCommands.h"
+
+#include "db/BookRecord.h"
+#include "online/ProductLookup.h"
+#include "xml/BookXmlWriter.h"
+
+namespace {
+
+int CmdLookup(const QStringList &args)
+{
+    if (!CheckPlainArgs(args, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli lookup ISBN"));
+    // The record's temporary cover goes with it when the command returns.
+    CBookRecord record;
+    if (!LookupByIsbn(record, args.first(), true, true)) {
+        // A load failure has been printed by the lookup's own message already;
+        // the service's refusal is silent there.
+        if (!record.HasFatalError)
+            PrintErr(record.ErrorText);
+        return kExitFailed;
+    }
+    PrintOutRaw(BookElementXml(record));
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<CCliCommand> OnlineCommands()
+{
+    return {
+        {QStringLiteral("lookup"), QStringLiteral("ISBN"),
+         QStringLiteral("Looks the ISBN up at the product service, on a record with the default "
+                        "values for new books, and prints the result as one Book element of the "
+                        "book XML. Fails with the service's message when it knows no such book."),
+         CmdLookup},
+    };
+}

@@ -1,0 +1,94 @@
+#include "online/BatchQueryEngine.h"
+
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "db/SqlFormat.h"
+#include "online/IsbnRules.h"
+#include "online/ProductLookup.h"
+
+CBatchQueryEngine::CBatchQueryEngine(CLibraryConnection &connection, const QString &imagesDir)
+    : m_connection(connection), m_imagesDir(imagesDir)
+{}
+
+CBatchQueryEngine::~CBatchQueryEngine()
+{
+    Wait();
+}
+
+bool CBatchQueryEngine::Start()
+{
+    if (m_queue.isEmpty() || m_worker.joinable())
+        return false;
+    m_state = kRunning;
+    m_total = int(m_queue.size());
+    m_current = 0;
+    m_worker = std::thread([this] { Work(); });
+    return true;
+}
+
+void CBatchQueryEngine::RequestCancel()
+{
+    int running = kRunning;
+    m_state.compare_exchange_strong(running, kCancelling);
+}
+
+void CBatchQueryEngine::Wait()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+int CBatchQueryEngine::ProgressPercent() const
+{
+    const int total = m_total;
+    return total > 0 ? m_current * 100 / total : 0;
+}
+
+void CBatchQueryEngine::Work()
+{
+    m_current = 0;
+    for (int index = 0; index < m_queue.size(); ++index) {
+        ProcessEntry(index);
+        ++m_current;
+        if (m_state == kCancelling) {
+            if (onCancelled)
+                onCancelled();
+            return;
+        }
+    }
+    m_state = kFinished;
+    if (onFinished)
+        onFinished();
+}
+
+void CBatchQueryEngine::ProcessEntry(int index)
+{
+    const QString entry = m_queue.at(index);
+    const bool found = LookupByIsbn(m_record, entry, true, true);
+
+    // An ISBN found in an e-book file records that file, whether or not the
+    // service knew the book.
+    const QString file = m_isbnFiles.value(entry).trimmed();
+    if (!file.isEmpty()) {
+        m_record.Links.append({QStringLiteral("1"), LoadString(194), file, QString()});
+        m_record.BookSize = FormatFileSizeMb(file);
+        m_record.Format = QStringLiteral("CHM");
+        m_record.Store = ReleaseTagFromFileName(file);
+    }
+
+    QString cell;
+    if (found) {
+        m_record.Save(true, m_categoryId, m_imagesDir, m_connection);
+        cell = m_record.Title;
+    } else {
+        cell = QStringLiteral("Error: ") + m_record.ErrorText;
+        if (m_record.HasFatalError) {
+            ShowMessage(QStringLiteral("Fatal error occurred. Job will be cancelled."),
+                        MsgIcon::Error);
+            m_record.HasFatalError = false;
+            m_state = kCancelling;
+        }
+    }
+    if (onEntryDone)
+        onEntryDone(index, cell);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "db/BookRecord.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+class CLibraryConnection;
+
+// Looks up a queue of ISBNs one after another on a worker thread and saves
+// every book found into one category. The batch dialog shows its progress;
+// the command-line tool runs it to the end. The callbacks run on the worker
+// thread: the dialog forwards them to its own thread.
+class CBatchQueryEngine
+{
+public:
+    enum State
+    {
+        kReady = 0,
+        kRunning = 1,
+        kFinished = 3,
+        kCancelling = 4
+    };
+
+    CBatchQueryEngine(CLibraryConnection &connection, const QString &imagesDir);
+    // Waits for a running worker: the engine never goes away under it.
+    ~CBatchQueryEngine();
+    CBatchQueryEngine(const CBatchQueryEngine &) = delete;
+    CBatchQueryEngine &operator=(const CBatchQueryEngine &) = delete;
+
+    QStringList m_queue;                // ISBNs as typed, in order
+    QMap<QString, QString> m_isbnFiles; // ISBN to the e-book file it was found in
+    int m_categoryId = 0;
+    CBookRecord m_record; // reused for every entry
+    std::atomic<int> m_state{kReady};
+    std::atomic<int> m_total{0};
+    std::atomic<int> m_current{-1};
+
+    // The text of an entry's Title cell: the title, or "Error: " and the error.
+    std::function<void(int index, const QString &titleCell)> onEntryDone;
+    std::function<void()> onFinished;  // the queue was worked through
+    std::function<void()> onCancelled; // stopped after a cancel or a fatal error
+
+    // Starts the worker; false (and nothing started) when the queue is empty.
+    bool Start();
+    // Asks the worker to stop after the entry it is working on.
+    void RequestCancel();
+    // Waits until the worker has ended.
+    void Wait();
+
+    // The record's status line, safe to read while the worker writes it.
+    QString StatusText() const { return m_record.StatusText.value(); }
+    // Progress in percent, as the dialog's bar shows it.
+    int ProgressPercent() const;
+
+private:
+    void Work();
+    void ProcessEntry(int index);
+
+    CLibraryConnection &m_connection;
+    QString m_imagesDir;
+    std::thread m_worker;
+};

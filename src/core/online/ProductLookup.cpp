@@ -1,0 +1,284 @@
+#include "online/ProductLookup.h"
+
+#include "app/AppSettings.h"
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "db/BookRecord.h"
+#include "online/HttpClient.h"
+#include "online/IsbnRules.h"
+#include "online/XmlFetch.h"
+#include "xml/XmlDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryFile>
+#include <QTextStream>
+#include <QUrl>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kCoverBlockBytes = 1023;
+constexpr int kPageBlockBytes = 32767;
+
+QString Text(const CXmlDocument &document, const char *path)
+{
+    return document.selectSingleNode(QLatin1String(path)).text();
+}
+
+// An ISBN as it goes into a request or a page address. Anything that is not
+// a plain ISBN character is encoded so that it cannot add keys to the query.
+QString EncodedItem(const QString &isbn)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(isbn));
+}
+
+QString HostWithoutTrailingSlash(QString host)
+{
+    host = host.trimmed();
+    while (host.endsWith(u'/'))
+        host.chop(1);
+    return host;
+}
+
+// Hundredths of an inch as inches; absent or non-numeric text counts as 0.
+double Inches(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? value * 0.01 : 0.0;
+}
+
+// A new empty file named Tomelo* in the temporary folder, made for this
+// record only (created exclusively, so nobody else's file or link is
+// reused), and listed in its TempFiles. Empty when none could be made.
+QString CreateRecordTempFile(CBookRecord &record)
+{
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("TomeloXXXXXX")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    const QString path = file.fileName();
+    file.close();
+    record.TempFiles.append(path);
+    return path;
+}
+
+void Fail(CBookRecord &record, const QString &text)
+{
+    record.ErrorText = text;
+    ShowMessage(text);
+}
+
+} // namespace
+
+QString ItemLookupUrl(const QString &normalisedIsbn)
+{
+    return HostWithoutTrailingSlash(CAppSettings::ServiceHost()) +
+           QStringLiteral("/onca/xml?Service=AWSECommerceService&SubscriptionId=") +
+           QLatin1String(kServiceSubscriptionId) +
+           QStringLiteral("&Operation=ItemLookup&ResponseGroup=Large&ItemId=") +
+           EncodedItem(normalisedIsbn);
+}
+
+QString ServiceSiteName()
+{
+    const QString host = HostWithoutTrailingSlash(CAppSettings::ServiceHost());
+    const QString name = QUrl(host).host();
+    return name.isEmpty() ? host : name;
+}
+
+bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults, bool silent)
+{
+    if (resetToDefaults)
+        record.ResetToDefaults();
+    record.StatusText = FormatString(QLatin1String(kLookupLoadingStatus), {ServiceSiteName()});
+    const QString normalised = NormalizeIsbn(isbn);
+
+    // The wait cursor around the load is the caller's: the core has no cursor.
+    CXmlDocument document;
+    if (!LoadXmlFromUrl(ItemLookupUrl(normalised), document)) {
+        record.HasFatalError = true;
+        Fail(record, LoadString(143));
+        return false;
+    }
+
+    const QString serviceError = Text(document, "ItemLookupResponse//Error/Message");
+    if (!serviceError.isEmpty()) {
+        record.StatusText = serviceError;
+        record.ErrorText = FormatString(QLatin1String(kLookupServiceError), {serviceError});
+        if (!silent)
+            ShowMessage(record.ErrorText);
+        return false;
+    }
+
+    QStringList authors;
+    for (const CXmlNode &node :
+         document.selectNodes(QStringLiteral("ItemLookupResponse//ItemAttributes/Author")))
+        authors.append(node.text());
+    // Replaces the field rather than appending to it: a record looked up twice
+    // would otherwise carry every name twice, run together.
+    if (!authors.isEmpty())
+        record.Author = authors.join(QStringLiteral(" / "));
+    record.Description = EditorialReviewsToHtml(document);
+    record.URL = record.ProductUrlPrefix + EncodedItem(normalised);
+    record.ISBN = normalised;
+    record.Title = Text(document, "ItemLookupResponse//Title");
+    record.Publisher = Text(document, "ItemLookupResponse//Publisher");
+    record.ReleaseDate = Text(document, "ItemLookupResponse//PublicationDate");
+    record.AmazonPrice = Text(document, "ItemLookupResponse//Offers//FormattedPrice");
+    record.ListPrice = Text(document, "ItemLookupResponse//ListPrice/FormattedPrice");
+    record.AmazonRating = Text(document, "ItemLookupResponse//AverageRating");
+    record.NumOfReviews = Text(document, "ItemLookupResponse//TotalReviews");
+    record.LargeImageUrl = Text(document, "ItemLookupResponse//LargeImage/URL");
+    record.MediumImageUrl = Text(document, "ItemLookupResponse//MediumImage/URL");
+    record.Binding = Text(document, "ItemLookupResponse//ItemAttributes/Binding");
+    record.PageCount = Text(document, "ItemLookupResponse//NumberOfPages");
+    record.Edition = record.ReleaseDate;
+    record.Dimension =
+        QString::asprintf("%.2f x %.2f x %.2f inches",
+                          Inches(Text(document, "ItemLookupResponse//ItemAttributes/Length")),
+                          Inches(Text(document, "ItemLookupResponse//ItemAttributes/Width")),
+                          Inches(Text(document, "ItemLookupResponse//ItemAttributes/Height")));
+
+    if (CAppSettings::GetEditionFromHtml() == 1)
+        FetchEditionFromPage(record, normalised);
+
+    const QString target = CreateRecordTempFile(record);
+    QString extension;
+    if (!target.isEmpty() && DownloadCover(record, target, &extension)) {
+        record.CoverTempPath = target + extension;
+        // The picture is a file of its own beside the empty name file.
+        record.TempFiles.append(record.CoverTempPath);
+    } else {
+        record.CoverTempPath.clear();
+    }
+    return true;
+}
+
+QString EditorialReviewsToHtml(const CXmlDocument &document)
+{
+    QString html;
+    for (const CXmlNode &review : document.selectNodes(
+             QStringLiteral("ItemLookupResponse//EditorialReviews/EditorialReview"))) {
+        html += QStringLiteral("<p><b>") +
+                review.selectSingleNode(QStringLiteral("Source")).text() +
+                QStringLiteral("</b><br />") +
+                review.selectSingleNode(QStringLiteral("Content")).text() + QStringLiteral("</p>");
+    }
+    return html;
+}
+
+bool FetchEditionFromPage(CBookRecord &record, const QString &isbn)
+{
+    record.StatusText = QString::fromLatin1(kLookupParsingHtmlStatus);
+    std::unique_ptr<CUrlStream> stream =
+        OpenUrl(record.ProductUrlPrefix + EncodedItem(isbn), nullptr, kMaxPageBytes);
+    if (!stream) {
+        Fail(record, QString::fromLatin1(kLookupPageDownloadFailed));
+        return false;
+    }
+
+    const QString path = CreateRecordTempFile(record);
+    if (path.isEmpty())
+        return false;
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        std::vector<char> block(kPageBlockBytes);
+        qint64 count = 0;
+        while ((count = ReadBody(*stream, block.data(), kPageBlockBytes)) > 0) {
+            if (file.write(block.data(), count) != count)
+                return false;
+        }
+        CloseUrl(stream);
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    for (int i = 0; i < kProductPageSkippedLines && !in.atEnd(); ++i)
+        in.readLine();
+
+    const QString marker = QStringLiteral("<li><b>Publisher:</b>");
+    while (!in.atEnd()) {
+        QString line = in.readLine();
+        if (line.size() <= 20 || !line.contains(marker))
+            continue;
+        line.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        const qsizetype separator = line.indexOf(QStringLiteral("; "));
+        record.Edition = separator >= 0 ? line.mid(separator + 2) : QString();
+        // The edition may go on after a line break, up to the end of the item.
+        while (!in.atEnd()) {
+            const QString next = in.readLine();
+            if (next.size() <= 5)
+                continue;
+            if (next.contains(QStringLiteral("</li>")))
+                record.Edition += next.left(next.size() - 5);
+            break;
+        }
+        break;
+    }
+    return true;
+}
+
+bool DownloadCover(CBookRecord &record, const QString &target, QString *extension)
+{
+    const QString url = record.LargeImageUrl.trimmed();
+    if (url.isEmpty())
+        return false;
+    record.StatusText = QString::fromLatin1(kLookupDownloadingCoverStatus);
+
+    auto stream = std::make_unique<CUrlStream>();
+    if (!stream->Open(url, kMaxCoverBytes)) {
+        // The server has no picture under the address it gave: the book has
+        // no cover, as with a placeholder, and that is nothing to report.
+        if (stream->Status() == 404 || stream->Status() == 410)
+            return false;
+        Fail(record, QString::fromLatin1(kLookupCoverDownloadFailed));
+        return false;
+    }
+    if (QueryHeader(*stream, QStringLiteral("Content-Length")).trimmed().toLongLong() <=
+        kMaxPlaceholderCoverBytes)
+        return false;
+    const QString type = QueryHeader(*stream, QStringLiteral("Content-Type"));
+    const QString ext = type == u"image/gif" ? QStringLiteral(".gif") : QStringLiteral(".jpg");
+
+    // Written to a new file beside the target and renamed onto it, so that an
+    // existing file or link of that name is replaced, never written through.
+    const QString path = target + ext;
+    const QString cannotWrite = LoadString(135) + u'\n' + path;
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open()) {
+        Fail(record, cannotWrite);
+        return false;
+    }
+    char block[kCoverBlockBytes];
+    qint64 count = 0;
+    bool written = true;
+    while (written && (count = ReadBody(*stream, block, kCoverBlockBytes)) > 0)
+        written = file.write(block, count) == count;
+    CloseUrl(stream);
+    written = written && file.flush();
+    file.close();
+    // The usual rights of a picture, not the temporary file's owner-only ones:
+    // the library keeps a copy of it.
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                        QFile::ReadOther);
+    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(),
+                                QFile::encodeName(path).constData()) != 0) {
+        Fail(record, cannotWrite);
+        return false;
+    }
+    file.setAutoRemove(false);
+    if (extension)
+        *extension = ext;
+    return true;
+}

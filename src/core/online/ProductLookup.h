@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class CBookRecord;
+class CXmlDocument;
+
+// Texts of the lookup that have no string number. The ones with a number
+// (135, 136, 143) come from the string table.
+inline constexpr char kLookupLoadingStatus[] = "Loading XML from %s...";
+inline constexpr char kLookupDownloadingCoverStatus[] = "Downloading cover...";
+inline constexpr char kLookupParsingHtmlStatus[] = "Parsing html...";
+inline constexpr char kLookupServiceError[] = "Error message returned from Amazon:\n%s";
+inline constexpr char kLookupCoverDownloadFailed[] = "Unable to download the cover picture.";
+inline constexpr char kLookupPageDownloadFailed[] = "Unable to download the html page.";
+
+// Fixed values of the product service's requests.
+inline constexpr char kServiceSubscriptionId[] = "7QHN2ZK5XW3RB8TLM0C4";
+
+// A cover whose Content-Length is at most this is the service's placeholder
+// picture, not a cover.
+inline constexpr qint64 kMaxPlaceholderCoverBytes = 2047;
+// Lines at the top of a product page that never hold the edition.
+inline constexpr int kProductPageSkippedLines = 300;
+
+// The ItemLookup request for one ISBN on the configured service host. Keys in
+// the order the service expects; the ISBN is percent-encoded, which leaves a
+// normalised ISBN as it is.
+QString ItemLookupUrl(const QString &normalisedIsbn);
+
+// The name of the service site shown in the loading status: the host of the
+// configured service address.
+QString ServiceSiteName();
+
+// Fills `record` from the product service's answer for `isbn` (normalised
+// first), then takes the edition from the product page when the user asked
+// for that, and downloads the large cover into a temporary file
+// (CoverTempPath). Writes nothing into a library.
+//
+// Returns true when the answer was loaded and mapped, even without a cover.
+// On false, ErrorText says why. An answer that cannot be loaded sets
+// HasFatalError and is always shown; an error reported by the service leaves
+// HasFatalError alone and is shown unless `silent`. Download problems of the
+// cover or the page are shown but never make the lookup fail.
+//
+// May run on a worker thread: StatusText is the one member another thread may
+// read meanwhile.
+bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults, bool silent);
+
+// The editorial reviews of an answer as HTML: per review, in document order,
+// "<p><b>Source</b><br />Content</p>" with Content as delivered (it is HTML).
+QString EditorialReviewsToHtml(const CXmlDocument &document);
+
+// Reads the edition from the store's product page of `isbn` into Edition.
+// The page is kept in a temporary file of the record while it is read. False
+// when the page could not be fetched or stored; Edition then keeps its value.
+bool FetchEditionFromPage(CBookRecord &record, const QString &isbn);
+
+// Downloads LargeImageUrl into `target` + extension (".gif" for a GIF, else
+// ".jpg"). False without a message when there is no address, the picture is
+// missing on the server (404 or 410) or no larger than the placeholder; false
+// with a message when the download or the file fails.
+bool DownloadCover(CBookRecord &record, const QString &target, QString *extension);

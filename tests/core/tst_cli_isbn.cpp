@@ -1,0 +1,168 @@
+// The isbn and chm-scan commands of the command-line tool, run as a separate
+// process the way scripts use them.
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class CCliIsbnTest : public QObject
+{
+    Q_OBJECT
+
+    CTestEnv *m_env = nullptr;
+
+    CliRun Run(const QStringList &args, const QByteArray &input = QByteArray())
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_env->Path(QStringLiteral("config")));
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
+        process.write(input);
+        process.closeWriteChannel();
+        CliRun run;
+        if (!process.waitForFinished(60000))
+            return run;
+        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY2(!qgetenv("TOMELODEX_CLI").isEmpty(), "TOMELODEX_CLI names the tool to test");
+        m_env = new CTestEnv;
+    }
+    void cleanup()
+    {
+        delete m_env;
+        m_env = nullptr;
+    }
+
+    void isbn_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+
+        QTest::newRow("normalize") << QStringList{"isbn", "normalize", " 0-596-00712-4 "}
+                                   << QByteArray() << 0 << "0596007124\n";
+        QTest::newRow("check valid")
+            << QStringList{"isbn", "check", "0-8044-2957-x"} << QByteArray() << 0 << "080442957X\n";
+        QTest::newRow("check invalid")
+            << QStringList{"isbn", "check", "0000000000"} << QByteArray() << 1 << "";
+        QTest::newRow("ean 978") << QStringList{"isbn", "ean", "9780596007126-12345"}
+                                 << QByteArray() << 0 << "0596007124\n";
+        QTest::newRow("ean trimmed first") << QStringList{"isbn", "ean", " 9780596007126\n"}
+                                           << QByteArray() << 0 << "0596007124\n";
+        QTest::newRow("ean 979 unchanged") << QStringList{"isbn", "ean", "9790596007126"}
+                                           << QByteArray() << 0 << "9790596007126\n";
+        QTest::newRow("find in standard input")
+            << QStringList{"isbn", "find"}
+            << QByteArray("Learning XML, 2nd Edition\n- ISBN 0-596-00420-6 (2003)\n") << 0
+            << "0596004206\n";
+        QTest::newRow("find UTF-8 text")
+            << QStringList{"isbn", "find"} << QByteArray("\xc2\xa9 \xe2\x80\x94 080442957x") << 0
+            << "080442957X\n";
+        QTest::newRow("find nothing")
+            << QStringList{"isbn", "find"} << QByteArray("1999, 250 pages") << 1 << "";
+        QTest::newRow("find empty input") << QStringList{"isbn", "find"} << QByteArray() << 1 << "";
+        QTest::newRow("tag") << QStringList{"isbn", "tag", "/books/Some Book-LiB.chm"}
+                             << QByteArray() << 0 << "LiB\n";
+        QTest::newRow("tag empty")
+            << QStringList{"isbn", "tag", "/books/Some Book.chm"} << QByteArray() << 0 << "\n";
+
+        QTest::newRow("isbn alone") << QStringList{"isbn"} << QByteArray() << 2 << "";
+        QTest::newRow("unknown action")
+            << QStringList{"isbn", "verify", "0596007124"} << QByteArray() << 2 << "";
+        QTest::newRow("check without text")
+            << QStringList{"isbn", "check"} << QByteArray() << 2 << "";
+        QTest::newRow("find with an argument")
+            << QStringList{"isbn", "find", "0596007124"} << QByteArray() << 2 << "";
+        QTest::newRow("chm-scan without file")
+            << QStringList{"chm-scan"} << QByteArray() << 2 << "";
+    }
+
+    void isbn()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        const CliRun run = Run(args, input);
+        QCOMPARE(run.code, code);
+        QCOMPARE(run.out, out);
+        if (code == 2)
+            QVERIFY(!run.err.isEmpty());
+        else
+            QCOMPARE(run.err, QString());
+    }
+
+    void chmScan()
+    {
+        const QString chmcmd = QStandardPaths::findExecutable(QStringLiteral("chmcmd"));
+        QVERIFY2(!chmcmd.isEmpty(), "chmcmd is missing: install the Debian package fp-utils");
+        const QString source = m_env->Path(QStringLiteral("book"));
+        QVERIFY(QDir().mkpath(source + QStringLiteral("/text")));
+        QFile page(source + QStringLiteral("/text/copyright.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body>ISBN 1-000-00000-1</body></html>");
+        page.close();
+        QFile project(source + QStringLiteral("/book.hhp"));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("[OPTIONS]\nCompiled file=Book-Grp.chm\nTitle=Book\n\n"
+                      "[FILES]\ntext/copyright.htm\n");
+        project.close();
+        QProcess compiler;
+        compiler.setWorkingDirectory(source);
+        compiler.start(chmcmd, {QStringLiteral("--no-html-scan"), QStringLiteral("book.hhp")});
+        QVERIFY(compiler.waitForFinished(60000));
+        const QString chm = source + QStringLiteral("/Book-Grp.chm");
+
+        CliRun run = Run({QStringLiteral("chm-scan"), chm});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QStringLiteral("1000000001\n"));
+        QCOMPARE(run.err, QString());
+
+        // The page itself is no CHM.
+        run = Run({QStringLiteral("chm-scan"), page.fileName()});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, QString());
+        run = Run({QStringLiteral("chm-scan"), m_env->Path(QStringLiteral("missing.chm"))});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, QString());
+    }
+
+    void help()
+    {
+        CliRun run = Run({QStringLiteral("--help")});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.out.contains(QStringLiteral("\n  isbn normalize TEXT")));
+        QVERIFY(run.out.contains(QStringLiteral("\n  chm-scan FILE")));
+        run = Run({QStringLiteral("isbn"), QStringLiteral("--help")});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.out.startsWith(QStringLiteral("usage: tomelodex-cli isbn ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CCliIsbnTest)
+#include "tst_cli_isbn.moc"

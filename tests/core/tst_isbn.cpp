@@ -1,0 +1,184 @@
+// The ISBN rules: normalising, validating, converting bar codes, finding an
+// ISBN in text and the release tag of an e-book file name.
+
+#include "online/IsbnRules.h"
+
+#include <QtTest>
+
+namespace {
+
+template <typename Expected>
+void Row(const char *name, const QString &input, const Expected &expected)
+{
+    QTest::newRow(name) << input << expected;
+}
+
+// The same ten digits in Arabic-Indic and in full-width forms.
+const QString kArabicIndic = QString::fromUtf8("٠٥٩٦٠٠٧١٢٤");
+const QString kFullWidth = QString::fromUtf8("０５９６００７１２４");
+
+} // namespace
+
+class CIsbnTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void normalize_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        Row("hyphens", "0-596-00712-4", QStringLiteral("0596007124"));
+        Row("padded", " \t0-596-00712-4 \n", QStringLiteral("0596007124"));
+        Row("no-break and em spaces", "\u00a00596007124\u2003", QStringLiteral("0596007124"));
+        Row("lower-case x", "080442957x", QStringLiteral("080442957X"));
+        Row("inner spaces stay", "0 596 00712 4", QStringLiteral("0 596 00712 4"));
+        Row("space behind a hyphen stays", "- 0596007124", QStringLiteral(" 0596007124"));
+        Row("other dashes stay", "0\u2013596", QStringLiteral("0\u2013596"));
+        Row("only hyphens", "---", QString());
+    }
+    void normalize()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QCOMPARE(NormalizeIsbn(input), expected);
+    }
+
+    void isValid_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("expected");
+        Row("plain", "0596007124", true);
+        Row("hyphenated and padded", "  0-596-00712-4  ", true);
+        Row("check letter lower case", "080442957x", true);
+        Row("check letter upper case", "080442957X", true);
+        Row("check 0 from r = 11", "1000000001", true);
+        Row("X where the check is 4", "059600712X", false);
+        Row("wrong check digit", "0596007125", false);
+        Row("all zeros", "0000000000", false);
+        Row("zeros with X", "000000000X", false);
+        Row("inner spaces", "0 596 00712 4", false);
+        Row("X inside", "05960X7124", false);
+        Row("nine digits", "059600712", false);
+        Row("eleven digits", "05960071240", false);
+        Row("empty", "", false);
+        Row("Arabic-Indic digits", kArabicIndic, false);
+        Row("full-width digits", kFullWidth, false);
+    }
+    void isValid()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, expected);
+        QCOMPARE(IsValidIsbn(input), expected);
+    }
+
+    void checkCharacter_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        Row("digit", "059600712", QStringLiteral("4"));
+        Row("r = 10 gives X", "080442957", QStringLiteral("X"));
+        Row("r = 11 gives 0", "000000000", QStringLiteral("0"));
+        Row("only the first nine count", "0596007120000", QStringLiteral("4"));
+        Row("too short", "05960071", QString());
+        Row("not digits", "05960071a", QString());
+    }
+    void checkCharacter()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        const QChar check = IsbnCheckCharacter(input);
+        QCOMPARE(check.isNull() ? QString() : QString(check), expected);
+    }
+
+    void convertEan_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        Row("978 code", "9780596007126", QStringLiteral("0596007124"));
+        Row("EAN check digit not verified", "9780596007120", QStringLiteral("0596007124"));
+        Row("check becomes X", "9780804429573", QStringLiteral("080442957X"));
+        Row("scanner supplement", "9780596007126-12345", QStringLiteral("0596007124"));
+        Row("979 code", "9790596007126", QStringLiteral("9790596007126"));
+        Row("hyphenated EAN", "978-0596007126", QStringLiteral("978-0596007126"));
+        Row("12 digits", "978059600712", QStringLiteral("978059600712"));
+        Row("978 with letters", "978abcdefghij", QStringLiteral("978abcdefghij"));
+        Row("19 characters not converted are cut", "978abcdefghij-12345",
+            QStringLiteral("978abcdefghij"));
+        Row("zeros never valid", "9780000000002", QStringLiteral("9780000000002"));
+        Row("untrimmed is not an EAN", " 9780596007126", QStringLiteral(" 9780596007126"));
+    }
+    void convertEan()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QCOMPARE(ConvertEanToIsbn(input), expected);
+    }
+
+    void findInText_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        Row("title line", "Learning XML, 2nd Edition - ISBN 0-596-00420-6 (2003)",
+            QStringLiteral("0596004206"));
+        Row("at the very end", "ISBN: 0596007124", QStringLiteral("0596007124"));
+        Row("hyphenated at the very end", "ISBN 0-596-00712-4", QStringLiteral("0596007124"));
+        Row("cut short by the end", "ISBN 0-596-00712-", QString());
+        Row("lower-case X check", "isbn 080442957x.", QStringLiteral("080442957X"));
+        Row("hyphenated with X check", "ISBN 0-8044-2957-X", QStringLiteral("080442957X"));
+        Row("inside a longer number", "No. 20596007124", QStringLiteral("0596007124"));
+        Row("digits glued before", "12340596007124", QStringLiteral("0596007124"));
+        Row("leftmost wins", "1000000001 and 0596007124", QStringLiteral("1000000001"));
+        Row("space at the end of the 13 window", "0-596-007124 and", QStringLiteral("0596007124"));
+        Row("spaces inside", "ISBN 0 596 00712 4", QString());
+        Row("EAN-13 not converted", "EAN 9780596007126", QString());
+        Row("years and prices", "(c) 1999, 2003 - $39.95 - 250 pages", QString());
+        Row("all zeros", "0000000000000", QString());
+        Row("empty", "", QString());
+        Row("Arabic-Indic digits", "ISBN " + kArabicIndic, QString());
+    }
+    void findInText()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QCOMPARE(FindIsbnInText(input), expected);
+    }
+
+    void findInLongText()
+    {
+        // Digits everywhere, the ISBN only in the last 13 characters.
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += QStringLiteral("page %1, 19%2, $%3.99; ").arg(i).arg(i % 100).arg(i % 70);
+        QCOMPARE(FindIsbnInText(text), QString());
+        QCOMPARE(FindIsbnInText(text + QStringLiteral("0-596-00712-4")),
+                 QStringLiteral("0596007124"));
+    }
+
+    void releaseTag_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        Row("group tag", "/home/me/Books/Some Book-LiB.chm", QStringLiteral("LiB"));
+        Row("trimmed", "Title - Group .chm", QStringLiteral("Group"));
+        Row("ten characters", "Title-ABCDEFGHIJ.pdf", QStringLiteral("ABCDEFGHIJ"));
+        Row("eleven characters", "Title-ABCDEFGHIJK.pdf", QString());
+        Row("last hyphen counts", "A-B-Tag.chm", QStringLiteral("Tag"));
+        Row("last dot counts", "Title-Tag.v1.chm", QStringLiteral("Tag.v1"));
+        Row("no hyphen", "/books/Some Book.chm", QString());
+        Row("no dot", "Some Book-LiB", QString());
+        Row("dot before hyphen", "Some.Book-LiB", QString());
+        Row("nothing between", "Title-.chm", QString());
+        Row("hyphen only in a folder", "/srv/a-b/Title.chm", QString());
+        Row("dot only in a folder", "/srv/my.books/Title-Tag", QString());
+    }
+    void releaseTag()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QCOMPARE(ReleaseTagFromFileName(input), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(CIsbnTest)
+#include "tst_isbn.moc"

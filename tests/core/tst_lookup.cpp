@@ -1,0 +1,588 @@
+// The product lookup by ISBN against the fake product service, and the
+// command-line tool's lookup command.
+
+#include "FakeService.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "app/Profile.h"
+#include "db/BookRecord.h"
+#include "online/HttpClient.h"
+#include "online/ProductLookup.h"
+#include "online/StoreLinks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace {
+
+// A loopback address that refuses connections: bound, never listening.
+class CRefusingPort
+{
+public:
+    CRefusingPort()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
+            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+            m_port = ntohs(address.sin_port);
+    }
+    ~CRefusingPort()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    QString Url() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+
+private:
+    int m_fd = -1;
+    int m_port = 0;
+};
+
+QByteArray PatternBytes(int count)
+{
+    QByteArray bytes(count, '\0');
+    for (int i = 0; i < count; ++i)
+        bytes[i] = char((i * 7 + 3) % 256);
+    return bytes;
+}
+
+QByteArray Cover(const QString &name)
+{
+    return ReadFileBytes(CFakeService::fixturesDir() + QStringLiteral("/covers/") + name);
+}
+
+const char kUnknownMessage[] = "1111111111 is not a valid value for ItemId. Please change this "
+                               "value and retry your request.";
+
+struct CliRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestLookup : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CFakeService> m_service;
+    std::unique_ptr<CTestEnv> m_env;
+
+    QString Url(const QString &path) const { return m_service->baseUrl() + path; }
+
+    void SetEditionFromHtml(bool on)
+    {
+        if (on)
+            QVERIFY(WriteProfileInt(QLatin1String(kSettingsSection),
+                                    QLatin1String(kValueGetEditionFromHtml), 1));
+        else
+            DeleteProfileEntry(QLatin1String(kSettingsSection),
+                               QLatin1String(kValueGetEditionFromHtml));
+    }
+
+    CliRun RunCli(const QStringList &args, const QString &configHome, const QString &tmpDir)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        environment.insert(QStringLiteral("TMPDIR"), tmpDir);
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
+        process.closeWriteChannel();
+        CliRun run;
+        if (!process.waitForFinished(60000))
+            return run;
+        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_service = std::make_unique<CFakeService>();
+        QVERIFY2(m_service->isRunning(), qPrintable(m_service->error()));
+        m_env = std::make_unique<CTestEnv>();
+        QVERIFY(m_env->IsValid());
+        QVERIFY(CAppSettings::SetServiceHost(m_service->baseUrl()));
+        QVERIFY(CAppSettings::SetStoreHost(m_service->baseUrl()));
+    }
+
+    void init()
+    {
+        m_service->clearRequests();
+        SetEditionFromHtml(false);
+    }
+
+    void cleanupTestCase()
+    {
+        m_env.reset();
+        m_service.reset();
+    }
+
+    void richAnswerIsMappedAndRequestIsExact()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, QStringLiteral(" 0-596-00712-4"), true, false));
+
+        QCOMPARE(m_service->requests(),
+                 QStringList({QStringLiteral("GET ") + CFakeService::lookupPath("0596007124"),
+                              QStringLiteral("GET /images/P/0596007124.L.jpg")}));
+        QCOMPARE(record.ISBN, QStringLiteral("0596007124"));
+        QCOMPARE(record.URL, ProductUrlPrefix() + QStringLiteral("0596007124"));
+        QCOMPARE(record.Author,
+                 QStringLiteral("Maren Holloway / Tobias Quenneville / Ada Lindqvist"));
+        QCOMPARE(record.Title, QStringLiteral("Cartography of the Quiet Sea"));
+        QCOMPARE(record.Publisher, QStringLiteral("Brindle & Finch"));
+        QCOMPARE(record.ReleaseDate, QStringLiteral("2004-03-15"));
+        QCOMPARE(record.Edition, record.ReleaseDate);
+        QCOMPARE(record.AmazonPrice, QStringLiteral("$26.37"));
+        QCOMPARE(record.ListPrice, QStringLiteral("$39.95"));
+        QCOMPARE(record.AmazonRating, QStringLiteral("4.5"));
+        QCOMPARE(record.NumOfReviews, QStringLiteral("37"));
+        QCOMPARE(record.Binding, QStringLiteral("Paperback"));
+        QCOMPARE(record.PageCount, QStringLiteral("512"));
+        QCOMPARE(record.Dimension, QStringLiteral("9.25 x 7.00 x 1.25 inches"));
+        QCOMPARE(record.LargeImageUrl, Url("/images/P/0596007124.L.jpg"));
+        QCOMPARE(record.MediumImageUrl, Url("/images/P/0596007124.M.jpg"));
+
+        const QString expectedDescription =
+            QStringLiteral("<p><b>Product Description</b><br /><p>A <b>field guide</b> to charts "
+                           "that were never finished, with <i>forty</i> plates.</p><ul><li>"
+                           "Soundings &amp; shoals</li><li>Tides</li></ul></p>"
+                           "<p><b>From the Publisher</b><br />The second edition adds a chapter "
+                           "on <a href=\"") +
+            Url("/exec/obidos/ASIN/0596004206") +
+            QStringLiteral("\">glass-house gardens</a> &amp; harbour lights.</p>");
+        QCOMPARE(record.Description, expectedDescription);
+
+        QVERIFY(record.CoverTempPath.endsWith(QStringLiteral(".jpg")));
+        QVERIFY(record.CoverTempPath.startsWith(QDir(QDir::tempPath()).filePath("Tomelo")));
+        QVERIFY(record.TempFiles.contains(record.CoverTempPath));
+        QCOMPARE(ReadFileBytes(record.CoverTempPath), Cover("0596007124.L.jpg"));
+        QVERIFY(record.ErrorText.isEmpty());
+        QVERIFY(!record.HasFatalError);
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
+    void resetToDefaults_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("reset") << true;
+        QTest::newRow("keep") << false;
+    }
+
+    // Reset empties what the user had and applies the defaults for new
+    // books; without it, untouched fields stay, and the authors replace the
+    // old ones instead of being run on to them.
+    void resetToDefaults()
+    {
+        QFETCH(bool, reset);
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultLanguage,
+                                                  QStringLiteral("Plattdeutsch")));
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        record.Notes = QStringLiteral("<p>mine</p>");
+        record.Author = QStringLiteral("Somebody Else");
+        QVERIFY(LookupByIsbn(record, QStringLiteral("080442957X"), reset, true));
+        QCOMPARE(record.Author, QStringLiteral("Henrik Solberg"));
+        QCOMPARE(record.Notes, reset ? QString() : QStringLiteral("<p>mine</p>"));
+        QCOMPARE(record.Language, reset ? QStringLiteral("Plattdeutsch") : QString());
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultLanguage, QString()));
+    }
+
+    // One author, no offers, ratings, dimensions or pictures; the check
+    // letter is sent and stored in upper case.
+    void sparseAnswer()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, QStringLiteral("080442957x"), true, false));
+        QCOMPARE(m_service->requests(),
+                 QStringList(QStringLiteral("GET ") + CFakeService::lookupPath("080442957X")));
+        QCOMPARE(record.ISBN, QStringLiteral("080442957X"));
+        QCOMPARE(record.Author, QStringLiteral("Henrik Solberg"));
+        QCOMPARE(record.Title, QStringLiteral("Small Rivers: A Field Notebook"));
+        QCOMPARE(record.ListPrice, QStringLiteral("$18.00"));
+        QVERIFY(record.AmazonPrice.isEmpty());
+        QVERIFY(record.AmazonRating.isEmpty());
+        QVERIFY(record.Description.isEmpty());
+        QCOMPARE(record.Dimension, QStringLiteral("0.00 x 0.00 x 0.00 inches"));
+        QVERIFY(record.LargeImageUrl.isEmpty());
+        QVERIFY(record.CoverTempPath.isEmpty());
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
+    void poundsAndNestedDimensions()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, QStringLiteral("0596004206"), true, false));
+        QCOMPARE(record.Author, QStringLiteral("Rosalind Achterberg / Piet Vos"));
+        QCOMPARE(record.ListPrice, QStringLiteral("£25.00"));
+        QCOMPARE(record.AmazonPrice, QStringLiteral("£21.50"));
+        // Only ItemAttributes/Length and its siblings count, not the
+        // dimensions nested one level deeper.
+        QCOMPARE(record.Dimension, QStringLiteral("0.00 x 0.00 x 0.00 inches"));
+        QVERIFY(record.Description.startsWith(QStringLiteral("<p><b>Book Description</b><br />")));
+        QCOMPARE(record.Description.count(QStringLiteral("<p><b>")), 1);
+    }
+
+    void serviceError_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("fatalBefore");
+        QTest::newRow("shown") << false << false;
+        QTest::newRow("silent") << true << false;
+        QTest::newRow("fatal flag kept") << true << true;
+    }
+
+    void serviceError()
+    {
+        QFETCH(bool, silent);
+        QFETCH(bool, fatalBefore);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        record.HasFatalError = fatalBefore;
+        QVERIFY(!LookupByIsbn(record, QStringLiteral("1111111111"), true, silent));
+        const QString expected =
+            QStringLiteral("Error message returned from Amazon:\n") + QLatin1String(kUnknownMessage);
+        QCOMPARE(record.ErrorText, expected);
+        QCOMPARE(QString(record.StatusText), QString::fromLatin1(kUnknownMessage));
+        QCOMPARE(record.HasFatalError, fatalBefore);
+        QCOMPARE(prompt.shown.size(), silent ? 0 : 1);
+        if (!silent)
+            QCOMPARE(prompt.LastText(), expected);
+        QVERIFY(record.CoverTempPath.isEmpty());
+        QCOMPARE(m_service->requests().size(), 1);
+    }
+
+    // Whatever the caller passes as an ISBN stays inside ItemId.
+    void isbnCannotAddRequestKeys()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(!LookupByIsbn(record, QStringLiteral("1111111111&AssociateTag=x#"), true, true));
+        QCOMPARE(m_service->requests(),
+                 QStringList(QStringLiteral("GET ") +
+                             CFakeService::lookupPath("1111111111%26AssociateTag%3Dx%23")));
+        QVERIFY(!record.HasFatalError);
+        QVERIFY(record.ErrorText.contains(QStringLiteral("1111111111&AssociateTag=x#")));
+    }
+
+    void unloadableAnswerIsFatal_data()
+    {
+        QTest::addColumn<QString>("isbn");
+        QTest::addColumn<bool>("closedPort");
+        QTest::newRow("malformed body") << "1876543248" << false;
+        QTest::newRow("closed port") << "0596007124" << true;
+    }
+
+    void unloadableAnswerIsFatal()
+    {
+        QFETCH(QString, isbn);
+        QFETCH(bool, closedPort);
+        CRefusingPort refusing;
+        if (closedPort)
+            QVERIFY(CAppSettings::SetServiceHost(refusing.Url()));
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        const bool found = LookupByIsbn(record, isbn, true, true);
+        QVERIFY(CAppSettings::SetServiceHost(m_service->baseUrl()));
+        QVERIFY(!found);
+        QVERIFY(record.HasFatalError);
+        QCOMPARE(record.ErrorText, QStringLiteral("Failed to load book info from XML source."));
+        QCOMPARE(prompt.shown.size(), 1); // even though silent
+        QCOMPARE(prompt.LastText(), record.ErrorText);
+        QVERIFY(record.Title.isEmpty());
+    }
+
+    void coverRules_data()
+    {
+        QTest::addColumn<QString>("isbn");
+        QTest::addColumn<QString>("fixture"); // empty: no cover expected
+        QTest::newRow("2047 bytes") << "1876543213" << "";
+        QTest::newRow("2048 bytes") << "1876543221"
+                                    << "1876543221.L.jpg";
+        QTest::newRow("gif") << "0596004206"
+                             << "0596004206.L.gif";
+        QTest::newRow("no Content-Length") << "1876543256" << "";
+        QTest::newRow("missing picture") << "187654323X" << "";
+    }
+
+    void coverRules()
+    {
+        QFETCH(QString, isbn);
+        QFETCH(QString, fixture);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, isbn, true, false));
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+        if (fixture.isEmpty()) {
+            QVERIFY(record.CoverTempPath.isEmpty());
+            QVERIFY(!record.LargeImageUrl.isEmpty());
+        } else {
+            QCOMPARE(QFileInfo(record.CoverTempPath).suffix(), QFileInfo(fixture).suffix());
+            QCOMPARE(ReadFileBytes(record.CoverTempPath), Cover(fixture));
+        }
+    }
+
+    void downloadCover_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("gif") << "/__bytes?n=3000&type=image/gif" << true << ".gif" << 3000 << "";
+        QTest::newRow("other type") << "/__bytes?n=3000&type=image/png" << true << ".jpg" << 3000
+                                    << "";
+        QTest::newRow("2048") << "/__bytes?n=2048&type=image/jpeg" << true << ".jpg" << 2048 << "";
+        QTest::newRow("2047") << "/__bytes?n=2047&type=image/gif" << false << "" << 0 << "";
+        QTest::newRow("empty") << "/__bytes?n=0" << false << "" << 0 << "";
+        QTest::newRow("not found") << "/__status?code=404" << false << "" << 0 << "";
+        QTest::newRow("server error") << "/__status?code=500" << false << "" << 0
+                                      << "Unable to download the cover picture.";
+        QTest::newRow("no address") << "" << false << "" << 0 << "";
+    }
+
+    void downloadCover()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, saved);
+        QFETCH(QString, extension);
+        QFETCH(int, size);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("cover"));
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        record.LargeImageUrl = path.isEmpty() ? QStringLiteral("  ") : Url(path) + u' ';
+        QString gotExtension;
+        QCOMPARE(DownloadCover(record, target, &gotExtension), saved);
+        QCOMPARE(gotExtension, extension);
+        if (saved)
+            QCOMPARE(ReadFileBytes(target + extension), PatternBytes(size));
+        else
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(prompt.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(record.ErrorText, message);
+    }
+
+    void downloadCoverFileProblems()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QString extension;
+
+        CRefusingPort refusing;
+        record.LargeImageUrl = refusing.Url() + QStringLiteral("/images/P/x.jpg");
+        QVERIFY(!DownloadCover(record, QDir::temp().filePath("TomeloUnused"), &extension));
+        QCOMPARE(prompt.LastText(), QStringLiteral("Unable to download the cover picture."));
+
+        QTemporaryDir dir;
+        record.LargeImageUrl = Url("/__bytes?n=3000&type=image/jpeg");
+        const QString unwritable = dir.filePath(QStringLiteral("missing/cover"));
+        QVERIFY(!DownloadCover(record, unwritable, &extension));
+        QCOMPARE(record.ErrorText, QStringLiteral("Cannot open file for writing.\n") + unwritable +
+                                       QStringLiteral(".jpg"));
+        QCOMPARE(prompt.shown.size(), 2);
+
+        // A link planted under the cover's name is replaced, not written through.
+        const QString victim = dir.filePath(QStringLiteral("victim"));
+        QFile victimFile(victim);
+        QVERIFY(victimFile.open(QIODevice::WriteOnly));
+        victimFile.write("keep me");
+        victimFile.close();
+        const QString target = dir.filePath(QStringLiteral("cover"));
+        QVERIFY(QFile::link(victim, target + QStringLiteral(".jpg")));
+        QVERIFY(DownloadCover(record, target, &extension));
+        QCOMPARE(ReadFileBytes(victim), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(target + QStringLiteral(".jpg")).isSymLink());
+        QCOMPARE(ReadFileBytes(target + QStringLiteral(".jpg")), PatternBytes(3000));
+    }
+
+    void editionFromPage_data()
+    {
+        QTest::addColumn<QString>("isbn");
+        QTest::addColumn<QString>("edition");
+        QTest::newRow("continued on a later line")
+            << "0596007124"
+            << "Revised & expanded edition (March 15, 2004)";
+        QTest::newRow("only inside the skipped lines") << "080442957X"
+                                                       << "1998";
+        QTest::newRow("no separator, CRLF") << "0596004206"
+                                            << "<li><b>Language:</b> English";
+        QTest::newRow("last line") << "1876543221"
+                                   << "3rd edition";
+    }
+
+    void editionFromPage()
+    {
+        QFETCH(QString, isbn);
+        QFETCH(QString, edition);
+        SetEditionFromHtml(true);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, isbn, true, false));
+        QCOMPARE(record.Edition, edition);
+        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(m_service->requests().contains(QStringLiteral("GET /exec/obidos/ASIN/") + isbn));
+    }
+
+    void missingPageKeepsReleaseDate()
+    {
+        SetEditionFromHtml(true);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, QStringLiteral("1876543213"), true, true));
+        QCOMPARE(record.Edition, QStringLiteral("2005-01-10"));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.LastText(), QStringLiteral("Unable to download the html page."));
+        QVERIFY(!record.HasFatalError);
+    }
+
+    void editionSettingOtherThanOneIsOff()
+    {
+        QVERIFY(WriteProfileInt(QLatin1String(kSettingsSection),
+                                QLatin1String(kValueGetEditionFromHtml), 2));
+        CBookRecord record;
+        QVERIFY(LookupByIsbn(record, QStringLiteral("0596007124"), true, true));
+        QCOMPARE(record.Edition, QStringLiteral("2004-03-15"));
+        for (const QString &request : m_service->requests())
+            QVERIFY2(!request.contains(QStringLiteral("/exec/obidos/")), qPrintable(request));
+    }
+
+    void tempFilesGoWithTheRecord()
+    {
+        SetEditionFromHtml(true);
+        QStringList files;
+        QString cover;
+        {
+            CBookRecord record;
+            QVERIFY(LookupByIsbn(record, QStringLiteral("0596007124"), true, true));
+            files = record.TempFiles.paths();
+            cover = record.CoverTempPath;
+            // The name file, the product page and the picture.
+            QCOMPARE(files.size(), 3);
+            QVERIFY(files.contains(cover));
+            for (const QString &file : files) {
+                QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+                QVERIFY(QFileInfo(file).fileName().startsWith(QStringLiteral("Tomelo")));
+                QCOMPARE(QFileInfo(file).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+            }
+        }
+        for (const QString &file : files)
+            QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+    }
+
+    // The batch dialog reads StatusText on its timer while the worker looks up.
+    void statusTextFollowsTheSteps()
+    {
+        SetEditionFromHtml(true);
+        QVERIFY(HttpGet(Url(QStringLiteral("/__delay?ms=400")), 1000).ok);
+        CBookRecord record;
+        std::atomic<bool> done{false};
+        bool found = false;
+        std::thread worker([&] {
+            found = LookupByIsbn(record, QStringLiteral("0596007124"), true, true);
+            done = true;
+        });
+        QStringList seen;
+        while (!done) {
+            const QString status = record.StatusText;
+            if (seen.isEmpty() || seen.last() != status)
+                seen.append(status);
+            QThread::msleep(5);
+        }
+        worker.join();
+        QVERIFY(HttpGet(Url(QStringLiteral("/__delay?ms=0")), 1000).ok);
+        QVERIFY(found);
+        const QStringList expected = {QStringLiteral("Loading XML from 127.0.0.1..."),
+                                      QStringLiteral("Parsing html..."),
+                                      QStringLiteral("Downloading cover...")};
+        QVERIFY2(seen.mid(seen.indexOf(expected.first())) == expected, qPrintable(seen.join('|')));
+    }
+
+    void itemLookupUrl()
+    {
+        QCOMPARE(ItemLookupUrl(QStringLiteral("0596007124")),
+                 Url(CFakeService::lookupPath("0596007124")));
+        QVERIFY(CAppSettings::SetServiceHost(m_service->baseUrl() + QStringLiteral("/")));
+        QCOMPARE(ItemLookupUrl(QStringLiteral("080442957X")),
+                 Url(CFakeService::lookupPath("080442957X")));
+        QVERIFY(CAppSettings::SetServiceHost(m_service->baseUrl()));
+    }
+
+    void cliLookup()
+    {
+        QVERIFY2(!qgetenv("TOMELODEX_CLI").isEmpty(), "TOMELODEX_CLI names the tool to test");
+        // Fresh settings: the stored hosts are the real ones, unreachable here,
+        // so only the options can lead the tool to the fake service.
+        QTemporaryDir config;
+        QTemporaryDir tmp;
+        const QStringList hosts = {QStringLiteral("--service-host"), m_service->baseUrl(),
+                                   QStringLiteral("--store-host"), m_service->baseUrl()};
+
+        const CliRun found = RunCli(QStringList{QStringLiteral("lookup"),
+                                                QStringLiteral("0-596-00712-4")} +
+                                        hosts,
+                                    config.path(), tmp.path());
+        QCOMPARE(found.code, 0);
+        QVERIFY2(found.out.startsWith(QStringLiteral("<Book ID=\"0\">\n")), qPrintable(found.out));
+        QVERIFY(found.out.endsWith(QStringLiteral("</Book>\n")));
+        QVERIFY(found.out.contains(QStringLiteral("<Title>Cartography of the Quiet Sea</Title>")));
+        QVERIFY(found.out.contains(QStringLiteral("<ISBN>0596007124</ISBN>")));
+        QVERIFY(found.out.contains(QStringLiteral("<URL>") + Url("/exec/obidos/ASIN/0596007124")));
+        QVERIFY(found.out.contains(QStringLiteral("<Publisher>Brindle &amp; Finch</Publisher>")));
+        QVERIFY(!found.out.contains(QStringLiteral("Cover")));
+        QVERIFY(m_service->requests().contains(QStringLiteral("GET /images/P/0596007124.L.jpg")));
+        // The downloaded cover went with the record.
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        const CliRun unknown =
+            RunCli(QStringList{QStringLiteral("lookup"), QStringLiteral("1111111111")} + hosts,
+                   config.path(), tmp.path());
+        QCOMPARE(unknown.code, 1);
+        QVERIFY(unknown.out.isEmpty());
+        QCOMPARE(unknown.err, QStringLiteral("Error message returned from Amazon:\n") +
+                                  QLatin1String(kUnknownMessage) + u'\n');
+
+        CRefusingPort refusing;
+        const CliRun unreachable = RunCli(
+            {QStringLiteral("lookup"), QStringLiteral("0596007124"),
+             QStringLiteral("--service-host"), refusing.Url()},
+            config.path(), tmp.path());
+        QCOMPARE(unreachable.code, 1);
+        QCOMPARE(unreachable.err, QStringLiteral("Failed to load book info from XML source.\n"));
+
+        QCOMPARE(RunCli({QStringLiteral("lookup")}, config.path(), tmp.path()).code, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLookup)
