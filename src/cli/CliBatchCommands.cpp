@@ -82,7 +82,8 @@ int CmdAdd(const QStringList &args)
     engine.onEntryDone = [&](int index, const QString &cell) {
         if (!cell.startsWith(QStringLiteral("Error: ")))
             ++found;
-        PrintOut(queue.at(index) + u'\t' + cell);
+        // One line per entry: the error texts' own line breaks become spaces.
+        PrintOut(queue.at(index) + u'\t' + QString(cell).replace(u'\n', u' '));
     };
     engine.Start();
     engine.Wait();

@@ -67,7 +67,7 @@ class TestBookRecord : public QObject
         book.PurchasePrice = QStringLiteral("$27.50");
         book.ListPrice = QStringLiteral("39.95");
         book.AmazonPrice = QStringLiteral("26.37");
-        book.Status = QStringLiteral("In Collection");
+        book.Status = QStringLiteral("For Sale");
         book.CurrentPage = QStringLiteral("12");
         book.AmazonRating = QStringLiteral("4.5");
         book.NumOfReviews = QStringLiteral("31");
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(loaded.Binding, QStringLiteral("Paperback"));
         QCOMPARE(loaded.Extras, QString());
         QCOMPARE(loaded.Store, QStringLiteral("Corner Shop"));
-        QCOMPARE(loaded.Status, QStringLiteral("In Collection"));
+        QCOMPARE(loaded.Status, QStringLiteral("For Sale"));
         QCOMPARE(loaded.Format, QStringLiteral("PDF"));
         QCOMPARE(loaded.ReleaseDate, QStringLiteral("Sep 22, 2003"));
         QCOMPARE(loaded.PurchaseDate, QStringLiteral("Mar 14, 2005"));

@@ -1,0 +1,230 @@
+// The batch query engine against the fake product service: per-entry
+// results, saving, cancelling, fatal errors and e-book files; and the add
+// command built on it.
+
+#include "FakeService.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "online/BatchQueryEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <map>
+
+class TestBatch : public QObject
+{
+    Q_OBJECT
+
+    CTestEnv *m_env = nullptr;
+    CFakeService *m_service = nullptr;
+    CLibraryConnection m_db;
+    QString m_images;
+
+    QString Value(const QString &sql)
+    {
+        QString out;
+        QuerySingleValue(sql, m_db, out);
+        return out;
+    }
+
+    // Runs the engine to its end and returns the Title cells by row.
+    std::map<int, QString> Run(CBatchQueryEngine &engine, int *finished, int *cancelled)
+    {
+        std::map<int, QString> cells;
+        QMutex mutex;
+        engine.onEntryDone = [&](int index, const QString &cell) {
+            QMutexLocker lock(&mutex);
+            cells[index] = cell;
+        };
+        engine.onFinished = [&] { ++*finished; };
+        engine.onCancelled = [&] { ++*cancelled; };
+        engine.Start();
+        engine.Wait();
+        return cells;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = new CTestEnv;
+        m_service = new CFakeService;
+        QVERIFY2(m_service->isRunning(), qPrintable(m_service->error()));
+        CAppSettings::SetServiceHost(m_service->baseUrl());
+        CAppSettings::SetStoreHost(m_service->baseUrl());
+        QVERIFY(m_db.Open(m_env->CopyTemplate(QStringLiteral("lib.mdb"))));
+        QVERIFY(ExecuteSql(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
+            true, m_db));
+        m_images = m_env->Path(QStringLiteral("lib_images"));
+        QDir().mkpath(m_images);
+    }
+    void cleanup()
+    {
+        m_db.Close();
+        delete m_service;
+        delete m_env;
+    }
+
+    void unknownIsbnIsAnErrorRowAndTheJobGoesOn()
+    {
+        CRecordingPrompt prompt;
+        CBatchQueryEngine engine(m_db, m_images);
+        QVERIFY(!engine.Start()); // nothing queued
+        QCOMPARE(int(engine.m_state), int(CBatchQueryEngine::kReady));
+
+        engine.m_queue = {QStringLiteral("0-596-00712-4"), QStringLiteral("1111111111"),
+                          QStringLiteral("080442957x")};
+        engine.m_categoryId = 32;
+        int finished = 0, cancelled = 0;
+        const auto cells = Run(engine, &finished, &cancelled);
+        QCOMPARE(finished, 1);
+        QCOMPARE(cancelled, 0);
+        QCOMPARE(int(engine.m_state), int(CBatchQueryEngine::kFinished));
+        QCOMPARE(engine.ProgressPercent(), 100);
+        QCOMPARE(int(cells.size()), 3);
+        QVERIFY(!cells.at(0).startsWith(QStringLiteral("Error: ")));
+        QVERIFY2(
+            cells.at(1).startsWith(QStringLiteral("Error: Error message returned from Amazon:\n")),
+            qPrintable(cells.at(1)));
+        QVERIFY(!cells.at(2).startsWith(QStringLiteral("Error: ")));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=32")),
+                 QStringLiteral("2"));
+        QCOMPARE(Value(QStringLiteral(
+                     "SELECT group_concat(ISBN) FROM (SELECT ISBN FROM book ORDER BY BookID)")),
+                 QStringLiteral("0596007124,080442957X"));
+        QCOMPARE(Value(QStringLiteral("SELECT Title FROM book WHERE BookID=1")), cells.at(0));
+        // The service's error is silent: it shows only in the row.
+        for (const auto &shown : prompt.shown)
+            QVERIFY2(!shown.text.startsWith(QStringLiteral("Error message returned")),
+                     qPrintable(shown.text));
+    }
+
+    void cancelFinishesTheCurrentEntryOnly()
+    {
+        CRecordingPrompt prompt;
+        CBatchQueryEngine engine(m_db, m_images);
+        engine.m_queue = {QStringLiteral("0596007124"), QStringLiteral("080442957X"),
+                          QStringLiteral("0596004206"), QStringLiteral("1876543213"),
+                          QStringLiteral("1876543221")};
+        engine.m_categoryId = 32;
+        int finished = 0, cancelled = 0;
+        std::map<int, QString> cells;
+        engine.onEntryDone = [&](int index, const QString &cell) {
+            cells[index] = cell;
+            if (index == 1)
+                engine.RequestCancel();
+        };
+        engine.onFinished = [&] { ++finished; };
+        engine.onCancelled = [&] { ++cancelled; };
+        QVERIFY(engine.Start());
+        engine.Wait();
+        QCOMPARE(cancelled, 1);
+        QCOMPARE(finished, 0);
+        QCOMPARE(int(cells.size()), 2);
+        QCOMPARE(engine.m_current.load(), 2);
+        QCOMPARE(engine.ProgressPercent(), 40);
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("2"));
+    }
+
+    void fatalErrorCancelsTheJob()
+    {
+        CRecordingPrompt prompt;
+        // Nothing listens there: every answer fails to load.
+        CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:1"));
+        CBatchQueryEngine engine(m_db, m_images);
+        engine.m_queue = {QStringLiteral("0596007124"), QStringLiteral("080442957X"),
+                          QStringLiteral("0596004206")};
+        engine.m_categoryId = 32;
+        int finished = 0, cancelled = 0;
+        const auto cells = Run(engine, &finished, &cancelled);
+        QCOMPARE(cancelled, 1);
+        QCOMPARE(int(cells.size()), 1);
+        QCOMPARE(cells.at(0), QStringLiteral("Error: Failed to load book info from XML source."));
+        QVERIFY(!engine.m_record.HasFatalError);
+        QCOMPARE(prompt.LastText(), QStringLiteral("Fatal error occurred. Job will be cancelled."));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
+    }
+
+    void ebookFilesAreRecorded()
+    {
+        CRecordingPrompt prompt;
+        const QString file = m_env->Path(QStringLiteral("Some Book-Group.chm"));
+        QFile chm(file);
+        QVERIFY(chm.open(QIODevice::WriteOnly));
+        chm.write(QByteArray(3 * 1048576 / 2, 'x'));
+        chm.close();
+        CBatchQueryEngine engine(m_db, m_images);
+        engine.m_queue = {QStringLiteral("0596007124"), QStringLiteral("0596007124")};
+        engine.m_isbnFiles.insert(QStringLiteral("0596007124"), QStringLiteral("  ") + file);
+        engine.m_categoryId = 1;
+        prompt.answers = {MsgAnswer::Yes}; // skip the second copy
+        int finished = 0, cancelled = 0;
+        const auto cells = Run(engine, &finished, &cancelled);
+        QCOMPARE(finished, 1);
+        QCOMPARE(cells.at(0), cells.at(1)); // a skipped duplicate still shows its title
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("1"));
+
+        CBookRecord saved;
+        QVERIFY(saved.Load(1, m_db));
+        QCOMPARE(saved.Format, QStringLiteral("CHM"));
+        QCOMPARE(saved.Store, QStringLiteral("Group"));
+        QCOMPARE(saved.BookSize, QStringLiteral("1.500000"));
+        QCOMPARE(saved.Links.size(), 1);
+        QCOMPARE(saved.Links.at(0).Name, QStringLiteral("eBook file"));
+        QCOMPARE(saved.Links.at(0).Path, file);
+        bool asked = false;
+        for (const auto &shown : prompt.shown)
+            asked = asked || shown.icon == MsgIcon::Question;
+        QVERIFY(asked);
+    }
+
+    void addCommand()
+    {
+        const QString lib = m_db.Path();
+        m_db.Close();
+        const QString list = m_env->Path(QStringLiteral("isbns.txt"));
+        QFile listFile(list);
+        QVERIFY(listFile.open(QIODevice::WriteOnly));
+        listFile.write("\n  9780596007126  \nnot-an-isbn\n\n1111111111\n");
+        listFile.close();
+
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_env->Path(QStringLiteral("other-config")));
+        cli.setProcessEnvironment(env);
+        const QString host = m_service->baseUrl();
+        cli.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")),
+                  {QStringLiteral("add"), lib, QStringLiteral("--category"), QStringLiteral("32"),
+                   QStringLiteral("--isbn-file"), list, QStringLiteral("--service-host"), host,
+                   QStringLiteral("--store-host"), host});
+        QVERIFY(cli.waitForFinished(120000));
+        const QStringList lines =
+            QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.at(2), QStringLiteral("1111111111\tError: Error message returned from Amazon: 1111111111 is not "
+                                             "a valid value for ItemId. Please change this value and retry your request."));
+        QCOMPARE(lines.at(0),
+                 QStringLiteral("not-an-isbn\tError: not-an-isbn is not a valid ISBN."));
+        QVERIFY(lines.at(1).startsWith(QStringLiteral("0596007124\t")));
+        QVERIFY(!lines.at(1).contains(QStringLiteral("Error")));
+        QVERIFY(lines.at(2).startsWith(
+            QStringLiteral("1111111111\tError: Error message returned from Amazon:")));
+        QCOMPARE(lines.at(3), QStringLiteral("Job finished."));
+
+        QVERIFY(m_db.Open(lib));
+        QCOMPARE(Value(QStringLiteral("SELECT ISBN FROM book")), QStringLiteral("0596007124"));
+        QVERIFY(Value(QStringLiteral("SELECT URL FROM book"))
+                    .startsWith(host + QStringLiteral("/exec/obidos/redirect?tag=")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatch)
+#include "tst_batch.moc"
