@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-// Texts of the search that have no string number (the others: 143, 156).
+// Texts of the search that have no string number (the other one: 143).
 inline constexpr char kSearchStatusLine[] =
     "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been "
     "filtered.)";

@@ -270,8 +270,7 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
     file.close();
     // The usual rights of a picture, not the temporary file's owner-only ones:
     // the library keeps a copy of it.
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                        QFile::ReadOther);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (!written || std::rename(QFile::encodeName(file.fileName()).constData(),
                                 QFile::encodeName(path).constData()) != 0) {
         Fail(record, cannotWrite);

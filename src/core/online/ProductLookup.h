@@ -6,7 +6,7 @@ class CBookRecord;
 class CXmlDocument;
 
 // Texts of the lookup that have no string number. The ones with a number
-// (135, 136, 143) come from the string table.
+// (135 and 143) come from the string table.
 inline constexpr char kLookupLoadingStatus[] = "Loading XML from %s...";
 inline constexpr char kLookupDownloadingCoverStatus[] = "Downloading cover...";
 inline constexpr char kLookupParsingHtmlStatus[] = "Parsing html...";
