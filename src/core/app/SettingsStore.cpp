@@ -11,6 +11,7 @@
 #include <QtEndian>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <functional>
 #include <unistd.h>
 
@@ -379,10 +380,37 @@ LoadResult LoadHive(const QString &filePath, Hive &hive)
     return LoadResult::Loaded;
 }
 
+// The file as last parsed, with what identified it then. Every writer
+// replaces the file by a rename, so a file whose device, inode, size and
+// modification time are unchanged has unchanged contents; a reader then
+// costs one stat instead of a read and a parse.
+struct SCachedHive
+{
+    QString path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    Hive hive;
+};
+
+QMutex s_cacheMutex;
+SCachedHive s_cache;
+
 Hive ReadHive()
 {
+    const QString filePath = CSettingsStore::FilePath();
+    struct stat info;
+    if (::stat(QFile::encodeName(filePath).constData(), &info) != 0)
+        return Hive();
+    QMutexLocker lock(&s_cacheMutex);
+    if (s_cache.path == filePath && s_cache.device == info.st_dev && s_cache.inode == info.st_ino
+        && s_cache.size == info.st_size && s_cache.modified.tv_sec == info.st_mtim.tv_sec
+        && s_cache.modified.tv_nsec == info.st_mtim.tv_nsec)
+        return s_cache.hive;
     Hive hive;
-    LoadHive(CSettingsStore::FilePath(), hive);
+    LoadHive(filePath, hive);
+    s_cache = {filePath, info.st_dev, info.st_ino, info.st_size, info.st_mtim, hive};
     return hive;
 }
 

@@ -183,6 +183,15 @@ bool LookupNameById(const QString &table, const QString &id, CLibraryConnection 
 
 int AllocateId(const QString &table, const QString &keyColumn, CLibraryConnection &connection)
 {
+    // In a bulk run every identifier handed out is used by a row of the same
+    // transaction (or the group is rolled back and the cache forgotten), so
+    // the next one follows the last.
+    CLibraryConnection::CBulkCache *cache = connection.BulkCache();
+    if (cache) {
+        auto last = cache->lastIds.find(table);
+        if (last != cache->lastIds.end())
+            return ++*last;
+    }
     // MAX over the key is one step down its index; an empty table gives NULL,
     // which the same statement turns into 0, so no separate count is needed.
     QString max;
@@ -190,7 +199,10 @@ int AllocateId(const QString &table, const QString &keyColumn, CLibraryConnectio
             QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(keyColumn, table), connection,
             max))
         return 0;
-    return max.toInt() + 1;
+    const int id = max.toInt() + 1;
+    if (cache)
+        cache->lastIds.insert(table, id);
+    return id;
 }
 
 bool LookupOrAddId(const QString &table, const QString &name, QString &out,
@@ -200,6 +212,16 @@ bool LookupOrAddId(const QString &table, const QString &name, QString &out,
     if (trimmed.isEmpty()) {
         out = QStringLiteral("NULL");
         return true;
+    }
+    CLibraryConnection::CBulkCache *cache = connection.BulkCache();
+    // Names equal but for letter case are one row, as the database compares them.
+    const QString cacheKey = cache ? table + u'\n' + trimmed.toCaseFolded() : QString();
+    if (cache) {
+        auto known = cache->lookupIds.constFind(cacheKey);
+        if (known != cache->lookupIds.constEnd()) {
+            out = *known;
+            return true;
+        }
     }
     const QString key = LookupKeyColumn(table);
     const QString literal = FormatSqlLiteral(trimmed, kLiteralText);
@@ -211,6 +233,8 @@ bool LookupOrAddId(const QString &table, const QString &name, QString &out,
         return false;
     if (found) {
         out = QString::number(existing.toInt());
+        if (cache)
+            cache->lookupIds.insert(cacheKey, out);
         return true;
     }
     const int id = AllocateId(table, key, connection);
@@ -221,5 +245,7 @@ bool LookupOrAddId(const QString &table, const QString &name, QString &out,
                     true, connection))
         return false;
     out = QString::number(id);
+    if (cache)
+        cache->lookupIds.insert(cacheKey, out);
     return true;
 }

@@ -8,12 +8,39 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
 
 int CollateFoldingCase(void *, int leftBytes, const void *left, int rightBytes, const void *right)
 {
-    return CompareFoldingCase(QStringView(static_cast<const char16_t *>(left), leftBytes / 2),
-                              QStringView(static_cast<const char16_t *>(right), rightBytes / 2));
+    const auto *a = static_cast<const unsigned char *>(left);
+    const auto *b = static_cast<const unsigned char *>(right);
+    // Plain ASCII, the usual case, compares without leaving UTF-8.
+    const int common = std::min(leftBytes, rightBytes);
+    for (int i = 0; i < common; ++i) {
+        if (a[i] >= 0x80 || b[i] >= 0x80)
+            return CompareFoldingCase(
+                QString::fromUtf8(reinterpret_cast<const char *>(a), leftBytes),
+                QString::fromUtf8(reinterpret_cast<const char *>(b), rightBytes));
+        const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
+        const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    for (int i = common; i < leftBytes; ++i) {
+        if (a[i] >= 0x80)
+            return CompareFoldingCase(
+                QString::fromUtf8(reinterpret_cast<const char *>(a), leftBytes),
+                QString::fromUtf8(reinterpret_cast<const char *>(b), rightBytes));
+    }
+    for (int i = common; i < rightBytes; ++i) {
+        if (b[i] >= 0x80)
+            return CompareFoldingCase(
+                QString::fromUtf8(reinterpret_cast<const char *>(a), leftBytes),
+                QString::fromUtf8(reinterpret_cast<const char *>(b), rightBytes));
+    }
+    return leftBytes == rightBytes ? 0 : (leftBytes < rightBytes ? -1 : 1);
 }
 
 bool IsAscii(const unsigned char *text)
@@ -149,8 +176,8 @@ bool CLibraryConnection::Setup(QString *error)
 {
     sqlite3_extended_result_codes(m_db, 0);
     sqlite3_busy_timeout(m_db, 5000);
-    if (sqlite3_create_collation16(m_db, u"FOLDCASE", SQLITE_UTF16_ALIGNED, nullptr,
-                                   CollateFoldingCase) != SQLITE_OK) {
+    if (sqlite3_create_collation(m_db, kTextCollation, SQLITE_UTF8, nullptr, CollateFoldingCase) !=
+        SQLITE_OK) {
         if (error)
             *error = ErrorOf(m_db);
         return false;
@@ -186,18 +213,20 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
             *error = QString::fromUtf8(sqlite3_errstr(SQLITE_MISUSE));
         return false;
     }
-    const char16_t *next = reinterpret_cast<const char16_t *>(sql.utf16());
-    const char16_t *end = next + sql.size();
+    // The database keeps its text as UTF-8: handing it UTF-8 spares it a
+    // slower conversion of its own.
+    const QByteArray utf8 = sql.toUtf8();
+    const char *next = utf8.constData();
+    const char *end = next + utf8.size();
     while (next < end) {
         sqlite3_stmt *stmt = nullptr;
-        const void *tail = nullptr;
-        const int bytes = int((end - next) * sizeof(char16_t));
-        if (sqlite3_prepare16_v2(m_db, next, bytes, &stmt, &tail) != SQLITE_OK) {
+        const char *tail = nullptr;
+        if (sqlite3_prepare_v2(m_db, next, int(end - next), &stmt, &tail) != SQLITE_OK) {
             if (error)
                 *error = ErrorOf(m_db);
             return false;
         }
-        next = tail ? static_cast<const char16_t *>(tail) : end;
+        next = tail ? tail : end;
         if (!stmt) // white space or a comment only
             continue;
         int rc;
@@ -240,6 +269,7 @@ CTransaction::~CTransaction()
 void CTransaction::Rollback()
 {
     m_active = false;
+    m_connection.ForgetBulkCache();
     m_connection.Execute(m_nested ? QStringLiteral("ROLLBACK TO tomelo_group; RELEASE tomelo_group")
                                   : QStringLiteral("ROLLBACK"));
 }

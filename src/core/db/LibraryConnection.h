@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+
+#include <memory>
 
 struct sqlite3;
 
@@ -39,11 +42,47 @@ public:
     // The database's description of the last error on this connection.
     QString LastError() const;
 
+    // What a run of many saves in one transaction remembers between them,
+    // so that each book does not ask again for the lookup identifiers and
+    // the next book identifier. Present only inside a CBulkWriteScope;
+    // emptied whenever a transaction group is rolled back.
+    struct CBulkCache
+    {
+        QHash<QString, QString> lookupIds; // table, line feed, folded name -> identifier
+        QHash<QString, int> lastIds;       // table -> identifier given last
+    };
+    CBulkCache *BulkCache() { return m_bulkCache.get(); }
+    void ForgetBulkCache()
+    {
+        if (m_bulkCache)
+            *m_bulkCache = CBulkCache();
+    }
+
 private:
+    friend class CBulkWriteScope;
     bool Setup(QString *error);
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    std::unique_ptr<CBulkCache> m_bulkCache;
+};
+
+// Turns the bulk cache on for its lifetime. Use it only around writes that
+// run inside one transaction, so that nobody else changes the lookup tables
+// or adds books meanwhile.
+class CBulkWriteScope
+{
+public:
+    explicit CBulkWriteScope(CLibraryConnection &connection) : m_connection(connection)
+    {
+        m_connection.m_bulkCache = std::make_unique<CLibraryConnection::CBulkCache>();
+    }
+    ~CBulkWriteScope() { m_connection.m_bulkCache.reset(); }
+    CBulkWriteScope(const CBulkWriteScope &) = delete;
+    CBulkWriteScope &operator=(const CBulkWriteScope &) = delete;
+
+private:
+    CLibraryConnection &m_connection;
 };
 
 // Runs a group of writes as one transaction: commits on Commit(), rolls back

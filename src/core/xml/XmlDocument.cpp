@@ -1,5 +1,7 @@
 #include "xml/XmlDocument.h"
 
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -659,6 +661,24 @@ QString CXmlNode::text() const
     const QString text = fromXml(content);
     xmlFree(content);
     return text;
+}
+
+bool CXmlNode::hasName(const char *name) const
+{
+    return m_node && m_node->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char *>(m_node->name), name) == 0;
+}
+
+QList<CXmlNode> CXmlNode::childElements() const
+{
+    QList<CXmlNode> children;
+    if (!m_node)
+        return children;
+    for (xmlNode *child = m_node->children; child; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE)
+            children.append(CXmlNode(child));
+    }
+    return children;
 }
 
 QString CXmlNode::attribute(const QString &name) const

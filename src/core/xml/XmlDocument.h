@@ -37,6 +37,12 @@ public:
     QString text() const;
     // The value of the attribute with this (local) name; empty when absent.
     QString attribute(const QString &name) const;
+    // The element children in document order: a cheap walk where a caller
+    // needs many of them, without compiling a path for each.
+    QList<CXmlNode> childElements() const;
+    // True when this is an element whose local name is `name` (ASCII),
+    // compared exactly without building a text.
+    bool hasName(const char *name) const;
 
     // Relative location paths; element names match whatever namespace the
     // element is in.

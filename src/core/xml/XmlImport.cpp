@@ -23,52 +23,101 @@ int LeadingInteger(const QString &text)
     return ok ? value : 0;
 }
 
+// The text fields of a Book element and where each goes in the record.
+struct CTextField
+{
+    const char *element;
+    QString CBookRecord::*member;
+};
+
+const CTextField kTextFields[] = {
+    {"Title", &CBookRecord::Title},
+    {"Subtitle", &CBookRecord::Subtitle},
+    {"Author", &CBookRecord::Author},
+    {"URL", &CBookRecord::URL},
+    {"Edition", &CBookRecord::Edition},
+    {"ReleaseDate", &CBookRecord::ReleaseDate},
+    {"Publisher", &CBookRecord::Publisher},
+    {"ISBN", &CBookRecord::ISBN},
+    {"PageCount", &CBookRecord::PageCount},
+    {"Language", &CBookRecord::Language},
+    {"Binding", &CBookRecord::Binding},
+    {"Dimension", &CBookRecord::Dimension},
+    {"Extras", &CBookRecord::Extras},
+    {"PurchaseDate", &CBookRecord::PurchaseDate},
+    {"Store", &CBookRecord::Store},
+    {"PurchasePrice", &CBookRecord::PurchasePrice},
+    {"ListPrice", &CBookRecord::ListPrice},
+    {"AmazonPrice", &CBookRecord::AmazonPrice},
+    {"Location", &CBookRecord::Location},
+    {"Status", &CBookRecord::Status},
+    {"CurrentPage", &CBookRecord::CurrentPage},
+    {"AmazonRating", &CBookRecord::AmazonRating},
+    {"NumOfReviews", &CBookRecord::NumOfReviews},
+    {"UserText1", &CBookRecord::UserText1},
+    {"UserText2", &CBookRecord::UserText2},
+    {"Format", &CBookRecord::Format},
+    {"BookSize", &CBookRecord::BookSize},
+    {"Description", &CBookRecord::Description},
+    {"Notes", &CBookRecord::Notes},
+    {"FrontCover", &CBookRecord::CoverTempPath},
+    {"BackCover", &CBookRecord::BackCoverTempPath},
+};
+constexpr int kTextFieldCount = int(sizeof(kTextFields) / sizeof(kTextFields[0]));
+
+// The text of the first child of each of `names` (compared exactly).
+template <int N>
+void FirstChildTexts(const CXmlNode &node, const char *const (&names)[N], QString (&texts)[N])
+{
+    bool seen[N] = {};
+    for (const CXmlNode &child : node.childElements()) {
+        for (int i = 0; i < N; ++i) {
+            if (!seen[i] && child.hasName(names[i])) {
+                seen[i] = true;
+                texts[i] = child.text();
+                break;
+            }
+        }
+    }
+}
+
 CBookRecord ReadBook(const CXmlNode &book)
 {
     CBookRecord record;
-    auto text = [&book](const char *name) {
-        return book.selectSingleNode(QLatin1String(name)).text();
-    };
-    record.Title = text("Title");
-    record.Subtitle = text("Subtitle");
-    record.Author = text("Author");
-    record.URL = text("URL");
-    record.Edition = text("Edition");
-    record.ReleaseDate = text("ReleaseDate");
-    record.Publisher = text("Publisher");
-    record.ISBN = text("ISBN");
-    record.PageCount = text("PageCount");
-    record.Language = text("Language");
-    record.Binding = text("Binding");
-    record.Dimension = text("Dimension");
-    record.Extras = text("Extras");
-    record.PurchaseDate = text("PurchaseDate");
-    record.Store = text("Store");
-    record.PurchasePrice = text("PurchasePrice");
-    record.ListPrice = text("ListPrice");
-    record.AmazonPrice = text("AmazonPrice");
-    record.Location = text("Location");
-    record.Status = text("Status");
-    record.CurrentPage = text("CurrentPage");
-    record.AmazonRating = text("AmazonRating");
-    record.NumOfReviews = text("NumOfReviews");
-    record.MyRating = LeadingInteger(text("MyRating"));
-    record.UserText1 = text("UserText1");
-    record.UserText2 = text("UserText2");
-    record.EBookOnly = text("EbookOnly") == LoadString(199);
-    record.Format = text("Format");
-    record.BookSize = text("BookSize");
-    record.Description = text("Description");
-    record.Notes = text("Notes");
-    record.CoverTempPath = text("FrontCover");
-    record.BackCoverTempPath = text("BackCover");
-    const CXmlNodeList links = book.selectNodes(QStringLiteral("Links/Link"));
-    for (int j = 0; j < links.count(); ++j) {
-        const CXmlNode link = links.item(j);
-        record.Links.append({QString::number(j + 1),
-                             link.selectSingleNode(QStringLiteral("Title")).text(),
-                             link.selectSingleNode(QStringLiteral("Path")).text(),
-                             link.selectSingleNode(QStringLiteral("Notes")).text()});
+    bool seen[kTextFieldCount] = {};
+    bool seenRating = false;
+    bool seenEbook = false;
+    for (const CXmlNode &child : book.childElements()) {
+        if (!seenRating && child.hasName("MyRating")) {
+            seenRating = true;
+            record.MyRating = LeadingInteger(child.text());
+            continue;
+        }
+        if (!seenEbook && child.hasName("EbookOnly")) {
+            seenEbook = true;
+            record.EBookOnly = child.text() == LoadString(199);
+            continue;
+        }
+        if (child.hasName("Links")) {
+            // Links/Link: the Link children of every Links child, in order.
+            static const char *const kLinkParts[] = {"Title", "Path", "Notes"};
+            for (const CXmlNode &link : child.childElements()) {
+                if (!link.hasName("Link"))
+                    continue;
+                QString parts[3];
+                FirstChildTexts(link, kLinkParts, parts);
+                record.Links.append(
+                    {QString::number(record.Links.size() + 1), parts[0], parts[1], parts[2]});
+            }
+            continue;
+        }
+        for (int i = 0; i < kTextFieldCount; ++i) {
+            if (!seen[i] && child.hasName(kTextFields[i].element)) {
+                seen[i] = true;
+                record.*kTextFields[i].member = child.text();
+                break;
+            }
+        }
     }
     return record;
 }
@@ -92,6 +141,7 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     // its own: a book that fails leaves nothing behind, the others stay, and
     // the disk is synced once.
     CTransaction transaction(connection);
+    CBulkWriteScope bulk(connection);
     for (const CXmlNode &node : books) {
         CBookRecord record = ReadBook(node);
         if (record.Save(true, categoryId, imagesDir, connection))
