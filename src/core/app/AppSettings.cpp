@@ -1,7 +1,12 @@
 #include "app/AppSettings.h"
 
+#include "app/SettingsStore.h"
+
+#include <QFile>
 #include <QHash>
 #include <QMutex>
+
+#include <sys/stat.h>
 
 #include "app/Profile.h"
 #include "app/SettingsKey.h"
@@ -36,20 +41,53 @@ bool WriteInt(const char *keyPath, const char *name, int value)
     return key.Open(QLatin1String(keyPath), true) && key.WriteInt(QLatin1String(name), value);
 }
 
-// Hosts given for one run (the command-line tool's --service-host and kin).
-QMutex g_overrideMutex;
+// Hosts given for one run (the command-line tool's --service-host and kin),
+// and the hosts last read with the settings file they were read from: every
+// saved book asks for the store's address, and the file rarely changes.
+QMutex g_hostMutex;
 QHash<QString, QString> g_hostOverrides;
+QHash<QString, QString> g_hostsRead;
+QByteArray g_hostsReadFrom;
+
+// What identifies the settings file's contents: every writer replaces the
+// file by a rename.
+QByteArray SettingsFileStamp()
+{
+    const QByteArray path = QFile::encodeName(CSettingsStore::FilePath());
+    struct stat info;
+    if (::stat(path.constData(), &info) != 0)
+        return path;
+    return path + '|' + QByteArray::number(qulonglong(info.st_dev)) + '|' +
+           QByteArray::number(qulonglong(info.st_ino)) + '|' +
+           QByteArray::number(qlonglong(info.st_size)) + '|' +
+           QByteArray::number(qlonglong(info.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qlonglong(info.st_mtim.tv_nsec));
+}
 
 QString ReadHost(const char *name, const char *defaultHost)
 {
+    const QString key = QLatin1String(name);
+    const QByteArray stamp = SettingsFileStamp();
     {
-        QMutexLocker lock(&g_overrideMutex);
-        const QString overridden = g_hostOverrides.value(QLatin1String(name));
+        QMutexLocker lock(&g_hostMutex);
+        const QString overridden = g_hostOverrides.value(key);
         if (!overridden.isEmpty())
             return overridden;
+        if (stamp != g_hostsReadFrom) {
+            g_hostsRead.clear();
+            g_hostsReadFrom = stamp;
+        }
+        auto known = g_hostsRead.constFind(key);
+        if (known != g_hostsRead.constEnd())
+            return *known;
     }
-    const QString host = ReadText(kSettingsKeyPath, name);
-    return host.isEmpty() ? QString::fromLatin1(defaultHost) : host;
+    QString host = ReadText(kSettingsKeyPath, name);
+    if (host.isEmpty())
+        host = QString::fromLatin1(defaultHost);
+    QMutexLocker lock(&g_hostMutex);
+    if (stamp == g_hostsReadFrom)
+        g_hostsRead.insert(key, host);
+    return host;
 }
 
 int ReadSettingsProfileInt(const char *name, int defaultValue)
@@ -178,7 +216,7 @@ bool CAppSettings::SetEbookOnly(bool ebookOnly)
 
 void CAppSettings::OverrideHostForThisRun(const char *valueName, const QString &host)
 {
-    QMutexLocker lock(&g_overrideMutex);
+    QMutexLocker lock(&g_hostMutex);
     if (host.isEmpty())
         g_hostOverrides.remove(QLatin1String(valueName));
     else

@@ -191,7 +191,7 @@ bool CLibraryConnection::Setup(QString *error)
         }
     }
     // Reading the schema is what tells a database from any other file.
-    return Execute(QStringLiteral("PRAGMA foreign_keys=ON; SELECT COUNT(*) FROM sqlite_master;"),
+    return Execute(QStringLiteral("PRAGMA foreign_keys=ON; PRAGMA temp_store=MEMORY; SELECT COUNT(*) FROM sqlite_master;"),
                    error);
 }
 
