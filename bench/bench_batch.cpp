@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchLibrary.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -64,14 +66,8 @@ void BM_Add100FromService(benchmark::State &state)
     SetUserPrompt(&prompt);
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("bench.mdb"));
-        QFile::copy(QStringLiteral(TOMELODEX_RUNTIME_DIR "/Tomelodex.dbt"), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        QDir().mkpath(dir.filePath(QStringLiteral("bench_images")));
-        CLibraryConnection db;
-        db.Open(path);
-        CBatchQueryEngine engine(db, dir.filePath(QStringLiteral("bench_images")));
+        BenchLibrary library;
+        CBatchQueryEngine engine(library.db, library.images);
         engine.m_queue = Queue();
         engine.m_categoryId = 1;
         state.ResumeTiming();
@@ -96,7 +92,8 @@ void BM_ServiceRequestsOnly(benchmark::State &state)
             const int at = int(answer.body.indexOf("<LargeImage><URL>"));
             if (at >= 0) {
                 const int start = at + 17;
-                const QString url = QString::fromUtf8(answer.body.mid(start, answer.body.indexOf('<', start) - start));
+                const QString url = QString::fromUtf8(
+                    answer.body.mid(start, answer.body.indexOf('<', start) - start));
                 benchmark::DoNotOptimize(HttpGet(url, kMaxCoverBytes).body.size());
             }
         }

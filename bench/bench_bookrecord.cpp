@@ -2,12 +2,13 @@
 // SQLite running comparable insertions in one transaction.
 
 #include "db/BookRecord.h"
-#include "db/LibraryConnection.h"
 #include "db/SqlFormat.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "BenchLibrary.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -50,24 +51,6 @@ std::vector<CBookRecord> MakeBooks()
         books.push_back(MakeBook(i));
     return books;
 }
-
-struct BenchLibrary
-{
-    QTemporaryDir dir;
-    QString path;
-    QString images;
-    CLibraryConnection db;
-
-    BenchLibrary()
-    {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        images = dir.filePath(QStringLiteral("bench_images"));
-        QDir().mkpath(images);
-        QFile::copy(QStringLiteral(TOMELODEX_RUNTIME_DIR "/Tomelodex.dbt"), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        db.Open(path);
-    }
-};
 
 void BM_SaveNewBooks(benchmark::State &state)
 {

@@ -8,66 +8,48 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchLibrary.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-// A copy of the library template in a temporary folder, kept for the run.
-class CBenchLibrary
-{
-public:
-    explicit CBenchLibrary(const char *name)
-    {
-        m_path = m_dir.filePath(QString::fromLatin1(name));
-        QFile::copy(QStringLiteral(TOMELODEX_RUNTIME_DIR "/Tomelodex.dbt"), m_path);
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-        m_db.Open(m_path);
-    }
-    CLibraryConnection &db() { return m_db; }
-    void Exec(const QString &sql) { m_db.Execute(sql); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-    CLibraryConnection m_db;
-};
-
 QString PublisherName(int i)
 {
     return QStringLiteral("Publisher %1 & Sons").arg(i);
 }
 
-CBenchLibrary &PublisherLibrary()
+BenchLibrary &PublisherLibrary()
 {
-    static std::unique_ptr<CBenchLibrary> library;
+    static std::unique_ptr<BenchLibrary> library;
     if (!library) {
-        library = std::make_unique<CBenchLibrary>("publishers.mdb");
-        library->Exec(QStringLiteral("BEGIN"));
+        library = std::make_unique<BenchLibrary>();
+        library->db.Execute(QStringLiteral("BEGIN"));
         for (int i = 1; i <= 10000; ++i)
-            library->Exec(
+            library->db.Execute(
                 QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (%1, %2)")
                     .arg(i)
                     .arg(FormatSqlLiteral(PublisherName(i), kLiteralText)));
-        library->Exec(QStringLiteral("COMMIT"));
+        library->db.Execute(QStringLiteral("COMMIT"));
     }
     return *library;
 }
 
-CBenchLibrary &BookLibrary()
+BenchLibrary &BookLibrary()
 {
-    static std::unique_ptr<CBenchLibrary> library;
+    static std::unique_ptr<BenchLibrary> library;
     if (!library) {
-        library = std::make_unique<CBenchLibrary>("books.mdb");
-        library->Exec(QStringLiteral("BEGIN"));
+        library = std::make_unique<BenchLibrary>();
+        library->db.Execute(QStringLiteral("BEGIN"));
         for (int i = 1; i <= 100000; ++i)
-            library->Exec(
+            library->db.Execute(
                 QStringLiteral(
                     "INSERT INTO book (BookID, Title, ISBN) VALUES (%1, 'Title %1', '%2')")
                     .arg(i)
                     .arg(100000000 + i));
-        library->Exec(QStringLiteral("COMMIT"));
+        library->db.Execute(QStringLiteral("COMMIT"));
     }
     return *library;
 }
@@ -75,12 +57,12 @@ CBenchLibrary &BookLibrary()
 // Finding a name that is there, typed in another letter case.
 void BM_LookupOrAddId_Existing(benchmark::State &state)
 {
-    CBenchLibrary &library = PublisherLibrary();
+    BenchLibrary &library = PublisherLibrary();
     int i = 0;
     QString id;
     for (auto _ : state) {
         const QString name = PublisherName(1 + (i++ * 7919) % 10000).toUpper();
-        LookupOrAddId(QStringLiteral("bookpublisher"), name, id, library.db());
+        LookupOrAddId(QStringLiteral("bookpublisher"), name, id, library.db);
         benchmark::DoNotOptimize(id);
     }
     state.SetItemsProcessed(state.iterations());
@@ -90,12 +72,12 @@ BENCHMARK(BM_LookupOrAddId_Existing);
 // A new name: the lookup misses, an identifier is allocated, a row is added.
 void BM_LookupOrAddId_New(benchmark::State &state)
 {
-    CBenchLibrary &library = PublisherLibrary();
+    BenchLibrary &library = PublisherLibrary();
     static int next = 0;
     QString id;
     for (auto _ : state) {
         LookupOrAddId(QStringLiteral("bookpublisher"), QStringLiteral("New imprint %1").arg(next++),
-                      id, library.db());
+                      id, library.db);
         benchmark::DoNotOptimize(id);
     }
     state.SetItemsProcessed(state.iterations());
@@ -104,10 +86,10 @@ BENCHMARK(BM_LookupOrAddId_New);
 
 void BM_AllocateBookId_100k(benchmark::State &state)
 {
-    CBenchLibrary &library = BookLibrary();
+    BenchLibrary &library = BookLibrary();
     int id = 0;
     for (auto _ : state) {
-        id = AllocateId(QStringLiteral("book"), QStringLiteral("BookID"), library.db());
+        id = AllocateId(QStringLiteral("book"), QStringLiteral("BookID"), library.db);
         benchmark::DoNotOptimize(id);
     }
     if (id != 100001)

@@ -2,7 +2,6 @@
 // insertions, and writing the document for 1,000 selected books.
 
 #include "app/UserPrompt.h"
-#include "db/LibraryConnection.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/XmlImport.h"
 
@@ -10,6 +9,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include "BenchLibrary.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -23,24 +24,6 @@ class CQuietPrompt : public CUserPrompt
 {
 public:
     MsgAnswer Message(const QString &, MsgIcon, MsgButtons) override { return MsgAnswer::Yes; }
-};
-
-struct BenchLibrary
-{
-    QTemporaryDir dir;
-    QString path;
-    QString images;
-    CLibraryConnection db;
-
-    BenchLibrary()
-    {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        images = dir.filePath(QStringLiteral("bench_images"));
-        QDir().mkpath(images);
-        QFile::copy(QStringLiteral(TOMELODEX_RUNTIME_DIR "/Tomelodex.dbt"), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        db.Open(path);
-    }
 };
 
 // The 10,000-book file, made once per run by the generator script.

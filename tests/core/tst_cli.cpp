@@ -7,17 +7,6 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
-namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
-
 class TestCli : public QObject
 {
     Q_OBJECT
@@ -26,20 +15,7 @@ class TestCli : public QObject
 
     CliRun Run(const QStringList &args)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           m_env->Path(QStringLiteral("config")));
-        process.setProcessEnvironment(environment);
-        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
-        process.closeWriteChannel();
-        CliRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return RunCliTool(args, m_env->Path(QStringLiteral("config")));
     }
 
 private Q_SLOTS:

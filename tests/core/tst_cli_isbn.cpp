@@ -9,17 +9,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
-
 class CCliIsbnTest : public QObject
 {
     Q_OBJECT
@@ -28,21 +17,7 @@ class CCliIsbnTest : public QObject
 
     CliRun Run(const QStringList &args, const QByteArray &input = QByteArray())
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           m_env->Path(QStringLiteral("config")));
-        process.setProcessEnvironment(environment);
-        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
-        process.write(input);
-        process.closeWriteChannel();
-        CliRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return RunCliTool(args, m_env->Path(QStringLiteral("config")), input);
     }
 
 private Q_SLOTS:

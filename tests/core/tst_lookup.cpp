@@ -49,13 +49,6 @@ QByteArray Cover(const QString &name)
 const char kUnknownMessage[] = "1111111111 is not a valid value for ItemId. Please change this "
                                "value and retry your request.";
 
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 } // namespace
 
 class TestLookup : public QObject
@@ -79,20 +72,7 @@ class TestLookup : public QObject
 
     CliRun RunCli(const QStringList &args, const QString &configHome, const QString &tmpDir)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-        environment.insert(QStringLiteral("TMPDIR"), tmpDir);
-        process.setProcessEnvironment(environment);
-        process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
-        process.closeWriteChannel();
-        CliRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return RunCliTool(args, configHome, QByteArray(), {QStringLiteral("TMPDIR=") + tmpDir});
     }
 
 private Q_SLOTS:

@@ -3,6 +3,8 @@
 #include "app/TomeloApp.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 CRecordingPrompt::CRecordingPrompt()
 {
@@ -57,6 +59,27 @@ QString CTestEnv::CopyTemplate(const QString &name)
         return QString();
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     return path;
+}
+
+CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByteArray &input,
+                  const QStringList &extraEnvironment)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    for (const QString &setting : extraEnvironment)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
+    process.write(input);
+    process.closeWriteChannel();
+    CliRun run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 QByteArray ReadFileBytes(const QString &path)

@@ -51,5 +51,20 @@ private:
     QByteArray m_oldConfigHome;
 };
 
+// What one run of the command-line tool did.
+struct CliRun
+{
+    int code = -1; // -1: did not end in time, -2: crashed
+    QString out;
+    QString err;
+};
+
+// Runs the command-line tool named by TOMELODEX_CLI with its settings under
+// `configHome`, `input` on its standard input and `extraEnvironment`
+// ("NAME=value") added.
+CliRun RunCliTool(const QStringList &args, const QString &configHome,
+                  const QByteArray &input = QByteArray(),
+                  const QStringList &extraEnvironment = QStringList());
+
 // Reads a whole file (empty when it cannot be read).
 QByteArray ReadFileBytes(const QString &path);
