@@ -30,7 +30,7 @@ CREATE TABLE category (
     Name TEXT COLLATE FOLDCASE,
     ParentID INTEGER REFERENCES category (CatID) ON DELETE CASCADE,
     Notes LONGTEXT COLLATE FOLDCASE,
-    OperationDate DATETIME DEFAULT CURRENT_DATE
+    OperationDate DATETIME DEFAULT (date('now', 'localtime'))
 );
 CREATE INDEX category_parent ON category (ParentID);
 

@@ -11,7 +11,10 @@
 #include <QDate>
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <ctime>
 
 class TestDatabase : public QObject
 {
@@ -113,21 +116,29 @@ private Q_SLOTS:
 
     void newCategoryGetsTodayAsOperationDate()
     {
+        // A zone whose date differs from UTC's right now, so that a UTC date
+        // cannot pass for the local one.
+        const QByteArray oldZone = qgetenv("TZ");
+        qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() < 10 ? "Pacific/Honolulu"
+                                                                         : "Pacific/Kiritimati");
+        tzset();
+        auto restoreZone = qScopeGuard([&] {
+            if (oldZone.isNull())
+                qunsetenv("TZ");
+            else
+                qputenv("TZ", oldZone);
+            tzset();
+        });
+        const QDate before = QDate::currentDate();
         Exec(QStringLiteral(
             "INSERT INTO category (CatID, Name, ParentID, Notes) VALUES (32, 'A', 1, NULL)"));
-        const QString expected =
-            QLocale(QLocale::English)
-                .toString(QDate::currentDate(), QStringLiteral("MMM dd, yyyy"));
         const QString stored =
             Value(QStringLiteral("SELECT OperationDate FROM category WHERE CatID=32"));
-        // The database's date is UTC; allow for midnight between the two readings.
-        const QString yesterday =
-            QLocale(QLocale::English)
-                .toString(QDate::currentDate().addDays(-1), QStringLiteral("MMM dd, yyyy"));
-        const QString tomorrow =
-            QLocale(QLocale::English)
-                .toString(QDate::currentDate().addDays(1), QStringLiteral("MMM dd, yyyy"));
-        QVERIFY2(stored == expected || stored == yesterday || stored == tomorrow,
+        const QDate after = QDate::currentDate();
+        // The local date, read twice in case midnight passes in between.
+        const QLocale english(QLocale::English);
+        QVERIFY2(stored == english.toString(before, QStringLiteral("MMM dd, yyyy")) ||
+                     stored == english.toString(after, QStringLiteral("MMM dd, yyyy")),
                  qPrintable(stored));
     }
 
