@@ -102,6 +102,19 @@ private Q_SLOTS:
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err, QStringLiteral("SELEC nonsense\nnear \"SELEC\": syntax error\n"));
 
+        // A second statement is refused, not passed over.
+        run = Run(
+            {QStringLiteral("sql"), lib,
+             QStringLiteral("DELETE FROM bookstatus WHERE StatusID=4; DELETE FROM bookstatus")});
+        QCOMPARE(run.code, 1);
+        QVERIFY(run.err.endsWith(
+            QStringLiteral("\nCharacters found after the end of the SQL statement.\n")));
+        run = Run({QStringLiteral("sql"), lib,
+                   QStringLiteral("SELECT * FROM bookstatus; -- all of them\n")});
+        QCOMPARE(run.out,
+                 QStringLiteral(
+                     "Records affected: 0\nNumber of records in the returned recordset: 4\n"));
+
         const QString missing = m_env->Path(QStringLiteral("missing.mdb"));
         run = Run({QStringLiteral("sql"), missing, QStringLiteral("SELECT 1")});
         QCOMPARE(run.code, 1);

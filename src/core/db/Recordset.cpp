@@ -6,6 +6,9 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
+#include <cstring>
+
 namespace {
 
 using Type = CFieldValue::Type;
@@ -38,6 +41,27 @@ Type DeclaredType(const char *declared)
     return Type::Other;
 }
 
+// True when `sql` holds nothing but white space, semicolons and comments.
+bool IsBlankSql(const char *sql)
+{
+    while (*sql) {
+        if (std::isspace(static_cast<unsigned char>(*sql)) || *sql == ';') {
+            ++sql;
+        } else if (sql[0] == '-' && sql[1] == '-') {
+            while (*sql && *sql != '\n')
+                ++sql;
+        } else if (sql[0] == '/' && sql[1] == '*') {
+            const char *end = std::strstr(sql + 2, "*/");
+            if (!end)
+                return true;
+            sql = end + 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString ColumnText(sqlite3_stmt *stmt, int index)
 {
     const void *data = sqlite3_column_text16(stmt, index);
@@ -65,14 +89,24 @@ bool CRecordset::Open(const QString &sql)
         m_error = sql + u'\n' + QString::fromUtf8(sqlite3_errstr(SQLITE_MISUSE));
         return false;
     }
-    if (sqlite3_prepare16_v2(db, sql.utf16(), int(sql.size() * sizeof(char16_t)), &m_stmt,
-                             nullptr) != SQLITE_OK) {
+    const QByteArray utf8 = sql.toUtf8();
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, &tail) != SQLITE_OK) {
         Fail();
         return false;
     }
     if (!m_stmt) { // nothing but white space
         m_eof = true;
         return true;
+    }
+    // One statement at a time: a second one would otherwise be passed over
+    // without a word while the first is reported as done.
+    if (tail && !IsBlankSql(tail)) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        m_error = sql + QStringLiteral("\nCharacters found after the end of the SQL statement.");
+        m_eof = true;
+        return false;
     }
     const int count = sqlite3_column_count(m_stmt);
     m_columns.reserve(count);
