@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
@@ -47,33 +48,36 @@ int CmdAdd(const QStringList &args)
     }
 
     // As the Add Book dialog does: bar codes become ISBNs, invalid lines are
-    // passed over.
+    // passed over. Their lines still come out in the order of the input.
     QStringList queue;
-    for (const QString &line : typed) {
-        const QString isbn = ConvertEanToIsbn(line.trimmed());
-        if (IsValidIsbn(isbn))
+    QVector<int> inputOf; // queue index -> input index
+    for (int i = 0; i < typed.size(); ++i) {
+        const QString isbn = ConvertEanToIsbn(typed.at(i).trimmed());
+        if (IsValidIsbn(isbn)) {
             queue.append(isbn);
-        else
-            PrintOut(line + QStringLiteral("\tError: ") + line +
-                     QStringLiteral(" is not a valid ISBN."));
+            inputOf.append(i);
+        }
     }
+    int printedUpTo = 0;
+    auto printInvalidBefore = [&](int input) {
+        for (; printedUpTo < input; ++printedUpTo) {
+            if (!inputOf.contains(printedUpTo))
+                PrintOut(typed.at(printedUpTo) + QStringLiteral("\tError: ") +
+                         typed.at(printedUpTo) + QStringLiteral(" is not a valid ISBN."));
+        }
+    };
     if (queue.isEmpty()) {
-        PrintErr(QStringLiteral("No valid ISBN was found."));
+        printInvalidBefore(int(typed.size()));
+        PrintErr(LoadString(147));
         return kExitFailed;
     }
 
     CTomeloDoc doc;
     if (!doc.OnOpenDocument(plain.at(0)))
         return kExitFailed;
-    bool exists = false;
-    QString name;
-    if (!QuerySingleValue(QStringLiteral("SELECT Name FROM category WHERE CatID=%1").arg(category),
-                          *doc.m_connection, name, &exists))
-        return kExitFailed;
-    if (!exists) {
-        PrintErr(QStringLiteral("tomelodex-cli add: the library has no category %1").arg(category));
-        return kExitFailed;
-    }
+    const int checked = CheckTargetCategory(doc, category);
+    if (checked != kExitOk)
+        return checked;
 
     CBatchQueryEngine engine(*doc.m_connection, TomeloApp().m_imagesDir);
     engine.m_queue = queue;
@@ -82,13 +86,16 @@ int CmdAdd(const QStringList &args)
     engine.onEntryDone = [&](int index, const QString &cell) {
         if (!cell.startsWith(QStringLiteral("Error: ")))
             ++found;
+        printInvalidBefore(inputOf.at(index));
         // One line per entry: the error texts' own line breaks become spaces.
         PrintOut(queue.at(index) + u'\t' + QString(cell).replace(u'\n', u' '));
+        printedUpTo = inputOf.at(index) + 1;
     };
     engine.Start();
     engine.Wait();
     if (engine.m_state != CBatchQueryEngine::kFinished)
         return kExitFailed;
+    printInvalidBefore(int(typed.size()));
     PrintOut(QStringLiteral("Job finished."));
     return found > 0 ? kExitOk : kExitFailed;
 }

@@ -3,6 +3,8 @@
 #include "app/AppSettings.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "db/DbAccess.h"
+#include "db/TomeloDoc.h"
 
 #include <cstdio>
 
@@ -64,6 +66,25 @@ bool TakeDuplicatesOption(QStringList &args)
     else
         return false;
     return true;
+}
+
+int CheckTargetCategory(CTomeloDoc &doc, int category)
+{
+    if (category != 1 && category < 32)
+        return UsageError(
+            QStringLiteral("tomelodex-cli: books can be added only to category 1 or a category "
+                           "numbered 32 or above, not %1")
+                .arg(category));
+    QString name;
+    bool exists = false;
+    if (!QuerySingleValue(QStringLiteral("SELECT Name FROM category WHERE CatID=%1").arg(category),
+                          *doc.m_connection, name, &exists))
+        return kExitFailed;
+    if (!exists) {
+        PrintErr(QStringLiteral("tomelodex-cli: the library has no category %1").arg(category));
+        return kExitFailed;
+    }
+    return kExitOk;
 }
 
 bool ParseId(const QString &text, int *id)

@@ -56,16 +56,9 @@ int CmdImportXml(const QStringList &args)
     CTomeloDoc doc;
     if (!doc.OnOpenDocument(plain.at(0)))
         return kExitFailed;
-    QString name;
-    bool exists = false;
-    if (!QuerySingleValue(QStringLiteral("SELECT Name FROM category WHERE CatID=%1").arg(category),
-                          *doc.m_connection, name, &exists))
-        return kExitFailed;
-    if (!exists) {
-        PrintErr(QStringLiteral("tomelodex-cli import-xml: the library has no category %1")
-                     .arg(category));
-        return kExitFailed;
-    }
+    const int checked = CheckTargetCategory(doc, category);
+    if (checked != kExitOk)
+        return checked;
     const CXmlImportResult result =
         ImportBooksXml(plain.at(1), category, TomeloApp().m_imagesDir, *doc.m_connection);
     return result.loaded ? kExitOk : kExitFailed;

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTest>
 
 #include <map>
@@ -133,6 +134,29 @@ private Q_SLOTS:
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("2"));
     }
 
+    void destroyingTheEngineStopsTheJob()
+    {
+        CRecordingPrompt prompt;
+        QSemaphore firstDone;
+        std::atomic<int> entries{0};
+        {
+            CBatchQueryEngine engine(m_db, m_images);
+            engine.m_queue = {QStringLiteral("0596007124"), QStringLiteral("080442957X"),
+                              QStringLiteral("0596004206"), QStringLiteral("1876543213"),
+                              QStringLiteral("1876543221")};
+            engine.m_categoryId = 32;
+            engine.onEntryDone = [&](int, const QString &) {
+                if (++entries == 1)
+                    firstDone.release();
+            };
+            QVERIFY(engine.Start());
+            QVERIFY(engine.IsRunning());
+            firstDone.acquire();
+        }
+        QVERIFY2(entries <= 2, qPrintable(QString::number(entries)));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QString::number(entries));
+    }
+
     void fatalErrorCancelsTheJob()
     {
         CRecordingPrompt prompt;
@@ -209,15 +233,23 @@ private Q_SLOTS:
             QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines.at(2), QStringLiteral("1111111111\tError: Error message returned from Amazon: 1111111111 is not "
-                                             "a valid value for ItemId. Please change this value and retry your request."));
-        QCOMPARE(lines.at(0),
+        QCOMPARE(lines.at(2),
+                 QStringLiteral(
+                     "1111111111\tError: Error message returned from Amazon: 1111111111 is not "
+                     "a valid value for ItemId. Please change this value and retry your request."));
+        // The lines follow the input, invalid ones included.
+        QVERIFY(lines.at(0).startsWith(QStringLiteral("0596007124\t")));
+        QVERIFY(!lines.at(0).contains(QStringLiteral("Error")));
+        QCOMPARE(lines.at(1),
                  QStringLiteral("not-an-isbn\tError: not-an-isbn is not a valid ISBN."));
-        QVERIFY(lines.at(1).startsWith(QStringLiteral("0596007124\t")));
-        QVERIFY(!lines.at(1).contains(QStringLiteral("Error")));
-        QVERIFY(lines.at(2).startsWith(
-            QStringLiteral("1111111111\tError: Error message returned from Amazon:")));
         QCOMPARE(lines.at(3), QStringLiteral("Job finished."));
+
+        // Books go only into the root or a user category.
+        cli.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")),
+                  {QStringLiteral("add"), lib, QStringLiteral("--category"), QStringLiteral("3"),
+                   QStringLiteral("--service-host"), host, QStringLiteral("0596004206")});
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitCode(), 2);
 
         QVERIFY(m_db.Open(lib));
         QCOMPARE(Value(QStringLiteral("SELECT ISBN FROM book")), QStringLiteral("0596007124"));

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTest>
 
 class TestBookRecord : public QObject
@@ -313,6 +314,7 @@ private Q_SLOTS:
         QVERIFY(ExecuteSql(QStringLiteral("CREATE TRIGGER refuse_links BEFORE INSERT ON link "
                                           "BEGIN SELECT RAISE(ABORT, 'disk is full'); END"),
                            true, m_db));
+        QVERIFY(ExecuteSql(QStringLiteral("PRAGMA foreign_keys=ON"), true, m_db));
         CBookRecord edit;
         QVERIFY(edit.Load(1, m_db));
         edit.Title = QStringLiteral("Changed");
@@ -345,6 +347,55 @@ private Q_SLOTS:
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=33")),
                  QStringLiteral("0"));
         QCOMPARE(g_lastSavedBookId.load(), 1);
+    }
+
+    void datesReadTheSameInEveryLocale()
+    {
+        CRecordingPrompt prompt;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        CBookRecord book;
+        book.Title = QStringLiteral("Dated");
+        book.ReleaseDate = QStringLiteral("03/01/2004");
+        book.PurchaseDate = QStringLiteral("12/31/2005");
+        QVERIFY(book.Save(true, 32, m_images, m_db));
+        // Read where the day comes first.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        CBookRecord loaded;
+        QVERIFY(loaded.Load(1, m_db));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(loaded.ReleaseDate, QStringLiteral("Mar 01, 2004"));
+        QCOMPARE(loaded.PurchaseDate, QStringLiteral("Dec 31, 2005"));
+    }
+
+    void storedCategoriesAreCheckedBeforeReuse()
+    {
+        CRecordingPrompt prompt;
+        QVERIFY(ExecuteSql(QStringLiteral("PRAGMA foreign_keys=OFF"), true, m_db));
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (1, 'One')"),
+                           true, m_db));
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (2, 'Two')"),
+                           true, m_db));
+        QVERIFY(ExecuteSql(
+            QStringLiteral("INSERT INTO link (BookID, LinkID, Path) VALUES (2, 1, '/x')"), true,
+            m_db));
+        QVERIFY(
+            ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (1, 32)"),
+                       true, m_db));
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) "
+                                          "VALUES (1, '1); DELETE FROM link; --')"),
+                           true, m_db));
+        QVERIFY(ExecuteSql(QStringLiteral("PRAGMA foreign_keys=ON"), true, m_db));
+        CBookRecord edit;
+        QVERIFY(edit.Load(1, m_db));
+        QVERIFY2(edit.Save(false, 32, m_images, m_db), qPrintable(prompt.LastText()));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM link")), QStringLiteral("1"));
+        QCOMPARE(
+            Value(QStringLiteral("SELECT group_concat(CatID) FROM book_category WHERE BookID=1")),
+            QStringLiteral("32"));
+        // Nor can any helper run a second statement.
+        QVERIFY(!ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID=9; DELETE FROM link"),
+                            false, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM link")), QStringLiteral("1"));
     }
 
     void resetToDefaultsUsesTheDefaultSettings()

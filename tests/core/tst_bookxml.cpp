@@ -6,6 +6,7 @@
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "xml/BookXmlWriter.h"
+#include "xml/XmlDocument.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -140,6 +141,20 @@ private Q_SLOTS:
         const QString xml = BuildBooksXml({1}, m_db, QStringLiteral("/x"));
         QVERIFY(xml.contains(QStringLiteral("<Category ID=\"40\">>>")));
         QVERIFY(xml.contains(QStringLiteral("<Category ID=\"99\">>></Category>\n")));
+    }
+
+    void charactersXmlCannotCarryAreReplaced()
+    {
+        Exec(QStringLiteral(
+            "INSERT INTO book (BookID, Title, Notes) VALUES (1, 'Bell' || char(7) || 'Book', "
+            "'tab\tand' || char(65535))"));
+        const QString xml = BuildBooksXml({1}, m_db, QStringLiteral("/x"));
+        QVERIFY(xml.contains(QStringLiteral("<Title>Bell\uFFFDBook</Title>")));
+        QVERIFY(xml.contains(QStringLiteral("<Notes>tab\tand\uFFFD</Notes>")));
+        CXmlDocument document;
+        QVERIFY(document.loadXML(xml));
+        QCOMPARE(document.selectSingleNode(QStringLiteral("Tomelodex/Book/Title")).text(),
+                 QStringLiteral("Bell\uFFFDBook"));
     }
 
     void savedFileIsUtf8WithoutMark()

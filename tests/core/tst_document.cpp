@@ -6,6 +6,8 @@
 #include "app/TomeloApp.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "db/Recordset.h"
+#include "db/SqlRunner.h"
 #include "db/TomeloDoc.h"
 
 #include <QDir>
@@ -227,6 +229,35 @@ private Q_SLOTS:
         QCOMPARE(
             QDir(env.Path(QString())).entryList({QStringLiteral("Tomelo*")}, QDir::Files).size(),
             0);
+    }
+
+    void compactionAndRunSqlWithTheListQueryOpen()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        CCountingTree tree;
+        doc.m_treeView = &tree;
+        QVERIFY(doc.OnOpenDocument(env.CopyTemplate(QStringLiteral("lib.mdb"))));
+        QCOMPARE(tree.loads, 1);
+        CSqlRunResult run = RunUserSql(doc, QStringLiteral("INSERT INTO book (BookID) VALUES (1)"));
+        QVERIFY(run.ok);
+        QCOMPARE(run.affected, qint64(1));
+        QCOMPARE(tree.loads, 2);
+        // A statement that changes no rows reports none, whatever came before.
+        run = RunUserSql(doc, QStringLiteral("CREATE TABLE scratch (a)"));
+        QVERIFY(run.ok);
+        QCOMPARE(run.affected, qint64(0));
+        QCOMPARE(tree.loads, 2);
+
+        // The list's query is still open half way through its rows.
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID) VALUES (2)"), true,
+                           *doc.m_connection));
+        QVERIFY(doc.m_listRecordset->Open(QStringLiteral("SELECT * FROM book")));
+        QVERIFY(!doc.m_listRecordset->IsEOF());
+        QVERIFY(doc.CompactDatabase());
+        QVERIFY(prompt.LastText().startsWith(
+            QStringLiteral("Database has been compacted successfully")));
     }
 
     void failedCompactionLeavesLibraryUntouched()

@@ -403,6 +403,8 @@ private Q_SLOTS:
                                             << "<li><b>Language:</b> English";
         QTest::newRow("last line") << "1876543221"
                                    << "3rd edition";
+        QTest::newRow("Latin-1 page")
+            << "1876543272" << QString::fromUtf8("2ème édition (mai 2004)</li>");
     }
 
     void editionFromPage()

@@ -318,6 +318,16 @@ void CSqlFormatTest::currencyUsesLocaleSeparator()
     QCOMPARE(FormatFieldValue(CFieldValue::FromNumber(1.5)), QStringLiteral("1.500000"));
     QCOMPARE(FormatFieldValue(CFieldValue::FromDate(QDateTime(QDate(2004, 3, 1), QTime(0, 0)))),
              QStringLiteral("Mar 01, 2004"));
+    // A price as it is shown here is written back with its fraction.
+    QCOMPARE(FormatSqlLiteral(QStringLiteral("12,99"), kLiteralNumber),
+             QStringLiteral("12.990000"));
+    QCOMPARE(FormatSqlLiteral(
+                 FormatFieldValue(CFieldValue::FromNumber(39.95, CFieldValue::Type::Currency)),
+                 kLiteralNumber),
+             QStringLiteral("39.950000"));
+    QCOMPARE(FormatSqlLiteral(QStringLiteral("12.5"), kLiteralNumber), QStringLiteral("12.500000"));
+    // Where the separator is a point, a comma still ends the number.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(FormatSqlLiteral(QStringLiteral("12,99"), kLiteralNumber),
              QStringLiteral("12.000000"));
 }

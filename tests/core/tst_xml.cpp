@@ -18,8 +18,7 @@
 
 namespace {
 
-const char kFixture[] =
-    TOMELODEX_SOURCE_DIR "/tests/fixtures/ecs/itemlookup-large-namespaced.xml";
+const char kFixture[] = TOMELODEX_SOURCE_DIR "/tests/fixtures/ecs/itemlookup-large-namespaced.xml";
 
 // Hostile inputs must end well within this (they end in well under a second).
 constexpr qint64 kHostileDeadlineMs = 60000;

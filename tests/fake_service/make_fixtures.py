@@ -195,6 +195,10 @@ PAGES = {
     "1876543221": dict(title="Just Big Enough", total=310, newline="\n", marked={
         310: "<li><b>Publisher:</b> Fenwick House; 3rd edition",
     }),
+    # A page in Latin-1, as the store sends them: accented letters in the edition.
+    "1876543272": dict(title="Petit Atlas", total=320, newline="\n", encoding="latin-1", marked={
+        311: "<li><b>Publisher:</b> Caf\u00e9 Presse; 2\u00e8me \u00e9dition (mai 2004)</li>",
+    }),
 }
 
 
@@ -343,8 +347,8 @@ def main():
     for name, make in COVERS.items():
         write(os.path.join("covers", name), make())
     for isbn, layout in PAGES.items():
-        write(os.path.join("pages", isbn + ".html"),
-              page(layout["title"], layout["marked"], layout["total"], layout["newline"]))
+        text = page(layout["title"], layout["marked"], layout["total"], layout["newline"])
+        write(os.path.join("pages", isbn + ".html"), text.encode(layout.get("encoding", "utf-8")))
     index = ["# name<TAB>PowerSearch value as received (after percent-decoding).",
              "# Page N of a search is <name>-<N>.xml; anything else gets _nomatch.xml."]
     for name, (query, total, pages) in SEARCHES.items():

@@ -50,7 +50,11 @@ CBasicSearchResult RunBasicSearch(CTomeloDoc &doc, const QString &keyword, bool 
                    false, db);
         ++result.found;
     }
-    transaction.Commit();
+    if (!transaction.Commit()) {
+        result.error = transaction.Error();
+        result.found = 0;
+        return result;
+    }
     result.ok = true;
     return result;
 }

@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
+#include "db/DateText.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
@@ -17,6 +18,7 @@
 #include <QMutex>
 #include <QUuid>
 
+#include <algorithm>
 #include <cstdio>
 
 std::atomic<qint32> g_lastSavedBookId{0};
@@ -127,6 +129,18 @@ bool PlaceCover(const CoverPlan &plan, const QString &imagesDir)
     if (!placed)
         QFile::remove(plan.staged);
     return placed;
+}
+
+// A date the user's locale reads is stored in one form that reads the same
+// in every locale ("03/01/2004" means March under one locale and January
+// under another); anything else is stored as it was typed.
+QString CanonicalDate(const QString &text)
+{
+    const auto date = ParseDateText(text);
+    if (!date)
+        return text;
+    return date->time() == QTime(0, 0) ? date->date().toString(Qt::ISODate)
+                                       : date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QString Lit(const QString &text, int kind)
@@ -312,6 +326,10 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     } else {
         if (!GetBookCategories(id, connection, categories))
             return fail();
+        // Only whole numbers go back into the statement.
+        categories.erase(std::remove_if(categories.begin(), categories.end(),
+                                        [](const QString &c) { return !IsIntegerText(c); }),
+                         categories.end());
         if (!ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID=%1").arg(id), true,
                         connection))
             return fail();
@@ -346,8 +364,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
         ids[2],
         Lit(Dimension, kLiteralText),
         ids[3],
-        Lit(ReleaseDate, kLiteralDate),
-        Lit(PurchaseDate, kLiteralText),
+        Lit(CanonicalDate(ReleaseDate), kLiteralDate),
+        Lit(CanonicalDate(PurchaseDate), kLiteralText),
         ids[4],
         Lit(PurchasePrice, kLiteralNumber),
         Lit(ListPrice, kLiteralNumber),

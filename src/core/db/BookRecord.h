@@ -138,9 +138,10 @@ public:
 
     // Writes the record: a new book into category `categoryId`, or, when
     // `isNew` is false, the stored book BookID again with its categories.
-    // All rows are written in one transaction, and cover pictures are put in
-    // place only once the rows are committed, so a failed save leaves library
-    // and images folder as they were. Returns false when a statement failed
-    // or the user chose to skip a duplicate ISBN.
+    // All rows are written in one transaction (a savepoint inside a
+    // caller's transaction), and cover pictures are put in place only once
+    // the rows are in, so a failed save leaves library and images folder as
+    // they were. Returns false when a statement failed or the user chose to
+    // skip a duplicate ISBN.
     bool Save(bool isNew, int categoryId, const QString &imagesDir, CLibraryConnection &connection);
 };

@@ -42,7 +42,7 @@ bool IsIntegerText(const QString &text)
 bool ExecuteSql(const QString &sql, bool showError, CLibraryConnection &connection)
 {
     QString error;
-    if (connection.Execute(sql, &error))
+    if (connection.Execute(sql, &error, nullptr, true))
         return true;
     if (showError)
         ShowSqlError(sql + u'\n' + error);

@@ -9,6 +9,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -116,6 +118,27 @@ bool LooksTruncated(const QString &path)
 
 } // namespace
 
+// True when `sql` holds nothing but white space, semicolons and comments.
+bool IsBlankSql(const char *sql)
+{
+    while (*sql) {
+        if (std::isspace(static_cast<unsigned char>(*sql)) || *sql == ';') {
+            ++sql;
+        } else if (sql[0] == '-' && sql[1] == '-') {
+            while (*sql && *sql != '\n')
+                ++sql;
+        } else if (sql[0] == '/' && sql[1] == '*') {
+            const char *end = std::strstr(sql + 2, "*/");
+            if (!end)
+                return true;
+            sql = end + 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 CLibraryConnection::~CLibraryConnection()
 {
     Close();
@@ -191,7 +214,8 @@ bool CLibraryConnection::Setup(QString *error)
         }
     }
     // Reading the schema is what tells a database from any other file.
-    return Execute(QStringLiteral("PRAGMA foreign_keys=ON; PRAGMA temp_store=MEMORY; SELECT COUNT(*) FROM sqlite_master;"),
+    return Execute(QStringLiteral("PRAGMA foreign_keys=ON; PRAGMA temp_store=MEMORY; SELECT "
+                                  "COUNT(*) FROM sqlite_master;"),
                    error);
 }
 
@@ -204,7 +228,8 @@ void CLibraryConnection::Close()
     m_path.clear();
 }
 
-bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *affected)
+bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *affected,
+                                 bool singleStatement)
 {
     if (affected)
         *affected = 0;
@@ -229,6 +254,13 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
         next = tail ? tail : end;
         if (!stmt) // white space or a comment only
             continue;
+        if (singleStatement && !IsBlankSql(next)) {
+            sqlite3_finalize(stmt);
+            if (error)
+                *error = QStringLiteral("Characters found after the end of the SQL statement.");
+            return false;
+        }
+        const qint64 changesBefore = sqlite3_total_changes64(m_db);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         }
@@ -238,8 +270,10 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
             sqlite3_finalize(stmt);
             return false;
         }
-        if (affected && !sqlite3_stmt_readonly(stmt))
-            *affected += sqlite3_changes(m_db);
+        // Only rows this statement changed: the connection's last count
+        // stays from older statements when this one changes none.
+        if (affected)
+            *affected += sqlite3_total_changes64(m_db) - changesBefore;
         sqlite3_finalize(stmt);
     }
     return true;

@@ -35,9 +35,11 @@ public:
     QString Path() const { return m_path; }
     sqlite3 *Handle() const { return m_db; }
 
-    // Runs every statement of `sql` in turn. On failure returns false and sets
+    // Runs every statement of `sql` in turn (only one when `singleStatement`
+    // is set: a second one is an error). On failure returns false and sets
     // `error` to the database's description (without the statement).
-    bool Execute(const QString &sql, QString *error = nullptr, qint64 *affected = nullptr);
+    bool Execute(const QString &sql, QString *error = nullptr, qint64 *affected = nullptr,
+                 bool singleStatement = false);
 
     // The database's description of the last error on this connection.
     QString LastError() const;
@@ -84,6 +86,9 @@ public:
 private:
     CLibraryConnection &m_connection;
 };
+
+// True when `sql` holds nothing but white space, semicolons and comments.
+bool IsBlankSql(const char *sql);
 
 // Runs a group of writes as one transaction: commits on Commit(), rolls back
 // when destroyed without it, so a failure leaves the library as it was.

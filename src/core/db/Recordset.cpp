@@ -41,27 +41,6 @@ Type DeclaredType(const char *declared)
     return Type::Other;
 }
 
-// True when `sql` holds nothing but white space, semicolons and comments.
-bool IsBlankSql(const char *sql)
-{
-    while (*sql) {
-        if (std::isspace(static_cast<unsigned char>(*sql)) || *sql == ';') {
-            ++sql;
-        } else if (sql[0] == '-' && sql[1] == '-') {
-            while (*sql && *sql != '\n')
-                ++sql;
-        } else if (sql[0] == '/' && sql[1] == '*') {
-            const char *end = std::strstr(sql + 2, "*/");
-            if (!end)
-                return true;
-            sql = end + 2;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
 QString ColumnText(sqlite3_stmt *stmt, int index)
 {
     const void *data = sqlite3_column_text16(stmt, index);
@@ -116,10 +95,10 @@ bool CRecordset::Open(const QString &sql)
         if (!m_columns.contains(name))
             m_columns.insert(name, i);
     }
+    const qint64 changesBefore = sqlite3_total_changes64(db);
     if (!Step())
         return false;
-    if (!sqlite3_stmt_readonly(m_stmt))
-        m_affected = sqlite3_changes(db);
+    m_affected = sqlite3_total_changes64(db) - changesBefore;
     return true;
 }
 

@@ -137,9 +137,15 @@ QString FormatSqlLiteral(const QString &text, int kind)
     case kLiteralInteger:
         return QString::number(ScanInteger(trimmed));
     case kLiteralNumber: {
-        QStringView rest(trimmed);
+        QString rest = trimmed;
         if (rest.startsWith(u'$'))
-            rest = rest.mid(1);
+            rest.remove(0, 1);
+        // Prices are shown with the user's decimal separator; where that is
+        // not a point, a number written with it (and without a point) reads
+        // back with its fraction instead of losing it.
+        const QString separator = QLocale().decimalPoint();
+        if (separator.size() == 1 && separator != u"." && !rest.contains(u'.'))
+            rest.replace(rest.indexOf(separator), 1, u'.');
         return FixedText(ScanNumber(rest), 6);
     }
     case kLiteralDate: {

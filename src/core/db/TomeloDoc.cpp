@@ -197,6 +197,8 @@ bool CTomeloDoc::CompactDatabase()
     const QString temp = UniqueTempName(library.absolutePath());
     const QString before = FormatByteSize(library.size());
 
+    // The book list's open query would keep the compaction from starting.
+    m_listRecordset.reset();
     QString error;
     QString vacuum = QStringLiteral("VACUUM INTO ") + FormatSqlLiteral(temp, kLiteralText);
     const bool compacted = m_connection->Execute(vacuum, &error);

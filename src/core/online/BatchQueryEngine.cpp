@@ -12,6 +12,8 @@ CBatchQueryEngine::CBatchQueryEngine(CLibraryConnection &connection, const QStri
 
 CBatchQueryEngine::~CBatchQueryEngine()
 {
+    // The entry in hand is finished; the rest of the queue is not waited for.
+    RequestCancel();
     Wait();
 }
 
@@ -22,6 +24,7 @@ bool CBatchQueryEngine::Start()
     m_state = kRunning;
     m_total = int(m_queue.size());
     m_current = 0;
+    m_running = true;
     m_worker = std::thread([this] { Work(); });
     return true;
 }
@@ -51,12 +54,14 @@ void CBatchQueryEngine::Work()
         ProcessEntry(index);
         ++m_current;
         if (m_state == kCancelling) {
+            m_running = false;
             if (onCancelled)
                 onCancelled();
             return;
         }
     }
     m_state = kFinished;
+    m_running = false;
     if (onFinished)
         onFinished();
 }

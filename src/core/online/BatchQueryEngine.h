@@ -28,7 +28,9 @@ public:
     };
 
     CBatchQueryEngine(CLibraryConnection &connection, const QString &imagesDir);
-    // Waits for a running worker: the engine never goes away under it.
+    // Cancels a running job and waits for the entry in hand: the engine never
+    // goes away under its worker. The owner must keep what the callbacks
+    // reach alive until then.
     ~CBatchQueryEngine();
     CBatchQueryEngine(const CBatchQueryEngine &) = delete;
     CBatchQueryEngine &operator=(const CBatchQueryEngine &) = delete;
@@ -52,6 +54,8 @@ public:
     void RequestCancel();
     // Waits until the worker has ended.
     void Wait();
+    // True from Start until the worker has ended.
+    bool IsRunning() const { return m_running; }
 
     // The record's status line, safe to read while the worker writes it.
     QString StatusText() const { return m_record.StatusText.value(); }
@@ -65,4 +69,5 @@ private:
     CLibraryConnection &m_connection;
     QString m_imagesDir;
     std::thread m_worker;
+    std::atomic<bool> m_running{false};
 };

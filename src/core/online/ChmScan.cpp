@@ -496,17 +496,17 @@ QString ScanChmForIsbn(const QString &path)
     // Regular files only: opening a FIFO would block, a folder is no archive.
     if (!QFileInfo(path).isFile())
         return QString();
-    quint64 compressedSize = 0;
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QString();
-        CChmDirectoryCheck check(file);
-        if (!check.Passes())
-            return QString();
-        compressedSize = check.CompressedSize();
-    }
-    const ChmFilePtr file(chm_open(QFile::encodeName(path).constData()));
+    // The file is opened once: the reader gets the very file that was
+    // checked, even if another one takes its name meanwhile.
+    QFile checked(path);
+    if (!checked.open(QIODevice::ReadOnly))
+        return QString();
+    CChmDirectoryCheck check(checked);
+    if (!check.Passes())
+        return QString();
+    const quint64 compressedSize = check.CompressedSize();
+    const QByteArray sameFile = "/proc/self/fd/" + QByteArray::number(checked.handle());
+    const ChmFilePtr file(chm_open(sameFile.constData()));
     if (!file)
         return QString();
     qCDebug(lcChmScan).noquote() << "Processing" << path;

@@ -197,13 +197,24 @@ bool FetchEditionFromPage(CBookRecord &record, const QString &isbn)
             if (file.write(block.data(), count) != count)
                 return false;
         }
-        CloseUrl(stream);
     }
+    // Store pages name their character set in the answer; older ones use
+    // Latin-1, which is also what a page without the name is read as.
+    QStringConverter::Encoding encoding = QStringConverter::Latin1;
+    const QString type = QueryHeader(*stream, QStringLiteral("Content-Type")).toLower();
+    const int charset = int(type.indexOf(QStringLiteral("charset=")));
+    if (charset >= 0) {
+        const QString name = type.mid(charset + 8).section(u';', 0, 0).remove(u'"').trimmed();
+        if (const auto named = QStringConverter::encodingForName(name.toLatin1().constData()))
+            encoding = *named;
+    }
+    CloseUrl(stream);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&file);
+    in.setEncoding(encoding);
     for (int i = 0; i < kProductPageSkippedLines && !in.atEnd(); ++i)
         in.readLine();
 

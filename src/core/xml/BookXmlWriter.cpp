@@ -26,6 +26,8 @@ public:
             return *cached;
         QString path;
         QString id = categoryId;
+        if (!IsIntegerText(id))
+            id.clear();
         // A damaged library could hold a parent cycle; no real tree is this deep.
         for (int depth = 0; depth < 256 && !id.isEmpty(); ++depth) {
             QString name;
@@ -131,6 +133,20 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
 QString EscapeXmlText(const QString &text)
 {
     QString escaped = text;
+    // Characters XML cannot carry at all (control characters, lone
+    // surrogates, U+FFFE and U+FFFF) become U+FFFD, so the document always
+    // loads again.
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+        const char16_t c = escaped.at(i).unicode();
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+        bool loneSurrogate = false;
+        if (QChar::isHighSurrogate(c))
+            loneSurrogate = i + 1 >= escaped.size() || !escaped.at(i + 1).isLowSurrogate();
+        else if (QChar::isLowSurrogate(c))
+            loneSurrogate = i == 0 || !escaped.at(i - 1).isHighSurrogate();
+        if (control || loneSurrogate || c == 0xFFFE || c == 0xFFFF)
+            escaped[i] = QChar::ReplacementCharacter;
+    }
     escaped.replace(u'&', QStringLiteral("&amp;"));
     escaped.replace(u'<', QStringLiteral("&lt;"));
     // "]]>" may not stand in element text; any other ">" may.
