@@ -12,7 +12,7 @@ packages=(
   libcurl4-openssl-dev
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
-  python3
+  python3 tzdata
 )
 
 missing=()
