@@ -147,12 +147,9 @@ void BM_RawSqliteInsertBooks(benchmark::State &state)
         // The program's own connection, for its collation and relationships.
         sqlite3 *db = library.db.Handle();
         state.ResumeTiming();
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        for (const QByteArray &sql : statements) {
-            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                state.SkipWithError(sqlite3_errmsg(db));
-        }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        QString error;
+        if (!ExecuteInOneTransaction(db, statements, &error))
+            state.SkipWithError(error.toUtf8().constData());
     }
     state.SetItemsProcessed(state.iterations() * kBooks);
 }

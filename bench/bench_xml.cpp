@@ -93,12 +93,9 @@ void BM_RawSqliteImport10k(benchmark::State &state)
         BenchLibrary library;
         sqlite3 *db = library.db.Handle();
         state.ResumeTiming();
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        for (const QByteArray &sql : statements) {
-            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                state.SkipWithError(sqlite3_errmsg(db));
-        }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        QString error;
+        if (!ExecuteInOneTransaction(db, statements, &error))
+            state.SkipWithError(error.toUtf8().constData());
     }
     state.counters["statements"] = double(statements.size());
     state.SetItemsProcessed(state.iterations() * kImportBooks);

@@ -73,11 +73,9 @@ int CmdAdd(const QStringList &args)
     }
 
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
-        return kExitFailed;
-    const int checked = CheckTargetCategory(doc, category);
-    if (checked != kExitOk)
-        return checked;
+    const int opened = OpenForAdding(doc, plain.at(0), category);
+    if (opened != kExitOk)
+        return opened;
 
     CBatchQueryEngine engine(*doc.m_connection, TomeloApp().m_imagesDir);
     engine.m_queue = queue;

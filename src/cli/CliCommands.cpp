@@ -68,13 +68,15 @@ bool TakeDuplicatesOption(QStringList &args)
     return true;
 }
 
-int CheckTargetCategory(CTomeloDoc &doc, int category)
+int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
 {
     if (category != 1 && category < 32)
         return UsageError(
             QStringLiteral("tomelodex-cli: books can be added only to category 1 or a category "
                            "numbered 32 or above, not %1")
                 .arg(category));
+    if (!doc.OnOpenDocument(path))
+        return kExitFailed;
     QString name;
     bool exists = false;
     if (!QuerySingleValue(QStringLiteral("SELECT Name FROM category WHERE CatID=%1").arg(category),

@@ -51,10 +51,10 @@ bool TakeOption(QStringList &args, const QString &name, QString *value);
 bool TakeDuplicatesOption(QStringList &args);
 
 class CTomeloDoc;
-// New books go only into the root (1) or a user category (32 and above)
-// that exists: kExitOk when `category` is one, else the exit code after the
-// message.
-int CheckTargetCategory(CTomeloDoc &doc, int category);
+// Opens `path` in `doc` for adding books to `category`, which must be the
+// root (1) or an existing user category (32 and above): kExitOk, else the
+// exit code after the message.
+int OpenForAdding(CTomeloDoc &doc, const QString &path, int category);
 
 // Parses a whole decimal number; false for anything else.
 bool ParseId(const QString &text, int *id);

@@ -54,11 +54,9 @@ int CmdImportXml(const QStringList &args)
             QStringLiteral("usage: tomelodex-cli import-xml LIBRARY FILE --category ID "
                            "[--duplicates skip|add]"));
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
-        return kExitFailed;
-    const int checked = CheckTargetCategory(doc, category);
-    if (checked != kExitOk)
-        return checked;
+    const int opened = OpenForAdding(doc, plain.at(0), category);
+    if (opened != kExitOk)
+        return opened;
     const CXmlImportResult result =
         ImportBooksXml(plain.at(1), category, TomeloApp().m_imagesDir, *doc.m_connection);
     return result.loaded ? kExitOk : kExitFailed;

@@ -28,12 +28,7 @@ class TestBatch : public QObject
     CLibraryConnection m_db;
     QString m_images;
 
-    QString Value(const QString &sql)
-    {
-        QString out;
-        QuerySingleValue(sql, m_db, out);
-        return out;
-    }
+    QString Value(const QString &sql) { return QueryText(m_db, sql); }
 
     // Runs the engine to its end and returns the Title cells by row.
     std::map<int, QString> Run(CBatchQueryEngine &engine, int *finished, int *cancelled)
@@ -59,12 +54,7 @@ private Q_SLOTS:
         QVERIFY2(m_service->isRunning(), qPrintable(m_service->error()));
         CAppSettings::SetServiceHost(m_service->baseUrl());
         CAppSettings::SetStoreHost(m_service->baseUrl());
-        QVERIFY(m_db.Open(m_env->CopyTemplate(QStringLiteral("lib.mdb"))));
-        QVERIFY(ExecuteSql(
-            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
-            true, m_db));
-        m_images = m_env->Path(QStringLiteral("lib_images"));
-        QDir().mkpath(m_images);
+        QVERIFY(m_env->OpenLibraryWithUserCategory(m_db, &m_images));
     }
     void cleanup()
     {

@@ -24,14 +24,7 @@ class TestBookRecord : public QObject
     CLibraryConnection m_db;
     QString m_images;
 
-    QString Value(const QString &sql)
-    {
-        QString out;
-        bool found = false;
-        if (!QuerySingleValue(sql, m_db, out, &found, false))
-            return QStringLiteral("<error>");
-        return found ? out : QStringLiteral("<no row>");
-    }
+    QString Value(const QString &sql) { return QueryText(m_db, sql); }
 
     QString MakeFile(const QString &name, const QByteArray &contents)
     {
@@ -90,15 +83,10 @@ private Q_SLOTS:
     void init()
     {
         m_env = new CTestEnv;
-        QVERIFY(m_db.Open(m_env->CopyTemplate(QStringLiteral("lib.mdb"))));
-        QVERIFY(ExecuteSql(
-            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
-            true, m_db));
+        QVERIFY(m_env->OpenLibraryWithUserCategory(m_db, &m_images));
         QVERIFY(ExecuteSql(
             QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Other', 1)"),
             true, m_db));
-        m_images = m_env->Path(QStringLiteral("lib_images"));
-        QVERIFY(QDir().mkpath(m_images));
         TomeloApp().m_associateTag.clear();
     }
 

@@ -23,14 +23,7 @@ class TestDatabase : public QObject
     CTestEnv *m_env = nullptr;
     CLibraryConnection m_db;
 
-    QString Value(const QString &sql)
-    {
-        QString out;
-        bool found = false;
-        if (!QuerySingleValue(sql, m_db, out, &found))
-            return QStringLiteral("<error>");
-        return found ? out : QStringLiteral("<no row>");
-    }
+    QString Value(const QString &sql) { return QueryText(m_db, sql); }
 
     void Exec(const QString &sql) { QVERIFY2(ExecuteSql(sql, false, m_db), qPrintable(sql)); }
 

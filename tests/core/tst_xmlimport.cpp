@@ -22,12 +22,7 @@ class TestXmlImport : public QObject
     CLibraryConnection m_db;
     QString m_images;
 
-    QString Value(const QString &sql)
-    {
-        QString out;
-        QuerySingleValue(sql, m_db, out);
-        return out;
-    }
+    QString Value(const QString &sql) { return QueryText(m_db, sql); }
 
     QString WriteFile(const QString &name, const QByteArray &contents)
     {
@@ -69,12 +64,7 @@ private Q_SLOTS:
     void init()
     {
         m_env = new CTestEnv;
-        QVERIFY(m_db.Open(m_env->CopyTemplate(QStringLiteral("lib.mdb"))));
-        QVERIFY(ExecuteSql(
-            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
-            true, m_db));
-        m_images = m_env->Path(QStringLiteral("lib_images"));
-        QDir().mkpath(m_images);
+        QVERIFY(m_env->OpenLibraryWithUserCategory(m_db, &m_images));
     }
     void cleanup()
     {

@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
 #include "app/TomeloApp.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QProcess>
@@ -80,6 +84,25 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByt
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+bool CTestEnv::OpenLibraryWithUserCategory(CLibraryConnection &db, QString *imagesDir)
+{
+    *imagesDir = Path(QStringLiteral("lib_images"));
+    return db.Open(CopyTemplate(QStringLiteral("lib.mdb"))) &&
+           ExecuteSql(QStringLiteral(
+                          "INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
+                      true, db) &&
+           QDir().mkpath(*imagesDir);
+}
+
+QString QueryText(CLibraryConnection &db, const QString &sql)
+{
+    QString out;
+    bool found = false;
+    if (!QuerySingleValue(sql, db, out, &found, false))
+        return QStringLiteral("<error>");
+    return found ? out : QStringLiteral("<no row>");
 }
 
 QByteArray ReadFileBytes(const QString &path)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class CLibraryConnection;
+
 // Answers the core's messages from a queue and remembers what was shown, so
 // no test waits on a dialog. Installed for its lifetime.
 class CRecordingPrompt : public CUserPrompt
@@ -43,6 +45,10 @@ public:
     // A plain copy of the library template at `name` (not localised).
     QString CopyTemplate(const QString &name);
 
+    // Opens a copy of the template "lib.mdb" with a user category 32 "Mine"
+    // and its images folder "lib_images"; false when any step fails.
+    bool OpenLibraryWithUserCategory(CLibraryConnection &db, QString *imagesDir);
+
     static QString RuntimeDir();
     static QString TemplatePath();
 
@@ -65,6 +71,10 @@ struct CliRun
 CliRun RunCliTool(const QStringList &args, const QString &configHome,
                   const QByteArray &input = QByteArray(),
                   const QStringList &extraEnvironment = QStringList());
+
+// The first column of the first row of `sql` as display text, "<no row>"
+// when there is none and "<error>" when the statement fails.
+QString QueryText(CLibraryConnection &db, const QString &sql);
 
 // Reads a whole file (empty when it cannot be read).
 QByteArray ReadFileBytes(const QString &path);
