@@ -1,0 +1,53 @@
+#pragma once
+
+// Identifiers of the window's commands. The numbers are the ones menus,
+// accelerators, toolbar and settings have always used, so they stay stable.
+enum CommandId : int {
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_IMPORT_XML = 32827,
+    ID_FILE_EXPORT_HTML = 32771,
+    ID_FILE_EXPORT_XML = 32772,
+    ID_FILE_PAGE_SETUP = 32783,
+    ID_FILE_PRINT_PREVIEW = 32774,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_MRU_FIRST = 57616,
+    ID_FILE_MRU_LAST = 57631,
+    ID_APP_EXIT = 57665,
+
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_SELECT_ALL = 57642,
+    ID_EDIT_UNDO = 57643,
+    ID_ADD_SUBCATEGORY = 32775,
+    ID_REMOVE_CATEGORY = 32776,
+    ID_EDIT_CATEGORY = 32778,
+    ID_ADD_BOOK = 32779,
+    ID_REMOVE_BOOK = 32780,
+    ID_EDIT_BOOK = 32782,
+    ID_SENDTO_FAVORITES = 32819,
+    ID_SENDTO_READINGLIST = 32820,
+    ID_SENDTO_SEARCHRESULTS = 32821,
+    ID_BASIC_SEARCH = 32822,
+
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_THUMBNAILS = 32825,
+    ID_VIEW_DETAILS = 59411,
+    ID_VIEW_REFRESH = 32773,
+    ID_STYLE_CSS_FIRST = 30000,  // + index into the CSS style list
+    ID_STYLE_XSL_FIRST = 30100,  // + index into the XSL template list
+    ID_STYLE_RANGE = 100,
+
+    ID_COMPACT_DATABASE = 32830,
+    ID_RUN_SQL = 32787,
+    ID_OPTIONS = 32786,
+
+    ID_HELP_FINDER = 57667,
+    ID_APP_ABOUT = 57664,
+    ID_WEBSITE = 32784,
+    ID_FORUM = 32785,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+};
