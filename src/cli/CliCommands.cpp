@@ -96,6 +96,20 @@ bool ParseId(const QString &text, int *id)
     return ok && !text.startsWith(u'+') && text.trimmed() == text;
 }
 
+bool ParseBookIds(const QStringList &texts, const QString &command, QVector<quint32> *ids)
+{
+    for (const QString &text : texts) {
+        int id = 0;
+        if (!ParseId(text, &id) || id < 0) {
+            UsageError(
+                QStringLiteral("tomelodex-cli %1: '%2' is not a book number").arg(command, text));
+            return false;
+        }
+        ids->append(quint32(id));
+    }
+    return true;
+}
+
 bool CheckPlainArgs(const QStringList &args, int count)
 {
     for (const QString &arg : args) {
@@ -153,8 +167,8 @@ const std::vector<CCliCommand> &CliCommands()
 {
     static const std::vector<CCliCommand> commands = [] {
         std::vector<CCliCommand> all;
-        for (auto group :
-             {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands, OnlineCommands})
+        for (auto group : {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands,
+                           OnlineCommands, RenderCommands})
             for (CCliCommand &command : group())
                 all.push_back(std::move(command));
         return all;

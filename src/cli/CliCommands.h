@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 #include <vector>
@@ -40,6 +41,7 @@ std::vector<CCliCommand> IsbnCommands();
 std::vector<CCliCommand> XmlCommands();
 std::vector<CCliCommand> BatchCommands();
 std::vector<CCliCommand> OnlineCommands();
+std::vector<CCliCommand> RenderCommands();
 
 // Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
 // without a value gives true and an empty `value`.
@@ -58,6 +60,9 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category);
 
 // Parses a whole decimal number; false for anything else.
 bool ParseId(const QString &text, int *id);
+
+// Parses book numbers into `ids`; false after a usage error for `command`.
+bool ParseBookIds(const QStringList &texts, const QString &command, QVector<quint32> *ids);
 
 // Output helpers: UTF-8, results to standard output, failures to standard error.
 void PrintOut(const QString &text);

@@ -20,13 +20,8 @@ int CmdExportXml(const QStringList &args)
         return UsageError(
             QStringLiteral("usage: tomelodex-cli export-xml LIBRARY ID... [-o FILE]"));
     QVector<quint32> ids;
-    for (const QString &text : plain.mid(1)) {
-        int id = 0;
-        if (!ParseId(text, &id) || id < 0)
-            return UsageError(
-                QStringLiteral("tomelodex-cli export-xml: '%1' is not a book number").arg(text));
-        ids.append(quint32(id));
-    }
+    if (!ParseBookIds(plain.mid(1), QStringLiteral("export-xml"), &ids))
+        return kExitUsage;
     CTomeloDoc doc;
     if (!doc.OnOpenDocument(plain.at(0)))
         return kExitFailed;

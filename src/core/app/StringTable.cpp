@@ -57,6 +57,12 @@ const StringEntry kStrings[] = {
     {182, "%1 Books, %2 Sub Categories"},
     {191, "Please select a folder from the list:"},
     {194, "eBook file"},
+    {198,
+     "<body style=\"font-family: Georgia, 'Times New Roman', Times, serif\"><p>&nbsp;</p>"
+     "<p>&nbsp;</p><p>&nbsp;</p><p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome "
+     "to Tomelodex</font></p><p align=\"center\">Brindlewood Software</p><p "
+     "align=\"center\"><a href=\"https://www.brindlewood.example/\">"
+     "www.brindlewood.example</a></p></body>"},
     {199, "Yes"},
     {200, "No"},
     {201, "Tomelodex Book Information"},

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+class CLibraryConnection;
+
+// The link schemes of the book page. The program handles them itself.
+inline constexpr char kCoverScheme[] = "tomelocover://";
+inline constexpr char kCategoryScheme[] = "tomelocat://";
+inline constexpr char kBookLinkScheme[] = "tomelolink://";
+
+// A clicked address as the page's links are compared: without white space at
+// either end and without one final "/".
+QString NormalizeLinkAddress(const QString &address);
+
+// The book and link identifiers of what follows "tomelolink://" ("B/L").
+// They come from the page, so they are accepted only when both are integers.
+bool ParseBookLinkTarget(const QString &rest, QString *bookId, QString *linkId);
+
+// The file name of what follows "tomelocover://": the part after the last
+// separator ("\" or "/"), or all of it when there is none.
+QString CoverFileName(const QString &rest);
+
+// The page shown when no book is selected (string 198).
+QString WelcomePageHtml();
+
+// The document the information view loads: `body` (a transformation result,
+// or the welcome page when empty) with the page title, a policy that lets no
+// script run, and the style `cssUrl` linked after the template's own styles.
+QString ViewPageHtml(const QString &body, const QString &cssUrl);
+
+// Save As HTML's rewriting of a transformed page: UTF-8 charset, the style
+// `cssPath` linked by its full path, related links turned into their stored
+// paths (looked up by `linkPath`), category links turned into plain text and
+// cover links into plain file paths, the whole wrapped in an HTML element. A
+// malformed occurrence of a link is left as it is.
+QString RewriteHtmlForSaving(
+    QString html, const QString &cssPath,
+    const std::function<QString(const QString &bookId, const QString &linkId)> &linkPath);
+
+// The selected books as the information view shows them: their book XML and
+// its transformation by an XSL template.
+class CBookPage
+{
+public:
+    // Writes the XML of `bookIds` (covers in `imagesDir`) and transforms it
+    // with the template file `templatePath`. XML or a template that cannot
+    // be loaded is reported (messages 137 and 138); a failed transformation
+    // is not. On any failure, and for no books, the page is empty.
+    bool Build(const QVector<quint32> &bookIds, CLibraryConnection &connection,
+               const QString &imagesDir, const QString &templatePath);
+    void Clear();
+
+    // Empty when nothing is shown.
+    const QString &Html() const { return m_html; }
+    const QString &Xml() const { return m_xml; }
+
+    // The page as Save As HTML writes it, the style `cssPath` linked.
+    QString SavedHtml(const QString &cssPath, CLibraryConnection &connection) const;
+
+    // Save As HTML and Save As XML once the file is chosen: UTF-8 written
+    // whole or not at all; false when the file cannot be written.
+    bool SaveHtml(const QString &path, const QString &cssPath,
+                  CLibraryConnection &connection) const;
+    bool SaveXml(const QString &path) const;
+
+private:
+    QString m_html;
+    QString m_xml;
+};

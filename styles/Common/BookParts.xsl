@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!--
+  Pieces every book page template shares. The program relies on these
+  forms: pictures are written as <img tomelosrc=...> and anchors as
+  <a tomelohref=...> (the attribute first), and the program's own links use
+  tomelocover://PATH, tomelocat://CATEGORY-ID and tomelolink://BOOK-ID/LINK-ID.
+-->
+<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+
+  <!-- A cover picture that opens the picture file when clicked. -->
+  <xsl:template name="cover">
+    <xsl:param name="path"/>
+    <xsl:param name="class" select="'cover'"/>
+    <a tomelohref="tomelocover://{$path}" title="Open the picture">
+      <img tomelosrc="{$path}" class="{$class}" alt="Cover"/>
+    </a>
+  </xsl:template>
+
+  <!-- Title, subtitle and author. -->
+  <xsl:template name="title-block">
+    <h1 class="title"><xsl:value-of select="Title"/></h1>
+    <xsl:if test="Subtitle">
+      <div class="subtitle"><xsl:value-of select="Subtitle"/></div>
+    </xsl:if>
+    <xsl:if test="Author">
+      <div class="author">by <xsl:value-of select="Author"/></div>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- One labelled row of a facts table; nothing when the value is empty. -->
+  <xsl:template name="fact">
+    <xsl:param name="label"/>
+    <xsl:param name="value"/>
+    <xsl:if test="string($value) != ''">
+      <tr><th><xsl:value-of select="$label"/></th><td><xsl:value-of select="$value"/></td></tr>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- A price with two decimals when it reads as a number, else as stored. -->
+  <xsl:template name="price">
+    <xsl:param name="value"/>
+    <xsl:choose>
+      <xsl:when test="number($value) = number($value)">
+        <xsl:value-of select="format-number($value, '#,##0.00')"/>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$value"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template name="price-fact">
+    <xsl:param name="label"/>
+    <xsl:param name="value"/>
+    <xsl:if test="string($value) != ''">
+      <tr>
+        <th><xsl:value-of select="$label"/></th>
+        <td class="price"><xsl:call-template name="price"><xsl:with-param name="value" select="$value"/></xsl:call-template></td>
+      </tr>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- Format and size of an e-book, and whether the book exists only as one. -->
+  <xsl:template name="ebook-facts">
+    <xsl:if test="Format or BookSize or EbookOnly = 'Yes'">
+      <tr>
+        <th>E-book</th>
+        <td>
+          <xsl:value-of select="Format"/>
+          <xsl:if test="Format and BookSize">, </xsl:if>
+          <xsl:if test="BookSize"><xsl:value-of select="BookSize"/> MB</xsl:if>
+          <xsl:if test="EbookOnly = 'Yes'">
+            <xsl:if test="Format or BookSize"> </xsl:if>
+            <span class="badge">e-book only</span>
+          </xsl:if>
+        </td>
+      </tr>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- Stars: `filled` of five, rounded. -->
+  <xsl:template name="stars">
+    <xsl:param name="filled"/>
+    <xsl:variable name="n" select="round($filled)"/>
+    <span class="stars" title="{$filled} of 5">
+      <span class="star-on"><xsl:value-of select="substring('&#9733;&#9733;&#9733;&#9733;&#9733;', 1, $n)"/></span>
+      <span class="star-off"><xsl:value-of select="substring('&#9733;&#9733;&#9733;&#9733;&#9733;', 1, 5 - $n)"/></span>
+    </span>
+  </xsl:template>
+
+  <xsl:template name="my-rating">
+    <xsl:call-template name="stars"><xsl:with-param name="filled" select="MyRating"/></xsl:call-template>
+  </xsl:template>
+
+  <xsl:template name="readers-rating">
+    <xsl:choose>
+      <xsl:when test="number(AmazonRating) = number(AmazonRating)">
+        <xsl:call-template name="stars"><xsl:with-param name="filled" select="AmazonRating"/></xsl:call-template>
+        <span class="rating-text"> <xsl:value-of select="AmazonRating"/></span>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="AmazonRating"/></xsl:otherwise>
+    </xsl:choose>
+    <xsl:if test="NumOfReviews">
+      <span class="reviews"> (<xsl:value-of select="NumOfReviews"/> reviews)</span>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- The book's web page, opened in the user's browser. -->
+  <xsl:template name="url-fact">
+    <xsl:if test="URL">
+      <tr><th>Web page</th><td><a tomelohref="{URL}" class="web">Open the book's page</a></td></tr>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- ">>Book Collection>>Science" read as "Book Collection › Science". -->
+  <xsl:template name="category-path">
+    <xsl:param name="path"/>
+    <xsl:variable name="rest" select="substring-after($path, '&gt;&gt;')"/>
+    <xsl:choose>
+      <xsl:when test="contains($rest, '&gt;&gt;')">
+        <xsl:value-of select="substring-before($rest, '&gt;&gt;')"/>
+        <span class="path-separator"> &#8250; </span>
+        <xsl:call-template name="category-path">
+          <xsl:with-param name="path" select="concat('&gt;&gt;', substring-after($rest, '&gt;&gt;'))"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$rest"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- Each category the book is in, linked so a click shows that category. -->
+  <xsl:template name="category-list">
+    <ul class="categories">
+      <xsl:for-each select="Categories/Category">
+        <li>
+          <a tomelohref="tomelocat://{@ID}" class="category">
+            <xsl:call-template name="category-path"><xsl:with-param name="path" select="."/></xsl:call-template>
+          </a>
+        </li>
+      </xsl:for-each>
+    </ul>
+  </xsl:template>
+
+  <!-- The related links (web pages, files, folders) with their notes. -->
+  <xsl:template name="link-list">
+    <ul class="links">
+      <xsl:for-each select="Links/Link">
+        <li>
+          <a tomelohref="tomelolink://{../../@ID}/{@ID}" class="link">
+            <xsl:choose>
+              <xsl:when test="Title"><xsl:value-of select="Title"/></xsl:when>
+              <xsl:otherwise><xsl:value-of select="Path"/></xsl:otherwise>
+            </xsl:choose>
+          </a>
+          <xsl:if test="Notes">
+            <span class="link-notes"> &#8212; <xsl:value-of select="Notes"/></span>
+          </xsl:if>
+        </li>
+      </xsl:for-each>
+    </ul>
+  </xsl:template>
+</xsl:stylesheet>

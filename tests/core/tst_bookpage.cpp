@@ -1,0 +1,280 @@
+// The book page: every shipped template on a real library, the rewriting of
+// Save As HTML (malformed link occurrences included), the view's page and
+// the choice of style files.
+
+#include "TestSupport.h"
+
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "xml/BookPage.h"
+#include "xml/StyleFiles.h"
+#include "xml/XmlDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+class TestBookPage : public QObject
+{
+    Q_OBJECT
+
+    CTestEnv *m_env = nullptr;
+    CLibraryConnection m_db;
+    QString m_imagesDir;
+
+    // A book in category 32 and Favorites with two links, a front cover
+    // and a description with markup; returns its identifier.
+    int SaveFullBook()
+    {
+        const QString cover = m_env->Path(QStringLiteral("front.jpg"));
+        QFile file(cover);
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write("jpg");
+        file.close();
+        CBookRecord book;
+        book.Title = QStringLiteral("Tom & Jerry <2>");
+        book.Author = QStringLiteral("Jane Austen");
+        book.Publisher = QStringLiteral("Penguin");
+        book.ISBN = QStringLiteral("0141439513");
+        book.ListPrice = QStringLiteral("9.5");
+        book.AmazonRating = QStringLiteral("4.5");
+        book.NumOfReviews = QStringLiteral("2113");
+        book.MyRating = 4;
+        book.Description = QStringLiteral("<p>A <b>bold</b> story.</p>");
+        book.Notes = QStringLiteral("<i>Lent to Ann</i>");
+        book.Links = {
+            {QString(), QStringLiteral("Author site"), QStringLiteral("http://a.example/"),
+             QStringLiteral("fan page")},
+            {QString(), QStringLiteral("Scan"), QStringLiteral("/books/scan.pdf"), QString()}};
+        book.CoverTempPath = cover;
+        if (!book.Save(true, 32, m_imagesDir, m_db) ||
+            !ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (1, 2)"),
+                        true, m_db))
+            return 0;
+        return 1;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = new CTestEnv;
+        QVERIFY(m_env->OpenLibraryWithUserCategory(m_db, &m_imagesDir));
+    }
+    void cleanup()
+    {
+        m_db.Close();
+        delete m_env;
+        m_env = nullptr;
+    }
+
+    void everyShippedTemplateShowsTheBook_data()
+    {
+        QTest::addColumn<QString>("title");
+        const QStringList templates = CStyleFiles(CTestEnv::RuntimeDir()).XslTemplates();
+        QVERIFY(templates.contains(QStringLiteral("Default (ENU)")));
+        QVERIFY(templates.size() >= 3);
+        QVERIFY(CStyleFiles(CTestEnv::RuntimeDir()).CssStyles().size() >= 3);
+        for (const QString &title : templates)
+            QTest::newRow(qPrintable(title)) << title;
+    }
+    void everyShippedTemplateShowsTheBook()
+    {
+        QFETCH(QString, title);
+        CRecordingPrompt prompt;
+        QCOMPARE(SaveFullBook(), 1);
+        CBookPage page;
+        QVERIFY(
+            page.Build({1}, m_db, m_imagesDir, CStyleFiles(CTestEnv::RuntimeDir()).XslPath(title)));
+        const QString html = page.Html();
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+        QVERIFY(page.Xml().contains(QStringLiteral("<Book ID=\"1\">")));
+        // Text is escaped once; the description's markup stays markup (below).
+        QVERIFY(html.contains(QStringLiteral("Tom &amp; Jerry &lt;2&gt;")));
+        // The program's conventions: real src/href, its link schemes, the style link.
+        const QString coverPath = QDir(m_imagesDir).filePath(QStringLiteral("1.jpg"));
+        QVERIFY2(html.contains(QStringLiteral("<img src=\"") + coverPath + u'"'), qPrintable(html));
+        QVERIFY(html.contains(QStringLiteral("<a href=\"tomelocover://") + coverPath + u'"'));
+        QVERIFY(html.contains(QStringLiteral("<a href=\"tomelocat://32\"")));
+        QVERIFY(html.contains(QStringLiteral("<a href=\"tomelocat://2\"")));
+        QVERIFY(!html.contains(QStringLiteral("tomelosrc")));
+        QVERIFY(!html.contains(QStringLiteral("tomelohref")));
+        QVERIFY(html.contains(QStringLiteral("HREF=\"tomelo.css\">")));
+        QVERIFY(html.contains(QLatin1String(kHtmlUtf16Meta)));
+        if (title != QStringLiteral("Compact (ENU)")) {
+            QVERIFY(html.contains(QStringLiteral("<a href=\"tomelolink://1/2\"")));
+            QVERIFY(html.contains(QStringLiteral("<b>bold</b>")));
+            QVERIFY(html.contains(QStringLiteral("<i>Lent to Ann</i>")));
+        }
+    }
+
+    void failuresLeaveThePageEmpty()
+    {
+        CRecordingPrompt prompt;
+        QCOMPARE(SaveFullBook(), 1);
+        CBookPage page;
+        QVERIFY(page.Build({1}, m_db, m_imagesDir,
+                           CStyleFiles(CTestEnv::RuntimeDir()).XslPath("Default (ENU)")));
+        QVERIFY(prompt.shown.isEmpty());
+
+        // A template that is missing or not XML at all: message 138.
+        QVERIFY(!page.Build({1}, m_db, m_imagesDir, m_env->Path(QStringLiteral("none.xsl"))));
+        QCOMPARE(prompt.LastText(), QStringLiteral("Failed to load XSL."));
+        QVERIFY(page.Html().isEmpty() && page.Xml().isEmpty());
+
+        // Well-formed but no style sheet: the transformation fails without a message.
+        const QString notXslt = m_env->Path(QStringLiteral("plain.xsl"));
+        QFile file(notXslt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\"?><nothing/>");
+        file.close();
+        const int shownBefore = int(prompt.shown.size());
+        QVERIFY(!page.Build({1}, m_db, m_imagesDir, notXslt));
+        QCOMPARE(int(prompt.shown.size()), shownBefore);
+        QVERIFY(page.Html().isEmpty() && page.Xml().isEmpty());
+        QVERIFY(!page.SaveXml(m_env->Path(QStringLiteral("x.xml"))));
+        QVERIFY(!QFile::exists(m_env->Path(QStringLiteral("x.xml"))));
+
+        // Nothing selected: nothing shown and no message.
+        QVERIFY(!page.Build({}, m_db, m_imagesDir,
+                            CStyleFiles(CTestEnv::RuntimeDir()).XslPath("Default (ENU)")));
+        QCOMPARE(int(prompt.shown.size()), shownBefore);
+    }
+
+    void savedHtmlLinksStraightToTheTargets()
+    {
+        CRecordingPrompt prompt;
+        QCOMPARE(SaveFullBook(), 1);
+        CBookPage page;
+        QVERIFY(page.Build({1}, m_db, m_imagesDir,
+                           CStyleFiles(CTestEnv::RuntimeDir()).XslPath("Default (ENU)")));
+        const QString css = QStringLiteral("/opt/tomelodex/Styles/CSS/Classic.css");
+        const QString path = m_env->Path(QStringLiteral("page.htm"));
+        QVERIFY(page.SaveHtml(path, css, m_db));
+        const QString saved = QString::fromUtf8(ReadFileBytes(path));
+        QVERIFY(saved.startsWith(QStringLiteral("<HTML>\n")));
+        QVERIFY(saved.endsWith(QStringLiteral("</HTML>\n")));
+        QVERIFY(saved.contains(QStringLiteral("charset=UTF-8\">")));
+        QVERIFY(!saved.contains(QStringLiteral("UTF-16")));
+        QVERIFY(saved.contains(QStringLiteral("HREF=\"") + css + QStringLiteral("\">")));
+        QVERIFY(saved.contains(QStringLiteral("<a href=\"http://a.example/\"")));
+        QVERIFY(saved.contains(QStringLiteral("<a href=\"/books/scan.pdf\"")));
+        const QString coverPath = QDir(m_imagesDir).filePath(QStringLiteral("1.jpg"));
+        QVERIFY(saved.contains(QStringLiteral("<a href=\"") + coverPath + u'"'));
+        for (const char *scheme : {kCoverScheme, kCategoryScheme, kBookLinkScheme})
+            QVERIFY2(!saved.contains(QLatin1String(scheme)), scheme);
+        // The category names stay, without their anchors.
+        QVERIFY(saved.contains(QStringLiteral("Book Collection")));
+        QVERIFY(saved.contains(QStringLiteral("Favorites")));
+
+        QVERIFY(page.SaveXml(m_env->Path(QStringLiteral("page.xml"))));
+        QCOMPARE(QString::fromUtf8(ReadFileBytes(m_env->Path(QStringLiteral("page.xml")))),
+                 page.Xml());
+        QVERIFY(!page.SaveHtml(m_env->Path(QStringLiteral("missing/dir/page.htm")), css, m_db));
+    }
+
+    void rewritingLeavesMalformedLinksAndEnds_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("link without closing quote")
+            << "<a href=\"tomelolink://1/2\">A</a><a href=\"tomelolink://1/3>B</a>"
+            << "<a href=\"/p/1/2\">A</a><a href=\"tomelolink://1/3>B</a>";
+        QTest::newRow("link identifiers not integers")
+            << "<a href=\"tomelolink://1/x\">A</a><a href=\"tomelolink://1;DROP/2\">B</a>"
+            << "<a href=\"\">A</a><a href=\"\">B</a>";
+        QTest::newRow("stored path naming the scheme again")
+            << "<a href=\"tomelolink://7/7\">A</a>"
+            << "<a href=\"tomelolink://7/7\">A</a>";
+        QTest::newRow("category without start tag end") << "<a href=\"tomelocat://5\""
+                                                        << "<a href=\"tomelocat://5\"";
+        // The first address takes the end tag of the second, which then has none.
+        QTest::newRow("category without end tag")
+            << "<a href=\"tomelocat://5\">x <a href=\"tomelocat://6\">Six</a>"
+            << "x <a href=\"tomelocat://6\">Six";
+        QTest::newRow("category at the very start")
+            << "tomelocat://5\">x</a> <a href=\"tomelocat://6\">Six</a>"
+            << "tomelocat://5\">x</a> Six";
+        QTest::newRow("covers and the style")
+            << "<link HREF=\"tomelo.css\"><a href=\"tomelocover:///i/1.jpg\">"
+            << "<link HREF=\"/s/C.css\"><a href=\"/i/1.jpg\">";
+    }
+    void rewritingLeavesMalformedLinksAndEnds()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, expected);
+        int lookups = 0;
+        const QString saved = RewriteHtmlForSaving(
+            html, QStringLiteral("/s/C.css"), [&lookups](const QString &book, const QString &link) {
+                ++lookups;
+                return book == u"7" ? QStringLiteral("tomelolink://7/7")
+                                    : QStringLiteral("/p/%1/%2").arg(book, link);
+            });
+        QCOMPARE(saved, QStringLiteral("<HTML>\n") + expected + QStringLiteral("</HTML>\n"));
+        QVERIFY(lookups <= 1);
+    }
+
+    void linkAddressesTakeOnlyIntegers()
+    {
+        QString book;
+        QString link;
+        QVERIFY(ParseBookLinkTarget(QStringLiteral(" 12/3/ "), &book, &link));
+        QCOMPARE(book + u'|' + link, QStringLiteral("12|3"));
+        for (const char *bad : {"12", "12/", "x/3", "12/3x", "1 OR 1=1/2", "12/3/4", "/3"})
+            QVERIFY2(!ParseBookLinkTarget(QLatin1String(bad), &book, &link), bad);
+        QCOMPARE(NormalizeLinkAddress(QStringLiteral("  tomelocat://32/ ")),
+                 QStringLiteral("tomelocat://32"));
+        QCOMPARE(CoverFileName(QStringLiteral("d:\\books\\my library_images\\12.jpg")),
+                 QStringLiteral("12.jpg"));
+        QCOMPARE(CoverFileName(QStringLiteral("/home/a/lib_images/3.gif")),
+                 QStringLiteral("3.gif"));
+        QCOMPARE(CoverFileName(QStringLiteral("7.jpg")), QStringLiteral("7.jpg"));
+    }
+
+    void viewPageLinksTheStyleLastAndForbidsScripts()
+    {
+        const QString page = ViewPageHtml(
+            QStringLiteral("<html><HEAD><style>p{}</style></HEAD><body>B</body></html>"),
+            QStringLiteral("file:///s/CSS/Night.css"));
+        const qsizetype policy = page.indexOf(QStringLiteral("script-src 'none'"));
+        const qsizetype own = page.indexOf(QStringLiteral("<style>"));
+        const qsizetype link = page.indexOf(QStringLiteral("href=\"file:///s/CSS/Night.css\""));
+        QVERIFY(policy > 0 && own > policy && link > own);
+        QVERIFY(link < page.indexOf(QStringLiteral("</HEAD>")));
+        QVERIFY(page.contains(QStringLiteral("<title>Tomelodex Book Information</title>")));
+
+        const QString welcome = ViewPageHtml(QString(), QStringLiteral("file:///c.css"));
+        QVERIFY(welcome.contains(QStringLiteral("Welcome to Tomelodex")));
+        QVERIFY(welcome.indexOf(QStringLiteral("c.css")) <
+                welcome.indexOf(QStringLiteral("<body")));
+    }
+
+    void styleChoicesFallBackSensibly()
+    {
+        const QStringList templates{QStringLiteral("Classic"), QStringLiteral("Default (ENU)"),
+                                    QStringLiteral("Modern")};
+        QCOMPARE(CStyleFiles::ValidXslIndex(-1, templates), 1);
+        QCOMPARE(CStyleFiles::ValidXslIndex(3, templates), 1);
+        QCOMPARE(CStyleFiles::ValidXslIndex(2, templates), 2);
+        QCOMPARE(CStyleFiles::ValidXslIndex(-1, {QStringLiteral("A"), QStringLiteral("B")}), 0);
+        QCOMPARE(CStyleFiles::ValidCssIndex(7, 3), 0);
+        QCOMPARE(CStyleFiles::ValidCssIndex(2, 3), 2);
+
+        // Titles come in name order, only of files with the right extension.
+        const QString app = m_env->Path(QStringLiteral("app"));
+        QVERIFY(QDir().mkpath(app + QStringLiteral("/Styles/CSS")));
+        for (const char *name : {"Styles/b.xsl", "Styles/a b.xsl", "Styles/c.txt",
+                                 "Styles/CSS/z.css", "Styles/CSS/y.css"}) {
+            QFile file(app + u'/' + QLatin1String(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const CStyleFiles files(app);
+        QCOMPARE(files.XslTemplates(), QStringList({QStringLiteral("a b"), QStringLiteral("b")}));
+        QCOMPARE(files.CssStyles(), QStringList({QStringLiteral("y"), QStringLiteral("z")}));
+        QCOMPARE(files.XslPath(QStringLiteral("a b")), app + QStringLiteral("/Styles/a b.xsl"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBookPage)
+#include "tst_bookpage.moc"
