@@ -4,6 +4,7 @@
 #include "online/IsbnRules.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -22,6 +23,31 @@ int PrintFound(const QString &text)
     return kExitOk;
 }
 
+// Reads standard input in blocks, so that an endless input (`yes | ...`)
+// keeps memory flat; stops reading at the first ISBN.
+int FindIsbnInStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly)) {
+        PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
+        return kExitFailed;
+    }
+    QStringDecoder decoder(QStringConverter::Utf8);
+    CIsbnStreamFinder finder;
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    qint64 count = 0;
+    while ((count = input.read(block.data(), block.size())) > 0) {
+        const QString piece = decoder.decode(QByteArrayView(block.constData(), count));
+        if (finder.Feed(piece))
+            break;
+    }
+    if (count < 0) {
+        PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
+        return kExitFailed;
+    }
+    return PrintFound(finder.Finish());
+}
+
 int CmdIsbn(const QStringList &args)
 {
     if (args.isEmpty())
@@ -31,12 +57,7 @@ int CmdIsbn(const QStringList &args)
     if (action == u"find") {
         if (!CheckPlainArgs(rest, 0))
             return UsageError(kIsbnUsage);
-        QFile input;
-        if (!input.open(stdin, QIODevice::ReadOnly)) {
-            PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
-            return kExitFailed;
-        }
-        return PrintFound(FindIsbnInText(QString::fromUtf8(input.readAll())));
+        return FindIsbnInStandardInput();
     }
     if (!CheckPlainArgs(rest, 1))
         return UsageError(kIsbnUsage);

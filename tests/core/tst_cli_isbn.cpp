@@ -9,6 +9,11 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/resource.h>
+
+// The memory the tool may take while it reads a long input.
+constexpr qint64 kMemoryLimit = 96 * 1024 * 1024;
+
 class CCliIsbnTest : public QObject
 {
     Q_OBJECT
@@ -90,6 +95,37 @@ private Q_SLOTS:
             QVERIFY(!run.err.isEmpty());
         else
             QCOMPARE(run.err, QString());
+    }
+
+    void findReadsStandardInputAsAStream()
+    {
+        // The input is twice the memory the tool may take: gathered whole,
+        // it could not be searched.
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_env->Path(QStringLiteral("config")));
+        cli.setProcessEnvironment(env);
+        cli.setChildProcessModifier([] {
+            const rlimit limit{rlim_t(kMemoryLimit), rlim_t(kMemoryLimit)};
+            setrlimit(RLIMIT_DATA, &limit);
+        });
+        cli.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")),
+                  {QStringLiteral("isbn"), QStringLiteral("find")});
+        QVERIFY(cli.waitForStarted());
+        const QByteArray block = QByteArray("y\n").repeated(32 * 1024);
+        for (qint64 sent = 0; sent < 2 * kMemoryLimit; sent += block.size()) {
+            cli.write(block);
+            while (cli.bytesToWrite() > 4 * block.size() && cli.waitForBytesWritten(10000)) {
+            }
+            if (cli.state() != QProcess::Running)
+                break;
+        }
+        cli.write("ISBN 0-596-00712-4\n");
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(cli.readAllStandardOutput(), QByteArray("0596007124\n"));
     }
 
     void chmScan()

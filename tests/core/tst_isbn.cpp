@@ -130,6 +130,8 @@ private Q_SLOTS:
         Row("digits glued before", "12340596007124", QStringLiteral("0596007124"));
         Row("leftmost wins", "1000000001 and 0596007124", QStringLiteral("1000000001"));
         Row("space at the end of the 13 window", "0-596-007124 and", QStringLiteral("0596007124"));
+        // The 13 window at the first digit is too long; the next digit's fits.
+        Row("window that runs on", "ISBN 0-596-007124X", QStringLiteral("596007124X"));
         Row("spaces inside", "ISBN 0 596 00712 4", QString());
         Row("EAN-13 not converted", "EAN 9780596007126", QString());
         Row("years and prices", "(c) 1999, 2003 - $39.95 - 250 pages", QString());
@@ -142,6 +144,20 @@ private Q_SLOTS:
         QFETCH(QString, input);
         QFETCH(QString, expected);
         QCOMPARE(FindIsbnInText(input), expected);
+    }
+
+    // A text cut into pieces of any size gives what the whole text gives.
+    void findInStream_data() { findInText_data(); }
+    void findInStream()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        for (int piece = 1; piece <= 16; ++piece) {
+            CIsbnStreamFinder finder;
+            for (int at = 0; at < input.size(); at += piece)
+                finder.Feed(QStringView(input).mid(at, piece));
+            QCOMPARE(finder.Finish(), expected);
+        }
     }
 
     void findInLongText()

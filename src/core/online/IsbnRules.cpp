@@ -110,7 +110,10 @@ QString ConvertEanToIsbn(const QString &text)
     return IsValidIsbn(isbn) ? isbn : ean;
 }
 
-QString FindIsbnInText(QStringView text)
+namespace {
+
+// The first valid ISBN of a window that starts before `lastStart`.
+QString FindIsbnStartingBefore(QStringView text, qsizetype lastStart)
 {
     const qsizetype size = text.size();
     const QChar *chars = text.data();
@@ -119,7 +122,7 @@ QString FindIsbnInText(QStringView text)
     };
     char16_t isbn[kIsbnLength];
     qsizetype runEnd = 0;
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < lastStart; ++i) {
         if (!IsAsciiDigit(chars[i].unicode()))
             continue;
         // The first nine characters of either window must be digits or
@@ -139,6 +142,36 @@ QString FindIsbnInText(QStringView text)
             return TenToString(isbn);
     }
     return QString();
+}
+
+} // namespace
+
+QString FindIsbnInText(QStringView text)
+{
+    return FindIsbnStartingBefore(text, text.size());
+}
+
+bool CIsbnStreamFinder::Feed(QStringView piece)
+{
+    if (!m_found.isEmpty())
+        return true;
+    m_pending += piece;
+    // Windows that start in the last characters may go on in the next piece:
+    // they are tried again once it has come.
+    const qsizetype complete = m_pending.size() - (kHyphenatedWindow - 1);
+    if (complete <= 0)
+        return false;
+    m_found = FindIsbnStartingBefore(m_pending, complete);
+    m_pending.remove(0, complete);
+    return !m_found.isEmpty();
+}
+
+QString CIsbnStreamFinder::Finish()
+{
+    if (m_found.isEmpty())
+        m_found = FindIsbnInText(m_pending);
+    m_pending.clear();
+    return m_found;
 }
 
 QString ReleaseTagFromFileName(const QString &path)

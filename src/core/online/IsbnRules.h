@@ -29,6 +29,22 @@ QString ConvertEanToIsbn(const QString &text);
 // ISBN such as 0-596-00712-4 is found too.
 QString FindIsbnInText(QStringView text);
 
+// FindIsbnInText for a text that arrives in pieces (standard input, a large
+// file): only the last few characters are kept between pieces, so memory
+// stays flat however long the text is.
+class CIsbnStreamFinder
+{
+public:
+    // Takes the next piece; true once an ISBN has been found.
+    bool Feed(QStringView piece);
+    // Ends the text: the first ISBN in it, normalised, or the empty text.
+    QString Finish();
+
+private:
+    QString m_pending;
+    QString m_found;
+};
+
 // The short tag an e-book file name carries between its last "-" and its last
 // "." (Title-Group.chm gives Group), trimmed; empty when there is none or it is
 // longer than 10 characters.
