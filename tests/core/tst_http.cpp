@@ -350,6 +350,27 @@ private Q_SLOTS:
         QVERIFY(!stream.Open(url, 100000, options));
     }
 
+    // Two bytes a second pass every low-speed check; only the overall limit
+    // ends the transfer. The limit is shortened here, the drip would take 10 s.
+    void drippingServerMeetsTheTimeLimit()
+    {
+        const CDownloadTimeLimitOverride limit(1500);
+        const QString url = Url("/__drip?n=20&rate=2");
+        const CHttpResponse response = HttpGet(url, 100000);
+        QVERIFY(!response.ok);
+        QVERIFY(!response.error.isEmpty());
+        QVERIFY(response.body.isEmpty());
+        CUrlStream stream;
+        QVERIFY(!stream.Open(url));
+        const QString target = QDir::temp().filePath("tomelodex-drip.jpg");
+        QVERIFY(!DownloadToFile(url, target, kMaxCoverBytes));
+        QVERIFY(!QFile::exists(target));
+        // An option may shorten the limit, never lengthen it.
+        CHttpOptions longer;
+        longer.totalTimeoutMs = 120000;
+        QVERIFY(!HttpGet(url, 100000, longer).ok);
+    }
+
     void streamReadsInBlocks_data()
     {
         QTest::addColumn<QString>("path");

@@ -304,6 +304,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send(int(values.get("code", "302")), "", headers=[("Location", location)])
         elif path == "/__stall":
             self.stall(float(values.get("seconds", "5")), values.get("mode", "before"))
+        elif path == "/__drip":
+            self.drip(int(values.get("n", "100")), float(values.get("rate", "2")))
         else:
             self.not_found()
 
@@ -320,6 +322,20 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.flush()
         time.sleep(seconds)
         self.wfile.write(b"x" * 999)
+
+
+    def drip(self, count, rate):
+        """The bytes of /__bytes?n=count, one at a time, `rate` a second: fast
+        enough for any low-speed check, slow enough to take count/rate seconds."""
+        body = pattern_bytes(count)
+        self.send_response(200)
+        self.send_header("Content-Type", "image/jpeg")
+        self.send_header("Content-Length", str(count))
+        self.end_headers()
+        for i in range(count):
+            self.wfile.write(body[i:i + 1])
+            self.wfile.flush()
+            time.sleep(1.0 / rate)
 
 
 class Server(ThreadingHTTPServer):

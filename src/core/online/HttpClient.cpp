@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <mutex>
 
@@ -122,8 +123,10 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
         curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
         curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(options.lowSpeedSeconds));
     }
-    if (options.totalTimeoutMs > 0)
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(options.totalTimeoutMs));
+    const int limitMs = options.totalTimeoutMs > 0
+                            ? std::min(options.totalTimeoutMs, DownloadTimeLimitMs())
+                            : DownloadTimeLimitMs();
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(limitMs));
     // Refuses an announced oversized body before it is sent (0 would mean no
     // limit); OnBodyData enforces the cap for bodies of unknown length.
     if (maxBytes > 0)
@@ -159,13 +162,28 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
     return response;
 }
 
+std::atomic<int> g_downloadTimeLimitMs{kDownloadTimeLimitMs};
+
 } // namespace
+
+int DownloadTimeLimitMs()
+{
+    return g_downloadTimeLimitMs;
+}
+
+CDownloadTimeLimitOverride::CDownloadTimeLimitOverride(int limitMs)
+{
+    g_downloadTimeLimitMs = limitMs;
+}
+
+CDownloadTimeLimitOverride::~CDownloadTimeLimitOverride()
+{
+    g_downloadTimeLimitMs = kDownloadTimeLimitMs;
+}
 
 CHttpOptions CHttpOptions::ForXml()
 {
-    CHttpOptions options;
-    options.totalTimeoutMs = 60000;
-    return options;
+    return CHttpOptions();
 }
 
 void CHttpHeaders::Append(const QString &name, const QString &value)

@@ -22,14 +22,34 @@ inline constexpr qint64 kMaxPageBytes = 8 * 1024 * 1024;
 // A stream holds its whole body in memory, so OpenUrl never takes more than this.
 inline constexpr qint64 kMaxStreamBytes = 16 * 1024 * 1024;
 
+// Every request ends after this long in total, redirects included, however
+// its bytes trickle in: a server that sends two bytes a second passes any
+// low-speed check.
+inline constexpr int kDownloadTimeLimitMs = 60000;
+
+// The limit in force: kDownloadTimeLimitMs unless a test has shortened it.
+int DownloadTimeLimitMs();
+
+// Shortens the time limit of every request for its lifetime, so that a test
+// of a slow server need not wait a minute. Process-wide; not nested.
+class CDownloadTimeLimitOverride
+{
+public:
+    explicit CDownloadTimeLimitOverride(int limitMs);
+    ~CDownloadTimeLimitOverride();
+    CDownloadTimeLimitOverride(const CDownloadTimeLimitOverride &) = delete;
+    CDownloadTimeLimitOverride &operator=(const CDownloadTimeLimitOverride &) = delete;
+};
+
 struct CHttpOptions
 {
     int connectTimeoutMs = 15000;
     // The transfer is aborted when less than one byte per second arrived for
     // this many seconds; 0 turns the check off.
     int lowSpeedSeconds = 30;
-    // Cap for the whole request, redirects included; 0 means none.
-    int totalTimeoutMs = 300000;
+    // A shorter cap for the whole request than DownloadTimeLimitMs(); 0
+    // leaves that limit alone, and it is never exceeded.
+    int totalTimeoutMs = 0;
     int maxRedirects = 8;
 
     // The defaults for XML answers of the product service.
