@@ -281,12 +281,29 @@ private Q_SLOTS:
         QVERIFY(again.Save(true, 32, m_images, m_db));
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("2"));
 
+        // ISBNs meet in their normal form, whichever side has the hyphens.
+        CBookRecord hyphenated = SampleBook();
+        hyphenated.ISBN = QStringLiteral("0-596-00420-6");
+        prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(!hyphenated.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 3);
+        CBookRecord stored = SampleBook();
+        stored.ISBN = QStringLiteral("0 8044-2957 x");
+        QVERIFY(stored.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 3);
+        CBookRecord plain = SampleBook();
+        plain.ISBN = QStringLiteral("080442957X");
+        prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(!plain.Save(true, 32, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 4);
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
+
         // An ISBN with a quote in it is compared, not executed.
         CBookRecord odd;
         odd.Title = QStringLiteral("Odd");
         odd.ISBN = QStringLiteral("0' OR ''='");
         QVERIFY(odd.Save(true, 32, m_images, m_db));
-        QCOMPARE(prompt.shown.size(), 2);
+        QCOMPARE(prompt.shown.size(), 4);
         QCOMPARE(Value(QStringLiteral("SELECT ISBN FROM book WHERE Title='Odd'")), odd.ISBN);
     }
 

@@ -148,6 +148,16 @@ QString Lit(const QString &text, int kind)
     return FormatSqlLiteral(text, kind);
 }
 
+// An ISBN without hyphens or spaces, its check letter in upper case.
+QString IsbnForDuplicateCheck(const QString &isbn)
+{
+    QString normal = isbn;
+    normal.remove(u'-');
+    normal.remove(u' ');
+    normal.replace(u'x', u'X');
+    return normal;
+}
+
 } // namespace
 
 CBookRecord::CBookRecord() : ProductUrlPrefix(::ProductUrlPrefix()), StatusText(LoadString(57345))
@@ -287,12 +297,16 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
 {
     int id = BookID;
     if (isNew) {
-        // The ISBN is compared as it stands, quoted like any other text.
+        // ISBNs are compared in their normal form, so 0-596-00712-4 finds
+        // 0596007124. A blank ISBN finds nothing.
         QString title;
-        const QString isbnLiteral =
-            u'\'' + QString(ISBN).replace(u'\'', QStringLiteral("''")) + u'\'';
-        if (!QuerySingleValue(QStringLiteral("SELECT Title FROM book WHERE ISBN=") + isbnLiteral,
-                              connection, title))
+        const QString isbn = IsbnForDuplicateCheck(ISBN);
+        if (!isbn.isEmpty() &&
+            !QuerySingleValue(
+                QStringLiteral("SELECT Title FROM book WHERE "
+                               "replace(replace(replace(ISBN,'-',''),' ',''),'x','X')=") +
+                    Lit(isbn, kLiteralText),
+                connection, title))
             return false;
         if (!title.isEmpty() && ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
                                             MsgButtons::YesNo) == MsgAnswer::Yes)
