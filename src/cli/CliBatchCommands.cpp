@@ -80,13 +80,12 @@ int CmdAdd(const QStringList &args)
     CBatchQueryEngine engine(*doc.m_connection, TomeloApp().m_imagesDir);
     engine.m_queue = queue;
     engine.m_categoryId = category;
-    int found = 0;
-    engine.onEntryDone = [&](int index, const QString &cell) {
-        if (!cell.startsWith(QStringLiteral("Error: ")))
-            ++found;
+    QMap<CBatchEntryResult::Outcome, int> counts;
+    engine.onEntryDone = [&](int index, const CBatchEntryResult &result) {
+        ++counts[result.outcome];
         printInvalidBefore(inputOf.at(index));
         // One line per entry: the error texts' own line breaks become spaces.
-        PrintOut(queue.at(index) + u'\t' + QString(cell).replace(u'\n', u' '));
+        PrintOut(queue.at(index) + u'\t' + QString(result.titleCell).replace(u'\n', u' '));
         printedUpTo = inputOf.at(index) + 1;
     };
     engine.Start();
@@ -94,8 +93,17 @@ int CmdAdd(const QStringList &args)
     if (engine.m_state != CBatchQueryEngine::kFinished)
         return kExitFailed;
     printInvalidBefore(int(typed.size()));
-    PrintOut(QStringLiteral("Job finished."));
-    return found > 0 ? kExitOk : kExitFailed;
+    const int added = counts.value(CBatchEntryResult::kAdded);
+    const int skipped = counts.value(CBatchEntryResult::kDuplicateSkipped);
+    const int failed = counts.value(CBatchEntryResult::kSaveFailed);
+    const int notFound =
+        counts.value(CBatchEntryResult::kLookupFailed) + int(typed.size() - queue.size());
+    PrintOut(QStringLiteral("Job finished: %1 added, %2 skipped, %3 failed, %4 not found.")
+                 .arg(added)
+                 .arg(skipped)
+                 .arg(failed)
+                 .arg(notFound));
+    return failed == 0 && added + skipped > 0 ? kExitOk : kExitFailed;
 }
 
 } // namespace
@@ -109,7 +117,9 @@ std::vector<CCliCommand> BatchCommands()
          QStringLiteral(
              "Looks up each ISBN with the product service and adds the books found to "
              "category ID. Prints per ISBN a line with the ISBN, a tab, and the title or "
-             "\"Error: \" and the error, then the final status."),
+             "\"Error: \" and the error, then the final status with the numbers of books "
+             "added, skipped as duplicates, failed to be saved and not found. Fails when "
+             "any book could not be saved or none was found."),
          CmdAdd},
     };
 }

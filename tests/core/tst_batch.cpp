@@ -35,9 +35,9 @@ class TestBatch : public QObject
     {
         std::map<int, QString> cells;
         QMutex mutex;
-        engine.onEntryDone = [&](int index, const QString &cell) {
+        engine.onEntryDone = [&](int index, const CBatchEntryResult &result) {
             QMutexLocker lock(&mutex);
-            cells[index] = cell;
+            cells[index] = result.titleCell;
         };
         engine.onFinished = [&] { ++*finished; };
         engine.onCancelled = [&] { ++*cancelled; };
@@ -107,8 +107,8 @@ private Q_SLOTS:
         engine.m_categoryId = 32;
         int finished = 0, cancelled = 0;
         std::map<int, QString> cells;
-        engine.onEntryDone = [&](int index, const QString &cell) {
-            cells[index] = cell;
+        engine.onEntryDone = [&](int index, const CBatchEntryResult &result) {
+            cells[index] = result.titleCell;
             if (index == 1)
                 engine.RequestCancel();
         };
@@ -135,7 +135,7 @@ private Q_SLOTS:
                               QStringLiteral("0596004206"), QStringLiteral("1876543213"),
                               QStringLiteral("1876543221")};
             engine.m_categoryId = 32;
-            engine.onEntryDone = [&](int, const QString &) {
+            engine.onEntryDone = [&](int, const CBatchEntryResult &) {
                 if (++entries == 1)
                     firstDone.release();
             };
@@ -164,6 +164,45 @@ private Q_SLOTS:
         QVERIFY(!engine.m_record.HasFatalError);
         QCOMPARE(prompt.LastText(), QStringLiteral("Fatal error occurred. Job will be cancelled."));
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
+    }
+
+    // Each entry tells what became of it; a save that fails is an error with
+    // the database's reason, and the entry's downloads are gone by the time
+    // it is reported.
+    void outcomesTellSavesApart()
+    {
+        CRecordingPrompt prompt;
+        const QString temp = m_env->Path(QStringLiteral("tmp"));
+        QVERIFY(QDir().mkpath(temp));
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        QVERIFY(ExecuteSql(QStringLiteral("CREATE TRIGGER shelf_full BEFORE INSERT ON book WHEN "
+                                          "NEW.ISBN='080442957X' BEGIN SELECT RAISE(ABORT, "
+                                          "'the shelf is full'); END"),
+                           true, m_db));
+        CBatchQueryEngine engine(m_db, m_images);
+        engine.m_queue = {QStringLiteral("0596007124"), QStringLiteral("080442957X"),
+                          QStringLiteral("0596007124"), QStringLiteral("1111111111")};
+        engine.m_categoryId = 32;
+        prompt.answers = {MsgAnswer::Yes}; // skip the duplicate
+        std::map<int, CBatchEntryResult> results;
+        QStringList leftOver;
+        engine.onEntryDone = [&](int index, const CBatchEntryResult &result) {
+            results[index] = result;
+            leftOver += QDir(temp).entryList(QDir::Files | QDir::Hidden);
+        };
+        QVERIFY(engine.Start());
+        engine.Wait();
+        qputenv("TMPDIR", oldTemp);
+        QCOMPARE(int(results.size()), 4);
+        QCOMPARE(results.at(0).outcome, CBatchEntryResult::kAdded);
+        QCOMPARE(results.at(1).outcome, CBatchEntryResult::kSaveFailed);
+        QCOMPARE(results.at(1).titleCell, QStringLiteral("Error: the shelf is full"));
+        QCOMPARE(results.at(2).outcome, CBatchEntryResult::kDuplicateSkipped);
+        QCOMPARE(results.at(2).titleCell, results.at(0).titleCell);
+        QCOMPARE(results.at(3).outcome, CBatchEntryResult::kLookupFailed);
+        QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("1"));
+        QCOMPARE(leftOver, QStringList());
     }
 
     void ebookFilesAreRecorded()
@@ -219,7 +258,7 @@ private Q_SLOTS:
                    QStringLiteral("--isbn-file"), list, QStringLiteral("--service-host"), host,
                    QStringLiteral("--store-host"), host});
         QVERIFY(cli.waitForFinished(120000));
-        const QStringList lines =
+        QStringList lines =
             QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(lines.size(), 4);
@@ -232,7 +271,30 @@ private Q_SLOTS:
         QVERIFY(!lines.at(0).contains(QStringLiteral("Error")));
         QCOMPARE(lines.at(1),
                  QStringLiteral("not-an-isbn\tError: not-an-isbn is not a valid ISBN."));
-        QCOMPARE(lines.at(3), QStringLiteral("Job finished."));
+        QCOMPARE(lines.at(3),
+                 QStringLiteral("Job finished: 1 added, 0 skipped, 0 failed, 2 not found."));
+
+        // A save that fails is an error of its entry and of the command.
+        QVERIFY(m_db.Open(lib));
+        QVERIFY(ExecuteSql(QStringLiteral("CREATE TRIGGER shelf_full BEFORE INSERT ON book "
+                                          "BEGIN SELECT RAISE(ABORT, 'the shelf is full'); END"),
+                           true, m_db));
+        m_db.Close();
+        cli.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")),
+                  {QStringLiteral("add"), lib, QStringLiteral("--category"), QStringLiteral("32"),
+                   QStringLiteral("--service-host"), host, QStringLiteral("--store-host"), host,
+                   QStringLiteral("0596007124"), QStringLiteral("080442957X")});
+        QVERIFY(cli.waitForFinished(120000));
+        lines = QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("0596007124\t")), qPrintable(lines.at(0)));
+        QCOMPARE(lines.at(1), QStringLiteral("080442957X\tError: the shelf is full"));
+        QCOMPARE(lines.at(2),
+                 QStringLiteral("Job finished: 0 added, 1 skipped, 1 failed, 0 not found."));
+        QVERIFY(m_db.Open(lib));
+        QVERIFY(ExecuteSql(QStringLiteral("DROP TRIGGER shelf_full"), true, m_db));
+        m_db.Close();
 
         // Books go only into the root or a user category.
         cli.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")),

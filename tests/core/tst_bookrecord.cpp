@@ -286,6 +286,7 @@ private Q_SLOTS:
         hyphenated.ISBN = QStringLiteral("0-596-00420-6");
         prompt.answers = {MsgAnswer::Yes};
         QVERIFY(!hyphenated.Save(true, 32, m_images, m_db));
+        QVERIFY(hyphenated.SkippedDuplicate);
         QCOMPARE(prompt.shown.size(), 3);
         CBookRecord stored = SampleBook();
         stored.ISBN = QStringLiteral("0 8044-2957 x");

@@ -295,6 +295,12 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
 bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
                        CLibraryConnection &connection)
 {
+    SkippedDuplicate = false;
+    SaveError.clear();
+    const auto failed = [&](const QString &reason) {
+        SaveError = reason;
+        return false;
+    };
     int id = BookID;
     if (isNew) {
         // ISBNs are compared in their normal form, so 0-596-00712-4 finds
@@ -307,29 +313,33 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
                                "replace(replace(replace(ISBN,'-',''),' ',''),'x','X')=") +
                     Lit(isbn, kLiteralText),
                 connection, title))
-            return false;
+            return failed(connection.LastError());
         if (!title.isEmpty() && ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
-                                            MsgButtons::YesNo) == MsgAnswer::Yes)
+                                            MsgButtons::YesNo) == MsgAnswer::Yes) {
+            SkippedDuplicate = true;
             return false;
+        }
     }
 
     CTransaction transaction(connection);
     if (!transaction.IsActive()) {
         ShowMessage(transaction.Error(), MsgIcon::Warning);
-        return false;
+        return failed(transaction.Error());
     }
     if (isNew) {
         id = AllocateId(QStringLiteral("book"), QStringLiteral("BookID"), connection);
         if (id == 0)
-            return false;
+            return failed(connection.LastError());
     }
 
     const CoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "", imagesDir);
     const CoverPlan back = PlanCover(BackCoverTempPath, BackCover, id, "b", imagesDir);
+    // Taken before the transaction rolls back, which would replace the
+    // connection's last error.
     auto fail = [&] {
         DiscardCover(front);
         DiscardCover(back);
-        return false;
+        return failed(connection.LastError());
     };
     if (front.copyFailed || back.copyFailed)
         ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
@@ -429,7 +439,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     }
     if (!transaction.Commit()) {
         ShowMessage(transaction.Error(), MsgIcon::Warning);
-        return fail();
+        fail();
+        return failed(transaction.Error());
     }
 
     // The rows are in; now the pictures. A picture that cannot be put in

@@ -30,6 +30,8 @@ public:
     QStringList paths() const;
     int size() const;
     bool contains(const QString &path) const;
+    // Lets go of the files: they are deleted unless a copy still knows them.
+    void clear() { m_files.reset(); }
 
 private:
     struct Files;
@@ -128,6 +130,10 @@ public:
     QString CoverTempPath;
     QString BackCoverTempPath;
     CTempFileList TempFiles;
+    // Why the last Save returned false: the user chose to skip a duplicate
+    // ISBN, or else the database's reason the book could not be written.
+    bool SkippedDuplicate = false;
+    QString SaveError;
 
     // Empties the book's fields and applies the default values for new books.
     void ResetToDefaults();

@@ -6,6 +6,12 @@
 #include "online/IsbnRules.h"
 #include "online/ProductLookup.h"
 
+namespace {
+
+const QString kErrorPrefix = QStringLiteral("Error: ");
+
+} // namespace
+
 CBatchQueryEngine::CBatchQueryEngine(CLibraryConnection &connection, const QString &imagesDir)
     : m_connection(connection), m_imagesDir(imagesDir)
 {}
@@ -81,12 +87,15 @@ void CBatchQueryEngine::ProcessEntry(int index)
         m_record.Store = ReleaseTagFromFileName(file);
     }
 
-    QString cell;
-    if (found) {
-        m_record.Save(true, m_categoryId, m_imagesDir, m_connection);
-        cell = m_record.Title;
+    CBatchEntryResult result;
+    if (found && m_record.Save(true, m_categoryId, m_imagesDir, m_connection)) {
+        result = {CBatchEntryResult::kAdded, m_record.Title};
+    } else if (found && m_record.SkippedDuplicate) {
+        result = {CBatchEntryResult::kDuplicateSkipped, m_record.Title};
+    } else if (found) {
+        result = {CBatchEntryResult::kSaveFailed, kErrorPrefix + m_record.SaveError};
     } else {
-        cell = QStringLiteral("Error: ") + m_record.ErrorText;
+        result = {CBatchEntryResult::kLookupFailed, kErrorPrefix + m_record.ErrorText};
         if (m_record.HasFatalError) {
             ShowMessage(QStringLiteral("Fatal error occurred. Job will be cancelled."),
                         MsgIcon::Error);
@@ -94,6 +103,8 @@ void CBatchQueryEngine::ProcessEntry(int index)
             m_state = kCancelling;
         }
     }
+    // The entry's downloads are of no more use.
+    m_record.TempFiles.clear();
     if (onEntryDone)
-        onEntryDone(index, cell);
+        onEntryDone(index, result);
 }

@@ -12,6 +12,23 @@
 
 class CLibraryConnection;
 
+// What became of one entry of a batch.
+struct CBatchEntryResult
+{
+    enum Outcome
+    {
+        kAdded,            // the book was saved
+        kDuplicateSkipped, // the library has the ISBN and the answer was to skip it
+        kLookupFailed,     // the service did not give the book
+        kSaveFailed        // the book was found but could not be written
+    };
+    Outcome outcome = kLookupFailed;
+    // The entry's Title cell: the title, or "Error: " and the reason.
+    QString titleCell;
+
+    bool IsError() const { return outcome == kLookupFailed || outcome == kSaveFailed; }
+};
+
 // Looks up a queue of ISBNs one after another on a worker thread and saves
 // every book found into one category. The batch dialog shows its progress;
 // the command-line tool runs it to the end. The callbacks run on the worker
@@ -43,8 +60,7 @@ public:
     std::atomic<int> m_total{0};
     std::atomic<int> m_current{-1};
 
-    // The text of an entry's Title cell: the title, or "Error: " and the error.
-    std::function<void(int index, const QString &titleCell)> onEntryDone;
+    std::function<void(int index, const CBatchEntryResult &result)> onEntryDone;
     std::function<void()> onFinished;  // the queue was worked through
     std::function<void()> onCancelled; // stopped after a cancel or a fatal error
 
