@@ -13,6 +13,7 @@ packages=(
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
   python3 tzdata
+  fontconfig fonts-dejavu-core fonts-liberation2 libqt6svg6 desktop-file-utils
 )
 
 missing=()
