@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   python3 tzdata
   fontconfig fonts-dejavu-core fonts-liberation2 libqt6svg6 desktop-file-utils
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()
