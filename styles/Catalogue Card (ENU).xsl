@@ -59,8 +59,8 @@
         <xsl:if test="Dimension"><xsl:value-of select="Dimension"/>. </xsl:if>
         <xsl:if test="Language"><xsl:value-of select="Language"/>. </xsl:if>
         <xsl:if test="ISBN">ISBN <xsl:value-of select="ISBN"/>. </xsl:if>
-        <xsl:if test="Format"><xsl:value-of select="Format"/> </xsl:if>
-        <xsl:if test="BookSize"><xsl:value-of select="BookSize"/> MB. </xsl:if>
+        <xsl:if test="Format"><xsl:value-of select="Format"/><xsl:text> </xsl:text></xsl:if>
+        <xsl:if test="BookSize"><xsl:call-template name="book-size"/>. </xsl:if>
         <xsl:if test="EbookOnly = 'Yes'"><span class="badge">e-book only</span></xsl:if>
       </div>
       <xsl:if test="MyRating or AmazonRating">

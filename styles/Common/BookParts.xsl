@@ -11,7 +11,7 @@
   <xsl:template name="cover">
     <xsl:param name="path"/>
     <xsl:param name="class" select="'cover'"/>
-    <a tomelohref="tomelocover://{$path}" title="Open the picture">
+    <a tomelohref="tomelocover://{$path}" class="picture" title="Open the picture">
       <img tomelosrc="{$path}" class="{$class}" alt="Cover"/>
     </a>
   </xsl:template>
@@ -66,14 +66,25 @@
         <td>
           <xsl:value-of select="Format"/>
           <xsl:if test="Format and BookSize">, </xsl:if>
-          <xsl:if test="BookSize"><xsl:value-of select="BookSize"/> MB</xsl:if>
+          <xsl:if test="BookSize"><xsl:call-template name="book-size"/></xsl:if>
           <xsl:if test="EbookOnly = 'Yes'">
-            <xsl:if test="Format or BookSize"> </xsl:if>
+            <xsl:if test="Format or BookSize"><xsl:text> </xsl:text></xsl:if>
             <span class="badge">e-book only</span>
           </xsl:if>
         </td>
       </tr>
     </xsl:if>
+  </xsl:template>
+
+  <!-- The e-book's size in megabytes, without needless decimals. -->
+  <xsl:template name="book-size">
+    <xsl:choose>
+      <xsl:when test="number(BookSize) = number(BookSize)">
+        <xsl:value-of select="format-number(BookSize, '#,##0.##')"/>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="BookSize"/></xsl:otherwise>
+    </xsl:choose>
+    <xsl:text> MB</xsl:text>
   </xsl:template>
 
   <!-- Stars: `filled` of five, rounded. -->
@@ -94,7 +105,7 @@
     <xsl:choose>
       <xsl:when test="number(AmazonRating) = number(AmazonRating)">
         <xsl:call-template name="stars"><xsl:with-param name="filled" select="AmazonRating"/></xsl:call-template>
-        <span class="rating-text"> <xsl:value-of select="AmazonRating"/></span>
+        <span class="rating-text"><xsl:text> </xsl:text><xsl:value-of select="format-number(AmazonRating, '0.0#')"/></span>
       </xsl:when>
       <xsl:otherwise><xsl:value-of select="AmazonRating"/></xsl:otherwise>
     </xsl:choose>
