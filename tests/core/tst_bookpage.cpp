@@ -13,7 +13,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 
 class TestBookPage : public QObject
 {
@@ -223,6 +225,23 @@ private Q_SLOTS:
         QCOMPARE(book + u'|' + link, QStringLiteral("12|3"));
         for (const char *bad : {"12", "12/", "x/3", "12/3x", "1 OR 1=1/2", "12/3/4", "/3"})
             QVERIFY2(!ParseBookLinkTarget(QLatin1String(bad), &book, &link), bad);
+        // What a click in the view's page hands over, read back into the page's form.
+        const QString page = ViewPageHtml(
+            QStringLiteral("<a href=\"tomelolink://1/2\">L</a><a href=\"tomelocat://32\">C</a>"
+                           "<a href=\"tomelocover:///i/my pics/3.jpg\">P</a>"),
+            QString());
+        const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\">[LCP]<"));
+        QStringList addresses;
+        for (const QRegularExpressionMatch &match : href.globalMatch(page))
+            addresses += LinkAddressFromUrl(QUrl(match.captured(1)));
+        QCOMPARE(addresses,
+                 QStringList({QStringLiteral("tomelolink://1/2"), QStringLiteral("tomelocat://32"),
+                              QStringLiteral("tomelocover:///i/my pics/3.jpg")}));
+        // Forms a URL parser would turn into other numbers are not taken.
+        for (const char *url : {"tomelolink://1/2", "tomelolink:0x10/2", "tomelolink:1/2?x=1"}) {
+            const QString address = LinkAddressFromUrl(QUrl(QLatin1String(url)));
+            QVERIFY2(!ParseBookLinkTarget(address.mid(13), &book, &link), url);
+        }
         QCOMPARE(NormalizeLinkAddress(QStringLiteral("  tomelocat://32/ ")),
                  QStringLiteral("tomelocat://32"));
         QCOMPARE(CoverFileName(QStringLiteral("d:\\books\\my library_images\\12.jpg")),

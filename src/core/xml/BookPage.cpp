@@ -7,8 +7,11 @@
 #include "xml/XmlDocument.h"
 
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
+
+const char *const kSchemes[] = {kCoverScheme, kCategoryScheme, kBookLinkScheme};
 
 const QString kUtf8Meta =
     QStringLiteral("<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
@@ -110,13 +113,16 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
                                               QRegularExpression::CaseInsensitiveOption);
     // Book descriptions come from the web: whatever they hold, no script runs.
     const QString first =
-        QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"script-src "
-                       "'none'; object-src 'none'\">\n<title>") +
+        QStringLiteral("<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
+                       "content=\"script-src 'none'; object-src 'none'\">\n<title>") +
         LoadString(201).toHtmlEscaped() + QStringLiteral("</title>\n");
     const QString last = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"") +
                          cssUrl.toHtmlEscaped() + QStringLiteral("\">\n");
 
     QString page = body.isEmpty() ? WelcomePageHtml() : body;
+    page.replace(QLatin1String(kHtmlUtf16Meta), kUtf8Meta);
+    for (const char *scheme : kSchemes)
+        page.replace(QLatin1String(scheme), QLatin1String(scheme).chopped(2));
     const QRegularExpressionMatch start = headStart.match(page);
     const QRegularExpressionMatch end = headEnd.match(page, start.capturedEnd());
     if (start.hasMatch() && end.hasMatch()) {
@@ -129,6 +135,23 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
     if (html.hasMatch())
         return page.insert(html.capturedEnd(), head);
     return QStringLiteral("<html>") + head + page + QStringLiteral("</html>");
+}
+
+QString LinkAddressFromUrl(const QUrl &url)
+{
+    for (const char *scheme : kSchemes) {
+        const QLatin1String name = QLatin1String(scheme).chopped(3);
+        if (url.scheme() != name)
+            continue;
+        QString address = QLatin1String(scheme) + url.authority(QUrl::FullyDecoded) +
+                          url.path(QUrl::FullyDecoded);
+        if (url.hasQuery())
+            address += u'?' + url.query(QUrl::FullyDecoded);
+        if (url.hasFragment())
+            address += u'#' + url.fragment(QUrl::FullyDecoded);
+        return address;
+    }
+    return url.toString();
 }
 
 QString RewriteHtmlForSaving(

@@ -6,6 +6,7 @@
 #include <functional>
 
 class CLibraryConnection;
+class QUrl;
 
 // The link schemes of the book page. The program handles them itself.
 inline constexpr char kCoverScheme[] = "tomelocover://";
@@ -28,9 +29,16 @@ QString CoverFileName(const QString &rest);
 QString WelcomePageHtml();
 
 // The document the information view loads: `body` (a transformation result,
-// or the welcome page when empty) with the page title, a policy that lets no
-// script run, and the style `cssUrl` linked after the template's own styles.
+// or the welcome page when empty) in UTF-8 with the page title, a policy
+// that lets no script run, and the style `cssUrl` linked after the
+// template's own styles. Its own links are written without "//"
+// ("tomelolink:1/2"): a URL parser takes what follows "//" for a host name
+// and reads "1" as the address 0.0.0.1 and "0x10" as 16.
 QString ViewPageHtml(const QString &body, const QString &cssUrl);
+
+// The address of a link clicked in the view's page as the page's links are
+// written ("tomelolink://1/2"); other addresses as they are.
+QString LinkAddressFromUrl(const QUrl &url);
 
 // Save As HTML's rewriting of a transformed page: UTF-8 charset, the style
 // `cssPath` linked by its full path, related links turned into their stored
