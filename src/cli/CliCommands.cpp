@@ -133,7 +133,8 @@ QString GeneralHelp()
         "\nOptions for every command: --service-host URL, --search-host URL and --store-host URL\n"
         "use another product service, keyword search or store for this run\n"
         "(scheme, host and optional port, e.g. http://127.0.0.1:8080).\n"
-        "\n'tomelodex-cli COMMAND --help' describes one command.\n"
+        "\n'tomelodex-cli COMMAND --help' describes one command;\n"
+        "'tomelodex-cli --version' prints the program's name and version.\n"
         "Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.");
     return text;
 }
@@ -184,6 +185,10 @@ int RunCli(const QStringList &arguments)
     const QString name = arguments.first();
     if (name == u"--help" || name == u"-h" || name == u"help") {
         PrintOut(GeneralHelp());
+        return kExitOk;
+    }
+    if (name == u"--version" || name == u"-V") {
+        PrintOut(QStringLiteral("tomelodex-cli (Tomelodex) " TOMELODEX_VERSION));
         return kExitOk;
     }
     QStringList args = arguments.mid(1);

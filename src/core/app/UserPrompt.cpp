@@ -32,6 +32,11 @@ CUserPrompt &UserPrompt()
     return prompt ? *prompt : g_stderrPrompt;
 }
 
+bool HasUserPrompt()
+{
+    return g_prompt.loadAcquire() != nullptr;
+}
+
 MsgAnswer ShowMessage(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
     return UserPrompt().Message(text, icon, buttons);

@@ -41,6 +41,8 @@ public:
 // writes to standard error and answers Ok or Yes). Not owned.
 void SetUserPrompt(CUserPrompt *prompt);
 CUserPrompt &UserPrompt();
+// Whether a prompt has been installed (false while the default one answers).
+bool HasUserPrompt();
 
 MsgAnswer ShowMessage(const QString &text, MsgIcon icon = MsgIcon::Warning,
                       MsgButtons buttons = MsgButtons::Ok);

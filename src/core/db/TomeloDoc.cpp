@@ -66,6 +66,20 @@ QString UniqueTempName(const QString &folder)
     return name;
 }
 
+// Tells the views that the document shows another library (or none),
+// however an open ends.
+class CLibraryOpenedNotice
+{
+public:
+    explicit CLibraryOpenedNotice(CTomeloDoc &doc) : m_doc(doc) {}
+    ~CLibraryOpenedNotice() { Q_EMIT m_doc.LibraryOpened(); }
+    CLibraryOpenedNotice(const CLibraryOpenedNotice &) = delete;
+    CLibraryOpenedNotice &operator=(const CLibraryOpenedNotice &) = delete;
+
+private:
+    CTomeloDoc &m_doc;
+};
+
 } // namespace
 
 CTomeloDoc::CTomeloDoc() = default;
@@ -75,7 +89,24 @@ bool CTomeloDoc::OnNewDocument()
 {
     m_currentCategoryId = -1;
     m_selectedBookIds.clear();
+    Q_EMIT LibraryOpened();
     return true;
+}
+
+void CTomeloDoc::SetCurrentCategory(int categoryId)
+{
+    if (categoryId == m_currentCategoryId)
+        return;
+    m_currentCategoryId = categoryId;
+    Q_EMIT CurrentCategoryChanged(categoryId);
+}
+
+void CTomeloDoc::SetSelectedBooks(const QVector<quint32> &bookIds)
+{
+    if (bookIds == m_selectedBookIds)
+        return;
+    m_selectedBookIds = bookIds;
+    Q_EMIT SelectionChanged();
 }
 
 bool CTomeloDoc::IsLibraryOpen() const
@@ -104,6 +135,7 @@ QString CTomeloDoc::ImagesDirFor(const QString &path)
 
 bool CTomeloDoc::OnOpenDocument(const QString &path)
 {
+    const CLibraryOpenedNotice notice(*this);
     m_currentCategoryId = -1;
     m_selectedBookIds.clear();
     m_connectionString = QStringLiteral("Data Source=") + path;
@@ -171,6 +203,13 @@ bool CTomeloDoc::CreateLibrary(const QString &path)
     if (copied)
         QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner |
                                            QFileDevice::ReadOwner);
+    // A new library in place of the open one: the old connection must not
+    // live on into the file that replaces it.
+    if (copied && IsLibraryOpen() &&
+        QFileInfo(m_pathName).canonicalFilePath() == target.canonicalFilePath()) {
+        ReleaseLibrary();
+        Q_EMIT LibraryOpened();
+    }
     if (!copied || (QFileInfo::exists(path) && !QFile::remove(path)) ||
         !QFile::rename(partial, path)) {
         QFile::remove(partial);

@@ -2,6 +2,7 @@
 
 #include "db/DocumentViews.h"
 
+#include <QObject>
 #include <QString>
 #include <QVector>
 
@@ -12,12 +13,15 @@ class CRecordset;
 
 // The open library: its connection and the state the three views share.
 // Opening connects to a library file; every change is written at once, so
-// there is never anything to save.
-class CTomeloDoc
+// there is never anything to save. Views listen to its signals instead of
+// calling each other: each change is announced once, by the document.
+class CTomeloDoc : public QObject
 {
+    Q_OBJECT
+
 public:
     CTomeloDoc();
-    ~CTomeloDoc();
+    ~CTomeloDoc() override;
     CTomeloDoc(const CTomeloDoc &) = delete;
     CTomeloDoc &operator=(const CTomeloDoc &) = delete;
 
@@ -59,6 +63,24 @@ public:
 
     // A short human-readable size ("1.50 MB").
     static QString FormatByteSize(qint64 bytes);
+
+    // The tree sets the current category, the list the selected books (in
+    // row order); each announces the change when the value differs.
+    void SetCurrentCategory(int categoryId);
+    void SetSelectedBooks(const QVector<quint32> &bookIds);
+
+    // Announcements for views that change the library themselves.
+    void NotifyBooksChanged() { Q_EMIT BooksChanged(); }
+    void NotifyCategoriesChanged() { Q_EMIT CategoriesChanged(); }
+
+Q_SIGNALS:
+    // Another library is shown, or none (after a failed open, a close or a
+    // reset): views drop what they show and read the document again.
+    void LibraryOpened();
+    void BooksChanged();
+    void CategoriesChanged();
+    void CurrentCategoryChanged(int categoryId);
+    void SelectionChanged();
 
 private:
     void ReleaseLibrary();

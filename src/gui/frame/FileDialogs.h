@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The window's file dialogs go through this seam so that tests can give the
+// next file name instead of a person.
+class CFilePrompt
+{
+public:
+    virtual ~CFilePrompt() = default;
+    // The chosen file, or an empty text when the dialog was cancelled.
+    virtual QString OpenFileName(QWidget *parent, const QString &caption,
+                                 const QString &filter) = 0;
+    virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                 const QString &suggested) = 0;
+};
+
+// Installs the file prompt used from now on (nullptr restores the desktop's
+// dialogs). Not owned.
+void SetFilePrompt(CFilePrompt *prompt);
+
+QString AskOpenFileName(QWidget *parent, const QString &caption, const QString &filter);
+QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                        const QString &suggested = QString());

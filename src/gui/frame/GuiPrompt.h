@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/UserPrompt.h"
+
+#include <QObject>
+
+class QWidget;
+
+// Shows the core's messages as message boxes over the main window. Messages
+// may come from any thread: a worker's message is handed to the window's
+// thread and the worker waits for the answer. Install it with SetUserPrompt;
+// it uninstalls itself when destroyed.
+class CGuiPrompt : public QObject, public CUserPrompt
+{
+    Q_OBJECT
+
+public:
+    explicit CGuiPrompt(QObject *parent = nullptr);
+    ~CGuiPrompt() override;
+
+    // The window the boxes belong to (may be null).
+    void SetParentWindow(QWidget *window) { m_window = window; }
+
+    MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+
+private:
+    MsgAnswer ShowBox(const QString &text, MsgIcon icon, MsgButtons buttons);
+
+    QWidget *m_window = nullptr;
+};

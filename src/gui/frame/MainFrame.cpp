@@ -1,0 +1,653 @@
+#include "frame/MainFrame.h"
+
+#include "app/Profile.h"
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
+#include "db/TomeloDoc.h"
+#include "dialogs/AboutDlg.h"
+#include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
+#include "frame/FileDialogs.h"
+#include "frame/ThemeIcon.h"
+#include "frame/WaitCursor.h"
+#include "info/TomeloHtmlView.h"
+#include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+const QString kPlacementSection = QStringLiteral("WindowPlacement");
+const QString kRecentSection = QStringLiteral("Recent File List");
+constexpr int kRecentCount = 4;
+constexpr int kSeparator = 0;
+
+// The style files' titles in name order: the order of a folder listing is
+// not stable on this platform, and the settings keep a style by its index.
+QStringList StyleTitles(const QString &folder, const QString &pattern)
+{
+    QStringList titles;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo &file : files)
+        titles += file.completeBaseName();
+    return titles;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTomeloDoc &doc, QWidget *parent) : QMainWindow(parent), m_doc(doc)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::Create()
+{
+    if (!FindStyles())
+        return false;
+    setWindowIcon(ThemeIcon(QStringLiteral("tomelodex"),
+                            QIcon(TomeloApp().GetAppDir() + QStringLiteral("tomelodex.svg"))));
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreatePanes();
+    for (int i = 0; i < kRecentCount; ++i) {
+        const QString file = GetProfileString(kRecentSection, QStringLiteral("File%1").arg(i + 1));
+        if (!file.isEmpty())
+            m_recentFiles += file;
+    }
+    RebuildRecentMenu();
+    UpdateTitle();
+
+    connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CMainFrame::UpdateCommands);
+    connect(&m_doc, &CTomeloDoc::CurrentCategoryChanged, this, &CMainFrame::UpdateCommands);
+    connect(&m_doc, &CTomeloDoc::SelectionChanged, this, &CMainFrame::UpdateCommands);
+    connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CMainFrame::UpdateCommands);
+    connect(&m_doc, &CTomeloDoc::CategoriesChanged, this, &CMainFrame::UpdateCommands);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
+    UpdateCommands();
+    return true;
+}
+
+bool CMainFrame::FindStyles()
+{
+    const QString stylesDir = TomeloApp().GetAppDir() + QStringLiteral("Styles");
+    m_cssStyles = StyleTitles(stylesDir + QStringLiteral("/CSS"), QStringLiteral("*.css"));
+    if (m_cssStyles.isEmpty()) {
+        ShowMessage(LoadString(164), MsgIcon::Error);
+        return false;
+    }
+    m_xslTemplates = StyleTitles(stylesDir, QStringLiteral("*.xsl"));
+    if (m_xslTemplates.isEmpty()) {
+        ShowMessage(LoadString(202), MsgIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+QAction *CMainFrame::MakeAction(int id, const QString &text)
+{
+    auto *action = new QAction(text.isEmpty() ? CommandMenuText(id) : text, this);
+    action->setData(id);
+    const CCommandInfo *command = FindCommand(id);
+    if (command && command->iconName)
+        action->setIcon(ThemeIcon(QString::fromLatin1(command->iconName)));
+    action->setStatusTip(CommandPrompt(id));
+    action->setToolTip(CommandToolTip(id));
+    connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    for (int id : {ID_FILE_NEW,
+                   ID_FILE_OPEN,
+                   ID_FILE_IMPORT_XML,
+                   ID_FILE_EXPORT_HTML,
+                   ID_FILE_EXPORT_XML,
+                   ID_FILE_PAGE_SETUP,
+                   ID_FILE_PRINT_PREVIEW,
+                   ID_FILE_PRINT,
+                   ID_APP_EXIT,
+                   ID_EDIT_CUT,
+                   ID_EDIT_COPY,
+                   ID_EDIT_PASTE,
+                   ID_EDIT_SELECT_ALL,
+                   ID_EDIT_UNDO,
+                   ID_ADD_SUBCATEGORY,
+                   ID_REMOVE_CATEGORY,
+                   ID_EDIT_CATEGORY,
+                   ID_ADD_BOOK,
+                   ID_REMOVE_BOOK,
+                   ID_EDIT_BOOK,
+                   ID_SENDTO_FAVORITES,
+                   ID_SENDTO_READINGLIST,
+                   ID_SENDTO_SEARCHRESULTS,
+                   ID_BASIC_SEARCH,
+                   ID_VIEW_TOOLBAR,
+                   ID_VIEW_STATUS_BAR,
+                   ID_VIEW_THUMBNAILS,
+                   ID_VIEW_DETAILS,
+                   ID_VIEW_REFRESH,
+                   ID_COMPACT_DATABASE,
+                   ID_RUN_SQL,
+                   ID_OPTIONS,
+                   ID_HELP_FINDER,
+                   ID_APP_ABOUT,
+                   ID_WEBSITE,
+                   ID_FORUM,
+                   ID_NEXT_PANE,
+                   ID_PREV_PANE}) {
+        QAction *action = MakeAction(id);
+        const QList<QKeySequence> keys = CommandKeys(id);
+        if (!keys.isEmpty()) {
+            action->setShortcuts(keys);
+            // Keys work anywhere in the window, also when the menu bar is hidden.
+            addAction(action);
+        }
+    }
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_THUMBNAILS, ID_VIEW_DETAILS})
+        Action(id)->setCheckable(true);
+    Action(ID_APP_EXIT)->setMenuRole(QAction::QuitRole);
+    Action(ID_APP_ABOUT)->setMenuRole(QAction::AboutRole);
+}
+
+QAction *CMainFrame::Action(int id) const
+{
+    const QList<QAction *> actions = m_actions.values(id);
+    // values() lists the most recent insertion first; the main menu's is the first made.
+    return actions.isEmpty() ? nullptr : actions.last();
+}
+
+QMenu *CMainFrame::AddMenu(QMenu *parent, const char *title, std::initializer_list<int> ids)
+{
+    const QString text = QCoreApplication::translate("CommandTable", title);
+    QMenu *menu = parent ? parent->addMenu(text) : menuBar()->addMenu(text);
+    for (int id : ids) {
+        if (id == kSeparator)
+            menu->addSeparator();
+        else
+            menu->addAction(Action(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    return menu;
+}
+
+QMenu *CMainFrame::MakeStyleMenu(const char *title, const QStringList &titles, int firstId)
+{
+    Q_UNUSED(title);
+    auto *menu = new QMenu(this);
+    auto *group = new QActionGroup(menu);
+    for (int i = 0; i < titles.size(); ++i) {
+        QAction *action = MakeAction(firstId + i, titles[i]);
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        menu->addAction(action);
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    return menu;
+}
+
+void CMainFrame::CreateMenus()
+{
+    m_fileMenu = AddMenu(nullptr, "&File", {ID_FILE_NEW, ID_FILE_OPEN, kSeparator});
+    AddMenu(m_fileMenu, "&Import", {ID_FILE_IMPORT_XML});
+    AddMenu(m_fileMenu, "&Export", {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML});
+    m_fileMenu->addSeparator();
+    for (int id : {ID_FILE_PAGE_SETUP, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT})
+        m_fileMenu->addAction(Action(id));
+    m_fileMenu->addSeparator();
+    m_recentEnd = m_fileMenu->addSeparator();
+    m_fileMenu->addAction(Action(ID_APP_EXIT));
+
+    QMenu *edit = AddMenu(nullptr, "&Edit",
+                          {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSeparator,
+                           ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY, ID_EDIT_CATEGORY, kSeparator,
+                           ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
+    AddMenu(edit, "Sen&d To",
+            {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS});
+    edit->addSeparator();
+    edit->addAction(Action(ID_BASIC_SEARCH));
+
+    QMenu *view = AddMenu(nullptr, "&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    QMenu *templates = MakeStyleMenu("Content &Template", m_xslTemplates, ID_STYLE_XSL_FIRST);
+    templates->setTitle(LoadString(203));
+    view->addMenu(templates);
+    QMenu *styles = MakeStyleMenu("Display &Style", m_cssStyles, ID_STYLE_CSS_FIRST);
+    styles->setTitle(LoadString(181));
+    view->addMenu(styles);
+    view->addSeparator();
+    view->addAction(Action(ID_VIEW_THUMBNAILS));
+    view->addAction(Action(ID_VIEW_DETAILS));
+    view->addSeparator();
+    view->addAction(Action(ID_VIEW_REFRESH));
+
+    AddMenu(nullptr, "&Tools", {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
+    AddMenu(nullptr, "&Help", {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar *bar = addToolBar(QCoreApplication::translate("CommandTable", "Toolbar"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    for (int id : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_EXPORT_HTML), kSeparator,
+                   int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_PASTE), kSeparator,
+                   int(ID_FILE_PRINT), int(ID_HELP_FINDER)}) {
+        if (id == kSeparator)
+            bar->addSeparator();
+        else
+            bar->addAction(Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_statusText = new QLabel(this);
+    m_statusText->setObjectName(QStringLiteral("StatusText"));
+    statusBar()->addPermanentWidget(m_statusText);
+}
+
+void CMainFrame::CreatePanes()
+{
+    m_outerSplitter = new QSplitter(Qt::Horizontal, this);
+    m_outerSplitter->setObjectName(QStringLiteral("SplitterV"));
+    m_innerSplitter = new QSplitter(Qt::Vertical, m_outerSplitter);
+    m_innerSplitter->setObjectName(QStringLiteral("SplitterH"));
+
+    m_treeView = new CTomeloTreeView(m_doc, *this, m_outerSplitter);
+    m_outerSplitter->insertWidget(0, m_treeView);
+    m_listView = new CTomeloListView(m_doc, *this, m_innerSplitter);
+    m_innerSplitter->addWidget(m_listView);
+    m_htmlView = new CTomeloHtmlView(m_doc, *this, m_innerSplitter);
+    m_innerSplitter->addWidget(m_htmlView);
+
+    // The tree and the list keep their sizes when the window is resized; the
+    // information view takes what is left over.
+    m_outerSplitter->setStretchFactor(0, 0);
+    m_outerSplitter->setStretchFactor(1, 1);
+    m_innerSplitter->setStretchFactor(0, 0);
+    m_innerSplitter->setStretchFactor(1, 1);
+    for (QSplitter *splitter : {m_outerSplitter, m_innerSplitter})
+        splitter->setChildrenCollapsible(false);
+    const int treeWidth = GetProfileInt(kPlacementSection, QStringLiteral("SplitterV"), 200);
+    const int listHeight = GetProfileInt(kPlacementSection, QStringLiteral("SplitterH"), 300);
+    m_outerSplitter->setSizes({treeWidth, qMax(1, width() - treeWidth)});
+    m_innerSplitter->setSizes({listHeight, qMax(1, height() - listHeight)});
+    setCentralWidget(m_outerSplitter);
+}
+
+void CMainFrame::ShowAtStoredPlace()
+{
+    if (GetProfileString(kPlacementSection, QStringLiteral("Rect")).isEmpty())
+        resize(1000, 700);
+    m_placement.Restore(*this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    WriteProfileInt(kPlacementSection, QStringLiteral("SplitterV"), m_outerSplitter->sizes()[0]);
+    WriteProfileInt(kPlacementSection, QStringLiteral("SplitterH"), m_innerSplitter->sizes()[0]);
+    m_placement.Save(*this);
+    event->accept();
+}
+
+void CMainFrame::SetStatusText(const QString &text)
+{
+    m_statusText->setText(text);
+    m_statusText->repaint();
+}
+
+QString CMainFrame::StatusText() const
+{
+    return m_statusText->text();
+}
+
+QMenu *CMainFrame::ContextMenu(const QString &name)
+{
+    QMenu *&menu = m_contextMenus[name];
+    if (!menu)
+        menu = CreateContextMenu(name);
+    if (!menu)
+        m_contextMenus.remove(name);
+    return menu;
+}
+
+QMenu *CMainFrame::CreateContextMenu(const QString &name)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(name);
+    auto add = [&](std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == kSeparator)
+                menu->addSeparator();
+            else
+                menu->addAction(Action(id));
+        }
+    };
+    if (name == QLatin1String("Tree")) {
+        add({ID_ADD_SUBCATEGORY, ID_ADD_BOOK, ID_REMOVE_CATEGORY, ID_EDIT_CATEGORY, kSeparator,
+             ID_EDIT_CUT, ID_EDIT_PASTE});
+    } else if (name == QLatin1String("List")) {
+        add({ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK, kSeparator});
+        QMenu *sendTo = menu->addMenu(QCoreApplication::translate("CommandTable", "Sen&d To"));
+        for (int id : {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS})
+            sendTo->addAction(Action(id));
+        add({kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL});
+    } else if (name == QLatin1String("Html")) {
+        add({ID_EDIT_COPY, ID_EDIT_SELECT_ALL, ID_FILE_PRINT, kSeparator});
+        QMenu *templates = MakeStyleMenu("Content &Template", m_xslTemplates, ID_STYLE_XSL_FIRST);
+        templates->setTitle(LoadString(203));
+        menu->addMenu(templates);
+        QMenu *styles = MakeStyleMenu("Display &Style", m_cssStyles, ID_STYLE_CSS_FIRST);
+        styles->setTitle(LoadString(181));
+        menu->addMenu(styles);
+        add({ID_VIEW_REFRESH, kSeparator});
+        QAction *saveHtml = MakeAction(
+            ID_FILE_EXPORT_HTML, QCoreApplication::translate("CommandTable", "Save As &HTML..."));
+        saveHtml->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+        saveHtml->setShortcutContext(Qt::WidgetShortcut); // shown only; the window's key runs it
+        menu->addAction(saveHtml);
+        menu->addAction(MakeAction(ID_FILE_EXPORT_XML,
+                                   QCoreApplication::translate("CommandTable", "Save As &XML...")));
+    } else {
+        delete menu;
+        return nullptr;
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    return menu;
+}
+
+void CMainFrame::ShowContextMenu(const QString &name, const QPoint &globalPos)
+{
+    if (QMenu *menu = ContextMenu(name))
+        menu->exec(globalPos);
+}
+
+QWidget *CMainFrame::FocusPane() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    for (QWidget *pane : {static_cast<QWidget *>(m_treeView), static_cast<QWidget *>(m_listView),
+                          static_cast<QWidget *>(m_htmlView)}) {
+        if (focus && (focus == pane || pane->isAncestorOf(focus)))
+            return pane;
+    }
+    return nullptr;
+}
+
+QList<CCommandTarget *> CMainFrame::RouteOrder() const
+{
+    const QWidget *focus = FocusPane();
+    QList<CCommandTarget *> order;
+    auto addPane = [&](auto *pane, bool focused) {
+        if (pane && (static_cast<const QWidget *>(pane) == focus) == focused)
+            order += pane;
+    };
+    addPane(m_treeView, true);
+    addPane(m_listView, true);
+    addPane(m_htmlView, true);
+    order += const_cast<CMainFrame *>(this);
+    addPane(m_treeView, false);
+    addPane(m_listView, false);
+    addPane(m_htmlView, false);
+    return order;
+}
+
+bool CMainFrame::RouteCommand(int id)
+{
+    bool checked = false;
+    // A command that is disabled now (for example by a key pressed after the
+    // state changed) is not carried out.
+    if (!CommandState(id, &checked))
+        return false;
+    for (CCommandTarget *target : RouteOrder()) {
+        if (target->OnCommand(id)) {
+            UpdateCommands();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CMainFrame::CommandState(int id, bool *checked)
+{
+    for (CCommandTarget *target : RouteOrder()) {
+        bool enabled = false;
+        bool isChecked = false;
+        if (target->OnUpdateCommand(id, enabled, isChecked)) {
+            if (checked)
+                *checked = isChecked;
+            return enabled;
+        }
+    }
+    return false;
+}
+
+void CMainFrame::UpdateCommands()
+{
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        bool checked = false;
+        const bool enabled = CommandState(it.key(), &checked);
+        QAction *action = it.value();
+        action->setEnabled(enabled);
+        if (action->isCheckable())
+            action->setChecked(checked);
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(int id, bool &enabled, bool &checked)
+{
+    const bool libraryOpen = m_doc.IsLibraryOpen();
+    switch (id) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_APP_EXIT:
+    case ID_APP_ABOUT:
+    case ID_WEBSITE:
+    case ID_FORUM:
+    case ID_NEXT_PANE:
+    case ID_PREV_PANE:
+        enabled = true;
+        return true;
+    case ID_VIEW_TOOLBAR:
+        enabled = true;
+        checked = findChild<QToolBar *>() && findChild<QToolBar *>()->isVisible();
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        enabled = true;
+        checked = statusBar()->isVisible();
+        return true;
+    case ID_BASIC_SEARCH:
+    case ID_RUN_SQL:
+    case ID_COMPACT_DATABASE:
+        enabled = libraryOpen;
+        return true;
+    case ID_FILE_IMPORT_XML: {
+        const int category = m_doc.m_currentCategoryId;
+        enabled = libraryOpen && (category == 1 || category >= 32);
+        return true;
+    }
+    default:
+        if (id >= ID_FILE_MRU_FIRST && id < ID_FILE_MRU_FIRST + m_recentFiles.size()) {
+            enabled = true;
+            return true;
+        }
+        return false;
+    }
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    switch (id) {
+    case ID_FILE_NEW:
+        OnNewDatabase();
+        return true;
+    case ID_FILE_OPEN:
+        OnOpenDatabase();
+        return true;
+    case ID_APP_EXIT:
+        close();
+        return true;
+    case ID_APP_ABOUT: {
+        CAboutDlg about(this);
+        about.exec();
+        return true;
+    }
+    case ID_WEBSITE:
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://tomelodex.example.org/")));
+        return true;
+    case ID_FORUM:
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://tomelodex.example.org/forum/")));
+        return true;
+    case ID_NEXT_PANE:
+        FocusNextPane(1);
+        return true;
+    case ID_PREV_PANE:
+        FocusNextPane(-1);
+        return true;
+    case ID_VIEW_TOOLBAR:
+        if (auto *bar = findChild<QToolBar *>())
+            bar->setVisible(!bar->isVisible());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    case ID_COMPACT_DATABASE:
+        OnCompactDatabase();
+        return true;
+    default:
+        if (id >= ID_FILE_MRU_FIRST && id < ID_FILE_MRU_FIRST + m_recentFiles.size()) {
+            OpenDocumentFile(m_recentFiles[id - ID_FILE_MRU_FIRST]);
+            return true;
+        }
+        return false;
+    }
+}
+
+void CMainFrame::FocusNextPane(int step)
+{
+    const QList<QWidget *> panes = {m_treeView, m_listView, m_htmlView};
+    const int current = panes.indexOf(FocusPane());
+    const int next = (current + step + panes.size()) % panes.size();
+    panes[current < 0 ? 0 : next]->setFocus(Qt::OtherFocusReason);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString &path)
+{
+    return RunLibraryStep(path, &CTomeloDoc::OnOpenDocument);
+}
+
+bool CMainFrame::RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(const QString &))
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    bool done = false;
+    {
+        const CWaitCursor wait;
+        done = (m_doc.*step)(absolute);
+    }
+    if (done)
+        AddRecentFile(absolute);
+    else
+        RemoveRecentFile(absolute);
+    UpdateTitle();
+    UpdateCommands();
+    return done;
+}
+
+QString CMainFrame::LibraryFilter()
+{
+    return QCoreApplication::translate("CommandTable", "Tomelodex Databases (*.mdb)");
+}
+
+bool CMainFrame::OnOpenDatabase()
+{
+    const QString path = AskOpenFileName(this, QString(), LibraryFilter());
+    return !path.isEmpty() && OpenDocumentFile(path);
+}
+
+bool CMainFrame::OnNewDatabase()
+{
+    QString path = AskSaveFileName(this, QString(), LibraryFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".mdb");
+    return RunLibraryStep(path, &CTomeloDoc::CreateLibrary);
+}
+
+void CMainFrame::OnCompactDatabase()
+{
+    {
+        const CWaitCursor wait;
+        m_doc.CompactDatabase();
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::AddRecentFile(const QString &path)
+{
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > kRecentCount)
+        m_recentFiles.removeLast();
+    RebuildRecentMenu();
+}
+
+void CMainFrame::RemoveRecentFile(const QString &path)
+{
+    if (m_recentFiles.removeAll(path) > 0)
+        RebuildRecentMenu();
+}
+
+void CMainFrame::RebuildRecentMenu()
+{
+    for (int i = 0; i < kRecentCount; ++i) {
+        const int id = ID_FILE_MRU_FIRST + i;
+        for (QAction *action : m_actions.values(id))
+            delete action;
+        m_actions.remove(id);
+        const QString entry = QStringLiteral("File%1").arg(i + 1);
+        if (i < m_recentFiles.size())
+            WriteProfileString(kRecentSection, entry, m_recentFiles[i]);
+        else
+            DeleteProfileEntry(kRecentSection, entry);
+    }
+    for (int i = 0; i < m_recentFiles.size(); ++i) {
+        const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QDir::toNativeSeparators(m_recentFiles[i]).replace(u'&', QStringLiteral("&&")));
+        QAction *action = MakeAction(ID_FILE_MRU_FIRST + i, text);
+        action->setStatusTip(QCoreApplication::translate("CommandTable", "Open this database"));
+        action->setToolTip(m_recentFiles[i]);
+        m_fileMenu->insertAction(m_recentEnd, action);
+    }
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString title = LoadString(57344);
+    const QString path = m_doc.GetPathName();
+    setWindowTitle(
+        path.isEmpty() ? title : QStringLiteral("%1 - %2").arg(QFileInfo(path).fileName(), title));
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "frame/CommandTarget.h"
+#include "frame/FramePlacement.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class CTomeloDoc;
+class CTomeloHtmlView;
+class CTomeloListView;
+class CTomeloTreeView;
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+
+// The program's one main window: menus, toolbar, status bar and the three
+// panes (category tree, book list, book information) in splitters. It routes
+// every command to the pane with the focus, then to itself and the
+// application, then to the other panes.
+class CMainFrame : public QMainWindow, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CTomeloDoc &doc, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    // Finds the styles beside the program and builds bars, menus and panes.
+    // False, after saying so, when the program folder has no CSS style or no
+    // XSL template: the window cannot show books without them.
+    bool Create();
+
+    // Shows the window where it was last time, in the state it was in.
+    void ShowAtStoredPlace();
+
+    CTomeloDoc &Document() { return m_doc; }
+    CTomeloTreeView *TreeView() const { return m_treeView; }
+    CTomeloListView *ListView() const { return m_listView; }
+    CTomeloHtmlView *HtmlView() const { return m_htmlView; }
+
+    // The style and template titles, in command order (30000 + i, 30100 + i).
+    const QStringList &CssStyles() const { return m_cssStyles; }
+    const QStringList &XslTemplates() const { return m_xslTemplates; }
+
+    // The text of the status bar's second pane.
+    void SetStatusText(const QString &text);
+    QString StatusText() const;
+
+    // Shows the context menu "Tree", "List" or "Html" at a screen point.
+    void ShowContextMenu(const QString &name, const QPoint &globalPos);
+    // The context menu `name`, built on first use (nullptr for an unknown name).
+    QMenu *ContextMenu(const QString &name);
+
+    // Opens the library at `path` with the wait cursor, and remembers it
+    // among the recent files when it opens.
+    bool OpenDocumentFile(const QString &path);
+    QStringList RecentFiles() const { return m_recentFiles; }
+
+    // Routing: the first target that handles `id` carries it out or tells its
+    // state. A command nobody handles is disabled.
+    bool RouteCommand(int id);
+    bool CommandState(int id, bool *checked = nullptr);
+    // Brings every menu item and button up to date with the routes.
+    void UpdateCommands();
+    // The window's action for `id` (the one the main menu shows).
+    QAction *Action(int id) const;
+
+    bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
+    bool OnCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *MakeAction(int id, const QString &text = QString());
+    QMenu *AddMenu(QMenu *parent, const char *title, std::initializer_list<int> ids);
+    QMenu *MakeStyleMenu(const char *title, const QStringList &titles, int firstId);
+    bool FindStyles();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreatePanes();
+    QMenu *CreateContextMenu(const QString &name);
+    void RebuildRecentMenu();
+    void AddRecentFile(const QString &path);
+    void RemoveRecentFile(const QString &path);
+    void UpdateTitle();
+    QList<CCommandTarget *> RouteOrder() const;
+    QWidget *FocusPane() const;
+    void FocusNextPane(int step);
+
+    bool OnNewDatabase();
+    bool OnOpenDatabase();
+    void OnCompactDatabase();
+    // Runs an open step of the document with the wait cursor, then brings
+    // the recent files, the title and the commands up to date.
+    bool RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(const QString &));
+    static QString LibraryFilter();
+
+    CTomeloDoc &m_doc;
+    CFramePlacement m_placement{QStringLiteral("WindowPlacement")};
+    QStringList m_cssStyles;
+    QStringList m_xslTemplates;
+    QStringList m_recentFiles;
+    QMultiHash<int, QAction *> m_actions;
+    QHash<QString, QMenu *> m_contextMenus;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_recentEnd = nullptr;
+    QLabel *m_statusText = nullptr;
+    QSplitter *m_outerSplitter = nullptr;
+    QSplitter *m_innerSplitter = nullptr;
+    CTomeloTreeView *m_treeView = nullptr;
+    CTomeloListView *m_listView = nullptr;
+    CTomeloHtmlView *m_htmlView = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "frame/CommandTarget.h"
+
+#include <QWidget>
+
+class CMainFrame;
+class CTomeloDoc;
+
+// Stands in for the book information view until the real view is built: an empty pane
+// that handles no command.
+class CTomeloHtmlView : public QWidget, public CCommandTarget
+{
+public:
+    CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr)
+        : QWidget(parent), m_doc(doc), m_frame(frame)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+    bool OnUpdateCommand(int, bool &, bool &) override { return false; }
+    bool OnCommand(int) override { return false; }
+
+private:
+    CTomeloDoc &m_doc;
+    CMainFrame &m_frame;
+};

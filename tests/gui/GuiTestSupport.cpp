@@ -1,0 +1,159 @@
+#include "GuiTestSupport.h"
+
+#include "frame/MainFrame.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Copies the folder `from` with everything below it to `to`.
+bool CopyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+} // namespace
+
+CQueuedFilePrompt::CQueuedFilePrompt()
+{
+    SetFilePrompt(this);
+}
+
+CQueuedFilePrompt::~CQueuedFilePrompt()
+{
+    SetFilePrompt(nullptr);
+}
+
+QString CQueuedFilePrompt::Next(const QString &filter)
+{
+    filters += filter;
+    return names.isEmpty() ? QString() : names.takeFirst();
+}
+
+QString CQueuedFilePrompt::OpenFileName(QWidget *, const QString &, const QString &filter)
+{
+    return Next(filter);
+}
+
+QString CQueuedFilePrompt::SaveFileName(QWidget *, const QString &, const QString &filter,
+                                        const QString &)
+{
+    return Next(filter);
+}
+
+CWindowTestEnv::CWindowTestEnv(SampleMode sample)
+{
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    LayOutProgramFolder(sample);
+}
+
+CWindowTestEnv::~CWindowTestEnv()
+{
+    m_app.reset();
+    if (m_oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+}
+
+void CWindowTestEnv::LayOutProgramFolder(SampleMode sample)
+{
+    const QString runtime = CTestEnv::RuntimeDir();
+    const QString program = ProgramDir();
+    QDir().mkpath(program);
+    QFile::copy(runtime + QStringLiteral("/Tomelodex.dbt"),
+                program + QStringLiteral("/Tomelodex.dbt"));
+    if (sample == kWithSample) {
+        QFile::copy(runtime + QStringLiteral("/Sample.mdb"),
+                    program + QStringLiteral("/Sample.mdb"));
+        QFile::setPermissions(program + QStringLiteral("/Sample.mdb"),
+                              QFile::ReadOwner | QFile::WriteOwner);
+    }
+    CopyTree(runtime + QStringLiteral("/Languages"), program + QStringLiteral("/Languages"));
+    if (QFileInfo(runtime + QStringLiteral("/Styles")).isDir()) {
+        CopyTree(runtime + QStringLiteral("/Styles"), program + QStringLiteral("/Styles"));
+    } else {
+        // Until the build lays out the real styles, one plain template and
+        // style let the window open.
+        WriteFile(program + QStringLiteral("/Styles/Default (ENU).xsl"),
+                  "<?xml version=\"1.0\"?>\n<xsl:stylesheet version=\"1.0\" "
+                  "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">\n"
+                  "<xsl:template match=\"/\"><html><body/></html></xsl:template>\n"
+                  "</xsl:stylesheet>\n");
+        WriteFile(program + QStringLiteral("/Styles/CSS/Default.css"), "body { margin: 8px; }\n");
+    }
+}
+
+QString CWindowTestEnv::CopyLibrary(const QString &name, bool fromTemplate)
+{
+    const QString source = CTestEnv::RuntimeDir() + (fromTemplate ? QStringLiteral("/Tomelodex.dbt")
+                                                                  : QStringLiteral("/Sample.mdb"));
+    const QString path = Path(name);
+    QFile::remove(path);
+    if (!QFile::copy(source, path))
+        return QString();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+bool CWindowTestEnv::StartWindow(const QStringList &arguments)
+{
+    m_app = std::make_unique<CWindowApp>();
+    if (!m_app->InitInstance(arguments, ProgramDir() + QStringLiteral("/tomelodex"))) {
+        m_app.reset();
+        return false;
+    }
+    return QTest::qWaitForWindowExposed(m_app->Frame());
+}
+
+void CWindowTestEnv::CloseWindow()
+{
+    if (m_app)
+        m_app->ExitInstance();
+    m_app.reset();
+}
+
+CMainFrame &CWindowTestEnv::Frame() const
+{
+    return *m_app->Frame();
+}
+
+CTomeloDoc &CWindowTestEnv::Document() const
+{
+    return m_app->Document();
+}
+
+QString CWindowTestEnv::SaveScreenshot(QWidget &widget, const QString &name)
+{
+    QString folder = QString::fromLocal8Bit(qgetenv("TOMELODEX_SCREENSHOTS"));
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    widget.grab().save(path);
+    return path;
+}
