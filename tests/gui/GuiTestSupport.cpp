@@ -93,6 +93,8 @@ void CWindowTestEnv::LayOutProgramFolder(SampleMode sample)
         QFile::setPermissions(program + QStringLiteral("/Sample.mdb"),
                               QFile::ReadOwner | QFile::WriteOwner);
     }
+    QFile::copy(runtime + QStringLiteral("/tomelodex.svg"),
+                program + QStringLiteral("/tomelodex.svg"));
     CopyTree(runtime + QStringLiteral("/Languages"), program + QStringLiteral("/Languages"));
     if (QFileInfo(runtime + QStringLiteral("/Styles")).isDir()) {
         CopyTree(runtime + QStringLiteral("/Styles"), program + QStringLiteral("/Styles"));

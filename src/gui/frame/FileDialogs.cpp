@@ -43,3 +43,24 @@ QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &
 {
     return FilePrompt().SaveFileName(parent, caption, filter, suggested);
 }
+
+QString DialogFilter(const QString &tableFilter)
+{
+    const QStringList parts = tableFilter.split(u'|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed();
+        if (name.isEmpty() || patterns.isEmpty())
+            continue;
+        // The name's own list of patterns is written again the way Qt reads it.
+        const int open = name.lastIndexOf(u'(');
+        if (open > 0 && name.endsWith(u')'))
+            name = name.left(open).trimmed();
+        QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
+        for (QString &pattern : list)
+            pattern = pattern.trimmed();
+        filters += QStringLiteral("%1 (%2)").arg(name, list.join(u' '));
+    }
+    return filters.join(QStringLiteral(";;"));
+}

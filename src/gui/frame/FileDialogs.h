@@ -24,3 +24,7 @@ void SetFilePrompt(CFilePrompt *prompt);
 QString AskOpenFileName(QWidget *parent, const QString &caption, const QString &filter);
 QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                         const QString &suggested = QString());
+
+// A file dialog filter from the string table's form, "Name (*.a)|*.a|Other
+// (*.b; *.c)|*.b;*.c||", as Qt writes it: "Name (*.a);;Other (*.b *.c)".
+QString DialogFilter(const QString &tableFilter);

@@ -9,11 +9,13 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/ProgressWindow.h"
 #include "frame/ThemeIcon.h"
 #include "frame/WaitCursor.h"
 #include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "xml/XmlImport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,8 +65,9 @@ bool CMainFrame::Create()
 {
     if (!FindStyles())
         return false;
+    const QString iconFile = TomeloApp().GetAppDir() + QStringLiteral("tomelodex.svg");
     setWindowIcon(ThemeIcon(QStringLiteral("tomelodex"),
-                            QIcon(TomeloApp().GetAppDir() + QStringLiteral("tomelodex.svg"))));
+                            QFileInfo::exists(iconFile) ? QIcon(iconFile) : QIcon()));
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -536,6 +539,9 @@ bool CMainFrame::OnCommand(int id)
     case ID_COMPACT_DATABASE:
         OnCompactDatabase();
         return true;
+    case ID_FILE_IMPORT_XML:
+        OnImportXml();
+        return true;
     default:
         if (id >= ID_FILE_MRU_FIRST && id < ID_FILE_MRU_FIRST + m_recentFiles.size()) {
             OpenDocumentFile(m_recentFiles[id - ID_FILE_MRU_FIRST]);
@@ -577,7 +583,7 @@ bool CMainFrame::RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(co
 
 QString CMainFrame::LibraryFilter()
 {
-    return QCoreApplication::translate("CommandTable", "Tomelodex Databases (*.mdb)");
+    return DialogFilter(LoadString(207));
 }
 
 bool CMainFrame::OnOpenDatabase()
@@ -604,6 +610,27 @@ void CMainFrame::OnCompactDatabase()
     }
     UpdateTitle();
     UpdateCommands();
+}
+
+void CMainFrame::OnImportXml()
+{
+    // An open dialog: the file is read, never written.
+    const QString path = AskOpenFileName(this, tr("Import XML"), DialogFilter(LoadString(209)));
+    if (path.isEmpty() || !m_doc.IsLibraryOpen())
+        return;
+    CXmlImportResult result;
+    {
+        CProgressWindow progress(this, tr("Import XML"));
+        progress.SetText(tr("Importing books from %1...").arg(QFileInfo(path).fileName()));
+        progress.SetRange(0, 0);
+        progress.GoModal();
+        progress.PeekAndPump(false);
+        const CWaitCursor wait;
+        result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
+                                *m_doc.m_connection);
+    }
+    if (result.imported > 0)
+        m_doc.NotifyBooksChanged();
 }
 
 void CMainFrame::AddRecentFile(const QString &path)

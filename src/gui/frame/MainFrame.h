@@ -96,6 +96,7 @@ private:
     bool OnNewDatabase();
     bool OnOpenDatabase();
     void OnCompactDatabase();
+    void OnImportXml();
     // Runs an open step of the document with the wait cursor, then brings
     // the recent files, the title and the commands up to date.
     bool RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(const QString &));

@@ -1,0 +1,210 @@
+// The main window's own commands on real libraries: which are enabled when,
+// New Database onto the open library, Import XML into the current category
+// and Compact Database.
+
+#include "GuiTestSupport.h"
+
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString Query(const QString &library, const QString &sql)
+{
+    CLibraryConnection connection;
+    QString error;
+    if (!connection.Open(library, &error))
+        return QStringLiteral("<cannot open: %1>").arg(error);
+    return QueryText(connection, sql);
+}
+
+} // namespace
+
+class TestFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commandsFollowLibraryAndCategory();
+    void newDatabaseOntoOpenLibrary();
+    void importXmlIntoCurrentCategory();
+    void compactDatabaseReopensLibrary();
+};
+
+void TestFrame::commandsFollowLibraryAndCategory()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    QVERIFY(env.StartWindow());
+    CMainFrame &frame = env.Frame();
+    const int needLibrary[] = {ID_BASIC_SEARCH, ID_RUN_SQL, ID_COMPACT_DATABASE};
+
+    // No library: nothing that needs one, but New and Open.
+    for (int id : needLibrary)
+        QVERIFY2(!frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QVERIFY(!frame.Action(ID_FILE_IMPORT_XML)->isEnabled());
+    QVERIFY(frame.Action(ID_FILE_NEW)->isEnabled());
+    QVERIFY(frame.Action(ID_FILE_OPEN)->isEnabled());
+    // Undo has no handler anywhere.
+    QVERIFY(!frame.Action(ID_EDIT_UNDO)->isEnabled());
+
+    QVERIFY(frame.OpenDocumentFile(env.CopyLibrary(QStringLiteral("Books.mdb"))));
+    for (int id : needLibrary)
+        QVERIFY2(frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
+
+    // Import XML: the root and user categories only.
+    const struct
+    {
+        int category;
+        bool enabled;
+    } cases[] = {{1, true},  {2, false},  {3, false}, {4, false}, {5, false},
+                 {6, false}, {31, false}, {32, true}, {42, true}};
+    for (const auto &entry : cases) {
+        env.Document().SetCurrentCategory(entry.category);
+        QCOMPARE(frame.Action(ID_FILE_IMPORT_XML)->isEnabled(), entry.enabled);
+        QCOMPARE(frame.CommandState(ID_FILE_IMPORT_XML), entry.enabled);
+    }
+    // A disabled command is not carried out, whoever asks: no dialog opens.
+    env.Document().SetCurrentCategory(2);
+    QVERIFY(!frame.RouteCommand(ID_FILE_IMPORT_XML));
+    QVERIFY(env.files.filters.isEmpty());
+
+    // A library that fails to open leaves none open, and the commands follow.
+    QFile bad(env.Path(QStringLiteral("Bad.mdb")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("this is no database, only some text that is long enough to be read");
+    bad.close();
+    QVERIFY(!frame.OpenDocumentFile(bad.fileName()));
+    QCOMPARE(env.prompt.shown.size(), 1);
+    for (int id : needLibrary)
+        QVERIFY(!frame.Action(id)->isEnabled());
+    QVERIFY(!frame.Action(ID_FILE_IMPORT_XML)->isEnabled());
+    // The library that failed is not offered among the recent files.
+    QVERIFY(!frame.RecentFiles().contains(QFileInfo(bad.fileName()).absoluteFilePath()));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Tomelodex"));
+}
+
+void TestFrame::newDatabaseOntoOpenLibrary()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString library = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    QVERIFY(Query(library, QStringLiteral("SELECT COUNT(*) FROM book")).toInt() > 20);
+    QVERIFY(env.StartWindow({library}));
+    // What the document showed, and what the file held, at each change.
+    QStringList changes;
+    connect(&env.Document(), &CTomeloDoc::LibraryOpened, this, [&] {
+        changes += QStringLiteral("%1 with %2 books")
+                       .arg(env.Document().IsLibraryOpen() ? "open" : "closed",
+                            Query(library, QStringLiteral("SELECT COUNT(*) FROM book")));
+    });
+
+    env.files.names = {library};
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_NEW));
+    QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+    QCOMPARE(env.files.filters.value(0), QStringLiteral("Tomelodex Databases (*.mdb)"));
+
+    // The file is a fresh library, open in the window: the old one was
+    // closed before its file was replaced.
+    CTomeloDoc &doc = env.Document();
+    QVERIFY(doc.IsLibraryOpen());
+    QCOMPARE(doc.GetPathName(), library);
+    // The old library was closed while its file still held its books.
+    QCOMPARE(changes.size(), 2);
+    QVERIFY2(changes[0].startsWith(QStringLiteral("closed with ")) &&
+                 changes[0] != QStringLiteral("closed with 0 books"),
+             qPrintable(changes.join(u';')));
+    QCOMPARE(changes[1], QStringLiteral("open with 0 books"));
+    QCOMPARE(Query(library, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
+    QCOMPARE(Query(library, QStringLiteral("SELECT COUNT(*) FROM category WHERE CatID >= 32")),
+             QStringLiteral("0"));
+    // What the window writes now lands in the new file, not in the old one.
+    QString error;
+    QVERIFY2(
+        doc.m_connection->Execute(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'New', 1)"),
+            &error),
+        qPrintable(error));
+    QCOMPARE(Query(library, QStringLiteral("SELECT Name FROM category WHERE CatID = 32")),
+             QStringLiteral("New"));
+    QCOMPARE(env.Frame().RecentFiles().value(0), library);
+
+    // Cancelling the dialog changes nothing.
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_NEW));
+    QCOMPARE(doc.GetPathName(), library);
+    QCOMPARE(Query(library, QStringLiteral("SELECT Name FROM category WHERE CatID = 32")),
+             QStringLiteral("New"));
+}
+
+void TestFrame::importXmlIntoCurrentCategory()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString sample = env.CopyLibrary(QStringLiteral("Sample.mdb"));
+    const QString xml = env.Path(QStringLiteral("books.xml"));
+    const CliRun exported =
+        RunCliTool({QStringLiteral("export-xml"), sample, QStringLiteral("1"), QStringLiteral("2"),
+                    QStringLiteral("3"), QStringLiteral("-o"), xml},
+                   env.Path(QStringLiteral("config")));
+    QVERIFY2(exported.code == 0, qPrintable(exported.err));
+
+    const QString target = env.CopyLibrary(QStringLiteral("Target.mdb"), true);
+    QVERIFY(env.StartWindow({target}));
+    QString error;
+    QVERIFY(env.Document().m_connection->Execute(
+        QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1)"),
+        &error));
+    env.Document().SetCurrentCategory(32);
+    int booksChanged = 0;
+    connect(&env.Document(), &CTomeloDoc::BooksChanged, this, [&] { ++booksChanged; });
+
+    env.files.names = {xml};
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
+    QCOMPARE(env.files.filters.value(0), QStringLiteral("XML Files (*.xml)"));
+    QCOMPARE(env.prompt.LastText(),
+             QStringLiteral("3 books were found; 3 books were imported to the current category."));
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
+    // Only into the current category, whatever the file names.
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID = 32")),
+             QStringLiteral("3"));
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book_category")),
+             QStringLiteral("3"));
+    QCOMPARE(booksChanged, 1);
+    // The progress window is gone and the window takes input again.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!env.Frame().findChild<QWidget *>(QStringLiteral("ProgressWindow")));
+
+    // Again: every book is a duplicate; skipping all imports none and the
+    // list is not told to refill.
+    env.prompt.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
+    env.files.names = {xml};
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
+    QCOMPARE(env.prompt.LastText(),
+             QStringLiteral("3 books were found; 0 books were imported to the current category."));
+    QCOMPARE(booksChanged, 1);
+}
+
+void TestFrame::compactDatabaseReopensLibrary()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString library = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    QVERIFY(env.StartWindow({library}));
+    const QString books = Query(library, QStringLiteral("SELECT COUNT(*) FROM book"));
+    int opened = 0;
+    connect(&env.Document(), &CTomeloDoc::LibraryOpened, this, [&] { ++opened; });
+
+    QVERIFY(env.Frame().RouteCommand(ID_COMPACT_DATABASE));
+    QVERIFY2(env.prompt.LastText().startsWith(QStringLiteral("Database has been compacted")),
+             qPrintable(env.prompt.LastText()));
+    QVERIFY(env.Document().IsLibraryOpen());
+    QCOMPARE(env.Document().GetPathName(), library);
+    QVERIFY(opened >= 1);
+    QCOMPARE(Query(library, QStringLiteral("SELECT COUNT(*) FROM book")), books);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+TOMELODEX_GUI_TEST_MAIN(TestFrame)
+#include "tst_frame.moc"
