@@ -1,0 +1,204 @@
+// The progress window and the picture control, driven as the dialogs that
+// use them will drive them.
+
+#include "GuiTestSupport.h"
+
+#include "app/Profile.h"
+#include "dialogs/AboutDlg.h"
+#include "frame/LinkLabel.h"
+#include "frame/MainFrame.h"
+#include "frame/PictureCtrl.h"
+#include "frame/ProgressWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// A GIF of one pixel per frame with the given delays (hundredths of a
+// second); one delay gives a still picture.
+QByteArray MakeGif(const QList<int> &delays)
+{
+    QByteArray gif("GIF89a");
+    gif += QByteArray::fromHex("01000100"
+                               "80"
+                               "0000"); // 1x1, 2-colour table
+    gif += QByteArray::fromHex("ffffff"
+                               "000000");
+    if (delays.size() > 1) // loop for ever
+        gif += QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" +
+               QByteArray::fromHex("03010000"
+                                   "00");
+    for (int delay : delays) {
+        gif += QByteArray::fromHex("21f904"
+                                   "04");
+        gif += char(delay & 0xff);
+        gif += char(delay >> 8);
+        gif += QByteArray::fromHex("00"
+                                   "00");
+        gif += QByteArray::fromHex("2c"
+                                   "00000000"
+                                   "01000100"
+                                   "00");
+        gif += QByteArray::fromHex("0202"
+                                   "4401"
+                                   "00");
+    }
+    gif += ';';
+    return gif;
+}
+
+} // namespace
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void progressCaptionFollowsPosition();
+    void progressCancelsByButtonAndEsc();
+    void progressPlaceIsRemembered();
+    void pictureFramesFollowGifDelays();
+    void aboutBoxAndLinkLabel();
+};
+
+void TestControls::progressCaptionFollowsPosition()
+{
+    CWindowTestEnv env;
+    CProgressWindow progress(nullptr, QStringLiteral("Progress"));
+    progress.SetRange(0, 7, 1);
+    for (int i = 0; i < 3; ++i)
+        progress.StepIt();
+    QCOMPARE(progress.windowTitle(), QStringLiteral("Progress [43%]"));
+    for (int i = 0; i < 4; ++i)
+        progress.StepIt();
+    QCOMPARE(progress.windowTitle(), QStringLiteral("Progress [100%]"));
+    progress.SetText(QStringLiteral("Searching ISBN..."));
+    QVERIFY(progress.isVisible());
+    env.SaveScreenshot(progress, QStringLiteral("progress-window"));
+
+    CProgressWindow empty(nullptr, QStringLiteral("Progress"));
+    empty.SetRange(0, 0);
+    empty.SetPos(5);
+    QCOMPARE(empty.Percent(), 0);
+    QCOMPARE(empty.windowTitle(), QStringLiteral("Progress"));
+}
+
+void TestControls::progressCancelsByButtonAndEsc()
+{
+    CWindowTestEnv env;
+    QVERIFY(env.StartWindow());
+    QWidget &frame = env.Frame();
+    {
+        // Esc is passed on when the caller does not want it to cancel.
+        CProgressWindow progress(&frame, QStringLiteral("Progress"));
+        progress.GoModal();
+        QCOMPARE(QApplication::activeModalWidget(), &progress);
+        QCoreApplication::postEvent(
+            &progress, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QVERIFY(progress.PeekAndPump(false));
+        QVERIFY(!progress.Cancelled());
+        // The user's Esc while the caller pumps cancels.
+        QCoreApplication::postEvent(
+            &progress, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QVERIFY(!progress.PeekAndPump(true));
+        QVERIFY(progress.Cancelled());
+        QVERIFY(!progress.isVisible());
+        // Cancelling gives the other windows back at once.
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    {
+        CProgressWindow progress(&frame, QStringLiteral("Progress"));
+        progress.GoModal();
+        auto *cancel = progress.findChild<QPushButton *>(QStringLiteral("ProgressCancel"));
+        QVERIFY(cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(!progress.PeekAndPump(true));
+    }
+    // Nothing is left keeping the user out of the main window.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(frame.isEnabled());
+}
+
+void TestControls::progressPlaceIsRemembered()
+{
+    CWindowTestEnv env;
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    QPoint left;
+    {
+        CProgressWindow progress(nullptr, QStringLiteral("Progress"));
+        progress.move(40, 30);
+        left = progress.pos();
+    }
+    QCOMPARE(GetProfileInt(QStringLiteral("Settings"), QStringLiteral("ProgressWndX"), -1),
+             left.x());
+    {
+        CProgressWindow progress(nullptr, QStringLiteral("Progress"));
+        QCOMPARE(progress.pos(), left);
+    }
+    // A place beyond the screen (another screen size since) is not used.
+    QVERIFY(WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("ProgressWndX"),
+                            screen.width() + 4000));
+    CProgressWindow progress(nullptr, QStringLiteral("Progress"));
+    QVERIFY(screen.contains(progress.geometry().center()));
+}
+
+void TestControls::pictureFramesFollowGifDelays()
+{
+    CPictureCtrl picture;
+    QVERIFY(picture.LoadData(MakeGif({0, 50, 3, 5})));
+    QCOMPARE(picture.FrameCount(), 4);
+    QVERIFY(picture.IsAnimated());
+    // Up to 4 hundredths plays at 100 ms; above that, the frame's own delay.
+    QCOMPARE(picture.FrameDelay(0), 100);
+    QCOMPARE(picture.FrameDelay(1), 500);
+    QCOMPARE(picture.FrameDelay(2), 100);
+    QCOMPARE(picture.FrameDelay(3), 50);
+    QCOMPARE(picture.PictureSize(), QSize(1, 1));
+
+    picture.Draw();
+    QVERIFY(picture.IsPlaying());
+    QTRY_COMPARE(picture.CurrentFrame(), 1);
+    QTRY_COMPARE(picture.CurrentFrame(), 2);
+    picture.Stop();
+    QVERIFY(!picture.IsPlaying());
+
+    QVERIFY(picture.LoadData(MakeGif({50})));
+    QVERIFY(!picture.IsAnimated());
+    picture.Draw();
+    QVERIFY(!picture.IsPlaying());
+
+    // What is no picture loads nothing and says so.
+    QVERIFY(!picture.LoadData("GIF89a but nothing after it"));
+    QVERIFY(!picture.IsLoaded());
+    QVERIFY(!picture.LoadFile(QStringLiteral("/nonexistent/cover.jpg")));
+}
+
+void TestControls::aboutBoxAndLinkLabel()
+{
+    CWindowTestEnv env;
+    QVERIFY(env.StartWindow());
+    CAboutDlg about(&env.Frame());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    env.SaveScreenshot(about, QStringLiteral("about-box"));
+    bool versionShown = false;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        versionShown |= label->text() == QStringLiteral("Tomelodex Version 1.3");
+    QVERIFY(versionShown);
+    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("BuildKind"))->text(),
+             QStringLiteral("Unicode"));
+    auto *link = about.findChild<CLinkLabel *>(QStringLiteral("MakerLink"));
+    QVERIFY(link);
+    QVERIFY(link->Target().startsWith(QStringLiteral("https://")));
+
+    // A target the desktop cannot open is reported, and stays unvisited.
+    CLinkLabel broken(QStringLiteral("Broken"), QStringLiteral("/nonexistent/folder/file.txt"));
+    QVERIFY(!broken.Open());
+    QVERIFY(env.prompt.LastText().startsWith(QStringLiteral("Unable to open hyperlink:")));
+    QVERIFY(!broken.IsVisited());
+}
+
+TOMELODEX_GUI_TEST_MAIN(TestControls)
+#include "tst_controls.moc"
