@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Installs, builds and starts Tomelodex on the sample library. Until the main
-# window lands this runs the command-line tool on the sample library.
+# Installs what is needed, builds, and starts the Tomelodex window on a copy
+# of the sample library (build/sample/Sample.mdb, with its covers beside it),
+# so the library the build makes stays untouched.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/build.sh"
 bin="$here/build/bin"
-sample="$here/build/sample/Sample.mdb"
-mkdir -p "$(dirname "$sample")"
-[ -f "$sample" ] || cp "$bin/Sample.mdb" "$sample"
-"$bin/tomelodex-cli" --help
-echo
-echo "Sample library: $sample"
-"$bin/tomelodex-cli" sql "$sample" "SELECT * FROM book"
+sample_dir="$here/build/sample"
+sample="$sample_dir/Sample.mdb"
+mkdir -p "$sample_dir"
+if [ ! -f "$sample" ]; then
+  cp "$bin/Sample.mdb" "$sample"
+  rm -rf "$sample_dir/sample_images"
+  [ -d "$bin/sample_images" ] && cp -r "$bin/sample_images" "$sample_dir/"
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+  echo "Run it in a desktop session, or try: xvfb-run bash scripts/run.sh" >&2
+  exit 1
+fi
+exec "$bin/tomelodex" "$sample" "$@"
