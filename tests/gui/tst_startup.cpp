@@ -11,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QSplitter>
+#include <QToolBar>
 
 class TestStartup : public QObject
 {
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void firstLibrary();
     void commandLineLibraryOpensAndBecomesRecent();
     void missingStylesRefuseToStart();
+    void menusCarryStylesAndCommands();
     void splitterSizesAndPlacementPersist();
     void infoOptionsNeedNoDisplay();
 };
@@ -100,6 +104,82 @@ void TestStartup::missingStylesRefuseToStart()
     // Without styles the templates are not looked at.
     QCOMPARE(env.prompt.LastText(), QStringLiteral("No CSS files found."));
     QCOMPARE(env.prompt.shown.size(), 2);
+}
+
+// The items of `menu` as "text=id", a submenu as "text>" and a separator as "-".
+static QStringList MenuItems(const QMenu *menu)
+{
+    QStringList items;
+    for (const QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            items += QStringLiteral("-");
+        else if (action->menu())
+            items += action->text() + u'>';
+        else
+            items += QStringLiteral("%1=%2").arg(action->text()).arg(action->data().toInt());
+    }
+    return items;
+}
+
+void TestStartup::menusCarryStylesAndCommands()
+{
+    CWindowTestEnv env;
+    // One CSS style and two templates beside the program.
+    const QString styles = env.ProgramDir() + QStringLiteral("/Styles");
+    for (const QString &css : QDir(styles + QStringLiteral("/CSS")).entryList(QDir::Files))
+        QFile::remove(styles + QStringLiteral("/CSS/") + css);
+    for (const QString &xsl : QDir(styles).entryList({QStringLiteral("*.xsl")}, QDir::Files))
+        QFile::remove(styles + u'/' + xsl);
+    for (const QString &name : {QStringLiteral("CSS/Plain.css"), QStringLiteral("Zebra.xsl"),
+                                QStringLiteral("Default (ENU).xsl")}) {
+        QFile file(styles + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(env.StartWindow());
+    CMainFrame &frame = env.Frame();
+    QCOMPARE(frame.XslTemplates(), QStringList({"Default (ENU)", "Zebra"}));
+    QCOMPARE(frame.CssStyles(), QStringList({"Plain"}));
+
+    QMenu *view = nullptr;
+    for (QAction *action : frame.menuBar()->actions()) {
+        if (action->text() == QStringLiteral("&View"))
+            view = action->menu();
+    }
+    QVERIFY(view);
+    QCOMPARE(
+        MenuItems(view),
+        QStringList({"&Toolbar=59392", "&Status Bar=59393", "Content &Template>", "Display &Style>",
+                     "-", "&Thumbnails=32825", "&Details=59411", "-", "&Refresh=32773"}));
+    QCOMPARE(MenuItems(view->actions()[2]->menu()),
+             QStringList({"Default (ENU)=30100", "Zebra=30101"}));
+    QCOMPARE(MenuItems(view->actions()[3]->menu()), QStringList({"Plain=30000"}));
+
+    QMenu *html = frame.ContextMenu(QStringLiteral("Html"));
+    QCOMPARE(MenuItems(html),
+             QStringList({"&Copy=57634", "Select &All=57642", "&Print...=57607", "-",
+                          "Content &Template>", "Display &Style>", "&Refresh=32773", "-",
+                          "Save As &HTML...=32771", "Save As &XML...=32772"}));
+    QCOMPARE(
+        MenuItems(frame.ContextMenu(QStringLiteral("Tree"))),
+        QStringList({"Add &Sub Category...=32775", "Add &Book...=32779", "&Remove Category=32776",
+                     "&Edit Category...=32778", "-", "Cu&t=57635", "&Paste=57637"}));
+    QVERIFY(!frame.ContextMenu(QStringLiteral("Nothing")));
+
+    // Toolbar buttons and the menu items of the same commands share an icon
+    // from the theme; none is blank.
+    for (QAction *action : frame.findChild<QToolBar *>()->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(!action->icon().pixmap(16).isNull(), qPrintable(action->text()));
+    }
+    view->popup(frame.mapToGlobal(QPoint(60, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    env.SaveScreenshot(*view, QStringLiteral("view-menu"));
+    view->hide();
+    QMenu *file = frame.menuBar()->actions().first()->menu();
+    file->popup(frame.mapToGlobal(QPoint(10, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    env.SaveScreenshot(*file, QStringLiteral("file-menu"));
+    file->hide();
 }
 
 void TestStartup::splitterSizesAndPlacementPersist()

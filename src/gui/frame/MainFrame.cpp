@@ -59,7 +59,14 @@ CMainFrame::CMainFrame(CTomeloDoc &doc, QWidget *parent) : QMainWindow(parent), 
     setObjectName(QStringLiteral("MainFrame"));
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The panes are destroyed after this class's part of the window; focus
+    // changes meanwhile must not reach it.
+    qApp->disconnect(this);
+    QApplication::clipboard()->disconnect(this);
+    m_doc.disconnect(this);
+}
 
 bool CMainFrame::Create()
 {
