@@ -35,6 +35,7 @@ private Q_SLOTS:
     void newDatabaseOntoOpenLibrary();
     void importXmlIntoCurrentCategory();
     void compactDatabaseReopensLibrary();
+    void recentFilesOpenAndForgetMissingOnes();
 };
 
 void TestFrame::commandsFollowLibraryAndCategory()
@@ -204,6 +205,34 @@ void TestFrame::compactDatabaseReopensLibrary()
     QVERIFY(opened >= 1);
     QCOMPARE(Query(library, QStringLiteral("SELECT COUNT(*) FROM book")), books);
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestFrame::recentFilesOpenAndForgetMissingOnes()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    QStringList libraries;
+    for (const char *name : {"A.mdb", "B.mdb", "C.mdb", "D.mdb", "E.mdb"})
+        libraries += env.CopyLibrary(QString::fromLatin1(name), true);
+    QVERIFY(env.StartWindow());
+    env.files.names = libraries;
+    for (int i = 0; i < libraries.size(); ++i)
+        QVERIFY(env.Frame().RouteCommand(ID_FILE_OPEN));
+    // Four are kept, the last opened first.
+    QCOMPARE(env.Frame().RecentFiles(),
+             QStringList({libraries[4], libraries[3], libraries[2], libraries[1]}));
+    QVERIFY(env.Frame().Action(ID_FILE_MRU_FIRST + 3)->isEnabled());
+
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_MRU_FIRST + 2));
+    QCOMPARE(env.Document().GetPathName(), libraries[2]);
+    QCOMPARE(env.Frame().RecentFiles().value(0), libraries[2]);
+
+    // A recent library that has gone is reported and dropped from the list.
+    QVERIFY(QFile::remove(libraries[1]));
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_MRU_FIRST + 3));
+    QCOMPARE(env.prompt.shown.size(), 1);
+    QVERIFY(!env.Frame().RecentFiles().contains(libraries[1]));
+    QCOMPARE(env.Frame().RecentFiles().size(), 3);
+    QVERIFY(!env.Frame().Action(ID_FILE_MRU_FIRST + 3));
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestFrame)
