@@ -274,8 +274,14 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
+    // Shown whenever no command's prompt is: the bar never stands empty.
+    auto *idle = new QLabel(QCoreApplication::translate("CommandTable", "Ready"), this);
+    idle->setObjectName(QStringLiteral("IdleMessage"));
+    idle->setContentsMargins(4, 0, 4, 0);
+    statusBar()->addWidget(idle, 1);
     m_statusText = new QLabel(this);
     m_statusText->setObjectName(QStringLiteral("StatusText"));
+    m_statusText->setContentsMargins(4, 0, 4, 0);
     statusBar()->addPermanentWidget(m_statusText);
 }
 
