@@ -7,6 +7,8 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestCli : public QObject
 {
     Q_OBJECT
@@ -90,6 +92,31 @@ private Q_SLOTS:
             Run({QStringLiteral("list"), lib, QStringLiteral("--category"), QStringLiteral("x")})
                 .code,
             2);
+    }
+
+    // A library the user may only read is left as it is, even where the
+    // folder would let a compact copy take its place.
+    void readOnlyLibraryIsNotCompacted()
+    {
+        const QString lib = m_env->Path(QStringLiteral("Books.mdb"));
+        QCOMPARE(Run({QStringLiteral("new"), lib}).code, 0);
+        const QString folder = QFileInfo(lib).absolutePath();
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(lib, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                               QFileDevice::ReadOther));
+        const QByteArray before = ReadFileBytes(lib);
+        struct stat original = {};
+        QCOMPARE(::stat(QFile::encodeName(lib).constData(), &original), 0);
+
+        const CliRun run = RunCliToolUnprivileged({QStringLiteral("compact"), lib},
+                                                  m_env->Path(QStringLiteral("config")));
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, lib + QStringLiteral(": the library cannot be written, so it was not "
+                                               "compacted.\n"));
+        struct stat now = {};
+        QCOMPARE(::stat(QFile::encodeName(lib).constData(), &now), 0);
+        QCOMPARE(now.st_ino, original.st_ino);
+        QCOMPARE(ReadFileBytes(lib), before);
     }
 
     void failuresAndUsage()

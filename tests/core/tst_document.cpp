@@ -13,10 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -258,6 +262,52 @@ private Q_SLOTS:
         QVERIFY(doc.CompactDatabase());
         QVERIFY(prompt.LastText().startsWith(
             QStringLiteral("Database has been compacted successfully")));
+    }
+
+    // Another connection keeps writing while the library is compacted again
+    // and again: every update it saw committed is in the file at the end.
+    void compactionBesideAWriterLosesNothing()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CTomeloDoc doc;
+        const QString path = env.CopyTemplate(QStringLiteral("lib.mdb"));
+        QVERIFY(doc.OnOpenDocument(path));
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, PageCount) VALUES (1, 0)"),
+                           true, *doc.m_connection));
+
+        std::atomic<bool> stop{false};
+        std::atomic<int> committed{0};
+        std::thread writer([&] {
+            CLibraryConnection other;
+            if (!other.Open(path))
+                return;
+            while (!stop) {
+                if (other.Execute(QStringLiteral("UPDATE book SET PageCount=PageCount+1")))
+                    ++committed;
+                // As a loop of separate commands would: a writer that never
+                // pauses could keep the compaction from its lock for ever.
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+        auto joinWriter = qScopeGuard([&] {
+            stop = true;
+            writer.join();
+        });
+        for (int i = 0; i < 8; ++i) {
+            const int seen = committed;
+            QVERIFY2(doc.CompactDatabase(), qPrintable(prompt.LastText()));
+            QTRY_VERIFY(committed > seen); // the writer goes on after each one
+        }
+        joinWriter.dismiss();
+        stop = true;
+        writer.join();
+
+        CLibraryConnection fresh;
+        QVERIFY(fresh.Open(path));
+        QCOMPARE(QueryText(fresh, QStringLiteral("SELECT PageCount FROM book")),
+                 QString::number(committed));
+        QVERIFY(doc.IsLibraryOpen());
     }
 
     void failedCompactionLeavesLibraryUntouched()

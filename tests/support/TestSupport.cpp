@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <unistd.h>
+
 CRecordingPrompt::CRecordingPrompt()
 {
     SetUserPrompt(this);
@@ -65,8 +67,10 @@ QString CTestEnv::CopyTemplate(const QString &name)
     return path;
 }
 
-CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByteArray &input,
-                  const QStringList &extraEnvironment)
+namespace {
+
+CliRun RunProgram(const QString &program, const QStringList &args, const QString &configHome,
+                  const QByteArray &input, const QStringList &extraEnvironment)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -74,7 +78,7 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByt
     for (const QString &setting : extraEnvironment)
         environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     process.setProcessEnvironment(environment);
-    process.start(QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI")), args);
+    process.start(program, args);
     process.write(input);
     process.closeWriteChannel();
     CliRun run;
@@ -84,6 +88,30 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByt
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QString CliPath()
+{
+    return QString::fromLocal8Bit(qgetenv("TOMELODEX_CLI"));
+}
+
+} // namespace
+
+CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByteArray &input,
+                  const QStringList &extraEnvironment)
+{
+    return RunProgram(CliPath(), args, configHome, input, extraEnvironment);
+}
+
+CliRun RunCliToolUnprivileged(const QStringList &args, const QString &configHome)
+{
+    if (geteuid() != 0)
+        return RunCliTool(args, configHome);
+    return RunProgram(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), CliPath()} +
+                          args,
+                      configHome, QByteArray(), QStringList());
 }
 
 bool CTestEnv::OpenLibraryWithUserCategory(CLibraryConnection &db, QString *imagesDir)

@@ -72,6 +72,11 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome,
                   const QByteArray &input = QByteArray(),
                   const QStringList &extraEnvironment = QStringList());
 
+// RunCliTool as a user whom file permissions bind: as root, the tool runs as
+// nobody (every folder on the way must let others in); otherwise as the
+// current user.
+CliRun RunCliToolUnprivileged(const QStringList &args, const QString &configHome);
+
 // The first column of the first row of `sql` as display text, "<no row>"
 // when there is none and "<error>" when the statement fails.
 QString QueryText(CLibraryConnection &db, const QString &sql);

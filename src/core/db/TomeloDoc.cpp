@@ -13,9 +13,7 @@
 #include <QLocale>
 #include <QUuid>
 
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -42,17 +40,6 @@ const FixedRow kFixedRows[] = {
     {"UPDATE category SET Name=%1 WHERE CatID=3", 225},
     {"UPDATE category SET Name=%1 WHERE CatID=4", 226},
 };
-
-// Makes sure the file's contents are on the disk before it replaces another.
-bool SyncFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
 
 // A name in `folder` that no file has yet.
 QString UniqueTempName(const QString &folder)
@@ -230,37 +217,39 @@ bool CTomeloDoc::CompactDatabase()
     if (!IsLibraryOpen())
         return false;
     const QString path = m_pathName;
-    const QFileInfo library(path);
-    // The compact copy is written beside the library so that it can take the
-    // library's place in one rename.
-    const QString temp = UniqueTempName(library.absolutePath());
-    const QString before = FormatByteSize(library.size());
-
-    // The book list's open query would keep the compaction from starting.
-    m_listRecordset.reset();
-    QString error;
-    QString vacuum = QStringLiteral("VACUUM INTO ") + FormatSqlLiteral(temp, kLiteralText);
-    const bool compacted = m_connection->Execute(vacuum, &error);
-    ReleaseLibrary();
-    if (!compacted) {
-        ShowMessage(error, MsgIcon::Error);
-        QFile::remove(temp);
-        OnOpenDocument(path);
+    if (!CanWriteLibrary()) {
+        ShowMessage(
+            QStringLiteral("%1: the library cannot be written, so it was not compacted.").arg(path),
+            MsgIcon::Error);
         return false;
     }
+    const QString before = FormatByteSize(QFileInfo(path).size());
 
-    QFile::setPermissions(temp, QFile::permissions(path));
-    const bool replaced = SyncFile(temp) && ::rename(QFile::encodeName(temp).constData(),
-                                                     QFile::encodeName(path).constData()) == 0;
-    if (replaced) {
-        const QString after = FormatByteSize(QFileInfo(path).size());
-        ShowMessage(FormatMessage(235, {before, after}), MsgIcon::Information);
-    } else {
-        ShowMessage(LoadString(234), MsgIcon::Error);
+    // VACUUM rewrites the file in place, under the database's own write lock
+    // and journal: whatever other connections committed before is kept, they
+    // wait meanwhile and go on writing to the compact file afterwards, and a
+    // failure or a kill rolls back to the library as it was. Its working copy
+    // goes to a temporary file rather than into memory.
+    m_listRecordset.reset(); // an open query would keep VACUUM from starting
+    QString error;
+    m_connection->Execute(QStringLiteral("PRAGMA temp_store=FILE"));
+    const bool compacted = m_connection->Execute(QStringLiteral("VACUUM"), &error);
+    m_connection->Execute(QStringLiteral("PRAGMA temp_store=MEMORY"));
+    m_listRecordset = std::make_unique<CRecordset>(*m_connection);
+    if (!compacted) {
+        ShowMessage(QStringLiteral("%1: %2").arg(path, error), MsgIcon::Error);
+        return false;
     }
-    QFile::remove(temp);
-    OnOpenDocument(path);
-    return replaced;
+    const QString after = FormatByteSize(QFileInfo(path).size());
+    ShowMessage(FormatMessage(235, {before, after}), MsgIcon::Information);
+    return true;
+}
+
+bool CTomeloDoc::CanWriteLibrary() const
+{
+    // The journal is made beside the library, so its folder must be writable too.
+    return IsLibraryOpen() && sqlite3_db_readonly(m_connection->Handle(), "main") == 0 &&
+           QFileInfo(QFileInfo(m_pathName).absolutePath()).isWritable();
 }
 
 void CTomeloDoc::ReloadTree()

@@ -46,10 +46,13 @@ public:
     // the program to `path` (replacing it) and opens the copy.
     bool CreateLibrary(const QString &path);
 
-    // Compact Database: rewrites the open library compactly. The library is
-    // replaced only by a complete compact copy; on any failure it stays as it
-    // was, and it is open again afterwards.
+    // Compact Database: rewrites the open library compactly, in place, so
+    // that other processes that have it open lose nothing and go on with the
+    // compact file. On any failure the library stays as it was; it stays
+    // open throughout. A library that cannot be written is left alone.
     bool CompactDatabase();
+    // True when the open library and its folder can be written.
+    bool CanWriteLibrary() const;
 
     QString GetConnectionString() const { return m_connectionString; }
     // Path of the open library (empty when none is open).
