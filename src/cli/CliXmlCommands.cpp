@@ -2,35 +2,68 @@
 
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
+#include "db/BookListQuery.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/XmlImport.h"
 
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
 namespace {
+
+const QString kExportUsage =
+    QStringLiteral("usage: tomelodex-cli export-xml LIBRARY (ID... | --category ID) [-o FILE]");
+
+// The books the list shows for `category`, in its order.
+bool CategoryBookIds(int category, CLibraryConnection &connection, QVector<quint32> *ids)
+{
+    QVector<CBookListRow> rows;
+    if (!ReadBookList(category, connection, rows))
+        return false;
+    ids->reserve(rows.size());
+    for (const CBookListRow &row : std::as_const(rows))
+        ids->append(row.bookId);
+    return true;
+}
 
 int CmdExportXml(const QStringList &args)
 {
     QStringList plain = args;
     QString output;
+    QString categoryText;
+    int category = 0;
     const bool toFile = TakeOption(plain, QStringLiteral("-o"), &output);
-    if ((toFile && output.isEmpty()) || !CheckPlainArgs(plain, int(plain.size())) ||
-        plain.size() < 2)
-        return UsageError(
-            QStringLiteral("usage: tomelodex-cli export-xml LIBRARY ID... [-o FILE]"));
+    const bool byCategory = TakeOption(plain, QStringLiteral("--category"), &categoryText);
+    if ((toFile && output.isEmpty()) || (byCategory && !ParseId(categoryText, &category)) ||
+        !CheckPlainArgs(plain, int(plain.size())) || plain.isEmpty() ||
+        (byCategory ? plain.size() != 1 : plain.size() < 2))
+        return UsageError(kExportUsage);
     QVector<quint32> ids;
     if (!ParseBookIds(plain.mid(1), QStringLiteral("export-xml"), &ids))
         return kExitUsage;
     CTomeloDoc doc;
     if (!doc.OnOpenDocument(plain.at(0)))
         return kExitFailed;
-    const QString xml = BuildBooksXml(ids, *doc.m_connection, TomeloApp().m_imagesDir);
+    if (byCategory && !CategoryBookIds(category, *doc.m_connection, &ids))
+        return kExitFailed;
+    // Written book by book: a whole library never sits in memory as text.
+    const QString imagesDir = TomeloApp().m_imagesDir;
     if (!toFile) {
-        PrintOutRaw(xml);
+        QFile out;
+        std::fflush(stdout);
+        if (!out.open(stdout, QIODevice::WriteOnly) ||
+            !WriteBooksXml(out, ids, *doc.m_connection, imagesDir) || !out.flush())
+            return kExitFailed;
         return kExitOk;
     }
-    if (!SaveBooksXml(output, xml)) {
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !WriteBooksXml(file, ids, *doc.m_connection, imagesDir) || !file.commit()) {
         PrintErr(FormatMessage(166, {output}));
         return kExitFailed;
     }
@@ -52,9 +85,11 @@ int CmdImportXml(const QStringList &args)
     const int opened = OpenForAdding(doc, plain.at(0), category);
     if (opened != kExitOk)
         return opened;
+    CXmlImportOptions options;
+    options.onWaiting = [](const QString &status) { PrintErr(status); };
     const CXmlImportResult result =
-        ImportBooksXml(plain.at(1), category, TomeloApp().m_imagesDir, *doc.m_connection);
-    return result.loaded ? kExitOk : kExitFailed;
+        ImportBooksXml(plain.at(1), category, TomeloApp().m_imagesDir, *doc.m_connection, options);
+    return result.completed && result.failed == 0 ? kExitOk : kExitFailed;
 }
 
 } // namespace
@@ -62,15 +97,18 @@ int CmdImportXml(const QStringList &args)
 std::vector<CCliCommand> XmlCommands()
 {
     return {
-        {QStringLiteral("export-xml"), QStringLiteral("LIBRARY ID... [-o FILE]"),
-         QStringLiteral("Writes the book XML of the given books, in that order, as Save As XML "
-                        "writes it, to standard output or FILE."),
+        {QStringLiteral("export-xml"), QStringLiteral("LIBRARY (ID... | --category ID) [-o FILE]"),
+         QStringLiteral("Writes the book XML of the given books, in that order, or of the books "
+                        "the list shows for category ID (5: All Books), as Save As XML writes "
+                        "it, to standard output or FILE."),
          CmdExportXml},
         {QStringLiteral("import-xml"),
          QStringLiteral("LIBRARY FILE --category ID [--duplicates skip|add]"),
          QStringLiteral("Imports the books of a book XML file into category ID. A book whose ISBN "
                         "is already in the library is skipped (skip, the default) or added anyway "
-                        "(add). Prints how many books were found and imported."),
+                        "(add). Prints how many books were found and imported, then how many were "
+                        "imported, skipped and failed; exits 1 when any failed or the import was "
+                        "stopped."),
          CmdImportXml},
     };
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -55,6 +56,16 @@ QString CTestEnv::RuntimeDir()
 QString CTestEnv::TemplatePath()
 {
     return RuntimeDir() + QStringLiteral("/Tomelodex.dbt");
+}
+
+QString CTestEnv::WriteFile(const QString &name, const QByteArray &contents) const
+{
+    const QString path = Path(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        return QString();
+    return path;
 }
 
 QString CTestEnv::CopyTemplate(const QString &name)

@@ -42,6 +42,10 @@ public:
     bool IsValid() const { return m_dir.isValid(); }
     QString Path(const QString &name) const { return m_dir.filePath(name); }
 
+    // Writes `contents` to `name` (folders made as needed); its path, or
+    // empty when it cannot be written.
+    QString WriteFile(const QString &name, const QByteArray &contents) const;
+
     // A plain copy of the library template at `name` (not localised).
     QString CopyTemplate(const QString &name);
 

@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
+#include "db/CoverStaging.h"
 #include "db/DateText.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QUuid>
 
 #include <algorithm>
 #include <cstdio>
@@ -61,75 +61,6 @@ bool CTempFileList::contains(const QString &path) const
 }
 
 namespace {
-
-// A picture about to become a book's cover: copied beside its final place
-// before the rows are written, moved into place once they are committed.
-struct CoverPlan
-{
-    QString newName;     // stored in the row; empty = no picture
-    QString staged;      // the copy waiting in the images folder
-    QString deleteAfter; // a picture of the book that is no longer wanted
-    bool copyFailed = false;
-};
-
-// Only a plain file name may name a stored picture; anything with a folder
-// in it would reach outside the images folder.
-bool IsPlainFileName(const QString &name)
-{
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u"." &&
-           name != u"..";
-}
-
-CoverPlan PlanCover(const QString &tempPath, const QString &stored, int id, const char *suffix,
-                    const QString &imagesDir)
-{
-    CoverPlan plan;
-    if (tempPath.isEmpty()) {
-        if (IsPlainFileName(stored))
-            plan.deleteAfter = stored;
-        return plan;
-    }
-    const int dot = int(tempPath.lastIndexOf(u'.'));
-    const int slash = int(std::max(tempPath.lastIndexOf(u'/'), tempPath.lastIndexOf(u'\\')));
-    // A picture without an extension keeps none.
-    const QString extension = dot > slash ? tempPath.mid(dot) : QString();
-    plan.newName = QString::number(id) + QLatin1String(suffix) + extension;
-    const QString target = QDir(imagesDir).filePath(plan.newName);
-    if (tempPath == target)
-        return plan; // already in place
-    if (IsPlainFileName(stored) && stored != plan.newName)
-        plan.deleteAfter = stored;
-    plan.staged = QDir(imagesDir).filePath(QStringLiteral(".Tomelo") +
-                                           QUuid::createUuid().toString(QUuid::Id128).left(12) +
-                                           QStringLiteral(".part"));
-    if (!QFile::copy(tempPath, plan.staged)) {
-        plan.staged.clear();
-        plan.newName.clear();
-        plan.copyFailed = true;
-    }
-    return plan;
-}
-
-void DiscardCover(const CoverPlan &plan)
-{
-    if (!plan.staged.isEmpty())
-        QFile::remove(plan.staged);
-}
-
-// Moves a staged picture into place; false when it could not be.
-bool PlaceCover(const CoverPlan &plan, const QString &imagesDir)
-{
-    if (!plan.deleteAfter.isEmpty())
-        QFile::remove(QDir(imagesDir).filePath(plan.deleteAfter));
-    if (plan.staged.isEmpty())
-        return true;
-    const QString target = QDir(imagesDir).filePath(plan.newName);
-    const bool placed = ::rename(QFile::encodeName(plan.staged).constData(),
-                                 QFile::encodeName(target).constData()) == 0;
-    if (!placed)
-        QFile::remove(plan.staged);
-    return placed;
-}
 
 // A date the user's locale reads is stored in one form that reads the same
 // in every locale ("03/01/2004" means March under one locale and January
@@ -332,8 +263,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
             return failed(connection.LastError());
     }
 
-    const CoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "", imagesDir);
-    const CoverPlan back = PlanCover(BackCoverTempPath, BackCover, id, "b", imagesDir);
+    const CCoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "FrontCover", imagesDir);
+    const CCoverPlan back = PlanCover(BackCoverTempPath, BackCover, id, "BackCover", imagesDir);
     // Taken before the transaction rolls back, which would replace the
     // connection's last error.
     auto fail = [&] {
@@ -449,6 +380,13 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     URL = url;
     FrontCover = front.newName;
     BackCover = back.newName;
+    if (CDeferredCovers *deferred = CDeferredCovers::ActiveFor(connection)) {
+        // Inside the caller's transaction: the pictures wait for its commit.
+        deferred->Add(front);
+        deferred->Add(back);
+        g_lastSavedBookId = id;
+        return true;
+    }
     const bool frontPlaced = PlaceCover(front, imagesDir);
     const bool backPlaced = PlaceCover(back, imagesDir);
     if (!frontPlaced || !backPlaced) {

@@ -147,7 +147,8 @@ public:
     // All rows are written in one transaction (a savepoint inside a
     // caller's transaction), and cover pictures are put in place only once
     // the rows are in, so a failed save leaves library and images folder as
-    // they were. Returns false when a statement failed or the user chose to
-    // skip a duplicate ISBN.
+    // they were. Inside a CDeferredCovers scope the pictures wait for the
+    // scope's owner to commit. Returns false when a statement failed or the
+    // user chose to skip a duplicate ISBN (SkippedDuplicate).
     bool Save(bool isNew, int categoryId, const QString &imagesDir, CLibraryConnection &connection);
 };

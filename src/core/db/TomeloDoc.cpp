@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
+#include "db/CoverStaging.h"
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
 #include "db/SqlFormat.h"
@@ -149,6 +150,7 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
 
     const QString imagesDir = ImagesDirFor(path);
     TomeloApp().m_imagesDir = imagesDir;
+    RemoveStaleCoverStaging(imagesDir);
     if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir)) {
         ShowMessage(FormatMessage(140, {imagesDir}), MsgIcon::Error);
         return false;

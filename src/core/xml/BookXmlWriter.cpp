@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QHash>
+#include <QIODevice>
 #include <QLocale>
 #include <QSaveFile>
 
@@ -165,20 +166,44 @@ void AppendElement(QString &xml, const QString &name, const QString &text,
     xml += u'>' + EscapeXmlText(text) + QStringLiteral("</") + name + QStringLiteral(">\n");
 }
 
-QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
-                      const QString &imagesDir)
+namespace {
+
+QString DocumentStart()
 {
     const QString created =
         QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    QString xml =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\" "
-                       "CreationDate=\"") +
-        created + QStringLiteral("\">\n");
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\" "
+                          "CreationDate=\"") +
+           created + QStringLiteral("\">\n");
+}
+
+constexpr char kDocumentEnd[] = "</Tomelodex>\n";
+
+} // namespace
+
+QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
+                      const QString &imagesDir)
+{
+    QString xml = DocumentStart();
     CCategoryPaths paths(connection);
     for (quint32 id : bookIds)
         AppendBook(xml, id, connection, imagesDir, paths);
-    xml += QStringLiteral("</Tomelodex>\n");
+    xml += QLatin1String(kDocumentEnd);
     return xml;
+}
+
+bool WriteBooksXml(QIODevice &out, const QVector<quint32> &bookIds, CLibraryConnection &connection,
+                   const QString &imagesDir)
+{
+    bool written = out.write(DocumentStart().toUtf8()) >= 0;
+    CCategoryPaths paths(connection);
+    QString book;
+    for (qsizetype i = 0; written && i < bookIds.size(); ++i) {
+        book.clear();
+        AppendBook(book, bookIds.at(i), connection, imagesDir, paths);
+        written = out.write(book.toUtf8()) >= 0;
+    }
+    return written && out.write(kDocumentEnd) >= 0;
 }
 
 QString BookElementXml(const CBookRecord &book)

@@ -4,6 +4,7 @@
 #include <QVector>
 
 class CBookRecord;
+class QIODevice;
 class CLibraryConnection;
 
 // The program's own XML description of books: what the information view
@@ -22,6 +23,12 @@ void AppendElement(QString &xml, const QString &name, const QString &text,
 // formed in `imagesDir`.
 QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &connection,
                       const QString &imagesDir);
+
+// Writes the same document to `out` book by book in UTF-8, so that a whole
+// library is written without holding its text in memory. False when a
+// write failed.
+bool WriteBooksXml(QIODevice &out, const QVector<quint32> &bookIds, CLibraryConnection &connection,
+                   const QString &imagesDir);
 
 // One record as a Book element with its fields and links (no categories or
 // covers), as it stands in memory.

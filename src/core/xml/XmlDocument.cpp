@@ -228,7 +228,7 @@ xmlParserInputPtr refuseExternalEntity(const char *url, const char *id, xmlParse
 }
 
 // The first external DTD or external entity the DTD names, or empty.
-QString externalReference(xmlDocPtr doc)
+QString externalReference(const xmlDoc *doc)
 {
     const xmlDtd *dtd = doc->intSubset;
     if (!dtd)
@@ -716,6 +716,16 @@ CXmlNode CXmlNode::selectSingleNode(const QString &path) const
 void CXmlDocument::CDocFree::operator()(_xmlDoc *doc) const
 {
     xmlFreeDoc(doc);
+}
+
+void InitXmlLibraries()
+{
+    initLibraries();
+}
+
+QString ExternalDtdReference(const _xmlDoc *doc)
+{
+    return doc ? externalReference(doc) : QString();
 }
 
 CXmlDocument::CXmlDocument()

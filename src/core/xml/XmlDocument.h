@@ -20,6 +20,15 @@ inline constexpr quint64 kMaxEntityExpansionBytes = 10 * 1024 * 1024;
 
 class CXmlNodeList;
 
+// Sets libxml2 and libxslt up for this program once per process: no external
+// entity or DTD is ever loaded on a parser's behalf. Every reader of XML
+// calls it before its first parse (CXmlDocument does so itself).
+void InitXmlLibraries();
+
+// The first external DTD or external entity that the document type of `doc`
+// names, or empty when it names none.
+QString ExternalDtdReference(const _xmlDoc *doc);
+
 // A node of a loaded document; valid while the document holds the tree it
 // came from (until the document is destroyed or loads again). Null handles
 // answer every query with nothing.

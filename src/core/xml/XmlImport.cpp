@@ -3,156 +3,214 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
+#include "db/CoverStaging.h"
 #include "db/LibraryConnection.h"
-#include "xml/XmlDocument.h"
+#include "xml/BookXmlReader.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+#include <sqlite3.h>
 
 namespace {
 
-// The leading optional sign and digits of `text` as an integer, 0 when there
-// are none.
-int LeadingInteger(const QString &text)
+// Cover notes beyond this many are counted, not listed.
+constexpr int kMaxCoverNotes = 50;
+
+bool InTransaction(const CLibraryConnection &connection)
 {
-    const QString trimmed = text.trimmed();
-    int end = 0;
-    if (end < trimmed.size() && (trimmed.at(end) == u'-' || trimmed.at(end) == u'+'))
-        ++end;
-    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
-        ++end;
-    bool ok = false;
-    const int value = trimmed.left(end).toInt(&ok);
-    return ok ? value : 0;
+    return connection.Handle() && sqlite3_get_autocommit(connection.Handle()) == 0;
 }
 
-// The text fields of a Book element and where each goes in the record.
-struct CTextField
+// Starts the import's transaction. While another program holds the write
+// lock beyond the connection's own wait, tries again until
+// `busyWaitSeconds` have passed, telling `onWaiting` each time. On failure
+// `busy` tells whether the library was in use.
+bool BeginWaiting(std::optional<CTransaction> &transaction, CLibraryConnection &connection,
+                  const CXmlImportOptions &options, QString *error, bool *busy)
 {
-    const char *element;
-    QString CBookRecord::*member;
-};
-
-const CTextField kTextFields[] = {
-    {"Title", &CBookRecord::Title},
-    {"Subtitle", &CBookRecord::Subtitle},
-    {"Author", &CBookRecord::Author},
-    {"URL", &CBookRecord::URL},
-    {"Edition", &CBookRecord::Edition},
-    {"ReleaseDate", &CBookRecord::ReleaseDate},
-    {"Publisher", &CBookRecord::Publisher},
-    {"ISBN", &CBookRecord::ISBN},
-    {"PageCount", &CBookRecord::PageCount},
-    {"Language", &CBookRecord::Language},
-    {"Binding", &CBookRecord::Binding},
-    {"Dimension", &CBookRecord::Dimension},
-    {"Extras", &CBookRecord::Extras},
-    {"PurchaseDate", &CBookRecord::PurchaseDate},
-    {"Store", &CBookRecord::Store},
-    {"PurchasePrice", &CBookRecord::PurchasePrice},
-    {"ListPrice", &CBookRecord::ListPrice},
-    {"AmazonPrice", &CBookRecord::AmazonPrice},
-    {"Location", &CBookRecord::Location},
-    {"Status", &CBookRecord::Status},
-    {"CurrentPage", &CBookRecord::CurrentPage},
-    {"AmazonRating", &CBookRecord::AmazonRating},
-    {"NumOfReviews", &CBookRecord::NumOfReviews},
-    {"UserText1", &CBookRecord::UserText1},
-    {"UserText2", &CBookRecord::UserText2},
-    {"Format", &CBookRecord::Format},
-    {"BookSize", &CBookRecord::BookSize},
-    {"Description", &CBookRecord::Description},
-    {"Notes", &CBookRecord::Notes},
-    {"FrontCover", &CBookRecord::CoverTempPath},
-    {"BackCover", &CBookRecord::BackCoverTempPath},
-};
-constexpr int kTextFieldCount = int(sizeof(kTextFields) / sizeof(kTextFields[0]));
-
-// The text of the first child of each of `names` (compared exactly).
-template <int N>
-void FirstChildTexts(const CXmlNode &node, const char *const (&names)[N], QString (&texts)[N])
-{
-    bool seen[N] = {};
-    for (const CXmlNode &child : node.childElements()) {
-        for (int i = 0; i < N; ++i) {
-            if (!seen[i] && child.hasName(names[i])) {
-                seen[i] = true;
-                texts[i] = child.text();
-                break;
-            }
-        }
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        transaction.emplace(connection);
+        if (transaction->IsActive())
+            return true;
+        const int code = connection.Handle() ? sqlite3_errcode(connection.Handle()) : SQLITE_MISUSE;
+        *error = transaction->Error();
+        *busy = code == SQLITE_BUSY || code == SQLITE_LOCKED;
+        transaction.reset();
+        if (!*busy || waited.elapsed() >= qint64(options.busyWaitSeconds) * 1000)
+            return false;
+        if (options.onWaiting)
+            options.onWaiting(LoadString(244));
     }
 }
 
-CBookRecord ReadBook(const CXmlNode &book)
+// A larger page cache while the import runs: the title and ISBN indexes of
+// a big library take random inserts, and with the default cache each of them
+// spills pages to the journal. Bounded, so memory stays flat.
+class CImportCache
 {
-    CBookRecord record;
-    bool seen[kTextFieldCount] = {};
-    bool seenRating = false;
-    bool seenEbook = false;
-    for (const CXmlNode &child : book.childElements()) {
-        if (!seenRating && child.hasName("MyRating")) {
-            seenRating = true;
-            record.MyRating = LeadingInteger(child.text());
-            continue;
-        }
-        if (!seenEbook && child.hasName("EbookOnly")) {
-            seenEbook = true;
-            record.EBookOnly = child.text() == LoadString(199);
-            continue;
-        }
-        if (child.hasName("Links")) {
-            // Links/Link: the Link children of every Links child, in order.
-            static const char *const kLinkParts[] = {"Title", "Path", "Notes"};
-            for (const CXmlNode &link : child.childElements()) {
-                if (!link.hasName("Link"))
-                    continue;
-                QString parts[3];
-                FirstChildTexts(link, kLinkParts, parts);
-                record.Links.append(
-                    {QString::number(record.Links.size() + 1), parts[0], parts[1], parts[2]});
-            }
-            continue;
-        }
-        for (int i = 0; i < kTextFieldCount; ++i) {
-            if (!seen[i] && child.hasName(kTextFields[i].element)) {
-                seen[i] = true;
-                record.*kTextFields[i].member = child.text();
-                break;
-            }
-        }
+public:
+    explicit CImportCache(CLibraryConnection &connection) : m_connection(connection)
+    {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(connection.Handle(), "PRAGMA cache_size", -1, &stmt, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(stmt) == SQLITE_ROW)
+            m_old = sqlite3_column_int64(stmt, 0);
+        sqlite3_finalize(stmt);
+        connection.Execute(QStringLiteral("PRAGMA cache_size=-%1").arg(kImportCacheKiB));
     }
-    return record;
-}
+    ~CImportCache() { m_connection.Execute(QStringLiteral("PRAGMA cache_size=%1").arg(m_old)); }
+    CImportCache(const CImportCache &) = delete;
+    CImportCache &operator=(const CImportCache &) = delete;
+
+private:
+    static constexpr int kImportCacheKiB = 32 * 1024;
+    CLibraryConnection &m_connection;
+    qint64 m_old = -2000;
+};
+
+// The covers of one imported book: each outside picture is checked and
+// staged in the images folder, or dropped with a note.
+class CImportedCovers
+{
+public:
+    CImportedCovers(const QString &xmlPath, const QString &imagesDir)
+        : m_folder(QFileInfo(xmlPath).absoluteDir()), m_imagesDir(imagesDir)
+    {}
+
+    void Stage(CBookRecord &record, int book)
+    {
+        m_staged.clear();
+        Stage(record.CoverTempPath, book);
+        Stage(record.BackCoverTempPath, book);
+    }
+    // Removes the staged copies of a book that was not saved.
+    void Discard()
+    {
+        for (const QString &path : std::as_const(m_staged))
+            QFile::remove(path);
+        m_staged.clear();
+    }
+    void ShowNotes() const
+    {
+        if (m_notes.isEmpty())
+            return;
+        QString text = m_notes.join(u'\n');
+        if (m_unlisted > 0)
+            text += u'\n' + FormatMessage(252, {QString::number(m_unlisted)});
+        ShowMessage(text, MsgIcon::Warning);
+    }
+
+private:
+    void Stage(QString &path, int book)
+    {
+        if (path.isEmpty())
+            return;
+        const QString source = QDir::isRelativePath(path) ? m_folder.filePath(path) : path;
+        QString staged;
+        QString whyNot;
+        if (StageOutsideCover(source, m_imagesDir, &staged, &whyNot)) {
+            m_staged.append(staged);
+            path = staged;
+            return;
+        }
+        if (m_notes.size() < kMaxCoverNotes)
+            m_notes.append(FormatMessage(247, {QString::number(book), path, whyNot}));
+        else
+            ++m_unlisted;
+        path.clear();
+    }
+
+    QDir m_folder;
+    QString m_imagesDir;
+    QStringList m_staged;
+    QStringList m_notes;
+    int m_unlisted = 0;
+};
 
 } // namespace
 
 CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QString &imagesDir,
-                                CLibraryConnection &connection)
+                                CLibraryConnection &connection, const CXmlImportOptions &options)
 {
     CXmlImportResult result;
-    CXmlDocument document;
-    if (!document.load(path)) {
-        ShowMessage(LoadString(143), MsgIcon::Warning);
+    CBookXmlReader reader(path);
+    if (reader.Failed()) {
+        ShowMessage(LoadString(143) + u'\n' + reader.Error(), MsgIcon::Warning);
         return result;
     }
-    result.loaded = true;
-    const CXmlNodeList books = document.selectNodes(QStringLiteral("Tomelodex/Book"));
-    result.found = books.count();
 
     // One transaction for the whole file, in which each book is a group of
     // its own: a book that fails leaves nothing behind, the others stay, and
-    // the disk is synced once.
-    CTransaction transaction(connection);
+    // the disk is synced once. Nothing is ever written outside it.
+    std::optional<CTransaction> transaction;
+    QString error;
+    bool busy = false;
+    if (!BeginWaiting(transaction, connection, options, &error, &busy)) {
+        result.loaded = true;
+        ShowMessage(busy ? LoadString(245) : FormatMessage(246, {error}), MsgIcon::Warning);
+        return result;
+    }
     CBulkWriteScope bulk(connection);
-    for (const CXmlNode &node : books) {
-        CBookRecord record = ReadBook(node);
-        if (record.Save(true, categoryId, imagesDir, connection))
+    CImportCache cache(connection);
+    CDeferredCovers placements(connection, imagesDir);
+    CImportedCovers covers(path, imagesDir);
+    bool transactionLost = false;
+    QString lastError;
+    for (;;) {
+        CBookRecord record;
+        if (!reader.ReadNext(record))
+            break;
+        ++result.found;
+        covers.Stage(record, result.found);
+        if (record.Save(true, categoryId, imagesDir, connection)) {
             ++result.imported;
+            continue;
+        }
+        covers.Discard();
+        if (record.SkippedDuplicate) {
+            ++result.skipped;
+            continue;
+        }
+        ++result.failed;
+        lastError = record.SaveError;
+        // A full disk or an I/O error makes the database roll the whole
+        // transaction back; going on would write books one by one.
+        if (!InTransaction(connection)) {
+            transactionLost = true;
+            break;
+        }
     }
-    if (transaction.IsActive() && !transaction.Commit()) {
-        ShowMessage(transaction.Error(), MsgIcon::Warning);
+
+    const auto stop = [&](const QString &message) {
+        transaction.reset();
         result.imported = 0;
-    }
+        ShowMessage(message, MsgIcon::Warning);
+        return result;
+    };
+    if (reader.Failed())
+        return stop(LoadString(143) + u'\n' + reader.Error());
+    result.loaded = true;
+    if (transactionLost || !InTransaction(connection))
+        return stop(FormatMessage(246, {lastError}));
+    if (!transaction->Commit())
+        return stop(FormatMessage(246, {transaction->Error()}));
+    result.completed = true;
+
+    if (!placements.PlaceAll())
+        ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
+    covers.ShowNotes();
     ShowMessage(
-        FormatMessage(233, {QString::number(result.found), QString::number(result.imported)}),
+        FormatMessage(233, {QString::number(result.found), QString::number(result.imported)}) +
+            u'\n' +
+            FormatMessage(243, {QString::number(result.imported), QString::number(result.skipped),
+                                QString::number(result.failed)}),
         MsgIcon::Information);
     return result;
 }

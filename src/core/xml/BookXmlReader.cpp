@@ -1,0 +1,328 @@
+#include "xml/BookXmlReader.h"
+
+#include "app/StringTable.h"
+#include "db/BookRecord.h"
+#include "xml/XmlDocument.h"
+
+#include <QFile>
+
+#include <libxml/entities.h>
+#include <libxml/xmlreader.h>
+
+#include <cstring>
+
+namespace {
+
+// No network and no loading of external DTDs or entities. Entities are not
+// substituted while parsing: the tree keeps references, which the text
+// reading below expands under the budget. CDATA is merged into text.
+constexpr int kReaderOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA;
+
+// Entities nested deeper than this are refused (reference loops end here too).
+constexpr int kMaxEntityNesting = 32;
+
+bool IsNamed(const xmlNode *node, const char *name)
+{
+    return node->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char *>(node->name), name) == 0;
+}
+
+QString FromXml(const xmlChar *text)
+{
+    return text ? QString::fromUtf8(reinterpret_cast<const char *>(text)) : QString();
+}
+
+// The leading optional sign and digits of `text` as an integer, 0 when there
+// are none.
+int LeadingInteger(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    int end = 0;
+    if (end < trimmed.size() && (trimmed.at(end) == u'-' || trimmed.at(end) == u'+'))
+        ++end;
+    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
+        ++end;
+    bool ok = false;
+    const int value = trimmed.left(end).toInt(&ok);
+    return ok ? value : 0;
+}
+
+// The text fields of a Book element and where each goes in the record.
+struct CTextField
+{
+    const char *element;
+    QString CBookRecord::*member;
+};
+
+const CTextField kTextFields[] = {
+    {"Title", &CBookRecord::Title},
+    {"Subtitle", &CBookRecord::Subtitle},
+    {"Author", &CBookRecord::Author},
+    {"URL", &CBookRecord::URL},
+    {"Edition", &CBookRecord::Edition},
+    {"ReleaseDate", &CBookRecord::ReleaseDate},
+    {"Publisher", &CBookRecord::Publisher},
+    {"ISBN", &CBookRecord::ISBN},
+    {"PageCount", &CBookRecord::PageCount},
+    {"Language", &CBookRecord::Language},
+    {"Binding", &CBookRecord::Binding},
+    {"Dimension", &CBookRecord::Dimension},
+    {"Extras", &CBookRecord::Extras},
+    {"PurchaseDate", &CBookRecord::PurchaseDate},
+    {"Store", &CBookRecord::Store},
+    {"PurchasePrice", &CBookRecord::PurchasePrice},
+    {"ListPrice", &CBookRecord::ListPrice},
+    {"AmazonPrice", &CBookRecord::AmazonPrice},
+    {"Location", &CBookRecord::Location},
+    {"Status", &CBookRecord::Status},
+    {"CurrentPage", &CBookRecord::CurrentPage},
+    {"AmazonRating", &CBookRecord::AmazonRating},
+    {"NumOfReviews", &CBookRecord::NumOfReviews},
+    {"UserText1", &CBookRecord::UserText1},
+    {"UserText2", &CBookRecord::UserText2},
+    {"Format", &CBookRecord::Format},
+    {"BookSize", &CBookRecord::BookSize},
+    {"Description", &CBookRecord::Description},
+    {"Notes", &CBookRecord::Notes},
+    {"FrontCover", &CBookRecord::CoverTempPath},
+    {"BackCover", &CBookRecord::BackCoverTempPath},
+};
+constexpr int kTextFieldCount = int(sizeof(kTextFields) / sizeof(kTextFields[0]));
+
+// Gathers the text content of elements, expanding the references to the
+// file's own entities, and charges every expanded byte to one budget for
+// the whole file.
+class CTextReader
+{
+public:
+    // False when the budget or the nesting limit is exceeded or an external
+    // entity is referred to; Error() tells which.
+    bool Append(const xmlNode *node, QByteArray &out, int nesting = 0)
+    {
+        for (const xmlNode *child = node->children; child && m_error.isEmpty();
+             child = child->next) {
+            switch (child->type) {
+            case XML_TEXT_NODE:
+            case XML_CDATA_SECTION_NODE:
+                AppendText(child->content, out, nesting);
+                break;
+            case XML_ELEMENT_NODE:
+                Append(child, out, nesting);
+                break;
+            case XML_ENTITY_REF_NODE:
+                AppendEntity(child, out, nesting);
+                break;
+            default:
+                break;
+            }
+        }
+        return m_error.isEmpty();
+    }
+
+    QString Text(const xmlNode *node)
+    {
+        QByteArray utf8;
+        Append(node, utf8);
+        return QString::fromUtf8(utf8);
+    }
+
+    QString Error() const { return m_error; }
+
+private:
+    void AppendText(const xmlChar *text, QByteArray &out, int nesting)
+    {
+        if (!text)
+            return;
+        const size_t length = std::strlen(reinterpret_cast<const char *>(text));
+        if (nesting > 0) {
+            m_expanded += length;
+            if (m_expanded > kMaxEntityExpansionBytes) {
+                m_error = QStringLiteral("its entities expand to more than %1 MiB of text")
+                              .arg(kMaxEntityExpansionBytes >> 20);
+                return;
+            }
+        }
+        out.append(reinterpret_cast<const char *>(text), qsizetype(length));
+    }
+
+    void AppendEntity(const xmlNode *reference, QByteArray &out, int nesting)
+    {
+        const xmlEntity *entity = xmlGetDocEntity(reference->doc, reference->name);
+        if (!entity) // undeclared: the parser has reported it already
+            return;
+        if (entity->etype == XML_INTERNAL_PREDEFINED_ENTITY) {
+            AppendText(entity->content, out, 0);
+            return;
+        }
+        if (entity->etype != XML_INTERNAL_GENERAL_ENTITY) {
+            m_error = QStringLiteral("it refers to the external entity %1, which is never loaded")
+                          .arg(FromXml(entity->SystemID ? entity->SystemID : entity->name));
+            return;
+        }
+        if (nesting >= kMaxEntityNesting) {
+            m_error = QStringLiteral("its entities are nested deeper than %1 levels")
+                          .arg(kMaxEntityNesting);
+            return;
+        }
+        // The parser keeps the parsed replacement of an entity as its
+        // children; an entity it has not parsed counts as its raw text.
+        if (entity->children)
+            Append(reinterpret_cast<const xmlNode *>(entity), out, nesting + 1);
+        else
+            AppendText(entity->content, out, nesting + 1);
+    }
+
+    quint64 m_expanded = 0;
+    QString m_error;
+};
+
+} // namespace
+
+struct CBookXmlReader::CReader
+{
+    xmlTextReaderPtr reader = nullptr;
+    QString parserError; // the first error the parser reported, with its line
+    CTextReader text;
+
+    ~CReader()
+    {
+        if (reader)
+            xmlFreeTextReader(reader);
+    }
+
+    static void OnError(void *context, xmlErrorPtr error)
+    {
+        auto *self = static_cast<CReader *>(context);
+        if (!error || error->level < XML_ERR_ERROR || !self->parserError.isEmpty())
+            return;
+        const QString message = QString::fromUtf8(error->message).trimmed();
+        self->parserError =
+            error->line > 0 ? QStringLiteral("line %1: %2").arg(error->line).arg(message) : message;
+    }
+};
+
+CBookXmlReader::CBookXmlReader(const QString &path) : m_reader(std::make_unique<CReader>())
+{
+    InitXmlLibraries();
+    m_reader->reader =
+        xmlReaderForFile(QFile::encodeName(path).constData(), nullptr, kReaderOptions);
+    if (!m_reader->reader) {
+        Fail(QStringLiteral("%1 cannot be read.").arg(path));
+        return;
+    }
+    xmlTextReaderSetStructuredErrorHandler(m_reader->reader, &CReader::OnError, m_reader.get());
+}
+
+CBookXmlReader::~CBookXmlReader() = default;
+
+bool CBookXmlReader::Fail(const QString &error)
+{
+    if (m_error.isEmpty())
+        m_error = error;
+    return false;
+}
+
+bool CBookXmlReader::FailParsing()
+{
+    QString error = m_reader->parserError;
+    if (error.isEmpty())
+        error = QStringLiteral("line %1: the file is not well-formed")
+                    .arg(xmlTextReaderGetParserLineNumber(m_reader->reader));
+    if (m_books > 0)
+        error = QStringLiteral("After book %1, %2").arg(m_books).arg(error);
+    return Fail(error);
+}
+
+bool CBookXmlReader::CheckDocumentType()
+{
+    m_checkedDtd = true;
+    const QString external = ExternalDtdReference(xmlTextReaderCurrentDoc(m_reader->reader));
+    if (external.isEmpty())
+        return true;
+    return Fail(QStringLiteral("The file refers to the external resource %1, which is never "
+                               "loaded.")
+                    .arg(external));
+}
+
+bool CBookXmlReader::ReadNext(CBookRecord &record)
+{
+    if (Failed() || !m_reader->reader)
+        return false;
+    xmlTextReaderPtr reader = m_reader->reader;
+    for (;;) {
+        // Everything but the root and its Book children is passed over whole.
+        const int step = m_skipSubtree ? xmlTextReaderNext(reader) : xmlTextReaderRead(reader);
+        m_skipSubtree = false;
+        if (step == 0 && m_reader->parserError.isEmpty())
+            return false;
+        if (step != 1)
+            return FailParsing();
+        if (xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
+            continue;
+        if (!m_checkedDtd && !CheckDocumentType())
+            return false;
+        const int depth = xmlTextReaderDepth(reader);
+        const char *name = reinterpret_cast<const char *>(xmlTextReaderConstLocalName(reader));
+        if (depth == 0) {
+            m_inRoot = name && std::strcmp(name, "Tomelodex") == 0;
+            m_skipSubtree = !m_inRoot;
+            continue;
+        }
+        m_skipSubtree = true;
+        if (depth != 1 || !m_inRoot || !name || std::strcmp(name, "Book") != 0)
+            continue;
+
+        // The parser reads ahead, so a fault it meets here may lie in a
+        // later book.
+        const xmlNode *book = xmlTextReaderExpand(reader);
+        if (!book)
+            return FailParsing();
+        ++m_books;
+        CTextReader &text = m_reader->text;
+        bool seen[kTextFieldCount] = {};
+        bool seenRating = false;
+        bool seenEbook = false;
+        for (const xmlNode *child = book->children; child; child = child->next) {
+            if (child->type != XML_ELEMENT_NODE)
+                continue;
+            if (!seenRating && IsNamed(child, "MyRating")) {
+                seenRating = true;
+                record.MyRating = LeadingInteger(text.Text(child));
+            } else if (!seenEbook && IsNamed(child, "EbookOnly")) {
+                seenEbook = true;
+                record.EBookOnly = text.Text(child) == LoadString(199);
+            } else if (IsNamed(child, "Links")) {
+                // Links/Link: the Link children of every Links child, in order.
+                for (const xmlNode *link = child->children; link; link = link->next) {
+                    if (!IsNamed(link, "Link"))
+                        continue;
+                    CLinkEntry entry{QString::number(record.Links.size() + 1), {}, {}, {}};
+                    bool title = false, path = false, notes = false;
+                    for (const xmlNode *part = link->children; part; part = part->next) {
+                        if (!title && IsNamed(part, "Title"))
+                            title = true, entry.Name = text.Text(part);
+                        else if (!path && IsNamed(part, "Path"))
+                            path = true, entry.Path = text.Text(part);
+                        else if (!notes && IsNamed(part, "Notes"))
+                            notes = true, entry.Notes = text.Text(part);
+                    }
+                    record.Links.append(entry);
+                }
+            } else {
+                for (int i = 0; i < kTextFieldCount; ++i) {
+                    if (!seen[i] && IsNamed(child, kTextFields[i].element)) {
+                        seen[i] = true;
+                        record.*kTextFields[i].member = text.Text(child);
+                        break;
+                    }
+                }
+            }
+            if (!text.Error().isEmpty())
+                return Fail(QStringLiteral("Book %1, line %2: %3")
+                                .arg(m_books)
+                                .arg(child->line)
+                                .arg(text.Error()));
+        }
+        return true;
+    }
+}

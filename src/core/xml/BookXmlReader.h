@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class CBookRecord;
+
+// Reads the Book elements of a book XML file one at a time with libxml2's
+// streaming reader, so memory stays the same whatever the size of the file.
+//
+// Only the Book children of a root element named Tomelodex count. No
+// external DTD or entity and nothing from the network is ever loaded: a file
+// that names one fails. The entities a file declares for itself are
+// expanded by this reader, at most kMaxEntityExpansionBytes for the whole
+// file; nesting is bounded by the parser.
+class CBookXmlReader
+{
+public:
+    explicit CBookXmlReader(const QString &path);
+    ~CBookXmlReader();
+    CBookXmlReader(const CBookXmlReader &) = delete;
+    CBookXmlReader &operator=(const CBookXmlReader &) = delete;
+
+    // Fills `record` (a fresh record) from the next book; false at the end of
+    // the file or when the file turned out to be unreadable (Failed()).
+    bool ReadNext(CBookRecord &record);
+
+    bool Failed() const { return !m_error.isEmpty(); }
+    // What was wrong, naming the line and, once books were read, the book.
+    QString Error() const { return m_error; }
+    // Books read so far; the number of the book ReadNext gave last.
+    int BookCount() const { return m_books; }
+
+private:
+    struct CReader;
+
+    bool Fail(const QString &error);
+    // Fails with what the parser reported, saying how many books came before.
+    bool FailParsing();
+    bool CheckDocumentType();
+
+    std::unique_ptr<CReader> m_reader;
+    QString m_error;
+    int m_books = 0;
+    bool m_inRoot = false;
+    bool m_skipSubtree = false;
+    bool m_checkedDtd = false;
+};
