@@ -639,8 +639,13 @@ void CMainFrame::OnImportXml()
         progress.GoModal();
         progress.PeekAndPump(false);
         const CWaitCursor wait;
+        CXmlImportOptions options;
+        options.onWaiting = [&progress](const QString &status) {
+            progress.SetText(status);
+            progress.PeekAndPump(false);
+        };
         result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
-                                *m_doc.m_connection);
+                                *m_doc.m_connection, options);
     }
     if (result.imported > 0)
         m_doc.NotifyBooksChanged();
