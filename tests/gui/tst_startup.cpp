@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
 
@@ -218,6 +219,15 @@ void TestStartup::splitterSizesAndPlacementPersist()
              QStringLiteral("0100 0050 1000 0690"));
     QVERIFY(env.StartWindow());
     QVERIFY(env.Frame().isMaximized());
+    env.CloseWindow();
+
+    // A place on a screen that has gone is brought back onto the screen.
+    QVERIFY(WriteProfileInt(QStringLiteral("WindowPlacement"), QStringLiteral("Maximized"), 0));
+    QVERIFY(WriteProfileString(QStringLiteral("WindowPlacement"), QStringLiteral("Rect"),
+                               QStringLiteral("5000 3000 5800 3600")));
+    QVERIFY(env.StartWindow());
+    QCOMPARE(env.Frame().size(), QSize(800, 600));
+    QVERIFY(env.Frame().screen()->availableGeometry().intersects(env.Frame().geometry()));
 }
 
 void TestStartup::infoOptionsNeedNoDisplay()

@@ -2,7 +2,9 @@
 
 #include "app/Profile.h"
 
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
 
@@ -25,8 +27,17 @@ void CFramePlacement::Restore(QWidget &window) const
         const int top = numbers[1].toInt();
         const int right = numbers[2].toInt();
         const int bottom = numbers[3].toInt();
-        if (right > left && bottom > top)
-            window.setGeometry(left, top, right - left, bottom - top);
+        QRect rect(left, top, right - left, bottom - top);
+        if (rect.isValid()) {
+            // A place on a screen that is no longer there is brought onto
+            // the primary one, as the desktop does with any window.
+            bool onScreen = false;
+            for (const QScreen *screen : QGuiApplication::screens())
+                onScreen |= screen->availableGeometry().intersects(rect);
+            if (!onScreen && QGuiApplication::primaryScreen())
+                rect.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+            window.setGeometry(rect);
+        }
     }
     const bool iconized = GetProfileInt(m_section, kIconized, 0) != 0;
     const bool maximized = GetProfileInt(m_section, kMaximized, 0) != 0;
