@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 
 namespace {
 
@@ -23,6 +24,24 @@ QString Query(const QString &library, const QString &sql)
         return QStringLiteral("<cannot open: %1>").arg(error);
     return QueryText(connection, sql);
 }
+
+// Answers "No" (add the book anyway) and meanwhile presses Esc in the
+// progress window, as a user who changes their mind.
+class CEscapingPrompt : public CUserPrompt
+{
+public:
+    CEscapingPrompt() { SetUserPrompt(this); }
+    ~CEscapingPrompt() override { SetUserPrompt(nullptr); }
+    MsgAnswer Message(const QString &, MsgIcon, MsgButtons) override
+    {
+        ++asked;
+        if (QWidget *progress = QApplication::activeModalWidget())
+            QCoreApplication::postEvent(
+                progress, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        return MsgAnswer::No;
+    }
+    int asked = 0;
+};
 
 } // namespace
 
@@ -188,6 +207,17 @@ void TestFrame::importXmlIntoCurrentCategory()
              QStringLiteral("3 books were found; 0 books were imported to the current "
                             "category.\n0 imported, 3 skipped, 0 failed."));
     QCOMPARE(booksChanged, 1);
+
+    // Esc in the progress window while the first book is added (the user
+    // answered its duplicate question with "add anyway") cancels the import,
+    // which keeps nothing and reports nothing.
+    CEscapingPrompt escaping;
+    env.files.names = {xml};
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
+    QCOMPARE(escaping.asked, 1);
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
+    QCOMPARE(booksChanged, 1);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestFrame::compactDatabaseKeepsLibraryOpen()

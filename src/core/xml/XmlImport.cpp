@@ -163,6 +163,7 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     CImportedCovers covers(path, imagesDir);
     bool transactionLost = false;
     QString lastError;
+    const auto goOn = [&] { return !options.onBookRead || options.onBookRead(result.found); };
     for (;;) {
         CBookRecord record;
         if (!reader.ReadNext(record))
@@ -171,21 +172,30 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
         covers.Stage(record, result.found);
         if (record.Save(true, categoryId, imagesDir, connection)) {
             ++result.imported;
-            continue;
+        } else {
+            covers.Discard();
+            if (record.SkippedDuplicate) {
+                ++result.skipped;
+            } else {
+                ++result.failed;
+                lastError = record.SaveError;
+                // A full disk or an I/O error makes the database roll the
+                // whole transaction back; going on would write books one by one.
+                if (!InTransaction(connection)) {
+                    transactionLost = true;
+                    break;
+                }
+            }
         }
-        covers.Discard();
-        if (record.SkippedDuplicate) {
-            ++result.skipped;
-            continue;
-        }
-        ++result.failed;
-        lastError = record.SaveError;
-        // A full disk or an I/O error makes the database roll the whole
-        // transaction back; going on would write books one by one.
-        if (!InTransaction(connection)) {
-            transactionLost = true;
+        if (!goOn()) {
+            result.cancelled = true;
             break;
         }
+    }
+    if (result.cancelled) {
+        transaction.reset();
+        result.imported = 0;
+        return result;
     }
 
     const auto stop = [&](const QString &message) {

@@ -14,6 +14,7 @@ struct CXmlImportResult
     int imported = 0;       // books written
     int skipped = 0;        // duplicates the user chose to skip
     int failed = 0;         // books whose save failed
+    bool cancelled = false; // stopped by onBookRead: nothing was kept
 };
 
 struct CXmlImportOptions
@@ -24,6 +25,9 @@ struct CXmlImportOptions
     // How long to keep waiting for a library another program is writing to,
     // beyond the connection's own wait, before giving up.
     int busyWaitSeconds = 60;
+    // Told after each book with the number read so far; false cancels the
+    // import, which then keeps nothing and says nothing.
+    std::function<bool(int booksRead)> onBookRead;
 };
 
 // Reads a file in the program's book XML format one book at a time and

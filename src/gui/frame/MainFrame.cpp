@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -633,19 +634,30 @@ void CMainFrame::OnImportXml()
         return;
     CXmlImportResult result;
     {
+        const QString reading = tr("Importing books from %1...").arg(QFileInfo(path).fileName());
         CProgressWindow progress(this, tr("Import XML"));
-        progress.SetText(tr("Importing books from %1...").arg(QFileInfo(path).fileName()));
-        progress.SetRange(0, 0);
+        progress.SetText(reading);
+        progress.SetRange(0, 0); // the number of books shows once the file is read
         progress.GoModal();
-        progress.PeekAndPump(false);
         const CWaitCursor wait;
         CXmlImportOptions options;
         options.onWaiting = [&progress](const QString &status) {
             progress.SetText(status);
             progress.PeekAndPump(false);
         };
-        result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
-                                *m_doc.m_connection, options);
+        // The window is kept alive a few times a second, not after every book.
+        QElapsedTimer sincePump;
+        sincePump.start();
+        options.onBookRead = [&](int booksRead) {
+            if (booksRead > 1 && sincePump.elapsed() < 50)
+                return !progress.Cancelled();
+            sincePump.restart();
+            progress.SetText(reading + u'\n' + tr("%n book(s) read", nullptr, booksRead));
+            return progress.PeekAndPump(true);
+        };
+        if (progress.PeekAndPump(true))
+            result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
+                                    *m_doc.m_connection, options);
     }
     if (result.imported > 0)
         m_doc.NotifyBooksChanged();
