@@ -5,14 +5,17 @@
 
 #include "app/Profile.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/HelpTopicsDlg.h"
 #include "frame/LinkLabel.h"
 #include "frame/MainFrame.h"
 #include "frame/PictureCtrl.h"
 #include "frame/ProgressWindow.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 
 namespace {
 
@@ -60,7 +63,7 @@ private Q_SLOTS:
     void progressCancelsByButtonAndEsc();
     void progressPlaceIsRemembered();
     void pictureFramesFollowGifDelays();
-    void aboutBoxAndLinkLabel();
+    void aboutHelpAndLinkLabel();
 };
 
 void TestControls::progressCaptionFollowsPosition()
@@ -175,7 +178,7 @@ void TestControls::pictureFramesFollowGifDelays()
     QVERIFY(!picture.LoadFile(QStringLiteral("/nonexistent/cover.jpg")));
 }
 
-void TestControls::aboutBoxAndLinkLabel()
+void TestControls::aboutHelpAndLinkLabel()
 {
     CWindowTestEnv env;
     QVERIFY(env.StartWindow());
@@ -192,6 +195,19 @@ void TestControls::aboutBoxAndLinkLabel()
     auto *link = about.findChild<CLinkLabel *>(QStringLiteral("MakerLink"));
     QVERIFY(link);
     QVERIFY(link->Target().startsWith(QStringLiteral("https://")));
+
+    // Help Topics lists the menus' commands with their keys.
+    CHelpTopicsDlg help(*env.Frame().menuBar(), &env.Frame());
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    env.SaveScreenshot(help, QStringLiteral("help-topics"));
+    auto *commands = help.findChild<QTreeWidget *>(QStringLiteral("HelpCommands"));
+    QVERIFY(commands);
+    const QList<QTreeWidgetItem *> found =
+        commands->findItems(QStringLiteral("New Database..."), Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0]->text(1), QStringLiteral("Ctrl+N"));
+    QCOMPARE(found[0]->text(2), QStringLiteral("Create a new database"));
 
     // A target the desktop cannot open is reported, and stays unvisited.
     CLinkLabel broken(QStringLiteral("Broken"), QStringLiteral("/nonexistent/folder/file.txt"));

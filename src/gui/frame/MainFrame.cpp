@@ -6,6 +6,7 @@
 #include "app/UserPrompt.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/HelpTopicsDlg.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -481,6 +482,7 @@ bool CMainFrame::OnUpdateCommand(int id, bool &enabled, bool &checked)
     case ID_FILE_OPEN:
     case ID_APP_EXIT:
     case ID_APP_ABOUT:
+    case ID_HELP_FINDER:
     case ID_WEBSITE:
     case ID_FORUM:
     case ID_NEXT_PANE:
@@ -529,6 +531,11 @@ bool CMainFrame::OnCommand(int id)
     case ID_APP_ABOUT: {
         CAboutDlg about(this);
         about.exec();
+        return true;
+    }
+    case ID_HELP_FINDER: {
+        CHelpTopicsDlg help(*menuBar(), this);
+        help.exec();
         return true;
     }
     case ID_WEBSITE:
