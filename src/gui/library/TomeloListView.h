@@ -1,27 +1,83 @@
 #pragma once
 
+#include "db/DocumentViews.h"
 #include "frame/CommandTarget.h"
+#include "library/HeaderSortMark.h"
 
+#include <QTimer>
 #include <QWidget>
 
+class CBookListModel;
 class CMainFrame;
 class CTomeloDoc;
+class QAbstractItemView;
+class QItemSelectionModel;
+class QListView;
+class QStackedWidget;
+class QTreeView;
 
-// Stands in for the book list until the real view is built: an empty pane
-// that handles no command.
-class CTomeloListView : public QWidget, public CCommandTarget
+// The upper right pane: the books of the current category, as a details
+// table or as cover thumbnails. It keeps the document's selected books and
+// carries the book commands.
+class CTomeloListView : public QWidget, public CCommandTarget, public IListView
 {
-public:
-    CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr)
-        : QWidget(parent), m_doc(doc), m_frame(frame)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
+    Q_OBJECT
 
-    bool OnUpdateCommand(int, bool &, bool &) override { return false; }
-    bool OnCommand(int) override { return false; }
+public:
+    CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr);
+    ~CTomeloListView() override;
+
+    // Refills for the document's current category.
+    void FillList();
+    // Remove Book after the question. True when the user said yes.
+    bool OnRemoveBook();
+    // Removes (or, in the Recycle Bin, deletes) the selected books without asking.
+    void RemoveSelectedBooks();
+
+    bool IsThumbnailMode() const;
+    CBookListModel *Model() const { return m_model; }
+    QTreeView *DetailsView() const { return m_details; }
+    QListView *ThumbnailView() const { return m_thumbnails; }
+    QAbstractItemView *CurrentView() const;
+    int SortColumn() const { return m_sortColumn; }
+    bool SortAscending() const { return m_sortAscending; }
+
+    bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
+    bool OnCommand(int id) override;
+
+    void OnColumnClick(int column);
+    void OnSendTo(int categoryId);
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditSelectAll();
+    void OnViewThumbnails();
+    void OnViewDetails();
 
 private:
+    void SetThumbnailMode(bool thumbnails);
+    void Refill(bool keepSelection);
+    void OnItemChanged();
+    void OnTick();
+    void UpdateStatusText();
+    void OnLibraryOpened();
+    void StartBookDrag();
+    void ShowContextMenu(const QPoint &globalPos);
+    void RemoveBookIds(const QVector<quint32> &bookIds);
+
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
+    CBookListModel *m_model;
+    QStackedWidget *m_stack;
+    QTreeView *m_details;
+    QListView *m_thumbnails;
+    QItemSelectionModel *m_selection;
+    CHeaderSortMark m_sortMark;
+    int m_sortColumn = 0;
+    bool m_sortAscending = true;
+    // The selected books in row order; handed to the document at once for a
+    // single book and at the next tick for several.
+    QVector<quint32> m_selectedIds;
+    bool m_selectionPending = false;
+    QTimer m_tick;
 };

@@ -1,27 +1,66 @@
 #pragma once
 
+#include "db/DocumentViews.h"
 #include "frame/CommandTarget.h"
 
-#include <QWidget>
+#include <QTreeView>
 
+class CCategoryTreeModel;
 class CMainFrame;
 class CTomeloDoc;
+class QMimeData;
 
-// Stands in for the category tree until the real view is built: an empty pane
-// that handles no command.
-class CTomeloTreeView : public QWidget, public CCommandTarget
+// The left pane: the library's categories with the special entries. The
+// selected item is the document's current category; the pane carries the
+// category commands and takes drops of books and categories.
+class CTomeloTreeView : public QTreeView, public CCommandTarget, public ITreeView
 {
-public:
-    CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr)
-        : QWidget(parent), m_doc(doc), m_frame(frame)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
+    Q_OBJECT
 
-    bool OnUpdateCommand(int, bool &, bool &) override { return false; }
-    bool OnCommand(int) override { return false; }
+public:
+    CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr);
+    ~CTomeloTreeView() override;
+
+    CCategoryTreeModel *Model() const { return m_model; }
+
+    // Rebuilds the tree from the library and selects the root.
+    void ReloadTree();
+    void LoadTree() override { ReloadTree(); }
+    // Selects the item of category `id`, which makes it the current one.
+    void SelectCategory(int id);
+
+    // Pasted (`drop` clear, into the current category) or dropped (into
+    // `dropTarget`) books or category. True when something was done.
+    bool PasteData(const QMimeData *data, bool drop, const QModelIndex &dropTarget = {});
+
+    bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
+    bool OnCommand(int id) override;
+
+    void OnAddSubCategory();
+    void OnEditCategory();
+    void OnRemoveCategory();
+    void OnEditCut();
+    void OnEditPaste();
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void OnSelChanged(const QModelIndex &current);
+    void OnLibraryOpened();
+    bool CanPaste() const;
+    // What a drop at the event's place would do, and onto which item.
+    Qt::DropAction DropActionAt(const QDropEvent *event, QModelIndex &target) const;
+    Qt::DropAction ProposedAction(const QMimeData *data, const QPoint &pos,
+                                  Qt::KeyboardModifiers modifiers, QModelIndex &target) const;
+    bool PasteCategory(int sourceId, bool drop, const QModelIndex &destination);
+
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
+    CCategoryTreeModel *m_model;
 };

@@ -1,0 +1,206 @@
+// The window's book list on large libraries, measured in the real window:
+// showing All Books of 100,000 books and scrolling to its end, and drawing
+// the thumbnails of 1,000 covers while the window stays responsive.
+
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "frame/MainFrame.h"
+#include "frame/WindowApp.h"
+#include "library/BookListModel.h"
+#include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// A temporary program folder's settings and a library made from the
+// template with `books` books in the root, `covers` of them with a cover.
+class CBenchWindow
+{
+public:
+    CBenchWindow(int books, int covers, int listMode)
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+        m_path = m_dir.filePath(QStringLiteral("big.mdb"));
+        QFile::copy(QStringLiteral(TOMELODEX_RUNTIME_DIR "/Tomelodex.dbt"), m_path);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+        const QString images = CTomeloDoc::ImagesDirFor(m_path);
+        QDir().mkpath(images);
+        QImage cover(300, 450, QImage::Format_RGB32);
+        CLibraryConnection db;
+        db.Open(m_path);
+        db.Execute(QStringLiteral("BEGIN"));
+        for (int id = 1; id <= books; ++id) {
+            QString coverName;
+            if (id <= covers) {
+                cover.fill(QColor::fromHsv(id % 360, 160, 200));
+                coverName = QStringLiteral("%1.jpg").arg(id);
+                cover.save(QDir(images).filePath(coverName));
+            }
+            db.Execute(QStringLiteral("INSERT INTO book (BookID, Title, Author, PublisherID, ISBN, "
+                                      "FrontCover) VALUES (%1, 'Title %2', 'Author %3', %4, "
+                                      "'%5', %6); INSERT INTO book_category VALUES (%1, 1)")
+                           .arg(id)
+                           .arg((id * 7919) % books)
+                           .arg(id % 5000)
+                           .arg(1 + id % 400)
+                           .arg(100000000 + id)
+                           .arg(coverName.isEmpty()
+                                    ? QStringLiteral("NULL")
+                                    : QLatin1Char('\'') + coverName + QLatin1Char('\'')));
+        }
+        for (int p = 1; p <= 400; ++p)
+            db.Execute(QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (%1, "
+                                      "'Publisher %1')")
+                           .arg(p));
+        db.Execute(QStringLiteral("COMMIT"));
+        db.Close();
+        // ListView 0 is thumbnails, 1 details.
+        QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
+        m_listMode = listMode;
+    }
+
+    bool Start()
+    {
+        m_app = std::make_unique<CWindowApp>();
+        if (!m_app->InitInstance({m_path}, QStringLiteral(TOMELODEX_RUNTIME_DIR "/tomelodex")))
+            return false;
+        CTomeloListView &list = List();
+        if (m_listMode == 0)
+            list.OnViewThumbnails();
+        else
+            list.OnViewDetails();
+        m_app->Frame()->resize(1100, 800);
+        QApplication::processEvents();
+        return true;
+    }
+
+    CTomeloTreeView &Tree() { return *m_app->Frame()->TreeView(); }
+    CTomeloListView &List() { return *m_app->Frame()->ListView(); }
+
+    ~CBenchWindow()
+    {
+        if (m_app)
+            m_app->ExitInstance();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_listMode = 1;
+    std::unique_ptr<CWindowApp> m_app;
+};
+
+CBenchWindow &BigLibrary()
+{
+    static std::unique_ptr<CBenchWindow> window;
+    if (!window) {
+        window = std::make_unique<CBenchWindow>(100000, 0, 1);
+        window->Start();
+    }
+    return *window;
+}
+
+// Selecting All Books until its first screen of rows is painted.
+void BM_SelectAllBooks100k(benchmark::State &state)
+{
+    CBenchWindow &window = BigLibrary();
+    QAbstractItemView *view = window.List().CurrentView();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Tree().SelectCategory(4); // an empty category
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.Tree().SelectCategory(5);
+        view->viewport()->repaint();
+    }
+    if (window.List().Model()->rowCount() != 100000)
+        state.SkipWithError("wrong rows");
+}
+BENCHMARK(BM_SelectAllBooks100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the top of All Books to its last row, painted.
+void BM_ScrollToEnd100k(benchmark::State &state)
+{
+    CBenchWindow &window = BigLibrary();
+    auto *view = window.List().DetailsView();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Tree().SelectCategory(4);
+        window.Tree().SelectCategory(5);
+        view->viewport()->repaint();
+        state.ResumeTiming();
+        view->scrollToBottom();
+        view->viewport()->repaint();
+    }
+    const QModelIndex last = view->indexAt(QPoint(5, view->viewport()->height() - 5));
+    if (last.row() < 99900)
+        state.SkipWithError("not at the end");
+}
+BENCHMARK(BM_ScrollToEnd100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Showing 1,000 books with covers in thumbnail mode until the last
+// thumbnail is drawn. `longest_block_ms` is the longest time the window's
+// event loop did not run meanwhile (the refill included).
+void BM_Thumbnails1000(benchmark::State &state)
+{
+    static std::unique_ptr<CBenchWindow> window;
+    if (!window) {
+        window = std::make_unique<CBenchWindow>(1000, 1000, 0);
+        window->Start();
+    }
+    CBookListModel &model = *window->List().Model();
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->Tree().SelectCategory(4);
+        QApplication::processEvents();
+        QElapsedTimer sinceTick;
+        QTimer tick;
+        tick.setInterval(1);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longest = qMax(longest, double(sinceTick.nsecsElapsed()) / 1e6);
+            sinceTick.restart();
+        });
+        state.ResumeTiming();
+        tick.start();
+        sinceTick.start();
+        QTimer::singleShot(0, [&] { window->Tree().SelectCategory(1); });
+        QApplication::processEvents();
+        while (!model.ThumbnailsIdle() || model.rowCount() != 1000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        tick.stop();
+    }
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.Thumbnail(row).isNull() && row < CBookListModel::kEagerThumbnails)
+            state.SkipWithError("a thumbnail is missing");
+    state.counters["longest_block_ms"] = longest;
+}
+BENCHMARK(BM_Thumbnails1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PrepareGuiApplication();
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

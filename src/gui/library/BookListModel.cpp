@@ -1,0 +1,208 @@
+#include "library/BookListModel.h"
+
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "frame/ThemeIcon.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QPainter>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+QImage MakeNoCoverImage()
+{
+    QImage image(CThumbnailWorker::kWidth, CThumbnailWorker::kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A closed book in outline.
+    painter.setPen(QPen(QColor(170, 170, 170), 2));
+    painter.setBrush(QColor(236, 236, 236));
+    painter.drawRoundedRect(QRectF(24, 22, 32, 42), 2, 2);
+    painter.drawLine(QPointF(29, 22), QPointF(29, 64));
+    painter.setPen(QColor(120, 120, 120));
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.drawText(QRect(2, 68, CThumbnailWorker::kWidth - 4, 28),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QCoreApplication::translate("CBookListModel", "No cover"));
+    painter.setPen(QColor(192, 192, 192));
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRect(0, 0, CThumbnailWorker::kWidth - 1, CThumbnailWorker::kHeight - 1);
+    return image;
+}
+
+QPixmap MakeBlankThumbnail()
+{
+    QPixmap pixmap(CThumbnailWorker::kWidth, CThumbnailWorker::kHeight);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(222, 222, 222));
+    painter.drawRect(0, 0, CThumbnailWorker::kWidth - 1, CThumbnailWorker::kHeight - 1);
+    return pixmap;
+}
+
+} // namespace
+
+CBookListModel::CBookListModel(QObject *parent)
+    : QAbstractTableModel(parent), m_pages(100), m_thumbCache(2000), m_worker(MakeNoCoverImage())
+{
+    m_bookIcon = ThemeIcon(QStringLiteral("x-office-document"),
+                           QApplication::style()->standardIcon(QStyle::SP_FileIcon));
+    m_blank = MakeBlankThumbnail();
+    connect(&m_worker, &CThumbnailWorker::ThumbnailReady, this, &CBookListModel::OnThumbnailReady,
+            Qt::QueuedConnection);
+}
+
+CBookListModel::~CBookListModel() = default;
+
+void CBookListModel::Refill(CLibraryConnection *connection, const QVector<CBookListEntry> &entries,
+                            bool thumbnails, const QString &imagesDir)
+{
+    beginResetModel();
+    m_connection = connection;
+    m_entries = connection ? entries : QVector<CBookListEntry>();
+    m_pages.clear();
+    m_pageErrorShown = false;
+    m_thumbnails = thumbnails;
+    m_thumbCache.clear();
+    m_waiting.clear();
+    if (thumbnails && !m_entries.isEmpty()) {
+        // The worker gets its own copy of the names: nothing it reads
+        // changes when the list is refilled again.
+        QVector<QString> covers;
+        covers.reserve(m_entries.size());
+        for (const CBookListEntry &entry : qAsConst(m_entries))
+            covers.append(entry.frontCover);
+        m_list = m_worker.Start(imagesDir, covers, kEagerThumbnails);
+        for (int row = 0; row < qMin(int(m_entries.size()), kEagerThumbnails); ++row)
+            m_waiting.insert(row);
+    } else {
+        m_list = m_worker.Stop();
+    }
+    endResetModel();
+}
+
+const CBookListRow *CBookListModel::RowAt(int row) const
+{
+    const int page = row / kPageSize;
+    if (QVector<CBookListRow> *rows = m_pages.object(page))
+        return &rows->at(row % kPageSize);
+
+    const int first = page * kPageSize;
+    const int count = qMin(kPageSize, int(m_entries.size()) - first);
+    QVector<quint32> ids;
+    ids.reserve(count);
+    for (int i = first; i < first + count; ++i)
+        ids.append(m_entries[i].bookId);
+    QVector<CBookListRow> read;
+    QString error;
+    if (!ReadBookRows(ids, *m_connection, read, &error) && !m_pageErrorShown) {
+        // Not from inside painting: the message waits for the event loop.
+        m_pageErrorShown = true;
+        QTimer::singleShot(0, this, [error] { ShowMessage(error, MsgIcon::Warning); });
+    }
+    QHash<quint32, const CBookListRow *> byId;
+    for (const CBookListRow &found : qAsConst(read))
+        byId.insert(found.bookId, &found);
+    auto *rows = new QVector<CBookListRow>(count);
+    for (int i = 0; i < count; ++i) {
+        if (const CBookListRow *found = byId.value(ids[i]))
+            (*rows)[i] = *found;
+        (*rows)[i].bookId = ids[i];
+    }
+    m_pages.insert(page, rows);
+    return &rows->at(row % kPageSize);
+}
+
+int CBookListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int CBookListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(kBookListColumnCount);
+}
+
+QPixmap CBookListModel::Thumbnail(int row) const
+{
+    const QPixmap *pixmap = m_thumbCache.object(row);
+    return pixmap ? *pixmap : QPixmap();
+}
+
+QVariant CBookListModel::Decoration(int row) const
+{
+    if (!m_thumbnails)
+        return m_bookIcon;
+    if (const QPixmap *pixmap = m_thumbCache.object(row))
+        return *pixmap;
+    if (!m_waiting.contains(row)) {
+        m_waiting.insert(row);
+        const_cast<CThumbnailWorker &>(m_worker).Request(row);
+    }
+    return m_blank;
+}
+
+QVariant CBookListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return QVariant();
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
+        const CBookListRow *book = RowAt(row);
+        switch (index.column()) {
+        case kColumnTitle:
+            return book->title;
+        case kColumnAuthor:
+            return book->author;
+        case kColumnPublisher:
+            return book->publisher;
+        case kColumnIsbn:
+            return book->isbn;
+        case kColumnEdition:
+            return book->edition;
+        }
+        return QVariant();
+    }
+    case Qt::DecorationRole:
+        return index.column() == kColumnTitle ? Decoration(row) : QVariant();
+    case BookIdRole:
+        return m_entries[row].bookId;
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kBookListColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return LoadString(186 + section);
+}
+
+Qt::ItemFlags CBookListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+void CBookListModel::OnThumbnailReady(quint64 list, int row, const QImage &image)
+{
+    if (list != m_list || row >= m_entries.size())
+        return; // drawn for rows that have been replaced since
+    m_waiting.remove(row);
+    m_thumbCache.insert(row, new QPixmap(QPixmap::fromImage(image)));
+    const QModelIndex changed = index(row, kColumnTitle);
+    Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole});
+    Q_EMIT ThumbnailDrawn(row);
+}

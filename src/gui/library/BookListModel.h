@@ -1,0 +1,72 @@
+#pragma once
+
+#include "db/BookListOrder.h"
+#include "library/ThumbnailWorker.h"
+
+#include <QAbstractTableModel>
+#include <QCache>
+#include <QIcon>
+#include <QPixmap>
+#include <QSet>
+
+class CLibraryConnection;
+
+// The books of the list: the sorted identifiers of a category are read at
+// once, their texts a page at a time as the view shows them, so 100,000
+// books cost no more to show than a screenful. In thumbnail mode each row's
+// picture is the cover thumbnail, drawn in the background.
+class CBookListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Role
+    {
+        BookIdRole = Qt::UserRole + 1
+    };
+    static constexpr int kPageSize = 200;
+    // Rows whose thumbnails are drawn without waiting to be shown.
+    static constexpr int kEagerThumbnails = 1000;
+
+    explicit CBookListModel(QObject *parent = nullptr);
+    ~CBookListModel() override;
+
+    // Shows `entries`, read through `connection` (not owned; null empties
+    // the list). Drops the previous rows, their texts and their thumbnails.
+    void Refill(CLibraryConnection *connection, const QVector<CBookListEntry> &entries,
+                bool thumbnails, const QString &imagesDir);
+    void Clear() { Refill(nullptr, {}, m_thumbnails, QString()); }
+
+    quint32 BookIdAt(int row) const { return m_entries.at(row).bookId; }
+    bool ThumbnailMode() const { return m_thumbnails; }
+    // The thumbnail of `row` when it has been drawn for the rows shown now.
+    QPixmap Thumbnail(int row) const;
+    bool ThumbnailsIdle() const { return m_worker.IsIdle() && m_waiting.isEmpty(); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+Q_SIGNALS:
+    void ThumbnailDrawn(int row);
+
+private:
+    const CBookListRow *RowAt(int row) const;
+    QVariant Decoration(int row) const;
+    void OnThumbnailReady(quint64 list, int row, const QImage &image);
+
+    CLibraryConnection *m_connection = nullptr;
+    QVector<CBookListEntry> m_entries;
+    mutable QCache<int, QVector<CBookListRow>> m_pages;
+    mutable bool m_pageErrorShown = false;
+    bool m_thumbnails = false;
+    QIcon m_bookIcon;
+    QPixmap m_blank;
+    mutable QCache<int, QPixmap> m_thumbCache;
+    mutable QSet<int> m_waiting; // asked for, not drawn yet
+    CThumbnailWorker m_worker;
+    quint64 m_list = 0;
+};

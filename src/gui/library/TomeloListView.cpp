@@ -1,0 +1,435 @@
+#include "library/TomeloListView.h"
+
+#include "app/AppSettings.h"
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
+#include "db/BookMembership.h"
+#include "db/CategoryStore.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "frame/WaitCursor.h"
+#include "library/BookListModel.h"
+#include "library/BookMime.h"
+#include "library/CommandReadiness.h"
+#include "library/TomeloTreeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QHeaderView>
+#include <QListView>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// An item view of the list that leaves starting drags and context menus to
+// the list pane.
+template <class View> class CBookItemView : public View
+{
+public:
+    using View::View;
+    std::function<void()> onStartDrag;
+    std::function<void(const QPoint &)> onContextMenu;
+
+protected:
+    void startDrag(Qt::DropActions) override { onStartDrag(); }
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        // From the keyboard the menu opens at the pane's top-left corner.
+        onContextMenu(event->reason() == QContextMenuEvent::Mouse
+                          ? event->globalPos()
+                          : this->mapToGlobal(QPoint(0, 0)));
+    }
+};
+
+const int kColumnWidths[kBookListColumnCount] = {240, 120, 100, 100, 100};
+
+} // namespace
+
+CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
+    : QWidget(parent), m_doc(doc), m_frame(frame), m_model(new CBookListModel(this)),
+      m_stack(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("BookList"));
+    auto *details = new CBookItemView<QTreeView>(m_stack);
+    auto *thumbnails = new CBookItemView<QListView>(m_stack);
+    for (auto hooks : {std::make_pair(&details->onStartDrag, &details->onContextMenu),
+                       std::make_pair(&thumbnails->onStartDrag, &thumbnails->onContextMenu)}) {
+        *hooks.first = [this] { StartBookDrag(); };
+        *hooks.second = [this](const QPoint &at) { ShowContextMenu(at); };
+    }
+    m_details = details;
+    m_thumbnails = thumbnails;
+
+    m_details->setObjectName(QStringLiteral("BookDetails"));
+    m_details->setModel(m_model);
+    m_details->setRootIsDecorated(false);
+    m_details->setUniformRowHeights(true);
+    m_details->setItemsExpandable(false);
+    m_details->setAllColumnsShowFocus(true);
+    m_details->setAlternatingRowColors(true);
+    m_details->header()->setStretchLastSection(false);
+    for (int column = 0; column < kBookListColumnCount; ++column)
+        m_details->header()->resizeSection(column, kColumnWidths[column]);
+    m_sortMark.Init(m_details->header());
+
+    m_thumbnails->setObjectName(QStringLiteral("BookThumbnails"));
+    m_thumbnails->setModel(m_model);
+    m_thumbnails->setViewMode(QListView::IconMode);
+    m_thumbnails->setIconSize(QSize(CThumbnailWorker::kWidth, CThumbnailWorker::kHeight));
+    m_thumbnails->setGridSize(QSize(CThumbnailWorker::kWidth + 40, CThumbnailWorker::kHeight + 46));
+    m_thumbnails->setUniformItemSizes(true);
+    m_thumbnails->setResizeMode(QListView::Adjust);
+    m_thumbnails->setMovement(QListView::Static);
+    m_thumbnails->setWordWrap(true);
+    m_thumbnails->setLayoutMode(QListView::Batched);
+    m_thumbnails->setBatchSize(1000);
+
+    // One selection for both looks of the list.
+    QItemSelectionModel *unused = m_thumbnails->selectionModel();
+    m_selection = m_details->selectionModel();
+    m_thumbnails->setSelectionModel(m_selection);
+    delete unused;
+
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_details),
+                                    static_cast<QAbstractItemView *>(m_thumbnails)}) {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        connect(view, &QAbstractItemView::doubleClicked, this, [this] { OnCommand(ID_EDIT_BOOK); });
+        m_stack->addWidget(view);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_stack);
+    setFocusProxy(m_stack);
+
+    m_sortColumn = qBound(0, CAppSettings::SortBy(), kBookListColumnCount - 1);
+    m_sortAscending = CAppSettings::SortAscending();
+    SetThumbnailMode(CAppSettings::ListView() == 0);
+    m_sortMark.SetMark(m_sortColumn, m_sortAscending);
+
+    m_tick.setSingleShot(true);
+    m_tick.setInterval(150);
+    connect(&m_tick, &QTimer::timeout, this, &CTomeloListView::OnTick);
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this,
+            &CTomeloListView::OnItemChanged);
+    connect(m_details->header(), &QHeaderView::sectionClicked, this,
+            &CTomeloListView::OnColumnClick);
+    connect(&m_doc, &CTomeloDoc::CurrentCategoryChanged, this, &CTomeloListView::FillList);
+    connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CTomeloListView::FillList);
+    connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloListView::OnLibraryOpened);
+    m_doc.m_listView = this;
+}
+
+CTomeloListView::~CTomeloListView()
+{
+    if (m_doc.m_listView == this)
+        m_doc.m_listView = nullptr;
+}
+
+bool CTomeloListView::IsThumbnailMode() const
+{
+    return m_stack->currentWidget() == m_thumbnails;
+}
+
+QAbstractItemView *CTomeloListView::CurrentView() const
+{
+    return static_cast<QAbstractItemView *>(m_stack->currentWidget());
+}
+
+void CTomeloListView::SetThumbnailMode(bool thumbnails)
+{
+    const bool hadFocus = CurrentView() && CurrentView()->hasFocus();
+    m_stack->setCurrentWidget(thumbnails ? static_cast<QWidget *>(m_thumbnails) : m_details);
+    if (hadFocus)
+        CurrentView()->setFocus();
+}
+
+void CTomeloListView::OnLibraryOpened()
+{
+    // An open that succeeded has selected the root, which filled the list.
+    if (!m_doc.IsLibraryOpen() || m_doc.m_currentCategoryId == kNoCategory)
+        FillList();
+}
+
+void CTomeloListView::FillList()
+{
+    Refill(false);
+}
+
+void CTomeloListView::Refill(bool keepSelection)
+{
+    const QVector<quint32> kept = keepSelection ? m_selectedIds : QVector<quint32>();
+    QVector<CBookListEntry> entries;
+    const bool open = m_doc.IsLibraryOpen() && m_doc.m_currentCategoryId != kNoCategory;
+    if (open) {
+        const CWaitCursor wait;
+        ReadBookOrder(m_doc.m_currentCategoryId, m_sortColumn, m_sortAscending, *m_doc.m_connection,
+                      entries);
+    }
+    m_model->Refill(open ? m_doc.m_connection.get() : nullptr, entries, IsThumbnailMode(),
+                    TomeloApp().m_imagesDir);
+    m_sortMark.SetMark(m_sortColumn, m_sortAscending);
+    m_selectedIds.clear();
+    m_selectionPending = false;
+    if (kept.isEmpty()) {
+        m_doc.SetSelectedBooks({});
+    } else {
+        // Sorting keeps the selected books selected at their new places.
+        const QSet<quint32> wanted(kept.cbegin(), kept.cend());
+        QItemSelection selection;
+        for (int row = 0; row < entries.size(); ++row) {
+            if (!wanted.contains(entries[row].bookId))
+                continue;
+            const int first = row;
+            while (row + 1 < entries.size() && wanted.contains(entries[row + 1].bookId))
+                ++row;
+            selection.select(m_model->index(first, 0), m_model->index(row, 0));
+        }
+        m_selection->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    UpdateStatusText();
+}
+
+void CTomeloListView::OnItemChanged()
+{
+    QVector<int> rows;
+    for (const QItemSelectionRange &range : m_selection->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    m_selectedIds.clear();
+    m_selectedIds.reserve(rows.size());
+    for (const int row : qAsConst(rows))
+        m_selectedIds.append(m_model->BookIdAt(row));
+    // One book is shown at once; a growing selection waits for the tick.
+    m_selectionPending = m_selectedIds.size() != 1;
+    if (!m_selectionPending)
+        m_doc.SetSelectedBooks(m_selectedIds);
+    m_tick.start();
+}
+
+void CTomeloListView::OnTick()
+{
+    UpdateStatusText();
+    if (m_selectionPending) {
+        m_selectionPending = false;
+        m_doc.SetSelectedBooks(m_selectedIds);
+    }
+}
+
+void CTomeloListView::UpdateStatusText()
+{
+    m_frame.SetStatusText(FormatMessage(
+        168, {QString::number(m_model->rowCount()), QString::number(m_selectedIds.size())}));
+}
+
+bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
+{
+    const int current = m_doc.m_currentCategoryId;
+    const bool selected = !m_selectedIds.isEmpty();
+    switch (id) {
+    case ID_REMOVE_BOOK:
+    case ID_EDIT_COPY:
+        enabled = selected;
+        return true;
+    case ID_EDIT_BOOK:
+        enabled = m_selectedIds.size() == 1;
+        return true;
+    case ID_SENDTO_FAVORITES:
+        enabled = selected && current != kFavorites;
+        return true;
+    case ID_SENDTO_READINGLIST:
+        enabled = selected && current != kReadingList;
+        return true;
+    case ID_SENDTO_SEARCHRESULTS:
+        enabled = selected && current != kSearchResults;
+        return true;
+    case ID_EDIT_CUT:
+        enabled = selected && current != kAllBooks && current != kRecycleBin;
+        return true;
+    case ID_EDIT_PASTE: {
+        const QMimeData *data = QApplication::clipboard()->mimeData();
+        enabled = current != kAllBooks && current != kRecycleBin && current != kNoCategory &&
+                  data && data->hasFormat(kBookFormat);
+        return true;
+    }
+    case ID_EDIT_SELECT_ALL:
+        enabled = m_model->rowCount() > 0;
+        return true;
+    case ID_VIEW_THUMBNAILS:
+        enabled = true;
+        checked = IsThumbnailMode();
+        return true;
+    case ID_VIEW_DETAILS:
+        enabled = true;
+        checked = !IsThumbnailMode();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTomeloListView::OnCommand(int id)
+{
+    const CommandReadiness readiness = Readiness(*this, id);
+    if (readiness != CommandReadiness::Ready)
+        return readiness == CommandReadiness::Disabled;
+    switch (id) {
+    case ID_REMOVE_BOOK:
+        OnRemoveBook();
+        break;
+    case ID_EDIT_BOOK:
+        break; // the book property sheet comes with the book editing
+    case ID_SENDTO_FAVORITES:
+        OnSendTo(kFavorites);
+        break;
+    case ID_SENDTO_READINGLIST:
+        OnSendTo(kReadingList);
+        break;
+    case ID_SENDTO_SEARCHRESULTS:
+        OnSendTo(kSearchResults);
+        break;
+    case ID_EDIT_CUT:
+        OnEditCut();
+        break;
+    case ID_EDIT_COPY:
+        OnEditCopy();
+        break;
+    case ID_EDIT_PASTE:
+        OnEditPaste();
+        break;
+    case ID_EDIT_SELECT_ALL:
+        OnEditSelectAll();
+        break;
+    case ID_VIEW_THUMBNAILS:
+        OnViewThumbnails();
+        break;
+    case ID_VIEW_DETAILS:
+        OnViewDetails();
+        break;
+    }
+    return true;
+}
+
+void CTomeloListView::OnColumnClick(int column)
+{
+    m_sortAscending = column != m_sortColumn || !m_sortAscending;
+    m_sortColumn = column;
+    CAppSettings::SetSortBy(m_sortColumn);
+    CAppSettings::SetSortAscending(m_sortAscending);
+    Refill(true);
+}
+
+void CTomeloListView::OnSendTo(int categoryId)
+{
+    if (!m_doc.IsLibraryOpen() || !SendBooksTo(m_selectedIds, categoryId, *m_doc.m_connection))
+        return;
+    // Only the Recycle Bin's list changes: its books now belong somewhere.
+    if (m_doc.m_currentCategoryId == kRecycleBin)
+        m_doc.NotifyBooksChanged();
+}
+
+bool CTomeloListView::OnRemoveBook()
+{
+    const int question = m_doc.m_currentCategoryId == kRecycleBin ? 231 : 146;
+    if (ShowMessage(LoadString(question), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
+    RemoveSelectedBooks();
+    return true;
+}
+
+void CTomeloListView::RemoveSelectedBooks()
+{
+    RemoveBookIds(m_selectedIds);
+}
+
+void CTomeloListView::RemoveBookIds(const QVector<quint32> &bookIds)
+{
+    if (!m_doc.IsLibraryOpen() || bookIds.isEmpty())
+        return;
+    RemoveBooks(bookIds, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir, *m_doc.m_connection);
+    m_doc.NotifyBooksChanged();
+}
+
+void CTomeloListView::OnEditCopy()
+{
+    QApplication::clipboard()->setMimeData(MakeBookMimeData(m_selectedIds));
+}
+
+void CTomeloListView::OnEditCut()
+{
+    OnEditCopy();
+    RemoveSelectedBooks();
+}
+
+void CTomeloListView::OnEditPaste()
+{
+    if (m_frame.TreeView())
+        m_frame.TreeView()->PasteData(QApplication::clipboard()->mimeData(), false);
+}
+
+void CTomeloListView::OnEditSelectAll()
+{
+    CurrentView()->selectAll();
+}
+
+void CTomeloListView::OnViewThumbnails()
+{
+    if (IsThumbnailMode())
+        return;
+    CAppSettings::SetListView(0);
+    SetThumbnailMode(true);
+    FillList();
+}
+
+void CTomeloListView::OnViewDetails()
+{
+    if (!IsThumbnailMode())
+        return;
+    CAppSettings::SetListView(1);
+    SetThumbnailMode(false);
+    FillList();
+}
+
+void CTomeloListView::StartBookDrag()
+{
+    OnTick();
+    const QVector<quint32> ids = m_selectedIds; // a drop may refill the list
+    if (ids.isEmpty())
+        return;
+    const int current = m_doc.m_currentCategoryId;
+    const bool copyOnly = current == kAllBooks || current == kRecycleBin;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(MakeBookMimeData(ids));
+    const QVariant picture = m_selection->selectedRows().value(0).data(Qt::DecorationRole);
+    drag->setPixmap(
+        picture.typeId() == QMetaType::QPixmap
+            ? picture.value<QPixmap>().scaled(40, 50, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            : picture.value<QIcon>().pixmap(16, 16));
+    const Qt::DropAction done = copyOnly
+                                    ? drag->exec(Qt::CopyAction)
+                                    : drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    if (done == Qt::MoveAction)
+        RemoveBookIds(ids); // the books leave the category they were dragged from
+    else if (done == Qt::CopyAction && current == kRecycleBin)
+        FillList(); // copied out of the bin, they are no longer in it
+}
+
+void CTomeloListView::ShowContextMenu(const QPoint &globalPos)
+{
+    m_frame.ShowContextMenu(QStringLiteral("List"), globalPos);
+}

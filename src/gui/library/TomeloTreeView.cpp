@@ -1,0 +1,348 @@
+#include "library/TomeloTreeView.h"
+
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "db/BookMembership.h"
+#include "db/CategoryStore.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "library/BookMime.h"
+#include "library/CommandReadiness.h"
+#include "library/CategoryProperties.h"
+#include "library/CategoryTreeModel.h"
+#include "library/TomeloListView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMimeData>
+
+CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
+    : QTreeView(parent), m_doc(doc), m_frame(frame), m_model(new CCategoryTreeModel(this))
+{
+    setObjectName(QStringLiteral("CategoryTree"));
+    setModel(m_model);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { OnSelChanged(current); });
+    connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloTreeView::OnLibraryOpened);
+    connect(&m_doc, &CTomeloDoc::CategoriesChanged, this, &CTomeloTreeView::ReloadTree);
+    m_doc.m_treeView = this;
+}
+
+CTomeloTreeView::~CTomeloTreeView()
+{
+    if (m_doc.m_treeView == this)
+        m_doc.m_treeView = nullptr;
+}
+
+void CTomeloTreeView::OnLibraryOpened()
+{
+    // An open that succeeded has reloaded the tree already.
+    if (!m_doc.IsLibraryOpen())
+        m_model->Clear();
+}
+
+void CTomeloTreeView::ReloadTree()
+{
+    QVector<CCategoryRow> rows;
+    if (!m_doc.IsLibraryOpen() || !CCategoryStore(*m_doc.m_connection).ReadAll(rows)) {
+        m_model->Clear();
+        return;
+    }
+    m_model->Load(rows);
+    const QModelIndex root = m_model->index(0, 0);
+    expand(root);
+    setCurrentIndex(root);
+    setFocus();
+}
+
+void CTomeloTreeView::SelectCategory(int id)
+{
+    const QModelIndex index = m_model->IndexOf(id);
+    if (index.isValid()) {
+        setCurrentIndex(index);
+        scrollTo(index);
+    }
+}
+
+void CTomeloTreeView::OnSelChanged(const QModelIndex &current)
+{
+    const int id = m_model->CategoryAt(current);
+    m_model->SetBoldCategory(id);
+    m_doc.SetCurrentCategory(id);
+}
+
+bool CTomeloTreeView::CanPaste() const
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (!data)
+        return false;
+    const int current = m_doc.m_currentCategoryId;
+    return (IsTargetCategory(current) && data->hasFormat(kCategoryFormat)) ||
+           (current != kAllBooks && current != kRecycleBin && current != kNoCategory &&
+            data->hasFormat(kBookFormat));
+}
+
+bool CTomeloTreeView::OnUpdateCommand(int id, bool &enabled, bool &)
+{
+    const int current = m_doc.m_currentCategoryId;
+    switch (id) {
+    case ID_ADD_SUBCATEGORY:
+    case ID_EDIT_CATEGORY:
+        enabled = IsTargetCategory(current);
+        return true;
+    case ID_REMOVE_CATEGORY:
+    case ID_EDIT_CUT:
+        enabled = IsUserCategory(current);
+        return true;
+    case ID_EDIT_PASTE:
+        enabled = CanPaste();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTomeloTreeView::OnCommand(int id)
+{
+    const CommandReadiness readiness = Readiness(*this, id);
+    if (readiness != CommandReadiness::Ready)
+        return readiness == CommandReadiness::Disabled;
+    switch (id) {
+    case ID_ADD_SUBCATEGORY:
+        OnAddSubCategory();
+        break;
+    case ID_EDIT_CATEGORY:
+        OnEditCategory();
+        break;
+    case ID_REMOVE_CATEGORY:
+        OnRemoveCategory();
+        break;
+    case ID_EDIT_CUT:
+        OnEditCut();
+        break;
+    case ID_EDIT_PASTE:
+        OnEditPaste();
+        break;
+    }
+    return true;
+}
+
+void CTomeloTreeView::OnAddSubCategory()
+{
+    CCategoryProperties sheet(LoadString(174), this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    const int id = CCategoryStore(*m_doc.m_connection)
+                       .Add(sheet.Name(), sheet.Notes(), m_doc.m_currentCategoryId);
+    if (id == 0)
+        return;
+    const QModelIndex parent = currentIndex();
+    m_model->AddCategory(parent, id, sheet.Name());
+    expand(parent);
+}
+
+void CTomeloTreeView::OnEditCategory()
+{
+    const int id = m_doc.m_currentCategoryId;
+    CCategoryStore store(*m_doc.m_connection);
+    CCategoryInfo info;
+    if (!store.ReadInfo(id, info))
+        return;
+    CCategoryProperties sheet(LoadString(175), this);
+    sheet.SetTexts(info.name, info.notes,
+                   FormatMessage(182, {QString::number(info.bookCount),
+                                       QString::number(info.subCategoryCount)}),
+                   info.operationDate);
+    if (sheet.exec() != QDialog::Accepted ||
+        (sheet.Name() == info.name && sheet.Notes() == info.notes))
+        return;
+    if (store.Update(id, sheet.Name(), sheet.Notes()))
+        m_model->Rename(currentIndex(), sheet.Name());
+}
+
+void CTomeloTreeView::OnRemoveCategory()
+{
+    if (ShowMessage(LoadString(134), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    if (!CCategoryStore(*m_doc.m_connection).Remove(m_doc.m_currentCategoryId))
+        return;
+    // The view makes a neighbour current, which refills the list.
+    m_model->RemoveItem(currentIndex());
+    setCurrentIndex(currentIndex());
+}
+
+void CTomeloTreeView::OnEditCut()
+{
+    m_model->SetCutCategory(m_doc.m_currentCategoryId);
+    QApplication::clipboard()->setMimeData(MakeCategoryMimeData(m_doc.m_currentCategoryId));
+}
+
+void CTomeloTreeView::OnEditPaste()
+{
+    PasteData(QApplication::clipboard()->mimeData(), false);
+}
+
+bool CTomeloTreeView::PasteData(const QMimeData *data, bool drop, const QModelIndex &dropTarget)
+{
+    if (!data || !m_doc.IsLibraryOpen())
+        return false;
+    const QModelIndex destination = drop ? dropTarget : currentIndex();
+    const int destinationId = m_model->CategoryAt(destination);
+    if (data->hasFormat(kBookFormat)) {
+        if (destinationId == kRecycleBin)
+            return m_frame.ListView() && m_frame.ListView()->OnRemoveBook();
+        QVector<quint32> books;
+        if (destinationId == kAllBooks || destinationId == kNoCategory ||
+            !ReadBookMimeData(data, books) ||
+            !PasteBooksInto(books, destinationId, *m_doc.m_connection))
+            return false;
+        m_doc.NotifyBooksChanged();
+        return true;
+    }
+    int sourceId = 0;
+    if (ReadCategoryMimeData(data, sourceId))
+        return PasteCategory(sourceId, drop, destination);
+    return false;
+}
+
+bool CTomeloTreeView::PasteCategory(int sourceId, bool drop, const QModelIndex &destination)
+{
+    const QModelIndex source = m_model->IndexOf(sourceId);
+    if (!drop) {
+        if (!source.isValid()) {
+            ShowMessage(LoadString(132), MsgIcon::Warning);
+            return false;
+        }
+        if (destination == source.parent() || m_model->IsSelfOrAncestor(source, destination)) {
+            ShowMessage(LoadString(133), MsgIcon::Warning);
+            return false;
+        }
+    }
+    const int destinationId = m_model->CategoryAt(destination);
+    if (!source.isValid() || !IsTargetCategory(destinationId) ||
+        !CCategoryStore(*m_doc.m_connection).Move(sourceId, destinationId))
+        return false;
+    const QPersistentModelIndex target(destination);
+    m_model->MoveItem(source, target);
+    expand(target);
+    return true;
+}
+
+Qt::DropAction CTomeloTreeView::DropActionAt(const QDropEvent *event, QModelIndex &target) const
+{
+    Qt::DropAction action =
+        ProposedAction(event->mimeData(), event->position().toPoint(), event->modifiers(), target);
+    // Books listed where only copying is allowed are copied without Ctrl.
+    if (action == Qt::MoveAction && !(event->possibleActions() & Qt::MoveAction))
+        action = Qt::CopyAction;
+    return (event->possibleActions() & action) ? action : Qt::IgnoreAction;
+}
+
+Qt::DropAction CTomeloTreeView::ProposedAction(const QMimeData *data, const QPoint &pos,
+                                               Qt::KeyboardModifiers modifiers,
+                                               QModelIndex &target) const
+{
+    const QModelIndex item = indexAt(pos);
+    const bool books = data->hasFormat(kBookFormat);
+    int sourceId = 0;
+    if ((!books && !ReadCategoryMimeData(data, sourceId)) || !item.isValid())
+        return Qt::IgnoreAction;
+    const int id = m_model->CategoryAt(item);
+    if (books) {
+        // Not onto the category the books are listed from, nor All Books.
+        if (item == currentIndex() || id == kAllBooks)
+            return Qt::IgnoreAction;
+        target = item;
+        return (modifiers & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
+    }
+    const QModelIndex source = m_model->IndexOf(sourceId);
+    if (!source.isValid() || item == source.parent() || !IsTargetCategory(id) ||
+        m_model->IsSelfOrAncestor(source, item))
+        return Qt::IgnoreAction;
+    target = item;
+    return Qt::MoveAction;
+}
+
+void CTomeloTreeView::startDrag(Qt::DropActions)
+{
+    const int id = m_model->CategoryAt(currentIndex());
+    if (!IsUserCategory(id))
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(MakeCategoryMimeData(id));
+    drag->setPixmap(currentIndex().data(Qt::DecorationRole).value<QIcon>().pixmap(16, 16));
+    drag->exec(Qt::MoveAction); // the drop does the work
+}
+
+void CTomeloTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (data->hasFormat(kBookFormat) || data->hasFormat(kCategoryFormat)) {
+        setState(DraggingState);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CTomeloTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTreeView::dragMoveEvent(event); // scrolls near the edges
+    QModelIndex target;
+    const Qt::DropAction action = DropActionAt(event, target);
+    if (action == Qt::IgnoreAction) {
+        m_model->SetDropTarget(QModelIndex());
+        event->ignore();
+        return;
+    }
+    m_model->SetDropTarget(target);
+    event->setDropAction(action);
+    event->accept();
+}
+
+void CTomeloTreeView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    m_model->SetDropTarget(QModelIndex());
+    setState(NoState);
+    event->accept();
+}
+
+void CTomeloTreeView::dropEvent(QDropEvent *event)
+{
+    m_model->SetDropTarget(QModelIndex());
+    setState(NoState);
+    QModelIndex target;
+    const Qt::DropAction action = DropActionAt(event, target);
+    if (action == Qt::IgnoreAction || !PasteData(event->mimeData(), true, target)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+}
+
+void CTomeloTreeView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex item = indexAt(event->pos());
+        if (item.isValid())
+            setCurrentIndex(item);
+    } else if (currentIndex().isValid()) {
+        at = viewport()->mapToGlobal(visualRect(currentIndex()).topLeft() + QPoint(5, 5));
+    } else {
+        at = mapToGlobal(QPoint(0, 0));
+    }
+    m_frame.ShowContextMenu(QStringLiteral("Tree"), at);
+}

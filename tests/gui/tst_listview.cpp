@@ -1,0 +1,312 @@
+// The book list in the real window: Send To, Remove Book and the Recycle
+// Bin, cut and paste of books, sorting that outlives the window, and the
+// background thumbnails.
+
+#include "LibraryFixture.h"
+
+#include "app/StringTable.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "library/BookListModel.h"
+#include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QHeaderView>
+#include <QImage>
+#include <QListView>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+QStringList g_pixmapWarnings;
+
+// Qt says so when a pixmap is made away from the window's thread.
+void RecordPixmapWarnings(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String("QPixmap")))
+        g_pixmapWarnings << message;
+}
+
+bool IsGreen(QRgb pixel)
+{
+    return qGreen(pixel) > 200 && qRed(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+} // namespace
+
+class TestListView : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CWindowTestEnv> m_env;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+    QString m_path;
+
+    CTomeloListView &List() { return *m_env->Frame().ListView(); }
+    CBookListModel &Model() { return *List().Model(); }
+    QString Db(const QString &sql) { return QueryText(*m_env->Document().m_connection, sql); }
+    QString Members(int category)
+    {
+        return Db(QStringLiteral("SELECT group_concat(BookID) FROM (SELECT BookID FROM "
+                                 "book_category WHERE CatID=%1 ORDER BY BookID)")
+                      .arg(category));
+    }
+    QString Column(int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < Model().rowCount(); ++row)
+            texts << Model().index(row, column).data().toString();
+        return texts.join(QLatin1Char(','));
+    }
+    void Show(int category)
+    {
+        m_env->Frame().TreeView()->SelectCategory(category);
+        QCOMPARE(m_env->Document().m_currentCategoryId, category);
+    }
+    void SelectRows(std::initializer_list<int> rows)
+    {
+        QAbstractItemView *view = List().CurrentView();
+        view->clearSelection();
+        for (const int row : rows)
+            view->selectionModel()->select(Model().index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->setFocus();
+        QTRY_COMPARE(m_env->Document().m_selectedBookIds.size(), int(rows.size()));
+    }
+    bool Run(int command) { return m_env->Frame().RouteCommand(command); }
+    void Start()
+    {
+        QVERIFY(m_env->StartWindow({m_path}));
+        m_tester = std::make_unique<QAbstractItemModelTester>(
+            &Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+    void Stop()
+    {
+        m_tester.reset();
+        m_env->CloseWindow();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<CWindowTestEnv>();
+        m_path = m_env->CopyLibrary(QStringLiteral("lib.mdb"), true);
+        QVERIFY(FillLibrary(
+            m_path,
+            {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1), "
+                            "(33, 'Other', 1)"),
+             QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (1, 'Zed "
+                            "Press'), (2, 'Acme')"),
+             QStringLiteral("INSERT INTO book (BookID, Title, Author, PublisherID, FrontCover, "
+                            "BackCover) VALUES (1, 'beta', 'Carol', 1, '1.jpg', '1b.jpg'), "
+                            "(2, 'Alpha', 'bob', 2, NULL, NULL), (3, 'gamma', 'Alice', NULL, "
+                            "NULL, NULL)"),
+             QStringLiteral(
+                 "INSERT INTO book_category VALUES (1, 32), (2, 32), (3, 32), (3, 2)")}));
+        Start();
+    }
+    void cleanup()
+    {
+        Stop();
+        m_env.reset();
+    }
+
+    void sendToRemoveAndTheRecycleBin()
+    {
+        Show(32);
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        QVERIFY(List().IsThumbnailMode()); // the first start shows thumbnails
+        QTRY_VERIFY(Model().ThumbnailsIdle());
+        QVERIFY(!Model().Thumbnail(0).isNull()); // the "no cover" picture
+        SelectRows({0, 1});
+        CWindowTestEnv::SaveScreenshot(m_env->Frame(), QStringLiteral("list_no_covers"));
+        QTRY_COMPARE(m_env->Frame().StatusText(), QStringLiteral("3 books; 2 selected"));
+        QCOMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>({2, 1}));
+        QVERIFY(m_env->Frame().CommandState(ID_SENDTO_FAVORITES));
+        QVERIFY(!m_env->Frame().CommandState(ID_EDIT_BOOK)); // only for one book
+        QVERIFY(Run(ID_SENDTO_FAVORITES));
+        QVERIFY(Run(ID_SENDTO_FAVORITES)); // already there: no message, no second row
+        QCOMPARE(Members(2), QStringLiteral("1,2,3"));
+        QVERIFY(m_env->prompt.shown.isEmpty());
+
+        // From All Books a book leaves every category and lands in the bin.
+        Show(5);
+        QVERIFY(!m_env->Frame().CommandState(ID_EDIT_CUT));
+        SelectRows({1}); // beta
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(Run(ID_REMOVE_BOOK));
+        QCOMPARE(m_env->prompt.LastText(), LoadString(146));
+        QCOMPARE(Column(0), QStringLiteral("Alpha,gamma"));
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE BookID=1")),
+                 QStringLiteral("0"));
+
+        // In the bin it is deleted for good, with its cover files.
+        const QString images = CTomeloDoc::ImagesDirFor(m_path);
+        for (const char *name : {"1.jpg", "1b.jpg"}) {
+            QFile cover(QDir(images).filePath(QLatin1String(name)));
+            QVERIFY(cover.open(QIODevice::WriteOnly));
+        }
+        Show(6);
+        QCOMPARE(Column(0), QStringLiteral("beta"));
+        SelectRows({0});
+        m_env->prompt.answers = {MsgAnswer::No};
+        QVERIFY(Run(ID_REMOVE_BOOK));
+        QCOMPARE(m_env->prompt.LastText(), LoadString(231));
+        QCOMPARE(Model().rowCount(), 1);
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(Run(ID_REMOVE_BOOK));
+        QCOMPARE(Model().rowCount(), 0);
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book WHERE BookID=1")),
+                 QStringLiteral("0"));
+        QVERIFY(!QFile::exists(QDir(images).filePath(QStringLiteral("1.jpg"))));
+        QVERIFY(!QFile::exists(QDir(images).filePath(QStringLiteral("1b.jpg"))));
+        QVERIFY(m_env->Document().m_selectedBookIds.isEmpty());
+    }
+
+    void cutAndPasteBooks()
+    {
+        Show(32);
+        SelectRows({0, 2}); // Alpha and gamma
+        QVERIFY(Run(ID_EDIT_CUT));
+        QCOMPARE(Members(32), QStringLiteral("1"));
+        QCOMPARE(Column(0), QStringLiteral("beta"));
+
+        Show(5);
+        QVERIFY(!m_env->Frame().CommandState(ID_EDIT_PASTE)); // not into All Books
+        Show(33);
+        QVERIFY(m_env->Frame().CommandState(ID_EDIT_PASTE));
+        QVERIFY(Run(ID_EDIT_PASTE));
+        QCOMPARE(Members(33), QStringLiteral("2,3"));
+        QCOMPARE(Column(0), QStringLiteral("Alpha,gamma"));
+        QVERIFY(Run(ID_EDIT_PASTE)); // both already there
+        QCOMPARE(m_env->prompt.LastText(), FormatMessage(162, {QStringLiteral("2")}));
+
+        // Copy keeps the books where they are.
+        SelectRows({1});
+        QVERIFY(Run(ID_EDIT_COPY));
+        Show(32);
+        QVERIFY(Run(ID_EDIT_PASTE));
+        QCOMPARE(Members(32), QStringLiteral("1,3"));
+        QCOMPARE(Members(33), QStringLiteral("2,3"));
+    }
+
+    void sortingFollowsTheHeaderAndPersists()
+    {
+        m_env->Frame().ListView()->OnViewDetails();
+        Show(32);
+        QHeaderView *header = List().DetailsView()->header();
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        SelectRows({1}); // beta stays selected through sorting
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(0) + 20, header->height() / 2));
+        QCOMPARE(Column(0), QStringLiteral("gamma,beta,Alpha"));
+        QVERIFY(!List().SortAscending());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
+        QCOMPARE(Column(1), QStringLiteral("Alice,bob,Carol"));
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        QVERIFY(List().SortAscending());
+        QCOMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>({1}));
+        List().OnColumnClick(2);
+        QCOMPARE(Column(2), QStringLiteral(",Acme,Zed Press"));
+        List().OnColumnClick(2);
+        CWindowTestEnv::SaveScreenshot(m_env->Frame(), QStringLiteral("list_details"));
+
+        Stop();
+        Start();
+        QVERIFY(!List().IsThumbnailMode());
+        Show(32);
+        QCOMPARE(Column(2), QStringLiteral("Zed Press,Acme,"));
+        QCOMPARE(List().DetailsView()->header()->sortIndicatorSection(), 2);
+        QVERIFY(!List().SortAscending());
+    }
+
+    void thumbnailsAreSizedByTheirShape()
+    {
+        const QString folder = m_env->Path(QStringLiteral("covers"));
+        QDir().mkpath(folder);
+        QImage tall(200, 300, QImage::Format_RGB32);
+        tall.fill(Qt::blue);
+        QVERIFY(tall.save(folder + QStringLiteral("/tall.png")));
+        QImage wide(300, 200, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        QVERIFY(wide.save(folder + QStringLiteral("/wide.png")));
+        const QImage none(80, 100, QImage::Format_RGB32);
+
+        const QImage a =
+            CThumbnailWorker::DrawThumbnail(folder + QStringLiteral("/tall.png"), none);
+        QCOMPARE(a.size(), QSize(80, 100));
+        QCOMPARE(QColor(a.pixel(7, 50)), QColor(Qt::blue)); // 66 wide from x = 7
+        QCOMPARE(QColor(a.pixel(72, 50)), QColor(Qt::blue));
+        QCOMPARE(QColor(a.pixel(6, 50)), QColor(Qt::white));
+        QCOMPARE(QColor(a.pixel(73, 50)), QColor(Qt::white));
+        QCOMPARE(QColor(a.pixel(0, 50)), QColor(192, 192, 192)); // the frame
+
+        const QImage b =
+            CThumbnailWorker::DrawThumbnail(folder + QStringLiteral("/wide.png"), none);
+        QCOMPARE(QColor(b.pixel(40, 23)), QColor(Qt::blue)); // 53 high from y = 23
+        QCOMPARE(QColor(b.pixel(40, 75)), QColor(Qt::blue));
+        QCOMPARE(QColor(b.pixel(40, 22)), QColor(Qt::white));
+        QCOMPARE(QColor(b.pixel(40, 76)), QColor(Qt::white));
+
+        QCOMPARE(CThumbnailWorker::DrawThumbnail(folder + QStringLiteral("/missing.png"), none),
+                 none);
+    }
+
+    // The worker is still drawing the first category's covers when the
+    // second one is shown: none of its pictures may reach the new rows, and
+    // no pixmap is made away from the window's thread.
+    void thumbnailsOfARefillNeverShowThePreviousOnes()
+    {
+        Stop();
+        const QString images = CTomeloDoc::ImagesDirFor(m_path);
+        QImage red(600, 800, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QImage green(300, 400, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        QStringList statements;
+        for (int id = 100; id < 260; ++id) {
+            const bool first = id < 220;
+            const QString name = QStringLiteral("%1.png").arg(id);
+            QVERIFY((first ? red : green).save(QDir(images).filePath(name)));
+            statements << QStringLiteral("INSERT INTO book (BookID, Title, FrontCover) VALUES "
+                                         "(%1, 'T%1', '%2')")
+                              .arg(id)
+                              .arg(name)
+                       << QStringLiteral("INSERT INTO book_category VALUES (%1, %2)")
+                              .arg(id)
+                              .arg(first ? 32 : 33);
+        }
+        QVERIFY(FillLibrary(m_path, statements));
+        Start();
+        List().OnViewThumbnails();
+        QVERIFY(List().IsThumbnailMode());
+
+        g_pixmapWarnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(RecordPixmapWarnings);
+        Show(32);
+        QTRY_VERIFY(!Model().Thumbnail(0).isNull()); // the worker is under way
+        Show(33);
+        QStringList wrong;
+        connect(&Model(), &CBookListModel::ThumbnailDrawn, this, [&](int row) {
+            const QImage picture = Model().Thumbnail(row).toImage();
+            if (!IsGreen(picture.pixel(40, 50)))
+                wrong << QString::number(row);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(Model().ThumbnailsIdle(), 20000);
+        qInstallMessageHandler(previous);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(','))));
+        QVERIFY2(g_pixmapWarnings.isEmpty(), qPrintable(g_pixmapWarnings.join(QLatin1Char('\n'))));
+        for (int row = 0; row < Model().rowCount(); ++row)
+            QVERIFY(IsGreen(Model().Thumbnail(row).toImage().pixel(40, 50)));
+        CWindowTestEnv::SaveScreenshot(m_env->Frame(), QStringLiteral("list_thumbnails"));
+    }
+};
+
+TOMELODEX_GUI_TEST_MAIN(TestListView)
+#include "tst_listview.moc"
