@@ -8,6 +8,9 @@ public:
     virtual ~ITreeView() = default;
     // Rebuilds the category tree from the open library.
     virtual void LoadTree() = 0;
+    // Selects category `categoryId`, which makes it the current category
+    // (a category link in the information page asks for this).
+    virtual void SelectCategory(int categoryId) { (void)categoryId; }
 };
 
 class IListView
