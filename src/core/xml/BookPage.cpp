@@ -143,8 +143,7 @@ QString LinkAddressFromUrl(const QUrl &url)
         const QLatin1String name = QLatin1String(scheme).chopped(3);
         if (url.scheme() != name)
             continue;
-        QString address = QLatin1String(scheme) + url.authority(QUrl::FullyDecoded) +
-                          url.path(QUrl::FullyDecoded);
+        QString address = QLatin1String(scheme) + url.authority() + url.path(QUrl::FullyDecoded);
         if (url.hasQuery())
             address += u'?' + url.query(QUrl::FullyDecoded);
         if (url.hasFragment())

@@ -1,0 +1,280 @@
+// The book information view in the real window: the selected books through
+// the template, the page's own links, Save As HTML and XML, the style menus,
+// and no script from a book description.
+
+#include "GuiTestSupport.h"
+
+#include "app/AppSettings.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "info/TomeloHtmlView.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWebEngineScript>
+
+// Remembers the addresses the view asks the desktop to open instead of
+// starting programs.
+class COpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    COpenedUrls()
+    {
+        for (const char *scheme : {"file", "http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
+    }
+    ~COpenedUrls() override
+    {
+        for (const char *scheme : {"file", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void Open(const QUrl &url) { urls.append(url); }
+};
+
+class TestInfoView : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CWindowTestEnv> m_env;
+    QString m_library;
+    QString m_imagesDir;
+
+    CTomeloHtmlView &View() const { return *m_env->Frame().HtmlView(); }
+
+    // Shows `ids` as the list would and waits for the page.
+    bool Select(const QVector<quint32> &ids)
+    {
+        QSignalSpy shown(&View(), &CTomeloHtmlView::PageShown);
+        if (m_env->Document().m_selectedBookIds == ids)
+            View().ShowSelection(false);
+        else
+            m_env->Document().SetSelectedBooks(ids);
+        return shown.wait(20000) && shown.last().value(0).toBool();
+    }
+
+    // Evaluates `script` in the page in a world of the program's own (the
+    // page's scripts are off; this is how the test reads the page).
+    QVariant Evaluate(const QString &script)
+    {
+        QVariant result;
+        QEventLoop loop;
+        View().page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                     [&](const QVariant &value) {
+                                         result = value;
+                                         loop.quit();
+                                     });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return result;
+    }
+
+    // A picture of the window once the engine has painted the page.
+    void Screenshot(const QString &name)
+    {
+        QTest::qWait(800);
+        m_env->SaveScreenshot(m_env->Frame(), name);
+    }
+
+    // Clicks the middle of the element with id `id` as a person would.
+    void Click(const QString &id)
+    {
+        const QVariantList rect =
+            Evaluate(QStringLiteral("(function(){var r=document.getElementById('%1')"
+                                    ".getBoundingClientRect();return [r.left+r.width/2,"
+                                    "r.top+r.height/2];})()")
+                         .arg(id))
+                .toList();
+        QCOMPARE(rect.size(), 2);
+        QWidget *surface = View().focusProxy();
+        QVERIFY(surface);
+        QTest::mouseClick(surface, Qt::LeftButton, {},
+                          QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<CWindowTestEnv>(CWindowTestEnv::kWithoutSample);
+        m_library = m_env->CopyLibrary(QStringLiteral("books.mdb"), true);
+        m_imagesDir = m_env->Path(QStringLiteral("books_images"));
+        QVERIFY(QDir().mkpath(m_imagesDir));
+        QFile cover(m_imagesDir + QStringLiteral("/1.jpg"));
+        QVERIFY(cover.open(QIODevice::WriteOnly));
+        cover.write(ReadFileBytes(QStringLiteral(TOMELODEX_SOURCE_DIR) +
+                                  QStringLiteral("/tests/fake_service/fixtures/covers/"
+                                                 "0596007124.L.jpg")));
+        cover.close();
+        CLibraryConnection db;
+        QVERIFY(db.Open(m_library));
+        // Book 1 is an ordinary book; the description of book 2 comes from
+        // a hostile page: a script, an event handler, a page refresh and
+        // related-link addresses with identifiers that are no integers.
+        for (const char *sql : {
+                 "INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Novels', 1)",
+                 "INSERT INTO book (BookID, Title, Author, FrontCover, MyRating, Description) "
+                 "VALUES (1, 'Emma', 'Jane Austen', '1.jpg', 4, '<p>A comedy of manners.</p>')",
+                 "INSERT INTO book_category (BookID, CatID) VALUES (1, 32)",
+                 "INSERT INTO link (BookID, LinkID, Name, Path) VALUES (1, 1, 'Full text', "
+                 "'http://books.example/emma')",
+                 "INSERT INTO book (BookID, Title, Description) VALUES (2, 'Hostile', "
+                 "'<p id=\"probe\">untouched</p>"
+                 "<script>document.getElementById(\"probe\").textContent=\"script ran\";</script>"
+                 "<img src=\"none.png\" onerror=\"document.getElementById(''probe'')"
+                 ".textContent=''handler ran''\">"
+                 "<a id=\"hex\" href=\"tomelolink://0x1/1\">hex</a> "
+                 "<a id=\"sql\" href=\"tomelolink://1/1 OR 1=1\">sql</a> "
+                 "<a id=\"word\" href=\"tomelolink://1/first\">word</a>')",
+             })
+            QVERIFY2(ExecuteSql(QLatin1String(sql), true, db), sql);
+        db.Close();
+        QVERIFY(m_env->StartWindow({m_library}));
+    }
+    void cleanup()
+    {
+        if (m_env)
+            m_env->CloseWindow();
+        m_env.reset();
+    }
+
+    void showsTheSelectionThroughTheTemplate()
+    {
+        QVERIFY(Select({1}));
+        QVERIFY(View().Html().contains(QStringLiteral("Emma")));
+        const QString text = Evaluate(QStringLiteral("document.body.innerText")).toString();
+        QVERIFY2(text.contains(QStringLiteral("Emma")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("A comedy of manners.")));
+        QVERIFY(text.contains(QStringLiteral("Novels")));
+        // The cover picture is found and drawn.
+        QTRY_COMPARE(
+            Evaluate(QStringLiteral("document.querySelector('img.cover').naturalWidth > 0"))
+                .toBool(),
+            true);
+        // The chosen style is the last style sheet of the page.
+        const QString style = m_env->Frame().CssStyles().value(View().CssIndex());
+        QVERIFY(Evaluate(QStringLiteral("var s=document.styleSheets;s[s.length-1].href"))
+                    .toString()
+                    .contains(QString::fromUtf8(QUrl::toPercentEncoding(style))));
+        Screenshot(QStringLiteral("infoview-book"));
+
+        bool checked = false;
+        QVERIFY(m_env->Frame().CommandState(ID_FILE_EXPORT_HTML));
+        QVERIFY(m_env->Frame().CommandState(ID_STYLE_XSL_FIRST + View().XslIndex(), &checked));
+        QVERIFY(checked);
+
+        // Nothing selected: the welcome page, and nothing to save.
+        QVERIFY(Select({}));
+        QVERIFY(Evaluate(QStringLiteral("document.body.innerText"))
+                    .toString()
+                    .contains(QStringLiteral("Welcome to Tomelodex")));
+        QVERIFY(!m_env->Frame().CommandState(ID_FILE_EXPORT_HTML));
+        QVERIFY(!m_env->Frame().CommandState(ID_FILE_EXPORT_XML));
+        Screenshot(QStringLiteral("infoview-welcome"));
+    }
+
+    void noScriptRunsAndForgedLinksDoNothing()
+    {
+        COpenedUrls opened;
+        QVERIFY(Select({2}));
+        // The probe is read back, so the check below can see a change.
+        QTest::qWait(300);
+        QCOMPARE(
+            Evaluate(QStringLiteral("document.getElementById('probe').textContent")).toString(),
+            QStringLiteral("untouched"));
+        for (const char *id : {"hex", "sql", "word"})
+            Click(QLatin1String(id));
+        QTest::qWait(500);
+        QCOMPARE(opened.urls, QList<QUrl>());
+        QVERIFY2(m_env->prompt.shown.isEmpty(), qPrintable(m_env->prompt.LastText()));
+        QCOMPARE(View().url(), View().PageUrl());
+    }
+
+    void linksOpenTheirTargets()
+    {
+        COpenedUrls opened;
+        QVERIFY(Select({1}));
+        Evaluate(QStringLiteral("document.querySelector('a.link').id='rel';"
+                                "document.querySelector('a.picture').id='cover';"
+                                "document.querySelector('a.category').id='cat';"));
+        Click(QStringLiteral("rel"));
+        QTRY_COMPARE(opened.urls.size(), 1);
+        QCOMPARE(opened.urls.at(0), QUrl(QStringLiteral("http://books.example/emma")));
+        Click(QStringLiteral("cover"));
+        QTRY_COMPARE(opened.urls.size(), 2);
+        QCOMPARE(opened.urls.at(1), QUrl::fromLocalFile(m_imagesDir + QStringLiteral("/1.jpg")));
+        // A category link shows that category, through the category tree.
+        if (!m_env->Document().m_treeView)
+            QSKIP("The window has no category tree yet.");
+        Click(QStringLiteral("cat"));
+        QTRY_COMPARE(m_env->Document().m_currentCategoryId, 32);
+        QCOMPARE(View().url(), View().PageUrl());
+    }
+
+    void savesTheShownBooks()
+    {
+        QVERIFY(Select({1}));
+        const QString html = m_env->Path(QStringLiteral("emma"));
+        const QString xml = m_env->Path(QStringLiteral("emma.xml"));
+        m_env->files.names = {html, xml};
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_XML));
+        QCOMPARE(m_env->files.filters.value(0), QStringLiteral("HTML Files (*.htm *.html)"));
+        const QString saved = QString::fromUtf8(ReadFileBytes(html + QStringLiteral(".htm")));
+        QVERIFY(saved.startsWith(QStringLiteral("<HTML>\n")));
+        QVERIFY(saved.contains(QStringLiteral("<a href=\"http://books.example/emma\"")));
+        QVERIFY(saved.contains(QStringLiteral("<img src=\"") + m_imagesDir +
+                               QStringLiteral("/1.jpg\"")));
+        QVERIFY(saved.contains(QStringLiteral("Novels")));
+        QVERIFY(!saved.contains(QStringLiteral("tomelocat:")));
+        QVERIFY(!saved.contains(QStringLiteral("tomelolink:")));
+        QVERIFY(!saved.contains(QStringLiteral("tomelocover:")));
+        const QString css = m_env->Frame().CssStyles().value(View().CssIndex());
+        QVERIFY(saved.contains(QStringLiteral("/Styles/CSS/") + css + QStringLiteral(".css\">")));
+        QCOMPARE(QString::fromUtf8(ReadFileBytes(xml)), View().Xml());
+
+        // A file that cannot be written: message 135 and nothing written.
+        m_env->files.names = {m_env->Path(QStringLiteral("no/such/folder/x.htm"))};
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
+        QCOMPARE(m_env->prompt.LastText(), QStringLiteral("Cannot open file for writing."));
+    }
+
+    void styleAndTemplateMenusRebuildThePage()
+    {
+        QVERIFY(Select({1}));
+        const QStringList styles = m_env->Frame().CssStyles();
+        const QStringList templates = m_env->Frame().XslTemplates();
+        QVERIFY(styles.size() >= 2 && templates.size() >= 2);
+        const int style = (View().CssIndex() + 1) % int(styles.size());
+        QSignalSpy shown(&View(), &CTomeloHtmlView::PageShown);
+        QVERIFY(m_env->Frame().RouteCommand(ID_STYLE_CSS_FIRST + style));
+        QVERIFY(shown.wait(20000));
+        QCOMPARE(CAppSettings::Css(), style);
+        QVERIFY(Evaluate(QStringLiteral("var s=document.styleSheets;s[s.length-1].href"))
+                    .toString()
+                    .contains(QString::fromUtf8(QUrl::toPercentEncoding(styles.at(style)))));
+        bool checked = false;
+        QVERIFY(m_env->Frame().CommandState(ID_STYLE_CSS_FIRST + style, &checked) && checked);
+
+        const int compact = int(templates.indexOf(QStringLiteral("Compact (ENU)")));
+        QVERIFY(compact >= 0);
+        QVERIFY(m_env->Frame().RouteCommand(ID_STYLE_XSL_FIRST + compact));
+        QVERIFY(shown.wait(20000));
+        QCOMPARE(CAppSettings::Xsl(), compact);
+        QVERIFY(View().Html().contains(QStringLiteral("class=\"books\"")));
+        Screenshot(QStringLiteral("infoview-compact"));
+    }
+};
+
+TOMELODEX_GUI_TEST_MAIN(TestInfoView)
+#include "tst_infoview.moc"
