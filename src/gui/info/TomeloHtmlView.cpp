@@ -26,24 +26,6 @@
 
 namespace {
 
-// A file filter of the string table ("HTML Files (*.htm, *.html)|*.htm;*.html||")
-// in the form the desktop's file dialogs read ("HTML Files (*.htm *.html)").
-QString DialogFilter(const QString &tableFilter)
-{
-    static const QRegularExpression patternsInName(QStringLiteral("\\s*\\([^)]*\\)\\s*$"));
-    QStringList filters;
-    const QStringList parts = tableFilter.split(u'|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts.at(i).isEmpty())
-            break;
-        QString name = parts.at(i);
-        name.remove(patternsInName);
-        filters +=
-            name + QStringLiteral(" (") + QString(parts.at(i + 1)).replace(u';', u' ') + u')';
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
 // A stored related link is a web address, a mail address or a path.
 QUrl UrlOfTarget(const QString &pathOrAddress)
 {
