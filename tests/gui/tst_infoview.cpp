@@ -11,11 +11,16 @@
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "info/TomeloHtmlView.h"
+#include "library/TomeloListView.h"
 
+#include <QAbstractItemView>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
@@ -80,11 +85,21 @@ class TestInfoView : public QObject
         return result;
     }
 
+    // Clicks row `row` of the book list and waits for the page it shows.
+    bool ClickRow(QAbstractItemView *list, int row, Qt::KeyboardModifiers modifiers)
+    {
+        QSignalSpy shown(&View(), &CTomeloHtmlView::PageShown);
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+        return shown.wait(20000) && shown.last().value(0).toBool();
+    }
+
     // A picture of the window once the engine has painted the page.
-    void Screenshot(const QString &name)
+    void Screenshot(const QString &name) { Screenshot(&m_env->Frame(), name); }
+    void Screenshot(QWidget *window, const QString &name)
     {
         QTest::qWait(800);
-        m_env->SaveScreenshot(m_env->Frame(), name);
+        m_env->SaveScreenshot(*window, name);
     }
 
     // Clicks the middle of the element with id `id` as a person would.
@@ -128,6 +143,8 @@ private Q_SLOTS:
                  "INSERT INTO book_category (BookID, CatID) VALUES (1, 32)",
                  "INSERT INTO link (BookID, LinkID, Name, Path) VALUES (1, 1, 'Full text', "
                  "'http://books.example/emma')",
+                 "INSERT INTO book (BookID, Title, Author) VALUES (3, 'Persuasion', 'Jane Austen')",
+                 "INSERT INTO book_category (BookID, CatID) VALUES (3, 32)",
                  "INSERT INTO book (BookID, Title, Description) VALUES (2, 'Hostile', "
                  "'<p id=\"probe\">untouched</p>"
                  "<script>document.getElementById(\"probe\").textContent=\"script ran\";</script>"
@@ -150,8 +167,14 @@ private Q_SLOTS:
 
     void showsTheSelectionThroughTheTemplate()
     {
-        QVERIFY(Select({1}));
-        QVERIFY(View().Html().contains(QStringLiteral("Emma")));
+        // A person picks the category in the tree and the book in the list.
+        QVERIFY(m_env->Document().m_treeView);
+        m_env->Document().m_treeView->SelectCategory(32);
+        QTRY_COMPARE(m_env->Document().m_currentCategoryId, 32);
+        QAbstractItemView *list = m_env->Frame().ListView()->CurrentView();
+        QTRY_COMPARE(list->model()->rowCount(), 2);
+        QVERIFY(ClickRow(list, 0, Qt::NoModifier));
+        QCOMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>({1}));
         const QString text = Evaluate(QStringLiteral("document.body.innerText")).toString();
         QVERIFY2(text.contains(QStringLiteral("Emma")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("A comedy of manners.")));
@@ -172,6 +195,12 @@ private Q_SLOTS:
         QVERIFY(m_env->Frame().CommandState(ID_FILE_EXPORT_HTML));
         QVERIFY(m_env->Frame().CommandState(ID_STYLE_XSL_FIRST + View().XslIndex(), &checked));
         QVERIFY(checked);
+
+        // Two books, one after the other in the list's order.
+        QVERIFY(ClickRow(list, 1, Qt::ControlModifier));
+        const QString both = Evaluate(QStringLiteral("document.body.innerText")).toString();
+        QVERIFY(both.indexOf(QStringLiteral("Emma")) >= 0);
+        QVERIFY(both.indexOf(QStringLiteral("Emma")) < both.indexOf(QStringLiteral("Persuasion")));
 
         // Nothing selected: the welcome page, and nothing to save.
         QVERIFY(Select({}));
@@ -247,6 +276,31 @@ private Q_SLOTS:
         m_env->files.names = {m_env->Path(QStringLiteral("no/such/folder/x.htm"))};
         QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
         QCOMPARE(m_env->prompt.LastText(), QStringLiteral("Cannot open file for writing."));
+    }
+
+    void printPreviewDrawsThePages()
+    {
+        QVERIFY(Select({1}));
+        int pages = 0;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+            pages = preview ? preview->pageCount() : 0;
+            if (pages > 0 || waited.elapsed() > 20000) {
+                poll.stop();
+                if (pages > 0)
+                    Screenshot(dialog, QStringLiteral("infoview-print-preview"));
+                dialog->reject();
+            }
+        });
+        poll.start(200);
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_PRINT_PREVIEW));
+        QVERIFY(pages > 0);
     }
 
     void styleAndTemplateMenusRebuildThePage()

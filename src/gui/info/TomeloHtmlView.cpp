@@ -281,6 +281,7 @@ void CTomeloHtmlView::OnPrintPreview()
     if (m_page.Html().isEmpty())
         return;
     QPrintPreviewDialog dialog(&Printer(), this);
+    dialog.resize(window()->size() * 4 / 5);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &CTomeloHtmlView::PrintOn);
     dialog.exec();
 }
