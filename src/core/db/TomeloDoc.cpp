@@ -237,14 +237,13 @@ bool CTomeloDoc::CompactDatabase()
     m_connection->Execute(QStringLiteral("PRAGMA temp_store=FILE"));
     const bool compacted = m_connection->Execute(QStringLiteral("VACUUM"), &error);
     m_connection->Execute(QStringLiteral("PRAGMA temp_store=MEMORY"));
-    m_listRecordset = std::make_unique<CRecordset>(*m_connection);
-    if (!compacted) {
+    if (compacted)
+        ShowMessage(FormatMessage(235, {before, FormatByteSize(QFileInfo(path).size())}),
+                    MsgIcon::Information);
+    else
         ShowMessage(QStringLiteral("%1: %2").arg(path, error), MsgIcon::Error);
-        return false;
-    }
-    const QString after = FormatByteSize(QFileInfo(path).size());
-    ShowMessage(FormatMessage(235, {before, after}), MsgIcon::Information);
-    return true;
+    // Opened afresh, as after any change of the file, so the views start over.
+    return OnOpenDocument(path) && compacted;
 }
 
 bool CTomeloDoc::CanWriteLibrary() const

@@ -48,8 +48,9 @@ public:
 
     // Compact Database: rewrites the open library compactly, in place, so
     // that other processes that have it open lose nothing and go on with the
-    // compact file. On any failure the library stays as it was; it stays
-    // open throughout. A library that cannot be written is left alone.
+    // compact file. On any failure the library stays as it was; either way
+    // it is opened again afterwards. A library that cannot be written is
+    // left alone.
     bool CompactDatabase();
     // True when the open library and its folder can be written.
     bool CanWriteLibrary() const;
