@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QSignalSpy>
@@ -276,6 +277,31 @@ private Q_SLOTS:
         m_env->files.names = {m_env->Path(QStringLiteral("no/such/folder/x.htm"))};
         QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
         QCOMPARE(m_env->prompt.LastText(), QStringLiteral("Cannot open file for writing."));
+    }
+
+    void rightClickShowsTheHtmlMenu()
+    {
+        QVERIFY(Select({1}));
+        QStringList items;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                poll.stop();
+                for (QAction *action : menu->actions())
+                    items += action->isSeparator() ? QStringLiteral("-") : action->text();
+                Screenshot(menu, QStringLiteral("infoview-context-menu"));
+                menu->close();
+            }
+        });
+        poll.start(100);
+        QWidget *surface = View().focusProxy();
+        QTest::mousePress(surface, Qt::RightButton, {}, QPoint(300, 200));
+        QTest::mouseRelease(surface, Qt::RightButton, {}, QPoint(300, 200));
+        QTRY_VERIFY_WITH_TIMEOUT(!items.isEmpty(), 10000);
+        // The frame's menu, not the engine's (which offers Back, Reload, ...).
+        QCOMPARE(items.size(), 10);
+        QVERIFY(items.first().contains(QStringLiteral("Copy")));
+        QVERIFY(items.last().contains(QStringLiteral("XML")));
     }
 
     void printPreviewDrawsThePages()

@@ -41,6 +41,7 @@ CTomeloHtmlView::CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     : QWebEngineView(parent), m_doc(doc), m_frame(frame), m_infoPage(new CInfoPage(this))
 {
     setObjectName(QStringLiteral("HtmlView"));
+    m_doc.m_infoView = this;
     setPage(m_infoPage);
     // The frame's "Html" menu replaces the engine's own.
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -61,7 +62,11 @@ CTomeloHtmlView::CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     ShowSelection(false);
 }
 
-CTomeloHtmlView::~CTomeloHtmlView() = default;
+CTomeloHtmlView::~CTomeloHtmlView()
+{
+    if (m_doc.m_infoView == this)
+        m_doc.m_infoView = nullptr;
+}
 
 QString CTomeloHtmlView::CssPath() const
 {

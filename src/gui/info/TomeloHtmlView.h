@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/DocumentViews.h"
 #include "frame/CommandTarget.h"
 #include "xml/BookPage.h"
 
@@ -19,7 +20,7 @@ class QPrinter;
 // welcome page when nothing is selected. The page's own links (covers,
 // categories, related links) are handled here; other links open in the
 // desktop's programs. No script runs in the page.
-class CTomeloHtmlView : public QWebEngineView, public CCommandTarget
+class CTomeloHtmlView : public QWebEngineView, public CCommandTarget, public IInfoView
 {
     Q_OBJECT
 
