@@ -8,6 +8,8 @@
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
+#include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
 
 #include <QAction>
 #include <QFile>
@@ -51,6 +53,7 @@ class TestFrame : public QObject
 
 private Q_SLOTS:
     void commandsFollowLibraryAndCategory();
+    void commandsReachPanesWithoutFocus();
     void newDatabaseOntoOpenLibrary();
     void importXmlIntoCurrentCategory();
     void compactDatabaseKeepsLibraryOpen();
@@ -107,6 +110,44 @@ void TestFrame::commandsFollowLibraryAndCategory()
     // The library that failed is not offered among the recent files.
     QVERIFY(!frame.RecentFiles().contains(QFileInfo(bad.fileName()).absoluteFilePath()));
     QCOMPARE(frame.windowTitle(), QStringLiteral("Tomelodex"));
+}
+
+void TestFrame::commandsReachPanesWithoutFocus()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString library = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    QVERIFY(env.StartWindow({library}));
+    CMainFrame &frame = env.Frame();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.TreeView()->SelectCategory(5); // All Books
+    frame.TreeView()->setFocus();
+    QTRY_VERIFY(frame.TreeView()->hasFocus());
+    const int books = Query(library, QStringLiteral("SELECT COUNT(*) FROM book")).toInt();
+    QVERIFY(books > 20);
+
+    // The tree has no Select All of its own: the list's selects every book.
+    QVERIFY(frame.Action(ID_EDIT_SELECT_ALL)->isEnabled());
+    frame.Action(ID_EDIT_SELECT_ALL)->trigger();
+    QTRY_COMPARE(env.Document().m_selectedBookIds.size(), books);
+    QVERIFY(frame.TreeView()->hasFocus());
+
+    // The list's view mode is shown and switched from the tree too.
+    frame.RouteCommand(ID_VIEW_DETAILS);
+    QVERIFY(frame.Action(ID_VIEW_DETAILS)->isChecked());
+    QVERIFY(!frame.Action(ID_VIEW_THUMBNAILS)->isChecked());
+    QVERIFY(frame.RouteCommand(ID_VIEW_THUMBNAILS));
+    QVERIFY(frame.Action(ID_VIEW_THUMBNAILS)->isChecked());
+    QVERIFY(!frame.Action(ID_VIEW_DETAILS)->isChecked());
+
+    // The tree's commands follow its state while the list has the focus.
+    frame.ListView()->setFocus();
+    QTRY_VERIFY(!frame.TreeView()->hasFocus());
+    QVERIFY(!frame.CommandState(ID_ADD_SUBCATEGORY)); // not under All Books
+    frame.TreeView()->SelectCategory(1);
+    frame.ListView()->setFocus();
+    QVERIFY(frame.CommandState(ID_ADD_SUBCATEGORY));
+    env.SaveScreenshot(frame, QStringLiteral("main-window-panes"));
 }
 
 void TestFrame::newDatabaseOntoOpenLibrary()
