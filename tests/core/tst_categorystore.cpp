@@ -33,12 +33,12 @@ class TestCategoryStore : public QObject
     }
     QString Order(int categoryId, int column, bool ascending)
     {
-        QVector<CBookListEntry> entries;
+        QVector<quint32> entries;
         if (!ReadBookOrder(categoryId, column, ascending, *m_db, entries))
             return QStringLiteral("<error>");
         QStringList ids;
-        for (const CBookListEntry &entry : entries)
-            ids << QString::number(entry.bookId);
+        for (const quint32 id : entries)
+            ids << QString::number(id);
         return ids.join(QLatin1Char(','));
     }
 
@@ -211,12 +211,12 @@ private Q_SLOTS:
                             "printf('t%05d', (i * 7919) % 2500) FROM n"));
         Exec(QStringLiteral("INSERT INTO book_category SELECT BookID, 32 FROM book WHERE "
                             "BookID > 100"));
-        QVector<CBookListEntry> entries;
+        QVector<quint32> entries;
         QVERIFY(ReadBookOrder(32, kColumnTitle, false, *m_db, entries));
         QCOMPARE(entries.size(), 2400);
-        QCOMPARE(Query(QStringLiteral("SELECT Title FROM book WHERE BookID=%1")
-                           .arg(entries.first().bookId)),
-                 Query(QStringLiteral("SELECT MAX(Title) FROM book WHERE BookID > 100")));
+        QCOMPARE(
+            Query(QStringLiteral("SELECT Title FROM book WHERE BookID=%1").arg(entries.first())),
+            Query(QStringLiteral("SELECT MAX(Title) FROM book WHERE BookID > 100")));
         QCOMPARE(Order(32, kColumnTitle, true), Order(kAllBooks, kColumnTitle, true));
         QCOMPARE(Order(kRecycleBin, kColumnTitle, true).count(QLatin1Char(',')), 99);
     }

@@ -59,17 +59,18 @@ bool Fail(const CRecordset &rs, QString *error = nullptr)
 } // namespace
 
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
-                   QVector<CBookListEntry> &entries)
+                   QVector<quint32> &bookIds)
 {
     const bool byPublisher = column == kColumnPublisher;
     CRecordset rs(connection);
-    if (!rs.Open(QStringLiteral("SELECT book.BookID, book.FrontCover FROM book") +
+    // Only the identifiers: the title index alone answers the usual order.
+    if (!rs.Open(QStringLiteral("SELECT book.BookID FROM book") +
                  (byPublisher ? kPublisherJoin : QStringLiteral(" ")) + QStringLiteral("WHERE ") +
                  MembershipCondition(categoryId, connection) + QStringLiteral(" ORDER BY ") +
                  OrderClause(column, ascending)))
         return Fail(rs);
     while (!rs.IsEOF()) {
-        entries.append({quint32(rs.GetField(0).integer), rs.GetText(1)});
+        bookIds.append(quint32(rs.GetInteger(0)));
         if (!rs.MoveNext() && rs.HasError())
             return Fail(rs);
     }

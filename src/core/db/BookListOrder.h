@@ -18,20 +18,13 @@ enum BookListColumn : int
     kBookListColumnCount
 };
 
-// A book of the list before its texts are read: enough to select, sort and
-// draw a thumbnail.
-struct CBookListEntry
-{
-    quint32 bookId = 0;
-    QString frontCover;
-};
-
 // The books of a category (the same books as BookListSql), sorted by
 // `column` in the library's letter-case-blind order, ties by title and
-// identifier, so a window can show the count at once and read the texts of
-// only the rows it paints. Reports a database error and returns false.
+// identifier: only their identifiers, so a window can show the count at once
+// and read the texts of just the rows it paints. Reports a database error and
+// returns false.
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
-                   QVector<CBookListEntry> &entries);
+                   QVector<quint32> &bookIds);
 
 // The texts of the given books, in no particular order; books that are gone
 // are missing from `rows`. A database error is reported, or only put into

@@ -160,6 +160,11 @@ int CRecordset::ColumnIndex(const QString &name) const
     return m_columns.value(name.toLower(), -1);
 }
 
+qint64 CRecordset::GetInteger(int index) const
+{
+    return m_stmt && !m_eof ? sqlite3_column_int64(m_stmt, index) : 0;
+}
+
 CFieldValue CRecordset::GetField(int index) const
 {
     if (!m_stmt || m_eof || index < 0 || index >= sqlite3_column_count(m_stmt))

@@ -34,6 +34,9 @@ public:
 
     CFieldValue GetField(int index) const;
     CFieldValue GetField(const QString &name) const;
+    // The column's integer value as stored, without any conversion (0 for
+    // NULL): the quick way through long lists of identifiers.
+    qint64 GetInteger(int index) const;
     // The field as display text (FormatFieldValue).
     QString GetText(int index) const;
     QString GetText(const QString &name) const;

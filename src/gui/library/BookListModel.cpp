@@ -61,31 +61,26 @@ CBookListModel::CBookListModel(QObject *parent)
 
 CBookListModel::~CBookListModel() = default;
 
-void CBookListModel::Refill(CLibraryConnection *connection, const QVector<CBookListEntry> &entries,
+void CBookListModel::Refill(CLibraryConnection *connection, const QVector<quint32> &bookIds,
                             bool thumbnails, const QString &imagesDir)
 {
     beginResetModel();
     m_connection = connection;
-    m_entries = connection ? entries : QVector<CBookListEntry>();
+    m_bookIds = connection ? bookIds : QVector<quint32>();
     m_pages.clear();
     m_pageErrorShown = false;
     m_thumbnails = thumbnails;
     m_thumbCache.clear();
     m_waiting.clear();
-    if (thumbnails && !m_entries.isEmpty()) {
-        // The worker gets its own copy of the names: nothing it reads
-        // changes when the list is refilled again.
-        QVector<QString> covers;
-        covers.reserve(m_entries.size());
-        for (const CBookListEntry &entry : qAsConst(m_entries))
-            covers.append(entry.frontCover);
-        m_list = m_worker.Start(imagesDir, covers, kEagerThumbnails);
-        for (int row = 0; row < qMin(int(m_entries.size()), kEagerThumbnails); ++row)
-            m_waiting.insert(row);
-    } else {
-        m_list = m_worker.Stop();
-    }
+    m_list = thumbnails ? m_worker.Start(imagesDir) : m_worker.Stop();
     endResetModel();
+    if (!thumbnails)
+        return;
+    // The first rows are drawn in order before anyone scrolls to them.
+    for (int row = 0; row < qMin(int(m_bookIds.size()), kEagerThumbnails); ++row) {
+        m_waiting.insert(row);
+        m_worker.Request(row, RowAt(row)->frontCover, false);
+    }
 }
 
 const CBookListRow *CBookListModel::RowAt(int row) const
@@ -95,11 +90,11 @@ const CBookListRow *CBookListModel::RowAt(int row) const
         return &rows->at(row % kPageSize);
 
     const int first = page * kPageSize;
-    const int count = qMin(kPageSize, int(m_entries.size()) - first);
+    const int count = qMin(kPageSize, int(m_bookIds.size()) - first);
     QVector<quint32> ids;
     ids.reserve(count);
     for (int i = first; i < first + count; ++i)
-        ids.append(m_entries[i].bookId);
+        ids.append(m_bookIds[i]);
     QVector<CBookListRow> read;
     QString error;
     if (!ReadBookRows(ids, *m_connection, read, &error) && !m_pageErrorShown) {
@@ -122,7 +117,7 @@ const CBookListRow *CBookListModel::RowAt(int row) const
 
 int CBookListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_entries.size());
+    return parent.isValid() ? 0 : int(m_bookIds.size());
 }
 
 int CBookListModel::columnCount(const QModelIndex &parent) const
@@ -144,14 +139,14 @@ QVariant CBookListModel::Decoration(int row) const
         return *pixmap;
     if (!m_waiting.contains(row)) {
         m_waiting.insert(row);
-        const_cast<CThumbnailWorker &>(m_worker).Request(row);
+        const_cast<CThumbnailWorker &>(m_worker).Request(row, RowAt(row)->frontCover, true);
     }
     return m_blank;
 }
 
 QVariant CBookListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_entries.size())
+    if (!index.isValid() || index.row() >= m_bookIds.size())
         return QVariant();
     const int row = index.row();
     switch (role) {
@@ -175,7 +170,7 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         return index.column() == kColumnTitle ? Decoration(row) : QVariant();
     case BookIdRole:
-        return m_entries[row].bookId;
+        return m_bookIds[row];
     default:
         return QVariant();
     }
@@ -198,7 +193,7 @@ Qt::ItemFlags CBookListModel::flags(const QModelIndex &index) const
 
 void CBookListModel::OnThumbnailReady(quint64 list, int row, const QImage &image)
 {
-    if (list != m_list || row >= m_entries.size())
+    if (list != m_list || row >= m_bookIds.size())
         return; // drawn for rows that have been replaced since
     m_waiting.remove(row);
     m_thumbCache.insert(row, new QPixmap(QPixmap::fromImage(image)));

@@ -31,13 +31,14 @@ public:
     explicit CBookListModel(QObject *parent = nullptr);
     ~CBookListModel() override;
 
-    // Shows `entries`, read through `connection` (not owned; null empties
-    // the list). Drops the previous rows, their texts and their thumbnails.
-    void Refill(CLibraryConnection *connection, const QVector<CBookListEntry> &entries,
-                bool thumbnails, const QString &imagesDir);
+    // Shows the books `bookIds`, read through `connection` (not owned; null
+    // empties the list). Drops the previous rows, their texts and their
+    // thumbnails.
+    void Refill(CLibraryConnection *connection, const QVector<quint32> &bookIds, bool thumbnails,
+                const QString &imagesDir);
     void Clear() { Refill(nullptr, {}, m_thumbnails, QString()); }
 
-    quint32 BookIdAt(int row) const { return m_entries.at(row).bookId; }
+    quint32 BookIdAt(int row) const { return m_bookIds.at(row); }
     bool ThumbnailMode() const { return m_thumbnails; }
     // The thumbnail of `row` when it has been drawn for the rows shown now.
     QPixmap Thumbnail(int row) const;
@@ -59,7 +60,7 @@ private:
     void OnThumbnailReady(quint64 list, int row, const QImage &image);
 
     CLibraryConnection *m_connection = nullptr;
-    QVector<CBookListEntry> m_entries;
+    QVector<quint32> m_bookIds;
     mutable QCache<int, QVector<CBookListRow>> m_pages;
     mutable bool m_pageErrorShown = false;
     bool m_thumbnails = false;

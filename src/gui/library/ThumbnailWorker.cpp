@@ -20,59 +20,42 @@ CThumbnailWorker::~CThumbnailWorker()
     m_thread.join();
 }
 
-quint64 CThumbnailWorker::Start(const QString &imagesDir, const QVector<QString> &coverFiles,
-                                int eagerCount)
+quint64 CThumbnailWorker::Start(const QString &imagesDir)
 {
     QMutexLocker lock(&m_mutex);
     ++m_list;
     m_imagesDir = imagesDir;
-    m_coverFiles = coverFiles;
-    m_done = QVector<bool>(coverFiles.size(), false);
-    m_requests.clear();
-    m_nextEager = 0;
-    m_eagerCount = qMin(eagerCount, int(coverFiles.size()));
-    m_wake.wakeAll();
+    m_urgent.clear();
+    m_queued.clear();
+    m_nextQueued = 0;
     return m_list;
 }
 
-void CThumbnailWorker::Request(int row)
+void CThumbnailWorker::Request(int row, const QString &cover, bool urgent)
 {
     QMutexLocker lock(&m_mutex);
-    if (row < 0 || row >= m_coverFiles.size())
-        return;
-    m_requests.append(row);
+    (urgent ? m_urgent : m_queued).append({row, cover});
     m_wake.wakeAll();
 }
 
 bool CThumbnailWorker::IsIdle() const
 {
     QMutexLocker lock(&m_mutex);
-    return !m_drawing && m_requests.isEmpty() && m_nextEager >= m_eagerCount;
+    return !m_drawing && m_urgent.isEmpty() && m_nextQueued >= m_queued.size();
 }
 
-bool CThumbnailWorker::NextJob(quint64 &list, int &row, QString &path)
+bool CThumbnailWorker::NextJob(quint64 &list, Job &job, QString &imagesDir)
 {
     QMutexLocker lock(&m_mutex);
     m_drawing = false;
     for (;;) {
         if (m_quit)
             return false;
-        row = -1;
-        // A request is drawn even when the row was drawn before: the
-        // window asks again only when it has let go of the picture.
-        if (!m_requests.isEmpty())
-            row = m_requests.takeLast();
-        while (row < 0 && m_nextEager < m_eagerCount) {
-            row = m_nextEager++;
-            if (m_done[row])
-                row = -1;
-        }
-        if (row >= 0) {
-            m_done[row] = true;
-            m_drawing = true;
+        if (!m_urgent.isEmpty() || m_nextQueued < m_queued.size()) {
+            job = m_urgent.isEmpty() ? m_queued[m_nextQueued++] : m_urgent.takeLast();
             list = m_list;
-            const QString &name = m_coverFiles[row];
-            path = name.isEmpty() ? QString() : QDir(m_imagesDir).filePath(name);
+            imagesDir = m_imagesDir;
+            m_drawing = true;
             return true;
         }
         m_wake.wait(&m_mutex);
@@ -82,10 +65,12 @@ bool CThumbnailWorker::NextJob(quint64 &list, int &row, QString &path)
 void CThumbnailWorker::Run()
 {
     quint64 list = 0;
-    int row = 0;
-    QString path;
-    while (NextJob(list, row, path))
-        Q_EMIT ThumbnailReady(list, row, DrawThumbnail(path, m_noCover));
+    Job job{0, QString()};
+    QString imagesDir;
+    while (NextJob(list, job, imagesDir)) {
+        const QString path = job.cover.isEmpty() ? QString() : QDir(imagesDir).filePath(job.cover);
+        Q_EMIT ThumbnailReady(list, job.row, DrawThumbnail(path, m_noCover));
+    }
 }
 
 QImage CThumbnailWorker::DrawThumbnail(const QString &path, const QImage &noCover)

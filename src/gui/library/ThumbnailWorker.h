@@ -9,8 +9,8 @@
 #include <thread>
 
 // Draws the 80 by 100 cover thumbnails of the book list on a thread of its
-// own. It works on its own copy of the cover names and draws into images of
-// its own; each result carries the number of the list it was drawn for, so
+// own. It works on its own copies of the cover names and draws into images
+// of its own; each result carries the number of the list it was drawn for, so
 // the window can drop whatever belongs to a list it has since replaced.
 // Pixmaps are made from the images on the window's thread only.
 class CThumbnailWorker : public QObject
@@ -25,14 +25,15 @@ public:
     explicit CThumbnailWorker(const QImage &noCover, QObject *parent = nullptr);
     ~CThumbnailWorker() override;
 
-    // Starts on a new list and forgets the previous one. The first
-    // `eagerCount` rows are drawn in order without being asked for; the
-    // others when Request asks. Returns the new list's number.
-    quint64 Start(const QString &imagesDir, const QVector<QString> &coverFiles, int eagerCount);
+    // Starts on a new list and forgets whatever the previous one still
+    // wanted. Returns the new list's number.
+    quint64 Start(const QString &imagesDir);
     // Stops drawing for the current list.
-    quint64 Stop() { return Start(QString(), {}, 0); }
-    // Draws `row` of the current list (again) before the rows not asked for.
-    void Request(int row);
+    quint64 Stop() { return Start(QString()); }
+    // Draws the cover file `cover` as the thumbnail of `row`. Urgent rows
+    // (those on screen) come first, the latest asked first; the others in
+    // the order asked.
+    void Request(int row, const QString &cover, bool urgent);
     // True when nothing is left to draw.
     bool IsIdle() const;
 
@@ -46,7 +47,12 @@ Q_SIGNALS:
     void ThumbnailReady(quint64 list, int row, const QImage &image);
 
 private:
-    bool NextJob(quint64 &list, int &row, QString &path);
+    struct Job
+    {
+        int row;
+        QString cover; // the worker's own copy of the name
+    };
+    bool NextJob(quint64 &list, Job &job, QString &imagesDir);
     void Run();
 
     const QImage m_noCover;
@@ -55,11 +61,9 @@ private:
     bool m_quit = false;
     quint64 m_list = 0;
     QString m_imagesDir;
-    QVector<QString> m_coverFiles;
-    QVector<bool> m_done;
-    QVector<int> m_requests; // the latest request is drawn first
-    int m_nextEager = 0;
-    int m_eagerCount = 0;
+    QVector<Job> m_urgent;
+    QVector<Job> m_queued;
+    int m_nextQueued = 0;
     bool m_drawing = false;
     std::thread m_thread;
 };

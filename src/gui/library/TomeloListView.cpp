@@ -172,7 +172,7 @@ void CTomeloListView::FillList()
 void CTomeloListView::Refill(bool keepSelection)
 {
     const QVector<quint32> kept = keepSelection ? m_selectedIds : QVector<quint32>();
-    QVector<CBookListEntry> entries;
+    QVector<quint32> entries;
     const bool open = m_doc.IsLibraryOpen() && m_doc.m_currentCategoryId != kNoCategory;
     if (open) {
         const CWaitCursor wait;
@@ -191,10 +191,10 @@ void CTomeloListView::Refill(bool keepSelection)
         const QSet<quint32> wanted(kept.cbegin(), kept.cend());
         QItemSelection selection;
         for (int row = 0; row < entries.size(); ++row) {
-            if (!wanted.contains(entries[row].bookId))
+            if (!wanted.contains(entries[row]))
                 continue;
             const int first = row;
-            while (row + 1 < entries.size() && wanted.contains(entries[row + 1].bookId))
+            while (row + 1 < entries.size() && wanted.contains(entries[row + 1]))
                 ++row;
             selection.select(m_model->index(first, 0), m_model->index(row, 0));
         }

@@ -8,9 +8,9 @@
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "library/BookMime.h"
-#include "library/CommandReadiness.h"
 #include "library/CategoryProperties.h"
 #include "library/CategoryTreeModel.h"
+#include "library/CommandReadiness.h"
 #include "library/TomeloListView.h"
 
 #include <QApplication>
