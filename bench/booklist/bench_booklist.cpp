@@ -117,10 +117,15 @@ CBenchWindow &BigLibrary()
     return *g_bigLibrary;
 }
 
-// Selecting All Books until its first screen of rows is painted.
+// Selecting All Books until its first screen of rows is painted, as a
+// details table (0) or as thumbnails (1).
 void BM_SelectAllBooks100k(benchmark::State &state)
 {
     CBenchWindow &window = BigLibrary();
+    if (state.range(0) == 1)
+        window.List().OnViewThumbnails();
+    else
+        window.List().OnViewDetails();
     QAbstractItemView *view = window.List().CurrentView();
     for (auto _ : state) {
         state.PauseTiming();
@@ -133,12 +138,13 @@ void BM_SelectAllBooks100k(benchmark::State &state)
     if (window.List().Model()->rowCount() != 100000)
         state.SkipWithError("wrong rows");
 }
-BENCHMARK(BM_SelectAllBooks100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectAllBooks100k)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From the top of All Books to its last row, painted.
 void BM_ScrollToEnd100k(benchmark::State &state)
 {
     CBenchWindow &window = BigLibrary();
+    window.List().OnViewDetails();
     auto *view = window.List().DetailsView();
     for (auto _ : state) {
         state.PauseTiming();

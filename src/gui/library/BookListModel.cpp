@@ -49,8 +49,9 @@ QPixmap MakeBlankThumbnail()
 
 } // namespace
 
-CBookListModel::CBookListModel(QObject *parent)
-    : QAbstractTableModel(parent), m_pages(100), m_thumbCache(2000), m_worker(MakeNoCoverImage())
+CBookListModel::CBookListModel(ConnectionSource connection, QObject *parent)
+    : QAbstractTableModel(parent), m_connection(std::move(connection)), m_pages(100),
+      m_thumbCache(2000), m_worker(MakeNoCoverImage())
 {
     m_bookIcon = ThemeIcon(QStringLiteral("x-office-document"),
                            QApplication::style()->standardIcon(QStyle::SP_FileIcon));
@@ -61,12 +62,11 @@ CBookListModel::CBookListModel(QObject *parent)
 
 CBookListModel::~CBookListModel() = default;
 
-void CBookListModel::Refill(CLibraryConnection *connection, const QVector<quint32> &bookIds,
-                            bool thumbnails, const QString &imagesDir)
+void CBookListModel::Refill(const QVector<quint32> &bookIds, bool thumbnails,
+                            const QString &imagesDir)
 {
     beginResetModel();
-    m_connection = connection;
-    m_bookIds = connection ? bookIds : QVector<quint32>();
+    m_bookIds = bookIds;
     m_pages.clear();
     m_pageErrorShown = false;
     m_thumbnails = thumbnails;
@@ -97,7 +97,8 @@ const CBookListRow *CBookListModel::RowAt(int row) const
         ids.append(m_bookIds[i]);
     QVector<CBookListRow> read;
     QString error;
-    if (!ReadBookRows(ids, *m_connection, read, &error) && !m_pageErrorShown) {
+    CLibraryConnection *connection = m_connection();
+    if (connection && !ReadBookRows(ids, *connection, read, &error) && !m_pageErrorShown) {
         // Not from inside painting: the message waits for the event loop.
         m_pageErrorShown = true;
         QTimer::singleShot(0, this, [error] { ShowMessage(error, MsgIcon::Warning); });

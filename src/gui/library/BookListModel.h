@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QSet>
 
+#include <functional>
+
 class CLibraryConnection;
 
 // The books of the list: the sorted identifiers of a category are read at
@@ -28,15 +30,18 @@ public:
     // Rows whose thumbnails are drawn without waiting to be shown.
     static constexpr int kEagerThumbnails = 1000;
 
-    explicit CBookListModel(QObject *parent = nullptr);
+    // Where the rows' texts are read: the open library's connection at the
+    // moment of reading, or null when none is open. The connection may be
+    // replaced (another library, a compaction) while the rows stay shown.
+    using ConnectionSource = std::function<CLibraryConnection *()>;
+
+    explicit CBookListModel(ConnectionSource connection, QObject *parent = nullptr);
     ~CBookListModel() override;
 
-    // Shows the books `bookIds`, read through `connection` (not owned; null
-    // empties the list). Drops the previous rows, their texts and their
-    // thumbnails.
-    void Refill(CLibraryConnection *connection, const QVector<quint32> &bookIds, bool thumbnails,
-                const QString &imagesDir);
-    void Clear() { Refill(nullptr, {}, m_thumbnails, QString()); }
+    // Shows the books `bookIds`. Drops the previous rows, their texts and
+    // their thumbnails.
+    void Refill(const QVector<quint32> &bookIds, bool thumbnails, const QString &imagesDir);
+    void Clear() { Refill({}, m_thumbnails, QString()); }
 
     quint32 BookIdAt(int row) const { return m_bookIds.at(row); }
     bool ThumbnailMode() const { return m_thumbnails; }
@@ -59,7 +64,7 @@ private:
     QVariant Decoration(int row) const;
     void OnThumbnailReady(quint64 list, int row, const QImage &image);
 
-    CLibraryConnection *m_connection = nullptr;
+    ConnectionSource m_connection;
     QVector<quint32> m_bookIds;
     mutable QCache<int, QVector<CBookListRow>> m_pages;
     mutable bool m_pageErrorShown = false;

@@ -56,7 +56,9 @@ const int kColumnWidths[kBookListColumnCount] = {240, 120, 100, 100, 100};
 } // namespace
 
 CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
-    : QWidget(parent), m_doc(doc), m_frame(frame), m_model(new CBookListModel(this)),
+    : QWidget(parent), m_doc(doc), m_frame(frame),
+      m_model(new CBookListModel(
+          [&doc] { return doc.IsLibraryOpen() ? doc.m_connection.get() : nullptr; }, this)),
       m_stack(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("BookList"));
@@ -179,8 +181,7 @@ void CTomeloListView::Refill(bool keepSelection)
         ReadBookOrder(m_doc.m_currentCategoryId, m_sortColumn, m_sortAscending, *m_doc.m_connection,
                       entries);
     }
-    m_model->Refill(open ? m_doc.m_connection.get() : nullptr, entries, IsThumbnailMode(),
-                    TomeloApp().m_imagesDir);
+    m_model->Refill(entries, IsThumbnailMode(), TomeloApp().m_imagesDir);
     m_sortMark.SetMark(m_sortColumn, m_sortAscending);
     m_selectedIds.clear();
     m_selectionPending = false;
