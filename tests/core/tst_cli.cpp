@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -117,6 +118,38 @@ private Q_SLOTS:
         QCOMPARE(::stat(QFile::encodeName(lib).constData(), &now), 0);
         QCOMPARE(now.st_ino, original.st_ino);
         QCOMPARE(ReadFileBytes(lib), before);
+    }
+
+    // A library in a folder nobody may write to, without an images folder.
+    void libraryInReadOnlyFolderCanBeListed()
+    {
+        const QString folder = m_env->Path(QStringLiteral("shelf"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString lib = folder + QStringLiteral("/Books.mdb");
+        QCOMPARE(Run({QStringLiteral("new"), lib}).code, 0);
+        QCOMPARE(Run({QStringLiteral("sql"), lib,
+                      QStringLiteral("INSERT INTO book (BookID, Title) VALUES (1, 'Kept')")})
+                     .code,
+                 0);
+        QCOMPARE(Run({QStringLiteral("sql"), lib,
+                      QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (1, 1)")})
+                     .code,
+                 0);
+        QVERIFY(QDir(folder + QStringLiteral("/books_images")).removeRecursively());
+        const auto readAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                  QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                  QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(
+            QFile::setPermissions(m_env->Path(QString()), readAndEnter | QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(folder, readAndEnter));
+
+        const CliRun run = RunCliToolUnprivileged({QStringLiteral("list"), lib},
+                                                  m_env->Path(QStringLiteral("config")));
+        QVERIFY(QFile::setPermissions(folder, readAndEnter | QFileDevice::WriteOwner));
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QStringLiteral("1\tKept\t\t\t\t\n"));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/books_images")));
     }
 
     void failuresAndUsage()

@@ -4,6 +4,7 @@
 
 #include "app/SettingsKey.h"
 #include "app/TomeloApp.h"
+#include "db/BookRecord.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
@@ -138,22 +139,46 @@ private Q_SLOTS:
         CTomeloDoc doc;
         QVERIFY(doc.OnOpenDocument(path));
         QCOMPARE(TomeloApp().m_imagesDir, env.Path(QStringLiteral("Lib/") + folder));
-        QVERIFY(QFileInfo(TomeloApp().m_imagesDir).isDir());
     }
 
-    void imagesFolderThatCannotBeMadeIsReported()
+    // A library without its folder gets it with the first cover saved; when
+    // it cannot be made the book is saved without its cover.
+    void imagesFolderIsMadeWhenACoverIsSaved()
     {
         CTestEnv env;
         CRecordingPrompt prompt;
         const QString path = env.CopyTemplate(QStringLiteral("books.mdb"));
+        const QString folder = env.Path(QStringLiteral("books_images"));
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QVERIFY(QDir(folder).removeRecursively());
+
+        const QString picture = env.Path(QStringLiteral("cover.jpg"));
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("picture");
+        file.close();
+        CBookRecord book;
+        book.Title = QStringLiteral("First");
+        book.CoverTempPath = picture;
+        QVERIFY(book.Save(true, 1, TomeloApp().m_imagesDir, *doc.m_connection));
+        QCOMPARE(ReadFileBytes(folder + QStringLiteral("/1.jpg")), QByteArray("picture"));
+
         // A file where the folder should be.
-        QFile blocker(env.Path(QStringLiteral("books_images")));
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        CTomeloDoc doc;
-        QVERIFY(!doc.OnOpenDocument(path));
-        QCOMPARE(prompt.LastText(), QStringLiteral("Unable to create directory:\n") +
-                                        env.Path(QStringLiteral("books_images")));
+        CBookRecord second;
+        second.Title = QStringLiteral("Second");
+        second.CoverTempPath = picture;
+        QVERIFY(second.Save(true, 1, TomeloApp().m_imagesDir, *doc.m_connection));
+        QCOMPARE(prompt.LastText(),
+                 QStringLiteral("Unable to copy the cover picture to the following location:\n") +
+                     folder);
+        QCOMPARE(Single(doc, QStringLiteral("SELECT ifnull(FrontCover, '-') FROM book WHERE "
+                                            "BookID=2")),
+                 QStringLiteral("-"));
     }
 
     void failedOpenLeavesNoLibraryAndNoFolder()

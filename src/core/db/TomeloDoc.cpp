@@ -140,6 +140,7 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     m_listRecordset = std::make_unique<CRecordset>(*m_connection);
     m_pathName = path;
 
+    const bool isNew = m_isNewLibrary;
     if (m_isNewLibrary && !TomeloApp().GetUiLanguage().isEmpty()) {
         const bool localised = LocaliseFixedRows();
         m_isNewLibrary = false;
@@ -148,10 +149,13 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     }
     m_isNewLibrary = false;
 
+    // Reading needs no images folder: a library in a folder that cannot be
+    // written opens without one, and saving a cover makes it later. Only a
+    // new library must have it.
     const QString imagesDir = ImagesDirFor(path);
     TomeloApp().m_imagesDir = imagesDir;
     RemoveStaleCoverStaging(imagesDir);
-    if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir)) {
+    if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir) && isNew) {
         ShowMessage(FormatMessage(140, {imagesDir}), MsgIcon::Error);
         return false;
     }
