@@ -21,12 +21,17 @@ public:
         if (icon == MsgIcon::Information)
             PrintOut(text);
         else if (icon != MsgIcon::Question)
-            PrintErr(text);
+            PrintErr(m_file.isEmpty() || text.contains(m_file)
+                         ? text
+                         : m_file + QStringLiteral(": ") + text);
         if (buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel)
             return MsgAnswer::Ok;
         return m_answer;
     }
     MsgAnswer m_answer = MsgAnswer::Yes;
+    // The file the messages shown now concern, named in front of those that
+    // do not name it themselves.
+    QString m_file;
 };
 
 CCliPrompt g_prompt;
@@ -68,6 +73,22 @@ bool TakeDuplicatesOption(QStringList &args)
     return true;
 }
 
+CMessagesAboutFile::CMessagesAboutFile(const QString &path)
+{
+    g_prompt.m_file = path;
+}
+
+CMessagesAboutFile::~CMessagesAboutFile()
+{
+    g_prompt.m_file.clear();
+}
+
+bool OpenLibrary(CTomeloDoc &doc, const QString &path)
+{
+    const CMessagesAboutFile about(path);
+    return doc.OnOpenDocument(path);
+}
+
 int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
 {
     if (category != 1 && category < 32)
@@ -75,7 +96,7 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
             QStringLiteral("tomelodex-cli: books can be added only to category 1 or a category "
                            "numbered 32 or above, not %1")
                 .arg(category));
-    if (!doc.OnOpenDocument(path))
+    if (!OpenLibrary(doc, path))
         return kExitFailed;
     QString name;
     bool exists = false;
@@ -83,7 +104,7 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
                           *doc.m_connection, name, &exists))
         return kExitFailed;
     if (!exists) {
-        PrintErr(QStringLiteral("tomelodex-cli: the library has no category %1").arg(category));
+        PrintErr(QStringLiteral("%1: the library has no category %2").arg(path).arg(category));
         return kExitFailed;
     }
     return kExitOk;

@@ -52,7 +52,19 @@ bool TakeOption(QStringList &args, const QString &name, QString *value);
 // value.
 bool TakeDuplicatesOption(QStringList &args);
 
+// While it lives, error messages that do not name `path` get it in front.
+class CMessagesAboutFile
+{
+public:
+    explicit CMessagesAboutFile(const QString &path);
+    ~CMessagesAboutFile();
+    CMessagesAboutFile(const CMessagesAboutFile &) = delete;
+    CMessagesAboutFile &operator=(const CMessagesAboutFile &) = delete;
+};
+
 class CTomeloDoc;
+// Opens the library at `path` in `doc`; its errors name the file.
+bool OpenLibrary(CTomeloDoc &doc, const QString &path);
 // Opens `path` in `doc` for adding books to `category`, which must be the
 // root (1) or an existing user category (32 and above): kExitOk, else the
 // exit code after the message.

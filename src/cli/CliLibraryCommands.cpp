@@ -14,6 +14,7 @@ int CmdNew(const QStringList &args)
     if (!CheckPlainArgs(args, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli new LIBRARY"));
     CTomeloDoc doc;
+    const CMessagesAboutFile about(args.at(0));
     return doc.CreateLibrary(args.at(0)) ? kExitOk : kExitFailed;
 }
 
@@ -26,7 +27,7 @@ int CmdSql(const QStringList &args)
         return kExitUsage;
     }
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(args.at(0)))
+    if (!OpenLibrary(doc, args.at(0)))
         return kExitFailed;
     const CSqlRunResult result = RunUserSql(doc, args.at(1));
     if (!result.ok) {
@@ -42,7 +43,7 @@ int CmdCompact(const QStringList &args)
     if (!CheckPlainArgs(args, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli compact LIBRARY"));
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(args.at(0)))
+    if (!OpenLibrary(doc, args.at(0)))
         return kExitFailed;
     return doc.CompactDatabase() ? kExitOk : kExitFailed;
 }
@@ -58,7 +59,7 @@ int CmdSearch(const QStringList &args)
         return kExitUsage;
     }
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
+    if (!OpenLibrary(doc, plain.at(0)))
         return kExitFailed;
     const CBasicSearchResult result = RunBasicSearch(doc, plain.at(1), !keep);
     if (!result.ok) {
@@ -89,7 +90,7 @@ int CmdList(const QStringList &args)
     if (!CheckPlainArgs(plain, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli list LIBRARY [--category ID]"));
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
+    if (!OpenLibrary(doc, plain.at(0)))
         return kExitFailed;
     QVector<CBookListRow> rows;
     if (!ReadBookList(category, *doc.m_connection, rows))

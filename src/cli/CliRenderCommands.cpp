@@ -66,7 +66,7 @@ int CmdRender(const QStringList &args)
         return kExitFailed;
 
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
+    if (!OpenLibrary(doc, plain.at(0)))
         return kExitFailed;
     for (quint32 id : ids) {
         bool exists = false;

@@ -47,7 +47,7 @@ int CmdExportXml(const QStringList &args)
     if (!ParseBookIds(plain.mid(1), QStringLiteral("export-xml"), &ids))
         return kExitUsage;
     CTomeloDoc doc;
-    if (!doc.OnOpenDocument(plain.at(0)))
+    if (!OpenLibrary(doc, plain.at(0)))
         return kExitFailed;
     if (byCategory && !CategoryBookIds(category, *doc.m_connection, &ids))
         return kExitFailed;

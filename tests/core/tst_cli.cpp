@@ -178,8 +178,20 @@ private Q_SLOTS:
         const QString missing = m_env->Path(QStringLiteral("missing.mdb"));
         run = Run({QStringLiteral("sql"), missing, QStringLiteral("SELECT 1")});
         QCOMPARE(run.code, 1);
-        QCOMPARE(run.err, QStringLiteral("unable to open database file\n"));
+        QCOMPARE(run.err, missing + QStringLiteral(": unable to open database file\n"));
         QVERIFY(!QFileInfo::exists(missing));
+        const QString notALibrary = m_env->Path(QStringLiteral("notes.mdb"));
+        QFile notes(notALibrary);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("some notes, not a library");
+        notes.close();
+        run = Run({QStringLiteral("list"), notALibrary});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, notALibrary + QStringLiteral(": file is not a database\n"));
+        run = Run({QStringLiteral("new"), m_env->Path(QStringLiteral("no/such/folder/x.mdb"))});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(m_env->Path(QStringLiteral("no/such/folder/x.mdb"))),
+                 qPrintable(run.err));
 
         QCOMPARE(Run({QStringLiteral("frobnicate")}).code, 2);
         QCOMPARE(Run({}).code, 2);
