@@ -79,7 +79,7 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     m_details->setItemsExpandable(false);
     m_details->setAllColumnsShowFocus(true);
     m_details->setAlternatingRowColors(true);
-    m_details->header()->setStretchLastSection(false);
+    m_details->header()->setStretchLastSection(true);
     for (int column = 0; column < kBookListColumnCount; ++column)
         m_details->header()->resizeSection(column, kColumnWidths[column]);
     m_sortMark.Init(m_details->header());
