@@ -120,6 +120,46 @@ Number of records in the returned recordset: %2</source>
         <translation>阅读列表</translation>
     </message>
     <message>
+        <source>%1 books; %2 selected</source>
+        <comment>168</comment>
+        <translation>%1 本书；已选 %2 本</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>186</comment>
+        <translation>书名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <comment>187</comment>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <comment>188</comment>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <comment>189</comment>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <comment>190</comment>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>All Books</source>
+        <comment>227</comment>
+        <translation>全部图书</translation>
+    </message>
+    <message>
+        <source>Recycle Bin</source>
+        <comment>228</comment>
+        <translation>回收站</translation>
+    </message>
+    <message>
         <source>Operation failed.</source>
         <comment>234</comment>
         <translation>操作失败。</translation>
