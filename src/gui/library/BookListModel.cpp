@@ -140,7 +140,7 @@ QVariant CBookListModel::Decoration(int row) const
         return *pixmap;
     if (!m_waiting.contains(row)) {
         m_waiting.insert(row);
-        const_cast<CThumbnailWorker &>(m_worker).Request(row, RowAt(row)->frontCover, true);
+        m_worker.Request(row, RowAt(row)->frontCover, true);
     }
     return m_blank;
 }

@@ -72,7 +72,7 @@ private:
     QIcon m_bookIcon;
     QPixmap m_blank;
     mutable QCache<int, QPixmap> m_thumbCache;
-    mutable QSet<int> m_waiting; // asked for, not drawn yet
-    CThumbnailWorker m_worker;
+    mutable QSet<int> m_waiting;       // asked for, not drawn yet
+    mutable CThumbnailWorker m_worker; // asked for pictures while the view paints
     quint64 m_list = 0;
 };

@@ -314,13 +314,13 @@ void CTomeloTreeView::dragMoveEvent(QDragMoveEvent *event)
 void CTomeloTreeView::dragLeaveEvent(QDragLeaveEvent *event)
 {
     m_model->SetDropTarget(QModelIndex());
-    setState(NoState);
-    event->accept();
+    QTreeView::dragLeaveEvent(event); // stops scrolling and dragging state
 }
 
 void CTomeloTreeView::dropEvent(QDropEvent *event)
 {
     m_model->SetDropTarget(QModelIndex());
+    stopAutoScroll();
     setState(NoState);
     QModelIndex target;
     const Qt::DropAction action = DropActionAt(event, target);
