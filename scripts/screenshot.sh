@@ -20,7 +20,10 @@ bin="$here/build/bin"
 work=$(mktemp -d)
 app_pid=
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -42,7 +45,12 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --class tomelodex | head
 }
 # There is no window manager: place the window over the whole screen.
 xdotool windowmove "$window" 0 0 windowsize "$window" "$width" "$height"
-sleep 6 # thumbnails and the page finish drawing
+sleep 2
+# The tree has the focus at start: Tab goes on to the book list, and Right
+# then Left select its first book, so the page below shows that book.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key --delay 200 Tab Right Left
+sleep 4 # thumbnails and the page finish drawing
 
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"
