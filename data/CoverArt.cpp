@@ -132,8 +132,8 @@ QString CCoverArt::AuthorLine(const QString &stored)
     return names.join(QStringLiteral("\u00a0\u00b7 "));
 }
 
-void CCoverArt::DrawTitle(const QRect &rect, const QFont &face, int maxPixels, int align,
-                          const QColor &color)
+int CCoverArt::DrawTitle(const QRect &rect, const QFont &face, int maxPixels, int align,
+                         const QColor &color)
 {
     const int horizontal = align & Qt::AlignHorizontal_Mask;
     const bool hasSubtitle = !m_book.subtitle.isEmpty();
@@ -169,6 +169,7 @@ void CCoverArt::DrawTitle(const QRect &rect, const QFont &face, int maxPixels, i
             QRect(rect.left(), top + titleHeight + 8, rect.width(), subtitleHeight - 8),
             horizontal | Qt::TextWordWrap, m_book.subtitle);
     }
+    return top + block;
 }
 
 void CCoverArt::DrawAuthor(const QRect &rect, const QFont &face, int maxPixels, int align,
@@ -251,10 +252,10 @@ void CCoverArt::DrawCircles()
         m_painter.drawEllipse(centre, radii[i], radii[i]);
     }
     const QColor ink = TextOn(m_palette.paper);
-    DrawTitle(QRect(kMargin, 44, W - 2 * kMargin, 150), Sans(true), 40,
-              Qt::AlignLeft | Qt::AlignTop, ink);
-    m_painter.fillRect(QRect(kMargin, 204, 48, 5), m_palette.accent);
-    DrawAuthor(QRect(kMargin, 218, W - 2 * kMargin - 60, 56), Sans(false), 21,
+    const int bottom = DrawTitle(QRect(kMargin, 44, W - 2 * kMargin, 150), Sans(true), 40,
+                                 Qt::AlignLeft | Qt::AlignTop, ink);
+    m_painter.fillRect(QRect(kMargin, bottom + 16, 48, 5), m_palette.accent);
+    DrawAuthor(QRect(kMargin, bottom + 30, W - 2 * kMargin - 60, 56), Sans(false), 21,
                Qt::AlignLeft | Qt::AlignTop, ink);
 }
 

@@ -47,9 +47,9 @@ private:
     void DrawSpine();
 
     // The title, and the subtitle below it when there is room, in the largest
-    // size up to `maxPixels` that fits `rect`.
-    void DrawTitle(const QRect &rect, const QFont &face, int maxPixels, int align,
-                   const QColor &color);
+    // size up to `maxPixels` that fits `rect`. Gives the bottom of what it drew.
+    int DrawTitle(const QRect &rect, const QFont &face, int maxPixels, int align,
+                  const QColor &color);
     void DrawAuthor(const QRect &rect, const QFont &face, int maxPixels, int align,
                     const QColor &color);
 
