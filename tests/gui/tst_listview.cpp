@@ -9,6 +9,8 @@
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
+#include "library/BookMime.h"
+#include "library/CategoryTreeModel.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 
@@ -193,6 +195,37 @@ private Q_SLOTS:
         QVERIFY(Run(ID_EDIT_PASTE));
         QCOMPARE(Members(32), QStringLiteral("1,3"));
         QCOMPARE(Members(33), QStringLiteral("2,3"));
+    }
+
+    // The tree takes the drop; the list then finishes the drag.
+    void draggedBooksMoveOrLeaveTheBin()
+    {
+        QWidget *tree = m_env->Frame().TreeView()->viewport();
+        const auto pointOf = [&](int id) {
+            CTomeloTreeView &view = *m_env->Frame().TreeView();
+            return view.visualRect(view.Model()->IndexOf(id)).center();
+        };
+        Show(32);
+        SelectRows({0}); // Alpha
+        QVERIFY(DragAndDrop(tree, pointOf(33), MakeBookMimeData({2})).dropped);
+        List().OnBookDragDone({2}, Qt::MoveAction);
+        QCOMPARE(Members(32), QStringLiteral("1,3"));
+        QCOMPARE(Members(33), QStringLiteral("2"));
+        QCOMPARE(Column(0), QStringLiteral("beta,gamma"));
+
+        QVERIFY(FillLibrary(m_path, {QStringLiteral("INSERT INTO book (BookID, Title) VALUES (9, "
+                                                    "'Loose')")}));
+        Show(6);
+        QCOMPARE(Column(0), QStringLiteral("Loose"));
+        SelectRows({0});
+        // Only copying is offered out of the bin.
+        const DragOutcome copied =
+            DragAndDrop(tree, pointOf(32), MakeBookMimeData({9}), Qt::CopyAction);
+        QCOMPARE(copied.whileDragging, Qt::CopyAction);
+        QVERIFY(copied.dropped);
+        List().OnBookDragDone({9}, Qt::CopyAction);
+        QCOMPARE(Model().rowCount(), 0);
+        QCOMPARE(Members(32), QStringLiteral("1,3,9"));
     }
 
     void sortingFollowsTheHeaderAndPersists()

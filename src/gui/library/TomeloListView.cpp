@@ -424,9 +424,14 @@ void CTomeloListView::StartBookDrag()
     const Qt::DropAction done = copyOnly
                                     ? drag->exec(Qt::CopyAction)
                                     : drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    OnBookDragDone(ids, done);
+}
+
+void CTomeloListView::OnBookDragDone(const QVector<quint32> &bookIds, Qt::DropAction done)
+{
     if (done == Qt::MoveAction)
-        RemoveBookIds(ids); // the books leave the category they were dragged from
-    else if (done == Qt::CopyAction && current == kRecycleBin)
+        RemoveBookIds(bookIds); // the books leave the category they were dragged from
+    else if (done == Qt::CopyAction && m_doc.m_currentCategoryId == kRecycleBin)
         FillList(); // copied out of the bin, they are no longer in it
 }
 

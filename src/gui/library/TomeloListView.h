@@ -34,6 +34,11 @@ public:
     // Removes (or, in the Recycle Bin, deletes) the selected books without asking.
     void RemoveSelectedBooks();
 
+    // What a finished drag of `bookIds` out of the list leaves behind: moved
+    // books leave the shown category; books copied out of the Recycle Bin
+    // are no longer in it.
+    void OnBookDragDone(const QVector<quint32> &bookIds, Qt::DropAction done);
+
     bool IsThumbnailMode() const;
     CBookListModel *Model() const { return m_model; }
     QTreeView *DetailsView() const { return m_details; }
