@@ -2,17 +2,31 @@
 -- from this file. Column types are chosen so that values read back the way
 -- the program shows them: CURRENCY prices ("20", "12.99"), a SINGLE rating
 -- ("4.50"), a DOUBLE size, a BOOLEAN flag ("-1"/"0") and DATETIME dates
--- ("Jan 05, 2004"). Every text column compares without regard to letter case
--- through the FOLDCASE collation that each connection of the program registers.
+-- ("Jan 05, 2004").
+--
+-- Letter case: every text column is declared with SQLite's built-in NOCASE,
+-- so any SQLite tool (the sqlite3 shell, Python, report tools) reads, sorts,
+-- filters and writes a library with nothing registered, and every index
+-- stays in the same order whoever writes. NOCASE folds the ASCII letters
+-- A-Z only: to another tool "Éditions" and "éditions" are different names,
+-- and accented letters sort after "z".
+--
+-- The program adds, on its own connection and without touching any index:
+-- a LIKE that ignores letter case in every alphabet (Basic Search, and LIKE
+-- in Run SQL); name lookups that find a stored name in any letter case; the
+-- book list and the lookup lists in alphabetical order with accented
+-- letters beside their base letters; and the FOLDCASE collation, which
+-- libraries made by earlier builds declare their columns with and which Run
+-- SQL may name ("WHERE Name = 'éditions gallimard' COLLATE FOLDCASE").
 
-CREATE TABLE bookpublisher (PublisherID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE booklanguage (LanguageID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE bookbinding (BindingID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE bookextras (ExtrasID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE bookstore (StoreID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE booklocation (LocationID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE bookformat (FormatID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
-CREATE TABLE bookstatus (StatusID INTEGER PRIMARY KEY, Name TEXT COLLATE FOLDCASE);
+CREATE TABLE bookpublisher (PublisherID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE booklanguage (LanguageID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE bookbinding (BindingID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE bookextras (ExtrasID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE bookstore (StoreID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE booklocation (LocationID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE bookformat (FormatID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
+CREATE TABLE bookstatus (StatusID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);
 
 CREATE INDEX bookpublisher_name ON bookpublisher (Name);
 CREATE INDEX booklanguage_name ON booklanguage (Name);
@@ -27,26 +41,26 @@ CREATE INDEX bookstatus_name ON bookstatus (Name);
 -- memberships of all of them.
 CREATE TABLE category (
     CatID INTEGER PRIMARY KEY,
-    Name TEXT COLLATE FOLDCASE,
+    Name TEXT COLLATE NOCASE,
     ParentID INTEGER REFERENCES category (CatID) ON DELETE CASCADE,
-    Notes LONGTEXT COLLATE FOLDCASE,
+    Notes LONGTEXT COLLATE NOCASE,
     OperationDate DATETIME DEFAULT (date('now', 'localtime'))
 );
 CREATE INDEX category_parent ON category (ParentID);
 
 CREATE TABLE book (
     BookID INTEGER PRIMARY KEY,
-    Title TEXT COLLATE FOLDCASE,
-    Subtitle TEXT COLLATE FOLDCASE,
-    URL TEXT COLLATE FOLDCASE,
-    Author TEXT COLLATE FOLDCASE,
-    Edition TEXT COLLATE FOLDCASE,
+    Title TEXT COLLATE NOCASE,
+    Subtitle TEXT COLLATE NOCASE,
+    URL TEXT COLLATE NOCASE,
+    Author TEXT COLLATE NOCASE,
+    Edition TEXT COLLATE NOCASE,
     PublisherID INTEGER,
-    ISBN TEXT COLLATE FOLDCASE,
+    ISBN TEXT COLLATE NOCASE,
     PageCount INTEGER,
     LanguageID INTEGER,
     BindingID INTEGER,
-    Dimension TEXT COLLATE FOLDCASE,
+    Dimension TEXT COLLATE NOCASE,
     ExtrasID INTEGER,
     ReleaseDate DATETIME,
     PurchaseDate DATETIME,
@@ -61,14 +75,14 @@ CREATE TABLE book (
     AmazonRating SINGLE,
     NumOfReviews INTEGER,
     MyRating INTEGER,
-    UserText1 TEXT COLLATE FOLDCASE,
-    UserText2 TEXT COLLATE FOLDCASE,
+    UserText1 TEXT COLLATE NOCASE,
+    UserText2 TEXT COLLATE NOCASE,
     FormatID INTEGER,
     BookSize DOUBLE,
-    Description LONGTEXT COLLATE FOLDCASE,
-    Notes LONGTEXT COLLATE FOLDCASE,
-    FrontCover TEXT COLLATE FOLDCASE,
-    BackCover TEXT COLLATE FOLDCASE
+    Description LONGTEXT COLLATE NOCASE,
+    Notes LONGTEXT COLLATE NOCASE,
+    FrontCover TEXT COLLATE NOCASE,
+    BackCover TEXT COLLATE NOCASE
 );
 CREATE INDEX book_isbn ON book (ISBN);
 CREATE INDEX book_title ON book (Title);
@@ -84,9 +98,9 @@ CREATE INDEX book_category_cat ON book_category (CatID, BookID);
 CREATE TABLE link (
     BookID INTEGER NOT NULL REFERENCES book (BookID) ON DELETE CASCADE,
     LinkID INTEGER NOT NULL,
-    Name TEXT COLLATE FOLDCASE,
-    Path TEXT COLLATE FOLDCASE,
-    Notes LONGTEXT COLLATE FOLDCASE
+    Name TEXT COLLATE NOCASE,
+    Path TEXT COLLATE NOCASE,
+    Notes LONGTEXT COLLATE NOCASE
 );
 CREATE INDEX link_book ON link (BookID, LinkID);
 

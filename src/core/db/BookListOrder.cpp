@@ -4,8 +4,12 @@
 #include "db/CategoryStore.h"
 #include "db/DbAccess.h"
 #include "db/Recordset.h"
+#include "db/TextCollation.h"
 
 #include <QStringList>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -32,16 +36,31 @@ QString MembershipCondition(int categoryId, CLibraryConnection &connection)
         .arg(categoryId);
 }
 
+// What each column of the list sorts by.
+const char *const kSortTexts[] = {"book.Title", "book.Author", "bookpublisher.Name", "book.ISBN",
+                                  "book.Edition"};
+
 QString OrderClause(int column, bool ascending)
 {
-    static const char *const kColumns[] = {"book.Title", "book.Author", "bookpublisher.Name",
-                                           "book.ISBN", "book.Edition"};
     const QString direction = ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
     if (column <= kColumnTitle || column >= kBookListColumnCount)
         return QStringLiteral("book.Title") + direction + QStringLiteral(", book.BookID") +
                direction;
-    return QLatin1String(kColumns[column]) + direction +
+    return QLatin1String(kSortTexts[column]) + direction +
            QStringLiteral(", book.Title ASC, book.BookID ASC");
+}
+
+// A book's sort texts folded to keys that sort as the list does.
+struct CSortItem
+{
+    QString text;
+    QString tieTitle;
+    quint32 bookId;
+};
+
+bool IsAscii(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
 const QString kPublisherJoin =
@@ -58,22 +77,71 @@ bool Fail(const CRecordset &rs, QString *error = nullptr)
 
 } // namespace
 
+void CListSortTexts::Add(quint32 bookId, QByteArrayView text, QByteArrayView tieTitle)
+{
+    m_allAscii = m_allAscii && IsAscii(text) && IsAscii(tieTitle);
+    const qsizetype at = m_bytes.size();
+    m_bytes.append(text);
+    m_bytes.append(tieTitle);
+    m_spans.push_back({bookId, at, text.size(), at + text.size(), tieTitle.size()});
+}
+
+std::vector<qsizetype> CListSortTexts::Permutation() const
+{
+    if (m_allAscii)
+        return {};
+    // Folded keys, made once per book, compare far quicker than folding both
+    // texts in each of the sort's many comparisons.
+    std::vector<CSortItem> items;
+    items.reserve(m_spans.size());
+    for (const CSpan &span : m_spans) {
+        const auto key = [this](qsizetype at, qsizetype size) {
+            return FoldingSortKey(QString::fromUtf8(m_bytes.constData() + at, size));
+        };
+        items.push_back({key(span.text, span.textSize), key(span.tie, span.tieSize), span.bookId});
+    }
+    std::vector<qsizetype> positions(items.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    std::sort(positions.begin(), positions.end(), [&](qsizetype x, qsizetype y) {
+        const CSortItem &a = items[size_t(x)];
+        const CSortItem &b = items[size_t(y)];
+        int order = a.text.compare(b.text);
+        if (order != 0)
+            return m_ascending ? order < 0 : order > 0;
+        order = a.tieTitle.compare(b.tieTitle);
+        if (order != 0)
+            return order < 0;
+        return (m_ascending || !m_byTitle) ? a.bookId < b.bookId : a.bookId > b.bookId;
+    });
+    return positions;
+}
+
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
                    QVector<quint32> &bookIds)
 {
     const bool byPublisher = column == kColumnPublisher;
+    const bool byTitle = column <= kColumnTitle || column >= kBookListColumnCount;
+    const QString sortTexts =
+        byTitle ? QStringLiteral("book.Title, NULL")
+                : QLatin1String(kSortTexts[column]) + QStringLiteral(", book.Title");
     CRecordset rs(connection);
-    // Only the identifiers: the title index alone answers the usual order.
-    if (!rs.Open(QStringLiteral("SELECT book.BookID FROM book") +
+    // The identifiers and the texts they are sorted by: the title index
+    // alone answers the usual order.
+    if (!rs.Open(QStringLiteral("SELECT book.BookID, ") + sortTexts + QStringLiteral(" FROM book") +
                  (byPublisher ? kPublisherJoin : QStringLiteral(" ")) + QStringLiteral("WHERE ") +
                  MembershipCondition(categoryId, connection) + QStringLiteral(" ORDER BY ") +
                  OrderClause(column, ascending)))
         return Fail(rs);
+    const qsizetype first = bookIds.size();
+    CListSortTexts texts(ascending, byTitle);
     while (!rs.IsEOF()) {
-        bookIds.append(quint32(rs.GetInteger(0)));
+        const quint32 bookId = quint32(rs.GetInteger(0));
+        bookIds.append(bookId);
+        texts.Add(bookId, rs.GetUtf8(1), rs.GetUtf8(2));
         if (!rs.MoveNext() && rs.HasError())
             return Fail(rs);
     }
+    ApplyListOrder(bookIds, first, texts.Permutation());
     return true;
 }
 

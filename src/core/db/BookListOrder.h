@@ -2,8 +2,12 @@
 
 #include "db/BookListQuery.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVector>
+
+#include <vector>
 
 class CLibraryConnection;
 
@@ -25,6 +29,55 @@ enum BookListColumn : int
 // returns false.
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
                    QVector<quint32> &bookIds);
+
+// The texts a list is sorted by, gathered as the rows are read: for each
+// book the text of the sorted column and, unless that is the title, the
+// title that orders equal texts. The library's indexes order text by
+// NOCASE, which agrees with the list's order for ASCII text, so a list whose
+// texts are all ASCII comes out of the database in order and needs nothing
+// more; the texts are kept in one buffer so that finding this out costs
+// little.
+class CListSortTexts
+{
+public:
+    CListSortTexts(bool ascending, bool byTitle) : m_ascending(ascending), m_byTitle(byTitle) {}
+
+    void Add(quint32 bookId, QByteArrayView text, QByteArrayView tieTitle);
+
+    // Where the books go in the list's order: by text, letter case aside in
+    // every alphabet and accented letters among their base letters, in the
+    // given direction; equal texts by title (ascending), then by identifier
+    // (in the given direction when sorting by title, else ascending). Gives
+    // the positions in the order they were added, or nothing when the
+    // database's order is already the list's.
+    std::vector<qsizetype> Permutation() const;
+
+private:
+    struct CSpan
+    {
+        quint32 bookId;
+        qsizetype text, textSize, tie, tieSize;
+    };
+    bool m_ascending;
+    bool m_byTitle;
+    bool m_allAscii = true;
+    QByteArray m_bytes;
+    std::vector<CSpan> m_spans;
+};
+
+// Puts `rows` from `first` on in the order of `positions` (relative to
+// `first`, as CListSortTexts::Permutation gives them); nothing for none.
+template <typename Row>
+void ApplyListOrder(QVector<Row> &rows, qsizetype first, const std::vector<qsizetype> &positions)
+{
+    if (positions.empty())
+        return;
+    QVector<Row> sorted = rows.mid(0, first);
+    sorted.reserve(rows.size());
+    for (const qsizetype position : positions)
+        sorted.append(std::move(rows[first + position]));
+    rows = std::move(sorted);
+}
 
 // The texts of the given books, in no particular order; books that are gone
 // are missing from `rows`. A database error is reported, or only put into

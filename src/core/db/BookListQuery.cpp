@@ -1,6 +1,7 @@
 #include "db/BookListQuery.h"
 
 #include "app/UserPrompt.h"
+#include "db/BookListOrder.h"
 #include "db/DbAccess.h"
 #include "db/Recordset.h"
 
@@ -30,11 +31,15 @@ bool ReadBookList(int categoryId, CLibraryConnection &connection, QVector<CBookL
         ShowMessage(rs.ErrorText(), MsgIcon::Warning);
         return false;
     }
+    const qsizetype first = rows.size();
+    CListSortTexts titles(true, true);
     // Many books share a publisher: each name is looked up once per fill.
     QHash<QString, QString> publishers;
     while (!rs.IsEOF()) {
         CBookListRow row;
         row.bookId = quint32(rs.GetField(0).integer);
+        // The database's own UTF-8 first: reading UTF-16 converts the value.
+        titles.Add(row.bookId, rs.GetUtf8(1), QByteArrayView());
         row.title = rs.GetText(1);
         row.author = rs.GetText(2);
         const QString publisherId = rs.GetText(3);
@@ -54,5 +59,6 @@ bool ReadBookList(int categoryId, CLibraryConnection &connection, QVector<CBookL
             return false;
         }
     }
+    ApplyListOrder(rows, first, titles.Permutation());
     return true;
 }

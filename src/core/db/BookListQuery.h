@@ -21,6 +21,8 @@ struct CBookListRow
 // (5), every book in none for the Recycle Bin (6), otherwise the members.
 QString BookListSql(int categoryId);
 
-// The rows of that query in its order, the publisher looked up by name.
+// The rows of that query by title, letter case aside in every alphabet and
+// accented letters among their base letters (equal titles by identifier),
+// the publisher looked up by name.
 // Returns false after reporting a database error.
 bool ReadBookList(int categoryId, CLibraryConnection &connection, QVector<CBookListRow> &rows);

@@ -5,6 +5,9 @@
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
 #include "db/SqlFormat.h"
+#include "db/TextCollation.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +31,53 @@ bool NextOrReport(CRecordset &rs)
         return true;
     ShowSqlError(rs.ErrorText());
     return false;
+}
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// `text` as a LIKE pattern that matches only itself (escaped with "\").
+QString LiteralLikePattern(const QString &text)
+{
+    QString pattern;
+    pattern.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            pattern += u'\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
+// The identifier of the row named `name` in a lookup table, letter case aside
+// in every alphabet. The column's NOCASE folds only ASCII letters, so a name
+// with other letters that is not found as it stands is compared once more
+// through the connection's LIKE, over the stretch of the name index that
+// starts with the same ASCII letters.
+bool FindLookupId(const QString &table, const QString &key, const QString &name,
+                  CLibraryConnection &connection, QString &id, bool &found)
+{
+    const QString literal = FormatSqlLiteral(name, kLiteralText);
+    if (!QuerySingleValue(
+            QStringLiteral("SELECT %1 FROM %2 WHERE Name=%3").arg(key, table, literal), connection,
+            id, &found))
+        return false;
+    if (found || IsAscii(name))
+        return true;
+    QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE Name LIKE %3 ESCAPE '\\'")
+                      .arg(key, table, FormatSqlLiteral(LiteralLikePattern(name), kLiteralText));
+    const qsizetype asciiLength =
+        std::find_if(name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x80; }) -
+        name.begin();
+    if (asciiLength > 0) {
+        // Every name that starts with the prefix sorts between it and the
+        // prefix followed by the last code point.
+        const QString prefix = FormatSqlLiteral(name.left(asciiLength), kLiteralText);
+        sql += QStringLiteral(" AND Name >= %1 AND Name < %1 || char(1114111)").arg(prefix);
+    }
+    return QuerySingleValue(sql, connection, id, &found);
 }
 
 } // namespace
@@ -157,11 +207,18 @@ bool ListLookupNames(const QString &table, CLibraryConnection &connection, QStri
     if (!OpenOrReport(rs, QStringLiteral("SELECT * FROM %1 ORDER BY Name").arg(table)))
         return false;
     const int nameColumn = rs.ColumnIndex(QStringLiteral("Name"));
+    QStringList names;
     while (!rs.IsEOF()) {
-        out.append(rs.GetText(nameColumn));
+        names.append(rs.GetText(nameColumn));
         if (!NextOrReport(rs))
             return false;
     }
+    // The column's NOCASE puts accented names after "z"; the lists show them
+    // among their base letters, as the book list does.
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return CompareFoldingCase(a, b) < 0;
+    });
+    out.append(names);
     return true;
 }
 
@@ -224,12 +281,9 @@ bool LookupOrAddId(const QString &table, const QString &name, QString &out,
         }
     }
     const QString key = LookupKeyColumn(table);
-    const QString literal = FormatSqlLiteral(trimmed, kLiteralText);
     QString existing;
     bool found = false;
-    if (!QuerySingleValue(
-            QStringLiteral("SELECT %1 FROM %2 WHERE Name=%3").arg(key, table, literal), connection,
-            existing, &found))
+    if (!FindLookupId(table, key, trimmed, connection, existing, found))
         return false;
     if (found) {
         out = QString::number(existing.toInt());
@@ -240,9 +294,10 @@ bool LookupOrAddId(const QString &table, const QString &name, QString &out,
     const int id = AllocateId(table, key, connection);
     if (id == 0)
         return false;
-    if (!ExecuteSql(QStringLiteral("INSERT INTO %1 (%2, Name) VALUES (%3, %4)")
-                        .arg(table, key, QString::number(id), literal),
-                    true, connection))
+    if (!ExecuteSql(
+            QStringLiteral("INSERT INTO %1 (%2, Name) VALUES (%3, %4)")
+                .arg(table, key, QString::number(id), FormatSqlLiteral(trimmed, kLiteralText)),
+            true, connection))
         return false;
     out = QString::number(id);
     if (cache)

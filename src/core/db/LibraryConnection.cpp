@@ -199,8 +199,8 @@ bool CLibraryConnection::Setup(QString *error)
 {
     sqlite3_extended_result_codes(m_db, 0);
     sqlite3_busy_timeout(m_db, 5000);
-    if (sqlite3_create_collation(m_db, kTextCollation, SQLITE_UTF8, nullptr, CollateFoldingCase) !=
-        SQLITE_OK) {
+    if (sqlite3_create_collation(m_db, kFoldingCollation, SQLITE_UTF8, nullptr,
+                                 CollateFoldingCase) != SQLITE_OK) {
         if (error)
             *error = ErrorOf(m_db);
         return false;

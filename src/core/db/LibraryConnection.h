@@ -7,15 +7,19 @@
 
 struct sqlite3;
 
-// One open connection to a library database file. Every connection registers
-// the case-folding collation the text columns are declared with, so names
-// compare without regard to letter case in every alphabet, and switches on
-// the relationships (cascading deletes) the library relies on.
+// One open connection to a library database file. Text columns are declared
+// with SQLite's own NOCASE, which folds ASCII letters only; every connection
+// adds LIKE and the FOLDCASE collation, which ignore letter case in every
+// alphabet, and switches on the relationships (cascading deletes) the
+// library relies on.
 class CLibraryConnection
 {
 public:
-    // Collation of every text column of a library.
-    static constexpr const char *kTextCollation = "FOLDCASE";
+    // Letter case aside in every alphabet, accented letters beside their base
+    // letters. Libraries made by earlier builds declare their text columns
+    // (and so order their indexes) with it, so its order must never change.
+    // New libraries use it only in queries, never in a declaration.
+    static constexpr const char *kFoldingCollation = "FOLDCASE";
 
     CLibraryConnection() = default;
     ~CLibraryConnection();

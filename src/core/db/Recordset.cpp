@@ -89,7 +89,9 @@ bool CRecordset::Open(const QString &sql)
     }
     const int count = sqlite3_column_count(m_stmt);
     m_columns.reserve(count);
+    m_declared.reserve(count);
     for (int i = 0; i < count; ++i) {
+        m_declared.append(DeclaredType(sqlite3_column_decltype(m_stmt, i)));
         // The first column of a name wins, as with SELECT * over a join.
         const QString name = ColumnName(i).toLower();
         if (!m_columns.contains(name))
@@ -140,6 +142,7 @@ void CRecordset::Close()
         m_stmt = nullptr;
     }
     m_columns.clear();
+    m_declared.clear();
     m_eof = true;
 }
 
@@ -172,7 +175,7 @@ CFieldValue CRecordset::GetField(int index) const
     const int storage = sqlite3_column_type(m_stmt, index);
     if (storage == SQLITE_NULL)
         return CFieldValue::Null();
-    const Type declared = DeclaredType(sqlite3_column_decltype(m_stmt, index));
+    const Type declared = m_declared.value(index, Type::Other);
 
     switch (storage) {
     case SQLITE_INTEGER: {
@@ -231,4 +234,12 @@ QString CRecordset::GetText(int index) const
 QString CRecordset::GetText(const QString &name) const
 {
     return FormatFieldValue(GetField(name));
+}
+
+QByteArrayView CRecordset::GetUtf8(int index) const
+{
+    if (!m_stmt || m_eof || index < 0 || index >= sqlite3_column_count(m_stmt))
+        return {};
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, index));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_stmt, index) : 0);
 }

@@ -2,9 +2,11 @@
 
 #include "db/FieldValue.h"
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class CLibraryConnection;
 struct sqlite3_stmt;
@@ -40,6 +42,9 @@ public:
     // The field as display text (FormatFieldValue).
     QString GetText(int index) const;
     QString GetText(const QString &name) const;
+    // The field's text as the database keeps it (UTF-8), without conversion;
+    // valid until the next move, empty for NULL.
+    QByteArrayView GetUtf8(int index) const;
 
     // Rows changed by the statement when it was not a query.
     qint64 RecordsAffected() const { return m_affected; }
@@ -58,4 +63,7 @@ private:
     bool m_eof = true;
     qint64 m_affected = 0;
     QHash<QString, int> m_columns; // lower-case name to index
+    // The storage type each column declares, read once per statement rather
+    // than for every value.
+    QVector<CFieldValue::Type> m_declared;
 };

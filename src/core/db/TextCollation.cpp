@@ -43,6 +43,14 @@ int CompareFoldingCase(QStringView left, QStringView right)
     return Sign(left.toString().toCaseFolded().compare(right.toString().toCaseFolded()));
 }
 
+QString FoldingSortKey(QStringView text)
+{
+    // Base letters first, then the folded text for the accents; a null
+    // character between them keeps a shorter text before the longer ones it
+    // begins.
+    return BaseLetters(text) + QChar(0) + text.toString().toCaseFolded();
+}
+
 bool LikeFoldingCase(QStringView pattern, QStringView text, QChar escape)
 {
     const QString p = pattern.toString().toCaseFolded();
