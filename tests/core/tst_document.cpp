@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -179,6 +180,50 @@ private Q_SLOTS:
         QCOMPARE(Single(doc, QStringLiteral("SELECT ifnull(FrontCover, '-') FROM book WHERE "
                                             "BookID=2")),
                  QStringLiteral("-"));
+    }
+
+    // Files of the program's own naming that a killed process left are
+    // removed when a library is opened; those of a running one, and any
+    // other file, stay.
+    void openRemovesFilesOfKilledProcesses()
+    {
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        QProcess ended;
+        ended.start(QStringLiteral("true"), {});
+        QVERIFY(ended.waitForStarted());
+        const QString gone = QString::number(ended.processId());
+        QVERIFY(ended.waitForFinished());
+        const QString alive = QString::number(QCoreApplication::applicationPid());
+
+        const QString temp = env.Path(QStringLiteral("tmp"));
+        const QString images = env.Path(QStringLiteral("books_images"));
+        QVERIFY(QDir().mkpath(temp));
+        QVERIFY(QDir().mkpath(images));
+        const QStringList stale = {
+            temp + QStringLiteral("/Tomelo-lookup-%1-a1B2c3").arg(gone),
+            temp + QStringLiteral("/Tomelo-lookup-%1-a1B2c3.jpg").arg(gone),
+            env.Path(QStringLiteral(".Tomelo-new-%1-0123456789ab.tmp").arg(gone)),
+            images + QStringLiteral("/.tomelo-cover-%1-xyz.jpg").arg(gone)};
+        const QStringList kept = {temp + QStringLiteral("/Tomelo-lookup-%1-d4E5f6").arg(alive),
+                                  temp + QStringLiteral("/Tomelo-lookup-notes.txt"),
+                                  env.Path(QStringLiteral("Tomelo%1-mine.txt").arg(gone)),
+                                  images + QStringLiteral("/12.jpg")};
+        for (const QString &path : stale + kept) {
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+        }
+
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        CTomeloDoc doc;
+        const bool opened = doc.OnOpenDocument(env.CopyTemplate(QStringLiteral("books.mdb")));
+        qputenv("TMPDIR", oldTemp);
+        QVERIFY(opened);
+        for (const QString &path : stale)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        for (const QString &path : kept)
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     }
 
     void failedOpenLeavesNoLibraryAndNoFolder()

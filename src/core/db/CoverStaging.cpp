@@ -4,9 +4,9 @@
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/SqlFormat.h"
+#include "db/StaleFiles.h"
 #include "online/HttpClient.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -131,7 +130,7 @@ QHash<const CLibraryConnection *, CDeferredCovers *> g_deferred;
 
 QString NewCoverStagingPath(const QString &imagesDir, const QString &extension)
 {
-    const QString name = kStagingPrefix + QString::number(::getpid()) + u'-' +
+    const QString name = OwnFileNamePrefix(kStagingPrefix) +
                          QString::number(QRandomGenerator::global()->generate64(), 36) + extension;
     return QDir(imagesDir).filePath(name);
 }
@@ -145,18 +144,7 @@ bool IsCoverStagingPath(const QString &path, const QString &imagesDir)
 
 void RemoveStaleCoverStaging(const QString &imagesDir)
 {
-    const QDir dir(imagesDir);
-    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
-    const QFileInfoList entries =
-        dir.entryInfoList({kStagingPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        bool ok = false;
-        const qint64 pid =
-            entry.fileName().mid(kStagingPrefix.size()).section(u'-', 0, 0).toLongLong(&ok);
-        const bool processGone = !ok || pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
-        if (processGone || entry.lastModified() < dayAgo)
-            QFile::remove(entry.filePath());
-    }
+    RemoveFilesOfEndedProcesses(imagesDir, kStagingPrefix);
 }
 
 bool StageOutsideCover(const QString &source, const QString &imagesDir, QString *staged,

@@ -7,6 +7,8 @@
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
 #include "db/SqlFormat.h"
+#include "db/StaleFiles.h"
+#include "online/ProductLookup.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,12 +44,15 @@ const FixedRow kFixedRows[] = {
     {"UPDATE category SET Name=%1 WHERE CatID=4", 226},
 };
 
+// Start of the names of a new library's copy on its way into place.
+const char kLibraryTempPrefix[] = ".Tomelo-new-";
+
 // A name in `folder` that no file has yet.
 QString UniqueTempName(const QString &folder)
 {
     QString name;
     do {
-        name = QDir(folder).filePath(QStringLiteral("Tomelo") +
+        name = QDir(folder).filePath(OwnFileNamePrefix(QLatin1String(kLibraryTempPrefix)) +
                                      QUuid::createUuid().toString(QUuid::Id128).left(12) +
                                      QStringLiteral(".tmp"));
     } while (QFileInfo::exists(name));
@@ -154,13 +159,22 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     // new library must have it.
     const QString imagesDir = ImagesDirFor(path);
     TomeloApp().m_imagesDir = imagesDir;
-    RemoveStaleCoverStaging(imagesDir);
+    RemoveStaleFiles(path, imagesDir);
     if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir) && isNew) {
         ShowMessage(FormatMessage(140, {imagesDir}), MsgIcon::Error);
         return false;
     }
     ReloadTree();
     return true;
+}
+
+void CTomeloDoc::RemoveStaleFiles(const QString &path, const QString &imagesDir)
+{
+    // Left by a process that was killed: a lookup's downloads, a library
+    // copy beside the library, and covers on their way into the folder.
+    RemoveFilesOfEndedProcesses(QDir::tempPath(), QLatin1String(kLookupTempPrefix));
+    RemoveFilesOfEndedProcesses(QFileInfo(path).absolutePath(), QLatin1String(kLibraryTempPrefix));
+    RemoveStaleCoverStaging(imagesDir);
 }
 
 bool CTomeloDoc::LocaliseFixedRows()

@@ -89,6 +89,10 @@ Q_SIGNALS:
 private:
     void ReleaseLibrary();
     bool LocaliseFixedRows();
+    // Removes the files of the program's own naming that killed processes
+    // left beside the library, in its images folder and in the temporary
+    // folder. The one place an open cleans up.
+    static void RemoveStaleFiles(const QString &path, const QString &imagesDir);
 
     QString m_pathName;
 };

@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
+#include "db/StaleFiles.h"
 #include "online/HttpClient.h"
 #include "online/IsbnRules.h"
 #include "online/XmlFetch.h"
@@ -54,12 +55,14 @@ double Inches(const QString &text)
     return ok && std::isfinite(value) ? value * 0.01 : 0.0;
 }
 
-// A new empty file named Tomelo* in the temporary folder, made for this
+// A new empty file named Tomelo<process>-* in the temporary folder, made for this
 // record only (created exclusively, so nobody else's file or link is
 // reused), and listed in its TempFiles. Empty when none could be made.
 QString CreateRecordTempFile(CBookRecord &record)
 {
-    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("TomeloXXXXXX")));
+    QTemporaryFile file(QDir(QDir::tempPath())
+                            .filePath(OwnFileNamePrefix(QLatin1String(kLookupTempPrefix)) +
+                                      QStringLiteral("XXXXXX")));
     file.setAutoRemove(false);
     if (!file.open())
         return QString();

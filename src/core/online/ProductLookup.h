@@ -7,6 +7,8 @@ class CXmlDocument;
 
 // Texts of the lookup that have no string number. The ones with a number
 // (135 and 143) come from the string table.
+// Start of the names of a lookup's files in the temporary folder.
+inline constexpr char kLookupTempPrefix[] = "Tomelo-lookup-";
 inline constexpr char kLookupLoadingStatus[] = "Loading XML from %s...";
 inline constexpr char kLookupDownloadingCoverStatus[] = "Downloading cover...";
 inline constexpr char kLookupParsingHtmlStatus[] = "Parsing html...";
