@@ -1,17 +1,12 @@
 #include "dialogs/AboutDlg.h"
 
 #include "frame/LinkLabel.h"
+#include "frame/MakerLinks.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-
-const char kMakerSite[] = "https://tomelodex.example.org/";
-
-} // namespace
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
@@ -30,9 +25,9 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     name->setFont(bold);
-    auto *owner = new QLabel(tr("Copyright \u00a9 2003\u20132005 Brindlewood"), this);
-    auto *maker =
-        new CLinkLabel(tr("Brindlewood on the web"), QString::fromLatin1(kMakerSite), this);
+    auto *owner = new QLabel(tr("Copyright \u00a9 2003\u20132005 Brindlewood Software"), this);
+    auto *maker = new CLinkLabel(QStringLiteral("www.brindlewood.example"),
+                                 QString::fromLatin1(kMakerWebSite), this);
     maker->setObjectName(QStringLiteral("MakerLink"));
     auto *build = new QLabel(QStringLiteral("Unicode"), this);
     build->setObjectName(QStringLiteral("BuildKind"));

@@ -10,6 +10,7 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/MakerLinks.h"
 #include "frame/ProgressWindow.h"
 #include "frame/ThemeIcon.h"
 #include "frame/WaitCursor.h"
@@ -539,10 +540,10 @@ bool CMainFrame::OnCommand(int id)
         return true;
     }
     case ID_WEBSITE:
-        QDesktopServices::openUrl(QUrl(QStringLiteral("https://tomelodex.example.org/")));
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebSite)));
         return true;
     case ID_FORUM:
-        QDesktopServices::openUrl(QUrl(QStringLiteral("https://tomelodex.example.org/forum/")));
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerForum)));
         return true;
     case ID_NEXT_PANE:
         FocusNextPane(1);
