@@ -6,6 +6,7 @@
 #include "app/Profile.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/HelpTopicsDlg.h"
+#include "frame/GuiPrompt.h"
 #include "frame/LinkLabel.h"
 #include "frame/MainFrame.h"
 #include "frame/PictureCtrl.h"
@@ -13,8 +14,11 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -64,6 +68,7 @@ private Q_SLOTS:
     void progressPlaceIsRemembered();
     void pictureFramesFollowGifDelays();
     void aboutHelpAndLinkLabel();
+    void messagesFromWorkersShowOnWindowThread();
 };
 
 void TestControls::progressCaptionFollowsPosition()
@@ -214,6 +219,43 @@ void TestControls::aboutHelpAndLinkLabel()
     QVERIFY(!broken.Open());
     QVERIFY(env.prompt.LastText().startsWith(QStringLiteral("Unable to open hyperlink:")));
     QVERIFY(!broken.IsVisited());
+}
+
+void TestControls::messagesFromWorkersShowOnWindowThread()
+{
+    CGuiPrompt prompt;
+    SetUserPrompt(&prompt);
+    // The "user" answers each box that opens with No, noting where it lives.
+    QList<QThread *> boxThreads;
+    QStringList boxTexts;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        boxThreads += box->thread();
+        boxTexts += box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    answerer.start(10);
+
+    MsgAnswer workerAnswer = MsgAnswer::Ok;
+    QThread *worker = QThread::create([&] {
+        workerAnswer =
+            ShowMessage(QStringLiteral("Skip this one?"), MsgIcon::Question, MsgButtons::YesNo);
+    });
+    worker->start();
+    QTRY_VERIFY(worker->isFinished());
+    delete worker;
+    QCOMPARE(workerAnswer, MsgAnswer::No);
+    QCOMPARE(boxTexts, QStringList({"Skip this one?"}));
+    QCOMPARE(boxThreads.value(0), QApplication::instance()->thread());
+
+    // From the window's own thread the box opens directly.
+    QCOMPARE(ShowMessage(QStringLiteral("Again?"), MsgIcon::Question, MsgButtons::YesNoCancel),
+             MsgAnswer::No);
+    QCOMPARE(boxTexts.size(), 2);
+    SetUserPrompt(nullptr);
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestControls)
