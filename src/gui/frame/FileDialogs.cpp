@@ -1,6 +1,7 @@
 #include "frame/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -14,7 +15,15 @@ public:
     QString SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &suggested) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+        QFileDialog dialog(parent, caption, suggested, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without extension gets the filter's, before the
+        // dialog asks whether to replace an existing file of that name.
+        static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+        const QRegularExpressionMatch match = firstPattern.match(filter);
+        if (match.hasMatch())
+            dialog.setDefaultSuffix(match.captured(1));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 };
 
