@@ -1,5 +1,7 @@
 // Book XML: importing a 10,000-book file next to raw SQLite running the same
-// insertions, and writing the document for 1,000 selected books.
+// insertions, importing 10,000 and 100,000 books in a child process to
+// measure its peak memory, and writing the document for 1,000 selected
+// books.
 
 #include "app/UserPrompt.h"
 #include "xml/BookXmlWriter.h"
@@ -12,13 +14,18 @@
 
 #include "BenchLibrary.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kImportBooks = 10000;
+constexpr int kLargeImportBooks = 100000;
 
 class CQuietPrompt : public CUserPrompt
 {
@@ -26,17 +33,31 @@ public:
     MsgAnswer Message(const QString &, MsgIcon, MsgButtons) override { return MsgAnswer::Yes; }
 };
 
-// The 10,000-book file, made once per run by the generator script.
-const QString &ImportFile()
+// A file of `books` books, made once per run by the generator script.
+QString MakeBookFile(QTemporaryDir &dir, int books)
+{
+    const QString file = dir.filePath(QStringLiteral("books%1.xml").arg(books));
+    QProcess::execute(QStringLiteral("python3"),
+                      {QStringLiteral(TOMELODEX_SOURCE_DIR "/bench/make_books_xml.py"),
+                       QString::number(books), file});
+    return file;
+}
+
+QTemporaryDir &BookFilesDir()
 {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("books.xml"));
-        QProcess::execute(QStringLiteral("python3"),
-                          {QStringLiteral(TOMELODEX_SOURCE_DIR "/bench/make_books_xml.py"),
-                           QString::number(kImportBooks), file});
-        return file;
-    }();
+    return dir;
+}
+
+const QString &ImportFile()
+{
+    static const QString path = MakeBookFile(BookFilesDir(), kImportBooks);
+    return path;
+}
+
+const QString &LargeImportFile()
+{
+    static const QString path = MakeBookFile(BookFilesDir(), kLargeImportBooks);
     return path;
 }
 
@@ -56,6 +77,56 @@ void BM_ImportXml10k(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kImportBooks);
 }
 BENCHMARK(BM_ImportXml10k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Imports `file` into a new library in a child process, so that the peak
+// memory of the import alone can be read from the child's resource usage.
+// Returns the peak resident size in MiB, or a negative number when the
+// import failed.
+double ImportInChild(const QString &file, int books)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        CQuietPrompt prompt;
+        SetUserPrompt(&prompt);
+        BenchLibrary library;
+        const CXmlImportResult result = ImportBooksXml(file, 1, library.images, library.db);
+        ::_exit(result.imported == books ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The whole import, parsing, writing and committing, with its peak memory.
+void ImportInChildBenchmark(benchmark::State &state, const QString &file, int books)
+{
+    double peak = 0;
+    for (auto _ : state) {
+        const double mib = ImportInChild(file, books);
+        if (mib < 0) {
+            state.SkipWithError("the import failed");
+            break;
+        }
+        peak = std::max(peak, mib);
+    }
+    state.counters["peak_MiB"] = peak;
+    state.SetItemsProcessed(state.iterations() * books);
+}
+
+void BM_ImportXml10kPeakMemory(benchmark::State &state)
+{
+    ImportInChildBenchmark(state, ImportFile(), kImportBooks);
+}
+BENCHMARK(BM_ImportXml10kPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ImportXml100kPeakMemory(benchmark::State &state)
+{
+    ImportInChildBenchmark(state, LargeImportFile(), kLargeImportBooks);
+}
+BENCHMARK(BM_ImportXml100kPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Every INSERT that an import of the file issues, recorded once from a real
 // import through SQLite's statement trace.

@@ -131,6 +131,26 @@ private Q_SLOTS:
             QVERIFY(shown.icon != MsgIcon::Question);
     }
 
+    // Books of the same file are checked against each other too, in the
+    // ISBN's normal form.
+    void duplicateWithinTheFile()
+    {
+        CRecordingPrompt prompt;
+        prompt.answers = {MsgAnswer::Yes};
+        const QString file = WriteFile(
+            QStringLiteral("twice.xml"),
+            "<Tomelodex><Book><Title>A</Title><ISBN>0-596-00712-4</ISBN></Book>"
+            "<Book><Title>B</Title><ISBN>0596007124</ISBN></Book>"
+            "<Book><Title>C</Title><ISBN>0131103628</ISBN></Book></Tomelodex>");
+        const CXmlImportResult result = ImportBooksXml(file, 32, m_images, m_db);
+        QCOMPARE(result.imported, 2);
+        QCOMPARE(result.skipped, 1);
+        QCOMPARE(prompt.shown.at(0).icon, MsgIcon::Question);
+        QVERIFY(prompt.shown.at(0).text.contains(QStringLiteral("\nA\n")));
+        QCOMPARE(Value(QStringLiteral("SELECT group_concat(Title) FROM book")),
+                 QStringLiteral("A,C"));
+    }
+
     void unreadableFilesInsertNothing_data()
     {
         QTest::addColumn<QByteArray>("contents");

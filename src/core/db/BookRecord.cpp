@@ -89,6 +89,41 @@ QString IsbnForDuplicateCheck(const QString &isbn)
     return normal;
 }
 
+// The title of the first stored book whose ISBN has the normal form
+// `isbn`, empty when there is none. No index serves the normal form, so a
+// run of saves in one transaction reads every ISBN once and keeps them,
+// instead of scanning the book table for each book.
+bool FindTitleByIsbn(const QString &isbn, CLibraryConnection &connection, QString &title)
+{
+    CLibraryConnection::CBulkCache *cache = connection.BulkCache();
+    if (!cache)
+        return QuerySingleValue(
+            QStringLiteral("SELECT Title FROM book WHERE "
+                           "replace(replace(replace(ISBN,'-',''),' ',''),'x','X')=") +
+                Lit(isbn, kLiteralText),
+            connection, title);
+    if (!cache->isbnTitlesRead) {
+        CRecordset rs(connection);
+        if (!rs.Open(QStringLiteral(
+                "SELECT ISBN, Title FROM book WHERE ISBN IS NOT NULL ORDER BY BookID"))) {
+            ShowMessage(rs.ErrorText(), MsgIcon::Warning);
+            return false;
+        }
+        while (!rs.IsEOF()) {
+            const QString normal = IsbnForDuplicateCheck(rs.GetText(0));
+            if (!cache->isbnTitles.contains(normal))
+                cache->isbnTitles.insert(normal, rs.GetText(1));
+            if (!rs.MoveNext() && rs.HasError()) {
+                ShowMessage(rs.ErrorText(), MsgIcon::Warning);
+                return false;
+            }
+        }
+        cache->isbnTitlesRead = true;
+    }
+    title = cache->isbnTitles.value(isbn);
+    return true;
+}
+
 } // namespace
 
 CBookRecord::CBookRecord() : ProductUrlPrefix(::ProductUrlPrefix()), StatusText(LoadString(57345))
@@ -238,12 +273,7 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
         // 0596007124. A blank ISBN finds nothing.
         QString title;
         const QString isbn = IsbnForDuplicateCheck(ISBN);
-        if (!isbn.isEmpty() &&
-            !QuerySingleValue(
-                QStringLiteral("SELECT Title FROM book WHERE "
-                               "replace(replace(replace(ISBN,'-',''),' ',''),'x','X')=") +
-                    Lit(isbn, kLiteralText),
-                connection, title))
+        if (!isbn.isEmpty() && !FindTitleByIsbn(isbn, connection, title))
             return failed(connection.LastError());
         if (!title.isEmpty() && ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
                                             MsgButtons::YesNo) == MsgAnswer::Yes) {
@@ -380,6 +410,12 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     URL = url;
     FrontCover = front.newName;
     BackCover = back.newName;
+    if (CLibraryConnection::CBulkCache *cache = connection.BulkCache();
+        cache && cache->isbnTitlesRead && isNew) {
+        const QString isbn = IsbnForDuplicateCheck(ISBN);
+        if (!isbn.isEmpty() && !cache->isbnTitles.contains(isbn))
+            cache->isbnTitles.insert(isbn, Title);
+    }
     if (CDeferredCovers *deferred = CDeferredCovers::ActiveFor(connection)) {
         // Inside the caller's transaction: the pictures wait for its commit.
         deferred->Add(front);

@@ -56,6 +56,10 @@ public:
     {
         QHash<QString, QString> lookupIds; // table, line feed, folded name -> identifier
         QHash<QString, int> lastIds;       // table -> identifier given last
+        // ISBN in the duplicate check's normal form -> title of the first
+        // book with it; read from the library when first asked.
+        QHash<QString, QString> isbnTitles;
+        bool isbnTitlesRead = false;
     };
     CBulkCache *BulkCache() { return m_bulkCache.get(); }
     void ForgetBulkCache()
