@@ -2,7 +2,9 @@
 -- from this file. Column types are chosen so that values read back the way
 -- the program shows them: CURRENCY prices ("20", "12.99"), a SINGLE rating
 -- ("4.50"), a DOUBLE size, a BOOLEAN flag ("-1"/"0") and DATETIME dates
--- ("Jan 05, 2004").
+-- ("Jan 05, 2004"). The program stores every date as ISO 8601 text
+-- ("2004-01-05", with " 13:45:00" only when there is a time), so dates sort
+-- and compare in order as plain text, in any tool.
 --
 -- Letter case: every text column is declared with SQLite's built-in NOCASE,
 -- so any SQLite tool (the sqlite3 shell, Python, report tools) reads, sorts,

@@ -311,6 +311,58 @@ private Q_SLOTS:
         QCOMPARE(rows(QStringLiteral("Name = 'editions gallimard'")), 0);
     }
 
+    // Dates typed or imported in any form are stored in one, so they sort
+    // and compare in order as text, in other tools and in Run SQL alike,
+    // while the program still shows them as before.
+    void datesFromImportSortInOrder()
+    {
+        const QString path = NewLibrary(QStringLiteral("dates.mdb"));
+        QVERIFY(!path.isEmpty());
+        const QString xml = m_env->Path(QStringLiteral("dates.xml"));
+        QFile file(xml);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\">\n"
+                   "<Book ID=\"1\"><Title>Later</Title><ReleaseDate>Mar 07, 2005</ReleaseDate>"
+                   "<PurchaseDate>1931</PurchaseDate></Book>\n"
+                   "<Book ID=\"2\"><Title>Earliest</Title><ReleaseDate>1931</ReleaseDate>"
+                   "<PurchaseDate>Spring 2004</PurchaseDate></Book>\n"
+                   "<Book ID=\"3\"><Title>Between</Title><ReleaseDate>January 5, 1946</ReleaseDate>"
+                   "<PurchaseDate>January 5, 1946</PurchaseDate></Book>\n</Tomelodex>\n");
+        file.close();
+        const CliRun imported = RunCliTool({QStringLiteral("import-xml"), path, xml,
+                                            QStringLiteral("--category"), QStringLiteral("1")},
+                                           m_env->Path(QStringLiteral("config")));
+        QVERIFY2(imported.code == 0, qPrintable(imported.out + imported.err));
+
+        {
+            CPlainSqlite db(path);
+            PLAIN_ROWS(
+                db,
+                QStringLiteral("SELECT Title, ReleaseDate, PurchaseDate FROM book "
+                               "ORDER BY ReleaseDate"),
+                (QStringList{"Earliest|1931-01-01|Spring 2004", "Between|1946-01-05|1946-01-05",
+                             "Later|2005-03-07|1931-01-01"}));
+        }
+
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        const auto rows = [&doc](const QString &where) {
+            const CSqlRunResult run =
+                RunUserSql(doc, QStringLiteral("SELECT * FROM book WHERE ") + where);
+            return run.ok ? run.rows : -1;
+        };
+        QCOMPARE(rows(QStringLiteral("ReleaseDate < '1946-01-05'")), 1);
+        QCOMPARE(rows(QStringLiteral("ReleaseDate <= '1946-01-05'")), 2);
+        QCOMPARE(rows(QStringLiteral("ReleaseDate BETWEEN '1940-01-01' AND '2005-12-31'")), 2);
+        QCOMPARE(rows(QStringLiteral("ReleaseDate > date('1999-12-31')")), 1);
+
+        QString shown;
+        QVERIFY(QuerySingleValue(
+            QStringLiteral("SELECT ReleaseDate FROM book WHERE Title = 'Earliest'"),
+            *doc.m_connection, shown));
+        QCOMPARE(shown, QStringLiteral("Jan 01, 1931"));
+    }
+
     void libraryOfAnEarlierBuildStillWorks()
     {
         const QString path = LibraryOfEarlierBuild(QStringLiteral("old.mdb"));

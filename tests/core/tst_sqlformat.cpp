@@ -87,10 +87,13 @@ void CSqlFormatTest::literal_data()
     QTest::newRow("num hex") << "0x1A" << int(kLiteralNumber) << "0.000000";
     QTest::newRow("num underflow") << "1e-999" << int(kLiteralNumber) << "0.000000";
 
-    QTest::newRow("date own form") << "Jan 05, 2004" << int(kLiteralDate) << "'Jan 05, 2004'";
-    QTest::newRow("date kept as typed")
-        << "  january 5 2004 " << int(kLiteralDate) << "'january 5 2004'";
-    QTest::newRow("date year") << " 2004\t" << int(kLiteralDate) << "'January 1, 2004'";
+    QTest::newRow("date own form") << "Jan 05, 2004" << int(kLiteralDate) << "'2004-01-05'";
+    QTest::newRow("date long form") << "  january 5 2004 " << int(kLiteralDate) << "'2004-01-05'";
+    QTest::newRow("date year") << " 2004\t" << int(kLiteralDate) << "'2004-01-01'";
+    QTest::newRow("date and time")
+        << "03/01/2004 1:45 PM" << int(kLiteralDate) << "'2004-03-01 13:45:00'";
+    QTest::newRow("date at midnight")
+        << "2004-03-01 00:00:00" << int(kLiteralDate) << "'2004-03-01'";
     QTest::newRow("date year and time") << "2004 10:30" << int(kLiteralDate) << "NULL";
     QTest::newRow("date season") << "Spring 2004" << int(kLiteralDate) << "NULL";
     QTest::newRow("date iso") << "2004-03-01" << int(kLiteralDate) << "'2004-03-01'";
@@ -347,7 +350,8 @@ void CSqlFormatTest::writtenDateReadsBack()
                 FormatFieldValue(CFieldValue::FromDate(QDateTime(date, QTime(0, 0))));
             const std::optional<QDateTime> read = ParseDateText(written);
             QVERIFY2(read && read->date() == date, qPrintable(written));
-            QCOMPARE(FormatSqlLiteral(written, kLiteralDate), u'\'' + written + u'\'');
+            QCOMPARE(FormatSqlLiteral(written, kLiteralDate),
+                     u'\'' + date.toString(Qt::ISODate) + u'\'');
         }
     }
 }

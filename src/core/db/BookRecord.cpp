@@ -62,16 +62,11 @@ bool CTempFileList::contains(const QString &path) const
 
 namespace {
 
-// A date the user's locale reads is stored in one form that reads the same
-// in every locale ("03/01/2004" means March under one locale and January
-// under another); anything else is stored as it was typed.
-QString CanonicalDate(const QString &text)
+// The purchase date is written as text: a date in the stored form of every
+// date, anything else (say "Spring 2004") as it was typed.
+QString PurchaseDateText(const QString &text)
 {
-    const auto date = ParseDateText(text);
-    if (!date)
-        return text;
-    return date->time() == QTime(0, 0) ? date->date().toString(Qt::ISODate)
-                                       : date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return StoredDateText(text.trimmed()).value_or(text);
 }
 
 QString Lit(const QString &text, int kind)
@@ -349,8 +344,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
         ids[2],
         Lit(Dimension, kLiteralText),
         ids[3],
-        Lit(CanonicalDate(ReleaseDate), kLiteralDate),
-        Lit(CanonicalDate(PurchaseDate), kLiteralText),
+        Lit(ReleaseDate, kLiteralDate),
+        Lit(PurchaseDateText(PurchaseDate), kLiteralText),
         ids[4],
         Lit(PurchasePrice, kLiteralNumber),
         Lit(ListPrice, kLiteralNumber),

@@ -242,6 +242,18 @@ bool ReadTime(const CDateToken *tokens, int count, QTime &time)
 
 } // namespace
 
+std::optional<QString> StoredDateText(const QString &text)
+{
+    std::optional<QDateTime> date = ParseDateText(text);
+    if (!date && text.size() == 4)
+        date = ParseDateText(QStringLiteral("January 1, ") + text);
+    if (!date)
+        return std::nullopt;
+    if (date->time() == QTime(0, 0))
+        return date->date().toString(Qt::ISODate);
+    return date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 std::optional<QDateTime> ParseDateText(const QString &text)
 {
     CDateToken t[kMaxTokens];

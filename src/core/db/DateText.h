@@ -16,3 +16,10 @@
 // The text carries no time zone, so the result is in UTC: every calendar date
 // and time is representable there, while local time has gaps at DST changes.
 std::optional<QDateTime> ParseDateText(const QString &text);
+
+// The form every date is stored in: ISO 8601, "2004-01-05", with
+// " 13:45:00" only when there is a time, so stored dates sort and compare
+// in order as plain text, in the program and in any other tool. Takes what
+// ParseDateText reads, and a bare four-digit year as its first of January
+// ("1931" gives "1931-01-01"); gives nothing for anything else.
+std::optional<QString> StoredDateText(const QString &text);

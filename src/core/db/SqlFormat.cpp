@@ -149,15 +149,10 @@ QString FormatSqlLiteral(const QString &text, int kind)
         return FixedText(ScanNumber(rest), 6);
     }
     case kLiteralDate: {
-        // ParseDateText accepts no text with a quote, so no doubling is needed here.
-        if (ParseDateText(trimmed))
-            return Quoted(trimmed);
-        if (trimmed.size() == 4) {
-            const QString withDay = QStringLiteral("January 1, ") + trimmed;
-            if (ParseDateText(withDay))
-                return Quoted(withDay);
-        }
-        return kNull;
+        // Written in one form whatever form it was typed in, so that stored
+        // dates sort in order; the form holds no quote to double.
+        const std::optional<QString> stored = StoredDateText(trimmed);
+        return stored ? Quoted(*stored) : kNull;
     }
     default:
         return trimmed;
