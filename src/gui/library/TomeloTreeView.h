@@ -27,7 +27,7 @@ public:
     void ReloadTree();
     void LoadTree() override { ReloadTree(); }
     // Selects the item of category `id`, which makes it the current one.
-    void SelectCategory(int id);
+    void SelectCategory(int id) override;
 
     // Pasted (`drop` clear, into the current category) or dropped (into
     // `dropTarget`) books or category. True when something was done.
