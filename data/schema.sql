@@ -87,6 +87,8 @@ CREATE TABLE book (
     BackCover TEXT COLLATE NOCASE
 );
 CREATE INDEX book_isbn ON book (ISBN);
+-- The duplicate check compares ISBNs without hyphens and spaces.
+CREATE INDEX book_isbn_normal ON book (replace(replace(replace(ISBN, '-', ''), ' ', ''), 'x', 'X'));
 CREATE INDEX book_title ON book (Title);
 
 -- Deleting a book removes its memberships and links.
