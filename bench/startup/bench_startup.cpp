@@ -26,6 +26,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -83,8 +84,26 @@ private:
     bool m_painted = false;
 };
 
+// Resident memory of this process in kilobytes, as the kernel counts it.
+long ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// How long the window idles after it is ready before its memory is read, so
+// that what start-up allocated and let go has settled.
+constexpr int kIdleBeforeMemoryMs = 2000;
+
 // The child: starts the window on the library and prints the milliseconds
-// until it is ready (-1 when it never was).
+// until it is ready (-1 when it never was), then the resident kilobytes of
+// the idle window.
 int StartWindow(int argc, char **argv, const QElapsedTimer &sinceStart)
 {
     const QString library = QString::fromLocal8Bit(argv[2]);
@@ -100,14 +119,15 @@ int StartWindow(int argc, char **argv, const QElapsedTimer &sinceStart)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (readiness.IsReady()) {
             readyAfter = sinceStart.elapsed();
-            application.quit();
+            poll.stop();
+            QTimer::singleShot(kIdleBeforeMemoryMs, &application, &QCoreApplication::quit);
         } else if (sinceStart.elapsed() > 30000) {
             application.quit();
         }
     });
     poll.start(1);
     application.exec();
-    std::printf("%lld\n", static_cast<long long>(readyAfter));
+    std::printf("%lld %ld\n", static_cast<long long>(readyAfter), ResidentKilobytes());
     // Where the time went, for a person looking into it.
     if (qEnvironmentVariableIsSet("TOMELODEX_BENCH_STAGES"))
         std::fprintf(stderr, "start-up returned after %lld ms, ready after %lld ms\n",
@@ -157,6 +177,7 @@ void MeasureStartup(benchmark::State &state, const QString &library)
         state.SkipWithError("the library could not be made");
         return;
     }
+    double idleResidentMb = 0;
     for (auto _ : state) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -165,13 +186,18 @@ void MeasureStartup(benchmark::State &state, const QString &library)
         child.setProcessEnvironment(environment);
         child.start(g_selfPath, {QString::fromLatin1(kChildFlag), library});
         child.waitForFinished(60000);
-        const qint64 ms = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLongLong();
+        const QStringList figures =
+            QString::fromLatin1(child.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
+        const qint64 ms = figures.value(0).toLongLong();
         if (child.exitCode() != 0 || ms <= 0) {
             state.SkipWithError("the window did not become ready");
             return;
         }
         state.SetIterationTime(double(ms) / 1000.0);
+        idleResidentMb = std::max(idleResidentMb, figures.value(1).toDouble() / 1024.0);
     }
+    // The largest of the runs: the window's own process, idle, with the library open.
+    state.counters["idle_resident_MB"] = idleResidentMb;
 }
 
 void BM_StartupSampleLibrary(benchmark::State &state)
