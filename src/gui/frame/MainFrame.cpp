@@ -17,6 +17,7 @@
 #include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "xml/StyleFiles.h"
 #include "xml/XmlImport.h"
 
 #include <QAction>
@@ -42,18 +43,6 @@ const QString kPlacementSection = QStringLiteral("WindowPlacement");
 const QString kRecentSection = QStringLiteral("Recent File List");
 constexpr int kRecentCount = 4;
 constexpr int kSeparator = 0;
-
-// The style files' titles in name order: the order of a folder listing is
-// not stable on this platform, and the settings keep a style by its index.
-QStringList StyleTitles(const QString &folder, const QString &pattern)
-{
-    QStringList titles;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Readable, QDir::Name);
-    for (const QFileInfo &file : files)
-        titles += file.completeBaseName();
-    return titles;
-}
 
 } // namespace
 
@@ -104,13 +93,13 @@ bool CMainFrame::Create()
 
 bool CMainFrame::FindStyles()
 {
-    const QString stylesDir = TomeloApp().GetAppDir() + QStringLiteral("Styles");
-    m_cssStyles = StyleTitles(stylesDir + QStringLiteral("/CSS"), QStringLiteral("*.css"));
+    const CStyleFiles styles(TomeloApp().GetAppDir());
+    m_cssStyles = styles.CssStyles();
     if (m_cssStyles.isEmpty()) {
         ShowMessage(LoadString(164), MsgIcon::Error);
         return false;
     }
-    m_xslTemplates = StyleTitles(stylesDir, QStringLiteral("*.xsl"));
+    m_xslTemplates = styles.XslTemplates();
     if (m_xslTemplates.isEmpty()) {
         ShowMessage(LoadString(202), MsgIcon::Error);
         return false;
