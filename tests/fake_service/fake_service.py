@@ -91,6 +91,7 @@ class Service:
         self.lock = threading.Lock()
         self.requests = []
         self.delay = 0.0
+        self.item_delays = {}  # ItemId -> seconds its lookups wait
         self.log = open(log_path, "a", encoding="utf-8") if log_path else None
         self.searches = {}
         index = os.path.join(self.fixtures, "search", "queries.txt")
@@ -217,6 +218,8 @@ class Handler(BaseHTTPRequestHandler):
         if problem:
             return self.bad_request(problem)
         item = dict(pairs)["ItemId"]
+        if self.service.item_delays.get(item, 0) > 0:
+            time.sleep(self.service.item_delays[item])
         body = None
         if SAFE_NAME.match(item):
             body = self.service.fixture("lookup", item + ".xml")
@@ -279,6 +282,9 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/__clear":
             self.service.clear()
             self.send(200, "cleared\n")
+        elif path == "/__delay" and "item" in values:
+            self.service.item_delays[values["item"]] = int(values.get("ms", "0")) / 1000.0
+            self.send(200, "delay %s ms for %s\n" % (values.get("ms", "0"), values["item"]))
         elif path == "/__delay":
             self.service.delay = int(values.get("ms", "0")) / 1000.0
             self.send(200, "delay %s ms\n" % values.get("ms", "0"))

@@ -1,5 +1,7 @@
 #include "FakeService.h"
 
+#include "online/HttpClient.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -111,6 +113,12 @@ void CFakeService::clearRequests()
     QFile file(m_logPath);
     if (file.open(QIODevice::ReadWrite))
         file.resize(0);
+}
+
+bool CFakeService::delayLookup(const QString &itemId, int ms)
+{
+    return HttpGet(baseUrl() + QStringLiteral("/__delay?ms=%1&item=%2").arg(ms).arg(itemId), 4096)
+        .ok;
 }
 
 QString CFakeService::fixturesDir()

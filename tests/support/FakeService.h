@@ -30,6 +30,8 @@ public:
     // arrival order (the paths /__requests, /__clear and /__delay excepted).
     QStringList requests() const;
     void clearRequests();
+    // Makes every later lookup of `itemId` wait `ms` before it answers.
+    bool delayLookup(const QString &itemId, int ms);
 
     // The folder the answers come from, for comparing downloaded bytes.
     static QString fixturesDir();

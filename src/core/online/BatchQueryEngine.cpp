@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/SqlFormat.h"
+#include "online/HttpClient.h"
 #include "online/IsbnRules.h"
 #include "online/ProductLookup.h"
 
@@ -30,6 +31,7 @@ bool CBatchQueryEngine::Start()
     m_state = kRunning;
     m_total = int(m_queue.size());
     m_current = 0;
+    m_abortTransfers = false;
     m_running = true;
     m_worker = std::thread([this] { Work(); });
     return true;
@@ -38,7 +40,8 @@ bool CBatchQueryEngine::Start()
 void CBatchQueryEngine::RequestCancel()
 {
     int running = kRunning;
-    m_state.compare_exchange_strong(running, kCancelling);
+    if (m_state.compare_exchange_strong(running, kCancelling))
+        m_abortTransfers = true;
 }
 
 void CBatchQueryEngine::Wait()
@@ -55,6 +58,7 @@ int CBatchQueryEngine::ProgressPercent() const
 
 void CBatchQueryEngine::Work()
 {
+    const CHttpCancelScope cancelScope(m_abortTransfers);
     m_current = 0;
     for (int index = 0; index < m_queue.size(); ++index) {
         ProcessEntry(index);

@@ -66,7 +66,9 @@ public:
 
     // Starts the worker; false (and nothing started) when the queue is empty.
     bool Start();
-    // Asks the worker to stop after the entry it is working on.
+    // Asks the worker to stop: a transfer in hand is aborted at once (its
+    // entry fails with "Error: " and the reason), an entry past its transfers
+    // is finished first.
     void RequestCancel();
     // Waits until the worker has ended.
     void Wait();
@@ -86,4 +88,5 @@ private:
     QString m_imagesDir;
     std::thread m_worker;
     std::atomic<bool> m_running{false};
+    std::atomic<bool> m_abortTransfers{false};
 };

@@ -73,6 +73,15 @@ size_t OnHeaderLine(char *data, size_t size, size_t count, void *user)
     return length;
 }
 
+thread_local const std::atomic<bool> *t_cancel = nullptr;
+
+// libcurl calls this while the transfer runs, at least about once a second
+// also when nothing arrives; anything but 0 aborts the transfer.
+int OnTransferProgress(void *, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return HttpCancelRequested() ? 1 : 0;
+}
+
 size_t OnBodyData(char *data, size_t size, size_t count, void *user)
 {
     auto *transfer = static_cast<CTransfer *>(user);
@@ -135,6 +144,10 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBodyData);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    if (t_cancel) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnTransferProgress);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
 
     const CURLcode code = curl_easy_perform(curl);
 
@@ -146,7 +159,9 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
         response.effectiveUrl = QString::fromUtf8(effective);
 
     if (code != CURLE_OK) {
-        if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        if (code == CURLE_ABORTED_BY_CALLBACK)
+            response.error = QString::fromLatin1(kHttpCancelledError);
+        else if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
             response.error = QStringLiteral("The answer is larger than %1 bytes.").arg(maxBytes);
         else
             response.error =
@@ -165,6 +180,21 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
 std::atomic<int> g_downloadTimeLimitMs{kDownloadTimeLimitMs};
 
 } // namespace
+
+CHttpCancelScope::CHttpCancelScope(const std::atomic<bool> &cancel)
+{
+    t_cancel = &cancel;
+}
+
+CHttpCancelScope::~CHttpCancelScope()
+{
+    t_cancel = nullptr;
+}
+
+bool HttpCancelRequested()
+{
+    return t_cancel && t_cancel->load();
+}
 
 int DownloadTimeLimitMs()
 {

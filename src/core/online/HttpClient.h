@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 // Synchronous HTTP GET for the online lookups. Every call blocks the calling
@@ -40,6 +41,23 @@ public:
     CDownloadTimeLimitOverride(const CDownloadTimeLimitOverride &) = delete;
     CDownloadTimeLimitOverride &operator=(const CDownloadTimeLimitOverride &) = delete;
 };
+
+// While it lives, every request of the calling thread is aborted as soon as
+// `cancel` turns true, within about a second even when the server has gone
+// silent, and fails with kHttpCancelledError. One scope per thread at a time.
+class CHttpCancelScope
+{
+public:
+    explicit CHttpCancelScope(const std::atomic<bool> &cancel);
+    ~CHttpCancelScope();
+    CHttpCancelScope(const CHttpCancelScope &) = delete;
+    CHttpCancelScope &operator=(const CHttpCancelScope &) = delete;
+};
+
+// Whether the calling thread's requests are being cancelled.
+bool HttpCancelRequested();
+
+inline constexpr char kHttpCancelledError[] = "The transfer was cancelled.";
 
 struct CHttpOptions
 {

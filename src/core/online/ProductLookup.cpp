@@ -75,7 +75,15 @@ QString CreateRecordTempFile(CBookRecord &record)
 void Fail(CBookRecord &record, const QString &text)
 {
     record.ErrorText = text;
-    ShowMessage(text);
+    // A transfer the user cancelled failed on purpose: nothing to report.
+    if (!HttpCancelRequested())
+        ShowMessage(text);
+}
+
+bool FailCancelled(CBookRecord &record)
+{
+    record.ErrorText = QString::fromLatin1(kHttpCancelledError);
+    return false;
 }
 
 } // namespace
@@ -106,6 +114,8 @@ bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults
     // The wait cursor around the load is the caller's: the core has no cursor.
     CXmlDocument document;
     if (!LoadXmlFromUrl(ItemLookupUrl(normalised), document)) {
+        if (HttpCancelRequested())
+            return FailCancelled(record);
         record.HasFatalError = true;
         Fail(record, LoadString(143));
         return false;
@@ -161,6 +171,9 @@ bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults
     } else {
         record.CoverTempPath.clear();
     }
+    // A book whose page or cover was cut off is not the whole book.
+    if (HttpCancelRequested())
+        return FailCancelled(record);
     return true;
 }
 

@@ -45,6 +45,9 @@ QString ServiceSiteName();
 // HasFatalError alone and is shown unless `silent`. Download problems of the
 // cover or the page are shown but never make the lookup fail.
 //
+// Under a CHttpCancelScope whose flag turns true, fails at once with
+// ErrorText kHttpCancelledError, shows nothing and leaves HasFatalError alone.
+//
 // May run on a worker thread: StatusText is the one member another thread may
 // read meanwhile.
 bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults, bool silent);
