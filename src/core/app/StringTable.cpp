@@ -51,6 +51,7 @@ const StringEntry kStrings[] = {
     {174, "Add New Category"},
     {175, "Edit Category"},
     {176, "Add Book"},
+    {177, "Edit Book"},
     {178, "Add Link"},
     {180, "Options"},
     {181, "Display &Style"},

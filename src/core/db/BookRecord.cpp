@@ -62,9 +62,10 @@ bool CTempFileList::contains(const QString &path) const
 
 namespace {
 
-// The purchase date is written as text: a date in the stored form of every
-// date, anything else (say "Spring 2004") as it was typed.
-QString PurchaseDateText(const QString &text)
+// A date column's text: a date in the stored form of every date, anything
+// else (say "Spring 2004") as it was given, so a text that is not a date is
+// never lost by saving its book again.
+QString DateColumnText(const QString &text)
 {
     return StoredDateText(text.trimmed()).value_or(text);
 }
@@ -344,8 +345,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
         ids[2],
         Lit(Dimension, kLiteralText),
         ids[3],
-        Lit(ReleaseDate, kLiteralDate),
-        Lit(PurchaseDateText(PurchaseDate), kLiteralText),
+        Lit(DateColumnText(ReleaseDate), kLiteralText),
+        Lit(DateColumnText(PurchaseDate), kLiteralText),
         ids[4],
         Lit(PurchasePrice, kLiteralNumber),
         Lit(ListPrice, kLiteralNumber),

@@ -250,8 +250,13 @@ std::optional<QString> StoredDateText(const QString &text)
     if (!date)
         return std::nullopt;
     if (date->time() == QTime(0, 0))
-        return date->date().toString(Qt::ISODate);
+        return StoredDateText(date->date());
     return date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString StoredDateText(const QDate &date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
 }
 
 std::optional<QDateTime> ParseDateText(const QString &text)

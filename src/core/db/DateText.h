@@ -23,3 +23,5 @@ std::optional<QDateTime> ParseDateText(const QString &text);
 // ParseDateText reads, and a bare four-digit year as its first of January
 // ("1931" gives "1931-01-01"); gives nothing for anything else.
 std::optional<QString> StoredDateText(const QString &text);
+// The stored form of a calendar date ("2004-01-05"); empty for an invalid one.
+QString StoredDateText(const QDate &date);

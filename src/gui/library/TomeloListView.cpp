@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
+#include "book/BookProperties.h"
 #include "db/BookMembership.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
@@ -294,7 +295,8 @@ bool CTomeloListView::OnCommand(int id)
         OnRemoveBook();
         break;
     case ID_EDIT_BOOK:
-        break; // the book property sheet comes with the book editing
+        OnEditBook();
+        break;
     case ID_SENDTO_FAVORITES:
         OnSendTo(kFavorites);
         break;
@@ -324,6 +326,43 @@ bool CTomeloListView::OnCommand(int id)
         break;
     }
     return true;
+}
+
+void CTomeloListView::OnEditBook()
+{
+    if (m_selectedIds.isEmpty())
+        return;
+    const quint32 bookId = m_selectedIds.first();
+    if (!CBookProperties::RunEdit(this, m_doc, int(bookId)))
+        return;
+    m_doc.NotifyBooksChanged();
+    SelectBook(bookId);
+}
+
+int CTomeloListView::RunAddBookSheet(const CBookRecord &book)
+{
+    const int bookId = CBookProperties::RunAdd(this, m_doc, book);
+    if (bookId == 0)
+        return 0;
+    m_doc.NotifyBooksChanged();
+    SelectBook(quint32(bookId));
+    return bookId;
+}
+
+bool CTomeloListView::SelectBook(quint32 bookId)
+{
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->BookIdAt(row) != bookId)
+            continue;
+        const QModelIndex index = m_model->index(row, 0);
+        QAbstractItemView *view = CurrentView();
+        m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+        view->scrollTo(index);
+        view->setFocus();
+        return true;
+    }
+    return false;
 }
 
 void CTomeloListView::OnColumnClick(int column)

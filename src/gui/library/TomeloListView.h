@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class CBookListModel;
+class CBookRecord;
 class CMainFrame;
 class CTomeloDoc;
 class QAbstractItemView;
@@ -49,6 +50,17 @@ public:
 
     bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
     bool OnCommand(int id) override;
+
+    // Edit Book: the book sheet on the selected book; after OK the list
+    // and the page show it as saved, still selected.
+    void OnEditBook();
+    // Add Book once the book is known: the sheet on `book` as a new book of
+    // the current category; the new book is then selected. Its identifier,
+    // or 0 when nothing was written.
+    int RunAddBookSheet(const CBookRecord &book);
+    // Selects, shows and focuses the row of `bookId` (false when the list
+    // does not have it).
+    bool SelectBook(quint32 bookId);
 
     void OnColumnClick(int column);
     void OnSendTo(int categoryId);

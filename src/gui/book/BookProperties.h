@@ -1,0 +1,71 @@
+#pragma once
+
+#include "book/BookSheetPage.h"
+#include "db/BookRecord.h"
+
+#include <QDialog>
+#include <QList>
+
+class CTomeloDoc;
+class QTabWidget;
+
+// The modal sheet in which one book is added or edited: the book's pages
+// as tabs, OK and Cancel. OK checks what was typed and saves the book
+// through its record in one go; Cancel writes nothing.
+class CBookProperties : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `caption` is "Add Book" or "Edit Book" (strings 176 and 177).
+    explicit CBookProperties(const QString &caption, QWidget *parent = nullptr);
+    ~CBookProperties() override;
+
+    // The book to show, whether it is a new one (then saved into
+    // `categoryId`), and the open library; fills every page. The connection
+    // must outlive the sheet.
+    void SetBook(const CBookRecord &book, bool newBook, int categoryId,
+                 CLibraryConnection &connection, const QString &imagesDir);
+
+    // After OK: the record as it was saved, and whether it was written
+    // (a duplicate the user chose to skip is not).
+    const CBookRecord &Book() const { return m_book; }
+    bool Saved() const { return m_saved; }
+
+    QTabWidget *Tabs() const { return m_tabs; }
+    CBookSheetPage *Page(int index) const { return m_pages.value(index); }
+
+    // Checks the page being left and the field lengths, then saves. A save
+    // that fails keeps the sheet open with everything typed; the reason has
+    // been shown.
+    void accept() override;
+    void done(int result) override;
+
+    // Edit Book: the sheet on the stored book `bookId` of the document's
+    // library. True when the book was saved.
+    static bool RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId);
+    // Add Book: the sheet on `book` as a new book of the document's current
+    // category. The new book's identifier, or 0 when nothing was written.
+    static int RunAdd(QWidget *parent, CTomeloDoc &doc, const CBookRecord &book);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void AddPage(CBookSheetPage *page);
+    void OnCurrentChanged(int index);
+    void SwitchTo(int index);
+
+    QTabWidget *m_tabs;
+    QList<CBookSheetPage *> m_pages;
+    int m_shownPage = 0;
+    bool m_switching = false;
+    bool m_firstShow = true;
+
+    CBookRecord m_book;
+    bool m_newBook = false;
+    int m_categoryId = 0;
+    CLibraryConnection *m_connection = nullptr;
+    QString m_imagesDir;
+    bool m_saved = false;
+};
