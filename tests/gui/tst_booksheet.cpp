@@ -5,6 +5,7 @@
 #include "LibraryFixture.h"
 
 #include "app/StringTable.h"
+#include "app/TomeloApp.h"
 #include "book/BookProperties.h"
 #include "book/DatePicker.h"
 #include "db/DbAccess.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -192,6 +194,11 @@ private Q_SLOTS:
         QCOMPARE(Db(QStringLiteral("SELECT Author FROM book WHERE BookID=10")),
                  QStringLiteral("Frank Herbert"));
 
+        // Its cover is in the images folder, and stays there.
+        const QString cover = QDir(TomeloApp().m_imagesDir).filePath(QStringLiteral("10.jpg"));
+        QVERIFY(QDir().mkpath(TomeloApp().m_imagesDir));
+        QVERIFY(
+            QFile::copy(CTestEnv::RuntimeDir() + QStringLiteral("/sample_images/10.jpg"), cover));
         QVERIFY(Drive([&] { QTest::mouseDClick(window, Qt::LeftButton, {}, row); },
                       [&](CBookProperties &sheet) {
                           QCOMPARE(sheet.size(), resized);
@@ -202,6 +209,9 @@ private Q_SLOTS:
                                    "p.PublisherID=b.PublisherID WHERE BookID=10")),
                  QStringLiteral("Brand New Press"));
         QTRY_VERIFY(m_env->Frame().HtmlView()->Html().contains(QLatin1String("Brand New Press")));
+        QCOMPARE(Db(QStringLiteral("SELECT FrontCover FROM book WHERE BookID=10")),
+                 QStringLiteral("10.jpg"));
+        QVERIFY(QFile::exists(cover));
 
         // The new name is in the list the next time.
         Select(kDune);
