@@ -233,6 +233,7 @@ private Q_SLOTS:
                       [&](CBookProperties &sheet) {
                           QCOMPARE(Field<QDateEdit>(sheet, "ReleaseDate")->text(),
                                    QStringLiteral("Spring 1965"));
+                          CWindowTestEnv::SaveScreenshot(sheet, QStringLiteral("sheet_no_date"));
                           SetText(sheet, "Edition", QStringLiteral("Second"));
                           ClickOk(sheet);
                       }));
