@@ -15,6 +15,7 @@
 #include "info/TomeloHtmlView.h"
 #include "library/BookListModel.h"
 #include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -269,7 +270,11 @@ private Q_SLOTS:
         QVERIFY(Exec(QStringLiteral("CREATE TRIGGER shelf_full BEFORE INSERT ON book BEGIN "
                                     "SELECT RAISE(ABORT, 'the shelf is full'); END")));
         Select(kDune);
-        QVERIFY(Drive([this] { PressEnter(); },
+        // Enter edits the selected book also while the tree has the focus.
+        m_env->Frame().TreeView()->setFocus();
+        QVERIFY(m_env->Frame().TreeView()->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == m_env->Frame().TreeView());
+        QVERIFY(Drive([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
                       [&](CBookProperties &sheet) {
                           SetText(sheet, "Title", QStringLiteral("Dune Messiah"));
                           ClickOk(sheet);
