@@ -321,6 +321,21 @@ private Q_SLOTS:
                         .arg(bookId)),
                  QStringLiteral("A Book Typed In|For Sale|1"));
         QCOMPARE(Doc().m_selectedBookIds, QVector<quint32>({quint32(bookId)}));
+
+        // A book already in the library, skipped when asked: the sheet
+        // closes and writes nothing.
+        const QString count = Db(QStringLiteral("SELECT COUNT(*) FROM book"));
+        book.Title = QStringLiteral("Dune again");
+        book.ISBN = QStringLiteral("0-441-17271-7");
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(Drive([&] { bookId = List().RunAddBookSheet(book); },
+                      [&](CBookProperties &sheet) {
+                          ClickOk(sheet);
+                          QVERIFY(!sheet.isVisible());
+                      }));
+        QVERIFY(m_env->prompt.LastText().contains(QLatin1String("already exists")));
+        QCOMPARE(bookId, 0);
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book")), count);
     }
 };
 
