@@ -231,6 +231,17 @@ private Q_SLOTS:
         QCOMPARE(Value(QStringLiteral(
                      "SELECT COUNT(*) FROM book WHERE BookID=13 AND FrontCover IS NULL")),
                  QStringLiteral("1"));
+
+        // A new picture that cannot be copied leaves the book its old one.
+        prompt.shown.clear();
+        edit.CoverTempPath = m_env->Path(QStringLiteral("Temp/gone.gif"));
+        QVERIFY(edit.Save(false, 1, m_images, m_db));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(edit.FrontCover, QStringLiteral("12.png"));
+        QCOMPARE(Value(QStringLiteral("SELECT FrontCover FROM book WHERE BookID=12")),
+                 QStringLiteral("12.png"));
+        QCOMPARE(ReadFileBytes(m_images + QStringLiteral("/12.png")), QByteArray("png"));
+        QCOMPARE(ImageFiles(), QStringList{QStringLiteral("12.png")});
     }
 
     void editKeepsCategoriesAndRenumbersLinks()

@@ -47,21 +47,63 @@ CQueuedFilePrompt::~CQueuedFilePrompt()
     SetFilePrompt(nullptr);
 }
 
-QString CQueuedFilePrompt::Next(const QString &filter)
+QString CQueuedFilePrompt::Next(const QString &caption, const QString &filter)
 {
+    captions += caption;
     filters += filter;
     return names.isEmpty() ? QString() : names.takeFirst();
 }
 
-QString CQueuedFilePrompt::OpenFileName(QWidget *, const QString &, const QString &filter)
+QString CQueuedFilePrompt::OpenFileName(QWidget *, const QString &caption, const QString &filter)
 {
-    return Next(filter);
+    return Next(caption, filter);
 }
 
-QString CQueuedFilePrompt::SaveFileName(QWidget *, const QString &, const QString &filter,
+QString CQueuedFilePrompt::SaveFileName(QWidget *, const QString &caption, const QString &filter,
                                         const QString &)
 {
-    return Next(filter);
+    return Next(caption, filter);
+}
+
+QString CQueuedFilePrompt::FolderName(QWidget *, const QString &caption)
+{
+    return Next(caption, QString());
+}
+
+QString CQueuedFilePrompt::PictureFileName(QWidget *, const QString &caption, const QString &filter)
+{
+    return Next(caption, filter);
+}
+
+QByteArray MakeTestGif(const QList<int> &delays)
+{
+    QByteArray gif("GIF89a");
+    gif += QByteArray::fromHex("01000100"
+                               "80"
+                               "0000"); // 1x1, 2-colour table
+    gif += QByteArray::fromHex("ffffff"
+                               "000000");
+    if (delays.size() > 1) // loop for ever
+        gif += QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" +
+               QByteArray::fromHex("03010000"
+                                   "00");
+    for (int delay : delays) {
+        gif += QByteArray::fromHex("21f904"
+                                   "04");
+        gif += char(delay & 0xff);
+        gif += char(delay >> 8);
+        gif += QByteArray::fromHex("00"
+                                   "00");
+        gif += QByteArray::fromHex("2c"
+                                   "00000000"
+                                   "01000100"
+                                   "00");
+        gif += QByteArray::fromHex("0202"
+                                   "4401"
+                                   "00");
+    }
+    gif += ';';
+    return gif;
 }
 
 CWindowTestEnv::CWindowTestEnv(SampleMode sample)

@@ -23,12 +23,16 @@ public:
     QString OpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &suggested) override;
+    QString FolderName(QWidget *parent, const QString &caption) override;
+    QString PictureFileName(QWidget *parent, const QString &caption,
+                            const QString &filter) override;
 
-    QStringList names;   // taken from the front
-    QStringList filters; // the filter of each dialog asked for
+    QStringList names;    // taken from the front
+    QStringList filters;  // the filter of each dialog asked for (empty for a folder)
+    QStringList captions; // the caption of each dialog asked for
 
 private:
-    QString Next(const QString &filter);
+    QString Next(const QString &caption, const QString &filter);
 };
 
 // One test's world: a temporary settings home, a temporary program folder
@@ -81,6 +85,10 @@ private:
     QByteArray m_oldConfigHome;
     std::unique_ptr<CWindowApp> m_app;
 };
+
+// A GIF of one pixel per frame with the given delays (hundredths of a
+// second); one delay gives a still picture, several loop for ever.
+QByteArray MakeTestGif(const QList<int> &delays);
 
 // Like QTEST_MAIN, with the application prepared as the program prepares it.
 #define TOMELODEX_GUI_TEST_MAIN(TestObject)                                                        \

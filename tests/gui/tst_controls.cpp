@@ -21,43 +21,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-namespace {
-
-// A GIF of one pixel per frame with the given delays (hundredths of a
-// second); one delay gives a still picture.
-QByteArray MakeGif(const QList<int> &delays)
-{
-    QByteArray gif("GIF89a");
-    gif += QByteArray::fromHex("01000100"
-                               "80"
-                               "0000"); // 1x1, 2-colour table
-    gif += QByteArray::fromHex("ffffff"
-                               "000000");
-    if (delays.size() > 1) // loop for ever
-        gif += QByteArray::fromHex("21ff0b") + "NETSCAPE2.0" +
-               QByteArray::fromHex("03010000"
-                                   "00");
-    for (int delay : delays) {
-        gif += QByteArray::fromHex("21f904"
-                                   "04");
-        gif += char(delay & 0xff);
-        gif += char(delay >> 8);
-        gif += QByteArray::fromHex("00"
-                                   "00");
-        gif += QByteArray::fromHex("2c"
-                                   "00000000"
-                                   "01000100"
-                                   "00");
-        gif += QByteArray::fromHex("0202"
-                                   "4401"
-                                   "00");
-    }
-    gif += ';';
-    return gif;
-}
-
-} // namespace
-
 class TestControls : public QObject
 {
     Q_OBJECT
@@ -155,7 +118,7 @@ void TestControls::progressPlaceIsRemembered()
 void TestControls::pictureFramesFollowGifDelays()
 {
     CPictureCtrl picture;
-    QVERIFY(picture.LoadData(MakeGif({0, 50, 3, 5})));
+    QVERIFY(picture.LoadData(MakeTestGif({0, 50, 3, 5})));
     QCOMPARE(picture.FrameCount(), 4);
     QVERIFY(picture.IsAnimated());
     // Up to 4 hundredths plays at 100 ms; above that, the frame's own delay.
@@ -172,7 +135,7 @@ void TestControls::pictureFramesFollowGifDelays()
     picture.Stop();
     QVERIFY(!picture.IsPlaying());
 
-    QVERIFY(picture.LoadData(MakeGif({50})));
+    QVERIFY(picture.LoadData(MakeTestGif({50})));
     QVERIFY(!picture.IsAnimated());
     picture.Draw();
     QVERIFY(!picture.IsPlaying());

@@ -53,6 +53,7 @@ const StringEntry kStrings[] = {
     {176, "Add Book"},
     {177, "Edit Book"},
     {178, "Add Link"},
+    {179, "Edit Link"},
     {180, "Options"},
     {181, "Display &Style"},
     {182, "%1 Books, %2 Sub Categories"},
@@ -62,7 +63,12 @@ const StringEntry kStrings[] = {
     {189, "ISBN"},
     {190, "Edition"},
     {191, "Please select a folder from the list:"},
+    {192, "eBook folder"},
+    {193, "Source code folder"},
     {194, "eBook file"},
+    {195, "Other info"},
+    {196, "Author's website"},
+    {197, "This book on publisher's website"},
     {198,
      "<body style=\"font-family: Georgia, 'Times New Roman', Times, serif\"><p>&nbsp;</p>"
      "<p>&nbsp;</p><p>&nbsp;</p><p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome "
@@ -76,7 +82,7 @@ const StringEntry kStrings[] = {
     {203, "Content &Template"},
     {204, "Unable to copy the cover picture to the following location:\n%s"},
     {206, "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; "
-          "*.jpeg)|*.jpg;*jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||"},
+          "*.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||"},
     {207, "Tomelodex Databases (*.mdb)|*.mdb||"},
     {208, "HTML Files (*.htm, *.html)|*.htm;*.html||"},
     {209, "XML Files (*.xml)|*.xml||"},

@@ -215,9 +215,12 @@ CCoverPlan PlanCover(const QString &tempPath, const QString &stored, int bookId,
     QDir().mkpath(imagesDir);
     plan.staged = NewCoverStagingPath(imagesDir, QString());
     if (!QFile::copy(tempPath, plan.staged)) {
+        QFile::remove(plan.staged);
         plan.staged.clear();
-        plan.newName.clear();
         plan.copyFailed = true;
+        // The book keeps the picture it has rather than losing both.
+        plan.newName = IsPlainFileName(stored) ? stored : QString();
+        plan.deleteAfter.clear();
     }
     return plan;
 }

@@ -1,5 +1,7 @@
 #include "frame/FileDialogs.h"
 
+#include "frame/PictureFileDialog.h"
+
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -37,6 +39,17 @@ CFilePrompt &FilePrompt()
 
 } // namespace
 
+QString CFilePrompt::FolderName(QWidget *parent, const QString &caption)
+{
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
+QString CFilePrompt::PictureFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    CPictureFileDialog dialog(parent, caption, filter);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 void SetFilePrompt(CFilePrompt *prompt)
 {
     g_filePrompt = prompt;
@@ -53,6 +66,16 @@ QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &
     return FilePrompt().SaveFileName(parent, caption, filter, suggested);
 }
 
+QString AskFolderName(QWidget *parent, const QString &caption)
+{
+    return FilePrompt().FolderName(parent, caption);
+}
+
+QString AskPictureFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return FilePrompt().PictureFileName(parent, caption, filter);
+}
+
 QString DialogFilter(const QString &tableFilter)
 {
     const QStringList parts = tableFilter.split(u'|');
@@ -67,8 +90,12 @@ QString DialogFilter(const QString &tableFilter)
         if (open > 0 && name.endsWith(u')'))
             name = name.left(open).trimmed();
         QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
-        for (QString &pattern : list)
+        for (QString &pattern : list) {
             pattern = pattern.trimmed();
+            // "*.*" means every file, also one without a dot in its name.
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
         filters += QStringLiteral("%1 (%2)").arg(name, list.join(u' '));
     }
     return filters.join(QStringLiteral(";;"));

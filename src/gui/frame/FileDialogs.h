@@ -15,6 +15,11 @@ public:
                                  const QString &filter) = 0;
     virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &suggested) = 0;
+    // The chosen folder, or an empty text when cancelled.
+    virtual QString FolderName(QWidget *parent, const QString &caption);
+    // A picture file, chosen in a dialog that shows the picture under the
+    // cursor; empty when cancelled.
+    virtual QString PictureFileName(QWidget *parent, const QString &caption, const QString &filter);
 };
 
 // Installs the file prompt used from now on (nullptr restores the desktop's
@@ -24,6 +29,8 @@ void SetFilePrompt(CFilePrompt *prompt);
 QString AskOpenFileName(QWidget *parent, const QString &caption, const QString &filter);
 QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                         const QString &suggested = QString());
+QString AskFolderName(QWidget *parent, const QString &caption);
+QString AskPictureFileName(QWidget *parent, const QString &caption, const QString &filter);
 
 // A file dialog filter from the string table's form, "Name (*.a)|*.a|Other
 // (*.b; *.c)|*.b;*.c||", as Qt writes it: "Name (*.a);;Other (*.b *.c)".

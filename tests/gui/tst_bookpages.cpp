@@ -1,0 +1,535 @@
+// The Related Links page with its link sheet and the Covers page, driven as
+// a person drives them, and what they hand to the save of a real library.
+
+#include "GuiTestSupport.h"
+
+#include "app/StringTable.h"
+#include "book/BookCoversPage.h"
+#include "book/BookLinksPage.h"
+#include "book/LinkProperties.h"
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "frame/PictureCtrl.h"
+#include "frame/PictureFileDialog.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+// A page in a plain dialog, as the sheet holds it.
+class CPageHost : public QDialog
+{
+public:
+    CPageHost(CBookSheetPage *page, const CBookRecord &book, const CBookSheetContext &context)
+    {
+        page->setParent(this);
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(page);
+        page->LoadFrom(book, context);
+        resize(620, 420);
+    }
+};
+
+template <typename T> T *Child(QWidget &parent, const char *name)
+{
+    T *child = parent.findChild<T *>(QLatin1String(name));
+    if (!child)
+        qWarning("no child %s", name);
+    return child;
+}
+
+// Fills the link sheet that opens next and presses OK; a sheet that does
+// not close then is cancelled, and `closed` tells which happened.
+struct CLinkSheetAnswer
+{
+    explicit CLinkSheetAnswer(const QString &title = QString(), const QString &path = QString())
+        : title(title), path(path)
+    {}
+
+    QString title;
+    QString path;
+    CLinkGeneralPage::Kind kind = CLinkGeneralPage::kOther;
+    bool cancel = false;
+    // What the sheet showed when it opened.
+    QString shownTitle;
+    QString shownPath;
+    QString caption;
+    int shownKind = -1;
+    bool closed = false;
+};
+
+void AnswerNextLinkSheet(CLinkSheetAnswer &answer)
+{
+    QTimer::singleShot(0, [&answer] {
+        auto *sheet = qobject_cast<CLinkProperties *>(QApplication::activeModalWidget());
+        if (!sheet)
+            return;
+        CLinkGeneralPage &page = sheet->Page();
+        answer.caption = sheet->windowTitle();
+        answer.shownTitle = page.Title();
+        answer.shownPath = page.Path();
+        answer.shownKind = page.CurrentKind();
+        if (answer.cancel) {
+            sheet->reject();
+            return;
+        }
+        page.SetKind(answer.kind);
+        page.SetTexts(answer.title, answer.path, QStringLiteral("notes of ") + answer.title);
+        sheet->accept();
+        answer.closed = !sheet->isVisible();
+        if (!answer.closed)
+            sheet->reject();
+    });
+}
+
+QStringList Ids(const QList<CLinkEntry> &links)
+{
+    QStringList ids;
+    for (const CLinkEntry &link : links)
+        ids += link.LinkID;
+    return ids;
+}
+
+void AddLink(CBookLinksPage &page, const QString &title, const QString &path)
+{
+    CLinkSheetAnswer answer{title, path};
+    AnswerNextLinkSheet(answer);
+    QTest::mouseClick(Child<QPushButton>(page, "AddLink"), Qt::LeftButton);
+    QVERIFY(answer.closed);
+}
+
+QString WritePicture(const QString &path, const QSize &size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path) ? path : QString();
+}
+
+// Remembers the files the desktop was asked to open instead of opening them.
+class COpenedFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    COpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~COpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList paths;
+
+public Q_SLOTS:
+    void Open(const QUrl &url) { paths += url.toLocalFile(); }
+};
+
+void ClickCover(CCoverBox &box)
+{
+    QTest::mouseClick(&box.View(), Qt::LeftButton, Qt::NoModifier, box.View().rect().center());
+}
+
+bool ShowsHand(const CCoverBox &box)
+{
+    return box.View().testAttribute(Qt::WA_SetCursor) &&
+           box.View().cursor().shape() == Qt::PointingHandCursor;
+}
+
+} // namespace
+
+class TestBookPages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void linkIdsFollowAddsDeletesAndEdits();
+    void linkSheetKindsAndChecks();
+    void coversShowChooseOpenAndClear();
+    void pagesHandCoversAndLinksToTheSave();
+};
+
+void TestBookPages::linkIdsFollowAddsDeletesAndEdits()
+{
+    CWindowTestEnv env;
+    auto *page = new CBookLinksPage;
+    CBookRecord book;
+    CPageHost host(page, book, CBookSheetContext{});
+    host.show();
+    page->PageShown();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    auto *list = Child<QTreeWidget>(*page, "LinkList");
+
+    AddLink(*page, QStringLiteral("one"), QStringLiteral("first"));
+    AddLink(*page, QStringLiteral("two"), QStringLiteral("second"));
+    AddLink(*page, QStringLiteral("three"), QStringLiteral("third"));
+    QCOMPARE(Ids(page->Links()), QStringList({"1", "2", "3"}));
+    QCOMPARE(page->Links().at(1).Path, QStringLiteral("second"));
+    QCOMPARE(page->Links().at(1).Notes, QStringLiteral("notes of two"));
+
+    // Nothing selected: Edit and Delete say so and change nothing.
+    list->clearSelection();
+    env.prompt.shown.clear();
+    QTest::mouseClick(Child<QPushButton>(*page, "DeleteLink"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*page, "EditLink"), Qt::LeftButton);
+    QCOMPARE(env.prompt.shown.size(), 2);
+    QCOMPARE(env.prompt.shown.at(0).text, LoadString(156));
+    QCOMPARE(env.prompt.shown.at(1).text, LoadString(156));
+    QCOMPARE(page->Links().size(), 3);
+
+    // The Delete key removes the selected row; its number is not given again.
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(1));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(Ids(page->Links()), QStringList({"1", "3"}));
+    AddLink(*page, QStringLiteral("four"), QStringLiteral("fourth"));
+    QCOMPARE(Ids(page->Links()), QStringList({"1", "3", "4"}));
+
+    // A cancelled add adds nothing and uses up no number.
+    CLinkSheetAnswer cancelled;
+    cancelled.cancel = true;
+    AnswerNextLinkSheet(cancelled);
+    QTest::mouseClick(Child<QPushButton>(*page, "AddLink"), Qt::LeftButton);
+    QCOMPARE(cancelled.caption, LoadString(178));
+    QCOMPARE(page->Links().size(), 3);
+
+    // A double-click edits its row; the number stays.
+    CLinkSheetAnswer edit{QStringLiteral("three, renamed"), QStringLiteral("third")};
+    AnswerNextLinkSheet(edit);
+    QTreeWidgetItem *third = list->topLevelItem(1);
+    const QRect cell = list->visualItemRect(third);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QVERIFY(edit.closed);
+    QCOMPARE(edit.caption, LoadString(179));
+    QCOMPARE(edit.shownTitle, QStringLiteral("three"));
+    QCOMPARE(edit.shownPath, QStringLiteral("third"));
+    QCOMPARE(Ids(page->Links()), QStringList({"1", "3", "4"}));
+    QCOMPARE(page->Links().at(1).Name, QStringLiteral("three, renamed"));
+
+    AddLink(*page, QStringLiteral("five"), QStringLiteral("fifth"));
+    QCOMPARE(Ids(page->Links()), QStringList({"1", "3", "4", "5"}));
+    env.SaveScreenshot(host, QStringLiteral("links-page"));
+
+    CBookRecord stored;
+    page->StoreTo(stored);
+    QCOMPARE(Ids(stored.Links), QStringList({"1", "3", "4", "5"}));
+
+    // A page never shown hands back the links as they were loaded, and a
+    // shown page with loaded links goes on after the highest count.
+    CBookRecord loaded;
+    loaded.Links = {{"1", "a", "x", ""}, {"2", "b", "y", ""}};
+    CBookLinksPage unseen;
+    unseen.LoadFrom(loaded, CBookSheetContext{});
+    CBookRecord other;
+    other.Links = {{"9", "other", "z", ""}};
+    unseen.StoreTo(other);
+    QCOMPARE(Ids(other.Links), QStringList({"9"}));
+}
+
+void TestBookPages::linkSheetKindsAndChecks()
+{
+    CWindowTestEnv env;
+    const QString folder = env.Path(QStringLiteral("samples"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/book.pdf");
+    QFile pdf(file);
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4\n");
+    pdf.close();
+    const QString gone = env.Path(QStringLiteral("gone"));
+
+    const struct
+    {
+        QString path;
+        CLinkGeneralPage::Kind kind;
+    } opened[] = {{QStringLiteral("https://author.example/"), CLinkGeneralPage::kUrl},
+                  {file, CLinkGeneralPage::kFile},
+                  {folder, CLinkGeneralPage::kFolder},
+                  {gone, CLinkGeneralPage::kOther},
+                  {QStringLiteral("http://localhost/"), CLinkGeneralPage::kOther}};
+    for (const auto &link : opened) {
+        CLinkProperties sheet(false);
+        sheet.Page().SetTexts(QStringLiteral("t"), link.path, QString());
+        sheet.show();
+        QCOMPARE(sheet.Page().CurrentKind(), link.kind);
+        QCOMPARE(Child<QPushButton>(sheet, "LinkBrowse")->isEnabled(),
+                 link.kind == CLinkGeneralPage::kFile || link.kind == CLinkGeneralPage::kFolder);
+        // What was stored is accepted as it is.
+        sheet.accept();
+        QVERIFY2(!sheet.isVisible(), qPrintable(link.path));
+    }
+    QVERIFY(env.prompt.shown.isEmpty());
+
+    CLinkProperties sheet(true);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    CLinkGeneralPage &page = sheet.Page();
+    auto *title = Child<QComboBox>(sheet, "LinkTitle");
+    auto *path = Child<QLineEdit>(sheet, "LinkPath");
+    auto *ok = [&sheet] {
+        for (QPushButton *button : sheet.findChildren<QPushButton *>())
+            if (button->text().remove(u'&') == QStringLiteral("OK"))
+                return button;
+        return static_cast<QPushButton *>(nullptr);
+    }();
+    QVERIFY(ok);
+    QCOMPARE(page.CurrentKind(), CLinkGeneralPage::kFile);
+    QCOMPARE(title->itemText(0), LoadString(194));
+    QCOMPARE(title->count(), 2);
+
+    // Switching the kind keeps what was typed and offers the kind's titles.
+    QTest::keyClicks(title, QStringLiteral("My notes"));
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindUrl"), Qt::LeftButton);
+    QCOMPARE(page.Title(), QStringLiteral("My notes"));
+    QCOMPARE(title->itemText(0), LoadString(196));
+    QCOMPARE(title->itemText(1), LoadString(197));
+    QVERIFY(!Child<QPushButton>(sheet, "LinkBrowse")->isEnabled());
+
+    const struct
+    {
+        const char *kindButton;
+        QString title;
+        QString path;
+        int message;
+    } refused[] = {
+        {"LinkKindUrl", QStringLiteral("   "), QStringLiteral("https://a.example/"), 167},
+        {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("  "), 167},
+        {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("http://localhost/"), 158},
+        {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("www.example.com"), 158},
+        {"LinkKindFile", QStringLiteral("book"), folder, 159},
+        {"LinkKindFile", QStringLiteral("book"), gone, 159},
+        {"LinkKindFolder", QStringLiteral("code"), file, 160},
+        {"LinkKindFolder", QStringLiteral("code"), gone, 160},
+    };
+    for (const auto &attempt : refused) {
+        QTest::mouseClick(Child<QRadioButton>(sheet, attempt.kindButton), Qt::LeftButton);
+        page.SetTexts(attempt.title, attempt.path, QString());
+        env.prompt.shown.clear();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY2(sheet.isVisible(), qPrintable(attempt.path));
+        QCOMPARE(env.prompt.LastText(), LoadString(attempt.message));
+    }
+    // The failed check puts the cursor where the fault is.
+    QCOMPARE(QApplication::focusWidget(), path);
+
+    // Browsing: a file for a file, a folder for a folder; cancel keeps the path.
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindFile"), Qt::LeftButton);
+    env.files.names = {file};
+    QTest::mouseClick(Child<QPushButton>(sheet, "LinkBrowse"), Qt::LeftButton);
+    QCOMPARE(page.Path(), file);
+    QVERIFY2(env.files.filters.last().startsWith(QStringLiteral("All Files (*);;")),
+             qPrintable(env.files.filters.last()));
+    QTest::mouseClick(Child<QPushButton>(sheet, "LinkBrowse"), Qt::LeftButton);
+    QCOMPARE(page.Path(), file);
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindFolder"), Qt::LeftButton);
+    env.files.names = {folder};
+    QTest::mouseClick(Child<QPushButton>(sheet, "LinkBrowse"), Qt::LeftButton);
+    QCOMPARE(env.files.captions.last(), LoadString(191));
+    QCOMPARE(page.Path(), folder);
+    env.SaveScreenshot(sheet, QStringLiteral("link-sheet"));
+
+    // What is accepted comes back without surrounding spaces: the path was
+    // checked that way, and with them it would not open.
+    page.SetTexts(QStringLiteral("  Source code folder "), QStringLiteral(" ") + folder + u' ',
+                  QStringLiteral(" kept as typed "));
+    env.prompt.shown.clear();
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!sheet.isVisible());
+    QVERIFY(env.prompt.shown.isEmpty());
+    QCOMPARE(page.Title(), QStringLiteral("Source code folder"));
+    QCOMPARE(page.Path(), folder);
+    QCOMPARE(page.Notes(), QStringLiteral(" kept as typed "));
+}
+
+void TestBookPages::coversShowChooseOpenAndClear()
+{
+    CWindowTestEnv env;
+    COpenedFiles opened;
+    const QString front =
+        WritePicture(env.Path(QStringLiteral("front.jpg")), {300, 450}, QColor(0x20, 0x60, 0xa0));
+    QVERIFY(!front.isEmpty());
+    const QString gif = env.Path(QStringLiteral("spin.gif"));
+    {
+        QFile file(gif);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(MakeTestGif({10, 10}));
+    }
+
+    auto *page = new CBookCoversPage;
+    CBookRecord book;
+    CBookSheetContext added;
+    added.NewBook = true;
+    CPageHost host(page, book, added);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    CCoverBox &frontBox = page->Front();
+    CCoverBox &backBox = page->Back();
+
+    // A manual book: placeholders, no hand, a click opens nothing.
+    QVERIFY(frontBox.View().ShowsPlaceholder());
+    QVERIFY(backBox.View().ShowsPlaceholder());
+    QVERIFY(!ShowsHand(frontBox));
+    ClickCover(frontBox);
+    QVERIFY(opened.paths.isEmpty());
+    env.SaveScreenshot(host, QStringLiteral("covers-page-empty"));
+
+    // Browse puts the picture, stretched to its frame, and its path in place.
+    env.files.names = {front};
+    QTest::mouseClick(Child<QPushButton>(frontBox, "FrontCoverBrowse"), Qt::LeftButton);
+    QVERIFY(env.files.filters.last().contains(QStringLiteral("*.jpeg")));
+    QCOMPARE(Child<QLineEdit>(frontBox, "FrontCoverPath")->text(), front);
+    QVERIFY(!frontBox.View().ShowsPlaceholder());
+    QCOMPARE(frontBox.View().Picture().PictureSize(), QSize(300, 450));
+    QCOMPARE(frontBox.View().Picture().geometry(), frontBox.View().contentsRect());
+    QVERIFY(ShowsHand(frontBox));
+    ClickCover(frontBox);
+    QCOMPARE(opened.paths, QStringList({front}));
+    // A cancelled dialog keeps the picture.
+    QTest::mouseClick(Child<QPushButton>(frontBox, "FrontCoverBrowse"), Qt::LeftButton);
+    QCOMPARE(frontBox.Path(), front);
+
+    // An animated GIF plays while the page is shown.
+    env.files.names = {gif};
+    QTest::mouseClick(Child<QPushButton>(backBox, "BackCoverBrowse"), Qt::LeftButton);
+    QVERIFY(backBox.View().Picture().IsAnimated());
+    QTRY_VERIFY(backBox.View().Picture().CurrentFrame() == 1);
+    env.SaveScreenshot(host, QStringLiteral("covers-page-chosen"));
+
+    CBookRecord stored;
+    page->StoreTo(stored);
+    QCOMPARE(stored.CoverTempPath, front);
+    QCOMPARE(stored.BackCoverTempPath, gif);
+
+    // Clear shows the placeholder and hands back no picture.
+    QTest::mouseClick(Child<QPushButton>(frontBox, "FrontCoverClear"), Qt::LeftButton);
+    QVERIFY(frontBox.View().ShowsPlaceholder());
+    QVERIFY(!ShowsHand(frontBox));
+    QVERIFY(Child<QLineEdit>(frontBox, "FrontCoverPath")->text().isEmpty());
+    page->StoreTo(stored);
+    QVERIFY(stored.CoverTempPath.isEmpty());
+
+    // A stored book whose picture has gone shows the placeholder but keeps
+    // the name it has.
+    CBookRecord existing;
+    existing.FrontCover = QStringLiteral("7.jpg");
+    CBookSheetContext edited;
+    edited.ImagesDir = env.Path(QStringLiteral("images"));
+    auto *again = new CBookCoversPage;
+    CPageHost second(again, existing, edited);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    QVERIFY(again->Front().View().ShowsPlaceholder());
+    QVERIFY(!ShowsHand(again->Front()));
+    again->StoreTo(existing);
+    QCOMPARE(existing.CoverTempPath, QDir(edited.ImagesDir).filePath(QStringLiteral("7.jpg")));
+    QVERIFY(existing.BackCoverTempPath.isEmpty());
+
+    // The picture dialog shows the picture under the cursor.
+    CPictureFileDialog dialog(&host, QStringLiteral("Front Cover"), QStringLiteral("*.jpg"));
+    dialog.setDirectory(env.Path(QString()));
+    dialog.show();
+    dialog.ShowPreview(front);
+    QVERIFY(!dialog.Preview()->pixmap().isNull());
+    QVERIFY(dialog.Preview()->pixmap().width() <= dialog.Preview()->width());
+    QCOMPARE(dialog.PreviewInfo()->text(), QStringLiteral("300 × 450 pixels"));
+    env.SaveScreenshot(dialog, QStringLiteral("picture-dialog"));
+    dialog.ShowPreview(env.Path(QString()));
+    QVERIFY(dialog.Preview()->pixmap().isNull());
+    QVERIFY(dialog.PreviewInfo()->text().isEmpty());
+}
+
+void TestBookPages::pagesHandCoversAndLinksToTheSave()
+{
+    CTestEnv env;
+    CRecordingPrompt prompt;
+    CLibraryConnection db;
+    QString imagesDir;
+    QVERIFY(env.OpenLibraryWithUserCategory(db, &imagesDir));
+    const QString picture =
+        WritePicture(env.Path(QStringLiteral("scan.jpg")), {120, 180}, QColor(0xc0, 0x40, 0x20));
+    const QByteArray pictureBytes = ReadFileBytes(picture);
+
+    // Adding: a cover chosen and three links.
+    CBookRecord book;
+    book.Title = QStringLiteral("Kept Covers");
+    CBookSheetContext context{true, &db, imagesDir};
+    CQueuedFilePrompt files;
+    {
+        auto *links = new CBookLinksPage;
+        auto *covers = new CBookCoversPage;
+        CPageHost linksHost(links, book, context);
+        CPageHost coversHost(covers, book, context);
+        linksHost.show();
+        links->PageShown();
+        for (int i = 1; i <= 3; ++i)
+            AddLink(*links, QStringLiteral("link %1").arg(i),
+                    QStringLiteral("https://a.example/%1").arg(i));
+        files.names = {picture};
+        QTest::mouseClick(Child<QPushButton>(covers->Front(), "FrontCoverBrowse"), Qt::LeftButton);
+        links->StoreTo(book);
+        covers->StoreTo(book);
+    }
+    QVERIFY(book.Save(true, 32, imagesDir, db));
+    const int id = book.BookID ? book.BookID : g_lastSavedBookId.load();
+    const QString coverName = QStringLiteral("%1.jpg").arg(id);
+    QCOMPARE(ReadFileBytes(QDir(imagesDir).filePath(coverName)), pictureBytes);
+    const QString countLinks = QStringLiteral("SELECT COUNT(*) FROM link WHERE BookID=%1").arg(id);
+    QCOMPARE(QueryText(db, countLinks), QStringLiteral("3"));
+
+    // Editing twice without touching covers or links: nothing is copied onto
+    // itself, lost or doubled.
+    for (int round = 0; round < 2; ++round) {
+        CBookRecord stored;
+        QVERIFY(stored.Load(id, db));
+        context.NewBook = false;
+        auto *links = new CBookLinksPage;
+        auto *covers = new CBookCoversPage;
+        CPageHost linksHost(links, stored, context);
+        CPageHost coversHost(covers, stored, context);
+        if (round == 1) {
+            linksHost.show();
+            links->PageShown();
+        }
+        QCOMPARE(covers->Front().Path(), QDir(imagesDir).filePath(coverName));
+        links->StoreTo(stored);
+        covers->StoreTo(stored);
+        QVERIFY(stored.Save(false, 32, imagesDir, db));
+        QCOMPARE(ReadFileBytes(QDir(imagesDir).filePath(coverName)), pictureBytes);
+        QCOMPARE(QueryText(db, countLinks), QStringLiteral("3"));
+        QCOMPARE(QueryText(db, QStringLiteral("SELECT group_concat(Name, '|') FROM link WHERE "
+                                              "BookID=%1 ORDER BY LinkID")
+                                   .arg(id)),
+                 QStringLiteral("link 1|link 2|link 3"));
+    }
+    QCOMPARE(QDir(imagesDir).entryList(QDir::Files | QDir::Hidden), QStringList({coverName}));
+
+    // Clearing the cover leaves the book without one, in the row and on disk.
+    CBookRecord stored;
+    QVERIFY(stored.Load(id, db));
+    auto *covers = new CBookCoversPage;
+    CPageHost coversHost(covers, stored, context);
+    coversHost.show();
+    QTest::mouseClick(Child<QPushButton>(covers->Front(), "FrontCoverClear"), Qt::LeftButton);
+    covers->StoreTo(stored);
+    QVERIFY(stored.Save(false, 32, imagesDir, db));
+    QCOMPARE(QueryText(db, QStringLiteral("SELECT ifnull(FrontCover, '') FROM book WHERE "
+                                          "BookID=%1")
+                               .arg(id)),
+             QString());
+    QVERIFY(QDir(imagesDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(prompt.shown.isEmpty());
+}
+
+TOMELODEX_GUI_TEST_MAIN(TestBookPages)
+#include "tst_bookpages.moc"
