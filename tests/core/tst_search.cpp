@@ -81,6 +81,27 @@ private Q_SLOTS:
         QCOMPARE(Filed(), QString());
     }
 
+    void failedFilingIsReported()
+    {
+        QVERIFY(RunBasicSearch(*m_doc, QStringLiteral("roses"), true).ok);
+        // Search Results refuses new books, as a library another tool locked
+        // down might; the book already there is no failure.
+        Exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON book_category WHEN NEW.CatID=3 "
+                            "AND NEW.BookID<>2 BEGIN SELECT RAISE(ABORT, 'filing refused'); END"));
+        CBasicSearchResult r = RunBasicSearch(*m_doc, QStringLiteral("roses"), false);
+        QVERIFY(r.ok);
+        QCOMPARE(r.found, 1);
+
+        r = RunBasicSearch(*m_doc, QStringLiteral("gardening"), false);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.found, 0);
+        QVERIFY2(r.error.startsWith(QStringLiteral("INSERT OR IGNORE INTO book_category")),
+                 qPrintable(r.error));
+        QVERIFY2(r.error.endsWith(QStringLiteral("\nfiling refused")), qPrintable(r.error));
+        // Nothing of the failed search stays filed.
+        QCOMPARE(Filed(), QStringLiteral("2"));
+    }
+
     void likeIgnoresCaseEverywhere_data()
     {
         QTest::addColumn<QString>("pattern");

@@ -44,10 +44,18 @@ CBasicSearchResult RunBasicSearch(CTomeloDoc &doc, const QString &keyword, bool 
     rs.Close();
     CTransaction transaction(db);
     for (qint64 id : ids) {
-        ExecuteSql(QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
-                       .arg(id)
-                       .arg(kSearchResultsCategory),
-                   false, db);
+        // A book already in Search Results stays there quietly; any other
+        // failure ends the search, and the transaction takes back what it filed.
+        const QString insert =
+            QStringLiteral("INSERT OR IGNORE INTO book_category(BookID,CatID) VALUES(%1,%2)")
+                .arg(id)
+                .arg(kSearchResultsCategory);
+        QString error;
+        if (!db.Execute(insert, &error, nullptr, true)) {
+            result.error = insert + u'\n' + error;
+            result.found = 0;
+            return result;
+        }
         ++result.found;
     }
     if (!transaction.Commit()) {

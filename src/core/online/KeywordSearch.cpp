@@ -107,14 +107,16 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
     if (!LoadXmlFromUrl(PowerSearchUrl(BuildPowerSearchQuery(title, author, publisher), page),
                         document)) {
         m_errorText = LoadString(143);
-        ShowMessage(m_errorText);
+        if (m_showMessages)
+            ShowMessage(m_errorText);
         return false;
     }
 
     const CXmlNode refusal = document.selectSingleNode(QStringLiteral("ProductInfo/ErrorMsg"));
     if (!refusal.isNull()) {
         m_errorText = FormatString(QLatin1String(kLookupServiceError), {refusal.text()});
-        ShowMessage(m_errorText);
+        if (m_showMessages)
+            ShowMessage(m_errorText);
         return false;
     }
 
@@ -134,7 +136,7 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
                         item.selectSingleNode(QStringLiteral("Manufacturer")).text(),
                         item.selectSingleNode(QStringLiteral("ReleaseDate")).text()});
     }
-    if (m_rows.isEmpty())
+    if (m_rows.isEmpty() && m_showMessages)
         ShowMessage(QString::fromUtf8(kSearchNoValidResults));
     return true;
 }

@@ -54,7 +54,9 @@ class CKeywordSearch
 {
 public:
     // Fetches `page` for the terms (as the user typed them; cleaned here) and
-    // refills the members. Messages go through ShowMessage. False when all
+    // refills the members. Messages go through ShowMessage unless
+    // m_showMessages is clear (a caller on a worker thread shows m_errorText,
+    // or kSearchNoValidResults for a page without rows, itself). False when all
     // terms are empty (nothing is done then), when the answer could not be
     // loaded, or when the service refused the query; true when a page was
     // read, even one without a valid item.
@@ -68,4 +70,5 @@ public:
     // the top as it comes, so this is the reverse of the answer's order.
     QList<CSearchResultRow> m_rows;
     QString m_errorText; // the text of the last failure message
+    bool m_showMessages = true;
 };

@@ -6,7 +6,10 @@
 #include "app/UserPrompt.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/BasicSearchDlg.h"
 #include "dialogs/HelpTopicsDlg.h"
+#include "dialogs/InputSQLDlg.h"
+#include "dialogs/Options.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -477,6 +480,7 @@ bool CMainFrame::OnUpdateCommand(int id, bool &enabled, bool &checked)
     case ID_FORUM:
     case ID_NEXT_PANE:
     case ID_PREV_PANE:
+    case ID_OPTIONS:
         enabled = true;
         return true;
     case ID_VIEW_TOOLBAR:
@@ -549,6 +553,15 @@ bool CMainFrame::OnCommand(int id)
         return true;
     case ID_COMPACT_DATABASE:
         OnCompactDatabase();
+        return true;
+    case ID_BASIC_SEARCH:
+        RunBasicSearchCommand(m_doc, this);
+        return true;
+    case ID_RUN_SQL:
+        RunSqlCommand(m_doc, this);
+        return true;
+    case ID_OPTIONS:
+        RunOptionsCommand(*this);
         return true;
     case ID_FILE_IMPORT_XML:
         OnImportXml();

@@ -1,0 +1,72 @@
+#include "dialogs/OptionsUIPage.h"
+
+#include "app/AppSettings.h"
+#include "app/TomeloApp.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QVBoxLayout>
+
+COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("OptionsUIPage"));
+    const CTomeloApp &app = TomeloApp();
+
+    auto *languageGroup = new QGroupBox(tr("Interface &Language:"), this);
+    m_languageName = new QComboBox(languageGroup);
+    m_languageName->setObjectName(QStringLiteral("LanguageName"));
+    for (const QString &code : AvailableLanguageCodes(app.GetAppDir())) {
+        // A language the program has no name for shows its code.
+        m_languageName->addItem(app.m_languageMap.value(code, code), code);
+    }
+    m_languageName->model()->sort(0);
+    // The language stored for the next start, so that confirming the sheet
+    // again does not put back the one running now.
+    QString code = CAppSettings::UiLanguage();
+    if (code.isEmpty())
+        code = app.GetUiLanguage();
+    m_languageName->setCurrentIndex(m_languageName->findData(code));
+    auto *restart = new QLabel(tr("(Restart of Tomelodex is needed.)"), languageGroup);
+    auto *languageLayout = new QVBoxLayout(languageGroup);
+    languageLayout->addWidget(m_languageName);
+    languageLayout->addWidget(restart);
+
+    auto *tagGroup = new QGroupBox(tr("Your &Associate Tag (Optional):"), this);
+    m_associateTag = new QLineEdit(app.m_associateTag, tagGroup);
+    m_associateTag->setObjectName(QStringLiteral("AssociateTag"));
+    auto *tagLayout = new QVBoxLayout(tagGroup);
+    tagLayout->addWidget(m_associateTag);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(languageGroup);
+    layout->addWidget(tagGroup);
+    layout->addStretch();
+}
+
+QStringList COptionsUIPage::AvailableLanguageCodes(const QString &appDir)
+{
+    QStringList codes{QStringLiteral("Enu")};
+    const QDir languages(appDir + QStringLiteral("Languages"));
+    for (const QFileInfo &file :
+         languages.entryInfoList({QStringLiteral("Tomelodex*.qm")}, QDir::Files, QDir::Unsorted)) {
+        const QString code = file.completeBaseName().right(3);
+        if (file.completeBaseName().size() >= 12 && !codes.contains(code))
+            codes += code;
+    }
+    return codes;
+}
+
+QString COptionsUIPage::LanguageCode() const
+{
+    return m_languageName->currentData().toString();
+}
+
+QString COptionsUIPage::AssociateTag() const
+{
+    return m_associateTag->text();
+}

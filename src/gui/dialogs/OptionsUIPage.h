@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+
+// The interface language (used from the next start) and the associate tag.
+class COptionsUIPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit COptionsUIPage(QWidget *parent = nullptr);
+
+    // The codes of the interface languages present: "Enu", then one per
+    // language file beside the program, in the order the folder lists them.
+    static QStringList AvailableLanguageCodes(const QString &appDir);
+
+    // The chosen language's code (empty when none is chosen) and the tag.
+    QString LanguageCode() const;
+    QString AssociateTag() const;
+
+private:
+    QComboBox *m_languageName;
+    QLineEdit *m_associateTag;
+};

@@ -1,0 +1,489 @@
+// The search results dialog against the fake product service, and the
+// Basic Search, Run SQL and Options commands of the real window on a copy
+// of the sample library.
+
+#include "FakeService.h"
+#include "GuiTestSupport.h"
+
+#include "adding/ResultsDlg.h"
+#include "app/AppSettings.h"
+#include "app/TomeloApp.h"
+#include "db/BookRecord.h"
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "dialogs/BasicSearchDlg.h"
+#include "dialogs/InputSQLDlg.h"
+#include "dialogs/Options.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "info/TomeloHtmlView.h"
+#include "library/BookListModel.h"
+#include "library/TomeloListView.h"
+#include "online/HttpClient.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const char kNoValidResults[] = "No valid results found.\nNote: e-books are ignored.";
+
+// Runs `act` on the modal dialog of type T as soon as it is shown. Whatever
+// `act` leaves open is cancelled, so a failed check never hangs the test.
+template <typename T> void WhenShown(std::function<void(T &)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        // Keys go to the dialog only once it is the active window.
+        if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start();
+}
+
+template <typename T> T *Child(QWidget &parent, const char *name)
+{
+    return parent.findChild<T *>(QLatin1String(name));
+}
+
+void Click(QWidget &dialog, const char *button)
+{
+    QPushButton *target = Child<QPushButton>(dialog, button);
+    QVERIFY2(target, button);
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+QStringList Column(const QTableWidget &list, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < list.rowCount(); ++row)
+        texts += list.item(row, column)->text();
+    return texts;
+}
+
+QStringList ListTitles(CMainFrame &frame)
+{
+    const CBookListModel &model = *frame.ListView()->Model();
+    QStringList titles;
+    for (int row = 0; row < model.rowCount(); ++row)
+        titles += model.data(model.index(row, kColumnTitle)).toString();
+    titles.sort();
+    return titles;
+}
+
+void TypeInto(QLineEdit *edit, const QString &text)
+{
+    QVERIFY(edit);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString Screenshot(QWidget &widget, const QString &name)
+{
+    return CWindowTestEnv::SaveScreenshot(widget, name);
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CFakeService> m_service;
+
+    // A window on a copy of the sample library, using the fake service.
+    bool Start(CWindowTestEnv &env)
+    {
+        if (!CAppSettings::SetSearchHost(m_service->baseUrl()) ||
+            !CAppSettings::SetServiceHost(m_service->baseUrl()))
+            return false;
+        return env.StartWindow({env.CopyLibrary(QStringLiteral("Books.mdb"))});
+    }
+
+    void SetServiceDelay(int ms)
+    {
+        QVERIFY(HttpGet(m_service->baseUrl() + QStringLiteral("/__delay?ms=%1").arg(ms), 1024).ok);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_service = std::make_unique<CFakeService>();
+        QVERIFY2(m_service->isRunning(), qPrintable(m_service->error()));
+    }
+    void cleanupTestCase() { m_service.reset(); }
+
+    void singleResultIsTakenAtOnce();
+    void resultsPageThroughAndChoose();
+    void resultsCloseOnFirstPageFailure();
+    void cancelWhileSearching();
+    void basicSearchFilesAndReportsFailure();
+    void runSqlSelectAndUpdate();
+    void optionsStoredAndReadBack();
+};
+
+void TestDialogs::singleResultIsTakenAtOnce()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    CBookRecord record;
+    // No dialog is answered: the one result is accepted without a choice.
+    QVERIFY(SearchByTitleAuthorPublisher(record, QString(), QString(), QStringLiteral("  Brindle "),
+                                         true, &env.Frame()));
+    QCOMPARE(record.ISBN, QStringLiteral("0596007124"));
+    QCOMPARE(record.Title, QStringLiteral("Cartography of the Quiet Sea"));
+    QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+    const QStringList requests = m_service->requests();
+    QVERIFY(requests.contains(QStringLiteral("GET ") +
+                              CFakeService::searchPath(QStringLiteral("publisher:brindle"), 1)));
+    QVERIFY(requests.contains(QStringLiteral("GET ") +
+                              CFakeService::lookupPath(QStringLiteral("0596007124"))));
+}
+
+void TestDialogs::resultsPageThroughAndChoose()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    CResultsDlg results(QStringLiteral("Knit + Purl & More: Tips and Tricks"), QString(), QString(),
+                        &env.Frame());
+    bool checked = false;
+    WhenShown<CResultsDlg>([&](CResultsDlg &dialog) {
+        auto *list = Child<QTableWidget>(dialog, "Results");
+        QTRY_VERIFY(!dialog.IsSearching());
+        Screenshot(dialog, QStringLiteral("results.png"));
+        QCOMPARE(dialog.CurrentPage(), 1);
+        QCOMPARE(dialog.TotalPages(), 3);
+        QCOMPARE(list->rowCount(), 8); // two e-books left out
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(Child<QLabel>(dialog, "Status")
+                    ->text()
+                    .startsWith(QStringLiteral("24 results found, 3 page(s). Current page: 1")));
+        QCOMPARE(Child<QPushButton>(dialog, "FirstPage")->toolTip(), QStringLiteral("First page"));
+        QCOMPARE(Child<QPushButton>(dialog, "LastPage")->toolTip(), QStringLiteral("Last page"));
+        // On page 1 there is nothing before.
+        QVERIFY(!Child<QPushButton>(dialog, "FirstPage")->isEnabled());
+        QVERIFY(!Child<QPushButton>(dialog, "PreviousPage")->isEnabled());
+
+        Click(dialog, "NextPage");
+        QTRY_COMPARE(dialog.CurrentPage(), 2);
+        QTRY_VERIFY(!dialog.IsSearching());
+        QVERIFY(Child<QPushButton>(dialog, "PreviousPage")->isEnabled());
+        Click(dialog, "LastPage");
+        QTRY_COMPARE(dialog.CurrentPage(), 3);
+        QTRY_VERIFY(!dialog.IsSearching());
+        QCOMPARE(Column(*list, 0), QStringList({"1903211611", "1903211603"}));
+        QVERIFY(!Child<QPushButton>(dialog, "NextPage")->isEnabled());
+        QVERIFY(!Child<QPushButton>(dialog, "LastPage")->isEnabled());
+        Click(dialog, "FirstPage");
+        QTRY_COMPARE(dialog.CurrentPage(), 1);
+        QTRY_VERIFY(!dialog.IsSearching());
+        QCOMPARE(list->rowCount(), 8);
+
+        // OK with nothing selected asks for a choice and keeps the dialog.
+        list->clearSelection();
+        Click(dialog, "OK");
+        QCOMPARE(env.prompt.LastText(), QStringLiteral("Please select one item from the list."));
+        QVERIFY(dialog.isVisible());
+        // Keys choose the third row.
+        list->setFocus();
+        list->setCurrentCell(2, 0);
+        QTest::keyClick(list, Qt::Key_Return);
+        checked = true;
+    });
+    QCOMPARE(results.exec(), int(QDialog::Accepted));
+    QVERIFY(checked);
+    QCOMPARE(results.m_chosenIsbn, QStringLiteral("1903211484"));
+    QCOMPARE(env.prompt.shown.size(), 1);
+}
+
+void TestDialogs::resultsCloseOnFirstPageFailure()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    // The service refuses the query: its message is shown, the dialog closes
+    // and the caller's record keeps the message.
+    CBookRecord record;
+    QVERIFY(!SearchByTitleAuthorPublisher(record, QString(), QStringLiteral("Nobody"), QString(),
+                                          true, &env.Frame()));
+    QCOMPARE(env.prompt.shown.size(), 1);
+    QVERIFY(env.prompt.LastText().startsWith(QStringLiteral("Error message returned from")));
+    QCOMPARE(record.ErrorText, env.prompt.LastText());
+
+    // Only e-books found: said so, closed, and no error for the caller.
+    CResultsDlg ebooks(QStringLiteral("ebooks"), QString(), QString(), &env.Frame());
+    QCOMPARE(ebooks.exec(), int(QDialog::Rejected));
+    QCOMPARE(env.prompt.LastText(), QString::fromUtf8(kNoValidResults));
+    QVERIFY(ebooks.m_errorText.isEmpty());
+
+    // The search host does not answer at all.
+    {
+        const CFakeService stopped;
+        QVERIFY(CAppSettings::SetSearchHost(stopped.baseUrl()));
+    }
+    CResultsDlg unreachable(QStringLiteral("garden"), QString(), QString(), &env.Frame());
+    QCOMPARE(unreachable.exec(), int(QDialog::Rejected));
+    QCOMPARE(unreachable.m_errorText, QStringLiteral("Failed to load book info from XML source."));
+    QCOMPARE(env.prompt.shown.size(), 3);
+}
+
+void TestDialogs::cancelWhileSearching()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    SetServiceDelay(1500);
+    CResultsDlg results(QStringLiteral("garden"), QString(), QStringLiteral("Quillmark"),
+                        &env.Frame());
+    bool wasSearching = false;
+    WhenShown<CResultsDlg>([&](CResultsDlg &dialog) {
+        // The dialog takes events while the page is on its way.
+        wasSearching = dialog.IsSearching();
+        Screenshot(dialog, QStringLiteral("results-searching.png"));
+        QVERIFY(Child<QWidget>(dialog, "Busy")->isVisible());
+        QVERIFY(!Child<QPushButton>(dialog, "OK")->isEnabled());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QCOMPARE(results.exec(), int(QDialog::Rejected));
+    QVERIFY(wasSearching);
+    QVERIFY(results.IsSearching()); // the request was left to end on its own
+    QVERIFY(env.prompt.shown.isEmpty());
+    SetServiceDelay(0);
+}
+
+void TestDialogs::basicSearchFilesAndReportsFailure()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    CMainFrame &frame = env.Frame();
+    CTomeloDoc &doc = env.Document();
+    QCOMPARE(doc.m_currentCategoryId, 1);
+
+    WhenShown<CBasicSearchDlg>([&](CBasicSearchDlg &dialog) {
+        Screenshot(dialog, QStringLiteral("basic-search.png"));
+        QVERIFY(Child<QCheckBox>(dialog, "ClearFirst")->isChecked());
+        QLineEdit *keyword = Child<QLineEdit>(dialog, "Keyword");
+        QCOMPARE(QApplication::focusWidget(), keyword);
+        // Blank is refused and the dialog stays.
+        QTest::keyClicks(keyword, QStringLiteral("  "));
+        QTest::keyClick(keyword, Qt::Key_Return);
+        QCOMPARE(env.prompt.LastText(), QStringLiteral("Please enter a search keyword."));
+        QVERIFY(dialog.isVisible());
+        TypeInto(keyword, QStringLiteral("programming"));
+        QTest::keyClick(keyword, Qt::Key_Return);
+    });
+    QVERIFY(frame.RouteCommand(ID_BASIC_SEARCH));
+    // The tree moved to Search Results and the list shows exactly the finds.
+    const QStringList programming{"Code Complete",
+                                  "Introduction to Algorithms",
+                                  "The C Programming Language",
+                                  "The C++ Programming Language",
+                                  "The Pragmatic Programmer",
+                                  "Think Python"};
+    QCOMPARE(doc.m_currentCategoryId, 3);
+    QCOMPARE(ListTitles(frame), programming);
+    QCOMPARE(env.prompt.shown.size(), 1);
+
+    // Escape changes nothing.
+    WhenShown<CBasicSearchDlg>([&](CBasicSearchDlg &dialog) {
+        TypeInto(Child<QLineEdit>(dialog, "Keyword"), QStringLiteral("gibson"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QVERIFY(frame.RouteCommand(ID_BASIC_SEARCH));
+    QCOMPARE(ListTitles(frame), programming);
+
+    // Filing refused by the library: the failure is reported, not a count,
+    // and what was filed before stays.
+    QVERIFY(doc.m_connection->Execute(
+        QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON book_category WHEN NEW.CatID=3 "
+                       "BEGIN SELECT RAISE(ABORT, 'Search Results is read-only'); END")));
+    WhenShown<CBasicSearchDlg>([&](CBasicSearchDlg &dialog) {
+        Child<QCheckBox>(dialog, "ClearFirst")->setChecked(false);
+        TypeInto(Child<QLineEdit>(dialog, "Keyword"), QStringLiteral("gibson"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    QVERIFY(frame.RouteCommand(ID_BASIC_SEARCH));
+    QCOMPARE(env.prompt.shown.size(), 2);
+    QVERIFY2(
+        env.prompt.LastText().startsWith(QStringLiteral("INSERT OR IGNORE INTO book_category")),
+        qPrintable(env.prompt.LastText()));
+    QVERIFY(env.prompt.LastText().endsWith(QStringLiteral("\nSearch Results is read-only")));
+    QCOMPARE(ListTitles(frame), programming);
+
+    // Nothing found: said so, and the list stays as it was.
+    QVERIFY(doc.m_connection->Execute(QStringLiteral("DROP TRIGGER refuse")));
+    doc.SetCurrentCategory(1);
+    const int rootRows = frame.ListView()->Model()->rowCount();
+    WhenShown<CBasicSearchDlg>([&](CBasicSearchDlg &dialog) {
+        Child<QCheckBox>(dialog, "ClearFirst")->setChecked(false);
+        TypeInto(Child<QLineEdit>(dialog, "Keyword"), QStringLiteral("no such words"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    QVERIFY(frame.RouteCommand(ID_BASIC_SEARCH));
+    QCOMPARE(env.prompt.LastText(), QStringLiteral("No search results found."));
+    QCOMPARE(doc.m_currentCategoryId, 1);
+    QCOMPARE(frame.ListView()->Model()->rowCount(), rootRows);
+}
+
+void TestDialogs::runSqlSelectAndUpdate()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    CMainFrame &frame = env.Frame();
+    auto runSql = [&](const QString &statement) {
+        WhenShown<CInputSQLDlg>([statement](CInputSQLDlg &dialog) {
+            QLineEdit *edit = Child<QLineEdit>(dialog, "Statement");
+            QCOMPARE(QApplication::focusWidget(), edit);
+            QTest::keyClicks(edit, statement);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QVERIFY(frame.RouteCommand(ID_RUN_SQL));
+    };
+
+    runSql(QStringLiteral("SELECT * FROM book"));
+    QCOMPARE(
+        env.prompt.LastText(),
+        QStringLiteral("Records affected: 0\nNumber of records in the returned recordset: 41"));
+
+    env.Document().SetCurrentCategory(38); // Computing
+    QVERIFY(ListTitles(frame).contains(QStringLiteral("Pro Git")));
+    runSql(QStringLiteral(
+        "UPDATE book SET Title = Title || ' (2nd ed.)' WHERE BookID IN (27, 32, 33)"));
+    QCOMPARE(env.prompt.LastText(),
+             QStringLiteral("Records affected: 3\nNumber of records in the returned recordset: 0"));
+    // The tree was rebuilt (the root shown), and the list shows the new titles.
+    QCOMPARE(env.Document().m_currentCategoryId, 1);
+    QStringList titles = ListTitles(frame);
+    QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
+    QVERIFY(titles.contains(QStringLiteral("Introduction to Algorithms (2nd ed.)")));
+    QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer")));
+
+    // Again while the root is shown already: the list still follows.
+    runSql(QStringLiteral("UPDATE book SET Title = 'The Pragmatic Programmer' WHERE BookID = 27"));
+    titles = ListTitles(frame);
+    QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer")));
+    QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
+
+    const int shown = env.prompt.shown.size();
+    runSql(QStringLiteral("SELEKT * FROM book"));
+    QCOMPARE(env.prompt.shown.size(), shown + 1);
+    QVERIFY2(env.prompt.LastText().startsWith(QStringLiteral("SELEKT * FROM book\n")),
+             qPrintable(env.prompt.LastText()));
+
+    // A blank statement is refused with the dialog kept open.
+    WhenShown<CInputSQLDlg>([&](CInputSQLDlg &dialog) {
+        Screenshot(dialog, QStringLiteral("run-sql.png"));
+        QTest::keyClick(Child<QLineEdit>(dialog, "Statement"), Qt::Key_Return);
+        QCOMPARE(env.prompt.LastText(), QStringLiteral("SQL statement cannot be empty."));
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QVERIFY(frame.RouteCommand(ID_RUN_SQL));
+}
+
+void TestDialogs::optionsStoredAndReadBack()
+{
+    CWindowTestEnv env;
+    // Two templates of one style in two languages, as an installation may have.
+    const QString styles = env.ProgramDir() + QStringLiteral("/Styles/");
+    QVERIFY(QFile::copy(styles + QStringLiteral("Default (ENU).xsl"),
+                        styles + QStringLiteral("Plain Enu.xsl")));
+    QVERIFY(QFile::copy(styles + QStringLiteral("Default (ENU).xsl"),
+                        styles + QStringLiteral("Plain Chs.xsl")));
+    QVERIFY(CAppSettings::SetAssociateTag(QStringLiteral("oldtag-20")));
+    QVERIFY(Start(env));
+    CMainFrame &frame = env.Frame();
+    const QStringList templates = frame.XslTemplates();
+    const int plainEnu = int(templates.indexOf(QStringLiteral("Plain Enu")));
+    QVERIFY(plainEnu >= 0);
+    QVERIFY(frame.RouteCommand(ID_STYLE_XSL_FIRST + plainEnu));
+    QCOMPARE(frame.HtmlView()->XslIndex(), plainEnu);
+
+    WhenShown<COptions>([&](COptions &sheet) {
+        Screenshot(sheet, QStringLiteral("options-defaults.png"));
+        auto *language = Child<QComboBox>(sheet, "Language");
+        QCOMPARE(language->count(), 2); // the library's languages
+        language->setEditText(QStringLiteral("Klingon"));
+        auto *status = Child<QComboBox>(sheet, "Status");
+        QCOMPARE(status->currentIndex(), -1);
+        status->setCurrentText(QStringLiteral("Wish List"));
+        TypeInto(Child<QLineEdit>(sheet, "UserText1"), QStringLiteral("signed copy"));
+        Child<QCheckBox>(sheet, "HasPurchaseDate")->setChecked(true);
+        Child<QDateEdit>(sheet, "PurchaseDate")->setDate(QDate(2005, 3, 7));
+        Child<QCheckBox>(sheet, "EbookOnly")->setChecked(true);
+
+        Child<QTabWidget>(sheet, "Pages")->setCurrentIndex(1);
+        Screenshot(sheet, QStringLiteral("options-misc.png"));
+        auto *languageName = Child<QComboBox>(sheet, "LanguageName");
+        QCOMPARE(languageName->currentText(), QStringLiteral("English"));
+        QVERIFY(languageName->findText(QStringLiteral("Simplified Chinese")) >= 0);
+        languageName->setCurrentText(QStringLiteral("Simplified Chinese"));
+        auto *tag = Child<QLineEdit>(sheet, "AssociateTag");
+        QCOMPARE(tag->text(), QStringLiteral("oldtag-20"));
+        tag->clear();
+        sheet.accept();
+    });
+    QVERIFY(frame.RouteCommand(ID_OPTIONS));
+
+    using S = CAppSettings;
+    QCOMPARE(S::DefaultTextValue(S::kDefaultLanguage), QStringLiteral("Klingon"));
+    QCOMPARE(S::DefaultTextValue(S::kDefaultStatus), QStringLiteral("Wish List"));
+    QCOMPARE(S::DefaultTextValue(S::kDefaultUserText1), QStringLiteral("signed copy"));
+    QCOMPARE(S::DefaultTextValue(S::kDefaultPurchaseDate), QStringLiteral("Mar 07, 2005"));
+    QVERIFY(S::EbookOnly());
+    QCOMPARE(S::UiLanguage(), QStringLiteral("Chs"));
+    // The cleared tag holds at once; the language waits for the next start.
+    QCOMPARE(S::AssociateTag(), QString());
+    QVERIFY(TomeloApp().m_associateTag.isEmpty());
+    QCOMPARE(TomeloApp().GetUiLanguage(), QStringLiteral("Enu"));
+    // The template of the chosen language is stored; the view keeps its own.
+    QCOMPARE(S::Xsl(), int(templates.indexOf(QStringLiteral("Plain Chs"))));
+    QCOMPARE(frame.HtmlView()->XslIndex(), plainEnu);
+    // New books start with the stored values.
+    CBookRecord record;
+    record.ResetToDefaults();
+    QCOMPARE(record.Language, QStringLiteral("Klingon"));
+    QVERIFY(record.EBookOnly);
+
+    // Read back. The language chosen for the next start is offered again,
+    // not the one running, so OK on the first page keeps it.
+    WhenShown<COptions>([&](COptions &sheet) {
+        QCOMPARE(Child<QComboBox>(sheet, "Language")->currentText(), QStringLiteral("Klingon"));
+        QCOMPARE(Child<QComboBox>(sheet, "Status")->currentText(), QStringLiteral("Wish List"));
+        QCOMPARE(Child<QLineEdit>(sheet, "UserText1")->text(), QStringLiteral("signed copy"));
+        QCOMPARE(Child<QDateEdit>(sheet, "PurchaseDate")->date(), QDate(2005, 3, 7));
+        QVERIFY(Child<QCheckBox>(sheet, "EbookOnly")->isChecked());
+        Child<QCheckBox>(sheet, "HasPurchaseDate")->setChecked(false);
+        QTest::keyClick(Child<QLineEdit>(sheet, "UserText1"), Qt::Key_Return);
+    });
+    QVERIFY(frame.RouteCommand(ID_OPTIONS));
+    QCOMPARE(S::DefaultTextValue(S::kDefaultPurchaseDate), QString());
+    QCOMPARE(S::UiLanguage(), QStringLiteral("Chs"));
+    QCOMPARE(S::Xsl(), int(templates.indexOf(QStringLiteral("Plain Chs"))));
+
+    // Cancel stores nothing.
+    WhenShown<COptions>([&](COptions &sheet) {
+        TypeInto(Child<QLineEdit>(sheet, "UserText2"), QStringLiteral("never stored"));
+        QTest::keyClick(&sheet, Qt::Key_Escape);
+    });
+    QVERIFY(frame.RouteCommand(ID_OPTIONS));
+    QCOMPARE(S::DefaultTextValue(S::kDefaultUserText2), QString());
+}
+
+TOMELODEX_GUI_TEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
