@@ -86,6 +86,91 @@ void BM_FindIsbnInText_AtEnd(benchmark::State &state)
 }
 BENCHMARK(BM_FindIsbnInText_AtEnd)->Unit(benchmark::kMillisecond);
 
+// Copyright pages print the ISBN-13 before the ISBN-10. Counts how often the
+// finder gives anything but the book's ISBN-10 over a list of generated
+// books, in three layouts of the page.
+struct CCopyrightLine
+{
+    QString text;
+    QString isbn10;
+};
+
+QString EanOfNine(const QString &nine)
+{
+    const QString twelve = QStringLiteral("978") + nine;
+    int sum = 0;
+    for (int i = 0; i < 12; ++i)
+        sum += (i % 2 ? 3 : 1) * (twelve.at(i).unicode() - u'0');
+    return twelve + QChar(u'0' + (10 - sum % 10) % 10);
+}
+
+// Group, publisher and title parts of nine digits, cut as the agencies cut them.
+QString Hyphenated(const QString &nine, QRandomGenerator &random)
+{
+    const int group = 1 + random.bounded(3);
+    const int publisher = 2 + random.bounded(8 - group - 2 + 1);
+    return nine.left(group) + u'-' + nine.mid(group, publisher) + u'-' +
+           nine.mid(group + publisher);
+}
+
+std::vector<CCopyrightLine> CopyrightLines(int layout)
+{
+    constexpr int kBooks = 106615;
+    QRandomGenerator random(1978);
+    std::vector<CCopyrightLine> lines;
+    lines.reserve(kBooks);
+    for (int i = 0; i < kBooks; ++i) {
+        QString nine;
+        for (int d = 0; d < 9; ++d)
+            nine += QChar(u'0' + random.bounded(10));
+        if (nine == QStringLiteral("000000000"))
+            nine = QStringLiteral("000000001");
+        const QString isbn10 = nine + IsbnCheckCharacter(nine);
+        const QString ean = EanOfNine(nine);
+        const QString parts = Hyphenated(nine, random);
+        const QString printed10 = parts + u'-' + isbn10.back();
+        const QString printed13 = QStringLiteral("978-") + parts + u'-' + ean.back();
+        QString text;
+        if (layout == 0)
+            text =
+                QStringLiteral("ISBN-13: ") + printed13 + QStringLiteral("\nISBN-10: ") + printed10;
+        else if (layout == 1)
+            text = QStringLiteral("ISBN ") + ean + QStringLiteral(" (pbk.) ISBN ") + isbn10;
+        else
+            text = QStringLiteral("Printed in the USA. ISBN ") + printed13 +
+                   QStringLiteral(" 10 9 8 7");
+        lines.push_back({text, isbn10});
+    }
+    return lines;
+}
+
+void BM_FindIsbnOnCopyrightPages(benchmark::State &state)
+{
+    const std::vector<CCopyrightLine> lines = CopyrightLines(int(state.range(0)));
+    qint64 wrong = 0;
+    qint64 missed = 0;
+    for (auto _ : state) {
+        wrong = missed = 0;
+        for (const CCopyrightLine &line : lines) {
+            const QString found = FindIsbnInText(line.text);
+            if (found.isEmpty())
+                ++missed;
+            else if (found != line.isbn10)
+                ++wrong;
+        }
+    }
+    state.counters["books"] = double(lines.size());
+    state.counters["wrong"] = double(wrong);
+    state.counters["missed"] = double(missed);
+}
+// 0: hyphenated ISBN-13 then ISBN-10; 1: plain ones; 2: the ISBN-13 alone.
+BENCHMARK(BM_FindIsbnOnCopyrightPages)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // A book of 40 pages of 25 KB each in chapter folders, its ISBN on the last
 // page. Compiled once with chmcmd; empty when that is not installed.
 QString BookChm()

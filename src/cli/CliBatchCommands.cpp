@@ -52,8 +52,8 @@ int CmdAdd(const QStringList &args)
     QStringList queue;
     QVector<int> inputOf; // queue index -> input index
     for (int i = 0; i < typed.size(); ++i) {
-        const QString isbn = ConvertEanToIsbn(typed.at(i).trimmed());
-        if (IsValidIsbn(isbn)) {
+        const QString isbn = IsbnEntryFromLine(typed.at(i));
+        if (!isbn.isEmpty()) {
             queue.append(isbn);
             inputOf.append(i);
         }

@@ -65,7 +65,7 @@ int CmdIsbn(const QStringList &args)
     if (action == u"normalize") {
         PrintOut(NormalizeIsbn(text));
     } else if (action == u"check") {
-        return IsValidIsbn(text) ? PrintFound(NormalizeIsbn(text)) : kExitFailed;
+        return IsAcceptedIsbn(text) ? PrintFound(NormalizeIsbn(text)) : kExitFailed;
     } else if (action == u"ean") {
         // A scanner's text arrives trimmed, as the Add Book dialog passes it.
         PrintOut(ConvertEanToIsbn(text.trimmed()));
@@ -93,10 +93,12 @@ std::vector<CCliCommand> IsbnCommands()
         {QStringLiteral("isbn"),
          QStringLiteral("normalize TEXT | check TEXT | ean TEXT | find | tag PATH"),
          QStringLiteral(
-             "ISBN-10 rules. normalize: trims the text, drops hyphens and writes the check "
-             "letter X in upper case. check: prints the normalised ISBN when it is valid, "
-             "else fails. ean: turns a 978 EAN-13 bar code into its ISBN-10 (other text comes "
-             "back unchanged). find: prints the first valid ISBN in standard input, or fails. "
+             "ISBN rules. normalize: trims the text, drops hyphens and writes the check "
+             "letter X in upper case. check: prints the normalised ISBN when it is a valid "
+             "ISBN-10 or 979 ISBN-13, else fails. ean: turns a 978 EAN-13 bar code with a right "
+             "check digit into its ISBN-10 and drops a scanner's add-on from a 979 one (other "
+             "text comes back unchanged). find: prints the first ISBN in standard input (a "
+             "printed 978 ISBN-13 as its ISBN-10), or fails. "
              "tag: prints the tag of an e-book file name, between its last '-' and its last '.'."),
          CmdIsbn},
         {QStringLiteral("chm-scan"), QStringLiteral("FILE"),

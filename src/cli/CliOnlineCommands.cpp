@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "db/BookRecord.h"
+#include "online/IsbnRules.h"
 #include "online/ProductLookup.h"
 #include "xml/BookXmlWriter.h"
 
@@ -10,9 +11,16 @@ int CmdLookup(const QStringList &args)
 {
     if (!CheckPlainArgs(args, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli lookup ISBN"));
+    // Checked as the Add Book dialog checks a line: a bar code becomes its
+    // ISBN-10, and what is no ISBN is not sent.
+    const QString isbn = IsbnEntryFromLine(args.first());
+    if (isbn.isEmpty()) {
+        PrintErr(args.first() + QStringLiteral(" is not a valid ISBN."));
+        return kExitFailed;
+    }
     // The record's temporary cover goes with it when the command returns.
     CBookRecord record;
-    if (!LookupByIsbn(record, args.first(), true, true)) {
+    if (!LookupByIsbn(record, isbn, true, true)) {
         // A load failure has been printed by the lookup's own message already;
         // the service's refusal is silent there.
         if (!record.HasFatalError)

@@ -285,7 +285,8 @@ private Q_SLOTS:
         const QString list = m_env->Path(QStringLiteral("isbns.txt"));
         QFile listFile(list);
         QVERIFY(listFile.open(QIODevice::WriteOnly));
-        listFile.write("\n  9780596007126  \nnot-an-isbn\n\n1111111111\n");
+        listFile.write("\n  9780596007126  \nnot-an-isbn\n\n1111111111\n9780596007120\n"
+                       "979-10-90636-07-1\n");
         listFile.close();
 
         QProcess cli;
@@ -301,7 +302,7 @@ private Q_SLOTS:
         QStringList lines =
             QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.size(), 6);
         QCOMPARE(lines.at(2),
                  QStringLiteral(
                      "1111111111\tError: Error message returned from Amazon: 1111111111 is not "
@@ -311,8 +312,13 @@ private Q_SLOTS:
         QVERIFY(!lines.at(0).contains(QStringLiteral("Error")));
         QCOMPARE(lines.at(1),
                  QStringLiteral("not-an-isbn\tError: not-an-isbn is not a valid ISBN."));
+        // A bar code with a wrong check digit is no ISBN; a 979 ISBN-13 is,
+        // and is stored as its 13 digits.
         QCOMPARE(lines.at(3),
-                 QStringLiteral("Job finished: 1 added, 0 skipped, 0 failed, 2 not found."));
+                 QStringLiteral("9780596007120\tError: 9780596007120 is not a valid ISBN."));
+        QCOMPARE(lines.at(4), QStringLiteral("979-10-90636-07-1\tJardins de papier"));
+        QCOMPARE(lines.at(5),
+                 QStringLiteral("Job finished: 2 added, 0 skipped, 0 failed, 3 not found."));
 
         // A save that fails is an error of its entry and of the command.
         QVERIFY(m_db.Open(lib));
@@ -344,7 +350,9 @@ private Q_SLOTS:
         QCOMPARE(cli.exitCode(), 2);
 
         QVERIFY(m_db.Open(lib));
-        QCOMPARE(Value(QStringLiteral("SELECT ISBN FROM book")), QStringLiteral("0596007124"));
+        QCOMPARE(Value(QStringLiteral("SELECT group_concat(ISBN, ' ') FROM (SELECT ISBN FROM book "
+                                      "ORDER BY BookID)")),
+                 QStringLiteral("0596007124 9791090636071"));
         QVERIFY(Value(QStringLiteral("SELECT URL FROM book"))
                     .startsWith(host + QStringLiteral("/exec/obidos/redirect?tag=")));
     }

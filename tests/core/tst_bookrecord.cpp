@@ -16,6 +16,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <optional>
+
 class TestBookRecord : public QObject
 {
     Q_OBJECT
@@ -269,6 +271,49 @@ private Q_SLOTS:
                  QStringLiteral("2,32"));
         QCOMPARE(Value(QStringLiteral("SELECT Title FROM book WHERE BookID=1")), edit.Title);
         QCOMPARE(g_lastSavedBookId.load(), 1);
+    }
+
+    // An ISBN-10 and its 978 ISBN-13 name one book, however either is
+    // written; checked one save at a time and inside a run of saves.
+    void duplicateAcrossIsbnForms_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<bool>("duplicate");
+        const auto row = [](const char *name, const char *stored, const char *added, bool same) {
+            QTest::newRow(name) << QString::fromLatin1(stored) << QString::fromLatin1(added)
+                                << same;
+        };
+        row("ISBN-13 after its ISBN-10", "0596004206", "9780596004200", true);
+        row("ISBN-10 after its ISBN-13", "978-0-596-00420-0", "0-596-00420-6", true);
+        row("check letter X", "9780804429573", "080442957x", true);
+        row("two writings of an ISBN-13", "978 0596004200", "9780596004200", true);
+        row("979 ISBN-13", "979-10-90636-07-1", "9791090636071", true);
+        row("wrong EAN check digit", "0596004206", "9780596004201", false);
+        row("979 with the same digits", "0596004206", "9790596004206", false);
+        row("another ISBN-10", "0596004206", "0596007124", false);
+    }
+    void duplicateAcrossIsbnForms()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, added);
+        QFETCH(bool, duplicate);
+        CRecordingPrompt prompt;
+        CBookRecord first = SampleBook();
+        first.ISBN = stored;
+        QVERIFY(first.Save(true, 32, m_images, m_db));
+        for (const bool bulk : {false, true}) {
+            std::optional<CBulkWriteScope> scope;
+            if (bulk)
+                scope.emplace(m_db);
+            CBookRecord again = SampleBook();
+            again.ISBN = added;
+            prompt.answers = {MsgAnswer::Yes};
+            QCOMPARE(again.Save(true, 32, m_images, m_db), !duplicate);
+            QCOMPARE(again.SkippedDuplicate, duplicate);
+            QVERIFY(ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID > 1"), true, m_db));
+        }
+        QCOMPARE(prompt.shown.size(), duplicate ? 2 : 0);
     }
 
     void duplicateIsbnAsksFirst()

@@ -137,6 +137,12 @@ private Q_SLOTS:
                                                     << "0596007124";
         QTest::newRow("text ends at a zero byte")
             << CPages{{"a.htm", QByteArray("<html>\0 0596007124</html>", 25)}} << "";
+        QTest::newRow("ISBN-13 printed before the ISBN-10")
+            << CPages{{"copyright.htm", Html("ISBN 978-0-13-110362-7 (pbk.) ISBN 0-13-110362-8")}}
+            << "0131103628";
+        QTest::newRow("979 ISBN-13 with dash references")
+            << CPages{{"copyright.htm", Html("ISBN 979&#8208;10&#8208;90636&#8208;07&#8208;1")}}
+            << "9791090636071";
         QTest::newRow("no ISBN anywhere")
             << CPages{{"index.htm", Html("Published 1999. 250 pages, $39.95.")},
                       {"ch1/one.html", Html("Chapter 1 of 12")}}

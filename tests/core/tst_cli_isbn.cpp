@@ -50,6 +50,22 @@ private Q_SLOTS:
             << QStringList{"isbn", "check", "0-8044-2957-x"} << QByteArray() << 0 << "080442957X\n";
         QTest::newRow("check invalid")
             << QStringList{"isbn", "check", "0000000000"} << QByteArray() << 1 << "";
+        QTest::newRow("check 979 ISBN-13") << QStringList{"isbn", "check", "979-10-90636-07-1"}
+                                           << QByteArray() << 0 << "9791090636071\n";
+        QTest::newRow("check 978 code, which is converted first")
+            << QStringList{"isbn", "check", "9780596007126"} << QByteArray() << 1 << "";
+        QTest::newRow("ean wrong check digit") << QStringList{"isbn", "ean", "9780596007120"}
+                                               << QByteArray() << 0 << "9780596007120\n";
+        QTest::newRow("ean 19 characters unchanged")
+            << QStringList{"isbn", "ean", "97805965272-4251999"} << QByteArray() << 0
+            << "97805965272-4251999\n";
+        QTest::newRow("find printed ISBN-13") << QStringList{"isbn", "find"}
+                                              << QByteArray("ISBN 978\xe2\x80\x91"
+                                                            "0\xe2\x80\x91"
+                                                            "13\xe2\x80\x91"
+                                                            "110362-7\n"
+                                                            "ISBN 0-13-110362-8\n")
+                                              << 0 << "0131103628\n";
         QTest::newRow("ean 978") << QStringList{"isbn", "ean", "9780596007126-12345"}
                                  << QByteArray() << 0 << "0596007124\n";
         QTest::newRow("ean trimmed first") << QStringList{"isbn", "ean", " 9780596007126\n"}

@@ -516,6 +516,26 @@ private Q_SLOTS:
         QCOMPARE(unknown.err, QStringLiteral("Error message returned from Amazon:\n") +
                                   QLatin1String(kUnknownMessage) + u'\n');
 
+        // A bar code is looked up as its ISBN-10, a 979 ISBN-13 as its 13
+        // digits; a code with a wrong check digit is not sent at all.
+        const CliRun barCode =
+            RunCli(QStringList{QStringLiteral("lookup"), QStringLiteral("9780596007126")} + hosts,
+                   config.path(), tmp.path());
+        QCOMPARE(barCode.code, 0);
+        QVERIFY(barCode.out.contains(QStringLiteral("<ISBN>0596007124</ISBN>")));
+        const CliRun isbn13 = RunCli(
+            QStringList{QStringLiteral("lookup"), QStringLiteral("979-10-90636-07-1")} + hosts,
+            config.path(), tmp.path());
+        QCOMPARE(isbn13.code, 0);
+        QVERIFY(isbn13.out.contains(QStringLiteral("<ISBN>9791090636071</ISBN>")));
+        QVERIFY(isbn13.out.contains(QStringLiteral("<Title>Jardins de papier</Title>")));
+        const CliRun typo =
+            RunCli(QStringList{QStringLiteral("lookup"), QStringLiteral("9780596007120")} + hosts,
+                   config.path(), tmp.path());
+        QCOMPARE(typo.code, 1);
+        QCOMPARE(typo.err, QStringLiteral("9780596007120 is not a valid ISBN.\n"));
+        QVERIFY(m_service->requests().filter(QStringLiteral("ItemId=978059600712")).isEmpty());
+
         const CliRun unreachable = RunCli({QStringLiteral("lookup"), QStringLiteral("0596007124"),
                                            QStringLiteral("--service-host"), ClosedPortUrl()},
                                           config.path(), tmp.path());

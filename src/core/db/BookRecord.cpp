@@ -11,6 +11,7 @@
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
 #include "db/SqlFormat.h"
+#include "online/IsbnRules.h"
 #include "online/StoreLinks.h"
 
 #include <QDir>
@@ -75,29 +76,38 @@ QString Lit(const QString &text, int kind)
     return FormatSqlLiteral(text, kind);
 }
 
-// An ISBN without hyphens or spaces, its check letter in upper case.
+// The book an ISBN names, for the duplicate check: the ISBN without hyphens
+// or spaces, its check letter in upper case, and a 978 ISBN-13 as the ISBN-10
+// it stands for.
 QString IsbnForDuplicateCheck(const QString &isbn)
 {
     QString normal = isbn;
     normal.remove(u'-');
     normal.remove(u' ');
     normal.replace(u'x', u'X');
-    return normal;
+    return ConvertEanToIsbn(normal);
 }
 
-// The title of the first stored book whose ISBN has the normal form
-// `isbn`, empty when there is none. No index serves the normal form, so a
-// run of saves in one transaction reads every ISBN once and keeps them,
-// instead of scanning the book table for each book.
+// The title of the first stored book whose ISBN names the book `isbn` (as
+// IsbnForDuplicateCheck gives it), empty when there is none. The query
+// compares the ISBN's normal form, which the library indexes (the
+// book_isbn_normal index of the template), with each form the book may be
+// stored in. A run of saves in one transaction reads every ISBN once and
+// keeps them instead.
 bool FindTitleByIsbn(const QString &isbn, CLibraryConnection &connection, QString &title)
 {
     CLibraryConnection::CBulkCache *cache = connection.BulkCache();
-    if (!cache)
+    if (!cache) {
+        QString forms = Lit(isbn, kLiteralText);
+        if (const QString ean = ConvertIsbnToEan(isbn); !ean.isEmpty())
+            forms += u',' + Lit(ean, kLiteralText);
         return QuerySingleValue(
             QStringLiteral("SELECT Title FROM book WHERE "
-                           "replace(replace(replace(ISBN,'-',''),' ',''),'x','X')=") +
-                Lit(isbn, kLiteralText),
+                           "replace(replace(replace(ISBN,'-',''),' ',''),'x','X') IN (%1) "
+                           "ORDER BY BookID LIMIT 1")
+                .arg(forms),
             connection, title);
+    }
     if (!cache->isbnTitlesRead) {
         CRecordset rs(connection);
         if (!rs.Open(QStringLiteral(
@@ -266,7 +276,7 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     int id = BookID;
     if (isNew) {
         // ISBNs are compared in their normal form, so 0-596-00712-4 finds
-        // 0596007124. A blank ISBN finds nothing.
+        // 0596007124, and so does 9780596007126. A blank ISBN finds nothing.
         QString title;
         const QString isbn = IsbnForDuplicateCheck(ISBN);
         if (!isbn.isEmpty() && !FindTitleByIsbn(isbn, connection, title))

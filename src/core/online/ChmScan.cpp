@@ -472,7 +472,7 @@ public:
                 continue;
             // Only the page's first ISBN counts, qualifying or not.
             const QString isbn = FindIsbnInText(ReadPageText(m_file, element, m_compressedSize));
-            if (isbn.startsWith(u'0') || isbn.startsWith(u'1')) {
+            if (isbn.startsWith(u'0') || isbn.startsWith(u'1') || isbn.startsWith(u"979")) {
                 m_isbn = isbn;
                 qCDebug(lcChmScan, "ISBN found: %s", qUtf8Printable(isbn));
                 return true;

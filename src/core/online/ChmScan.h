@@ -8,10 +8,10 @@
 inline constexpr qint64 kChmPageReadLimit = 4 * 1024 * 1024;
 
 // The ISBN of the e-book in the compiled-help (CHM) file at `path`: the first
-// ISBN-10 of an English-language group (first digit "0" or "1") in its HTML
-// pages, normalised. Pages are the files whose names do not start with "#" and
-// end in ".htm" or ".html" in any letter case; they are read folder by folder
-// in the order the archive lists them, depth first, and only the first ISBN of
+// ISBN-10 of an English-language group (first digit "0" or "1", also when
+// printed as a 978 ISBN-13) or "979" ISBN-13 in its HTML pages, normalised. Pages are the files
+// whose names do not start with "#" and end in ".htm" or ".html" in any letter case; they are read
+// folder by folder in the order the archive lists them, depth first, and only the first ISBN of
 // each page counts. Empty when the file is no readable CHM or holds no such
 // ISBN.
 QString ScanChmForIsbn(const QString &path);

@@ -1,32 +1,49 @@
 #include "online/IsbnRules.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace {
 
 constexpr qsizetype kIsbnLength = 10;
+constexpr qsizetype kIsbn13Length = 13;
 // A hyphenated ISBN-10 such as 0-596-00712-4.
 constexpr qsizetype kHyphenatedWindow = 13;
+// 978-0-13-110362-7: the most hyphens a printed ISBN-13 has.
+constexpr int kIsbn13Hyphens = 4;
+// The characters a search at one position may look at beyond it: a window
+// that ends where a printed ISBN-13 begins, and that ISBN-13 with the
+// character after it.
+constexpr qsizetype kSearchReach = kHyphenatedWindow + kIsbn13Length + kIsbn13Hyphens + 1;
+
+using Ten = std::array<char16_t, kIsbnLength>;
+using Thirteen = std::array<char16_t, kIsbn13Length>;
 
 bool IsAsciiDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-// Normalises `text` on the fly into `out`; false unless the result is exactly
-// ten characters long. Allocates nothing, so it can run at every position of
-// a large text.
-bool NormalizeTen(QStringView text, char16_t (&out)[kIsbnLength])
+bool AllDigits(const char16_t *chars, qsizetype count)
 {
-    qsizetype length = 0;
+    return std::all_of(chars, chars + count, IsAsciiDigit);
+}
+
+// Normalises `text` on the fly into `out`; false unless the result has
+// exactly the size of `out`. Allocates nothing, so it can run at every
+// position of a large text.
+template <std::size_t N> bool NormalizeInto(QStringView text, std::array<char16_t, N> &out)
+{
+    std::size_t length = 0;
     for (const QChar c : text.trimmed()) {
         if (c == u'-')
             continue;
-        if (length == kIsbnLength)
+        if (length == N)
             return false;
         out[length++] = c == u'x' ? u'X' : c.unicode();
     }
-    return length == kIsbnLength;
+    return length == N;
 }
 
 char16_t CheckCharacter(const char16_t *digits)
@@ -42,30 +59,63 @@ char16_t CheckCharacter(const char16_t *digits)
     return char16_t(u'0' + r);
 }
 
-bool IsValidTen(const char16_t (&isbn)[kIsbnLength])
+bool IsValidTen(const Ten &isbn)
 {
-    bool allZero = true;
-    for (int i = 0; i < 9; ++i) {
-        if (!IsAsciiDigit(isbn[i]))
-            return false;
-        allZero = allZero && isbn[i] == u'0';
-    }
+    if (!AllDigits(isbn.data(), 9))
+        return false;
     const char16_t check = isbn[9];
     if (!IsAsciiDigit(check) && check != u'X')
         return false;
-    if (allZero && check == u'0')
+    if (std::all_of(isbn.begin(), isbn.end(), [](char16_t c) { return c == u'0'; }))
         return false;
-    return CheckCharacter(isbn) == check;
+    return CheckCharacter(isbn.data()) == check;
 }
 
-bool ValidWindow(QStringView window, char16_t (&isbn)[kIsbnLength])
+char16_t EanCheckDigit(const char16_t *digits)
 {
-    return NormalizeTen(window, isbn) && IsValidTen(isbn);
+    int sum = 0;
+    for (int i = 0; i < 12; ++i)
+        sum += (i % 2 ? 3 : 1) * (digits[i] - u'0');
+    return char16_t(u'0' + (10 - sum % 10) % 10);
 }
 
-QString TenToString(const char16_t (&isbn)[kIsbnLength])
+bool HasPrefix(const Thirteen &code, const char16_t *prefix)
 {
-    return QString(reinterpret_cast<const QChar *>(isbn), kIsbnLength);
+    return std::equal(prefix, prefix + std::char_traits<char16_t>::length(prefix), code.begin());
+}
+
+// 13 digits with a right EAN-13 check digit and an ISBN prefix.
+bool IsValidThirteen(const Thirteen &code)
+{
+    return AllDigits(code.data(), kIsbn13Length) && EanCheckDigit(code.data()) == code[12] &&
+           (HasPrefix(code, u"978") || HasPrefix(code, u"979")) && !HasPrefix(code, u"9790");
+}
+
+// The ISBN-10 of a valid "978" code; false when it has none.
+bool TenOfThirteen(const Thirteen &code, Ten &isbn)
+{
+    if (!HasPrefix(code, u"978"))
+        return false;
+    std::copy_n(code.begin() + 3, 9, isbn.begin());
+    isbn[9] = CheckCharacter(isbn.data());
+    return IsValidTen(isbn);
+}
+
+template <std::size_t N> QString ToString(const std::array<char16_t, N> &chars)
+{
+    return QString(reinterpret_cast<const QChar *>(chars.data()), qsizetype(N));
+}
+
+// What a valid ISBN-13 stands for in the library: the ISBN-10 of a "978"
+// code, the 13 digits of a "979" one; empty when there is none.
+QString LibraryIsbnOf(const Thirteen &code)
+{
+    if (!IsValidThirteen(code))
+        return QString();
+    Ten isbn;
+    if (HasPrefix(code, u"978"))
+        return TenOfThirteen(code, isbn) ? ToString(isbn) : QString();
+    return ToString(code);
 }
 
 } // namespace
@@ -80,8 +130,8 @@ QString NormalizeIsbn(QStringView text)
 
 bool IsValidIsbn(QStringView text)
 {
-    char16_t isbn[kIsbnLength];
-    return ValidWindow(text, isbn);
+    Ten isbn;
+    return NormalizeInto(text, isbn) && IsValidTen(isbn);
 }
 
 QChar IsbnCheckCharacter(QStringView digits)
@@ -97,34 +147,188 @@ QChar IsbnCheckCharacter(QStringView digits)
     return QChar(CheckCharacter(nine));
 }
 
+bool IsValidIsbn13(QStringView text)
+{
+    Thirteen code;
+    return NormalizeInto(text, code) && IsValidThirteen(code);
+}
+
+bool IsAcceptedIsbn(QStringView text)
+{
+    Thirteen code;
+    return IsValidIsbn(text) ||
+           (NormalizeInto(text, code) && IsValidThirteen(code) && HasPrefix(code, u"979"));
+}
+
 QString ConvertEanToIsbn(const QString &text)
 {
-    if ((text.size() != 13 && text.size() != 19) || !text.startsWith(u"978"))
+    if (text.size() != kIsbn13Length && text.size() != 19)
         return text;
-    // A scanner adds a hyphen and a five-digit supplement to the 13 digits.
-    const QString ean = text.left(13);
-    const QChar check = IsbnCheckCharacter(QStringView(ean).sliced(3));
-    if (check.isNull())
-        return ean;
-    const QString isbn = ean.sliced(3, 9) + check;
-    return IsValidIsbn(isbn) ? isbn : ean;
+    // A scanner adds a separator and the five digits of the price add-on
+    // after the 13 digits. The add-on's own check lies in its bars, which the
+    // scanner has read; its digits carry none, so only its form is checked.
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.unicode());
+    if (text.size() == 19 &&
+        ((chars[13] != u'-' && chars[13] != u' ') || !AllDigits(chars + 14, 5)))
+        return text;
+    Thirteen code;
+    std::copy_n(chars, kIsbn13Length, code.begin());
+    if (!HasPrefix(code, u"978") && text.size() == kIsbn13Length)
+        return text;
+    const QString isbn = LibraryIsbnOf(code);
+    return isbn.isEmpty() ? text : isbn;
+}
+
+QString ConvertIsbnToEan(QStringView text)
+{
+    Ten isbn;
+    if (!NormalizeInto(text, isbn) || !IsValidTen(isbn))
+        return QString();
+    Thirteen code = {u'9', u'7', u'8'};
+    std::copy_n(isbn.begin(), 9, code.begin() + 3);
+    code[12] = EanCheckDigit(code.data());
+    return ToString(code);
+}
+
+QString IsbnEntryFromLine(const QString &line)
+{
+    const QString entry = ConvertEanToIsbn(line.trimmed());
+    return IsAcceptedIsbn(entry) ? entry : QString();
 }
 
 namespace {
 
-// The first valid ISBN of a window that starts before `lastStart`.
-QString FindIsbnStartingBefore(QStringView text, qsizetype lastStart)
+// "&#x02010;": the longest character reference taken for a hyphen.
+constexpr qsizetype kLongestReference = 9;
+
+// "-", the hyphens and dashes U+2010 to U+2013, and the minus sign U+2212.
+bool IsHyphenLike(char16_t c)
+{
+    return c == u'-' || (c >= u'\u2010' && (c <= u'\u2013' || c == u'\u2212'));
+}
+
+// The length of the HTML character reference for a hyphen at the start of
+// `text` ("&ndash;", "&#8209;", "&#x2212;" ...), or 0.
+qsizetype HyphenReferenceLength(QStringView text)
+{
+    const qsizetype semicolon = text.left(kLongestReference).indexOf(u';');
+    if (!text.startsWith(u'&') || semicolon < 0)
+        return 0;
+    const QStringView name = text.sliced(1, semicolon - 1);
+    if (name == u"hyphen" || name == u"dash" || name == u"ndash" || name == u"minus")
+        return semicolon + 1;
+    if (!name.startsWith(u'#'))
+        return 0;
+    const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
+    const QStringView number = name.sliced(hex ? 2 : 1);
+    bool ok = false;
+    const uint code = number.toUInt(&ok, hex ? 16 : 10);
+    const bool plain = std::all_of(number.begin(), number.end(), [hex](QChar c) {
+        return IsAsciiDigit(c.unicode()) || (hex && c.isLetter() && c.toLower() <= u'f');
+    });
+    return ok && plain && code <= 0xFFFF && IsHyphenLike(char16_t(code)) ? semicolon + 1 : 0;
+}
+
+// `text` with every typeset dash and hyphen reference turned into "-". The
+// text itself when it holds none, so the common case copies nothing.
+QStringView WithPlainHyphens(QStringView text, QString &storage)
+{
+    const auto special = [](QChar c) {
+        return c == u'&' || (c != u'-' && IsHyphenLike(c.unicode()));
+    };
+    if (std::none_of(text.begin(), text.end(), special))
+        return text;
+    storage.clear();
+    storage.reserve(text.size());
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const QChar c = text[at];
+        if (c != u'&') {
+            storage += IsHyphenLike(c.unicode()) ? QChar(u'-') : c;
+            ++at;
+            continue;
+        }
+        const qsizetype reference = HyphenReferenceLength(text.sliced(at));
+        storage += reference > 0 ? QChar(u'-') : c;
+        at += std::max<qsizetype>(reference, 1);
+    }
+    return storage;
+}
+
+// Reads a printed ISBN-13 that starts at `start`: 13 digits, at most four
+// single hyphens between them, "978" or "979" first and no digit right after.
+// Its end (past the last digit) or 0 when there is none.
+qsizetype PrintedThirteenAt(QStringView text, qsizetype start, Thirteen &code)
+{
+    qsizetype at = start;
+    std::size_t digits = 0;
+    int hyphens = 0;
+    while (digits < code.size() && at < text.size()) {
+        const char16_t c = text[at].unicode();
+        if (IsAsciiDigit(c)) {
+            code[digits++] = c;
+        } else if (c != u'-' || digits == 0 || ++hyphens > kIsbn13Hyphens ||
+                   at + 1 == text.size() || !IsAsciiDigit(text[at + 1].unicode())) {
+            return 0;
+        }
+        ++at;
+        if (digits == 3 && !HasPrefix(code, u"978") && !HasPrefix(code, u"979"))
+            return 0;
+    }
+    if (digits < code.size() || (at < text.size() && IsAsciiDigit(text[at].unicode())))
+        return 0;
+    return at;
+}
+
+bool StartsDigitGroup(QStringView text, qsizetype at)
+{
+    return IsAsciiDigit(text[at].unicode()) && (at == 0 || !IsAsciiDigit(text[at - 1].unicode()));
+}
+
+// Where the first printed ISBN-13 in text[from, to) begins, or `to`.
+qsizetype NextPrintedThirteen(QStringView text, qsizetype from, qsizetype to)
+{
+    Thirteen code;
+    for (qsizetype at = from; at < to; ++at) {
+        if (text[at] == u'9' && StartsDigitGroup(text, at) && PrintedThirteenAt(text, at, code))
+            return at;
+    }
+    return to;
+}
+
+struct SearchResult
+{
+    QString isbn;
+    qsizetype resumeAt = 0; // the first position not searched yet
+};
+
+// The first ISBN in `text` (its hyphens plain) at a position in
+// [from, lastStart). Characters before `from` are only looked at to see
+// where a number begins.
+SearchResult SearchIsbn(QStringView text, qsizetype from, qsizetype lastStart)
 {
     const qsizetype size = text.size();
-    const QChar *chars = text.data();
-    const auto inRun = [chars](qsizetype i) {
-        return IsAsciiDigit(chars[i].unicode()) || chars[i] == u'-';
+    const auto inRun = [text](qsizetype i) {
+        return IsAsciiDigit(text[i].unicode()) || text[i] == u'-';
     };
-    char16_t isbn[kIsbnLength];
+    Ten isbn;
+    Thirteen code;
     qsizetype runEnd = 0;
-    for (qsizetype i = 0; i < lastStart; ++i) {
-        if (!IsAsciiDigit(chars[i].unicode()))
+    qsizetype i = from;
+    for (; i < lastStart; ++i) {
+        if (!IsAsciiDigit(text[i].unicode()))
             continue;
+        // A printed ISBN-13 counts as a whole: it gives its book or nothing,
+        // never an ISBN-10 from a window inside it.
+        if (text[i] == u'9' && StartsDigitGroup(text, i)) {
+            if (const qsizetype end = PrintedThirteenAt(text, i, code)) {
+                const QString found = LibraryIsbnOf(code);
+                if (!found.isEmpty())
+                    return {found, end};
+                i = end - 1;
+                continue;
+            }
+        }
         // The first nine characters of either window must be digits or
         // hyphens; shorter runs (years, prices, page numbers) are skipped whole.
         if (runEnd <= i) {
@@ -136,41 +340,68 @@ QString FindIsbnStartingBefore(QStringView text, qsizetype lastStart)
             i = runEnd;
             continue;
         }
-        const qsizetype left = size - i;
-        if (ValidWindow(text.sliced(i, std::min(kIsbnLength, left)), isbn) ||
-            ValidWindow(text.sliced(i, std::min(kHyphenatedWindow, left)), isbn))
-            return TenToString(isbn);
+        // Nor may a window reach into a printed ISBN-13 further on.
+        const qsizetype reach = std::min(runEnd, i + kHyphenatedWindow);
+        const qsizetype thirteen = NextPrintedThirteen(text, i + 1, reach);
+        const qsizetype windowEnd = thirteen < reach ? thirteen : size;
+        for (const qsizetype length : {kIsbnLength, kHyphenatedWindow}) {
+            if (NormalizeInto(text.sliced(i, std::min(length, windowEnd - i)), isbn) &&
+                IsValidTen(isbn))
+                return {ToString(isbn), i + 1};
+        }
     }
-    return QString();
+    return {QString(), std::max(i, lastStart)};
 }
 
 } // namespace
 
 QString FindIsbnInText(QStringView text)
 {
-    return FindIsbnStartingBefore(text, text.size());
+    QString storage;
+    const QStringView plain = WithPlainHyphens(text, storage);
+    return SearchIsbn(plain, 0, plain.size()).isbn;
 }
 
 bool CIsbnStreamFinder::Feed(QStringView piece)
 {
     if (!m_found.isEmpty())
         return true;
-    m_pending += piece;
-    // Windows that start in the last characters may go on in the next piece:
-    // they are tried again once it has come.
-    const qsizetype complete = m_pending.size() - (kHyphenatedWindow - 1);
-    if (complete <= 0)
+    QString raw = std::exchange(m_unfinishedReference, QString());
+    raw += piece;
+    // A reference cut by the end of the piece is finished by the next one.
+    const qsizetype ampersand = raw.lastIndexOf(u'&');
+    if (ampersand >= 0 && raw.size() - ampersand < kLongestReference &&
+        raw.indexOf(u';', ampersand) < 0) {
+        m_unfinishedReference = raw.sliced(ampersand);
+        raw.truncate(ampersand);
+    }
+    QString storage;
+    m_pending += WithPlainHyphens(raw, storage);
+    // Positions near the end may need characters of the next piece: they are
+    // searched once it has come.
+    const qsizetype complete = m_pending.size() - kSearchReach;
+    if (complete <= m_searchFrom)
         return false;
-    m_found = FindIsbnStartingBefore(m_pending, complete);
-    m_pending.remove(0, complete);
+    const SearchResult result = SearchIsbn(m_pending, m_searchFrom, complete);
+    m_found = result.isbn;
+    // One character stays before the next search to show whether a number
+    // goes on there.
+    const qsizetype done = std::max<qsizetype>(result.resumeAt - 1, 0);
+    m_pending.remove(0, done);
+    m_searchFrom = result.resumeAt - done;
     return !m_found.isEmpty();
 }
 
 QString CIsbnStreamFinder::Finish()
 {
-    if (m_found.isEmpty())
-        m_found = FindIsbnInText(m_pending);
+    if (m_found.isEmpty()) {
+        QString storage;
+        m_pending += WithPlainHyphens(m_unfinishedReference, storage);
+        m_found = SearchIsbn(m_pending, m_searchFrom, m_pending.size()).isbn;
+    }
     m_pending.clear();
+    m_unfinishedReference.clear();
+    m_searchFrom = 0;
     return m_found;
 }
 
