@@ -193,7 +193,13 @@ QString ConvertIsbnToEan(QStringView text)
 QString IsbnEntryFromLine(const QString &line)
 {
     const QString entry = ConvertEanToIsbn(line.trimmed());
-    return IsAcceptedIsbn(entry) ? entry : QString();
+    if (IsAcceptedIsbn(entry))
+        return entry;
+    Thirteen code;
+    Ten isbn;
+    return NormalizeInto(entry, code) && IsValidThirteen(code) && TenOfThirteen(code, isbn)
+               ? ToString(isbn)
+               : QString();
 }
 
 namespace {

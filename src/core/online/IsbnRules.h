@@ -49,7 +49,8 @@ QString ConvertIsbnToEan(QStringView text);
 // What a line typed, pasted, loaded or scanned into a list of ISBNs (the Add
 // Book dialog, the `add` command) becomes: the trimmed line after
 // ConvertEanToIsbn when IsAcceptedIsbn takes it, else the empty text. Not
-// otherwise normalised: hyphens stay until the lookup.
+// otherwise normalised: hyphens stay until the lookup. A "978" ISBN-13 as a
+// book prints it (978-0-596-00712-6) becomes its ISBN-10 as well.
 QString IsbnEntryFromLine(const QString &line);
 
 // The first ISBN inside `text`, or the empty text: a valid ISBN-10,
