@@ -4,18 +4,23 @@
 #include "GuiTestSupport.h"
 
 #include "app/StringTable.h"
+#include "app/TomeloApp.h"
 #include "book/BookCoversPage.h"
 #include "book/BookLinksPage.h"
+#include "book/BookProperties.h"
 #include "book/LinkProperties.h"
 #include "db/BookRecord.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "frame/MainFrame.h"
 #include "frame/PictureCtrl.h"
 #include "frame/PictureFileDialog.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -23,12 +28,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -146,6 +154,34 @@ bool ShowsHand(const CCoverBox &box)
            box.View().cursor().shape() == Qt::PointingHandCursor;
 }
 
+// The sheet on a stored book of the window's library, shown.
+std::unique_ptr<CBookProperties> OpenSheet(CWindowTestEnv &env, int bookId)
+{
+    CTomeloDoc &doc = env.Document();
+    CBookRecord book;
+    if (!book.Load(bookId, *doc.m_connection))
+        return nullptr;
+    auto sheet = std::make_unique<CBookProperties>(LoadString(177), &env.Frame());
+    sheet->SetBook(book, false, doc.m_currentCategoryId, *doc.m_connection,
+                   TomeloApp().m_imagesDir);
+    sheet->show();
+    return QTest::qWaitForWindowExposed(sheet.get()) ? std::move(sheet) : nullptr;
+}
+
+// Brings the sheet's page of type T to the front by its tab, as a click does.
+template <typename T> T *ShowPage(CBookProperties &sheet)
+{
+    T *page = sheet.findChild<T *>();
+    QTabBar *bar = sheet.Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(sheet.Tabs()->indexOf(page)).center());
+    return sheet.Tabs()->currentWidget() == page ? page : nullptr;
+}
+
+void ClickOk(CBookProperties &sheet)
+{
+    sheet.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+}
+
 } // namespace
 
 class TestBookPages : public QObject
@@ -157,6 +193,7 @@ private Q_SLOTS:
     void linkSheetKindsAndChecks();
     void coversShowChooseOpenAndClear();
     void pagesHandCoversAndLinksToTheSave();
+    void sheetSavesLinksAndCoversOfAStoredBook();
 };
 
 void TestBookPages::linkIdsFollowAddsDeletesAndEdits()
@@ -529,6 +566,105 @@ void TestBookPages::pagesHandCoversAndLinksToTheSave()
              QString());
     QVERIFY(QDir(imagesDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QVERIFY(prompt.shown.isEmpty());
+}
+
+void TestBookPages::sheetSavesLinksAndCoversOfAStoredBook()
+{
+    CWindowTestEnv env;
+    QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
+    const QString imagesDir = TomeloApp().m_imagesDir;
+    const QString picture =
+        WritePicture(env.Path(QStringLiteral("scan.png")), {150, 220}, QColor(0x30, 0x90, 0x50));
+    const QByteArray pictureBytes = ReadFileBytes(picture);
+    const int bookId = 5; // a sample book without links
+    const auto db = [&env](const QString &sql) {
+        return QueryText(*env.Document().m_connection, sql);
+    };
+    const QString names = QStringLiteral("SELECT ifnull(group_concat(Name, '|'), '') FROM "
+                                         "(SELECT Name FROM link WHERE BookID=5 ORDER BY LinkID)");
+    const QString cover = QDir(imagesDir).filePath(QStringLiteral("5.png"));
+
+    {
+        // Three links and a cover chosen, saved by OK.
+        auto sheet = OpenSheet(env, bookId);
+        QVERIFY(sheet);
+        QStringList captions;
+        for (int i = 0; i < sheet->Tabs()->count(); ++i)
+            captions += sheet->Tabs()->tabText(i);
+        QCOMPARE(captions.value(2), QStringLiteral("Related &Links"));
+        QCOMPARE(captions.last(), QStringLiteral("&Covers"));
+        auto *links = ShowPage<CBookLinksPage>(*sheet);
+        QVERIFY(links);
+        for (int i = 1; i <= 3; ++i)
+            AddLink(*links, QStringLiteral("link %1").arg(i),
+                    QStringLiteral("https://a.example/%1").arg(i));
+        env.SaveScreenshot(*sheet, QStringLiteral("sheet-links"));
+        auto *covers = ShowPage<CBookCoversPage>(*sheet);
+        QVERIFY(covers);
+        env.files.names = {picture};
+        QTest::mouseClick(Child<QPushButton>(covers->Front(), "FrontCoverBrowse"), Qt::LeftButton);
+        env.SaveScreenshot(*sheet, QStringLiteral("sheet-covers"));
+        ClickOk(*sheet);
+        QVERIFY(!sheet->isVisible());
+    }
+    QCOMPARE(db(names), QStringLiteral("link 1|link 2|link 3"));
+    QCOMPARE(db(QStringLiteral("SELECT FrontCover FROM book WHERE BookID=5")),
+             QStringLiteral("5.png"));
+    QCOMPARE(ReadFileBytes(cover), pictureBytes);
+
+    {
+        // Opened again and one link edited: none lost or doubled, the cover
+        // left where it is.
+        auto sheet = OpenSheet(env, bookId);
+        QVERIFY(sheet);
+        auto *links = ShowPage<CBookLinksPage>(*sheet);
+        QVERIFY(links);
+        QCOMPARE(Ids(links->Links()), QStringList({"1", "2", "3"}));
+        auto *list = Child<QTreeWidget>(*links, "LinkList");
+        CLinkSheetAnswer edit(QStringLiteral("renamed"), QStringLiteral("https://b.example/"));
+        edit.kind = CLinkGeneralPage::kUrl;
+        AnswerNextLinkSheet(edit);
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::mouseClick(Child<QPushButton>(*links, "EditLink"), Qt::LeftButton);
+        QVERIFY(edit.closed);
+        QCOMPARE(edit.shownKind, int(CLinkGeneralPage::kUrl));
+        ClickOk(*sheet);
+        QVERIFY(!sheet->isVisible());
+    }
+    QCOMPARE(db(names), QStringLiteral("link 1|renamed|link 3"));
+    QCOMPARE(ReadFileBytes(cover), pictureBytes);
+
+    {
+        // Links never shown stay as loaded; a cleared cover goes.
+        auto sheet = OpenSheet(env, bookId);
+        QVERIFY(sheet);
+        auto *covers = ShowPage<CBookCoversPage>(*sheet);
+        QVERIFY(covers);
+        QCOMPARE(covers->Front().Path(), cover);
+        QVERIFY(!covers->Front().View().ShowsPlaceholder());
+        QTest::mouseClick(Child<QPushButton>(covers->Front(), "FrontCoverClear"), Qt::LeftButton);
+        ClickOk(*sheet);
+        QVERIFY(!sheet->isVisible());
+    }
+    QCOMPARE(db(names), QStringLiteral("link 1|renamed|link 3"));
+    QCOMPARE(db(QStringLiteral("SELECT ifnull(FrontCover, 'none') FROM book WHERE BookID=5")),
+             QStringLiteral("none"));
+    QVERIFY(!QFile::exists(cover));
+
+    {
+        // Cancel throws away what the links page did.
+        auto sheet = OpenSheet(env, bookId);
+        QVERIFY(sheet);
+        auto *links = ShowPage<CBookLinksPage>(*sheet);
+        QVERIFY(links);
+        AddLink(*links, QStringLiteral("link 4"), QStringLiteral("https://a.example/4"));
+        sheet->reject();
+    }
+    QCOMPARE(db(names), QStringLiteral("link 1|renamed|link 3"));
+    QVERIFY(env.prompt.shown.isEmpty());
+    QVERIFY(QDir(imagesDir)
+                .entryList({QStringLiteral(".tomelo-cover-*")}, QDir::Files | QDir::Hidden)
+                .isEmpty());
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestBookPages)

@@ -185,11 +185,11 @@ void CCoverBox::OnClear()
 CBookCoversPage::CBookCoversPage(QWidget *parent) : CBookSheetPage(parent)
 {
     setObjectName(QStringLiteral("BookCoversPage"));
-    // Each button has its own mnemonic.
+    // Each button has a letter of its own, and none is one of the sheet's tabs.
     m_front = new CCoverBox(tr("Front Cover"), QStringLiteral("FrontCover"), tr("&Browse..."),
-                            tr("C&lear"), this);
-    m_back = new CCoverBox(tr("Back Cover"), QStringLiteral("BackCover"), tr("B&rowse..."),
-                           tr("Cl&ear"), this);
+                            tr("Cl&ear"), this);
+    m_back = new CCoverBox(tr("Back Cover"), QStringLiteral("BackCover"), tr("Br&owse..."),
+                           tr("Cle&ar"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_front);
     layout->addWidget(m_back);

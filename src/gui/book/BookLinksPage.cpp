@@ -54,7 +54,8 @@ CBookLinksPage::CBookLinksPage(QWidget *parent) : CBookSheetPage(parent)
     add->setObjectName(QStringLiteral("AddLink"));
     auto *edit = new QPushButton(tr("&Edit..."), this);
     edit->setObjectName(QStringLiteral("EditLink"));
-    auto *remove = new QPushButton(tr("&Delete"), this);
+    // Not "&Delete": D opens the Description tab of the sheet.
+    auto *remove = new QPushButton(tr("Dele&te"), this);
     remove->setObjectName(QStringLiteral("DeleteLink"));
     connect(add, &QPushButton::clicked, this, &CBookLinksPage::OnAddLink);
     connect(edit, &QPushButton::clicked, this, &CBookLinksPage::OnEditLink);

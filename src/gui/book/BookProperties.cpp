@@ -5,6 +5,8 @@
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
 #include "book/BookBasicPage.h"
+#include "book/BookCoversPage.h"
+#include "book/BookLinksPage.h"
 #include "book/BookPersonalPage.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
@@ -48,6 +50,8 @@ CBookProperties::CBookProperties(const QString &caption, QWidget *parent)
     m_tabs->setObjectName(QStringLiteral("BookPages"));
     AddPage(new CBookBasicPage(m_tabs));
     AddPage(new CBookPersonalPage(m_tabs));
+    AddPage(new CBookLinksPage(m_tabs));
+    AddPage(new CBookCoversPage(m_tabs));
     connect(m_tabs, &QTabWidget::currentChanged, this, &CBookProperties::OnCurrentChanged);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
