@@ -472,6 +472,18 @@ void TestBookPages::coversShowChooseOpenAndClear()
     QCOMPARE(existing.CoverTempPath, QDir(edited.ImagesDir).filePath(QStringLiteral("7.jpg")));
     QVERIFY(existing.BackCoverTempPath.isEmpty());
 
+    // A stored name that reaches out of the images folder is not followed.
+    CBookRecord reaching;
+    reaching.FrontCover = QStringLiteral("../front.jpg");
+    auto *third = new CBookCoversPage;
+    CPageHost thirdHost(third, reaching, edited);
+    thirdHost.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&thirdHost));
+    QCOMPARE(third->Front().Path(), QDir(edited.ImagesDir).filePath(QStringLiteral("front.jpg")));
+    QVERIFY(third->Front().View().ShowsPlaceholder());
+    ClickCover(third->Front());
+    QCOMPARE(opened.paths, QStringList({front}));
+
     // The picture dialog shows the picture under the cursor.
     CPictureFileDialog dialog(&host, QStringLiteral("Front Cover"), QStringLiteral("*.jpg"));
     dialog.setDirectory(env.Path(QString()));

@@ -4,6 +4,7 @@
 #include "db/BookRecord.h"
 #include "frame/FileDialogs.h"
 #include "frame/PictureCtrl.h"
+#include "xml/BookPage.h"
 
 #include <QBuffer>
 #include <QDesktopServices>
@@ -202,9 +203,15 @@ void CBookCoversPage::LoadFrom(const CBookRecord &book, const CBookSheetContext 
         m_back->SetPath(book.BackCoverTempPath);
         return;
     }
-    const QDir images(context.ImagesDir);
-    m_front->SetPath(book.FrontCover.isEmpty() ? QString() : images.filePath(book.FrontCover));
-    m_back->SetPath(book.BackCover.isEmpty() ? QString() : images.filePath(book.BackCover));
+    // A stored name is taken as a file of the images folder only, as the
+    // book's page takes it: a library's "../" must not show, open or copy
+    // a file from elsewhere.
+    const auto stored = [&context](const QString &name) {
+        const QString file = CoverFileName(name);
+        return file.isEmpty() ? QString() : QDir(context.ImagesDir).filePath(file);
+    };
+    m_front->SetPath(stored(book.FrontCover));
+    m_back->SetPath(stored(book.BackCover));
 }
 
 void CBookCoversPage::StoreTo(CBookRecord &book) const
