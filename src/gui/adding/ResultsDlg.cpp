@@ -3,7 +3,8 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
-#include "frame/WaitCursor.h"
+#include "frame/ProgressWindow.h"
+#include "online/HttpClient.h"
 #include "online/IsbnRules.h"
 #include "online/ProductLookup.h"
 
@@ -14,6 +15,7 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 #include <QThreadPool>
 #include <QVBoxLayout>
 
@@ -23,14 +25,16 @@ namespace {
 
 // Fetches one page on the shared thread pool. The worker owns its copy of the
 // search, so a dialog closed meanwhile leaves it nothing to touch: the
-// result is dropped with the future.
+// result is dropped with the future. `cancel` aborts the transfer.
 QFuture<CSearchPageResult> FetchPage(const CKeywordSearch &from, const QString &title,
-                                     const QString &author, const QString &publisher, int page)
+                                     const QString &author, const QString &publisher, int page,
+                                     std::shared_ptr<std::atomic<bool>> cancel)
 {
     auto promise = std::make_shared<QPromise<CSearchPageResult>>();
     QFuture<CSearchPageResult> future = promise->future();
     promise->start();
-    QThreadPool::globalInstance()->start([promise, from, title, author, publisher, page] {
+    QThreadPool::globalInstance()->start([promise, from, title, author, publisher, page, cancel] {
+        const CHttpCancelScope cancelScope(*cancel);
         CSearchPageResult result;
         result.search = from;
         // Messages are the dialog's to show, on its own thread.
@@ -40,6 +44,29 @@ QFuture<CSearchPageResult> FetchPage(const CKeywordSearch &from, const QString &
         promise->finish();
     });
     return future;
+}
+
+// Looks `isbn` up into `record` on a worker thread behind a modal progress
+// window, whose Cancel aborts the transfer in hand. The record is the
+// worker's until it ends, which is soon after a cancel.
+bool LookupWithProgress(CBookRecord &record, const QString &isbn, QWidget *parent)
+{
+    std::atomic<bool> cancel{false};
+    bool found = false;
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        const CHttpCancelScope cancelScope(cancel);
+        found = LookupByIsbn(record, isbn, false, false);
+    }));
+    CProgressWindow progress(parent, LoadString(240));
+    progress.SetText(LoadString(241));
+    progress.SetRange(0, 0);
+    progress.GoModal();
+    worker->start();
+    while (!worker->wait(20)) {
+        if (!progress.PeekAndPump(true))
+            cancel = true;
+    }
+    return found && !cancel;
 }
 
 QPushButton *PagingButton(const QString &text, const QString &tip, const char *name,
@@ -141,8 +168,11 @@ CResultsDlg::CResultsDlg(const QString &title, const QString &author, const QStr
     UpdatePagingButtons();
 }
 
-// A search still under way ends on its own; its page is dropped.
-CResultsDlg::~CResultsDlg() = default;
+CResultsDlg::~CResultsDlg()
+{
+    if (m_cancelRequest)
+        *m_cancelRequest = true;
+}
 
 int CResultsDlg::exec()
 {
@@ -182,11 +212,14 @@ void CResultsDlg::RunSearch(int page)
     m_status->setText(tr("Searching page %1...").arg(page));
     m_searching = true;
     SetBusy(true);
-    m_watcher.setFuture(FetchPage(m_search, m_title, m_author, m_publisher, page));
+    m_cancelRequest = std::make_shared<std::atomic<bool>>(false);
+    m_watcher.setFuture(FetchPage(m_search, m_title, m_author, m_publisher, page, m_cancelRequest));
 }
 
 void CResultsDlg::OnPageFetched()
 {
+    if (*m_cancelRequest)
+        return; // closed meanwhile
     const CSearchPageResult page = m_watcher.result();
     m_search = page.search;
     m_searching = false;
@@ -267,6 +300,13 @@ void CResultsDlg::accept()
     QDialog::accept();
 }
 
+void CResultsDlg::reject()
+{
+    if (m_cancelRequest)
+        *m_cancelRequest = true;
+    QDialog::reject();
+}
+
 bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, const QString &author,
                                   const QString &publisher, bool resetToDefaults, QWidget *parent)
 {
@@ -281,6 +321,5 @@ bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, con
     if (!IsValidIsbn(results.m_chosenIsbn))
         return false;
     record.ISBN = results.m_chosenIsbn;
-    const CWaitCursor wait;
-    return LookupByIsbn(record, results.m_chosenIsbn, false, false);
+    return LookupWithProgress(record, results.m_chosenIsbn, parent);
 }

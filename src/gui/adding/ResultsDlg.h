@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QFutureWatcher>
 
+#include <atomic>
+#include <memory>
+
 class CBookRecord;
 class QLabel;
 class QProgressBar;
@@ -21,7 +24,7 @@ struct CSearchPageResult
 // The results of a search by title, author and publisher, one page at a
 // time, from which the user picks one book. Each page is fetched on a worker
 // thread: the dialog stays responsive, shows that it is busy, and Cancel or
-// Esc closes it at once, leaving the request to end on its own. A first page
+// Esc closes it at once and aborts the request in hand. A first page
 // without results, or one that failed, closes the dialog as cancelled; a
 // first page with exactly one result accepts it at once.
 class CResultsDlg : public QDialog
@@ -36,6 +39,8 @@ public:
     // Fetches the first page when the dialog opens.
     int exec() override;
     void accept() override;
+    // Also aborts the request in hand.
+    void reject() override;
 
     QString m_title;
     QString m_author;
@@ -47,6 +52,8 @@ public:
     int TotalPages() const { return m_search.m_totalPages; }
     // From the request until its page is shown.
     bool IsSearching() const { return m_searching; }
+    // Whether a request is still under way, also one abandoned by Cancel.
+    bool RequestPending() const { return !m_watcher.isFinished(); }
 
     void OnFirstPage();
     void OnPreviousPage();
@@ -63,6 +70,7 @@ private:
 
     CKeywordSearch m_search; // the last page read and the totals so far
     QFutureWatcher<CSearchPageResult> m_watcher;
+    std::shared_ptr<std::atomic<bool>> m_cancelRequest; // of the request in hand
     bool m_firstPage = true;
     bool m_searching = false;
 
@@ -79,9 +87,9 @@ private:
 
 // Add Book's search mode: optionally resets `record` to the defaults for new
 // books, lets the user pick a result of the search by the trimmed terms, and
-// looks the chosen ISBN up into the record (with the wait cursor). False when
-// nothing was chosen (a failure's text is then in record.ErrorText) or when
-// the lookup failed.
+// looks the chosen ISBN up into the record (with a progress window that can
+// cancel it). False when nothing was chosen (a failure's text is then in
+// record.ErrorText), or when the lookup failed or was cancelled.
 bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, const QString &author,
                                   const QString &publisher, bool resetToDefaults,
                                   QWidget *parent = nullptr);
