@@ -27,27 +27,27 @@ CBookPersonalPage::CBookPersonalPage(QWidget *parent) : CBookSheetPage(parent)
     QGroupBox *purchaseBox = nullptr;
     CPageGrid *purchase = MakeGroup(tr("Purchase Info"), this, &purchaseBox);
     m_purchaseDate = new CDatePicker(QStringLiteral("PurchaseDate"), purchaseBox);
-    purchase->AddField(0, 0, tr("Purchase &Date:"), m_purchaseDate);
+    purchase->AddField(0, 0, tr("Pu&rchase Date:"), m_purchaseDate);
     m_store = new CLookupCombo("Store", true, purchaseBox);
     purchase->AddField(1, 0, tr("&Store:"), m_store);
     m_purchasePrice = MakePageEdit("PurchasePrice", purchaseBox);
-    purchase->AddField(2, 0, tr("P&urchase Price:"), m_purchasePrice);
+    purchase->AddField(2, 0, tr("Purc&hase Price:"), m_purchasePrice);
     m_listPrice = MakePageEdit("ListPrice", purchaseBox);
-    purchase->AddField(3, 0, tr("&List Price:"), m_listPrice);
+    purchase->AddField(3, 0, tr("L&ist Price:"), m_listPrice);
     m_amazonPrice = MakePageEdit("AmazonPrice", purchaseBox);
     purchase->AddField(4, 0, tr("&Amazon Price:"), m_amazonPrice);
 
     QGroupBox *ratingBox = nullptr;
     CPageGrid *rating = MakeGroup(tr("Rating"), this, &ratingBox);
     m_amazonRating = MakePageEdit("AmazonRating", ratingBox);
-    rating->AddField(0, 0, tr("Amazon &Rating:"), m_amazonRating);
+    rating->AddField(0, 0, tr("Ama&zon Rating:"), m_amazonRating);
     m_numOfReviews = MakePageEdit("NumOfReviews", ratingBox);
-    rating->AddField(1, 0, tr("&Number of Reviews:"), m_numOfReviews);
+    rating->AddField(1, 0, tr("Num&ber of Reviews:"), m_numOfReviews);
     m_myRating = new QComboBox(ratingBox);
     m_myRating->setObjectName(QStringLiteral("MyRating"));
     m_myRating->addItems({tr("Unrated"), QStringLiteral("1"), QStringLiteral("2"),
                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
-    rating->AddField(2, 0, tr("&My Rating:"), m_myRating);
+    rating->AddField(2, 0, tr("M&y Rating:"), m_myRating);
 
     QGroupBox *miscBox = nullptr;
     CPageGrid *misc = MakeGroup(tr("Misc Info"), this, &miscBox);
@@ -56,7 +56,7 @@ CBookPersonalPage::CBookPersonalPage(QWidget *parent) : CBookSheetPage(parent)
     m_status = new CLookupCombo("Status", false, miscBox);
     misc->AddField(1, 0, tr("S&tatus:"), m_status);
     m_currentPage = MakePageEdit("CurrentPage", miscBox);
-    misc->AddField(2, 0, tr("&Current Page:"), m_currentPage);
+    misc->AddField(2, 0, tr("C&urrent Page:"), m_currentPage);
 
     QGroupBox *eBookBox = nullptr;
     CPageGrid *eBook = MakeGroup(tr("eBook Info"), this, &eBookBox);
@@ -66,7 +66,7 @@ CBookPersonalPage::CBookPersonalPage(QWidget *parent) : CBookSheetPage(parent)
     m_format = new CLookupCombo("Format", true, eBookBox);
     eBook->AddField(1, 0, tr("&Format:"), m_format);
     m_bookSize = MakePageEdit("BookSize", eBookBox);
-    eBook->AddField(2, 0, tr("S&ize (in MB):"), m_bookSize);
+    eBook->AddField(2, 0, tr("Size (in &MB):"), m_bookSize);
 
     QGroupBox *textsBox = nullptr;
     CPageGrid *texts = MakeGroup(tr("User Defined Texts"), this, &textsBox);
