@@ -484,18 +484,29 @@ void TestBookPages::coversShowChooseOpenAndClear()
     ClickCover(third->Front());
     QCOMPARE(opened.paths, QStringList({front}));
 
-    // The picture dialog shows the picture under the cursor.
-    CPictureFileDialog dialog(&host, QStringLiteral("Front Cover"), QStringLiteral("*.jpg"));
-    dialog.setDirectory(env.Path(QString()));
-    dialog.show();
-    dialog.ShowPreview(front);
-    QVERIFY(!dialog.Preview()->pixmap().isNull());
-    QVERIFY(dialog.Preview()->pixmap().width() <= dialog.Preview()->width());
-    QCOMPARE(dialog.PreviewInfo()->text(), QStringLiteral("300 × 450 pixels"));
-    env.SaveScreenshot(dialog, QStringLiteral("picture-dialog"));
-    dialog.ShowPreview(env.Path(QString()));
-    QVERIFY(dialog.Preview()->pixmap().isNull());
-    QVERIFY(dialog.PreviewInfo()->text().isEmpty());
+    // The desktop's picture chooser shows the picture under the cursor
+    // beside the list, and hands back the chosen file.
+    SetFilePrompt(nullptr);
+    bool previewFits = false;
+    QString previewInfo;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<CPictureFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->selectFile(front);
+        const QLabel *preview = dialog->Preview();
+        previewFits = QTest::qWaitFor([preview] { return !preview->pixmap().isNull(); }) &&
+                      preview->pixmap().width() <= preview->width();
+        previewInfo = dialog->PreviewInfo()->text();
+        env.SaveScreenshot(*dialog, QStringLiteral("picture-dialog"));
+        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
+    });
+    const QString chosen =
+        AskPictureFileName(&host, QStringLiteral("Front Cover"), DialogFilter(LoadString(206)));
+    SetFilePrompt(&env.files);
+    QCOMPARE(chosen, front);
+    QVERIFY(previewFits);
+    QCOMPARE(previewInfo, QStringLiteral("300 × 450 pixels"));
 }
 
 void TestBookPages::pagesHandCoversAndLinksToTheSave()

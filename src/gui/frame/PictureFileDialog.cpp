@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -40,6 +41,13 @@ CPictureFileDialog::CPictureFileDialog(QWidget *parent, const QString &caption,
         grid->addLayout(column, 1, grid->columnCount(), 1, 1);
 
     connect(this, &QFileDialog::currentChanged, this, &CPictureFileDialog::ShowPreview);
+    // The name field follows the list's selection and what is typed, so
+    // the preview follows it too.
+    if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+        connect(name, &QLineEdit::textChanged, this, [this](const QString &text) {
+            ShowPreview(text.isEmpty() ? QString() : directory().absoluteFilePath(text));
+        });
+    }
     ShowPreview(QString());
 }
 
