@@ -13,6 +13,15 @@ const QString kErrorPrefix = QStringLiteral("Error: ");
 
 } // namespace
 
+void AddEbookFile(CBookRecord &record, const QString &path)
+{
+    record.Links.append(
+        {QString::number(record.Links.size() + 1), LoadString(194), path, QString()});
+    record.BookSize = FormatFileSizeMb(path);
+    record.Format = QStringLiteral("CHM");
+    record.Store = ReleaseTagFromFileName(path);
+}
+
 CBatchQueryEngine::CBatchQueryEngine(CLibraryConnection &connection, const QString &imagesDir)
     : m_connection(connection), m_imagesDir(imagesDir)
 {}
@@ -84,12 +93,8 @@ void CBatchQueryEngine::ProcessEntry(int index)
     // An ISBN found in an e-book file records that file, whether or not the
     // service knew the book.
     const QString file = m_isbnFiles.value(entry).trimmed();
-    if (!file.isEmpty()) {
-        m_record.Links.append({QStringLiteral("1"), LoadString(194), file, QString()});
-        m_record.BookSize = FormatFileSizeMb(file);
-        m_record.Format = QStringLiteral("CHM");
-        m_record.Store = ReleaseTagFromFileName(file);
-    }
+    if (!file.isEmpty())
+        AddEbookFile(m_record, file);
 
     CBatchEntryResult result;
     if (found && m_record.Save(true, m_categoryId, m_imagesDir, m_connection)) {

@@ -29,6 +29,10 @@ struct CBatchEntryResult
     bool IsError() const { return outcome == kLookupFailed || outcome == kSaveFailed; }
 };
 
+// Records in `record` the e-book file its ISBN was found in: the related link
+// "eBook file", the file's size, the CHM format and the store tag of its name.
+void AddEbookFile(CBookRecord &record, const QString &path);
+
 // Looks up a queue of ISBNs one after another on a worker thread and saves
 // every book found into one category. The batch dialog shows its progress;
 // the command-line tool runs it to the end. The callbacks run on the worker

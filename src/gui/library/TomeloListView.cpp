@@ -1,5 +1,7 @@
 #include "library/TomeloListView.h"
 
+#include "adding/AddBookFlow.h"
+#include "adding/FileDropTarget.h"
 #include "app/AppSettings.h"
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
@@ -60,7 +62,7 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     : QWidget(parent), m_doc(doc), m_frame(frame),
       m_model(new CBookListModel(
           [&doc] { return doc.IsLibraryOpen() ? doc.m_connection.get() : nullptr; }, this)),
-      m_stack(new QStackedWidget(this))
+      m_stack(new QStackedWidget(this)), m_adding(new CAddBookFlow(doc, this))
 {
     setObjectName(QStringLiteral("BookList"));
     auto *details = new CBookItemView<QTreeView>(m_stack);
@@ -134,6 +136,17 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CTomeloListView::FillList);
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloListView::OnLibraryOpened);
     m_doc.m_listView = this;
+
+    m_adding->runBookSheet = [this](const CBookRecord &book) { return RunAddBookSheet(book); };
+    auto *fileDrops = new CFileDropTarget(this);
+    fileDrops->acceptsFiles = [this] {
+        return m_doc.IsLibraryOpen() && IsTargetCategory(m_doc.m_currentCategoryId);
+    };
+    fileDrops->onFilesDropped = [this](const QStringList &paths) {
+        m_adding->OnDroppedFiles(paths);
+    };
+    fileDrops->Watch(m_details);
+    fileDrops->Watch(m_thumbnails);
 }
 
 CTomeloListView::~CTomeloListView()
@@ -244,6 +257,9 @@ bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
     const int current = m_doc.m_currentCategoryId;
     const bool selected = !m_selectedIds.isEmpty();
     switch (id) {
+    case ID_ADD_BOOK:
+        enabled = m_doc.IsLibraryOpen() && IsTargetCategory(current);
+        return true;
     case ID_REMOVE_BOOK:
     case ID_EDIT_COPY:
         enabled = selected;
@@ -291,6 +307,9 @@ bool CTomeloListView::OnCommand(int id)
     if (readiness != CommandReadiness::Ready)
         return readiness == CommandReadiness::Disabled;
     switch (id) {
+    case ID_ADD_BOOK:
+        m_adding->OnAddBook();
+        break;
     case ID_REMOVE_BOOK:
         OnRemoveBook();
         break;

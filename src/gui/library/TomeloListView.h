@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class CAddBookFlow;
 class CBookListModel;
 class CBookRecord;
 class CMainFrame;
@@ -39,6 +40,8 @@ public:
     // books leave the shown category; books copied out of the Recycle Bin
     // are no longer in it.
     void OnBookDragDone(const QVector<quint32> &bookIds, Qt::DropAction done);
+
+    CAddBookFlow *AddBookFlow() const { return m_adding; }
 
     bool IsThumbnailMode() const;
     CBookListModel *Model() const { return m_model; }
@@ -97,4 +100,5 @@ private:
     QVector<quint32> m_selectedIds;
     bool m_selectionPending = false;
     QTimer m_tick;
+    CAddBookFlow *m_adding;
 };

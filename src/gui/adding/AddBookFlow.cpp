@@ -1,0 +1,148 @@
+#include "adding/AddBookFlow.h"
+
+#include "adding/AddBookDlg.h"
+#include "adding/BackgroundLookup.h"
+#include "adding/BatchDlg.h"
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
+#include "db/BookRecord.h"
+#include "db/CategoryStore.h"
+#include "db/TomeloDoc.h"
+#include "frame/ProgressWindow.h"
+#include "frame/WaitCursor.h"
+#include "online/BatchQueryEngine.h"
+#include "online/ChmScan.h"
+#include "online/IsbnRules.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+CAddBookFlow::CAddBookFlow(CTomeloDoc &doc, QWidget *owner)
+    : QObject(owner), m_doc(doc), m_owner(owner)
+{}
+
+void CAddBookFlow::OnAddBook()
+{
+    if (!m_doc.IsLibraryOpen() || !IsTargetCategory(m_doc.m_currentCategoryId))
+        return;
+    CAddBookDlg dialog(m_owner);
+    QString prefill;
+    for (auto it = m_isbnFiles.cbegin(); it != m_isbnFiles.cend(); ++it)
+        prefill += it.key() + u'\n';
+    dialog.SetIsbnText(prefill);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    switch (dialog.GetMode()) {
+    case CAddBookDlg::kModeIsbn:
+        if (dialog.IsbnList().size() > 1)
+            RunBatch(dialog.IsbnList());
+        else
+            AddOneByIsbn(dialog.IsbnList().value(0));
+        break;
+    case CAddBookDlg::kModeSearch:
+        break;
+    case CAddBookDlg::kModeManual: {
+        // A book typed in by hand gets the defaults for new books as well.
+        CBookRecord record;
+        record.ResetToDefaults();
+        OpenBookSheet(record);
+        break;
+    }
+    }
+}
+
+void CAddBookFlow::RunBatch(const QStringList &isbns)
+{
+    {
+        CBatchDlg batch(*m_doc.m_connection, TomeloApp().m_imagesDir, m_owner);
+        batch.SetQueue(isbns, m_isbnFiles, m_doc.m_currentCategoryId);
+        batch.exec();
+    }
+    m_doc.NotifyBooksChanged();
+}
+
+bool CAddBookFlow::LookUp(CBookRecord &record, const QString &isbn)
+{
+    return LookUpInBackground(m_owner, record, isbn);
+}
+
+void CAddBookFlow::AddOneByIsbn(const QString &isbn)
+{
+    CBookRecord record;
+    if (!LookUp(record, isbn))
+        return;
+    const QString file = m_isbnFiles.value(isbn).trimmed();
+    if (!file.isEmpty())
+        AddEbookFile(record, file);
+    OpenBookSheet(record);
+}
+
+void CAddBookFlow::OpenBookSheet(const CBookRecord &record)
+{
+    if (runBookSheet)
+        runBookSheet(record);
+}
+
+void CAddBookFlow::OnDroppedFiles(const QStringList &paths)
+{
+    m_isbnFiles.clear();
+    for (const QString &path : paths)
+        AnalyzeDroppedFile(path);
+    if (m_isbnFiles.isEmpty()) {
+        ShowMessage(LoadString(147), MsgIcon::Information);
+        return;
+    }
+    OnAddBook();
+}
+
+void CAddBookFlow::AnalyzeDroppedFile(const QString &path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"chm") {
+        QString isbn;
+        {
+            const CWaitCursor wait;
+            isbn = ScanChmForIsbn(path);
+        }
+        if (!isbn.isEmpty())
+            m_isbnFiles.insert(isbn, path);
+        return;
+    }
+    static const QStringList kTextExtensions = {QStringLiteral("nfo"), QStringLiteral("txt"),
+                                                QStringLiteral("htm"), QStringLiteral("html"),
+                                                QStringLiteral("xml")};
+    if (kTextExtensions.contains(extension))
+        ScanTextFile(path);
+}
+
+void CAddBookFlow::ScanTextFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    // The progress runs over the bytes: counting the lines first would read a
+    // large file twice.
+    CProgressWindow progress(m_owner, LoadString(240), false);
+    progress.GoModal();
+    progress.SetRange(0, 1000);
+    progress.SetText(LoadString(241));
+    const qint64 size = qMax<qint64>(file.size(), 1);
+    QTextStream in(&file);
+    QElapsedTimer sincePump;
+    sincePump.start();
+    while (!in.atEnd()) {
+        const QString isbn = FindIsbnInText(in.readLine());
+        if (!isbn.isEmpty() && !m_isbnFiles.contains(isbn))
+            m_isbnFiles.insert(isbn, QString());
+        if (sincePump.elapsed() < 30)
+            continue;
+        sincePump.restart();
+        progress.SetPos(int(in.pos() * 1000 / size));
+        if (!progress.PeekAndPump(true))
+            break;
+    }
+}

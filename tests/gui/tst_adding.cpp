@@ -1,0 +1,396 @@
+// Adding books in the real window against the fake product service: the Add
+// Book dialog's checks and ISBN lists, a batch with an unknown ISBN, a batch
+// cancelled while the service stalls, and files dropped on the book list.
+
+#include "FakeService.h"
+#include "LibraryFixture.h"
+
+#include "adding/AddBookDlg.h"
+#include "adding/BatchDlg.h"
+#include "app/AppSettings.h"
+#include "app/StringTable.h"
+#include "book/BookProperties.h"
+#include "db/CategoryStore.h"
+#include "db/TomeloDoc.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "library/BookListModel.h"
+#include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs `action` once `ready` holds, checking from the event loop, so a test
+// can act inside the modal dialogs a command opens. After 20 seconds it gives
+// up and closes the open dialog, so that a test fails instead of hanging.
+void When(std::function<bool()> ready, std::function<void()> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, ready, action, ticks = 0]() mutable {
+        const bool late = ++ticks > 1000;
+        if (!late && !ready())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (!late) {
+            action();
+        } else if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            qWarning("gave up waiting; closing %s", qPrintable(dialog->objectName()));
+            dialog->reject();
+        }
+    });
+    timer->start();
+}
+
+// Runs `action` on the dialog of type Dlg once it is the open modal window.
+template <class Dlg> void WhenShown(std::function<void(Dlg *)> action)
+{
+    When(
+        [] {
+            auto *dialog = qobject_cast<Dlg *>(QApplication::activeModalWidget());
+            return dialog && dialog->isVisible();
+        },
+        [action] { action(qobject_cast<Dlg *>(QApplication::activeModalWidget())); });
+}
+
+template <class W> W *Child(QWidget *parent, const char *name)
+{
+    return parent->findChild<W *>(QLatin1String(name));
+}
+
+QString Cell(QWidget *batch, int row)
+{
+    QTreeWidgetItem *item = Child<QTreeWidget>(batch, "BatchRows")->topLevelItem(row);
+    return item ? item->text(1) : QStringLiteral("<no row>");
+}
+
+// Types `isbns` into the Add Book dialog and presses OK.
+void EnterIsbns(CAddBookDlg *dialog, const QString &isbns)
+{
+    Child<QPlainTextEdit>(dialog, "IsbnBox")->setPlainText(isbns);
+    dialog->accept();
+}
+
+} // namespace
+
+class TestAdding : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CFakeService> m_service;
+    std::unique_ptr<CWindowTestEnv> m_env;
+
+    CTomeloListView &List() { return *m_env->Frame().ListView(); }
+    QString Db(const QString &sql) { return QueryText(*m_env->Document().m_connection, sql); }
+    QString BooksIn(int category)
+    {
+        return Db(QStringLiteral("SELECT group_concat(ISBN, ' ') FROM (SELECT ISBN FROM book JOIN "
+                                 "book_category USING (BookID) WHERE CatID=%1 ORDER BY BookID)")
+                      .arg(category));
+    }
+    QString Shot(QWidget *widget, const char *name)
+    {
+        return CWindowTestEnv::SaveScreenshot(*widget, QLatin1String(name));
+    }
+    // A file of the test's folder holding `bytes`.
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_env->Path(name);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path
+                                                                                    : QString();
+    }
+    DragOutcome DropFiles(const QStringList &paths)
+    {
+        auto *data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data->setUrls(urls);
+        QAbstractItemView *view = List().CurrentView();
+        return DragAndDrop(view->viewport(), view->viewport()->rect().center(), data,
+                           Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_service = std::make_unique<CFakeService>();
+        QVERIFY2(m_service->isRunning(), qPrintable(m_service->error()));
+        m_env = std::make_unique<CWindowTestEnv>(CWindowTestEnv::kWithoutSample);
+        CAppSettings::SetServiceHost(m_service->baseUrl());
+        CAppSettings::SetStoreHost(m_service->baseUrl());
+        const QString path = m_env->CopyLibrary(QStringLiteral("lib.mdb"), true);
+        QVERIFY(FillLibrary(path, {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) "
+                                                  "VALUES (32, 'Mine', 1)")}));
+        QVERIFY(m_env->StartWindow({path}));
+        m_env->Frame().TreeView()->SelectCategory(32);
+        QCOMPARE(m_env->Document().m_currentCategoryId, 32);
+    }
+    void cleanup()
+    {
+        m_env->CloseWindow();
+        m_env.reset();
+        m_service.reset();
+    }
+
+    void addBookDialogChecksItsInput()
+    {
+        CAddBookDlg dialog(&m_env->Frame());
+        dialog.show();
+        auto *box = Child<QPlainTextEdit>(&dialog, "IsbnBox");
+
+        // Saving an empty box asks for no file.
+        QTest::mouseClick(Child<QPushButton>(&dialog, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(m_env->prompt.LastText(), QStringLiteral("Nothing to save."));
+        QVERIFY(m_env->files.filters.isEmpty());
+
+        // Blank lines, spaces around a line and a scanned bar code; an invalid
+        // line answered No keeps the dialog open with the box as it was.
+        const QString typed =
+            QStringLiteral("\n  0-596-00712-4  \n\n9780804429573\n12345\n   \n080442957x\n");
+        box->setPlainText(typed);
+        m_env->prompt.answers = {MsgAnswer::No};
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(m_env->prompt.LastText(),
+                 QStringLiteral("12345 is not a valid ISBN. Ignore this one?"));
+        QCOMPARE(box->toPlainText(), typed);
+        Shot(&dialog, "add_book_dialog");
+
+        // Saved and loaded back, the list is the non-blank lines.
+        const QString listFile = m_env->Path(QStringLiteral("isbns.txt"));
+        m_env->files.names = {listFile};
+        QTest::mouseClick(Child<QPushButton>(&dialog, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(m_env->prompt.LastText(), QStringLiteral("File has been saved."));
+        box->setPlainText(QStringLiteral("0596004206"));
+        const QString blank = Write(QStringLiteral("blank.txt"), "  \n\n \t\n");
+        m_env->files.names = {blank, listFile};
+        QTest::mouseClick(Child<QPushButton>(&dialog, "LoadButton"), Qt::LeftButton);
+        QCOMPARE(box->toPlainText(), QStringLiteral("0596004206"));
+        QTest::mouseClick(Child<QPushButton>(&dialog, "LoadButton"), Qt::LeftButton);
+        QCOMPARE(box->toPlainText(), QStringLiteral("0-596-00712-4\n9780804429573\n12345\n"
+                                                    "080442957x"));
+
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.IsbnList(),
+                 QStringList({QStringLiteral("0-596-00712-4"), QStringLiteral("080442957X"),
+                              QStringLiteral("080442957x")}));
+
+        // The search needs one of its three texts; the author alone will do.
+        CAddBookDlg search(&m_env->Frame());
+        search.show();
+        QTest::mouseClick(Child<QRadioButton>(&search, "ModeSearch"), Qt::LeftButton);
+        QVERIFY(!Child<QPlainTextEdit>(&search, "IsbnBox")->isEnabled());
+        search.accept();
+        QVERIFY(search.isVisible());
+        QCOMPARE(m_env->prompt.LastText(),
+                 QStringLiteral("Please enter at least one of them: title, author and publisher."));
+        Child<QLineEdit>(&search, "AuthorBox")->setText(QStringLiteral("  Knuth "));
+        search.accept();
+        QCOMPARE(search.result(), int(QDialog::Accepted));
+        QCOMPARE(search.GetMode(), CAddBookDlg::kModeSearch);
+        QCOMPARE(search.SearchAuthor(), QStringLiteral("Knuth"));
+    }
+
+    // Three ISBNs, the middle one unknown to the service: two books are
+    // added and the unknown one says why in its row.
+    void batchOfThreeWithAnUnknownInTheMiddle()
+    {
+        QString rows[3];
+        QString status;
+        WhenShown<CAddBookDlg>([](CAddBookDlg *dialog) {
+            EnterIsbns(dialog, QStringLiteral("0596007124\n1111111111\n080442957X"));
+        });
+        WhenShown<CBatchDlg>([&](CBatchDlg *batch) {
+            QCOMPARE(Child<QLabel>(batch, "BatchStatus")->text(), QStringLiteral("Ready"));
+            QTest::mouseClick(Child<QPushButton>(batch, "StartButton"), Qt::LeftButton);
+            QVERIFY(!Child<QPushButton>(batch, "StartButton")->isEnabled());
+            auto *close = Child<QPushButton>(batch, "CancelButton");
+            When([close] { return close->text() == QLatin1String("Close"); },
+                 [&, batch, close] {
+                     for (int row = 0; row < 3; ++row)
+                         rows[row] = Cell(batch, row);
+                     status = Child<QLabel>(batch, "BatchStatus")->text();
+                     Shot(batch, "batch_dialog");
+                     QTest::mouseClick(close, Qt::LeftButton);
+                 });
+        });
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+
+        QCOMPARE(rows[0], QStringLiteral("Cartography of the Quiet Sea"));
+        QVERIFY2(rows[1].startsWith(QStringLiteral("Error: Error message returned from Amazon: "
+                                                   "1111111111 is not a valid value")),
+                 qPrintable(rows[1]));
+        QCOMPARE(rows[2], QStringLiteral("Small Rivers: A Field Notebook"));
+        QCOMPARE(status, QStringLiteral("Job finished: 2 added, 0 skipped as duplicates, 1 not "
+                                        "found, 0 could not be saved."));
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124 080442957X"));
+        QCOMPARE(List().Model()->rowCount(), 2);
+    }
+
+    // Cancel while the second of five lookups stalls: the dialog closes
+    // without waiting for the service, the second entry says it was cut
+    // off, and the last three are never asked for.
+    void cancelWhileTheServiceStalls()
+    {
+        QVERIFY(m_service->delayLookup(QStringLiteral("080442957X"), 60000));
+        QString second;
+        bool closedByItself = false;
+        WhenShown<CAddBookDlg>([](CAddBookDlg *dialog) {
+            EnterIsbns(dialog, QStringLiteral(
+                                   "0596007124\n080442957X\n0596004206\n1876543213\n1876543221"));
+        });
+        WhenShown<CBatchDlg>([&](CBatchDlg *batch) {
+            QTest::mouseClick(Child<QPushButton>(batch, "StartButton"), Qt::LeftButton);
+            When(
+                [&, batch] {
+                    return !Cell(batch, 0).isEmpty() &&
+                           m_service->requests().filter(QStringLiteral("080442957X")).size() == 1;
+                },
+                [&, batch] {
+                    auto *cancel = Child<QPushButton>(batch, "CancelButton");
+                    QTest::mouseClick(cancel, Qt::LeftButton);
+                    QVERIFY(batch->isVisible()); // until the worker has ended
+                    QCOMPARE(Child<QLabel>(batch, "BatchStatus")->text(),
+                             QStringLiteral("Finishing off, please wait..."));
+                    QVERIFY(!cancel->isEnabled());
+                    connect(batch, &QDialog::rejected, [&, batch] {
+                        second = Cell(batch, 1);
+                        closedByItself = true;
+                    });
+                });
+        });
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+
+        QVERIFY(closedByItself);
+        QCOMPARE(second, QStringLiteral("Error: The transfer was cancelled."));
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124"));
+        for (const char *untouched : {"0596004206", "1876543213", "1876543221"})
+            QVERIFY(m_service->requests().filter(QLatin1String(untouched)).isEmpty());
+        QVERIFY2(m_env->prompt.shown.isEmpty(), qPrintable(m_env->prompt.LastText()));
+    }
+
+    // A text file with ISBNs on some of its lines fills the Add Book dialog
+    // with each ISBN once; All Books takes no files.
+    void droppedTextFileFillsTheDialog()
+    {
+        const QString text =
+            Write(QStringLiteral("list.nfo"),
+                  "Release notes\nISBN: 0-596-00712-4 (paperback)\nnothing here 12345\n"
+                  "isbn 080442957x\nagain 0596007124\n");
+        const QString other = Write(QStringLiteral("cover.jpg"), "ISBN 0596004206");
+        QString prefilled;
+        WhenShown<CAddBookDlg>([&](CAddBookDlg *dialog) {
+            prefilled = dialog->IsbnText();
+            dialog->reject();
+        });
+        const DragOutcome outcome = DropFiles({text, other});
+        QCOMPARE(outcome.whileDragging, Qt::CopyAction);
+        QVERIFY(outcome.dropped);
+        QTRY_VERIFY(!prefilled.isEmpty());
+        QCOMPARE(prefilled, QStringLiteral("0596007124\n080442957X\n"));
+        QCOMPARE(List().Model()->rowCount(), 0);
+
+        // Nothing found says so.
+        QVERIFY(DropFiles({other}).dropped);
+        QTRY_COMPARE(m_env->prompt.LastText(), LoadString(147));
+
+        m_env->Frame().TreeView()->SelectCategory(kAllBooks);
+        const DragOutcome refused = DropFiles({text});
+        QCOMPARE(refused.whileDragging, Qt::IgnoreAction);
+        QVERIFY(!refused.dropped);
+    }
+
+    // A CHM whose page carries an ISBN: the book is looked up, added with its
+    // e-book file, and selected.
+    void droppedChmIsAddedWithItsFile()
+    {
+        const QString chmcmd = QStandardPaths::findExecutable(QStringLiteral("chmcmd"));
+        QVERIFY2(!chmcmd.isEmpty(), "chmcmd is missing: install the Debian package fp-utils");
+        QDir source(m_env->Path(QStringLiteral("chm")));
+        QVERIFY(source.mkpath(QStringLiteral(".")));
+        QFile page(source.filePath(QStringLiteral("index.htm")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p>Copyright 2004.</p><p>ISBN 0-596-00712-4</p></body></html>\n");
+        page.close();
+        QFile project(source.filePath(QStringLiteral("book.hhp")));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("[OPTIONS]\nCompiled file=Some Book-Group.chm\nTitle=Book\n"
+                      "Default topic=index.htm\n\n[FILES]\nindex.htm\n");
+        project.close();
+        QProcess compile;
+        compile.setWorkingDirectory(source.path());
+        compile.start(chmcmd, {QStringLiteral("--no-html-scan"), QStringLiteral("book.hhp")});
+        QVERIFY(compile.waitForFinished(120000));
+        const QString chm = source.filePath(QStringLiteral("Some Book-Group.chm"));
+        QVERIFY(QFile::exists(chm));
+
+        QString prefilled;
+        QString sheetTitle;
+        WhenShown<CAddBookDlg>([&](CAddBookDlg *dialog) {
+            prefilled = dialog->IsbnText();
+            dialog->accept();
+        });
+        WhenShown<CBookProperties>([&](CBookProperties *sheet) {
+            sheetTitle = Child<QLineEdit>(sheet, "Title")->text();
+            sheet->accept();
+        });
+        QVERIFY(DropFiles({chm}).dropped);
+        QTRY_COMPARE(List().Model()->rowCount(), 1);
+        QCOMPARE(prefilled, QStringLiteral("0596007124\n"));
+        QCOMPARE(sheetTitle, QStringLiteral("Cartography of the Quiet Sea"));
+
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124"));
+        QCOMPARE(Db(QStringLiteral("SELECT f.Name || '|' || s.Name FROM book JOIN bookformat f "
+                                   "USING (FormatID) JOIN bookstore s USING (StoreID)")),
+                 QStringLiteral("CHM|Group"));
+        QCOMPARE(Db(QStringLiteral("SELECT Name || '|' || Path FROM link")),
+                 LoadString(194) + u'|' + chm);
+        const int bookId = Db(QStringLiteral("SELECT BookID FROM book")).toInt();
+        QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{quint32(bookId)});
+    }
+
+    // A book added by hand: the sheet opens on an empty book, and the book
+    // saved there is the one selected.
+    void manualBookThroughTheSheet()
+    {
+        WhenShown<CAddBookDlg>([](CAddBookDlg *dialog) {
+            Child<QRadioButton>(dialog, "ModeManual")->click();
+            dialog->accept();
+        });
+        WhenShown<CBookProperties>([](CBookProperties *sheet) {
+            auto *title = Child<QLineEdit>(sheet, "Title");
+            QVERIFY(title->text().isEmpty());
+            title->setText(QStringLiteral("Written By Hand"));
+            sheet->accept();
+        });
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+        QCOMPARE(Db(QStringLiteral("SELECT Title FROM book")), QStringLiteral("Written By Hand"));
+        const auto bookId = quint32(Db(QStringLiteral("SELECT BookID FROM book")).toInt());
+        QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{bookId});
+    }
+};
+
+TOMELODEX_GUI_TEST_MAIN(TestAdding)
+#include "tst_adding.moc"
