@@ -115,7 +115,7 @@ std::vector<CCliCommand> BatchCommands()
          QStringLiteral(
              "LIBRARY --category ID [--duplicates skip|add] (ISBN... | --isbn-file FILE)"),
          QStringLiteral(
-             "Looks up each ISBN with the product service and adds the books found to "
+             "Looks up each ISBN at the chosen source and adds the books found to "
              "category ID. Prints per ISBN a line with the ISBN, a tab, and the title or "
              "\"Error: \" and the error, then the final status with the numbers of books "
              "added, skipped as duplicates, failed to be saved and not found. Fails when "

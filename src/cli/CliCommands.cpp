@@ -151,9 +151,12 @@ QString GeneralHelp()
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(command.name, command.synopsis, command.description);
     text += QStringLiteral(
-        "\nOptions for every command: --service-host URL, --search-host URL and --store-host URL\n"
-        "use another product service, keyword search or store for this run\n"
-        "(scheme, host and optional port, e.g. http://127.0.0.1:8080).\n"
+        "\nOptions for every command: --source openlibrary|product chooses where books are\n"
+        "looked up for this run (the LookupSource setting otherwise; --service-host without\n"
+        "--source means product). --openlibrary-host URL, --covers-host URL, --service-host URL,\n"
+        "--search-host URL and --store-host URL use another Open Library, cover server, product\n"
+        "service, keyword search or store for this run (scheme, host and optional port,\n"
+        "e.g. http://127.0.0.1:8080).\n"
         "\n'tomelodex-cli COMMAND --help' describes one command;\n"
         "'tomelodex-cli --version' prints the program's name and version.\n"
         "Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.");
@@ -216,7 +219,20 @@ int RunCli(const QStringList &arguments)
     const std::pair<const char *, const char *> hostOptions[] = {
         {"--service-host", kValueServiceHost},
         {"--search-host", kValueSearchHost},
-        {"--store-host", kValueStoreHost}};
+        {"--store-host", kValueStoreHost},
+        {"--openlibrary-host", kValueOpenLibraryHost},
+        {"--covers-host", kValueCoversHost}};
+    QString source;
+    if (TakeOption(args, QStringLiteral("--source"), &source)) {
+        if (source != QLatin1String(kLookupSourceOpenLibrary) &&
+            source != QLatin1String(kLookupSourceProduct))
+            return UsageError(
+                QStringLiteral("tomelodex-cli: --source needs openlibrary or product"));
+    } else if (args.contains(QStringLiteral("--service-host"))) {
+        // Command lines written for the product service keep using it.
+        source = QLatin1String(kLookupSourceProduct);
+    }
+    CAppSettings::OverrideLookupSourceForThisRun(source);
     for (const auto &option : hostOptions) {
         QString host;
         if (!TakeOption(args, QLatin1String(option.first), &host))

@@ -37,9 +37,10 @@ std::vector<CCliCommand> OnlineCommands()
 {
     return {
         {QStringLiteral("lookup"), QStringLiteral("ISBN"),
-         QStringLiteral("Looks the ISBN up at the product service, on a record with the default "
-                        "values for new books, and prints the result as one Book element of the "
-                        "book XML. Fails with the service's message when it knows no such book."),
+         QStringLiteral("Looks the ISBN up at the chosen source (Open Library or the product "
+                        "service), on a record with the default values for new books, and prints "
+                        "the result as one Book element of the book XML. Fails with the source's "
+                        "message when it knows no such book."),
          CmdLookup},
     };
 }

@@ -36,6 +36,11 @@ void EnsureNoProxyForLoopback()
 } // namespace
 
 CFakeService::CFakeService()
+    : CFakeService(QStringLiteral("tests/fake_service/fake_service.py"),
+                   {QStringLiteral("--fixtures"), fixturesDir()})
+{}
+
+CFakeService::CFakeService(const QString &script, const QStringList &arguments)
 {
     EnsureNoProxyForLoopback();
     if (!m_dir.isValid()) {
@@ -47,9 +52,9 @@ CFakeService::CFakeService()
     // there, so the pipe cannot fill up while nobody reads it.
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(PythonProgram(),
-                    {SourcePath(QStringLiteral("tests/fake_service/fake_service.py")),
-                     QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--fixtures"),
-                     fixturesDir(), QStringLiteral("--log"), m_logPath});
+                    QStringList{SourcePath(script), QStringLiteral("--port"), QStringLiteral("0"),
+                                QStringLiteral("--log"), m_logPath} +
+                        arguments);
     if (!m_process.waitForStarted(10000)) {
         m_error = QStringLiteral("python3 did not start: ") + m_process.errorString();
         return;

@@ -14,6 +14,9 @@ class CFakeService
 {
 public:
     CFakeService();
+    // Another fake server of the tests: `script` below the source tree, run
+    // with `arguments` and the same port, log and input conventions.
+    CFakeService(const QString &script, const QStringList &arguments);
     ~CFakeService();
     CFakeService(const CFakeService &) = delete;
     CFakeService &operator=(const CFakeService &) = delete;

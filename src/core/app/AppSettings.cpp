@@ -252,3 +252,61 @@ bool CAppSettings::SetStoreHost(const QString &host)
 {
     return WriteText(kSettingsKeyPath, QLatin1String(kValueStoreHost), host);
 }
+
+QString CAppSettings::OpenLibraryHost()
+{
+    return ReadHost(kValueOpenLibraryHost, kDefaultOpenLibraryHost);
+}
+
+bool CAppSettings::SetOpenLibraryHost(const QString &host)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueOpenLibraryHost), host);
+}
+
+QString CAppSettings::CoversHost()
+{
+    return ReadHost(kValueCoversHost, kDefaultCoversHost);
+}
+
+bool CAppSettings::SetCoversHost(const QString &host)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueCoversHost), host);
+}
+
+QString CAppSettings::LookupSource()
+{
+    const QString openLibrary = QLatin1String(kLookupSourceOpenLibrary);
+    const QString product = QLatin1String(kLookupSourceProduct);
+    {
+        QMutexLocker lock(&g_hostMutex);
+        const QString overridden = g_hostOverrides.value(QLatin1String(kValueLookupSource));
+        if (!overridden.isEmpty())
+            return overridden;
+    }
+    const QString stored = ReadText(kSettingsKeyPath, kValueLookupSource).trimmed().toLower();
+    if (stored == openLibrary || stored == product)
+        return stored;
+    const bool ownProductHost = !ReadText(kSettingsKeyPath, kValueServiceHost).isEmpty() ||
+                                !ReadText(kSettingsKeyPath, kValueSearchHost).isEmpty();
+    return ownProductHost ? product : openLibrary;
+}
+
+bool CAppSettings::SetLookupSource(const QString &source)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueLookupSource), source);
+}
+
+void CAppSettings::OverrideLookupSourceForThisRun(const QString &source)
+{
+    OverrideHostForThisRun(kValueLookupSource, source);
+}
+
+QString CAppSettings::LookupContact()
+{
+    return ReadText(kSettingsKeyPath, kValueLookupContact).trimmed();
+}
+
+bool CAppSettings::SetLookupContact(const QString &contact)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueLookupContact), contact);
+}

@@ -29,6 +29,10 @@ inline constexpr char kValueXsl[] = "XSL";
 inline constexpr char kValueServiceHost[] = "ServiceHost";
 inline constexpr char kValueSearchHost[] = "SearchHost";
 inline constexpr char kValueStoreHost[] = "StoreHost";
+inline constexpr char kValueLookupSource[] = "LookupSource";
+inline constexpr char kValueLookupContact[] = "LookupContact";
+inline constexpr char kValueOpenLibraryHost[] = "OpenLibraryHost";
+inline constexpr char kValueCoversHost[] = "CoversHost";
 
 // Values of "Settings\Default".
 inline constexpr char kValueLanguage[] = "Language";
@@ -45,6 +49,12 @@ inline constexpr char kValueEbookOnly[] = "EbookOnly";
 inline constexpr char kDefaultServiceHost[] = "http://webservices.amazon.com";
 inline constexpr char kDefaultSearchHost[] = "http://xml.amazon.com";
 inline constexpr char kDefaultStoreHost[] = "http://www.amazon.com";
+inline constexpr char kDefaultOpenLibraryHost[] = "https://openlibrary.org";
+inline constexpr char kDefaultCoversHost[] = "https://covers.openlibrary.org";
+
+// The texts of the LookupSource setting.
+inline constexpr char kLookupSourceOpenLibrary[] = "openlibrary";
+inline constexpr char kLookupSourceProduct[] = "product";
 
 // Typed access to every setting with its default. Readers never create keys;
 // writers create them. SortBy, SortAscending and GetEditionFromHTML are
@@ -108,4 +118,27 @@ public:
     // storing it (an empty host ends the override).
     static void OverrideHostForThisRun(const char *valueName, const QString &host);
     static bool SetStoreHost(const QString &host);
+
+    // Hosts of Open Library's API and of its cover pictures; overridden for
+    // one run like the hosts above (kValueOpenLibraryHost, kValueCoversHost).
+    static QString OpenLibraryHost();
+    static bool SetOpenLibraryHost(const QString &host);
+    static QString CoversHost();
+    static bool SetCoversHost(const QString &host);
+
+    // Where books are looked up: kLookupSourceOpenLibrary or
+    // kLookupSourceProduct. The run's override comes first, then the stored
+    // text. Without either, a user who pointed the product service or its
+    // search at a host of their own keeps that service; everyone else gets
+    // Open Library, which answers today without a key.
+    static QString LookupSource();
+    static bool SetLookupSource(const QString &source);
+    // Uses `source` for the rest of the run without storing it (empty ends
+    // the override).
+    static void OverrideLookupSourceForThisRun(const QString &source);
+
+    // How Open Library can reach the user (an e-mail or web address), sent
+    // with every request; empty when not set.
+    static QString LookupContact();
+    static bool SetLookupContact(const QString &contact);
 };

@@ -5,7 +5,7 @@
 #include "db/SqlFormat.h"
 #include "online/HttpClient.h"
 #include "online/IsbnRules.h"
-#include "online/ProductLookup.h"
+#include "online/LookupSource.h"
 
 namespace {
 
@@ -69,6 +69,8 @@ void CBatchQueryEngine::Work()
 {
     const CHttpCancelScope cancelScope(m_abortTransfers);
     m_current = 0;
+    CBatchLookup lookup(m_queue);
+    m_lookup = &lookup;
     for (int index = 0; index < m_queue.size(); ++index) {
         ProcessEntry(index);
         ++m_current;
@@ -88,7 +90,7 @@ void CBatchQueryEngine::Work()
 void CBatchQueryEngine::ProcessEntry(int index)
 {
     const QString entry = m_queue.at(index);
-    const bool found = LookupByIsbn(m_record, entry, true, true);
+    const bool found = m_lookup->Lookup(m_record, index);
 
     // An ISBN found in an e-book file records that file, whether or not the
     // service knew the book.

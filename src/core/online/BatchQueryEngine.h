@@ -10,6 +10,7 @@
 #include <functional>
 #include <thread>
 
+class CBatchLookup;
 class CLibraryConnection;
 
 // What became of one entry of a batch.
@@ -90,6 +91,7 @@ private:
 
     CLibraryConnection &m_connection;
     QString m_imagesDir;
+    CBatchLookup *m_lookup = nullptr; // the job's, while the worker runs
     std::thread m_worker;
     std::atomic<bool> m_running{false};
     std::atomic<bool> m_abortTransfers{false};

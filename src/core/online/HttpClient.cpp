@@ -123,7 +123,9 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, long(std::max(options.maxRedirects, 0)));
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, kHttpUserAgent);
+    const QByteArray userAgent =
+        options.userAgent.isEmpty() ? QByteArray(kHttpUserAgent) : options.userAgent;
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.constData());
     // No CURLOPT_PROXY: setting it, even empty, would override the proxy
     // environment variables. No CURLOPT_ACCEPT_ENCODING either: the cover
     // download compares Content-Length with the size of the body it stores.

@@ -69,6 +69,8 @@ struct CHttpOptions
     // leaves that limit alone, and it is never exceeded.
     int totalTimeoutMs = 0;
     int maxRedirects = 8;
+    // Sent as the User-Agent; empty sends kHttpUserAgent.
+    QByteArray userAgent;
 
     // The defaults for XML answers of the product service.
     static CHttpOptions ForXml();

@@ -4,6 +4,8 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "online/IsbnRules.h"
+#include "online/LookupSource.h"
+#include "online/OpenLibrarySearch.h"
 #include "online/ProductLookup.h"
 #include "online/XmlFetch.h"
 #include "xml/XmlDocument.h"
@@ -100,6 +102,8 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
 {
     if (title.trimmed().isEmpty() && author.trimmed().isEmpty() && publisher.trimmed().isEmpty())
         return false;
+    if (CurrentLookupSource() == ELookupSource::kOpenLibrary)
+        return RunOpenLibrarySearch(*this, title, author, publisher, page);
     m_rows.clear();
     m_currentPage = page;
 

@@ -48,8 +48,9 @@ struct CSearchResultRow
     QString Edition; // the item's release date
 };
 
-// The keyword search behind the results dialog: one request per page, the
-// page's items that have a valid ISBN-10 (e-books have none) as rows.
+// The keyword search behind the results dialog: one request per page to the
+// source the settings choose, the page's items that have a valid ISBN (e-books
+// have none) as rows.
 class CKeywordSearch
 {
 public:
@@ -66,8 +67,9 @@ public:
     int m_totalPages = 0;
     QString m_totalResults; // as the service gives it
     QString m_statusText;   // the status line above the list
-    // In the order the list shows them, top first. The list puts each item at
-    // the top as it comes, so this is the reverse of the answer's order.
+    // In the order the list shows them, top first. For the product service the
+    // list puts each item at the top as it comes, so this is the reverse of the
+    // answer's order; Open Library's rows keep its ranking.
     QList<CSearchResultRow> m_rows;
     QString m_errorText; // the text of the last failure message
     bool m_showMessages = true;

@@ -55,23 +55,6 @@ double Inches(const QString &text)
     return ok && std::isfinite(value) ? value * 0.01 : 0.0;
 }
 
-// A new empty file named Tomelo<process>-* in the temporary folder, made for this
-// record only (created exclusively, so nobody else's file or link is
-// reused), and listed in its TempFiles. Empty when none could be made.
-QString CreateRecordTempFile(CBookRecord &record)
-{
-    QTemporaryFile file(QDir(QDir::tempPath())
-                            .filePath(OwnFileNamePrefix(QLatin1String(kLookupTempPrefix)) +
-                                      QStringLiteral("XXXXXX")));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return QString();
-    const QString path = file.fileName();
-    file.close();
-    record.TempFiles.append(path);
-    return path;
-}
-
 void Fail(CBookRecord &record, const QString &text)
 {
     record.ErrorText = text;
@@ -87,6 +70,20 @@ bool FailCancelled(CBookRecord &record)
 }
 
 } // namespace
+
+QString CreateRecordTempFile(CBookRecord &record)
+{
+    QTemporaryFile file(QDir(QDir::tempPath())
+                            .filePath(OwnFileNamePrefix(QLatin1String(kLookupTempPrefix)) +
+                                      QStringLiteral("XXXXXX")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    const QString path = file.fileName();
+    file.close();
+    record.TempFiles.append(path);
+    return path;
+}
 
 QString ItemLookupUrl(const QString &normalisedIsbn)
 {
@@ -104,7 +101,8 @@ QString ServiceSiteName()
     return name.isEmpty() ? host : name;
 }
 
-bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults, bool silent)
+bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults,
+                         bool silent)
 {
     if (resetToDefaults)
         record.ResetToDefaults();
@@ -275,8 +273,21 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
     if (QueryHeader(*stream, QStringLiteral("Content-Length")).trimmed().toLongLong() <=
         kMaxPlaceholderCoverBytes)
         return false;
+    QByteArray body;
+    char block[kCoverBlockBytes];
+    qint64 count = 0;
+    while ((count = ReadBody(*stream, block, kCoverBlockBytes)) > 0)
+        body.append(block, count);
     const QString type = QueryHeader(*stream, QStringLiteral("Content-Type"));
-    const QString ext = type == u"image/gif" ? QStringLiteral(".gif") : QStringLiteral(".jpg");
+    CloseUrl(stream);
+    return StoreCoverPicture(record, target, body, type, extension);
+}
+
+bool StoreCoverPicture(CBookRecord &record, const QString &target, const QByteArray &body,
+                       const QString &contentType, QString *extension)
+{
+    const QString ext =
+        contentType == u"image/gif" ? QStringLiteral(".gif") : QStringLiteral(".jpg");
 
     // Written to a new file beside the target and renamed onto it, so that an
     // existing file or link of that name is replaced, never written through.
@@ -287,13 +298,7 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
         Fail(record, cannotWrite);
         return false;
     }
-    char block[kCoverBlockBytes];
-    qint64 count = 0;
-    bool written = true;
-    while (written && (count = ReadBody(*stream, block, kCoverBlockBytes)) > 0)
-        written = file.write(block, count) == count;
-    CloseUrl(stream);
-    written = written && file.flush();
+    bool written = file.write(body) == body.size() && file.flush();
     file.close();
     // The usual rights of a picture, not the temporary file's owner-only ones:
     // the library keeps a copy of it.

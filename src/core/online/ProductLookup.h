@@ -1,5 +1,8 @@
 #pragma once
 
+#include "online/LookupSource.h" // LookupByIsbn, which picks the source
+
+#include <QByteArray>
 #include <QString>
 
 class CBookRecord;
@@ -50,7 +53,8 @@ QString ServiceSiteName();
 //
 // May run on a worker thread: StatusText is the one member another thread may
 // read meanwhile.
-bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults, bool silent);
+bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults,
+                         bool silent);
 
 // The editorial reviews of an answer as HTML: per review, in document order,
 // "<p><b>Source</b><br />Content</p>" with Content as delivered (it is HTML).
@@ -60,6 +64,17 @@ QString EditorialReviewsToHtml(const CXmlDocument &document);
 // The page is kept in a temporary file of the record while it is read. False
 // when the page could not be fetched or stored; Edition then keeps its value.
 bool FetchEditionFromPage(CBookRecord &record, const QString &isbn);
+
+// A new empty file named Tomelo-lookup-* in the temporary folder, made for
+// this record only (created exclusively, so nobody else's file or link is
+// reused), and listed in its TempFiles. Empty when none could be made.
+QString CreateRecordTempFile(CBookRecord &record);
+
+// Writes a downloaded cover to `target` + extension (".gif" for a GIF, else
+// ".jpg"), replacing whatever has that name. False after a message when the
+// file cannot be written.
+bool StoreCoverPicture(CBookRecord &record, const QString &target, const QByteArray &body,
+                       const QString &contentType, QString *extension);
 
 // Downloads LargeImageUrl into `target` + extension (".gif" for a GIF, else
 // ".jpg"). False without a message when there is no address, the picture is

@@ -1,6 +1,5 @@
 #pragma once
 
-// The maker's addresses that the window opens: its web site (Help > Website,
-// the About box) and its support forum. The welcome page names the same site.
-inline constexpr char kMakerWebSite[] = "https://www.brindlewood.example/";
-inline constexpr char kMakerForum[] = "https://www.brindlewood.example/forum/";
+// The maker's addresses live in the core, which names the web site in its
+// requests too.
+#include "app/MakerLinks.h"

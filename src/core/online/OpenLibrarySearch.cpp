@@ -1,0 +1,104 @@
+#include "online/OpenLibrarySearch.h"
+
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "online/IsbnRules.h"
+#include "online/KeywordSearch.h"
+#include "online/OpenLibraryClient.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QUrl>
+
+namespace {
+
+QString FirstText(const QJsonValue &value)
+{
+    if (value.isArray())
+        return FirstText(value.toArray().first());
+    if (value.isDouble())
+        return QString::number(qint64(value.toDouble()));
+    return value.toString().trimmed();
+}
+
+} // namespace
+
+QString OpenLibrarySearchUrl(const QString &title, const QString &author, const QString &publisher,
+                             int page)
+{
+    QString query;
+    const std::pair<const char *, QString> terms[] = {{"title", title.simplified()},
+                                                      {"author", author.simplified()},
+                                                      {"publisher", publisher.simplified()}};
+    for (const auto &term : terms) {
+        if (!term.second.isEmpty())
+            query += QLatin1String(term.first) + u'=' +
+                     QString::fromLatin1(QUrl::toPercentEncoding(term.second)) + u'&';
+    }
+    return OpenLibraryApiBase() + QStringLiteral("/search.json?") + query +
+           QStringLiteral("fields=key,title,author_name,publisher,first_publish_year,"
+                          "publish_date,isbn&limit=%1&page=%2")
+               .arg(kOpenLibrarySearchPageSize)
+               .arg(page);
+}
+
+bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QString &author,
+                          const QString &publisher, int page)
+{
+    search.m_rows.clear();
+    search.m_currentPage = page;
+
+    COpenLibraryClient client;
+    const CHttpResponse response =
+        client.Get(OpenLibrarySearchUrl(title, author, publisher, page), kMaxXmlAnswerBytes);
+    QJsonParseError parse;
+    const QJsonDocument document =
+        response.ok ? QJsonDocument::fromJson(response.body, &parse) : QJsonDocument();
+    if (!response.ok || !document.isObject()) {
+        const QString reason =
+            response.ok ? QStringLiteral("The answer is not the JSON Open Library sends (%1).")
+                              .arg(parse.errorString())
+                        : response.error;
+        search.m_errorText = QString::fromLatin1(kOpenLibraryLoadFailed).arg(reason);
+        ShowMessage(search.m_errorText);
+        return false;
+    }
+
+    const QJsonObject answer = document.object();
+    QJsonValue found = answer.value(QLatin1String("numFound"));
+    if (found.isUndefined())
+        found = answer.value(QLatin1String("num_found"));
+    const qint64 total = qint64(found.toDouble());
+    search.m_totalResults = QString::number(total);
+    search.m_totalPages =
+        int(std::min<qint64>((total + kOpenLibrarySearchPageSize - 1) / kOpenLibrarySearchPageSize,
+                             std::numeric_limits<int>::max()));
+    search.m_statusText = FormatString(
+        QLatin1String(kSearchStatusLine),
+        {search.m_totalResults, QString::number(search.m_totalPages), QString::number(page)});
+
+    QSet<QString> seen;
+    for (const QJsonValue &docValue : answer.value(QLatin1String("docs")).toArray()) {
+        const QJsonObject doc = docValue.toObject();
+        QString edition = FirstText(doc.value(QLatin1String("first_publish_year")));
+        if (edition.isEmpty())
+            edition = FirstText(doc.value(QLatin1String("publish_date")));
+        const CSearchResultRow work{QString(), doc.value(QLatin1String("title")).toString(),
+                                    FirstText(doc.value(QLatin1String("author_name"))),
+                                    FirstText(doc.value(QLatin1String("publisher"))), edition};
+        for (const QJsonValue &isbnValue : doc.value(QLatin1String("isbn")).toArray()) {
+            const QString isbn = ConvertEanToIsbn(NormalizeIsbn(isbnValue.toString()));
+            if (!IsValidIsbn(isbn) || seen.contains(isbn))
+                continue;
+            seen.insert(isbn);
+            CSearchResultRow row = work;
+            row.Isbn = isbn;
+            search.m_rows.append(row);
+        }
+    }
+    if (search.m_rows.isEmpty())
+        ShowMessage(QString::fromUtf8(kSearchNoValidResults));
+    return true;
+}
