@@ -288,6 +288,35 @@ private Q_SLOTS:
         db.Close();
     }
 
+    void cancelEndsAWaitAtOnce()
+    {
+        CRecordingPrompt prompt;
+        CLibraryConnection db;
+        QString images;
+        QVERIFY(m_env->OpenLibraryWithUserCategory(db, &images));
+        QVERIFY(m_server->FailNext(QStringLiteral("/api/books"), 429, 1, 0, QStringLiteral("60")));
+        CBatchQueryEngine engine(db, images);
+        engine.m_queue = MadeUpIsbns(3);
+        engine.m_categoryId = 32;
+        QStringList cells;
+        engine.onEntryDone = [&](int, const CBatchEntryResult &result) {
+            cells.append(result.titleCell);
+        };
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(engine.Start());
+        while (!engine.StatusText().startsWith(QStringLiteral("Open Library asks to wait")))
+            QThread::msleep(5);
+        engine.RequestCancel();
+        engine.Wait();
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cells.size(), 1);
+        QVERIFY2(cells.first().endsWith(QLatin1String(kHttpCancelledError)),
+                 qPrintable(cells.first()));
+        QVERIFY(prompt.shown.isEmpty()); // a cancel is no fatal error
+        db.Close();
+    }
+
     void keywordSearchPagesAndListsEveryEditionIsbn()
     {
         CRecordingPrompt prompt;

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QString>
 
-
 class CRateLimiter;
 class CSharedText;
 

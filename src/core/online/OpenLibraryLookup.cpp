@@ -183,8 +183,7 @@ void FetchCover(CBookRecord &record, const QString &isbn, const QString &coverId
     const CHttpResponse response =
         client.Get(record.LargeImageUrl, kMaxCoverBytes, COpenLibraryClient::kCovers);
     if (!response.ok) {
-        if (response.status != 404 && response.status != 410 && !silent &&
-            !HttpCancelRequested()) {
+        if (response.status != 404 && response.status != 410 && !silent && !HttpCancelRequested()) {
             record.ErrorText = QString::fromLatin1(kLookupCoverDownloadFailed);
             ShowMessage(record.ErrorText);
         }
@@ -314,14 +313,12 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
     const QString isbn = answers.Isbn(index);
     if (!answers.Fetch(index, client)) {
         record.ErrorText = FailureText(answers.Error(index));
-        // Open Library has not answered anything yet: the job cannot go on.
-        if (HttpCancelRequested()) {
-            // The user stopped the job: nothing to report.
-        } else if (!answers.AnyAnswered()) {
-            record.HasFatalError = true;
-            ShowMessage(record.ErrorText);
-        } else if (!silent) {
-            ShowMessage(record.ErrorText);
+        // A job the user stopped has nothing to report. Otherwise, when Open
+        // Library has not answered anything of the job yet, it cannot go on.
+        if (!HttpCancelRequested()) {
+            record.HasFatalError = !answers.AnyAnswered();
+            if (record.HasFatalError || !silent)
+                ShowMessage(record.ErrorText);
         }
         return false;
     }
