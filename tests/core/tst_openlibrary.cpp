@@ -416,6 +416,31 @@ private Q_SLOTS:
         QCOMPARE(bad.code, 2);
     }
 
+    void isbn979EndToEnd()
+    {
+        StartServer(QStringLiteral("2070379043"));
+        CLibraryConnection db;
+        QString images;
+        QVERIFY(m_env->OpenLibraryWithUserCategory(db, &images));
+        const QString library = db.Path();
+        db.Close();
+        const QString host = m_server->baseUrl();
+        const CliRun run = RunCliTool({QStringLiteral("add"), library, QStringLiteral("--category"),
+                                       QStringLiteral("32"), QStringLiteral("979-10-90636-07-1"),
+                                       QStringLiteral("--openlibrary-host"), host,
+                                       QStringLiteral("--covers-host"), host},
+                                      m_env->Path(QStringLiteral("cli-config")));
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QVERIFY2(run.out.startsWith(QStringLiteral("979-10-90636-07-1\tLes Enchanteurs\n")),
+                 qPrintable(run.out));
+        QCOMPARE(m_server->paths().first(),
+                 QStringLiteral("/api/books?bibkeys=ISBN:9791090636071&jscmd=data&format=json"));
+        QVERIFY(db.Open(library));
+        QCOMPARE(QueryText(db, QStringLiteral("SELECT ISBN FROM book")),
+                 QStringLiteral("9791090636071"));
+        db.Close();
+    }
+
     void publishDateForms_data()
     {
         QTest::addColumn<QString>("text");

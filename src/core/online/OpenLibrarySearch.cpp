@@ -62,7 +62,8 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
                               .arg(parse.errorString())
                         : response.error;
         search.m_errorText = QString::fromLatin1(kOpenLibraryLoadFailed).arg(reason);
-        ShowMessage(search.m_errorText);
+        if (search.m_showMessages)
+            ShowMessage(search.m_errorText);
         return false;
     }
 
@@ -90,7 +91,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
                                     FirstText(doc.value(QLatin1String("publisher"))), edition};
         for (const QJsonValue &isbnValue : doc.value(QLatin1String("isbn")).toArray()) {
             const QString isbn = ConvertEanToIsbn(NormalizeIsbn(isbnValue.toString()));
-            if (!IsValidIsbn(isbn) || seen.contains(isbn))
+            if (!IsAcceptedIsbn(isbn) || seen.contains(isbn))
                 continue;
             seen.insert(isbn);
             CSearchResultRow row = work;
@@ -98,7 +99,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
             search.m_rows.append(row);
         }
     }
-    if (search.m_rows.isEmpty())
+    if (search.m_rows.isEmpty() && search.m_showMessages)
         ShowMessage(QString::fromUtf8(kSearchNoValidResults));
     return true;
 }

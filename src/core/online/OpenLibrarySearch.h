@@ -13,7 +13,7 @@ QString OpenLibrarySearchUrl(const QString &title, const QString &author, const 
                              int page);
 
 // CKeywordSearch::RunSearch against Open Library: one row for each edition
-// ISBN of the page's works (an ISBN-13 as its ISBN-10 where it has one, each
-// ISBN once), in the order Open Library ranks them.
+// ISBN of the page's works (a 978 ISBN-13 as its ISBN-10, a 979 one as it is,
+// each ISBN once), in the order Open Library ranks them.
 bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QString &author,
                           const QString &publisher, int page);
