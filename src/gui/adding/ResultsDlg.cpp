@@ -158,12 +158,13 @@ CResultsDlg::CResultsDlg(const QString &title, const QString &author, const QStr
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(m_list, m_ok);
+    // The buttons in the order they stand, left to right.
+    setTabOrder(m_list, m_first);
+    setTabOrder(m_first, m_previous);
+    setTabOrder(m_previous, m_ok);
     setTabOrder(m_ok, m_cancel);
     setTabOrder(m_cancel, m_next);
     setTabOrder(m_next, m_last);
-    setTabOrder(m_last, m_first);
-    setTabOrder(m_first, m_previous);
     resize(isbnWidth + 280 + 2 * nameWidth + 140, 380);
     UpdatePagingButtons();
 }
