@@ -113,9 +113,9 @@ CResultsDlg::CResultsDlg(const QString &title, const QString &author, const QStr
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setStretchLastSection(true);
-    // An ISBN is shown whole; the names get room for a short one.
+    // An ISBN is shown whole, also a 13-digit one; the names get room for a short one.
     const QFontMetrics metrics = m_list->fontMetrics();
-    const int isbnWidth = metrics.horizontalAdvance(QStringLiteral("0000000000X")) + 16;
+    const int isbnWidth = metrics.horizontalAdvance(QStringLiteral("9790000000000")) + 16;
     const int nameWidth = metrics.horizontalAdvance(QStringLiteral("Maren Holloway")) + 16;
     const int widths[] = {isbnWidth, 280, nameWidth, nameWidth, 80};
     for (int column = 0; column < 5; ++column)
