@@ -434,6 +434,9 @@ void TestDialogs::optionsStoredAndReadBack()
                         styles + QStringLiteral("Plain Enu.xsl")));
     QVERIFY(QFile::copy(styles + QStringLiteral("Default (ENU).xsl"),
                         styles + QStringLiteral("Plain Chs.xsl")));
+    // A language the program has no name for.
+    QVERIFY(QFile::copy(env.ProgramDir() + QStringLiteral("/Languages/TomelodexChs.qm"),
+                        env.ProgramDir() + QStringLiteral("/Languages/TomelodexXyz.qm")));
     QVERIFY(CAppSettings::SetAssociateTag(QStringLiteral("oldtag-20")));
     QVERIFY(Start(env));
     CMainFrame &frame = env.Frame();
@@ -460,7 +463,10 @@ void TestDialogs::optionsStoredAndReadBack()
         Screenshot(sheet, QStringLiteral("options-misc.png"));
         auto *languageName = Child<QComboBox>(sheet, "LanguageName");
         QCOMPARE(languageName->currentText(), QStringLiteral("English"));
-        QVERIFY(languageName->findText(QStringLiteral("Simplified Chinese")) >= 0);
+        QStringList names;
+        for (int i = 0; i < languageName->count(); ++i)
+            names += languageName->itemText(i);
+        QCOMPARE(names, QStringList({"English", "Simplified Chinese", "Xyz"}));
         languageName->setCurrentText(QStringLiteral("Simplified Chinese"));
         auto *tag = Child<QLineEdit>(sheet, "AssociateTag");
         QCOMPARE(tag->text(), QStringLiteral("oldtag-20"));

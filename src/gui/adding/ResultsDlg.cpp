@@ -6,7 +6,7 @@
 #include "frame/ProgressWindow.h"
 #include "online/HttpClient.h"
 #include "online/IsbnRules.h"
-#include "online/ProductLookup.h"
+#include "online/LookupSource.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
