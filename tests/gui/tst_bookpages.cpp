@@ -684,6 +684,30 @@ void TestBookPages::sheetSavesLinksAndCoversOfAStoredBook()
         sheet->reject();
     }
     QCOMPARE(db(names), QStringLiteral("link 1|renamed|link 3"));
+
+    {
+        // A new book shows the picture its lookup fetched, and the save
+        // copies it in under the book's name.
+        CBookRecord found;
+        found.Title = QStringLiteral("Found Online");
+        found.CoverTempPath = picture;
+        CBookProperties sheet(LoadString(176), &env.Frame());
+        sheet.SetBook(found, true, 1, *env.Document().m_connection, imagesDir);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        auto *covers = ShowPage<CBookCoversPage>(sheet);
+        QVERIFY(covers);
+        QCOMPARE(covers->Front().Path(), picture);
+        QVERIFY(!covers->Front().View().ShowsPlaceholder());
+        QVERIFY(covers->Back().View().ShowsPlaceholder());
+        ClickOk(sheet);
+        QVERIFY(!sheet.isVisible());
+    }
+    const QString added = QString::number(g_lastSavedBookId.load());
+    QCOMPARE(
+        db(QStringLiteral("SELECT Title || '|' || FrontCover FROM book WHERE BookID=") + added),
+        QStringLiteral("Found Online|%1.png").arg(added));
+    QCOMPARE(ReadFileBytes(QDir(imagesDir).filePath(added + QStringLiteral(".png"))), pictureBytes);
     QVERIFY(env.prompt.shown.isEmpty());
     QVERIFY(QDir(imagesDir)
                 .entryList({QStringLiteral(".tomelo-cover-*")}, QDir::Files | QDir::Hidden)
