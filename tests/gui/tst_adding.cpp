@@ -138,6 +138,7 @@ private Q_SLOTS:
         m_env = std::make_unique<CWindowTestEnv>(CWindowTestEnv::kWithoutSample);
         CAppSettings::SetServiceHost(m_service->baseUrl());
         CAppSettings::SetStoreHost(m_service->baseUrl());
+        CAppSettings::SetSearchHost(m_service->baseUrl());
         const QString path = m_env->CopyLibrary(QStringLiteral("lib.mdb"), true);
         QVERIFY(FillLibrary(path, {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) "
                                                   "VALUES (32, 'Mine', 1)")}));
@@ -369,6 +370,27 @@ private Q_SLOTS:
                  LoadString(194) + u'|' + chm);
         const int bookId = Db(QStringLiteral("SELECT BookID FROM book")).toInt();
         QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{quint32(bookId)});
+    }
+
+    // A search whose only result is taken at once: the book found opens in
+    // the sheet and, saved there, is selected.
+    void searchWithOneResult()
+    {
+        WhenShown<CAddBookDlg>([](CAddBookDlg *dialog) {
+            Child<QRadioButton>(dialog, "ModeSearch")->click();
+            Child<QLineEdit>(dialog, "PublisherBox")->setText(QStringLiteral("Brindle"));
+            dialog->accept();
+        });
+        QString sheetTitle;
+        WhenShown<CBookProperties>([&](CBookProperties *sheet) {
+            sheetTitle = Child<QLineEdit>(sheet, "Title")->text();
+            sheet->accept();
+        });
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+        QCOMPARE(sheetTitle, QStringLiteral("Cartography of the Quiet Sea"));
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124"));
+        const auto bookId = quint32(Db(QStringLiteral("SELECT BookID FROM book")).toInt());
+        QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{bookId});
     }
 
     // A book added by hand: the sheet opens on an empty book, and the book

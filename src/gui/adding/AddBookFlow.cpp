@@ -3,6 +3,7 @@
 #include "adding/AddBookDlg.h"
 #include "adding/BackgroundLookup.h"
 #include "adding/BatchDlg.h"
+#include "adding/ResultsDlg.h"
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
@@ -43,8 +44,13 @@ void CAddBookFlow::OnAddBook()
         else
             AddOneByIsbn(dialog.IsbnList().value(0));
         break;
-    case CAddBookDlg::kModeSearch:
+    case CAddBookDlg::kModeSearch: {
+        CBookRecord record;
+        if (SearchByTitleAuthorPublisher(record, dialog.SearchTitle(), dialog.SearchAuthor(),
+                                         dialog.SearchPublisher(), true, m_owner))
+            OpenBookSheet(record);
         break;
+    }
     case CAddBookDlg::kModeManual: {
         // A book typed in by hand gets the defaults for new books as well.
         CBookRecord record;

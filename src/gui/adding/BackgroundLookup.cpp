@@ -4,14 +4,15 @@
 #include "db/BookRecord.h"
 #include "frame/ProgressWindow.h"
 #include "online/HttpClient.h"
-#include "online/ProductLookup.h"
+#include "online/LookupSource.h"
 
 #include <QThread>
 
 #include <atomic>
 #include <thread>
 
-bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn)
+bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn,
+                        bool resetToDefaults)
 {
     std::atomic<bool> cancel{false};
     std::atomic<bool> done{false};
@@ -22,7 +23,7 @@ bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn
     progress.GoModal();
     std::thread worker([&] {
         const CHttpCancelScope scope(cancel);
-        found = LookupByIsbn(record, isbn, true, false);
+        found = LookupByIsbn(record, isbn, resetToDefaults, false);
         done = true;
     });
     // The worker's messages are shown by this pumping, on this thread.

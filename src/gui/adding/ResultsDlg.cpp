@@ -1,12 +1,11 @@
 #include "adding/ResultsDlg.h"
 
+#include "adding/BackgroundLookup.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
-#include "frame/ProgressWindow.h"
 #include "online/HttpClient.h"
 #include "online/IsbnRules.h"
-#include "online/LookupSource.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,7 +14,6 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 #include <QThreadPool>
 #include <QVBoxLayout>
 
@@ -44,29 +42,6 @@ QFuture<CSearchPageResult> FetchPage(const CKeywordSearch &from, const QString &
         promise->finish();
     });
     return future;
-}
-
-// Looks `isbn` up into `record` on a worker thread behind a modal progress
-// window, whose Cancel aborts the transfer in hand. The record is the
-// worker's until it ends, which is soon after a cancel.
-bool LookupWithProgress(CBookRecord &record, const QString &isbn, QWidget *parent)
-{
-    std::atomic<bool> cancel{false};
-    bool found = false;
-    const std::unique_ptr<QThread> worker(QThread::create([&] {
-        const CHttpCancelScope cancelScope(cancel);
-        found = LookupByIsbn(record, isbn, false, false);
-    }));
-    CProgressWindow progress(parent, LoadString(240));
-    progress.SetText(LoadString(241));
-    progress.SetRange(0, 0);
-    progress.GoModal();
-    worker->start();
-    while (!worker->wait(20)) {
-        if (!progress.PeekAndPump(true))
-            cancel = true;
-    }
-    return found && !cancel;
 }
 
 QPushButton *PagingButton(const QString &text, const QString &tip, const char *name,
@@ -322,5 +297,5 @@ bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, con
     if (!IsValidIsbn(results.m_chosenIsbn))
         return false;
     record.ISBN = results.m_chosenIsbn;
-    return LookupWithProgress(record, results.m_chosenIsbn, parent);
+    return LookUpInBackground(parent, record, results.m_chosenIsbn, false);
 }
