@@ -136,9 +136,15 @@ std::vector<CCopyrightLine> CopyrightLines(int layout)
                 QStringLiteral("ISBN-13: ") + printed13 + QStringLiteral("\nISBN-10: ") + printed10;
         else if (layout == 1)
             text = QStringLiteral("ISBN ") + ean + QStringLiteral(" (pbk.) ISBN ") + isbn10;
-        else
+        else if (layout == 2)
             text = QStringLiteral("Printed in the USA. ISBN ") + printed13 +
                    QStringLiteral(" 10 9 8 7");
+        else
+            text = QStringLiteral("<p>ISBN&nbsp;") +
+                   QString(printed13).replace(u'-', QStringLiteral("&#8209;")) +
+                   QStringLiteral("<br>ISBN&nbsp;") +
+                   QString(printed10).replace(u'-', QStringLiteral("&ndash;")) +
+                   QStringLiteral("</p>");
         lines.push_back({text, isbn10});
     }
     return lines;
@@ -163,11 +169,13 @@ void BM_FindIsbnOnCopyrightPages(benchmark::State &state)
     state.counters["wrong"] = double(wrong);
     state.counters["missed"] = double(missed);
 }
-// 0: hyphenated ISBN-13 then ISBN-10; 1: plain ones; 2: the ISBN-13 alone.
+// 0: hyphenated ISBN-13 then ISBN-10; 1: plain ones; 2: the ISBN-13 alone;
+// 3: an HTML page with both, their hyphens written as character references.
 BENCHMARK(BM_FindIsbnOnCopyrightPages)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

@@ -145,6 +145,10 @@ private Q_SLOTS:
         row("978 code padded", " 9780596007126\t", true, false, QStringLiteral("0596007124"));
         row("hyphenated 978 code", "978-0-596-00712-6", true, false, QStringLiteral("0596007124"));
         row("hyphenated 978 code, wrong check", "978-0-596-00712-7", false, false, QString());
+        row("pasted 979 code", "979\u201110\u201190636\u201107\u20111", false, false,
+            QStringLiteral("9791090636071"));
+        row("pasted ISBN-10", "0\u2013596\u201300712\u20134", false, false,
+            QStringLiteral("0596007124"));
         row("979 code", "9791090636071", true, true, QStringLiteral("9791090636071"));
         row("hyphenated 979 code", " 979-10-90636-07-1 ", true, true,
             QStringLiteral("979-10-90636-07-1"));

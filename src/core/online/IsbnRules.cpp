@@ -30,14 +30,22 @@ bool AllDigits(const char16_t *chars, qsizetype count)
     return std::all_of(chars, chars + count, IsAsciiDigit);
 }
 
+// "-", the hyphens and dashes U+2010 to U+2013, and the minus sign U+2212.
+bool IsHyphenLike(char16_t c)
+{
+    return c == u'-' || (c >= u'\u2010' && (c <= u'\u2013' || c == u'\u2212'));
+}
+
 // Normalises `text` on the fly into `out`; false unless the result has
-// exactly the size of `out`. Allocates nothing, so it can run at every
-// position of a large text.
-template <std::size_t N> bool NormalizeInto(QStringView text, std::array<char16_t, N> &out)
+// exactly the size of `out`. Drops "-", and typeset dashes too when
+// `anyHyphen` is set (in printed text). Allocates nothing, so it can run at
+// every position of a large text.
+template <std::size_t N>
+bool NormalizeInto(QStringView text, std::array<char16_t, N> &out, bool anyHyphen = false)
 {
     std::size_t length = 0;
     for (const QChar c : text.trimmed()) {
-        if (c == u'-')
+        if (c == u'-' || (anyHyphen && IsHyphenLike(c.unicode())))
             continue;
         if (length == N)
             return false;
@@ -195,23 +203,18 @@ QString IsbnEntryFromLine(const QString &line)
     const QString entry = ConvertEanToIsbn(line.trimmed());
     if (IsAcceptedIsbn(entry))
         return entry;
-    Thirteen code;
+    // Printed forms: pasted typeset dashes, a hyphenated 978 ISBN-13.
     Ten isbn;
-    return NormalizeInto(entry, code) && IsValidThirteen(code) && TenOfThirteen(code, isbn)
-               ? ToString(isbn)
-               : QString();
+    if (NormalizeInto(entry, isbn, true) && IsValidTen(isbn))
+        return ToString(isbn);
+    Thirteen code;
+    return NormalizeInto(entry, code, true) ? LibraryIsbnOf(code) : QString();
 }
 
 namespace {
 
 // "&#x02010;": the longest character reference taken for a hyphen.
 constexpr qsizetype kLongestReference = 9;
-
-// "-", the hyphens and dashes U+2010 to U+2013, and the minus sign U+2212.
-bool IsHyphenLike(char16_t c)
-{
-    return c == u'-' || (c >= u'\u2010' && (c <= u'\u2013' || c == u'\u2212'));
-}
 
 // The length of the HTML character reference for a hyphen at the start of
 // `text` ("&ndash;", "&#8209;", "&#x2212;" ...), or 0.
@@ -235,29 +238,27 @@ qsizetype HyphenReferenceLength(QStringView text)
     return ok && plain && code <= 0xFFFF && IsHyphenLike(char16_t(code)) ? semicolon + 1 : 0;
 }
 
-// `text` with every typeset dash and hyphen reference turned into "-". The
-// text itself when it holds none, so the common case copies nothing.
-QStringView WithPlainHyphens(QStringView text, QString &storage)
+// `text` with every HTML character reference for a hyphen turned into "-"
+// (typeset dashes are taken as they stand). The text itself when it holds no
+// reference, so the common case copies nothing.
+QStringView WithPlainReferences(QStringView text, QString &storage)
 {
-    const auto special = [](QChar c) {
-        return c == u'&' || (c != u'-' && IsHyphenLike(c.unicode()));
-    };
-    if (std::none_of(text.begin(), text.end(), special))
+    qsizetype ampersand = text.indexOf(u'&');
+    if (ampersand < 0)
         return text;
     storage.clear();
     storage.reserve(text.size());
-    qsizetype at = 0;
-    while (at < text.size()) {
-        const QChar c = text[at];
-        if (c != u'&') {
-            storage += IsHyphenLike(c.unicode()) ? QChar(u'-') : c;
-            ++at;
+    qsizetype done = 0;
+    for (; ampersand >= 0; ampersand = text.indexOf(u'&', ampersand + 1)) {
+        const qsizetype reference = HyphenReferenceLength(text.sliced(ampersand));
+        if (reference == 0)
             continue;
-        }
-        const qsizetype reference = HyphenReferenceLength(text.sliced(at));
-        storage += reference > 0 ? QChar(u'-') : c;
-        at += std::max<qsizetype>(reference, 1);
+        storage += text.sliced(done, ampersand - done);
+        storage += u'-';
+        done = ampersand + reference;
+        ampersand = done - 1;
     }
+    storage += text.sliced(done);
     return storage;
 }
 
@@ -273,7 +274,7 @@ qsizetype PrintedThirteenAt(QStringView text, qsizetype start, Thirteen &code)
         const char16_t c = text[at].unicode();
         if (IsAsciiDigit(c)) {
             code[digits++] = c;
-        } else if (c != u'-' || digits == 0 || ++hyphens > kIsbn13Hyphens ||
+        } else if (!IsHyphenLike(c) || digits == 0 || ++hyphens > kIsbn13Hyphens ||
                    at + 1 == text.size() || !IsAsciiDigit(text[at + 1].unicode())) {
             return 0;
         }
@@ -308,14 +309,14 @@ struct SearchResult
     qsizetype resumeAt = 0; // the first position not searched yet
 };
 
-// The first ISBN in `text` (its hyphens plain) at a position in
+// The first ISBN in `text` (its hyphen references plain) at a position in
 // [from, lastStart). Characters before `from` are only looked at to see
 // where a number begins.
 SearchResult SearchIsbn(QStringView text, qsizetype from, qsizetype lastStart)
 {
     const qsizetype size = text.size();
     const auto inRun = [text](qsizetype i) {
-        return IsAsciiDigit(text[i].unicode()) || text[i] == u'-';
+        return IsAsciiDigit(text[i].unicode()) || IsHyphenLike(text[i].unicode());
     };
     Ten isbn;
     Thirteen code;
@@ -351,7 +352,7 @@ SearchResult SearchIsbn(QStringView text, qsizetype from, qsizetype lastStart)
         const qsizetype thirteen = NextPrintedThirteen(text, i + 1, reach);
         const qsizetype windowEnd = thirteen < reach ? thirteen : size;
         for (const qsizetype length : {kIsbnLength, kHyphenatedWindow}) {
-            if (NormalizeInto(text.sliced(i, std::min(length, windowEnd - i)), isbn) &&
+            if (NormalizeInto(text.sliced(i, std::min(length, windowEnd - i)), isbn, true) &&
                 IsValidTen(isbn))
                 return {ToString(isbn), i + 1};
         }
@@ -364,7 +365,7 @@ SearchResult SearchIsbn(QStringView text, qsizetype from, qsizetype lastStart)
 QString FindIsbnInText(QStringView text)
 {
     QString storage;
-    const QStringView plain = WithPlainHyphens(text, storage);
+    const QStringView plain = WithPlainReferences(text, storage);
     return SearchIsbn(plain, 0, plain.size()).isbn;
 }
 
@@ -382,7 +383,7 @@ bool CIsbnStreamFinder::Feed(QStringView piece)
         raw.truncate(ampersand);
     }
     QString storage;
-    m_pending += WithPlainHyphens(raw, storage);
+    m_pending += WithPlainReferences(raw, storage);
     // Positions near the end may need characters of the next piece: they are
     // searched once it has come.
     const qsizetype complete = m_pending.size() - kSearchReach;
@@ -402,7 +403,7 @@ QString CIsbnStreamFinder::Finish()
 {
     if (m_found.isEmpty()) {
         QString storage;
-        m_pending += WithPlainHyphens(m_unfinishedReference, storage);
+        m_pending += WithPlainReferences(m_unfinishedReference, storage);
         m_found = SearchIsbn(m_pending, m_searchFrom, m_pending.size()).isbn;
     }
     m_pending.clear();

@@ -49,8 +49,10 @@ QString ConvertIsbnToEan(QStringView text);
 // What a line typed, pasted, loaded or scanned into a list of ISBNs (the Add
 // Book dialog, the `add` command) becomes: the trimmed line after
 // ConvertEanToIsbn when IsAcceptedIsbn takes it, else the empty text. Not
-// otherwise normalised: hyphens stay until the lookup. A "978" ISBN-13 as a
-// book prints it (978-0-596-00712-6) becomes its ISBN-10 as well.
+// otherwise normalised: hyphens stay until the lookup. Printed forms are
+// taken too, normalised: a "978" ISBN-13 as a book prints it
+// (978-0-596-00712-6) becomes its ISBN-10, and typeset dashes pasted from a
+// page count as hyphens.
 QString IsbnEntryFromLine(const QString &line);
 
 // The first ISBN inside `text`, or the empty text: a valid ISBN-10,
@@ -75,7 +77,7 @@ public:
 
 private:
     QString m_unfinishedReference; // the end of a piece that may start "&ndash;"
-    QString m_pending;             // text with its dashes as "-", not yet searched
+    QString m_pending;             // text with hyphen references as "-", not searched yet
     qsizetype m_searchFrom = 0;    // where in m_pending the search goes on
     QString m_found;
 };
