@@ -503,8 +503,18 @@ void TestBookPages::coversShowChooseOpenAndClear()
     });
     const QString chosen =
         AskPictureFileName(&host, QStringLiteral("Front Cover"), DialogFilter(LoadString(206)));
+    // The next choice starts in the same folder.
+    QString startFolder;
+    QTimer::singleShot(0, [&startFolder] {
+        if (auto *dialog = qobject_cast<CPictureFileDialog *>(QApplication::activeModalWidget())) {
+            startFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    QVERIFY(AskPictureFileName(&host, QString(), QString()).isEmpty());
     SetFilePrompt(&env.files);
     QCOMPARE(chosen, front);
+    QCOMPARE(startFolder, QFileInfo(front).absolutePath());
     QVERIFY(previewFits);
     QCOMPARE(previewInfo, QStringLiteral("300 × 450 pixels"));
 }

@@ -3,6 +3,7 @@
 #include "frame/PictureFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -46,8 +47,17 @@ QString CFilePrompt::FolderName(QWidget *parent, const QString &caption)
 
 QString CFilePrompt::PictureFileName(QWidget *parent, const QString &caption, const QString &filter)
 {
+    // Pictures for several books tend to sit in one folder: the next
+    // choice starts where the last one was made.
+    static QString lastFolder;
     CPictureFileDialog dialog(parent, caption, filter);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (!lastFolder.isEmpty())
+        dialog.setDirectory(lastFolder);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QString chosen = dialog.selectedFiles().value(0);
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void SetFilePrompt(CFilePrompt *prompt)
