@@ -198,6 +198,18 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("0-596-00712-4"), QStringLiteral("080442957X"),
                               QStringLiteral("080442957x")}));
 
+        // A 979 ISBN-13 is taken as typed; a bar code whose check digit is
+        // wrong is no ISBN.
+        CAddBookDlg thirteen(&m_env->Frame());
+        thirteen.show();
+        Child<QPlainTextEdit>(&thirteen, "IsbnBox")
+            ->setPlainText(QStringLiteral("979-10-90636-07-1\n9780596007120"));
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        thirteen.accept();
+        QCOMPARE(m_env->prompt.LastText(),
+                 QStringLiteral("9780596007120 is not a valid ISBN. Ignore this one?"));
+        QCOMPARE(thirteen.IsbnList(), QStringList{QStringLiteral("979-10-90636-07-1")});
+
         // The search needs one of its three texts; the author alone will do.
         CAddBookDlg search(&m_env->Frame());
         search.show();

@@ -202,8 +202,8 @@ bool CAddBookDlg::TakeIsbnList()
         const QString isbn = ConvertEanToIsbn(piece.trimmed());
         if (isbn.isEmpty())
             continue; // a line of blanks only
-        if (IsValidIsbn(isbn)) {
-            m_isbnList.append(isbn);
+        if (const QString entry = IsbnEntryFromLine(isbn); !entry.isEmpty()) {
+            m_isbnList.append(entry);
             continue;
         }
         const QString question = tr("%1 is not a valid ISBN. Ignore this one?").arg(isbn);

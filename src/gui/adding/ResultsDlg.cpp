@@ -294,7 +294,7 @@ bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, con
             record.ErrorText = results.m_errorText;
         return false;
     }
-    if (!IsValidIsbn(results.m_chosenIsbn))
+    if (!IsAcceptedIsbn(results.m_chosenIsbn))
         return false;
     record.ISBN = results.m_chosenIsbn;
     return LookUpInBackground(parent, record, results.m_chosenIsbn, false);
