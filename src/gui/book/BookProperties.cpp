@@ -12,7 +12,6 @@
 #include "online/IsbnRules.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -77,16 +76,6 @@ void CBookProperties::SetBook(const CBookRecord &book, bool newBook, int categor
                               CLibraryConnection &connection, const QString &imagesDir)
 {
     m_book = book;
-    if (!newBook) {
-        // A stored book's pictures are where they are; a save that finds
-        // them there leaves them alone, while an empty path would delete
-        // them.
-        const auto stored = [&imagesDir](const QString &name) {
-            return name.isEmpty() ? QString() : QDir(imagesDir).filePath(name);
-        };
-        m_book.CoverTempPath = stored(book.FrontCover);
-        m_book.BackCoverTempPath = stored(book.BackCover);
-    }
     m_newBook = newBook;
     m_categoryId = categoryId;
     m_connection = &connection;

@@ -22,10 +22,8 @@ public:
     ~CBookProperties() override;
 
     // The book to show, whether it is a new one (then saved into
-    // `categoryId`), and the open library; fills every page. For a stored
-    // book the pages get its pictures as files of the images folder in
-    // CoverTempPath and BackCoverTempPath. The connection must outlive the
-    // sheet.
+    // `categoryId`), and the open library; fills every page. The
+    // connection must outlive the sheet.
     void SetBook(const CBookRecord &book, bool newBook, int categoryId,
                  CLibraryConnection &connection, const QString &imagesDir);
 
