@@ -131,6 +131,20 @@ private Q_SLOTS:
         QCOMPARE(ConvertEanToIsbn(input), expected);
     }
 
+    // One digit typed wrong never turns a bar code into another book.
+    void convertEanCatchesEveryOneDigitTypo()
+    {
+        const QString code = QStringLiteral("9780131103627");
+        for (int at = 0; at < code.size(); ++at) {
+            for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+                QString typo = code;
+                typo[at] = QChar(digit);
+                if (typo != code)
+                    QCOMPARE(ConvertEanToIsbn(typo), typo);
+            }
+        }
+    }
+
     void isbn13_data()
     {
         QTest::addColumn<QString>("input");
