@@ -68,6 +68,7 @@ CResultsDlg::CResultsDlg(const QString &title, const QString &author, const QStr
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Status"));
     m_status->setWordWrap(true);
+    m_status->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     m_busy = new QProgressBar(this);
     m_busy->setObjectName(QStringLiteral("Busy"));
     m_busy->setRange(0, 0);
