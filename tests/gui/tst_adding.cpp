@@ -13,6 +13,7 @@
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
+#include "frame/GuiPrompt.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
 #include "library/TomeloListView.h"
@@ -21,8 +22,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,7 +109,7 @@ class TestAdding : public QObject
                                  "book_category USING (BookID) WHERE CatID=%1 ORDER BY BookID)")
                       .arg(category));
     }
-    QString Shot(QWidget *widget, const char *name)
+    static QString Shot(QWidget *widget, const char *name)
     {
         return CWindowTestEnv::SaveScreenshot(*widget, QLatin1String(name));
     }
@@ -128,6 +131,43 @@ class TestAdding : public QObject
         QAbstractItemView *view = List().CurrentView();
         return DragAndDrop(view->viewport(), view->viewport()->rect().center(), data,
                            Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+    }
+
+    // What a batch showed when it ended: each row's Title cell and the
+    // status line.
+    struct BatchRun
+    {
+        QStringList rows;
+        QString status;
+    };
+
+    // Add Book with `isbns`, Start in the batch dialog, and Close once the
+    // job has finished (a job that ends itself closes the dialog alone).
+    BatchRun RunBatch(const QString &isbns)
+    {
+        BatchRun run;
+        WhenShown<CAddBookDlg>([isbns](CAddBookDlg *dialog) { EnterIsbns(dialog, isbns); });
+        WhenShown<CBatchDlg>([&run](CBatchDlg *batch) {
+            connect(batch, &QDialog::finished, [&run, batch] {
+                auto *rows = Child<QTreeWidget>(batch, "BatchRows");
+                for (int row = 0; row < rows->topLevelItemCount(); ++row)
+                    run.rows << Cell(batch, row);
+                run.status = Child<QLabel>(batch, "BatchStatus")->text();
+            });
+            QCOMPARE(Child<QLabel>(batch, "BatchStatus")->text(), QStringLiteral("Ready"));
+            QTest::mouseClick(Child<QPushButton>(batch, "StartButton"), Qt::LeftButton);
+            QVERIFY(!Child<QPushButton>(batch, "StartButton")->isEnabled());
+            QPointer<QPushButton> close = Child<QPushButton>(batch, "CancelButton");
+            When([close] { return !close || close->text() == QLatin1String("Close"); },
+                 [batch, close] {
+                     if (!close)
+                         return;
+                     Shot(batch, "batch_dialog");
+                     QTest::mouseClick(close, Qt::LeftButton);
+                 });
+        });
+        m_env->Frame().RouteCommand(ID_ADD_BOOK);
+        return run;
     }
 
 private Q_SLOTS:
@@ -230,36 +270,59 @@ private Q_SLOTS:
     // added and the unknown one says why in its row.
     void batchOfThreeWithAnUnknownInTheMiddle()
     {
-        QString rows[3];
-        QString status;
-        WhenShown<CAddBookDlg>([](CAddBookDlg *dialog) {
-            EnterIsbns(dialog, QStringLiteral("0596007124\n1111111111\n080442957X"));
-        });
-        WhenShown<CBatchDlg>([&](CBatchDlg *batch) {
-            QCOMPARE(Child<QLabel>(batch, "BatchStatus")->text(), QStringLiteral("Ready"));
-            QTest::mouseClick(Child<QPushButton>(batch, "StartButton"), Qt::LeftButton);
-            QVERIFY(!Child<QPushButton>(batch, "StartButton")->isEnabled());
-            auto *close = Child<QPushButton>(batch, "CancelButton");
-            When([close] { return close->text() == QLatin1String("Close"); },
-                 [&, batch, close] {
-                     for (int row = 0; row < 3; ++row)
-                         rows[row] = Cell(batch, row);
-                     status = Child<QLabel>(batch, "BatchStatus")->text();
-                     Shot(batch, "batch_dialog");
-                     QTest::mouseClick(close, Qt::LeftButton);
-                 });
-        });
-        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
-
-        QCOMPARE(rows[0], QStringLiteral("Cartography of the Quiet Sea"));
-        QVERIFY2(rows[1].startsWith(QStringLiteral("Error: Error message returned from Amazon: "
-                                                   "1111111111 is not a valid value")),
-                 qPrintable(rows[1]));
-        QCOMPARE(rows[2], QStringLiteral("Small Rivers: A Field Notebook"));
-        QCOMPARE(status, QStringLiteral("Job finished: 2 added, 0 skipped as duplicates, 1 not "
-                                        "found, 0 could not be saved."));
+        const BatchRun run = RunBatch(QStringLiteral("0596007124\n1111111111\n080442957X"));
+        QCOMPARE(run.rows.size(), 3);
+        QCOMPARE(run.rows[0], QStringLiteral("Cartography of the Quiet Sea"));
+        QVERIFY2(run.rows[1].startsWith(QStringLiteral("Error: Error message returned from "
+                                                       "Amazon: 1111111111 is not a valid value")),
+                 qPrintable(run.rows[1]));
+        QCOMPARE(run.rows[2], QStringLiteral("Small Rivers: A Field Notebook"));
+        QCOMPARE(run.status, QStringLiteral("Job finished: 2 added, 0 skipped as duplicates, 1 not "
+                                            "found, 0 could not be saved."));
         QCOMPARE(BooksIn(32), QStringLiteral("0596007124 080442957X"));
         QCOMPARE(List().Model()->rowCount(), 2);
+    }
+
+    // The duplicate question comes from the worker and is asked as a
+    // message box on the window's thread while the worker waits; skipping
+    // is told apart from adding.
+    void duplicateQuestionOnTheWindowsThread()
+    {
+        QVERIFY(m_env->Document().m_connection->Execute(
+            QStringLiteral("INSERT INTO book (BookID, Title, ISBN) VALUES (1, 'Old', "
+                           "'0596007124'); INSERT INTO book_category VALUES (1, 32)")));
+        CGuiPrompt windowPrompt;
+        windowPrompt.SetParentWindow(&m_env->Frame());
+        SetUserPrompt(&windowPrompt);
+        QString question;
+        bool onWindowThread = false;
+        WhenShown<QMessageBox>([&](QMessageBox *box) {
+            question = box->text();
+            onWindowThread = box->thread() == qApp->thread();
+            box->button(QMessageBox::Yes)->click();
+        });
+        const BatchRun run = RunBatch(QStringLiteral("0596007124\n080442957X"));
+        SetUserPrompt(&m_env->prompt);
+        QVERIFY2(question.startsWith(QStringLiteral("This book already exists in the database")),
+                 qPrintable(question));
+        QVERIFY(onWindowThread);
+        QCOMPARE(run.status, QStringLiteral("Job finished: 1 added, 1 skipped as duplicates, 0 not "
+                                            "found, 0 could not be saved."));
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124 080442957X"));
+    }
+
+    // A service that cannot be reached at all ends the job after the entry
+    // in hand, says so, and the dialog closes by itself.
+    void fatalErrorEndsTheJob()
+    {
+        CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:1"));
+        const BatchRun run = RunBatch(QStringLiteral("0596007124\n080442957X"));
+        QCOMPARE(run.rows.size(), 2);
+        QVERIFY2(run.rows[0].startsWith(QStringLiteral("Error: ")), qPrintable(run.rows[0]));
+        QCOMPARE(run.rows[1], QString());
+        QCOMPARE(m_env->prompt.LastText(),
+                 QStringLiteral("Fatal error occurred. Job will be cancelled."));
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
     }
 
     // Cancel while the second of five lookups stalls: the dialog closes
