@@ -2,6 +2,7 @@
 
 #include "frame/MainFrame.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -104,6 +105,18 @@ QByteArray MakeTestGif(const QList<int> &delays)
     }
     gif += ';';
     return gif;
+}
+
+COpenedUrls::COpenedUrls()
+{
+    for (const char *scheme : {"file", "http", "https"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
+}
+
+COpenedUrls::~COpenedUrls()
+{
+    for (const char *scheme : {"file", "http", "https"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 }
 
 CWindowTestEnv::CWindowTestEnv(SampleMode sample)

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -33,6 +34,22 @@ public:
 
 private:
     QString Next(const QString &caption, const QString &filter);
+};
+
+// Remembers the addresses the window asks the desktop to open (web and
+// file addresses) instead of starting programs. Installed for its lifetime.
+class COpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    COpenedUrls();
+    ~COpenedUrls() override;
+
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void Open(const QUrl &url) { urls.append(url); }
 };
 
 // One test's world: a temporary settings home, a temporary program folder

@@ -15,7 +15,6 @@
 #include "library/TomeloListView.h"
 
 #include <QAbstractItemView>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -26,29 +25,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
-
-// Remembers the addresses the view asks the desktop to open instead of
-// starting programs.
-class COpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    COpenedUrls()
-    {
-        for (const char *scheme : {"file", "http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
-    }
-    ~COpenedUrls() override
-    {
-        for (const char *scheme : {"file", "http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void Open(const QUrl &url) { urls.append(url); }
-};
 
 class TestInfoView : public QObject
 {

@@ -1,0 +1,5 @@
+#include "book/BookNotesPage.h"
+
+CBookNotesPage::CBookNotesPage(QWidget *parent)
+    : CHtmlEditorPage(&CBookRecord::Notes, QStringLiteral("NotesPage"), parent)
+{}

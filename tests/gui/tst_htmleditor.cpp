@@ -1,0 +1,403 @@
+// The Description and Notes pages: typing and storing, the editing keys and
+// buttons, the font, link and picture dialogs, the preview, and a stored text
+// whose scripts and web pictures must stay inert while it is edited.
+
+#include "GuiTestSupport.h"
+
+#include "book/BookDescriptionPage.h"
+#include "book/BookNotesPage.h"
+#include "book/EditorFontDlg.h"
+#include "book/HtmlEditorView.h"
+#include "book/HyperlinkDlg.h"
+#include "book/InsertImageDlg.h"
+#include "db/BookRecord.h"
+#include "frame/ThemeIcon.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+// Stands in for the book sheet: the two pages in tabs, given the book when
+// it opens, asked before a page is left, and collected on OK.
+class CPageHost : public QDialog
+{
+public:
+    explicit CPageHost(const CBookRecord &book) : m_book(book)
+    {
+        m_tabs = new QTabWidget(this);
+        description = new CBookDescriptionPage;
+        notes = new CBookNotesPage;
+        for (CBookSheetPage *page :
+             {static_cast<CBookSheetPage *>(description), static_cast<CBookSheetPage *>(notes)}) {
+            page->LoadFrom(m_book, CBookSheetContext());
+            m_tabs->addTab(page, page->Caption());
+        }
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(m_tabs);
+        resize(640, 420);
+    }
+
+    void ShowPage(CBookSheetPage *page)
+    {
+        if (auto *current = static_cast<CBookSheetPage *>(m_tabs->currentWidget());
+            current != page && m_shown)
+            QVERIFY(current->MayLeave());
+        m_tabs->setCurrentWidget(page);
+        m_shown = true;
+        page->PageShown();
+    }
+
+    CBookRecord PressOk()
+    {
+        static_cast<CBookSheetPage *>(m_tabs->currentWidget())->MayLeave();
+        CBookRecord book = m_book;
+        description->StoreTo(book);
+        notes->StoreTo(book);
+        return book;
+    }
+
+    CBookDescriptionPage *description = nullptr;
+    CBookNotesPage *notes = nullptr;
+
+private:
+    CBookRecord m_book;
+    QTabWidget *m_tabs = nullptr;
+    bool m_shown = false;
+};
+
+class TestHtmlEditor : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CPageHost> m_host;
+
+    CPageHost &Open(const QString &description, const QString &notes = QString())
+    {
+        CBookRecord book;
+        book.Description = description;
+        book.Notes = notes;
+        m_host = std::make_unique<CPageHost>(book);
+        m_host->show();
+        m_host->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_host.get()))
+            qWarning("the page host did not become the active window");
+        return *m_host;
+    }
+
+    // Shows the page and waits until its editor holds the text.
+    bool ShowAndWait(CHtmlEditorPage *page)
+    {
+        m_host->ShowPage(static_cast<CBookSheetPage *>(page));
+        return QTest::qWaitFor([page] { return page->Editor() && page->Editor()->IsReady(); },
+                               20000);
+    }
+
+    static QVariant Evaluate(CHtmlEditorPage *page, const QString &script)
+    {
+        QVariant value;
+        return page->Editor()->Evaluate(script, &value) ? value : QVariant();
+    }
+
+    static QString Body(CHtmlEditorPage *page)
+    {
+        QString html;
+        return page->Editor()->FetchBodyHtml(html) ? html : QStringLiteral("<no answer>");
+    }
+
+    static QAction *Action(CHtmlEditorPage *page, const char *name)
+    {
+        return page->ToolBar()->findChild<QAction *>(QLatin1String(name));
+    }
+
+    static void Keys(CHtmlEditorPage *page, QKeyCombination keys)
+    {
+        QTest::keyClick(page->Editor()->focusProxy(), keys.key(), keys.keyboardModifiers());
+    }
+
+    // Runs `answer` on the next modal dialog of type T once it is shown.
+    template <typename T> static void AnswerNextDialog(std::function<void(T *)> answer)
+    {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                poll->deleteLater();
+                poll->stop();
+                answer(dialog);
+            }
+        });
+        poll->start(50);
+    }
+
+    static void SelectAll(CHtmlEditorPage *page)
+    {
+        Evaluate(page, QStringLiteral("document.execCommand('selectAll'); true"));
+    }
+
+    // A picture once the engine has painted.
+    void Screenshot(const QString &name)
+    {
+        QTest::qWait(800);
+        CWindowTestEnv::SaveScreenshot(*m_host, name);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { PrepareIconTheme(); }
+    void cleanup() { m_host.reset(); }
+
+    void typedWordIsStoredAndUnopenedNotesKeepTheirBytes()
+    {
+        // Markup the engine would rewrite if it ever parsed it.
+        const QString notes =
+            QStringLiteral("<P>Read  twice<BR>\r\n<b>unclosed &amp c\xe9</P>\r\n");
+        CPageHost &host = Open(QString(), notes);
+        QCOMPARE(host.description->Caption(), QStringLiteral("&Description"));
+        QCOMPARE(host.notes->Caption(), QStringLiteral("&Notes"));
+        // Nothing of the engine exists before a page is shown.
+        QVERIFY(!host.notes->Editor());
+        QVERIFY(ShowAndWait(host.description));
+        QCOMPARE(Body(host.description), QString());
+        QVERIFY(
+            Evaluate(host.description, QStringLiteral("getComputedStyle(document.body).fontFamily"))
+                .toString()
+                .startsWith(QStringLiteral("Tahoma")));
+
+        QTest::keyClicks(host.description->Editor()->focusProxy(), QStringLiteral("Dune"));
+        QTRY_COMPARE(Body(host.description), QStringLiteral("Dune"));
+        Screenshot(QStringLiteral("htmleditor-description"));
+
+        const CBookRecord saved = host.PressOk();
+        QCOMPARE(saved.Description, QStringLiteral("Dune"));
+        QCOMPARE(saved.Notes, notes);
+        QVERIFY(!host.notes->Editor());
+    }
+
+    void pageLeftKeepsItsEditsAndComesBackAsItWas()
+    {
+        CPageHost &host = Open(QStringLiteral("<p>first</p>"), QStringLiteral("<p>note</p>"));
+        QVERIFY(ShowAndWait(host.description));
+        Evaluate(host.description,
+                 QStringLiteral("document.body.firstChild.textContent = 'changed'; true"));
+        QVERIFY(ShowAndWait(host.notes));
+        QVERIFY(ShowAndWait(host.description));
+        QCOMPARE(Body(host.description), QStringLiteral("<p>changed</p>"));
+        const CBookRecord saved = host.PressOk();
+        QCOMPARE(saved.Description, QStringLiteral("<p>changed</p>"));
+        // Opened but not edited: the engine's form of the same markup.
+        QCOMPARE(saved.Notes, QStringLiteral("<p>note</p>"));
+    }
+
+    void keysAndButtonsFormatTheText()
+    {
+        CPageHost &host = Open(QStringLiteral("plain words"));
+        CHtmlEditorPage *page = host.description;
+        QVERIFY(ShowAndWait(page));
+
+        // Every button has a picture and a tooltip, in the table's groups.
+        int separators = 0;
+        int buttons = 0;
+        for (QAction *action : page->ToolBar()->actions()) {
+            if (action->isSeparator()) {
+                ++separators;
+                continue;
+            }
+            ++buttons;
+            QVERIFY2(!action->icon().pixmap(16).isNull(), qPrintable(action->objectName()));
+            QVERIFY(!action->toolTip().isEmpty());
+        }
+        QCOMPARE(buttons, 20);
+        QCOMPARE(separators, 6);
+
+        page->Editor()->setFocus();
+        Keys(page, Qt::CTRL | Qt::Key_A);
+        Keys(page, Qt::CTRL | Qt::Key_B);
+        QTRY_COMPARE(Body(page), QStringLiteral("<b>plain words</b>"));
+        Action(page, "Italic")->trigger();
+        QTRY_COMPARE(Body(page), QStringLiteral("<b><i>plain words</i></b>"));
+        Action(page, "Center")->trigger();
+        QTRY_VERIFY(Body(page).contains(QStringLiteral("text-align: center")));
+
+        // Cancel in the colour dialog changes nothing; OK colours the selection.
+        const QString before = Body(page);
+        AnswerNextDialog<QColorDialog>([](QColorDialog *dialog) { dialog->reject(); });
+        Action(page, "BackgroundColor")->trigger();
+        QTest::qWait(300);
+        QCOMPARE(Body(page), before);
+        AnswerNextDialog<QColorDialog>([](QColorDialog *dialog) {
+            dialog->setCurrentColor(QColor(255, 255, 0));
+            dialog->accept();
+        });
+        Action(page, "BackgroundColor")->trigger();
+        QTRY_VERIFY(Body(page).contains(QStringLiteral("background-color: rgb(255, 255, 0)")));
+
+        Keys(page, Qt::CTRL | Qt::Key_A);
+        Keys(page, Qt::Key_Delete);
+        QTRY_VERIFY(!Body(page).contains(QStringLiteral("plain")));
+    }
+
+    void dialogsInsertLinksPicturesAndFonts()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("cover.png"));
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        QVERIFY(image.save(picture));
+        CQueuedFilePrompt files;
+
+        CPageHost &host = Open(QStringLiteral("<p>words</p>"));
+        CHtmlEditorPage *page = host.description;
+        QVERIFY(ShowAndWait(page));
+        SelectAll(page);
+
+        bool scriptRefused = false;
+        AnswerNextDialog<CHyperlinkDlg>([&scriptRefused](CHyperlinkDlg *dialog) {
+            auto *address = dialog->findChild<QLineEdit *>(QStringLiteral("Address"));
+            auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            address->setText(QStringLiteral(" Java\tScript:alert(1)"));
+            scriptRefused = !ok->isEnabled();
+            address->setText(QStringLiteral("https://example.org/book"));
+            ok->click();
+        });
+        Action(page, "AddHyperlink")->trigger();
+        QTRY_COMPARE(Body(page),
+                     QStringLiteral("<p><a href=\"https://example.org/book\">words</a></p>"));
+        QVERIFY(scriptRefused);
+
+        // A second link command starts from the link's address.
+        QString offered;
+        AnswerNextDialog<CHyperlinkDlg>([&offered](CHyperlinkDlg *dialog) {
+            offered = dialog->Address();
+            dialog->reject();
+        });
+        Action(page, "AddHyperlink")->trigger();
+        QTRY_COMPARE(offered, QStringLiteral("https://example.org/book"));
+
+        SelectAll(page);
+        AnswerNextDialog<CEditorFontDlg>([](CEditorFontDlg *dialog) {
+            QCOMPARE(dialog->Size(), 3);
+            dialog->findChild<QComboBox *>(QStringLiteral("Size"))->setCurrentIndex(5);
+            dialog->accept();
+        });
+        Action(page, "Font")->trigger();
+        QTRY_VERIFY(Body(page).contains(QStringLiteral("<font size=\"5\">")));
+
+        Evaluate(page, QStringLiteral("getSelection().collapse(document.body, 1); true"));
+        files.names = {picture};
+        AnswerNextDialog<CInsertImageDlg>([](CInsertImageDlg *dialog) {
+            dialog->findChild<QPushButton *>(QStringLiteral("Browse"))->click();
+            dialog->findChild<QLineEdit *>(QStringLiteral("AlternateText"))
+                ->setText(QStringLiteral("a \"blue\" cover"));
+            dialog->accept();
+        });
+        Action(page, "InsertImage")->trigger();
+        const QString expected = QStringLiteral("<img src=\"%1\" alt=\"a &quot;blue&quot; cover\">")
+                                     .arg(QUrl::fromLocalFile(picture).toString());
+        QTRY_VERIFY2(Body(page).contains(expected), qPrintable(Body(page)));
+        // The user's own picture shows while editing.
+        QTRY_COMPARE(Evaluate(page, QStringLiteral("document.images[0].naturalWidth")).toInt(), 40);
+        Screenshot(QStringLiteral("htmleditor-dialogs"));
+    }
+
+    void scriptsAndWebPicturesStayInertWhileEditing()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        int requests = 0;
+        connect(&server, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket *socket = server.nextPendingConnection()) {
+                ++requests;
+                socket->close();
+            }
+        });
+        const QString description =
+            QStringLiteral("<p>Text<img src=\"http://127.0.0.1:%1/cover.jpg\">"
+                           "<img src=\"data:,\" onerror=\"document.title='ran'\"></p>"
+                           "<script>document.title = 'ran too';</script>"
+                           "<meta http-equiv=\"refresh\" content=\"0; url=about:blank\">")
+                .arg(server.serverPort());
+        CPageHost &host = Open(description);
+        CHtmlEditorPage *page = host.description;
+        QVERIFY(ShowAndWait(page));
+        QTest::qWait(1000);
+        QCOMPARE(Evaluate(page, QStringLiteral("document.title")).toString(),
+                 QStringLiteral("Tomelo"));
+        QCOMPARE(requests, 0);
+
+        Action(page, "DesignPreview")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(requests > 0, 10000);
+        QTest::qWait(500);
+        QCOMPARE(Evaluate(page, QStringLiteral("document.title")).toString(),
+                 QStringLiteral("Tomelo"));
+        QVERIFY(Body(page).startsWith(QStringLiteral("<p>Text")));
+        QVERIFY(host.PressOk().Description.startsWith(QStringLiteral("<p>Text")));
+    }
+
+    void previewShowsAPageAndEditingResumes()
+    {
+        COpenedUrls opened;
+        const QString description =
+            QStringLiteral("<table border=\"1\"><tbody><tr><td>cell</td></tr></tbody></table>"
+                           "<p><a id=\"link\" href=\"https://example.org/\">a link</a></p>");
+        CPageHost &host = Open(description);
+        CHtmlEditorPage *page = host.description;
+        QVERIFY(ShowAndWait(page));
+        QCOMPARE(Body(page), description);
+        QWidget *surface = page->Editor()->focusProxy();
+
+        // A right click shows no menu.
+        bool menuShown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            menuShown = menuShown || qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        });
+        poll.start(50);
+        QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(40, 20));
+        QTest::qWait(1500);
+        poll.stop();
+        QVERIFY(!menuShown);
+
+        Action(page, "DesignPreview")->trigger();
+        QTRY_COMPARE(Evaluate(page, QStringLiteral("document.designMode")).toString(),
+                     QStringLiteral("off"));
+        QVERIFY(Action(page, "DesignPreview")->isChecked());
+        QVERIFY(!Action(page, "Bold")->isEnabled());
+        Screenshot(QStringLiteral("htmleditor-preview"));
+        const QVariantList rect =
+            Evaluate(page, QStringLiteral("(function(){var r=document.getElementById('link')"
+                                          ".getBoundingClientRect();return [r.left+r.width/2,"
+                                          "r.top+r.height/2];})()"))
+                .toList();
+        QCOMPARE(rect.size(), 2);
+        QTest::mouseClick(surface, Qt::LeftButton, {},
+                          QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
+        QTRY_COMPARE(opened.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+        QCOMPARE(Body(page), description);
+
+        Action(page, "DesignPreview")->trigger();
+        QTRY_COMPARE(Evaluate(page, QStringLiteral("document.designMode")).toString(),
+                     QStringLiteral("on"));
+        QCOMPARE(Body(page), description);
+        Evaluate(page, QStringLiteral("getSelection().collapse(document.getElementById('link')"
+                                      ".firstChild, 0); true"));
+        page->Editor()->setFocus();
+        QTest::keyClicks(surface, QStringLiteral("new "));
+        QTRY_VERIFY2(Body(page).contains(QStringLiteral("<p>new")), qPrintable(Body(page)));
+    }
+};
+
+TOMELODEX_GUI_TEST_MAIN(TestHtmlEditor)
+#include "tst_htmleditor.moc"
