@@ -283,32 +283,51 @@ private Q_SLOTS:
         QCOMPARE(List().Model()->rowCount(), 2);
     }
 
-    // The duplicate question comes from the worker and is asked as a
-    // message box on the window's thread while the worker waits; skipping
-    // is told apart from adding.
-    void duplicateQuestionOnTheWindowsThread()
+    // The worker's questions and messages are message boxes on the window's
+    // thread while the worker waits (the duplicate question, a failed save);
+    // the final status tells added, skipped, not found and not saved apart.
+    void outcomesAreToldApart()
     {
-        QVERIFY(m_env->Document().m_connection->Execute(
-            QStringLiteral("INSERT INTO book (BookID, Title, ISBN) VALUES (1, 'Old', "
-                           "'0596007124'); INSERT INTO book_category VALUES (1, 32)")));
+        QVERIFY(m_env->Document().m_connection->Execute(QStringLiteral(
+            "INSERT INTO book (BookID, Title, ISBN) VALUES (1, 'Old', '0596007124'); "
+            "INSERT INTO book_category VALUES (1, 32); "
+            "CREATE TRIGGER refuse BEFORE INSERT ON book WHEN NEW.ISBN = '080442957X' "
+            "BEGIN SELECT RAISE(ABORT, 'the disk says no'); END")));
         CGuiPrompt windowPrompt;
         windowPrompt.SetParentWindow(&m_env->Frame());
         SetUserPrompt(&windowPrompt);
-        QString question;
-        bool onWindowThread = false;
-        WhenShown<QMessageBox>([&](QMessageBox *box) {
-            question = box->text();
-            onWindowThread = box->thread() == qApp->thread();
-            box->button(QMessageBox::Yes)->click();
+        QStringList boxes;
+        bool allOnWindowThread = true;
+        QTimer answerer;
+        answerer.setInterval(20);
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            boxes << box->text();
+            allOnWindowThread = allOnWindowThread && box->thread() == qApp->thread();
+            // Yes skips the duplicate.
+            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
+                ->click();
         });
-        const BatchRun run = RunBatch(QStringLiteral("0596007124\n080442957X"));
+        answerer.start();
+        const BatchRun run = RunBatch(QStringLiteral("0596007124\n080442957X\n0596004206"));
+        answerer.stop();
         SetUserPrompt(&m_env->prompt);
-        QVERIFY2(question.startsWith(QStringLiteral("This book already exists in the database")),
-                 qPrintable(question));
-        QVERIFY(onWindowThread);
+
+        QVERIFY(allOnWindowThread);
+        QVERIFY(!boxes.isEmpty());
+        QVERIFY2(boxes.first().startsWith(QStringLiteral("This book already exists")),
+                 qPrintable(boxes.first()));
+        QCOMPARE(run.rows.size(), 3);
+        QCOMPARE(run.rows[0], QStringLiteral("Cartography of the Quiet Sea"));
+        QVERIFY2(run.rows[1].startsWith(QStringLiteral("Error: ")) &&
+                     run.rows[1].contains(QStringLiteral("the disk says no")),
+                 qPrintable(run.rows[1]));
+        QCOMPARE(run.rows[2], QStringLiteral("Gardens Under Glass"));
         QCOMPARE(run.status, QStringLiteral("Job finished: 1 added, 1 skipped as duplicates, 0 not "
-                                            "found, 0 could not be saved."));
-        QCOMPARE(BooksIn(32), QStringLiteral("0596007124 080442957X"));
+                                            "found, 1 could not be saved."));
+        QCOMPARE(BooksIn(32), QStringLiteral("0596007124 0596004206"));
     }
 
     // A service that cannot be reached at all ends the job after the entry
