@@ -438,6 +438,7 @@ void TestDialogs::optionsStoredAndReadBack()
     QVERIFY(QFile::copy(env.ProgramDir() + QStringLiteral("/Languages/TomelodexChs.qm"),
                         env.ProgramDir() + QStringLiteral("/Languages/TomelodexXyz.qm")));
     QVERIFY(CAppSettings::SetAssociateTag(QStringLiteral("oldtag-20")));
+    QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("openlibrary")));
     QVERIFY(Start(env));
     CMainFrame &frame = env.Frame();
     const QStringList templates = frame.XslTemplates();
@@ -471,6 +472,11 @@ void TestDialogs::optionsStoredAndReadBack()
         auto *tag = Child<QLineEdit>(sheet, "AssociateTag");
         QCOMPARE(tag->text(), QStringLiteral("oldtag-20"));
         tag->clear();
+        // The stored source is offered; the other one is chosen.
+        auto *source = Child<QComboBox>(sheet, "LookupSource");
+        QCOMPARE(source->currentText(), QStringLiteral("Open Library"));
+        source->setCurrentText(QStringLiteral("Amazon"));
+        TypeInto(Child<QLineEdit>(sheet, "LookupContact"), QStringLiteral("reader@example.org"));
         sheet.accept();
     });
     QVERIFY(frame.RouteCommand(ID_OPTIONS));
@@ -482,6 +488,8 @@ void TestDialogs::optionsStoredAndReadBack()
     QCOMPARE(S::DefaultTextValue(S::kDefaultPurchaseDate), QStringLiteral("Mar 07, 2005"));
     QVERIFY(S::EbookOnly());
     QCOMPARE(S::UiLanguage(), QStringLiteral("Chs"));
+    QCOMPARE(S::LookupSource(), QStringLiteral("product"));
+    QCOMPARE(S::LookupContact(), QStringLiteral("reader@example.org"));
     // The cleared tag holds at once; the language waits for the next start.
     QCOMPARE(S::AssociateTag(), QString());
     QVERIFY(TomeloApp().m_associateTag.isEmpty());
@@ -503,6 +511,7 @@ void TestDialogs::optionsStoredAndReadBack()
         QCOMPARE(Child<QLineEdit>(sheet, "UserText1")->text(), QStringLiteral("signed copy"));
         QCOMPARE(Child<QDateEdit>(sheet, "PurchaseDate")->date(), QDate(2005, 3, 7));
         QVERIFY(Child<QCheckBox>(sheet, "EbookOnly")->isChecked());
+        QCOMPARE(Child<QComboBox>(sheet, "LookupSource")->currentText(), QStringLiteral("Amazon"));
         Child<QCheckBox>(sheet, "HasPurchaseDate")->setChecked(false);
         QTest::keyClick(Child<QLineEdit>(sheet, "UserText1"), Qt::Key_Return);
     });

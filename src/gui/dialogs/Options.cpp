@@ -52,6 +52,9 @@ void COptions::Store(const QStringList &xslTemplates, int currentXsl) const
     // Store links made from now on carry the new tag.
     TomeloApp().m_associateTag = m_uiPage->AssociateTag();
     CAppSettings::SetAssociateTag(TomeloApp().m_associateTag);
+    // Lookups from now on ask the chosen source.
+    CAppSettings::SetLookupSource(m_uiPage->LookupSource());
+    CAppSettings::SetLookupContact(m_uiPage->LookupContact());
     CAppSettings::SetXsl(TemplateForLanguage(xslTemplates, currentXsl, code));
 }
 

@@ -2,10 +2,12 @@
 
 #include "app/AppSettings.h"
 #include "app/TomeloApp.h"
+#include "online/LookupSource.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,9 +44,24 @@ COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
     auto *tagLayout = new QVBoxLayout(tagGroup);
     tagLayout->addWidget(m_associateTag);
 
+    auto *lookupGroup = new QGroupBox(tr("Looking Up Books:"), this);
+    m_lookupSource = new QComboBox(lookupGroup);
+    m_lookupSource->setObjectName(QStringLiteral("LookupSource"));
+    for (const ELookupSource source : {ELookupSource::kOpenLibrary, ELookupSource::kProduct})
+        m_lookupSource->addItem(LookupSourceName(source), LookupSourceSetting(source));
+    m_lookupSource->setCurrentIndex(
+        m_lookupSource->findData(LookupSourceSetting(CurrentLookupSource())));
+    m_lookupContact = new QLineEdit(CAppSettings::LookupContact(), lookupGroup);
+    m_lookupContact->setObjectName(QStringLiteral("LookupContact"));
+    m_lookupContact->setPlaceholderText(tr("an e-mail or web address (optional)"));
+    auto *lookupLayout = new QFormLayout(lookupGroup);
+    lookupLayout->addRow(tr("Lookup &source:"), m_lookupSource);
+    lookupLayout->addRow(tr("&Contact for Open Library:"), m_lookupContact);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(languageGroup);
     layout->addWidget(tagGroup);
+    layout->addWidget(lookupGroup);
     layout->addStretch();
 }
 
@@ -69,4 +86,14 @@ QString COptionsUIPage::LanguageCode() const
 QString COptionsUIPage::AssociateTag() const
 {
     return m_associateTag->text();
+}
+
+QString COptionsUIPage::LookupSource() const
+{
+    return m_lookupSource->currentData().toString();
+}
+
+QString COptionsUIPage::LookupContact() const
+{
+    return m_lookupContact->text().trimmed();
 }

@@ -6,7 +6,8 @@
 class QComboBox;
 class QLineEdit;
 
-// The interface language (used from the next start) and the associate tag.
+// The interface language (used from the next start), the associate tag, and
+// where books are looked up, with the contact Open Library is told.
 class COptionsUIPage : public QWidget
 {
     Q_OBJECT
@@ -21,8 +22,13 @@ public:
     // The chosen language's code (empty when none is chosen) and the tag.
     QString LanguageCode() const;
     QString AssociateTag() const;
+    // The LookupSource setting's text of the chosen source, and the contact.
+    QString LookupSource() const;
+    QString LookupContact() const;
 
 private:
     QComboBox *m_languageName;
     QLineEdit *m_associateTag;
+    QComboBox *m_lookupSource;
+    QLineEdit *m_lookupContact;
 };
