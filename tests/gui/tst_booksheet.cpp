@@ -195,6 +195,12 @@ private Q_SLOTS:
         QCOMPARE(Db(QStringLiteral("SELECT Author FROM book WHERE BookID=10")),
                  QStringLiteral("Frank Herbert"));
 
+        // Its description, never opened in the sheet, is saved byte for byte.
+        QVERIFY(Exec(QStringLiteral("UPDATE book SET Notes='<p>mine  <b>own</b></p>' "
+                                    "WHERE BookID=10")));
+        const QString texts = QStringLiteral("SELECT Description || '|' || Notes FROM book "
+                                             "WHERE BookID=10");
+        const QString textsBefore = Db(texts);
         // Its cover is in the images folder, and stays there.
         const QString cover = QDir(TomeloApp().m_imagesDir).filePath(QStringLiteral("10.jpg"));
         QVERIFY(QDir().mkpath(TomeloApp().m_imagesDir));
@@ -215,6 +221,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m_env->Frame().HtmlView()->Html().contains(QLatin1String("Brand New Press")));
         QCOMPARE(Db(QStringLiteral("SELECT FrontCover FROM book WHERE BookID=10")),
                  QStringLiteral("10.jpg"));
+        QCOMPARE(Db(texts), textsBefore);
         QVERIFY(QFile::exists(cover));
 
         // The new name is in the list the next time.

@@ -6,7 +6,9 @@
 #include "app/UserPrompt.h"
 #include "book/BookBasicPage.h"
 #include "book/BookCoversPage.h"
+#include "book/BookDescriptionPage.h"
 #include "book/BookLinksPage.h"
+#include "book/BookNotesPage.h"
 #include "book/BookPersonalPage.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
@@ -50,6 +52,8 @@ CBookProperties::CBookProperties(const QString &caption, QWidget *parent)
     AddPage(new CBookBasicPage(m_tabs));
     AddPage(new CBookPersonalPage(m_tabs));
     AddPage(new CBookLinksPage(m_tabs));
+    AddPage(new CBookDescriptionPage(m_tabs));
+    AddPage(new CBookNotesPage(m_tabs));
     AddPage(new CBookCoversPage(m_tabs));
     connect(m_tabs, &QTabWidget::currentChanged, this, &CBookProperties::OnCurrentChanged);
 
