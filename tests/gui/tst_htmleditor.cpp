@@ -1,109 +1,100 @@
-// The Description and Notes pages: typing and storing, the editing keys and
-// buttons, the font, link and picture dialogs, the preview, and a stored text
-// whose scripts and web pictures must stay inert while it is edited.
+// The Description and Notes pages in the book sheet on the sample library:
+// typing and saving, the editing keys and buttons, the font, link and picture
+// dialogs, the preview, and a stored text whose scripts and web pictures must
+// stay inert while it is edited.
 
 #include "GuiTestSupport.h"
 
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
 #include "book/BookDescriptionPage.h"
 #include "book/BookNotesPage.h"
+#include "book/BookProperties.h"
 #include "book/EditorFontDlg.h"
 #include "book/HtmlEditorView.h"
 #include "book/HyperlinkDlg.h"
 #include "book/InsertImageDlg.h"
 #include "db/BookRecord.h"
-#include "frame/ThemeIcon.h"
+#include "db/DbAccess.h"
+#include "db/SqlFormat.h"
+#include "db/TomeloDoc.h"
+#include "frame/MainFrame.h"
 
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <functional>
 
-// Stands in for the book sheet: the two pages in tabs, given the book when
-// it opens, asked before a page is left, and collected on OK.
-class CPageHost : public QDialog
-{
-public:
-    explicit CPageHost(const CBookRecord &book) : m_book(book)
-    {
-        m_tabs = new QTabWidget(this);
-        description = new CBookDescriptionPage;
-        notes = new CBookNotesPage;
-        for (CBookSheetPage *page :
-             {static_cast<CBookSheetPage *>(description), static_cast<CBookSheetPage *>(notes)}) {
-            page->LoadFrom(m_book, CBookSheetContext());
-            m_tabs->addTab(page, page->Caption());
-        }
-        auto *layout = new QVBoxLayout(this);
-        layout->addWidget(m_tabs);
-        resize(640, 420);
-    }
+namespace {
 
-    void ShowPage(CBookSheetPage *page)
-    {
-        if (auto *current = static_cast<CBookSheetPage *>(m_tabs->currentWidget());
-            current != page && m_shown)
-            QVERIFY(current->MayLeave());
-        m_tabs->setCurrentWidget(page);
-        m_shown = true;
-        page->PageShown();
-    }
+constexpr int kBook = 10; // a book of the sample library
 
-    CBookRecord PressOk()
-    {
-        static_cast<CBookSheetPage *>(m_tabs->currentWidget())->MayLeave();
-        CBookRecord book = m_book;
-        description->StoreTo(book);
-        notes->StoreTo(book);
-        return book;
-    }
-
-    CBookDescriptionPage *description = nullptr;
-    CBookNotesPage *notes = nullptr;
-
-private:
-    CBookRecord m_book;
-    QTabWidget *m_tabs = nullptr;
-    bool m_shown = false;
-};
+} // namespace
 
 class TestHtmlEditor : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<CPageHost> m_host;
+    std::unique_ptr<CWindowTestEnv> m_env;
+    std::unique_ptr<CBookProperties> m_sheet;
+    CBookDescriptionPage *m_description = nullptr;
+    CBookNotesPage *m_notes = nullptr;
 
-    CPageHost &Open(const QString &description, const QString &notes = QString())
+    CLibraryConnection &Db() const { return *m_env->Document().m_connection; }
+    QString Stored(const char *column) const
     {
+        return QueryText(Db(), QStringLiteral("SELECT %1 FROM book WHERE BookID=%2")
+                                   .arg(QLatin1String(column))
+                                   .arg(kBook));
+    }
+
+    // Stores the texts in the book and opens the sheet on it as Edit Book
+    // does.
+    bool Open(const QString &description, const QString &notes = QString())
+    {
+        m_sheet.reset();
+        const QString update = QStringLiteral("UPDATE book SET Description=%1, Notes=%2 "
+                                              "WHERE BookID=%3")
+                                   .arg(FormatSqlLiteral(description, kLiteralText),
+                                        FormatSqlLiteral(notes, kLiteralText))
+                                   .arg(kBook);
         CBookRecord book;
-        book.Description = description;
-        book.Notes = notes;
-        m_host = std::make_unique<CPageHost>(book);
-        m_host->show();
-        m_host->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_host.get()))
-            qWarning("the page host did not become the active window");
-        return *m_host;
+        if (!ExecuteSql(update, false, Db()) || !book.Load(kBook, Db()))
+            return false;
+        m_sheet = std::make_unique<CBookProperties>(LoadString(177), &m_env->Frame());
+        m_sheet->SetBook(book, false, 1, Db(), TomeloApp().m_imagesDir);
+        m_sheet->show();
+        m_sheet->activateWindow();
+        m_description = m_sheet->findChild<CBookDescriptionPage *>();
+        m_notes = m_sheet->findChild<CBookNotesPage *>();
+        return QTest::qWaitForWindowActive(m_sheet.get()) && m_description && m_notes;
+    }
+
+    void PressOk()
+    {
+        m_sheet->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     }
 
     // Shows the page and waits until its editor holds the text.
     bool ShowAndWait(CHtmlEditorPage *page)
     {
-        m_host->ShowPage(static_cast<CBookSheetPage *>(page));
-        return QTest::qWaitFor([page] { return page->Editor() && page->Editor()->IsReady(); },
+        QTabBar *bar = m_sheet->Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->tabRect(m_sheet->Tabs()->indexOf(page)).center());
+        return m_sheet->Tabs()->currentWidget() == page &&
+               QTest::qWaitFor([page] { return page->Editor() && page->Editor()->IsReady(); },
                                20000);
     }
 
@@ -152,59 +143,79 @@ class TestHtmlEditor : public QObject
     void Screenshot(const QString &name)
     {
         QTest::qWait(800);
-        CWindowTestEnv::SaveScreenshot(*m_host, name);
+        CWindowTestEnv::SaveScreenshot(*m_sheet, name);
     }
 
 private Q_SLOTS:
-    void initTestCase() { PrepareIconTheme(); }
-    void cleanup() { m_host.reset(); }
+    void initTestCase()
+    {
+        m_env = std::make_unique<CWindowTestEnv>();
+        QVERIFY(m_env->StartWindow({m_env->CopyLibrary(QStringLiteral("lib.mdb"))}));
+    }
+    void cleanup() { m_sheet.reset(); }
+    void cleanupTestCase()
+    {
+        m_env->CloseWindow();
+        m_env.reset();
+    }
 
     void typedWordIsStoredAndUnopenedNotesKeepTheirBytes()
     {
         // Markup the engine would rewrite if it ever parsed it.
-        const QString notes =
-            QStringLiteral("<P>Read  twice<BR>\r\n<b>unclosed &amp c\xe9</P>\r\n");
-        CPageHost &host = Open(QString(), notes);
-        QCOMPARE(host.description->Caption(), QStringLiteral("&Description"));
-        QCOMPARE(host.notes->Caption(), QStringLiteral("&Notes"));
+        const QString notes = QStringLiteral("<P>Read  twice<BR>\r\n<b>unclosed &amp c\xe9</P>");
+        QVERIFY(Open(QString(), notes));
+        const QString storedNotes = Stored("Notes");
+        QCOMPARE(storedNotes, notes);
+        QStringList captions;
+        for (int i = 0; i < m_sheet->Tabs()->count(); ++i)
+            captions += m_sheet->Tabs()->tabText(i);
+        QCOMPARE(captions.mid(2, 3),
+                 QStringList({QStringLiteral("Related &Links"), QStringLiteral("&Description"),
+                              QStringLiteral("&Notes")}));
         // Nothing of the engine exists before a page is shown.
-        QVERIFY(!host.notes->Editor());
-        QVERIFY(ShowAndWait(host.description));
-        QCOMPARE(Body(host.description), QString());
+        QVERIFY(!m_notes->Editor());
+        QVERIFY(ShowAndWait(m_description));
+        QCOMPARE(Body(m_description), QString());
         QVERIFY(
-            Evaluate(host.description, QStringLiteral("getComputedStyle(document.body).fontFamily"))
+            Evaluate(m_description, QStringLiteral("getComputedStyle(document.body).fontFamily"))
                 .toString()
                 .startsWith(QStringLiteral("Tahoma")));
 
-        QTest::keyClicks(host.description->Editor()->focusProxy(), QStringLiteral("Dune"));
-        QTRY_COMPARE(Body(host.description), QStringLiteral("Dune"));
+        QTest::keyClicks(m_description->Editor()->focusProxy(), QStringLiteral("Dune"));
+        QTRY_COMPARE(Body(m_description), QStringLiteral("Dune"));
         Screenshot(QStringLiteral("htmleditor-description"));
 
-        const CBookRecord saved = host.PressOk();
-        QCOMPARE(saved.Description, QStringLiteral("Dune"));
-        QCOMPARE(saved.Notes, notes);
-        QVERIFY(!host.notes->Editor());
+        PressOk();
+        QVERIFY(!m_sheet->isVisible());
+        QCOMPARE(Stored("Description"), QStringLiteral("Dune"));
+        QCOMPARE(Stored("Notes"), storedNotes);
+        QVERIFY(!m_notes->Editor());
     }
 
     void pageLeftKeepsItsEditsAndComesBackAsItWas()
     {
-        CPageHost &host = Open(QStringLiteral("<p>first</p>"), QStringLiteral("<p>note</p>"));
-        QVERIFY(ShowAndWait(host.description));
-        Evaluate(host.description,
+        QVERIFY(Open(QStringLiteral("<p>first</p>"), QStringLiteral("<p>note</p>")));
+        QVERIFY(ShowAndWait(m_description));
+        Evaluate(m_description,
                  QStringLiteral("document.body.firstChild.textContent = 'changed'; true"));
-        QVERIFY(ShowAndWait(host.notes));
-        QVERIFY(ShowAndWait(host.description));
-        QCOMPARE(Body(host.description), QStringLiteral("<p>changed</p>"));
-        const CBookRecord saved = host.PressOk();
-        QCOMPARE(saved.Description, QStringLiteral("<p>changed</p>"));
+        QVERIFY(ShowAndWait(m_notes));
+        Screenshot(QStringLiteral("htmleditor-notes"));
+        QVERIFY(ShowAndWait(m_description));
+        QCOMPARE(Body(m_description), QStringLiteral("<p>changed</p>"));
+        // OK on another page still takes the edits of the pages left.
+        QTabBar *bar = m_sheet->Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        PressOk();
+        QVERIFY(!m_sheet->isVisible());
+        QCOMPARE(Stored("Description"), QStringLiteral("<p>changed</p>"));
         // Opened but not edited: the engine's form of the same markup.
-        QCOMPARE(saved.Notes, QStringLiteral("<p>note</p>"));
+        QCOMPARE(Stored("Notes"), QStringLiteral("<p>note</p>"));
     }
 
     void keysAndButtonsFormatTheText()
     {
-        CPageHost &host = Open(QStringLiteral("plain words"));
-        CHtmlEditorPage *page = host.description;
+        QVERIFY(Open(QStringLiteral("plain words")));
+        CHtmlEditorPage *page = m_description;
         QVERIFY(ShowAndWait(page));
 
         // Every button has a picture and a tooltip, in the table's groups.
@@ -258,8 +269,8 @@ private Q_SLOTS:
         QVERIFY(image.save(picture));
         CQueuedFilePrompt files;
 
-        CPageHost &host = Open(QStringLiteral("<p>words</p>"));
-        CHtmlEditorPage *page = host.description;
+        QVERIFY(Open(QStringLiteral("<p>words</p>")));
+        CHtmlEditorPage *page = m_description;
         QVERIFY(ShowAndWait(page));
         SelectAll(page);
 
@@ -270,6 +281,7 @@ private Q_SLOTS:
             address->setText(QStringLiteral(" Java\tScript:alert(1)"));
             scriptRefused = !ok->isEnabled();
             address->setText(QStringLiteral("https://example.org/book"));
+            CWindowTestEnv::SaveScreenshot(*dialog, QStringLiteral("htmleditor-hyperlink"));
             ok->click();
         });
         Action(page, "AddHyperlink")->trigger();
@@ -290,6 +302,7 @@ private Q_SLOTS:
         AnswerNextDialog<CEditorFontDlg>([](CEditorFontDlg *dialog) {
             QCOMPARE(dialog->Size(), 3);
             dialog->findChild<QComboBox *>(QStringLiteral("Size"))->setCurrentIndex(5);
+            CWindowTestEnv::SaveScreenshot(*dialog, QStringLiteral("htmleditor-font"));
             dialog->accept();
         });
         Action(page, "Font")->trigger();
@@ -301,6 +314,7 @@ private Q_SLOTS:
             dialog->findChild<QPushButton *>(QStringLiteral("Browse"))->click();
             dialog->findChild<QLineEdit *>(QStringLiteral("AlternateText"))
                 ->setText(QStringLiteral("a \"blue\" cover"));
+            CWindowTestEnv::SaveScreenshot(*dialog, QStringLiteral("htmleditor-image"));
             dialog->accept();
         });
         Action(page, "InsertImage")->trigger();
@@ -329,8 +343,8 @@ private Q_SLOTS:
                            "<script>document.title = 'ran too';</script>"
                            "<meta http-equiv=\"refresh\" content=\"0; url=about:blank\">")
                 .arg(server.serverPort());
-        CPageHost &host = Open(description);
-        CHtmlEditorPage *page = host.description;
+        QVERIFY(Open(description));
+        CHtmlEditorPage *page = m_description;
         QVERIFY(ShowAndWait(page));
         QTest::qWait(1000);
         QCOMPARE(Evaluate(page, QStringLiteral("document.title")).toString(),
@@ -343,7 +357,8 @@ private Q_SLOTS:
         QCOMPARE(Evaluate(page, QStringLiteral("document.title")).toString(),
                  QStringLiteral("Tomelo"));
         QVERIFY(Body(page).startsWith(QStringLiteral("<p>Text")));
-        QVERIFY(host.PressOk().Description.startsWith(QStringLiteral("<p>Text")));
+        PressOk();
+        QVERIFY(Stored("Description").startsWith(QStringLiteral("<p>Text")));
     }
 
     void previewShowsAPageAndEditingResumes()
@@ -352,8 +367,8 @@ private Q_SLOTS:
         const QString description =
             QStringLiteral("<table border=\"1\"><tbody><tr><td>cell</td></tr></tbody></table>"
                            "<p><a id=\"link\" href=\"https://example.org/\">a link</a></p>");
-        CPageHost &host = Open(description);
-        CHtmlEditorPage *page = host.description;
+        QVERIFY(Open(description));
+        CHtmlEditorPage *page = m_description;
         QVERIFY(ShowAndWait(page));
         QCOMPARE(Body(page), description);
         QWidget *surface = page->Editor()->focusProxy();

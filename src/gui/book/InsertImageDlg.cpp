@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -37,7 +38,9 @@ CInsertImageDlg::CInsertImageDlg(QWidget *parent) : QDialog(parent)
     sourceRow->addWidget(m_source, 1);
     sourceRow->addWidget(browse);
     auto *form = new QFormLayout;
-    form->addRow(tr("Picture &source:"), sourceRow);
+    auto *sourceLabel = new QLabel(tr("Picture &source:"), this);
+    sourceLabel->setBuddy(m_source);
+    form->addRow(sourceLabel, sourceRow);
     form->addRow(tr("&Alternate text:"), m_altText);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
