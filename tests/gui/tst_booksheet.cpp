@@ -148,6 +148,8 @@ private Q_SLOTS:
                           SetText(sheet, "Title", QString(256, u'x'));
                           ClickTab(sheet, 1);
                           QCOMPARE(sheet.Tabs()->currentIndex(), 1);
+                          QCOMPARE(Field<QComboBox>(sheet, "Status")->currentText(),
+                                   QStringLiteral("In Collection"));
                           CWindowTestEnv::SaveScreenshot(sheet, QStringLiteral("sheet_personal"));
                           ClickOk(sheet);
                           QCOMPARE(m_env->prompt.LastText(), LoadString(242));
