@@ -21,6 +21,7 @@
 #include "frame/MainFrame.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -181,13 +182,27 @@ private Q_SLOTS:
                 .toString()
                 .startsWith(QStringLiteral("Tahoma")));
 
-        QTest::keyClicks(m_description->Editor()->focusProxy(), QStringLiteral("Dune"));
+        QWidget *surface = m_description->Editor()->focusProxy();
+        QTest::keyClicks(surface, QStringLiteral("Dune"));
         QTRY_COMPARE(Body(m_description), QStringLiteral("Dune"));
+        // Enter starts a new line; it does not press OK.
+        QTest::keyClick(surface, Qt::Key_Return);
+        QTest::keyClicks(surface, QStringLiteral("Arrakis"));
+        QTRY_COMPARE(Body(m_description), QStringLiteral("Dune<div>Arrakis</div>"));
+        QVERIFY(m_sheet->isVisible());
+        // Copy and paste through the keys.
+        Keys(m_description, Qt::CTRL | Qt::Key_A);
+        Keys(m_description, Qt::CTRL | Qt::Key_C);
+        QTRY_VERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Dune")));
+        QTest::keyClick(surface, Qt::Key_End, Qt::ControlModifier);
+        Keys(m_description, Qt::CTRL | Qt::Key_V);
+        QTRY_COMPARE(Body(m_description).count(QStringLiteral("Arrakis")), 2);
         Screenshot(QStringLiteral("htmleditor-description"));
 
         PressOk();
         QVERIFY(!m_sheet->isVisible());
-        QCOMPARE(Stored("Description"), QStringLiteral("Dune"));
+        QCOMPARE(Stored("Description"), Body(m_description));
+        QVERIFY(Stored("Description").startsWith(QStringLiteral("Dune<div>Arrakis")));
         QCOMPARE(Stored("Notes"), storedNotes);
         QVERIFY(!m_notes->Editor());
     }
@@ -411,6 +426,11 @@ private Q_SLOTS:
         page->Editor()->setFocus();
         QTest::keyClicks(surface, QStringLiteral("new "));
         QTRY_VERIFY2(Body(page).contains(QStringLiteral("<p>new")), qPrintable(Body(page)));
+
+        // Escape in the editor cancels the sheet, which writes nothing.
+        QTest::keyClick(surface, Qt::Key_Escape);
+        QTRY_VERIFY(!m_sheet->isVisible());
+        QCOMPARE(Stored("Description"), description);
     }
 };
 

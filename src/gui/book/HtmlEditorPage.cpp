@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFrame>
@@ -35,6 +36,12 @@ void OpenPreviewLink(const QUrl &url)
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
         scheme == QLatin1String("mailto"))
         QDesktopServices::openUrl(url);
+}
+
+bool IsEscape(const QEvent *event)
+{
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier;
 }
 
 } // namespace
@@ -143,6 +150,12 @@ bool CHtmlEditorPage::eventFilter(QObject *watched, QEvent *event)
         static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
     const bool isKey =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (isKey && watched != m_editor && IsEscape(event)) {
+        // The engine keeps Escape to itself; the sheet cancels on it.
+        if (event->type() == QEvent::KeyPress)
+            QCoreApplication::sendEvent(m_editor->parentWidget(), event);
+        return true;
+    }
     if (isKey && watched != m_editor) {
         if (const int id = CommandOfKey(event)) {
             // Accepting the override keeps the key from the window's
