@@ -427,6 +427,17 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(loaded.ReleaseDate, QStringLiteral("Mar 01, 2004"));
         QCOMPARE(loaded.PurchaseDate, QStringLiteral("Dec 31, 2005"));
+
+        // A date that is not a date is kept through a load and a save, a
+        // bare year becomes its first of January.
+        loaded.ReleaseDate = QStringLiteral("Spring 2004");
+        loaded.PurchaseDate = QStringLiteral("1999");
+        QVERIFY(loaded.Save(false, 32, m_images, m_db));
+        CBookRecord again;
+        QVERIFY(again.Load(1, m_db));
+        QVERIFY(again.Save(false, 32, m_images, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT ReleaseDate || '|' || PurchaseDate FROM book")),
+                 QStringLiteral("Spring 2004|1999-01-01"));
     }
 
     void storedCategoriesAreCheckedBeforeReuse()
