@@ -11,7 +11,6 @@
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "frame/ProgressWindow.h"
-#include "frame/WaitCursor.h"
 #include "online/BatchQueryEngine.h"
 #include "online/ChmScan.h"
 #include "online/IsbnRules.h"
@@ -109,12 +108,13 @@ void CAddBookFlow::AnalyzeDroppedFile(const QString &path)
 {
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == u"chm") {
+        // A large archive takes a while: the window stays alive meanwhile.
         QString isbn;
-        {
-            const CWaitCursor wait;
-            isbn = ScanChmForIsbn(path);
-        }
-        if (!isbn.isEmpty())
+        const QString status = LoadString(241) + u'\n' + QFileInfo(path).fileName();
+        const bool finished = RunInBackground(
+            m_owner, LoadString(240), [&status] { return status; },
+            [&](const std::atomic<bool> &) { isbn = ScanChmForIsbn(path); });
+        if (finished && !isbn.isEmpty())
             m_isbnFiles.insert(isbn, path);
         return;
     }

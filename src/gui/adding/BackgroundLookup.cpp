@@ -8,22 +8,20 @@
 
 #include <QThread>
 
-#include <atomic>
 #include <thread>
 
-bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn,
-                        bool resetToDefaults)
+bool RunInBackground(QWidget *owner, const QString &title, const std::function<QString()> &status,
+                     const std::function<void(const std::atomic<bool> &cancel)> &work)
 {
     std::atomic<bool> cancel{false};
     std::atomic<bool> done{false};
-    bool found = false;
-    CProgressWindow progress(owner, LoadString(176), true);
-    progress.SetRange(0, 0); // a lookup has no measure of how far it is
-    progress.SetText(isbn);
+    CProgressWindow progress(owner, title, true);
+    progress.SetRange(0, 0); // no measure of how far it is
+    progress.SetText(status());
     progress.GoModal();
     std::thread worker([&] {
         const CHttpCancelScope scope(cancel);
-        found = LookupByIsbn(record, isbn, resetToDefaults, false);
+        work(cancel);
         done = true;
     });
     // The worker's messages are shown by this pumping, on this thread.
@@ -31,9 +29,21 @@ bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn
         if (!progress.PeekAndPump(true))
             cancel = true;
         else
-            progress.SetText(record.StatusText.value());
+            progress.SetText(status());
         QThread::msleep(15);
     }
     worker.join();
-    return found && !cancel;
+    return !cancel;
+}
+
+bool LookUpInBackground(QWidget *owner, CBookRecord &record, const QString &isbn,
+                        bool resetToDefaults)
+{
+    bool found = false;
+    const bool finished = RunInBackground(
+        owner, LoadString(176), [&record] { return record.StatusText.value(); },
+        [&](const std::atomic<bool> &) {
+            found = LookupByIsbn(record, isbn, resetToDefaults, false);
+        });
+    return found && finished;
 }
