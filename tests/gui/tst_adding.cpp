@@ -16,6 +16,7 @@
 #include "frame/GuiPrompt.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
+#include "library/BookMime.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 
@@ -387,7 +388,7 @@ private Q_SLOTS:
     }
 
     // A text file with ISBNs on some of its lines fills the Add Book dialog
-    // with each ISBN once; All Books takes no files.
+    // with each ISBN once; All Books takes no files, and the list no books.
     void droppedTextFileFillsTheDialog()
     {
         const QString text =
@@ -415,6 +416,14 @@ private Q_SLOTS:
         const DragOutcome refused = DropFiles({text});
         QCOMPARE(refused.whileDragging, Qt::IgnoreAction);
         QVERIFY(!refused.dropped);
+
+        // The list takes files only: books dragged onto it are refused.
+        m_env->Frame().TreeView()->SelectCategory(32);
+        QAbstractItemView *view = List().CurrentView();
+        const DragOutcome books =
+            DragAndDrop(view->viewport(), view->viewport()->rect().center(), MakeBookMimeData({1}));
+        QCOMPARE(books.whileDragging, Qt::IgnoreAction);
+        QVERIFY(!books.dropped);
     }
 
     // A CHM whose page carries an ISBN: the book is looked up, added with its
