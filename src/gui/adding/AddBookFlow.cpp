@@ -70,15 +70,10 @@ void CAddBookFlow::RunBatch(const QStringList &isbns)
     m_doc.NotifyBooksChanged();
 }
 
-bool CAddBookFlow::LookUp(CBookRecord &record, const QString &isbn)
-{
-    return LookUpInBackground(m_owner, record, isbn);
-}
-
 void CAddBookFlow::AddOneByIsbn(const QString &isbn)
 {
     CBookRecord record;
-    if (!LookUp(record, isbn))
+    if (!LookUpInBackground(m_owner, record, isbn))
         return;
     const QString file = m_isbnFiles.value(isbn).trimmed();
     if (!file.isEmpty())

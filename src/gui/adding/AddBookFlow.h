@@ -42,7 +42,6 @@ public:
     std::function<int(const CBookRecord &book)> runBookSheet;
 
 private:
-    bool LookUp(CBookRecord &record, const QString &isbn);
     void AddOneByIsbn(const QString &isbn);
     void RunBatch(const QStringList &isbns);
     void OpenBookSheet(const CBookRecord &record);
