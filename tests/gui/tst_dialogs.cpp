@@ -138,6 +138,7 @@ private Q_SLOTS:
     void basicSearchFilesAndReportsFailure();
     void runSqlSelectAndUpdate();
     void optionsStoredAndReadBack();
+    void templateFollowsLanguage();
 };
 
 void TestDialogs::singleResultIsTakenAtOnce()
@@ -527,6 +528,21 @@ void TestDialogs::optionsStoredAndReadBack()
     });
     QVERIFY(frame.RouteCommand(ID_OPTIONS));
     QCOMPARE(S::DefaultTextValue(S::kDefaultUserText2), QString());
+}
+
+void TestDialogs::templateFollowsLanguage()
+{
+    const QStringList templates{"Compact (ENU)", "Default (ENU)", "Default (CHS)",
+                                "Default (ITA)", "Plain Enu",     "Plain Chs"};
+    using O = COptions;
+    QCOMPARE(O::TemplateForLanguage(templates, 1, QStringLiteral("Chs")), 2);
+    QCOMPARE(O::TemplateForLanguage(templates, 2, QStringLiteral("Ita")), 3);
+    QCOMPARE(O::TemplateForLanguage(templates, 3, QStringLiteral("Enu")), 1);
+    QCOMPARE(O::TemplateForLanguage(templates, 4, QStringLiteral("Chs")), 5);
+    // No template of that style in the language: the current one stays.
+    QCOMPARE(O::TemplateForLanguage(templates, 0, QStringLiteral("Chs")), 0);
+    QCOMPARE(O::TemplateForLanguage(templates, 1, QStringLiteral("Cht")), 1);
+    QCOMPARE(O::TemplateForLanguage(templates, 1, QString()), 1);
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestDialogs)

@@ -10,6 +10,7 @@
 #include "info/TomeloHtmlView.h"
 
 #include <QDialogButtonBox>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -38,10 +39,21 @@ int COptions::TemplateForLanguage(const QStringList &xslTemplates, int currentXs
 {
     if (currentXsl < 0 || currentXsl >= xslTemplates.size())
         return currentXsl;
-    const QString wanted =
-        xslTemplates[currentXsl].chopped(qMin(3, int(xslTemplates[currentXsl].size()))) + code;
-    const int index = xslTemplates.indexOf(wanted);
-    return index >= 0 ? index : currentXsl;
+    const QString &title = xslTemplates[currentXsl];
+    // A title ends in its language code ("Plain Enu"); the installed ones
+    // carry it in brackets and capitals ("Default (ENU)"), which the plain
+    // rule would never match, so the bracketed form is tried as well.
+    QStringList wanted{title.chopped(qMin(3, int(title.size()))) + code};
+    static const QRegularExpression bracketedCode(QStringLiteral("\\(([A-Za-z]{3})\\)$"));
+    const QRegularExpressionMatch match = bracketedCode.match(title);
+    if (match.hasMatch() && !code.isEmpty())
+        wanted << title.left(match.capturedStart(1)) + code.toUpper() + QLatin1Char(')');
+    for (const QString &candidate : wanted) {
+        const int index = int(xslTemplates.indexOf(candidate));
+        if (index >= 0)
+            return index;
+    }
+    return currentXsl;
 }
 
 void COptions::Store(const QStringList &xslTemplates, int currentXsl) const
