@@ -14,7 +14,8 @@ packages=(
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
   python3 tzdata
-  fontconfig fonts-dejavu-core fonts-liberation2 libqt6svg6 desktop-file-utils
+  fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-cjk libqt6svg6 desktop-file-utils
+  qt6-translations-l10n
   xvfb xauth xdotool imagemagick
 )
 

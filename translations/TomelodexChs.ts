@@ -2,6 +2,1185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tomelodex</source>
+        <translation>关于 Tomelodex</translation>
+    </message>
+    <message>
+        <source>Tomelodex Version %1</source>
+        <translation>Tomelodex 版本 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2003&#x2005; Brindlewood Software</source>
+        <translation>版权所有 © 2003&#x2005; Brindlewood Software</translation>
+    </message>
+</context>
+<context>
+    <name>CAddBookDlg</name>
+    <message>
+        <source>Query Online By &amp;ISBN(s)</source>
+        <translation>按 ISBN 在线查询(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Query Online By &amp;Title, Author and Publisher</source>
+        <translation>按书名、作者和出版社在线查询(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Add a Book &amp;Manually</source>
+        <translation>手动添加图书(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>载入(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Enter ISBNs below (one ISBN per line).</source>
+        <translation>在下面输入 ISBN（每行一个）。</translation>
+    </message>
+    <message>
+        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
+        <translation>提示：可以在此使用条码扫描器，例如 CueCat</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>书名：</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>出版社：</translation>
+    </message>
+    <message>
+        <source>Load ISBN List</source>
+        <translation>载入 ISBN 列表</translation>
+    </message>
+    <message>
+        <source>Cannot open file for reading.</source>
+        <translation>无法打开文件进行读取。</translation>
+    </message>
+    <message>
+        <source>Nothing to save.</source>
+        <translation>没有可保存的内容。</translation>
+    </message>
+    <message>
+        <source>Save ISBN List</source>
+        <translation>保存 ISBN 列表</translation>
+    </message>
+    <message>
+        <source>File has been saved.</source>
+        <translation>文件已保存。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN. Ignore this one?</source>
+        <translation>%1 不是有效的 ISBN。是否忽略此项？</translation>
+    </message>
+    <message>
+        <source>Please enter at least one of them: title, author and publisher.</source>
+        <translation>请至少输入书名、作者和出版社中的一项。</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicSearchDlg</name>
+    <message>
+        <source>Basic Search</source>
+        <translation>基本搜索</translation>
+    </message>
+    <message>
+        <source>&amp;Enter keyword:</source>
+        <translation>输入关键字(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Clear items in Search Results first</source>
+        <translation>先清空搜索结果中的项目(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
+        <translation>基本搜索可以搜索以下 7 个字段：书名、作者、ISBN、简介、备注、用户文本 1 和用户文本 2。</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchDlg</name>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Batch Mode</source>
+        <translation>批量模式</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Query queue is empty.</source>
+        <translation>查询队列为空。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
+        <translation>任务完成：添加 %1 本，跳过重复 %2 本，未找到 %3 本，无法保存 %4 本。</translation>
+    </message>
+    <message>
+        <source>Finishing off, please wait...</source>
+        <translation>正在结束，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>CBookBasicPage</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>书名(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle:</source>
+        <translation>副书名(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Auth&amp;or:</source>
+        <translation>作者(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>网址(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Edition:</source>
+        <translation>版本(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>出版社(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;ISBN:</source>
+        <translation>&amp;ISBN：</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>页数(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <translation>语言(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Release Date:</source>
+        <translation>出版日期(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Binding:</source>
+        <translation>装帧(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Di&amp;mension:</source>
+        <translation>尺寸(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras:</source>
+        <translation>附件(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>常规(&amp;G)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookCoversPage</name>
+    <message>
+        <source>Front Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>清除(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Back Cover</source>
+        <translation>封底</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>浏览(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>封面(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLinksPage</name>
+    <message>
+        <source>Add URLs, local files or folders which are related to this book.</source>
+        <translation>添加与本书相关的网址、本地文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>e.g. author&apos;s website, ebook files.</source>
+        <translation>例如作者的网站、电子书文件。</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>编辑(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>删除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Related &amp;Links</source>
+        <translation>相关链接(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookListModel</name>
+    <message>
+        <source>No cover</source>
+        <translation>无封面</translation>
+    </message>
+</context>
+<context>
+    <name>CBookPersonalPage</name>
+    <message>
+        <source>Purchase Info</source>
+        <translation>购买信息</translation>
+    </message>
+    <message>
+        <source>Pu&amp;rchase Date:</source>
+        <translation>购买日期(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <translation>商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Purc&amp;hase Price:</source>
+        <translation>购买价格(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Price:</source>
+        <translation>定价(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;Amazon Price:</source>
+        <translation>&amp;Amazon 价格：</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>评分</translation>
+    </message>
+    <message>
+        <source>Ama&amp;zon Rating:</source>
+        <translation>Ama&amp;zon 评分：</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>评论数(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Unrated</source>
+        <translation>未评分</translation>
+    </message>
+    <message>
+        <source>M&amp;y Rating:</source>
+        <translation>我的评分(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Misc Info</source>
+        <translation>其他信息</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>位置(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus:</source>
+        <translation>状态(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent Page:</source>
+        <translation>当前页(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>eBook Info</source>
+        <translation>电子书信息</translation>
+    </message>
+    <message>
+        <source>I only have &amp;ebook</source>
+        <translation>只有电子书(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Size (in &amp;MB):</source>
+        <translation>大小(&amp;M)（MB）：</translation>
+    </message>
+    <message>
+        <source>User Defined Texts</source>
+        <translation>用户自定义文本</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>用户文本 1(&amp;1)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>用户文本 2(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Personal</source>
+        <translation>个人(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>CCategoryProperties</name>
+    <message>
+        <source>Contains:</source>
+        <translation>包含：</translation>
+    </message>
+    <message>
+        <source>Last Updated:</source>
+        <translation>最后更新：</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>备注(&amp;O)：</translation>
+    </message>
+</context>
+<context>
+    <name>CCoverBox</name>
+    <message>
+        <source>No Cover</source>
+        <translation>无封面</translation>
+    </message>
+    <message>
+        <source>Click to open the picture</source>
+        <translation>单击打开图片</translation>
+    </message>
+</context>
+<context>
+    <name>CDatePicker</name>
+    <message>
+        <source>Has a date</source>
+        <translation>有日期</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpTopicsDlg</name>
+    <message>
+        <source>Tomelodex Help Topics</source>
+        <translation>Tomelodex 帮助主题</translation>
+    </message>
+    <message>
+        <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
+        <translation>左侧的类别树决定列表中显示哪些图书；列表下方的页面显示所选图书。右键单击窗格可使用其命令。菜单中的全部命令：</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>作用</translation>
+    </message>
+</context>
+<context>
+    <name>CInputSQLDlg</name>
+    <message>
+        <source>Run SQL</source>
+        <translation>执行 SQL</translation>
+    </message>
+    <message>
+        <source>&amp;Input SQL statement:</source>
+        <translation>输入 SQL 语句(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Note: Advanced users only.</source>
+        <translation>注意：仅供高级用户使用。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkGeneralPage</name>
+    <message>
+        <source>&amp;URL</source>
+        <translation>网址(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>F&amp;older</source>
+        <translation>文件夹(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ot&amp;her</source>
+        <translation>其他(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>标题(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>路径(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>(Optional)</source>
+        <translation>（可选）</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Select a File</source>
+        <translation>选择文件</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>无法打开超链接：
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkProperties</name>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Import XML</source>
+        <translation>导入 XML</translation>
+    </message>
+    <message>
+        <source>Importing books from %1...</source>
+        <translation>正在从 %1 导入图书...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) read</source>
+        <translation>
+            <numerusform>已读取 %n 本书</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>COptions</name>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>默认值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Misc Options</source>
+        <translation>其他选项(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDefaultPage</name>
+    <message>
+        <source>&amp;Purchase Date:</source>
+        <translation>购买日期(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>附件(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>S&amp;tore:</source>
+        <translation>商店(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>位置(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>St&amp;atus:</source>
+        <translation>状态(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>用户文本 1(&amp;1)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>用户文本 2(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>I only have e&amp;Book:</source>
+        <translation>只有电子书(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>The following default values will be used when adding new books.</source>
+        <translation>添加新图书时将使用以下默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsUIPage</name>
+    <message>
+        <source>Interface &amp;Language:</source>
+        <translation>界面语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>(Restart of Tomelodex is needed.)</source>
+        <translation>（需要重新启动 Tomelodex。）</translation>
+    </message>
+    <message>
+        <source>Your &amp;Associate Tag (Optional):</source>
+        <translation>您的联盟标签(&amp;A)（可选）：</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureFileDialog</name>
+    <message>
+        <source>No preview</source>
+        <translation>无预览</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 像素</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CResultsDlg</name>
+    <message>
+        <source>Please select one from the following:</source>
+        <translation>请从下列结果中选择一项：</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>第一页</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Searching page %1...</source>
+        <translation>正在搜索第 %1 页...</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>tomelodex-cli add: cannot read %1</source>
+        <translation>tomelodex-cli add：无法读取 %1</translation>
+    </message>
+    <message>
+        <source>Error: %1 is not a valid ISBN.</source>
+        <translation>错误：%1 不是有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped, %3 failed, %4 not found.</source>
+        <translation>任务完成：添加 %1 本，跳过 %2 本，失败 %3 本，未找到 %4 本。</translation>
+    </message>
+    <message>
+        <source>Looks up each ISBN at the chosen source and adds the books found to category ID. Prints per ISBN a line with the ISBN, a tab, and the title or &quot;Error: &quot; and the error, then the final status with the numbers of books added, skipped as duplicates, failed to be saved and not found. Fails when any book could not be saved or none was found.</source>
+        <translation>在所选来源查询每个 ISBN，并将找到的图书添加到类别 ID。每个 ISBN 输出一行：ISBN、一个制表符，然后是书名或“错误：”及错误信息；最后输出状态，列出添加、因重复而跳过、保存失败和未找到的图书数量。有图书无法保存或一本也未找到时失败。</translation>
+    </message>
+    <message>
+        <source>Try &apos;tomelodex-cli --help&apos;.</source>
+        <translation>请尝试“tomelodex-cli --help”。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: books can be added only to category 1 or a category numbered 32 or above, not %1</source>
+        <translation>tomelodex-cli：图书只能添加到类别 1 或编号为 32 及以上的类别，不能添加到 %1</translation>
+    </message>
+    <message>
+        <source>%1: the library has no category %2</source>
+        <translation>%1：书库中没有类别 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: &apos;%2&apos; is not a book number</source>
+        <translation>tomelodex-cli %1：“%2”不是图书编号</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli COMMAND [OPTIONS] ARGS
+
+Works on Tomelodex libraries without opening the window.
+
+Commands:
+</source>
+        <translation>用法：tomelodex-cli 命令 [选项] 参数
+
+无需打开窗口即可处理 Tomelodex 书库。
+
+命令：
+</translation>
+    </message>
+    <message>
+        <source>
+Options for every command: --source openlibrary|product chooses where books are
+looked up for this run (the LookupSource setting otherwise; --service-host without
+--source means product). --openlibrary-host URL, --covers-host URL, --service-host URL,
+--search-host URL and --store-host URL use another Open Library, cover server, product
+service, keyword search or store for this run (scheme, host and optional port,
+e.g. http://127.0.0.1:8080).
+
+&apos;tomelodex-cli COMMAND --help&apos; describes one command;
+&apos;tomelodex-cli --version&apos; prints the program&apos;s name and version.
+Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.</source>
+        <translation>
+所有命令通用的选项：--source openlibrary|product 选择本次运行在何处查询图书
+（否则使用 LookupSource 设置；只给出 --service-host 而没有 --source 时表示 product）。
+--openlibrary-host URL、--covers-host URL、--service-host URL、--search-host URL
+和 --store-host URL 使本次运行改用其他 Open Library、封面服务器、商品服务、
+关键字搜索或商店（协议、主机和可选的端口，例如 http://127.0.0.1:8080）。
+
+“tomelodex-cli 命令 --help”说明一个命令；
+“tomelodex-cli --version”输出程序的名称和版本。
+退出状态：0 成功，1 操作失败或什么也没找到，2 用法错误。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: a command is missing.</source>
+        <translation>tomelodex-cli：缺少命令。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: --source needs openlibrary or product</source>
+        <translation>tomelodex-cli：--source 需要 openlibrary 或 product</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080</source>
+        <translation>tomelodex-cli：%1 需要一个地址，例如 http://127.0.0.1:8080</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown command &apos;%1&apos;.</source>
+        <translation>tomelodex-cli：未知命令“%1”。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: cannot read standard input.</source>
+        <translation>tomelodex-cli：无法读取标准输入。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown isbn action &apos;%1&apos;.
+%2</source>
+        <translation>tomelodex-cli：未知的 isbn 操作“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>ISBN rules. normalize: trims the text, drops hyphens and writes the check letter X in upper case. check: prints the normalised ISBN when it is a valid ISBN-10 or 979 ISBN-13, else fails. ean: turns a 978 EAN-13 bar code with a right check digit into its ISBN-10 and drops a scanner&apos;s add-on from a 979 one (other text comes back unchanged). find: prints the first ISBN in standard input (a printed 978 ISBN-13 as its ISBN-10), or fails. tag: prints the tag of an e-book file name, between its last &apos;-&apos; and its last &apos;.&apos;.</source>
+        <translation>ISBN 规则。normalize：去掉首尾空白和连字符，并将校验字母 X 写成大写。check：是有效的 ISBN-10 或 979 开头的 ISBN-13 时输出规范化的 ISBN，否则失败。ean：将校验位正确的 978 开头的 EAN-13 条码转换为 ISBN-10，并去掉 979 条码上扫描器附加的部分（其他文本原样返回）。find：输出标准输入中的第一个 ISBN（印刷的 978 开头的 ISBN-13 输出为 ISBN-10），找不到则失败。tag：输出电子书文件名中最后一个“-”与最后一个“.”之间的标签。</translation>
+    </message>
+    <message>
+        <source>Prints the first ISBN starting with 0 or 1 found in the HTML pages of the CHM file, or fails when there is none.</source>
+        <translation>输出在 CHM 文件的 HTML 页面中找到的第一个以 0 或 1 开头的 ISBN，没有则失败。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli list: --category needs a category number</source>
+        <translation>tomelodex-cli list：--category 需要类别编号</translation>
+    </message>
+    <message>
+        <source>Creates a new library from the template beside the program (replacing LIBRARY), names its fixed rows in the interface language and creates its images folder.</source>
+        <translation>用程序旁的模板创建新书库（替换 LIBRARY），用界面语言命名其固定行，并创建其图片文件夹。</translation>
+    </message>
+    <message>
+        <source>Runs an SQL statement on the library and prints the number of records affected and of records returned.</source>
+        <translation>在书库上执行一条 SQL 语句，并输出受影响的记录数和返回的记录数。</translation>
+    </message>
+    <message>
+        <source>Compacts the library and prints its size before and after.</source>
+        <translation>压缩书库并输出压缩前后的大小。</translation>
+    </message>
+    <message>
+        <source>Prints the books the list shows for a category (default 5, All Books), one line each: BookID, Title, Author, Publisher, ISBN and Edition separated by tabs.</source>
+        <translation>输出列表为某个类别显示的图书（默认 5，全部图书），每本一行：BookID、书名、作者、出版社、ISBN 和版本，以制表符分隔。</translation>
+    </message>
+    <message>
+        <source>Files the books whose title, author, ISBN, description, notes or user texts contain KEYWORD in Search Results (emptied first unless --keep) and prints how many were found.</source>
+        <translation>将书名、作者、ISBN、简介、备注或用户文本中含有 KEYWORD 的图书放入搜索结果（除非指定 --keep，否则先清空），并输出找到的数量。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN.</source>
+        <translation>%1 不是有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Looks the ISBN up at the chosen source (Open Library or the product service), on a record with the default values for new books, and prints the result as one Book element of the book XML. Fails with the source&apos;s message when it knows no such book.</source>
+        <translation>在所选来源（Open Library 或商品服务）查询该 ISBN，以新图书的默认值为基础，并将结果输出为图书 XML 的一个 Book 元素。来源不知道这本书时，以来源的消息失败。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: there is no %1 named &apos;%2&apos;; there are: %3</source>
+        <translation>tomelodex-cli render：没有名为“%2”的%1；现有：%3</translation>
+    </message>
+    <message>
+        <source>template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: the library has no book %1</source>
+        <translation>tomelodex-cli render：书库中没有图书 %1</translation>
+    </message>
+    <message>
+        <source>Writes the information page of the given books as Save As HTML saves it, with the content template and display style of those titles (the stored choices by default), to standard output or FILE.</source>
+        <translation>像“另存为 HTML”那样写出指定图书的信息页，使用给定名称的内容模板和显示样式（默认为已保存的选择），输出到标准输出或 FILE。</translation>
+    </message>
+    <message>
+        <source>Writes the book XML of the given books, in that order, or of the books the list shows for category ID (5: All Books), as Save As XML writes it, to standard output or FILE.</source>
+        <translation>像“另存为 XML”那样按给定顺序写出指定图书的图书 XML，或写出列表为类别 ID 显示的图书（5：全部图书），输出到标准输出或 FILE。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>将图书 XML 文件中的图书导入类别 ID。ISBN 已在书库中的图书将被跳过（skip，默认）或仍然添加（add）。输出找到和导入的图书数量，然后输出导入、跳过和失败的数量；有失败或导入被停止时以 1 退出。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;New Database...	Ctrl+N</source>
+        <translation>新建数据库(&amp;N)...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>创建新的数据库</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...	Ctrl+O</source>
+        <translation>打开数据库(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing database</source>
+        <translation>打开现有的数据库</translation>
+    </message>
+    <message>
+        <source>&amp;XML...</source>
+        <translation>&amp;XML...</translation>
+    </message>
+    <message>
+        <source>Import books from Tomelodex XML</source>
+        <translation>从 Tomelodex XML 导入图书</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...	Ctrl+S</source>
+        <translation>&amp;HTML...	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save book information as HTML</source>
+        <translation>将图书信息另存为 HTML</translation>
+    </message>
+    <message>
+        <source>Save book information as XML</source>
+        <translation>将图书信息另存为 XML</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>页面设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change printing settings (headers and footers etc.)</source>
+        <translation>更改打印设置（页眉和页脚等）</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Preview how the book information will print</source>
+        <translation>预览图书信息的打印效果</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>打印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print book information</source>
+        <translation>打印图书信息</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>退出应用程序</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>剪切所选内容并将其放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>复制所选内容并将其放到剪贴板上</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>插入剪贴板内容</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>全选(&amp;A)	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Select everything in the current window</source>
+        <translation>选择当前窗口中的全部内容</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>撤销上一步操作</translation>
+    </message>
+    <message>
+        <source>Add &amp;Sub Category...</source>
+        <translation>添加子类别(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Add a sub category in this category</source>
+        <translation>在此类别中添加子类别</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>删除类别(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>删除此类别</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Category...</source>
+        <translation>编辑类别(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Edit this category</source>
+        <translation>编辑此类别</translation>
+    </message>
+    <message>
+        <source>Add &amp;Book...	Ins</source>
+        <translation>添加图书(&amp;B)...	Ins</translation>
+    </message>
+    <message>
+        <source>Add a new book in the current category</source>
+        <translation>在当前类别中添加新图书</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Book	Del</source>
+        <translation>删除图书(&amp;R)	Del</translation>
+    </message>
+    <message>
+        <source>Delete selected book(s)</source>
+        <translation>删除所选图书</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Book...	Enter</source>
+        <translation>编辑图书(&amp;E)...	Enter</translation>
+    </message>
+    <message>
+        <source>Edit selected book</source>
+        <translation>编辑所选图书</translation>
+    </message>
+    <message>
+        <source>&amp;Favorites</source>
+        <translation>收藏夹(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Favorites</source>
+        <translation>将所选图书添加到收藏夹</translation>
+    </message>
+    <message>
+        <source>&amp;Reading List</source>
+        <translation>阅读列表(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Reading List</source>
+        <translation>将所选图书添加到阅读列表</translation>
+    </message>
+    <message>
+        <source>&amp;Search Results</source>
+        <translation>搜索结果(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Search Results</source>
+        <translation>将所选图书添加到搜索结果</translation>
+    </message>
+    <message>
+        <source>Basic &amp;Search	Ctrl+F</source>
+        <translation>基本搜索(&amp;S)	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Search in the book collection</source>
+        <translation>在藏书中搜索</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>显示或隐藏工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>显示或隐藏状态栏</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>缩略图(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Display thumbnails in book list window</source>
+        <translation>在图书列表窗口中显示缩略图</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>详细信息(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Display details in book list window</source>
+        <translation>在图书列表窗口中显示详细信息</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Refresh current display</source>
+        <translation>刷新当前显示</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Database</source>
+        <translation>压缩数据库(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compact the database to save space and improve efficiency</source>
+        <translation>压缩数据库以节省空间并提高效率</translation>
+    </message>
+    <message>
+        <source>&amp;Run SQL...</source>
+        <translation>执行 SQL(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Submit SQL statement to the database</source>
+        <translation>向数据库提交 SQL 语句</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Change Preferences</source>
+        <translation>更改首选项</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>列出帮助主题</translation>
+    </message>
+    <message>
+        <source>&amp;About Tomelodex...</source>
+        <translation>关于 Tomelodex(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>显示程序信息、版本号和版权</translation>
+    </message>
+    <message>
+        <source>Tomelodex &amp;Website</source>
+        <translation>Tomelodex 网站(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Visit our website, where you can find updates and other free apps</source>
+        <translation>访问我们的网站，获取更新和其他免费软件</translation>
+    </message>
+    <message>
+        <source>Support &amp;Forum</source>
+        <translation>支持论坛(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Visit our forum and submit bug reports, suggestions etc.</source>
+        <translation>访问我们的论坛，提交错误报告、建议等</translation>
+    </message>
+    <message>
+        <source>Next Pane	F6</source>
+        <translation>下一窗格	F6</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane</source>
+        <translation>切换到下一个窗格</translation>
+    </message>
+    <message>
+        <source>Previous Pane	Shift+F6</source>
+        <translation>上一窗格	Shift+F6</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane</source>
+        <translation>切换回上一个窗格</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d To</source>
+        <translation>发送到(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Save As &amp;HTML...</source>
+        <translation>另存为 &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;XML...</source>
+        <translation>另存为 &amp;XML...</translation>
+    </message>
+    <message>
+        <source>Open this database</source>
+        <translation>打开此数据库</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Simplified Chinese</source>
@@ -173,6 +1352,355 @@ Number of records in the returned recordset: %2</source>
         <source>Tomelodex</source>
         <comment>57344</comment>
         <translation>Tomelodex</translation>
+    </message>
+    <message>
+        <source>The program could not be initialised.</source>
+        <comment>100</comment>
+        <translation>无法初始化程序。</translation>
+    </message>
+    <message>
+        <source>Cannot paste: source category does not exist.</source>
+        <comment>132</comment>
+        <translation>无法粘贴：源类别不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
+        <comment>133</comment>
+        <translation>无法粘贴：目标不能是源类别本身、其父类别或其子类别。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this category?
+Note: this will delete all books and subcategories in this category.</source>
+        <comment>134</comment>
+        <translation>确实要删除此类别吗？
+注意：这将删除此类别中的所有图书和子类别。</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <comment>135</comment>
+        <translation>无法打开文件进行写入。</translation>
+    </message>
+    <message>
+        <source>Failed to instantiate an XML/XSL DOM.</source>
+        <comment>136</comment>
+        <translation>无法创建 XML/XSL DOM 实例。</translation>
+    </message>
+    <message>
+        <source>Failed to load XML.</source>
+        <comment>137</comment>
+        <translation>无法加载 XML。</translation>
+    </message>
+    <message>
+        <source>Failed to load XSL.</source>
+        <comment>138</comment>
+        <translation>无法加载 XSL。</translation>
+    </message>
+    <message>
+        <source>Operation failed. Please make sure the following is a valid path:
+%s</source>
+        <comment>139</comment>
+        <translation>操作失败。请确认以下路径有效：
+%s</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from XML source.</source>
+        <comment>143</comment>
+        <translation>无法从 XML 源加载图书信息。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the selected book(s) from this category?</source>
+        <comment>146</comment>
+        <translation>确实要从此类别中移除所选图书吗？</translation>
+    </message>
+    <message>
+        <source>No valid ISBN was found.</source>
+        <comment>147</comment>
+        <translation>未找到有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Book title cannot be empty.</source>
+        <comment>155</comment>
+        <translation>书名不能为空。</translation>
+    </message>
+    <message>
+        <source>Please select one item from the list.</source>
+        <comment>156</comment>
+        <translation>请从列表中选择一项。</translation>
+    </message>
+    <message>
+        <source>URL is not valid.</source>
+        <comment>158</comment>
+        <translation>网址无效。</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <comment>159</comment>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>Folder does not exist.</source>
+        <comment>160</comment>
+        <translation>文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>No CSS files found.</source>
+        <comment>164</comment>
+        <translation>未找到 CSS 文件。</translation>
+    </message>
+    <message>
+        <source>Category name cannot be empty.</source>
+        <comment>165</comment>
+        <translation>类别名称不能为空。</translation>
+    </message>
+    <message>
+        <source>Link title and path cannot be empty.</source>
+        <comment>167</comment>
+        <translation>链接标题和路径不能为空。</translation>
+    </message>
+    <message>
+        <source>Add New Category</source>
+        <comment>174</comment>
+        <translation>添加新类别</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <comment>175</comment>
+        <translation>编辑类别</translation>
+    </message>
+    <message>
+        <source>Add Book</source>
+        <comment>176</comment>
+        <translation>添加图书</translation>
+    </message>
+    <message>
+        <source>Edit Book</source>
+        <comment>177</comment>
+        <translation>编辑图书</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <comment>178</comment>
+        <translation>添加链接</translation>
+    </message>
+    <message>
+        <source>Edit Link</source>
+        <comment>179</comment>
+        <translation>编辑链接</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <comment>180</comment>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Display &amp;Style</source>
+        <comment>181</comment>
+        <translation>显示样式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1 Books, %2 Sub Categories</source>
+        <comment>182</comment>
+        <translation>%1 本书，%2 个子类别</translation>
+    </message>
+    <message>
+        <source>Please select a folder from the list:</source>
+        <comment>191</comment>
+        <translation>请从列表中选择一个文件夹：</translation>
+    </message>
+    <message>
+        <source>eBook folder</source>
+        <comment>192</comment>
+        <translation>电子书文件夹</translation>
+    </message>
+    <message>
+        <source>Source code folder</source>
+        <comment>193</comment>
+        <translation>源代码文件夹</translation>
+    </message>
+    <message>
+        <source>eBook file</source>
+        <comment>194</comment>
+        <translation>电子书文件</translation>
+    </message>
+    <message>
+        <source>Other info</source>
+        <comment>195</comment>
+        <translation>其他信息</translation>
+    </message>
+    <message>
+        <source>Author&apos;s website</source>
+        <comment>196</comment>
+        <translation>作者网站</translation>
+    </message>
+    <message>
+        <source>This book on publisher&apos;s website</source>
+        <comment>197</comment>
+        <translation>出版社网站上的本书</translation>
+    </message>
+    <message>
+        <source>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</source>
+        <comment>198</comment>
+        <translation>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, &apos;Noto Serif CJK SC&apos;, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;欢迎使用 Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>199</comment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>200</comment>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Tomelodex Book Information</source>
+        <comment>201</comment>
+        <translation>Tomelodex 图书信息</translation>
+    </message>
+    <message>
+        <source>No XSL files found.</source>
+        <comment>202</comment>
+        <translation>未找到 XSL 文件。</translation>
+    </message>
+    <message>
+        <source>Content &amp;Template</source>
+        <comment>203</comment>
+        <translation>内容模板(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Unable to copy the cover picture to the following location:
+%s</source>
+        <comment>204</comment>
+        <translation>无法将封面图片复制到以下位置：
+%s</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||</source>
+        <comment>206</comment>
+        <translation>所有图片 (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG 文件 (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF 文件 (*.gif)|*.gif|Windows 位图 (*.bmp)|*.bmp||</translation>
+    </message>
+    <message>
+        <source>Tomelodex Databases (*.mdb)|*.mdb||</source>
+        <comment>207</comment>
+        <translation>Tomelodex 数据库 (*.mdb)|*.mdb||</translation>
+    </message>
+    <message>
+        <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
+        <comment>208</comment>
+        <translation>HTML 文件 (*.htm, *.html)|*.htm;*.html||</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)|*.xml||</source>
+        <comment>209</comment>
+        <translation>XML 文件 (*.xml)|*.xml||</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
+        <comment>210</comment>
+        <translation>所有文件 (*.*)|*.*|已编译的 HTML 帮助文件 (*.chm)|*.chm|Acrobat PDF 文件 (*.pdf)|*.pdf|压缩文件 (*.zip; *.rar)|*.zip;*.rar||</translation>
+    </message>
+    <message>
+        <source>Please enter a search keyword.</source>
+        <comment>229</comment>
+        <translation>请输入搜索关键字。</translation>
+    </message>
+    <message>
+        <source>No search results found.</source>
+        <comment>230</comment>
+        <translation>未找到搜索结果。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete the selected book(s)?</source>
+        <comment>231</comment>
+        <translation>确实要永久删除所选图书吗？</translation>
+    </message>
+    <message>
+        <source>%1 books were found; %2 books were imported to the current category.</source>
+        <comment>233</comment>
+        <translation>找到 %1 本书；已将 %2 本书导入当前类别。</translation>
+    </message>
+    <message>
+        <source>This book already exists in the database:
+%s
+Would you like to skip this one?
+Click &quot;No&quot; to add this book anyway.</source>
+        <comment>238</comment>
+        <translation>数据库中已存在此书：
+%s
+是否跳过此书？
+单击“否”仍然添加此书。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <comment>240</comment>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Searching ISBN...</source>
+        <comment>241</comment>
+        <translation>正在搜索 ISBN...</translation>
+    </message>
+    <message>
+        <source>Data validation failed. Is any field too long?</source>
+        <comment>242</comment>
+        <translation>数据验证失败。是否有字段过长？</translation>
+    </message>
+    <message>
+        <source>%1 imported, %2 skipped, %3 failed.</source>
+        <comment>243</comment>
+        <translation>已导入 %1 本，跳过 %2 本，失败 %3 本。</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program; waiting until it is free...</source>
+        <comment>244</comment>
+        <translation>书库正被其他程序使用；正在等待其释放...</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program. Nothing was imported.</source>
+        <comment>245</comment>
+        <translation>书库正被其他程序使用。未导入任何内容。</translation>
+    </message>
+    <message>
+        <source>The import was stopped and nothing of it was kept:
+%1</source>
+        <comment>246</comment>
+        <translation>导入已停止，未保留任何导入内容：
+%1</translation>
+    </message>
+    <message>
+        <source>Book %1: the cover %2 was not copied: %3.</source>
+        <comment>247</comment>
+        <translation>图书 %1：封面 %2 未复制：%3。</translation>
+    </message>
+    <message>
+        <source>it does not exist or cannot be read</source>
+        <comment>248</comment>
+        <translation>文件不存在或无法读取</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <comment>249</comment>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <comment>250</comment>
+        <translation>大于 %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG, GIF, PNG or BMP picture</source>
+        <comment>251</comment>
+        <translation>不是 JPEG、GIF、PNG 或 BMP 图片</translation>
+    </message>
+    <message>
+        <source>(%1 more covers were not copied.)</source>
+        <comment>252</comment>
+        <translation>（另有 %1 个封面未复制。）</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <comment>57345</comment>
+        <translation>如需帮助，请按 F1</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "online/BatchQueryEngine.h"
 #include "online/IsbnRules.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -43,7 +44,8 @@ int CmdAdd(const QStringList &args)
                                          "[--duplicates skip|add] (ISBN... | --isbn-file FILE)"));
     QStringList typed = plain.mid(1);
     if (fromFile && !ReadIsbnFile(isbnFile, &typed)) {
-        PrintErr(QStringLiteral("tomelodex-cli add: cannot read %1").arg(isbnFile));
+        PrintErr(
+            QCoreApplication::translate("Cli", "tomelodex-cli add: cannot read %1").arg(isbnFile));
         return kExitFailed;
     }
 
@@ -62,8 +64,9 @@ int CmdAdd(const QStringList &args)
     auto printInvalidBefore = [&](int input) {
         for (; printedUpTo < input; ++printedUpTo) {
             if (!inputOf.contains(printedUpTo))
-                PrintOut(typed.at(printedUpTo) + QStringLiteral("\tError: ") +
-                         typed.at(printedUpTo) + QStringLiteral(" is not a valid ISBN."));
+                PrintOut(typed.at(printedUpTo) + u'\t' +
+                         QCoreApplication::translate("Cli", "Error: %1 is not a valid ISBN.")
+                             .arg(typed.at(printedUpTo)));
         }
     };
     if (queue.isEmpty()) {
@@ -98,7 +101,8 @@ int CmdAdd(const QStringList &args)
     const int failed = counts.value(CBatchEntryResult::kSaveFailed);
     const int notFound =
         counts.value(CBatchEntryResult::kLookupFailed) + int(typed.size() - queue.size());
-    PrintOut(QStringLiteral("Job finished: %1 added, %2 skipped, %3 failed, %4 not found.")
+    PrintOut(QCoreApplication::translate(
+                 "Cli", "Job finished: %1 added, %2 skipped, %3 failed, %4 not found.")
                  .arg(added)
                  .arg(skipped)
                  .arg(failed)
@@ -114,12 +118,12 @@ std::vector<CCliCommand> BatchCommands()
         {QStringLiteral("add"),
          QStringLiteral(
              "LIBRARY --category ID [--duplicates skip|add] (ISBN... | --isbn-file FILE)"),
-         QStringLiteral(
-             "Looks up each ISBN at the chosen source and adds the books found to "
-             "category ID. Prints per ISBN a line with the ISBN, a tab, and the title or "
-             "\"Error: \" and the error, then the final status with the numbers of books "
-             "added, skipped as duplicates, failed to be saved and not found. Fails when "
-             "any book could not be saved or none was found."),
+         QCoreApplication::translate(
+             "Cli", "Looks up each ISBN at the chosen source and adds the books found to "
+                    "category ID. Prints per ISBN a line with the ISBN, a tab, and the title or "
+                    "\"Error: \" and the error, then the final status with the numbers of books "
+                    "added, skipped as duplicates, failed to be saved and not found. Fails when "
+                    "any book could not be saved or none was found."),
          CmdAdd},
     };
 }

@@ -6,6 +6,7 @@
 #include "db/DbAccess.h"
 #include "db/TomeloDoc.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -46,7 +47,7 @@ bool WantsHelp(const QStringList &args)
 int UsageError(const QString &text)
 {
     PrintErr(text);
-    PrintErr(QStringLiteral("Try 'tomelodex-cli --help'."));
+    PrintErr(QCoreApplication::translate("Cli", "Try 'tomelodex-cli --help'."));
     return kExitUsage;
 }
 
@@ -92,10 +93,11 @@ bool OpenLibrary(CTomeloDoc &doc, const QString &path)
 int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
 {
     if (category != 1 && category < 32)
-        return UsageError(
-            QStringLiteral("tomelodex-cli: books can be added only to category 1 or a category "
-                           "numbered 32 or above, not %1")
-                .arg(category));
+        return UsageError(QCoreApplication::translate(
+                              "Cli",
+                              "tomelodex-cli: books can be added only to category 1 or a category "
+                              "numbered 32 or above, not %1")
+                              .arg(category));
     if (!OpenLibrary(doc, path))
         return kExitFailed;
     QString name;
@@ -104,7 +106,9 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
                           *doc.m_connection, name, &exists))
         return kExitFailed;
     if (!exists) {
-        PrintErr(QStringLiteral("%1: the library has no category %2").arg(path).arg(category));
+        PrintErr(QCoreApplication::translate("Cli", "%1: the library has no category %2")
+                     .arg(path)
+                     .arg(category));
         return kExitFailed;
     }
     return kExitOk;
@@ -123,7 +127,8 @@ bool ParseBookIds(const QStringList &texts, const QString &command, QVector<quin
         int id = 0;
         if (!ParseId(text, &id) || id < 0) {
             UsageError(
-                QStringLiteral("tomelodex-cli %1: '%2' is not a book number").arg(command, text));
+                QCoreApplication::translate("Cli", "tomelodex-cli %1: '%2' is not a book number")
+                    .arg(command, text));
             return false;
         }
         ids->append(quint32(id));
@@ -144,13 +149,14 @@ namespace {
 
 QString GeneralHelp()
 {
-    QString text =
-        QStringLiteral("usage: tomelodex-cli COMMAND [OPTIONS] ARGS\n\n"
-                       "Works on Tomelodex libraries without opening the window.\n\nCommands:\n");
+    QString text = QCoreApplication::translate(
+        "Cli", "usage: tomelodex-cli COMMAND [OPTIONS] ARGS\n\n"
+               "Works on Tomelodex libraries without opening the window.\n\nCommands:\n");
     for (const CCliCommand &command : CliCommands())
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(command.name, command.synopsis, command.description);
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "Cli",
         "\nOptions for every command: --source openlibrary|product chooses where books are\n"
         "looked up for this run (the LookupSource setting otherwise; --service-host without\n"
         "--source means product). --openlibrary-host URL, --covers-host URL, --service-host URL,\n"
@@ -205,7 +211,8 @@ int RunCli(const QStringList &arguments)
 {
     SetUserPrompt(&g_prompt);
     if (arguments.isEmpty())
-        return UsageError(QStringLiteral("tomelodex-cli: a command is missing."));
+        return UsageError(
+            QCoreApplication::translate("Cli", "tomelodex-cli: a command is missing."));
     const QString name = arguments.first();
     if (name == u"--help" || name == u"-h" || name == u"help") {
         PrintOut(GeneralHelp());
@@ -226,8 +233,8 @@ int RunCli(const QStringList &arguments)
     if (TakeOption(args, QStringLiteral("--source"), &source)) {
         if (source != QLatin1String(kLookupSourceOpenLibrary) &&
             source != QLatin1String(kLookupSourceProduct))
-            return UsageError(
-                QStringLiteral("tomelodex-cli: --source needs openlibrary or product"));
+            return UsageError(QCoreApplication::translate(
+                "Cli", "tomelodex-cli: --source needs openlibrary or product"));
     } else if (args.contains(QStringLiteral("--service-host"))) {
         // Command lines written for the product service keep using it.
         source = QLatin1String(kLookupSourceProduct);
@@ -240,7 +247,8 @@ int RunCli(const QStringList &arguments)
         if (!host.startsWith(QStringLiteral("http://")) &&
             !host.startsWith(QStringLiteral("https://")))
             return UsageError(
-                QStringLiteral("tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080")
+                QCoreApplication::translate(
+                    "Cli", "tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080")
                     .arg(QLatin1String(option.first)));
         CAppSettings::OverrideHostForThisRun(option.second, host);
     }
@@ -254,5 +262,6 @@ int RunCli(const QStringList &arguments)
         }
         return command.run(args);
     }
-    return UsageError(QStringLiteral("tomelodex-cli: unknown command '%1'.").arg(name));
+    return UsageError(
+        QCoreApplication::translate("Cli", "tomelodex-cli: unknown command '%1'.").arg(name));
 }

@@ -3,6 +3,7 @@
 #include "online/ChmScan.h"
 #include "online/IsbnRules.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -29,7 +30,7 @@ int FindIsbnInStandardInput()
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
-        PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
+        PrintErr(QCoreApplication::translate("Cli", "tomelodex-cli: cannot read standard input."));
         return kExitFailed;
     }
     QStringDecoder decoder(QStringConverter::Utf8);
@@ -42,7 +43,7 @@ int FindIsbnInStandardInput()
             break;
     }
     if (count < 0) {
-        PrintErr(QStringLiteral("tomelodex-cli: cannot read standard input."));
+        PrintErr(QCoreApplication::translate("Cli", "tomelodex-cli: cannot read standard input."));
         return kExitFailed;
     }
     return PrintFound(finder.Finish());
@@ -73,7 +74,8 @@ int CmdIsbn(const QStringList &args)
         PrintOut(ReleaseTagFromFileName(text));
     } else {
         return UsageError(
-            QStringLiteral("tomelodex-cli: unknown isbn action '%1'.\n%2").arg(action, kIsbnUsage));
+            QCoreApplication::translate("Cli", "tomelodex-cli: unknown isbn action '%1'.\n%2")
+                .arg(action, kIsbnUsage));
     }
     return kExitOk;
 }
@@ -92,7 +94,8 @@ std::vector<CCliCommand> IsbnCommands()
     return {
         {QStringLiteral("isbn"),
          QStringLiteral("normalize TEXT | check TEXT | ean TEXT | find | tag PATH"),
-         QStringLiteral(
+         QCoreApplication::translate(
+             "Cli",
              "ISBN rules. normalize: trims the text, drops hyphens and writes the check "
              "letter X in upper case. check: prints the normalised ISBN when it is a valid "
              "ISBN-10 or 979 ISBN-13, else fails. ean: turns a 978 EAN-13 bar code with a right "
@@ -102,8 +105,9 @@ std::vector<CCliCommand> IsbnCommands()
              "tag: prints the tag of an e-book file name, between its last '-' and its last '.'."),
          CmdIsbn},
         {QStringLiteral("chm-scan"), QStringLiteral("FILE"),
-         QStringLiteral("Prints the first ISBN starting with 0 or 1 found in the HTML pages of "
-                        "the CHM file, or fails when there is none."),
+         QCoreApplication::translate(
+             "Cli", "Prints the first ISBN starting with 0 or 1 found in the HTML pages of "
+                    "the CHM file, or fails when there is none."),
          CmdChmScan},
     };
 }

@@ -7,6 +7,8 @@
 #include "db/SqlRunner.h"
 #include "db/TomeloDoc.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int CmdNew(const QStringList &args)
@@ -83,8 +85,8 @@ int CmdList(const QStringList &args)
         bool ok = false;
         category = option + 1 < plain.size() ? plain.at(option + 1).toInt(&ok) : 0;
         if (!ok)
-            return UsageError(
-                QStringLiteral("tomelodex-cli list: --category needs a category number"));
+            return UsageError(QCoreApplication::translate(
+                "Cli", "tomelodex-cli list: --category needs a category number"));
         plain.remove(option, 2);
     }
     if (!CheckPlainArgs(plain, 1))
@@ -108,26 +110,31 @@ std::vector<CCliCommand> LibraryCommands()
 {
     return {
         {QStringLiteral("new"), QStringLiteral("LIBRARY"),
-         QStringLiteral("Creates a new library from the template beside the program (replacing "
-                        "LIBRARY), names its fixed rows in the interface language and creates "
-                        "its images folder."),
+         QCoreApplication::translate(
+             "Cli", "Creates a new library from the template beside the program (replacing "
+                    "LIBRARY), names its fixed rows in the interface language and creates "
+                    "its images folder."),
          CmdNew},
         {QStringLiteral("sql"), QStringLiteral("LIBRARY STATEMENT"),
-         QStringLiteral("Runs an SQL statement on the library and prints the number of records "
-                        "affected and of records returned."),
+         QCoreApplication::translate(
+             "Cli", "Runs an SQL statement on the library and prints the number of records "
+                    "affected and of records returned."),
          CmdSql},
         {QStringLiteral("compact"), QStringLiteral("LIBRARY"),
-         QStringLiteral("Compacts the library and prints its size before and after."), CmdCompact},
+         QCoreApplication::translate("Cli",
+                                     "Compacts the library and prints its size before and after."),
+         CmdCompact},
         {QStringLiteral("list"), QStringLiteral("LIBRARY [--category ID]"),
-         QStringLiteral(
-             "Prints the books the list shows for a category (default 5, All Books), one "
-             "line each: BookID, Title, Author, Publisher, ISBN and Edition separated by "
-             "tabs."),
+         QCoreApplication::translate(
+             "Cli", "Prints the books the list shows for a category (default 5, All Books), one "
+                    "line each: BookID, Title, Author, Publisher, ISBN and Edition separated by "
+                    "tabs."),
          CmdList},
         {QStringLiteral("search"), QStringLiteral("LIBRARY KEYWORD [--keep]"),
-         QStringLiteral("Files the books whose title, author, ISBN, description, notes or user "
-                        "texts contain KEYWORD in Search Results (emptied first unless --keep) "
-                        "and prints how many were found."),
+         QCoreApplication::translate(
+             "Cli", "Files the books whose title, author, ISBN, description, notes or user "
+                    "texts contain KEYWORD in Search Results (emptied first unless --keep) "
+                    "and prints how many were found."),
          CmdSearch},
     };
 }

@@ -5,6 +5,8 @@
 #include "online/ProductLookup.h"
 #include "xml/BookXmlWriter.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int CmdLookup(const QStringList &args)
@@ -15,7 +17,7 @@ int CmdLookup(const QStringList &args)
     // ISBN-10, and what is no ISBN is not sent.
     const QString isbn = IsbnEntryFromLine(args.first());
     if (isbn.isEmpty()) {
-        PrintErr(args.first() + QStringLiteral(" is not a valid ISBN."));
+        PrintErr(QCoreApplication::translate("Cli", "%1 is not a valid ISBN.").arg(args.first()));
         return kExitFailed;
     }
     // The record's temporary cover goes with it when the command returns.
@@ -37,10 +39,11 @@ std::vector<CCliCommand> OnlineCommands()
 {
     return {
         {QStringLiteral("lookup"), QStringLiteral("ISBN"),
-         QStringLiteral("Looks the ISBN up at the chosen source (Open Library or the product "
-                        "service), on a record with the default values for new books, and prints "
-                        "the result as one Book element of the book XML. Fails with the source's "
-                        "message when it knows no such book."),
+         QCoreApplication::translate(
+             "Cli", "Looks the ISBN up at the chosen source (Open Library or the product "
+                    "service), on a record with the default values for new books, and prints "
+                    "the result as one Book element of the book XML. Fails with the source's "
+                    "message when it knows no such book."),
          CmdLookup},
     };
 }

@@ -9,6 +9,8 @@
 #include "xml/BookPage.h"
 #include "xml/StyleFiles.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kRenderUsage = QStringLiteral(
@@ -26,7 +28,8 @@ QString ChooseTitle(const QStringList &titles, const QString &given, int storedI
     if (given.isEmpty())
         return titles.at(storedIndex);
     if (!titles.contains(given)) {
-        PrintErr(QStringLiteral("tomelodex-cli render: there is no %1 named '%2'; there are: %3")
+        PrintErr(QCoreApplication::translate(
+                     "Cli", "tomelodex-cli render: there is no %1 named '%2'; there are: %3")
                      .arg(kind, given, titles.join(QStringLiteral(", "))));
         return QString();
     }
@@ -55,13 +58,13 @@ int CmdRender(const QStringList &args)
     const QStringList cssStyles = styles.CssStyles();
     const QString xsl = ChooseTitle(templates, templateTitle,
                                     CStyleFiles::ValidXslIndex(CAppSettings::Xsl(), templates), 202,
-                                    QStringLiteral("template"));
+                                    QCoreApplication::translate("Cli", "template"));
     if (xsl.isEmpty())
         return kExitFailed;
     const QString css =
         ChooseTitle(cssStyles, styleTitle,
                     CStyleFiles::ValidCssIndex(CAppSettings::Css(), int(cssStyles.size())), 164,
-                    QStringLiteral("style"));
+                    QCoreApplication::translate("Cli", "style"));
     if (css.isEmpty())
         return kExitFailed;
 
@@ -75,7 +78,9 @@ int CmdRender(const QStringList &args)
                               *doc.m_connection, found, &exists))
             return kExitFailed;
         if (!exists) {
-            PrintErr(QStringLiteral("tomelodex-cli render: the library has no book %1").arg(id));
+            PrintErr(QCoreApplication::translate("Cli",
+                                                 "tomelodex-cli render: the library has no book %1")
+                         .arg(id));
             return kExitFailed;
         }
     }
@@ -101,9 +106,10 @@ std::vector<CCliCommand> RenderCommands()
     return {
         {QStringLiteral("render"),
          QStringLiteral("LIBRARY ID... [--template TITLE] [--style TITLE] [-o FILE]"),
-         QStringLiteral("Writes the information page of the given books as Save As HTML saves "
-                        "it, with the content template and display style of those titles (the "
-                        "stored choices by default), to standard output or FILE."),
+         QCoreApplication::translate(
+             "Cli", "Writes the information page of the given books as Save As HTML saves "
+                    "it, with the content template and display style of those titles (the "
+                    "stored choices by default), to standard output or FILE."),
          CmdRender},
     };
 }

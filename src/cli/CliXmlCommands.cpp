@@ -9,6 +9,7 @@
 #include "xml/BookXmlWriter.h"
 #include "xml/XmlImport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -98,17 +99,19 @@ std::vector<CCliCommand> XmlCommands()
 {
     return {
         {QStringLiteral("export-xml"), QStringLiteral("LIBRARY (ID... | --category ID) [-o FILE]"),
-         QStringLiteral("Writes the book XML of the given books, in that order, or of the books "
-                        "the list shows for category ID (5: All Books), as Save As XML writes "
-                        "it, to standard output or FILE."),
+         QCoreApplication::translate(
+             "Cli", "Writes the book XML of the given books, in that order, or of the books "
+                    "the list shows for category ID (5: All Books), as Save As XML writes "
+                    "it, to standard output or FILE."),
          CmdExportXml},
         {QStringLiteral("import-xml"),
          QStringLiteral("LIBRARY FILE --category ID [--duplicates skip|add]"),
-         QStringLiteral("Imports the books of a book XML file into category ID. A book whose ISBN "
-                        "is already in the library is skipped (skip, the default) or added anyway "
-                        "(add). Prints how many books were found and imported, then how many were "
-                        "imported, skipped and failed; exits 1 when any failed or the import was "
-                        "stopped."),
+         QCoreApplication::translate(
+             "Cli", "Imports the books of a book XML file into category ID. A book whose ISBN "
+                    "is already in the library is skipped (skip, the default) or added anyway "
+                    "(add). Prints how many books were found and imported, then how many were "
+                    "imported, skipped and failed; exits 1 when any failed or the import was "
+                    "stopped."),
          CmdImportXml},
     };
 }

@@ -7,12 +7,25 @@
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
 
+  <!-- The words these pieces write. A template in another language imports
+       this file (xsl:import, not xsl:include) and declares its own. -->
+  <xsl:variable name="word-open-picture" select="'Open the picture'"/>
+  <xsl:variable name="word-cover" select="'Cover'"/>
+  <xsl:variable name="word-by" select="'by '"/>
+  <xsl:variable name="word-ebook" select="'E-book'"/>
+  <xsl:variable name="word-ebook-only" select="'e-book only'"/>
+  <xsl:variable name="word-of-five" select="' of 5'"/>
+  <xsl:variable name="word-reviews-before" select="' ('"/>
+  <xsl:variable name="word-reviews-after" select="' reviews)'"/>
+  <xsl:variable name="word-web-page" select="'Web page'"/>
+  <xsl:variable name="word-open-web-page" select="&quot;Open the book's page&quot;"/>
+
   <!-- A cover picture that opens the picture file when clicked. -->
   <xsl:template name="cover">
     <xsl:param name="path"/>
     <xsl:param name="class" select="'cover'"/>
-    <a tomelohref="tomelocover://{$path}" class="picture" title="Open the picture">
-      <img tomelosrc="{$path}" class="{$class}" alt="Cover"/>
+    <a tomelohref="tomelocover://{$path}" class="picture" title="{$word-open-picture}">
+      <img tomelosrc="{$path}" class="{$class}" alt="{$word-cover}"/>
     </a>
   </xsl:template>
 
@@ -23,7 +36,7 @@
       <div class="subtitle"><xsl:value-of select="Subtitle"/></div>
     </xsl:if>
     <xsl:if test="Author">
-      <div class="author">by <xsl:value-of select="Author"/></div>
+      <div class="author"><xsl:value-of select="$word-by"/><xsl:value-of select="Author"/></div>
     </xsl:if>
   </xsl:template>
 
@@ -62,14 +75,14 @@
   <xsl:template name="ebook-facts">
     <xsl:if test="Format or BookSize or EbookOnly = 'Yes'">
       <tr>
-        <th>E-book</th>
+        <th><xsl:value-of select="$word-ebook"/></th>
         <td>
           <xsl:value-of select="Format"/>
           <xsl:if test="Format and BookSize">, </xsl:if>
           <xsl:if test="BookSize"><xsl:call-template name="book-size"/></xsl:if>
           <xsl:if test="EbookOnly = 'Yes'">
             <xsl:if test="Format or BookSize"><xsl:text> </xsl:text></xsl:if>
-            <span class="badge">e-book only</span>
+            <span class="badge"><xsl:value-of select="$word-ebook-only"/></span>
           </xsl:if>
         </td>
       </tr>
@@ -91,7 +104,7 @@
   <xsl:template name="stars">
     <xsl:param name="filled"/>
     <xsl:variable name="n" select="round($filled)"/>
-    <span class="stars" title="{$filled} of 5">
+    <span class="stars" title="{$filled}{$word-of-five}">
       <span class="star-on"><xsl:value-of select="substring('&#9733;&#9733;&#9733;&#9733;&#9733;', 1, $n)"/></span>
       <span class="star-off"><xsl:value-of select="substring('&#9733;&#9733;&#9733;&#9733;&#9733;', 1, 5 - $n)"/></span>
     </span>
@@ -110,14 +123,14 @@
       <xsl:otherwise><xsl:value-of select="AmazonRating"/></xsl:otherwise>
     </xsl:choose>
     <xsl:if test="NumOfReviews">
-      <span class="reviews"> (<xsl:value-of select="NumOfReviews"/> reviews)</span>
+      <span class="reviews"><xsl:value-of select="$word-reviews-before"/><xsl:value-of select="NumOfReviews"/><xsl:value-of select="$word-reviews-after"/></span>
     </xsl:if>
   </xsl:template>
 
   <!-- The book's web page, opened in the user's browser. -->
   <xsl:template name="url-fact">
     <xsl:if test="URL">
-      <tr><th>Web page</th><td><a tomelohref="{URL}" class="web">Open the book's page</a></td></tr>
+      <tr><th><xsl:value-of select="$word-web-page"/></th><td><a tomelohref="{URL}" class="web"><xsl:value-of select="$word-open-web-page"/></a></td></tr>
     </xsl:if>
   </xsl:template>
 

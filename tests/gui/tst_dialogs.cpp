@@ -468,7 +468,8 @@ void TestDialogs::optionsStoredAndReadBack()
         QStringList names;
         for (int i = 0; i < languageName->count(); ++i)
             names += languageName->itemText(i);
-        QCOMPARE(names, QStringList({"English", "Simplified Chinese", "Xyz"}));
+        QCOMPARE(names, QStringList({"English", "Italian", "Simplified Chinese",
+                                     "Traditional Chinese", "Xyz"}));
         languageName->setCurrentText(QStringLiteral("Simplified Chinese"));
         auto *tag = Child<QLineEdit>(sheet, "AssociateTag");
         QCOMPARE(tag->text(), QStringLiteral("oldtag-20"));

@@ -1,7 +1,6 @@
 #include "app/StringTable.h"
 
 #include <QAtomicPointer>
-#include <QByteArray>
 #include <QTranslator>
 
 #include <algorithm>
@@ -9,125 +8,200 @@
 
 namespace {
 
+// A text as the translation tools extract it: the English text and its
+// number, which tells equal texts apart in a language file.
+struct SourceText
+{
+    const char *text;
+    const char *number;
+};
+
 struct StringEntry
 {
     int id;
-    const char *text;
+    SourceText source;
 };
 
-// Sorted by number.
-const StringEntry kStrings[] = {
-    {100, "The program could not be initialised."},
-    {129, "Simplified Chinese"},
-    {130, "Traditional Chinese"},
-    {131, "English"},
-    {132, "Cannot paste: source category does not exist."},
-    {133, "Cannot paste: destination cannot be the source category itself, its parent category, or "
-          "its sub categories."},
-    {134, "Are you sure you want to delete this category?\nNote: this will delete all books and "
-          "subcategories in this category."},
-    {135, "Cannot open file for writing."},
-    {136, "Failed to instantiate an XML/XSL DOM."},
-    {137, "Failed to load XML."},
-    {138, "Failed to load XSL."},
-    {139, "Operation failed. Please make sure the following is a valid path:\n%s"},
-    {140, "Unable to create directory:\n%s"},
-    {143, "Failed to load book info from XML source."},
-    {146, "Are you sure you want to remove the selected book(s) from this category?"},
-    {147, "No valid ISBN was found."},
-    {155, "Book title cannot be empty."},
-    {156, "Please select one item from the list."},
-    {157, "SQL statement cannot be empty."},
-    {158, "URL is not valid."},
-    {159, "File does not exist."},
-    {160, "Folder does not exist."},
-    {162, "%d duplicate(s) are not saved."},
-    {163, "Records affected: %1\nNumber of records in the returned recordset: %2"},
-    {164, "No CSS files found."},
-    {165, "Category name cannot be empty."},
-    {166, "Cannot create file:\n%s"},
-    {167, "Link title and path cannot be empty."},
-    {168, "%1 books; %2 selected"},
-    {174, "Add New Category"},
-    {175, "Edit Category"},
-    {176, "Add Book"},
-    {177, "Edit Book"},
-    {178, "Add Link"},
-    {179, "Edit Link"},
-    {180, "Options"},
-    {181, "Display &Style"},
-    {182, "%1 Books, %2 Sub Categories"},
-    {186, "Title"},
-    {187, "Author"},
-    {188, "Publisher"},
-    {189, "ISBN"},
-    {190, "Edition"},
-    {191, "Please select a folder from the list:"},
-    {192, "eBook folder"},
-    {193, "Source code folder"},
-    {194, "eBook file"},
-    {195, "Other info"},
-    {196, "Author's website"},
-    {197, "This book on publisher's website"},
+// Sorted by number; each entry repeats its number as text for the
+// translation tools.
+constexpr StringEntry kStrings[] = {
+    {100, QT_TRANSLATE_NOOP3("StringTable", "The program could not be initialised.", "100")},
+    {129, QT_TRANSLATE_NOOP3("StringTable", "Simplified Chinese", "129")},
+    {130, QT_TRANSLATE_NOOP3("StringTable", "Traditional Chinese", "130")},
+    {131, QT_TRANSLATE_NOOP3("StringTable", "English", "131")},
+    {132,
+     QT_TRANSLATE_NOOP3("StringTable", "Cannot paste: source category does not exist.", "132")},
+    {133,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "Cannot paste: destination cannot be the source category itself, its parent category, or "
+         "its sub categories.",
+         "133")},
+    {134,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "Are you sure you want to delete this category?\nNote: this will delete all books and "
+         "subcategories in this category.",
+         "134")},
+    {135, QT_TRANSLATE_NOOP3("StringTable", "Cannot open file for writing.", "135")},
+    {136, QT_TRANSLATE_NOOP3("StringTable", "Failed to instantiate an XML/XSL DOM.", "136")},
+    {137, QT_TRANSLATE_NOOP3("StringTable", "Failed to load XML.", "137")},
+    {138, QT_TRANSLATE_NOOP3("StringTable", "Failed to load XSL.", "138")},
+    {139, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Operation failed. Please make sure the following is a valid path:\n%s", "139")},
+    {140, QT_TRANSLATE_NOOP3("StringTable", "Unable to create directory:\n%s", "140")},
+    {143, QT_TRANSLATE_NOOP3("StringTable", "Failed to load book info from XML source.", "143")},
+    {146, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Are you sure you want to remove the selected book(s) from this category?", "146")},
+    {147, QT_TRANSLATE_NOOP3("StringTable", "No valid ISBN was found.", "147")},
+    {155, QT_TRANSLATE_NOOP3("StringTable", "Book title cannot be empty.", "155")},
+    {156, QT_TRANSLATE_NOOP3("StringTable", "Please select one item from the list.", "156")},
+    {157, QT_TRANSLATE_NOOP3("StringTable", "SQL statement cannot be empty.", "157")},
+    {158, QT_TRANSLATE_NOOP3("StringTable", "URL is not valid.", "158")},
+    {159, QT_TRANSLATE_NOOP3("StringTable", "File does not exist.", "159")},
+    {160, QT_TRANSLATE_NOOP3("StringTable", "Folder does not exist.", "160")},
+    {162, QT_TRANSLATE_NOOP3("StringTable", "%d duplicate(s) are not saved.", "162")},
+    {163, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Records affected: %1\nNumber of records in the returned recordset: %2", "163")},
+    {164, QT_TRANSLATE_NOOP3("StringTable", "No CSS files found.", "164")},
+    {165, QT_TRANSLATE_NOOP3("StringTable", "Category name cannot be empty.", "165")},
+    {166, QT_TRANSLATE_NOOP3("StringTable", "Cannot create file:\n%s", "166")},
+    {167, QT_TRANSLATE_NOOP3("StringTable", "Link title and path cannot be empty.", "167")},
+    {168, QT_TRANSLATE_NOOP3("StringTable", "%1 books; %2 selected", "168")},
+    {174, QT_TRANSLATE_NOOP3("StringTable", "Add New Category", "174")},
+    {175, QT_TRANSLATE_NOOP3("StringTable", "Edit Category", "175")},
+    {176, QT_TRANSLATE_NOOP3("StringTable", "Add Book", "176")},
+    {177, QT_TRANSLATE_NOOP3("StringTable", "Edit Book", "177")},
+    {178, QT_TRANSLATE_NOOP3("StringTable", "Add Link", "178")},
+    {179, QT_TRANSLATE_NOOP3("StringTable", "Edit Link", "179")},
+    {180, QT_TRANSLATE_NOOP3("StringTable", "Options", "180")},
+    {181, QT_TRANSLATE_NOOP3("StringTable", "Display &Style", "181")},
+    {182, QT_TRANSLATE_NOOP3("StringTable", "%1 Books, %2 Sub Categories", "182")},
+    {186, QT_TRANSLATE_NOOP3("StringTable", "Title", "186")},
+    {187, QT_TRANSLATE_NOOP3("StringTable", "Author", "187")},
+    {188, QT_TRANSLATE_NOOP3("StringTable", "Publisher", "188")},
+    {189, QT_TRANSLATE_NOOP3("StringTable", "ISBN", "189")},
+    {190, QT_TRANSLATE_NOOP3("StringTable", "Edition", "190")},
+    {191, QT_TRANSLATE_NOOP3("StringTable", "Please select a folder from the list:", "191")},
+    {192, QT_TRANSLATE_NOOP3("StringTable", "eBook folder", "192")},
+    {193, QT_TRANSLATE_NOOP3("StringTable", "Source code folder", "193")},
+    {194, QT_TRANSLATE_NOOP3("StringTable", "eBook file", "194")},
+    {195, QT_TRANSLATE_NOOP3("StringTable", "Other info", "195")},
+    {196, QT_TRANSLATE_NOOP3("StringTable", "Author's website", "196")},
+    {197, QT_TRANSLATE_NOOP3("StringTable", "This book on publisher's website", "197")},
     {198,
-     "<body style=\"font-family: Georgia, 'Times New Roman', Times, serif\"><p>&nbsp;</p>"
-     "<p>&nbsp;</p><p>&nbsp;</p><p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome "
-     "to Tomelodex</font></p><p align=\"center\">Brindlewood Software</p><p "
-     "align=\"center\"><a href=\"https://www.brindlewood.example/\">"
-     "www.brindlewood.example</a></p></body>"},
-    {199, "Yes"},
-    {200, "No"},
-    {201, "Tomelodex Book Information"},
-    {202, "No XSL files found."},
-    {203, "Content &Template"},
-    {204, "Unable to copy the cover picture to the following location:\n%s"},
-    {206, "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; "
-          "*.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||"},
-    {207, "Tomelodex Databases (*.mdb)|*.mdb||"},
-    {208, "HTML Files (*.htm, *.html)|*.htm;*.html||"},
-    {209, "XML Files (*.xml)|*.xml||"},
-    {210, "All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files "
-          "(*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||"},
-    {211, "Hardcover"},
-    {212, "Paperback"},
-    {213, "Unknown Binding"},
-    {214, "Floppy Disk"},
-    {215, "English"},
-    {218, "Book Collection"},
-    {219, "In Collection"},
-    {220, "Wish List"},
-    {221, "Reference Only"},
-    {222, "For Sale"},
-    {223, "Chinese"},
-    {224, "Favorites"},
-    {225, "Search Results"},
-    {226, "Reading List"},
-    {227, "All Books"},
-    {228, "Recycle Bin"},
-    {229, "Please enter a search keyword."},
-    {230, "No search results found."},
-    {231, "Are you sure you want to permanently delete the selected book(s)?"},
-    {233, "%1 books were found; %2 books were imported to the current category."},
-    {234, "Operation failed."},
-    {235, "Database has been compacted successfully (from %1 to %2)."},
-    {238, "This book already exists in the database:\n%s\nWould you like to skip this one?\nClick "
-          "\"No\" to add this book anyway."},
-    {240, "Progress"},
-    {241, "Searching ISBN..."},
-    {242, "Data validation failed. Is any field too long?"},
-    {243, "%1 imported, %2 skipped, %3 failed."},
-    {244, "The library is in use by another program; waiting until it is free..."},
-    {245, "The library is in use by another program. Nothing was imported."},
-    {246, "The import was stopped and nothing of it was kept:\n%1"},
-    {247, "Book %1: the cover %2 was not copied: %3."},
-    {248, "it does not exist or cannot be read"},
-    {249, "it is not a regular file"},
-    {250, "it is larger than %1 MB"},
-    {251, "it is not a JPEG, GIF, PNG or BMP picture"},
-    {252, "(%1 more covers were not copied.)"},
-    {57344, "Tomelodex"},
-    {57345, "For Help, press F1"},
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "<body style=\"font-family: Georgia, 'Times New Roman', Times, serif\"><p>&nbsp;</p>"
+         "<p>&nbsp;</p><p>&nbsp;</p><p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome "
+         "to Tomelodex</font></p><p align=\"center\">Brindlewood Software</p><p "
+         "align=\"center\"><a href=\"https://www.brindlewood.example/\">"
+         "www.brindlewood.example</a></p></body>",
+         "198")},
+    {199, QT_TRANSLATE_NOOP3("StringTable", "Yes", "199")},
+    {200, QT_TRANSLATE_NOOP3("StringTable", "No", "200")},
+    {201, QT_TRANSLATE_NOOP3("StringTable", "Tomelodex Book Information", "201")},
+    {202, QT_TRANSLATE_NOOP3("StringTable", "No XSL files found.", "202")},
+    {203, QT_TRANSLATE_NOOP3("StringTable", "Content &Template", "203")},
+    {204,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Unable to copy the cover picture to the following location:\n%s", "204")},
+    {206,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; "
+         "*.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||",
+         "206")},
+    {207, QT_TRANSLATE_NOOP3("StringTable", "Tomelodex Databases (*.mdb)|*.mdb||", "207")},
+    {208, QT_TRANSLATE_NOOP3("StringTable", "HTML Files (*.htm, *.html)|*.htm;*.html||", "208")},
+    {209, QT_TRANSLATE_NOOP3("StringTable", "XML Files (*.xml)|*.xml||", "209")},
+    {210, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files "
+              "(*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||",
+              "210")},
+    {211, QT_TRANSLATE_NOOP3("StringTable", "Hardcover", "211")},
+    {212, QT_TRANSLATE_NOOP3("StringTable", "Paperback", "212")},
+    {213, QT_TRANSLATE_NOOP3("StringTable", "Unknown Binding", "213")},
+    {214, QT_TRANSLATE_NOOP3("StringTable", "Floppy Disk", "214")},
+    {215, QT_TRANSLATE_NOOP3("StringTable", "English", "215")},
+    {218, QT_TRANSLATE_NOOP3("StringTable", "Book Collection", "218")},
+    {219, QT_TRANSLATE_NOOP3("StringTable", "In Collection", "219")},
+    {220, QT_TRANSLATE_NOOP3("StringTable", "Wish List", "220")},
+    {221, QT_TRANSLATE_NOOP3("StringTable", "Reference Only", "221")},
+    {222, QT_TRANSLATE_NOOP3("StringTable", "For Sale", "222")},
+    {223, QT_TRANSLATE_NOOP3("StringTable", "Chinese", "223")},
+    {224, QT_TRANSLATE_NOOP3("StringTable", "Favorites", "224")},
+    {225, QT_TRANSLATE_NOOP3("StringTable", "Search Results", "225")},
+    {226, QT_TRANSLATE_NOOP3("StringTable", "Reading List", "226")},
+    {227, QT_TRANSLATE_NOOP3("StringTable", "All Books", "227")},
+    {228, QT_TRANSLATE_NOOP3("StringTable", "Recycle Bin", "228")},
+    {229, QT_TRANSLATE_NOOP3("StringTable", "Please enter a search keyword.", "229")},
+    {230, QT_TRANSLATE_NOOP3("StringTable", "No search results found.", "230")},
+    {231, QT_TRANSLATE_NOOP3("StringTable",
+                             "Are you sure you want to permanently delete the selected book(s)?",
+                             "231")},
+    {233, QT_TRANSLATE_NOOP3("StringTable",
+                             "%1 books were found; %2 books were imported to the current category.",
+                             "233")},
+    {234, QT_TRANSLATE_NOOP3("StringTable", "Operation failed.", "234")},
+    {235, QT_TRANSLATE_NOOP3("StringTable",
+                             "Database has been compacted successfully (from %1 to %2).", "235")},
+    {238,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "This book already exists in the database:\n%s\nWould you like to skip this one?\nClick "
+         "\"No\" to add this book anyway.",
+         "238")},
+    {240, QT_TRANSLATE_NOOP3("StringTable", "Progress", "240")},
+    {241, QT_TRANSLATE_NOOP3("StringTable", "Searching ISBN...", "241")},
+    {242,
+     QT_TRANSLATE_NOOP3("StringTable", "Data validation failed. Is any field too long?", "242")},
+    {243, QT_TRANSLATE_NOOP3("StringTable", "%1 imported, %2 skipped, %3 failed.", "243")},
+    {244, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "The library is in use by another program; waiting until it is free...", "244")},
+    {245,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "The library is in use by another program. Nothing was imported.", "245")},
+    {246, QT_TRANSLATE_NOOP3("StringTable",
+                             "The import was stopped and nothing of it was kept:\n%1", "246")},
+    {247, QT_TRANSLATE_NOOP3("StringTable", "Book %1: the cover %2 was not copied: %3.", "247")},
+    {248, QT_TRANSLATE_NOOP3("StringTable", "it does not exist or cannot be read", "248")},
+    {249, QT_TRANSLATE_NOOP3("StringTable", "it is not a regular file", "249")},
+    {250, QT_TRANSLATE_NOOP3("StringTable", "it is larger than %1 MB", "250")},
+    {251, QT_TRANSLATE_NOOP3("StringTable", "it is not a JPEG, GIF, PNG or BMP picture", "251")},
+    {252, QT_TRANSLATE_NOOP3("StringTable", "(%1 more covers were not copied.)", "252")},
+    {57344, QT_TRANSLATE_NOOP3("StringTable", "Tomelodex", "57344")},
+    {57345, QT_TRANSLATE_NOOP3("StringTable", "For Help, press F1", "57345")},
 };
+
+constexpr int ParseNumber(const char *text)
+{
+    int value = 0;
+    for (; *text; ++text) {
+        if (*text < '0' || *text > '9')
+            return -1;
+        value = value * 10 + (*text - '0');
+    }
+    return value;
+}
+
+constexpr bool TableIsConsistent()
+{
+    int previous = 0;
+    for (const StringEntry &entry : kStrings) {
+        if (entry.id <= previous || ParseNumber(entry.source.number) != entry.id)
+            return false;
+        previous = entry.id;
+    }
+    return true;
+}
+
+static_assert(TableIsConsistent(), "string numbers must ascend and match their texts' numbers");
 
 QAtomicPointer<const QTranslator> g_translator;
 
@@ -148,7 +222,7 @@ void CStringTable::SetTranslator(const QTranslator *translator)
 QString CStringTable::English(int id)
 {
     const StringEntry *entry = Find(id);
-    return entry ? QString::fromUtf8(entry->text) : QString();
+    return entry ? QString::fromUtf8(entry->source.text) : QString();
 }
 
 QString CStringTable::Load(int id)
@@ -158,11 +232,11 @@ QString CStringTable::Load(int id)
         return QString();
     if (const QTranslator *translator = g_translator.loadAcquire()) {
         const QString translated =
-            translator->translate(kContext, entry->text, QByteArray::number(id).constData());
+            translator->translate(kContext, entry->source.text, entry->source.number);
         if (!translated.isEmpty())
             return translated;
     }
-    return QString::fromUtf8(entry->text);
+    return QString::fromUtf8(entry->source.text);
 }
 
 QString LoadString(int id)

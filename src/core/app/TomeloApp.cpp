@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 CTomeloApp::CTomeloApp() = default;
@@ -69,6 +70,33 @@ void CTomeloApp::LoadLanguage()
     CStringTable::SetTranslator(m_translator.get());
     if (QCoreApplication::instance())
         QCoreApplication::installTranslator(m_translator.get());
+    LoadQtTranslation();
+}
+
+QString CTomeloApp::QtLocaleName(const QString &code)
+{
+    if (code == u"Chs")
+        return QStringLiteral("zh_CN");
+    if (code == u"Cht")
+        return QStringLiteral("zh_TW");
+    if (code == u"Ita")
+        return QStringLiteral("it");
+    return QString();
+}
+
+// Qt's own dialogs and standard buttons follow the interface language through
+// the translations Qt ships; without them they stay English.
+void CTomeloApp::LoadQtTranslation()
+{
+    const QString locale = QtLocaleName(m_uiLanguage);
+    if (locale.isEmpty() || !QCoreApplication::instance())
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + locale,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    m_qtTranslator = std::move(translator);
+    QCoreApplication::installTranslator(m_qtTranslator.get());
 }
 
 void CTomeloApp::FillLanguageMap()
@@ -86,6 +114,9 @@ void CTomeloApp::FillLanguageMap()
 
 void CTomeloApp::ExitCore()
 {
+    if (m_qtTranslator && QCoreApplication::instance())
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    m_qtTranslator.reset();
     if (!m_translator)
         return;
     CStringTable::SetTranslator(nullptr);

@@ -45,12 +45,20 @@ public:
 
     // True when a language file supplies the texts.
     bool IsLanguageLoaded() const { return m_translator != nullptr; }
+    // True when Qt's own texts (standard buttons, file dialogs) follow the language.
+    bool IsQtTranslationLoaded() const { return m_qtTranslator != nullptr; }
+
+    // The locale whose Qt translations belong to a language code; empty for
+    // English and unknown codes.
+    static QString QtLocaleName(const QString &code);
 
 private:
     void LoadLanguage();
+    void LoadQtTranslation();
     void FillLanguageMap();
 
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_qtTranslator;
 };
 
 // The program's single application object.

@@ -26,7 +26,8 @@ public:
     // template until the next start.
     void Store(const QStringList &xslTemplates, int currentXsl) const;
 
-    // The template index to store for `code`: the title matching exactly,
+    // The template index to store for `code`: the title matching exactly;
+    // else, for a title ending in "(ENU)", the one with "(CHS)" and so on;
     // else `currentXsl`.
     static int TemplateForLanguage(const QStringList &xslTemplates, int currentXsl,
                                    const QString &code);

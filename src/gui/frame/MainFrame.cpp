@@ -216,9 +216,11 @@ QMenu *CMainFrame::MakeStyleMenu(const char *title, const QStringList &titles, i
 
 void CMainFrame::CreateMenus()
 {
-    m_fileMenu = AddMenu(nullptr, "&File", {ID_FILE_NEW, ID_FILE_OPEN, kSeparator});
-    AddMenu(m_fileMenu, "&Import", {ID_FILE_IMPORT_XML});
-    AddMenu(m_fileMenu, "&Export", {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML});
+    m_fileMenu = AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&File"),
+                         {ID_FILE_NEW, ID_FILE_OPEN, kSeparator});
+    AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Import"), {ID_FILE_IMPORT_XML});
+    AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Export"),
+            {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML});
     m_fileMenu->addSeparator();
     for (int id : {ID_FILE_PAGE_SETUP, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT})
         m_fileMenu->addAction(Action(id));
@@ -226,16 +228,17 @@ void CMainFrame::CreateMenus()
     m_recentEnd = m_fileMenu->addSeparator();
     m_fileMenu->addAction(Action(ID_APP_EXIT));
 
-    QMenu *edit = AddMenu(nullptr, "&Edit",
+    QMenu *edit = AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
                           {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSeparator,
                            ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY, ID_EDIT_CATEGORY, kSeparator,
                            ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
-    AddMenu(edit, "Sen&d To",
+    AddMenu(edit, QT_TRANSLATE_NOOP("CommandTable", "Sen&d To"),
             {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS});
     edit->addSeparator();
     edit->addAction(Action(ID_BASIC_SEARCH));
 
-    QMenu *view = AddMenu(nullptr, "&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    QMenu *view = AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&View"),
+                          {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
     QMenu *templates = MakeStyleMenu("Content &Template", m_xslTemplates, ID_STYLE_XSL_FIRST);
     templates->setTitle(LoadString(203));
     view->addMenu(templates);
@@ -248,8 +251,10 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     view->addAction(Action(ID_VIEW_REFRESH));
 
-    AddMenu(nullptr, "&Tools", {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
-    AddMenu(nullptr, "&Help", {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
+    AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Tools"),
+            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
+    AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Help"),
+            {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
 }
 
 void CMainFrame::CreateToolBar()

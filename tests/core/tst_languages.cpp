@@ -1,0 +1,235 @@
+// The interface languages the program ships: the fixed rows of a new library,
+// Qt's own texts, the fallback for missing texts and files, the book page
+// templates and the command-line tool in each language.
+
+#include "TestSupport.h"
+
+#include "app/SettingsKey.h"
+#include "app/StringTable.h"
+#include "app/TomeloApp.h"
+#include "db/BookRecord.h"
+#include "db/DbAccess.h"
+#include "db/LibraryConnection.h"
+#include "db/TomeloDoc.h"
+#include "xml/BookPage.h"
+#include "xml/StyleFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+void StoreLanguage(const QString &code)
+{
+    CSettingsKey key;
+    QVERIFY(key.Open(QStringLiteral("Software\\Brindlewood\\Tomelodex\\Settings"), true));
+    QVERIFY(key.WriteString(QStringLiteral("UILanguage"), code));
+}
+
+QString Single(CTomeloDoc &doc, const QString &sql)
+{
+    QString out;
+    QuerySingleValue(sql, *doc.m_connection, out);
+    return out;
+}
+
+// The names the fourteen fixed rows take, in the order of their statements.
+const char *const kFixedRows[] = {"SELECT Name FROM bookbinding WHERE BindingID=1",
+                                  "SELECT Name FROM bookbinding WHERE BindingID=2",
+                                  "SELECT Name FROM bookbinding WHERE BindingID=3",
+                                  "SELECT Name FROM bookextras WHERE ExtrasID=3",
+                                  "SELECT Name FROM booklanguage WHERE LanguageID=1",
+                                  "SELECT Name FROM booklanguage WHERE LanguageID=2",
+                                  "SELECT Name FROM bookstatus WHERE StatusID=1",
+                                  "SELECT Name FROM bookstatus WHERE StatusID=2",
+                                  "SELECT Name FROM bookstatus WHERE StatusID=3",
+                                  "SELECT Name FROM bookstatus WHERE StatusID=4",
+                                  "SELECT Name FROM category WHERE CatID=1",
+                                  "SELECT Name FROM category WHERE CatID=2",
+                                  "SELECT Name FROM category WHERE CatID=3",
+                                  "SELECT Name FROM category WHERE CatID=4"};
+
+QStringList FixedRowNames(CTomeloDoc &doc)
+{
+    QStringList names;
+    for (const char *sql : kFixedRows)
+        names.append(Single(doc, QLatin1String(sql)));
+    return names;
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { TomeloApp().ExitCore(); }
+
+    void fixedRowsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("paperback");
+        QTest::addColumn<QString>("favorites");
+        QTest::newRow("Chs") << "Chs" << QString::fromUtf8("图书收藏") << QString::fromUtf8("平装")
+                             << QString::fromUtf8("收藏夹");
+        QTest::newRow("Cht") << "Cht" << QString::fromUtf8("圖書收藏") << QString::fromUtf8("平裝")
+                             << QString::fromUtf8("我的最愛");
+        QTest::newRow("Ita") << "Ita" << QStringLiteral("Collezione di libri")
+                             << QStringLiteral("Brossura") << QStringLiteral("Preferiti");
+    }
+    void fixedRowsFollowTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, root);
+        QFETCH(QString, paperback);
+        QFETCH(QString, favorites);
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        const QString path = env.Path(QStringLiteral("books.mdb"));
+        QStringList names;
+        {
+            StoreLanguage(code);
+            TomeloApp().InitCore(CTestEnv::RuntimeDir());
+            QVERIFY(TomeloApp().IsLanguageLoaded());
+            CTomeloDoc doc;
+            QVERIFY(doc.CreateLibrary(path));
+            names = FixedRowNames(doc);
+            QCOMPARE(names.at(1), paperback);
+            QCOMPARE(names.at(10), root);
+            QCOMPARE(names.at(11), favorites);
+            // Every row is in the language, none left in English.
+            const QStringList english = {
+                QStringLiteral("Hardcover"),       QStringLiteral("Paperback"),
+                QStringLiteral("Unknown Binding"), QStringLiteral("Floppy Disk"),
+                QStringLiteral("English"),         QStringLiteral("Chinese"),
+                QStringLiteral("In Collection"),   QStringLiteral("Wish List"),
+                QStringLiteral("Reference Only"),  QStringLiteral("For Sale"),
+                QStringLiteral("Book Collection"), QStringLiteral("Favorites"),
+                QStringLiteral("Search Results"),  QStringLiteral("Reading List")};
+            for (int i = 0; i < names.size(); ++i)
+                QVERIFY2(!names.at(i).isEmpty() && names.at(i) != english.at(i),
+                         qPrintable(english.at(i)));
+        }
+        // Reopened under English, the library keeps its names.
+        StoreLanguage(QStringLiteral("Enu"));
+        TomeloApp().InitCore(CTestEnv::RuntimeDir());
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QCOMPARE(FixedRowNames(doc), names);
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+    }
+
+    void qtOwnTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("Enu") << "Enu"
+                             << "Cancel";
+        QTest::newRow("Chs") << "Chs" << QString::fromUtf8("取消");
+        QTest::newRow("Cht") << "Cht" << QString::fromUtf8("取消");
+        QTest::newRow("Ita") << "Ita"
+                             << "Annulla";
+    }
+    void qtOwnTextsFollowTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, cancel);
+        CTestEnv env;
+        StoreLanguage(code);
+        TomeloApp().InitCore(CTestEnv::RuntimeDir());
+        QCOMPARE(TomeloApp().IsQtTranslationLoaded(), code != QLatin1String("Enu"));
+        // The standard buttons take their texts from this context.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+        TomeloApp().ExitCore();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+
+    // A language file that lacks a text leaves that text English; one that
+    // cannot be read leaves every text English and the stored code as it is.
+    void missingTextsAndFilesFallBackToEnglish()
+    {
+        CTestEnv env;
+        const QString ts =
+            env.WriteFile(QStringLiteral("TomelodexXyz.ts"),
+                          "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                          "<TS version=\"2.1\" language=\"de\"><context><name>StringTable</name>"
+                          "<message><source>Search Results</source><comment>225</comment>"
+                          "<translation>Suchergebnisse</translation></message></context></TS>\n");
+        const QString program = env.Path(QStringLiteral("program"));
+        QVERIFY(QDir().mkpath(program + QStringLiteral("/Languages")));
+        QCOMPARE(QProcess::execute(QStringLiteral(TOMELODEX_LRELEASE),
+                                   {QStringLiteral("-silent"), ts, QStringLiteral("-qm"),
+                                    program + QStringLiteral("/Languages/TomelodexXyz.qm")}),
+                 0);
+        StoreLanguage(QStringLiteral("Xyz"));
+        TomeloApp().InitCore(program);
+        QVERIFY(TomeloApp().IsLanguageLoaded());
+        QCOMPARE(LoadString(225), QStringLiteral("Suchergebnisse"));
+        QCOMPARE(LoadString(229), QStringLiteral("Please enter a search keyword."));
+        // Qt has no translations for a code the program does not know.
+        QVERIFY(!TomeloApp().IsQtTranslationLoaded());
+
+        QVERIFY(!env.WriteFile(QStringLiteral("program/Languages/TomelodexIta.qm"), "not a qm")
+                     .isEmpty());
+        StoreLanguage(QStringLiteral("Ita"));
+        TomeloApp().InitCore(program);
+        QVERIFY(!TomeloApp().IsLanguageLoaded());
+        QVERIFY(!TomeloApp().IsQtTranslationLoaded());
+        QCOMPARE(TomeloApp().GetUiLanguage(), QStringLiteral("Ita"));
+        QCOMPARE(LoadString(225), QStringLiteral("Search Results"));
+    }
+
+    void bookPageTemplatesInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("links");
+        QTest::addColumn<QString>("by");
+        QTest::newRow("CHS") << "Default (CHS)" << QString::fromUtf8("相关链接")
+                             << QString::fromUtf8("作者：Jane Austen");
+        QTest::newRow("CHT") << "Default (CHT)" << QString::fromUtf8("相關連結")
+                             << QString::fromUtf8("作者：Jane Austen");
+        QTest::newRow("ITA") << "Default (ITA)" << QStringLiteral("Collegamenti")
+                             << QStringLiteral("di Jane Austen");
+        QTest::newRow("ENU") << "Default (ENU)" << QStringLiteral("Related links")
+                             << QStringLiteral("by Jane Austen");
+    }
+    void bookPageTemplatesInEachLanguage()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, links);
+        QFETCH(QString, by);
+        CTestEnv env;
+        CRecordingPrompt prompt;
+        CLibraryConnection db;
+        QString imagesDir;
+        QVERIFY(env.OpenLibraryWithUserCategory(db, &imagesDir));
+        CBookRecord book;
+        book.Title = QStringLiteral("Emma");
+        book.Author = QStringLiteral("Jane Austen");
+        book.NumOfReviews = QStringLiteral("12");
+        book.AmazonRating = QStringLiteral("4");
+        book.Links = {
+            {QString(), QStringLiteral("Site"), QStringLiteral("http://a.example/"), QString()}};
+        QVERIFY(book.Save(true, 32, imagesDir, db));
+        const CStyleFiles styles(CTestEnv::RuntimeDir());
+        QVERIFY(styles.XslTemplates().contains(title));
+        CBookPage page;
+        QVERIFY(page.Build({1}, db, imagesDir, styles.XslPath(title)));
+        const QString html = page.Html();
+        QVERIFY2(html.contains(links), qPrintable(html));
+        QVERIFY2(html.contains(by), qPrintable(html));
+        QVERIFY(html.contains(QStringLiteral("<a href=\"tomelolink://1/1\"")));
+        // The words of the shared pieces are the language's, not English ones.
+        if (!title.endsWith(QLatin1String("(ENU)")))
+            QVERIFY(!html.contains(QStringLiteral(" reviews)")));
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+        db.Close();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguages)
+#include "tst_languages.moc"

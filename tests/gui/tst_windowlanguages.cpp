@@ -1,0 +1,192 @@
+// The window started in each interface language: translated menus, status
+// prompts and Qt's standard buttons, the book sheet without clipped texts,
+// and the template switch that finds the template of the chosen language.
+
+#include "GuiTestSupport.h"
+
+#include "app/AppSettings.h"
+#include "app/TomeloApp.h"
+#include "book/BookProperties.h"
+#include "db/TomeloDoc.h"
+#include "dialogs/Options.h"
+#include "frame/CommandIds.h"
+#include "frame/MainFrame.h"
+#include "library/TomeloListView.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+constexpr quint32 kDune = 10;
+
+QStringList MenuTitles(CMainFrame &frame)
+{
+    QStringList titles;
+    for (QAction *action : frame.menuBar()->actions())
+        titles.append(action->text());
+    return titles;
+}
+
+// Texts of labels and buttons on the visible page that do not get the room
+// their text needs.
+QStringList ClippedTexts(QWidget *page)
+{
+    QStringList clipped;
+    for (QLabel *label : page->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(page) && !label->wordWrap() && !label->text().isEmpty() &&
+            label->width() < label->minimumSizeHint().width())
+            clipped.append(label->text());
+    }
+    for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(page) && !button->text().isEmpty() &&
+            button->width() < button->minimumSizeHint().width())
+            clipped.append(button->text());
+    }
+    return clipped;
+}
+
+// Runs `drive` on the book sheet once `open` has shown it; false when none opened.
+bool DriveSheet(const std::function<void()> &open,
+                const std::function<void(CBookProperties &)> &drive)
+{
+    bool driven = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *sheet = qobject_cast<CBookProperties *>(QApplication::activeModalWidget());
+        if (!sheet || driven)
+            return;
+        driven = true;
+        poll.stop();
+        drive(*sheet);
+        if (sheet->isVisible())
+            sheet->reject();
+    });
+    poll.start();
+    open();
+    return driven;
+}
+
+} // namespace
+
+class TestWindowLanguages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowFollowsTheLanguage_data();
+    void windowFollowsTheLanguage();
+    void templateSwitchFindsTheLanguagesTemplate();
+};
+
+void TestWindowLanguages::windowFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("ready");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("generalTab");
+
+    QTest::newRow("Enu") << "Enu" << QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}
+                         << "&Options..."
+                         << "Ready"
+                         << "Cancel"
+                         << "&General";
+    QTest::newRow("Chs")
+        << "Chs" << QString::fromUtf8("文件(&F)|编辑(&E)|视图(&V)|工具(&T)|帮助(&H)").split(u'|')
+        << QString::fromUtf8("选项(&O)...") << QString::fromUtf8("就绪")
+        << QString::fromUtf8("取消") << QString::fromUtf8("常规(&G)");
+    QTest::newRow("Cht")
+        << "Cht" << QString::fromUtf8("檔案(&F)|編輯(&E)|檢視(&V)|工具(&T)|說明(&H)").split(u'|')
+        << QString::fromUtf8("選項(&O)...") << QString::fromUtf8("就緒")
+        << QString::fromUtf8("取消") << QString::fromUtf8("一般(&G)");
+    QTest::newRow("Ita") << "Ita"
+                         << QStringList{"&File", "&Modifica", "&Visualizza", "S&trumenti", "&Guida"}
+                         << "&Opzioni..."
+                         << "Pronto"
+                         << "Annulla"
+                         << "&Generale";
+}
+
+void TestWindowLanguages::windowFollowsTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, menus);
+    QFETCH(QString, options);
+    QFETCH(QString, ready);
+    QFETCH(QString, cancel);
+    QFETCH(QString, generalTab);
+
+    CWindowTestEnv env;
+    QVERIFY(CAppSettings::SetUiLanguage(code));
+    QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
+    CMainFrame &frame = env.Frame();
+    QCOMPARE(TomeloApp().GetUiLanguage(), code);
+    QCOMPARE(MenuTitles(frame), menus);
+    QCOMPARE(frame.Action(ID_OPTIONS)->text(), options);
+    auto *idle = frame.findChild<QLabel *>(QStringLiteral("IdleMessage"));
+    QVERIFY(idle);
+    QCOMPARE(idle->text(), ready);
+
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(frame.ListView()->SelectBook(kDune));
+    QTRY_COMPARE(env.Document().m_selectedBookIds, QVector<quint32>({kDune}));
+    CWindowTestEnv::SaveScreenshot(frame, QStringLiteral("window_") + code);
+
+    QVERIFY(DriveSheet([&] { frame.Action(ID_EDIT_BOOK)->trigger(); },
+                       [&](CBookProperties &sheet) {
+                           QTabWidget *tabs = sheet.Tabs();
+                           QCOMPARE(tabs->tabText(0), generalTab);
+                           // Qt's own standard buttons speak the language too.
+                           auto *buttons = sheet.findChild<QDialogButtonBox *>();
+                           QVERIFY(buttons);
+                           QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), cancel);
+                           for (int i = 0; i < tabs->count(); ++i) {
+                               tabs->setCurrentIndex(i);
+                               QApplication::processEvents();
+                               const QStringList clipped = ClippedTexts(tabs->currentWidget());
+                               QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'|')));
+                               CWindowTestEnv::SaveScreenshot(
+                                   sheet, QStringLiteral("sheet_%1_%2").arg(code).arg(i));
+                           }
+                       }));
+    QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+    env.CloseWindow();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Confirming the options with another language picks the current template's
+// counterpart in that language; titles name their language in parentheses.
+void TestWindowLanguages::templateSwitchFindsTheLanguagesTemplate()
+{
+    CWindowTestEnv env;
+    QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
+    const QStringList templates = env.Frame().XslTemplates();
+    const int enu = int(templates.indexOf(QStringLiteral("Default (ENU)")));
+    QVERIFY(enu >= 0);
+    for (const char *code : {"Chs", "Cht", "Ita"}) {
+        const int index = COptions::TemplateForLanguage(templates, enu, QLatin1String(code));
+        QCOMPARE(templates.value(index),
+                 QStringLiteral("Default (%1)").arg(QString::fromLatin1(code).toUpper()));
+        QCOMPARE(COptions::TemplateForLanguage(templates, index, QStringLiteral("Enu")), enu);
+    }
+    // A template without a counterpart stays chosen.
+    const int compact = int(templates.indexOf(QStringLiteral("Compact (ENU)")));
+    QVERIFY(compact >= 0);
+    QCOMPARE(COptions::TemplateForLanguage(templates, compact, QStringLiteral("Chs")), compact);
+}
+
+TOMELODEX_GUI_TEST_MAIN(TestWindowLanguages)
+#include "tst_windowlanguages.moc"

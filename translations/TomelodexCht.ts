@@ -1,0 +1,1706 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tomelodex</source>
+        <translation>關於 Tomelodex</translation>
+    </message>
+    <message>
+        <source>Tomelodex Version %1</source>
+        <translation>Tomelodex 版本 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2003&#x2005; Brindlewood Software</source>
+        <translation>版權所有 © 2003&#x2005; Brindlewood Software</translation>
+    </message>
+</context>
+<context>
+    <name>CAddBookDlg</name>
+    <message>
+        <source>Query Online By &amp;ISBN(s)</source>
+        <translation>依 ISBN 線上查詢(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Query Online By &amp;Title, Author and Publisher</source>
+        <translation>依書名、作者和出版社線上查詢(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Add a Book &amp;Manually</source>
+        <translation>手動新增書籍(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>載入(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>儲存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Enter ISBNs below (one ISBN per line).</source>
+        <translation>在下方輸入 ISBN（每行一個）。</translation>
+    </message>
+    <message>
+        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
+        <translation>提示：可以在此使用條碼掃描器，例如 CueCat</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>書名：</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>出版社：</translation>
+    </message>
+    <message>
+        <source>Load ISBN List</source>
+        <translation>載入 ISBN 清單</translation>
+    </message>
+    <message>
+        <source>Cannot open file for reading.</source>
+        <translation>無法開啟檔案進行讀取。</translation>
+    </message>
+    <message>
+        <source>Nothing to save.</source>
+        <translation>沒有可儲存的內容。</translation>
+    </message>
+    <message>
+        <source>Save ISBN List</source>
+        <translation>儲存 ISBN 清單</translation>
+    </message>
+    <message>
+        <source>File has been saved.</source>
+        <translation>檔案已儲存。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN. Ignore this one?</source>
+        <translation>%1 不是有效的 ISBN。是否略過此項？</translation>
+    </message>
+    <message>
+        <source>Please enter at least one of them: title, author and publisher.</source>
+        <translation>請至少輸入書名、作者和出版社其中一項。</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicSearchDlg</name>
+    <message>
+        <source>Basic Search</source>
+        <translation>基本搜尋</translation>
+    </message>
+    <message>
+        <source>&amp;Enter keyword:</source>
+        <translation>輸入關鍵字(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Clear items in Search Results first</source>
+        <translation>先清除搜尋結果中的項目(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
+        <translation>基本搜尋可以搜尋以下 7 個欄位：書名、作者、ISBN、簡介、備註、使用者文字 1 和使用者文字 2。</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchDlg</name>
+    <message>
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <source>Batch Mode</source>
+        <translation>批次模式</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Query queue is empty.</source>
+        <translation>查詢佇列是空的。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
+        <translation>工作完成：新增 %1 本，略過重複 %2 本，找不到 %3 本，無法儲存 %4 本。</translation>
+    </message>
+    <message>
+        <source>Finishing off, please wait...</source>
+        <translation>正在結束，請稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>CBookBasicPage</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>書名(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle:</source>
+        <translation>副書名(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Auth&amp;or:</source>
+        <translation>作者(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>網址(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Edition:</source>
+        <translation>版本(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>出版社(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;ISBN:</source>
+        <translation>&amp;ISBN：</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>頁數(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <translation>語言(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Release Date:</source>
+        <translation>出版日期(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Binding:</source>
+        <translation>裝訂(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Di&amp;mension:</source>
+        <translation>尺寸(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras:</source>
+        <translation>附件(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>一般(&amp;G)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookCoversPage</name>
+    <message>
+        <source>Front Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>瀏覽(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>清除(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Back Cover</source>
+        <translation>封底</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>瀏覽(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>封面(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLinksPage</name>
+    <message>
+        <source>Add URLs, local files or folders which are related to this book.</source>
+        <translation>新增與本書相關的網址、本機檔案或資料夾。</translation>
+    </message>
+    <message>
+        <source>e.g. author&apos;s website, ebook files.</source>
+        <translation>例如作者的網站、電子書檔案。</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>新增(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編輯(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>刪除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Related &amp;Links</source>
+        <translation>相關連結(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>CBookListModel</name>
+    <message>
+        <source>No cover</source>
+        <translation>無封面</translation>
+    </message>
+</context>
+<context>
+    <name>CBookPersonalPage</name>
+    <message>
+        <source>Purchase Info</source>
+        <translation>購買資訊</translation>
+    </message>
+    <message>
+        <source>Pu&amp;rchase Date:</source>
+        <translation>購買日期(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <translation>商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Purc&amp;hase Price:</source>
+        <translation>購買價格(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Price:</source>
+        <translation>定價(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;Amazon Price:</source>
+        <translation>&amp;Amazon 價格：</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>評分</translation>
+    </message>
+    <message>
+        <source>Ama&amp;zon Rating:</source>
+        <translation>Ama&amp;zon 評分：</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>評論數(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Unrated</source>
+        <translation>未評分</translation>
+    </message>
+    <message>
+        <source>M&amp;y Rating:</source>
+        <translation>我的評分(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Misc Info</source>
+        <translation>其他資訊</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>位置(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus:</source>
+        <translation>狀態(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent Page:</source>
+        <translation>目前頁數(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>eBook Info</source>
+        <translation>電子書資訊</translation>
+    </message>
+    <message>
+        <source>I only have &amp;ebook</source>
+        <translation>只有電子書(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Size (in &amp;MB):</source>
+        <translation>大小(&amp;M)（MB）：</translation>
+    </message>
+    <message>
+        <source>User Defined Texts</source>
+        <translation>使用者自訂文字</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>使用者文字 1(&amp;1)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>使用者文字 2(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Personal</source>
+        <translation>個人(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>CCategoryProperties</name>
+    <message>
+        <source>Contains:</source>
+        <translation>包含：</translation>
+    </message>
+    <message>
+        <source>Last Updated:</source>
+        <translation>上次更新：</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名稱(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>備註(&amp;O)：</translation>
+    </message>
+</context>
+<context>
+    <name>CCoverBox</name>
+    <message>
+        <source>No Cover</source>
+        <translation>無封面</translation>
+    </message>
+    <message>
+        <source>Click to open the picture</source>
+        <translation>按一下開啟圖片</translation>
+    </message>
+</context>
+<context>
+    <name>CDatePicker</name>
+    <message>
+        <source>Has a date</source>
+        <translation>有日期</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpTopicsDlg</name>
+    <message>
+        <source>Tomelodex Help Topics</source>
+        <translation>Tomelodex 說明主題</translation>
+    </message>
+    <message>
+        <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
+        <translation>左側的類別樹決定清單中顯示哪些書籍；清單下方的頁面顯示所選書籍。在窗格上按滑鼠右鍵可使用其命令。功能表中的所有命令：</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>作用</translation>
+    </message>
+</context>
+<context>
+    <name>CInputSQLDlg</name>
+    <message>
+        <source>Run SQL</source>
+        <translation>執行 SQL</translation>
+    </message>
+    <message>
+        <source>&amp;Input SQL statement:</source>
+        <translation>輸入 SQL 陳述式(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Note: Advanced users only.</source>
+        <translation>注意：僅供進階使用者使用。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkGeneralPage</name>
+    <message>
+        <source>&amp;URL</source>
+        <translation>網址(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>F&amp;older</source>
+        <translation>資料夾(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ot&amp;her</source>
+        <translation>其他(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>標題(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>路徑(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>(Optional)</source>
+        <translation>（選填）</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Select a File</source>
+        <translation>選取檔案</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>無法開啟超連結：
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkProperties</name>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Import XML</source>
+        <translation>匯入 XML</translation>
+    </message>
+    <message>
+        <source>Importing books from %1...</source>
+        <translation>正在從 %1 匯入書籍...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) read</source>
+        <translation>
+            <numerusform>已讀取 %n 本書</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>COptions</name>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>預設值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Misc Options</source>
+        <translation>其他選項(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDefaultPage</name>
+    <message>
+        <source>&amp;Purchase Date:</source>
+        <translation>購買日期(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>語言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>附件(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>S&amp;tore:</source>
+        <translation>商店(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>位置(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>St&amp;atus:</source>
+        <translation>狀態(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>使用者文字 1(&amp;1)：</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>使用者文字 2(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>I only have e&amp;Book:</source>
+        <translation>只有電子書(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>The following default values will be used when adding new books.</source>
+        <translation>新增書籍時將使用下列預設值。</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsUIPage</name>
+    <message>
+        <source>Interface &amp;Language:</source>
+        <translation>介面語言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>(Restart of Tomelodex is needed.)</source>
+        <translation>（需要重新啟動 Tomelodex。）</translation>
+    </message>
+    <message>
+        <source>Your &amp;Associate Tag (Optional):</source>
+        <translation>您的聯盟標籤(&amp;A)（選填）：</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureFileDialog</name>
+    <message>
+        <source>No preview</source>
+        <translation>無預覽</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 像素</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CResultsDlg</name>
+    <message>
+        <source>Please select one from the following:</source>
+        <translation>請從下列結果中選取一項：</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>第一頁</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>最後一頁</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Searching page %1...</source>
+        <translation>正在搜尋第 %1 頁...</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>tomelodex-cli add: cannot read %1</source>
+        <translation>tomelodex-cli add：無法讀取 %1</translation>
+    </message>
+    <message>
+        <source>Error: %1 is not a valid ISBN.</source>
+        <translation>錯誤：%1 不是有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped, %3 failed, %4 not found.</source>
+        <translation>工作完成：新增 %1 本，略過 %2 本，失敗 %3 本，找不到 %4 本。</translation>
+    </message>
+    <message>
+        <source>Looks up each ISBN at the chosen source and adds the books found to category ID. Prints per ISBN a line with the ISBN, a tab, and the title or &quot;Error: &quot; and the error, then the final status with the numbers of books added, skipped as duplicates, failed to be saved and not found. Fails when any book could not be saved or none was found.</source>
+        <translation>在所選來源查詢每個 ISBN，並將找到的書籍新增到類別 ID。每個 ISBN 輸出一行：ISBN、一個定位字元，然後是書名或「錯誤：」及錯誤訊息；最後輸出狀態，列出新增、因重複而略過、儲存失敗和找不到的書籍數量。有書籍無法儲存或一本也找不到時失敗。</translation>
+    </message>
+    <message>
+        <source>Try &apos;tomelodex-cli --help&apos;.</source>
+        <translation>請嘗試「tomelodex-cli --help」。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: books can be added only to category 1 or a category numbered 32 or above, not %1</source>
+        <translation>tomelodex-cli：書籍只能新增到類別 1 或編號為 32 以上的類別，不能新增到 %1</translation>
+    </message>
+    <message>
+        <source>%1: the library has no category %2</source>
+        <translation>%1：書庫中沒有類別 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: &apos;%2&apos; is not a book number</source>
+        <translation>tomelodex-cli %1：「%2」不是書籍編號</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli COMMAND [OPTIONS] ARGS
+
+Works on Tomelodex libraries without opening the window.
+
+Commands:
+</source>
+        <translation>用法：tomelodex-cli 命令 [選項] 引數
+
+不需開啟視窗即可處理 Tomelodex 書庫。
+
+命令：
+</translation>
+    </message>
+    <message>
+        <source>
+Options for every command: --source openlibrary|product chooses where books are
+looked up for this run (the LookupSource setting otherwise; --service-host without
+--source means product). --openlibrary-host URL, --covers-host URL, --service-host URL,
+--search-host URL and --store-host URL use another Open Library, cover server, product
+service, keyword search or store for this run (scheme, host and optional port,
+e.g. http://127.0.0.1:8080).
+
+&apos;tomelodex-cli COMMAND --help&apos; describes one command;
+&apos;tomelodex-cli --version&apos; prints the program&apos;s name and version.
+Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.</source>
+        <translation>
+所有命令共用的選項：--source openlibrary|product 選擇本次執行在何處查詢書籍
+（否則使用 LookupSource 設定；只提供 --service-host 而沒有 --source 時表示 product）。
+--openlibrary-host URL、--covers-host URL、--service-host URL、--search-host URL
+和 --store-host URL 讓本次執行改用其他 Open Library、封面伺服器、商品服務、
+關鍵字搜尋或商店（通訊協定、主機和選用的連接埠，例如 http://127.0.0.1:8080）。
+
+「tomelodex-cli 命令 --help」說明一個命令；
+「tomelodex-cli --version」輸出程式的名稱和版本。
+結束狀態：0 成功，1 操作失敗或什麼也沒找到，2 用法錯誤。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: a command is missing.</source>
+        <translation>tomelodex-cli：缺少命令。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: --source needs openlibrary or product</source>
+        <translation>tomelodex-cli：--source 需要 openlibrary 或 product</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080</source>
+        <translation>tomelodex-cli：%1 需要一個位址，例如 http://127.0.0.1:8080</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown command &apos;%1&apos;.</source>
+        <translation>tomelodex-cli：未知的命令「%1」。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: cannot read standard input.</source>
+        <translation>tomelodex-cli：無法讀取標準輸入。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown isbn action &apos;%1&apos;.
+%2</source>
+        <translation>tomelodex-cli：未知的 isbn 動作「%1」。
+%2</translation>
+    </message>
+    <message>
+        <source>ISBN rules. normalize: trims the text, drops hyphens and writes the check letter X in upper case. check: prints the normalised ISBN when it is a valid ISBN-10 or 979 ISBN-13, else fails. ean: turns a 978 EAN-13 bar code with a right check digit into its ISBN-10 and drops a scanner&apos;s add-on from a 979 one (other text comes back unchanged). find: prints the first ISBN in standard input (a printed 978 ISBN-13 as its ISBN-10), or fails. tag: prints the tag of an e-book file name, between its last &apos;-&apos; and its last &apos;.&apos;.</source>
+        <translation>ISBN 規則。normalize：去除前後空白和連字號，並將檢查字母 X 寫成大寫。check：是有效的 ISBN-10 或 979 開頭的 ISBN-13 時輸出正規化的 ISBN，否則失敗。ean：將檢查碼正確的 978 開頭 EAN-13 條碼轉換為 ISBN-10，並去除 979 條碼上掃描器附加的部分（其他文字原樣傳回）。find：輸出標準輸入中的第一個 ISBN（印刷的 978 開頭 ISBN-13 輸出為 ISBN-10），找不到則失敗。tag：輸出電子書檔名中最後一個「-」與最後一個「.」之間的標籤。</translation>
+    </message>
+    <message>
+        <source>Prints the first ISBN starting with 0 or 1 found in the HTML pages of the CHM file, or fails when there is none.</source>
+        <translation>輸出在 CHM 檔案的 HTML 頁面中找到的第一個以 0 或 1 開頭的 ISBN，沒有則失敗。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli list: --category needs a category number</source>
+        <translation>tomelodex-cli list：--category 需要類別編號</translation>
+    </message>
+    <message>
+        <source>Creates a new library from the template beside the program (replacing LIBRARY), names its fixed rows in the interface language and creates its images folder.</source>
+        <translation>用程式旁的範本建立新書庫（取代 LIBRARY），以介面語言命名其固定列，並建立其圖片資料夾。</translation>
+    </message>
+    <message>
+        <source>Runs an SQL statement on the library and prints the number of records affected and of records returned.</source>
+        <translation>在書庫上執行一個 SQL 陳述式，並輸出受影響的記錄數和傳回的記錄數。</translation>
+    </message>
+    <message>
+        <source>Compacts the library and prints its size before and after.</source>
+        <translation>壓縮書庫並輸出壓縮前後的大小。</translation>
+    </message>
+    <message>
+        <source>Prints the books the list shows for a category (default 5, All Books), one line each: BookID, Title, Author, Publisher, ISBN and Edition separated by tabs.</source>
+        <translation>輸出清單為某個類別顯示的書籍（預設 5，全部書籍），每本一行：BookID、書名、作者、出版社、ISBN 和版本，以定位字元分隔。</translation>
+    </message>
+    <message>
+        <source>Files the books whose title, author, ISBN, description, notes or user texts contain KEYWORD in Search Results (emptied first unless --keep) and prints how many were found.</source>
+        <translation>將書名、作者、ISBN、簡介、備註或使用者文字中含有 KEYWORD 的書籍放入搜尋結果（除非指定 --keep，否則先清空），並輸出找到的數量。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN.</source>
+        <translation>%1 不是有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Looks the ISBN up at the chosen source (Open Library or the product service), on a record with the default values for new books, and prints the result as one Book element of the book XML. Fails with the source&apos;s message when it knows no such book.</source>
+        <translation>在所選來源（Open Library 或商品服務）查詢該 ISBN，以新書籍的預設值為基礎，並將結果輸出為書籍 XML 的一個 Book 元素。來源不認得這本書時，以來源的訊息失敗。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: there is no %1 named &apos;%2&apos;; there are: %3</source>
+        <translation>tomelodex-cli render：沒有名為「%2」的%1；現有：%3</translation>
+    </message>
+    <message>
+        <source>template</source>
+        <translation>範本</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>樣式</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: the library has no book %1</source>
+        <translation>tomelodex-cli render：書庫中沒有書籍 %1</translation>
+    </message>
+    <message>
+        <source>Writes the information page of the given books as Save As HTML saves it, with the content template and display style of those titles (the stored choices by default), to standard output or FILE.</source>
+        <translation>像「另存為 HTML」那樣寫出指定書籍的資訊頁，使用指定名稱的內容範本和顯示樣式（預設為已儲存的選擇），輸出到標準輸出或 FILE。</translation>
+    </message>
+    <message>
+        <source>Writes the book XML of the given books, in that order, or of the books the list shows for category ID (5: All Books), as Save As XML writes it, to standard output or FILE.</source>
+        <translation>像「另存為 XML」那樣依指定順序寫出指定書籍的書籍 XML，或寫出清單為類別 ID 顯示的書籍（5：全部書籍），輸出到標準輸出或 FILE。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>將書籍 XML 檔案中的書籍匯入類別 ID。ISBN 已在書庫中的書籍將被略過（skip，預設）或仍然新增（add）。輸出找到和匯入的書籍數量，然後輸出匯入、略過和失敗的數量；有失敗或匯入被停止時以 1 結束。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;New Database...	Ctrl+N</source>
+        <translation>新增資料庫(&amp;N)...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>建立新的資料庫</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...	Ctrl+O</source>
+        <translation>開啟資料庫(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing database</source>
+        <translation>開啟現有的資料庫</translation>
+    </message>
+    <message>
+        <source>&amp;XML...</source>
+        <translation>&amp;XML...</translation>
+    </message>
+    <message>
+        <source>Import books from Tomelodex XML</source>
+        <translation>從 Tomelodex XML 匯入書籍</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...	Ctrl+S</source>
+        <translation>&amp;HTML...	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save book information as HTML</source>
+        <translation>將書籍資訊另存為 HTML</translation>
+    </message>
+    <message>
+        <source>Save book information as XML</source>
+        <translation>將書籍資訊另存為 XML</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>版面設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Change printing settings (headers and footers etc.)</source>
+        <translation>變更列印設定（頁首和頁尾等）</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>預覽列印(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Preview how the book information will print</source>
+        <translation>預覽書籍資訊的列印結果</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>列印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print book information</source>
+        <translation>列印書籍資訊</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>結束應用程式</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪下(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>剪下選取範圍並將其放到剪貼簿上</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>複製(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>複製選取範圍並將其放到剪貼簿上</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>貼上(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>插入剪貼簿內容</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>全選(&amp;A)	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Select everything in the current window</source>
+        <translation>選取目前視窗中的所有內容</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>復原(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>復原上一個動作</translation>
+    </message>
+    <message>
+        <source>Add &amp;Sub Category...</source>
+        <translation>新增子類別(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Add a sub category in this category</source>
+        <translation>在此類別中新增子類別</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>刪除類別(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>刪除此類別</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Category...</source>
+        <translation>編輯類別(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Edit this category</source>
+        <translation>編輯此類別</translation>
+    </message>
+    <message>
+        <source>Add &amp;Book...	Ins</source>
+        <translation>新增書籍(&amp;B)...	Ins</translation>
+    </message>
+    <message>
+        <source>Add a new book in the current category</source>
+        <translation>在目前類別中新增書籍</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Book	Del</source>
+        <translation>刪除書籍(&amp;R)	Del</translation>
+    </message>
+    <message>
+        <source>Delete selected book(s)</source>
+        <translation>刪除所選書籍</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Book...	Enter</source>
+        <translation>編輯書籍(&amp;E)...	Enter</translation>
+    </message>
+    <message>
+        <source>Edit selected book</source>
+        <translation>編輯所選書籍</translation>
+    </message>
+    <message>
+        <source>&amp;Favorites</source>
+        <translation>我的最愛(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Favorites</source>
+        <translation>將所選書籍加入我的最愛</translation>
+    </message>
+    <message>
+        <source>&amp;Reading List</source>
+        <translation>閱讀清單(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Reading List</source>
+        <translation>將所選書籍加入閱讀清單</translation>
+    </message>
+    <message>
+        <source>&amp;Search Results</source>
+        <translation>搜尋結果(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Search Results</source>
+        <translation>將所選書籍加入搜尋結果</translation>
+    </message>
+    <message>
+        <source>Basic &amp;Search	Ctrl+F</source>
+        <translation>基本搜尋(&amp;S)	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Search in the book collection</source>
+        <translation>在藏書中搜尋</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>顯示或隱藏工具列</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>狀態列(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>顯示或隱藏狀態列</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>縮圖(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Display thumbnails in book list window</source>
+        <translation>在書籍清單視窗中顯示縮圖</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>詳細資料(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Display details in book list window</source>
+        <translation>在書籍清單視窗中顯示詳細資料</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>重新整理(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Refresh current display</source>
+        <translation>重新整理目前的顯示內容</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Database</source>
+        <translation>壓縮資料庫(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compact the database to save space and improve efficiency</source>
+        <translation>壓縮資料庫以節省空間並提升效率</translation>
+    </message>
+    <message>
+        <source>&amp;Run SQL...</source>
+        <translation>執行 SQL(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Submit SQL statement to the database</source>
+        <translation>向資料庫提交 SQL 陳述式</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>選項(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Change Preferences</source>
+        <translation>變更喜好設定</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>說明主題(&amp;H)</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>列出說明主題</translation>
+    </message>
+    <message>
+        <source>&amp;About Tomelodex...</source>
+        <translation>關於 Tomelodex(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>顯示程式資訊、版本號碼和著作權</translation>
+    </message>
+    <message>
+        <source>Tomelodex &amp;Website</source>
+        <translation>Tomelodex 網站(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Visit our website, where you can find updates and other free apps</source>
+        <translation>造訪我們的網站，取得更新和其他免費軟體</translation>
+    </message>
+    <message>
+        <source>Support &amp;Forum</source>
+        <translation>支援論壇(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Visit our forum and submit bug reports, suggestions etc.</source>
+        <translation>造訪我們的論壇，提交錯誤回報、建議等</translation>
+    </message>
+    <message>
+        <source>Next Pane	F6</source>
+        <translation>下一個窗格	F6</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane</source>
+        <translation>切換到下一個窗格</translation>
+    </message>
+    <message>
+        <source>Previous Pane	Shift+F6</source>
+        <translation>上一個窗格	Shift+F6</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane</source>
+        <translation>切換回上一個窗格</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>匯入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>匯出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d To</source>
+        <translation>傳送到(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具列</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <source>Save As &amp;HTML...</source>
+        <translation>另存為 &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;XML...</source>
+        <translation>另存為 &amp;XML...</translation>
+    </message>
+    <message>
+        <source>Open this database</source>
+        <translation>開啟此資料庫</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Simplified Chinese</source>
+        <comment>129</comment>
+        <translation>簡體中文</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <comment>130</comment>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>131</comment>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Unable to create directory:
+%s</source>
+        <comment>140</comment>
+        <translation>無法建立目錄：
+%s</translation>
+    </message>
+    <message>
+        <source>SQL statement cannot be empty.</source>
+        <comment>157</comment>
+        <translation>SQL 陳述式不可空白。</translation>
+    </message>
+    <message>
+        <source>%d duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>%d 個重複項目未儲存。</translation>
+    </message>
+    <message>
+        <source>Records affected: %1
+Number of records in the returned recordset: %2</source>
+        <comment>163</comment>
+        <translation>受影響的記錄數：%1
+傳回的資料錄集中的記錄數：%2</translation>
+    </message>
+    <message>
+        <source>Cannot create file:
+%s</source>
+        <comment>166</comment>
+        <translation>無法建立檔案：
+%s</translation>
+    </message>
+    <message>
+        <source>Hardcover</source>
+        <comment>211</comment>
+        <translation>精裝</translation>
+    </message>
+    <message>
+        <source>Paperback</source>
+        <comment>212</comment>
+        <translation>平裝</translation>
+    </message>
+    <message>
+        <source>Unknown Binding</source>
+        <comment>213</comment>
+        <translation>未知裝訂</translation>
+    </message>
+    <message>
+        <source>Floppy Disk</source>
+        <comment>214</comment>
+        <translation>磁碟片</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>215</comment>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Book Collection</source>
+        <comment>218</comment>
+        <translation>圖書收藏</translation>
+    </message>
+    <message>
+        <source>In Collection</source>
+        <comment>219</comment>
+        <translation>已收藏</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <comment>220</comment>
+        <translation>願望清單</translation>
+    </message>
+    <message>
+        <source>Reference Only</source>
+        <comment>221</comment>
+        <translation>僅供參考</translation>
+    </message>
+    <message>
+        <source>For Sale</source>
+        <comment>222</comment>
+        <translation>出售</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <comment>223</comment>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <comment>224</comment>
+        <translation>我的最愛</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <comment>225</comment>
+        <translation>搜尋結果</translation>
+    </message>
+    <message>
+        <source>Reading List</source>
+        <comment>226</comment>
+        <translation>閱讀清單</translation>
+    </message>
+    <message>
+        <source>%1 books; %2 selected</source>
+        <comment>168</comment>
+        <translation>%1 本書；已選取 %2 本</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>186</comment>
+        <translation>書名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <comment>187</comment>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <comment>188</comment>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <comment>189</comment>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <comment>190</comment>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>All Books</source>
+        <comment>227</comment>
+        <translation>全部書籍</translation>
+    </message>
+    <message>
+        <source>Recycle Bin</source>
+        <comment>228</comment>
+        <translation>資源回收筒</translation>
+    </message>
+    <message>
+        <source>Operation failed.</source>
+        <comment>234</comment>
+        <translation>操作失敗。</translation>
+    </message>
+    <message>
+        <source>Database has been compacted successfully (from %1 to %2).</source>
+        <comment>235</comment>
+        <translation>資料庫已成功壓縮（從 %1 到 %2）。</translation>
+    </message>
+    <message>
+        <source>Tomelodex</source>
+        <comment>57344</comment>
+        <translation>Tomelodex</translation>
+    </message>
+    <message>
+        <source>The program could not be initialised.</source>
+        <comment>100</comment>
+        <translation>無法初始化程式。</translation>
+    </message>
+    <message>
+        <source>Cannot paste: source category does not exist.</source>
+        <comment>132</comment>
+        <translation>無法貼上：來源類別不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
+        <comment>133</comment>
+        <translation>無法貼上：目的地不能是來源類別本身、其上層類別或其子類別。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this category?
+Note: this will delete all books and subcategories in this category.</source>
+        <comment>134</comment>
+        <translation>確定要刪除此類別嗎？
+注意：這會刪除此類別中的所有書籍和子類別。</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <comment>135</comment>
+        <translation>無法開啟檔案進行寫入。</translation>
+    </message>
+    <message>
+        <source>Failed to instantiate an XML/XSL DOM.</source>
+        <comment>136</comment>
+        <translation>無法建立 XML/XSL DOM 執行個體。</translation>
+    </message>
+    <message>
+        <source>Failed to load XML.</source>
+        <comment>137</comment>
+        <translation>無法載入 XML。</translation>
+    </message>
+    <message>
+        <source>Failed to load XSL.</source>
+        <comment>138</comment>
+        <translation>無法載入 XSL。</translation>
+    </message>
+    <message>
+        <source>Operation failed. Please make sure the following is a valid path:
+%s</source>
+        <comment>139</comment>
+        <translation>操作失敗。請確認下列路徑有效：
+%s</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from XML source.</source>
+        <comment>143</comment>
+        <translation>無法從 XML 來源載入書籍資訊。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the selected book(s) from this category?</source>
+        <comment>146</comment>
+        <translation>確定要從此類別中移除所選書籍嗎？</translation>
+    </message>
+    <message>
+        <source>No valid ISBN was found.</source>
+        <comment>147</comment>
+        <translation>找不到有效的 ISBN。</translation>
+    </message>
+    <message>
+        <source>Book title cannot be empty.</source>
+        <comment>155</comment>
+        <translation>書名不可空白。</translation>
+    </message>
+    <message>
+        <source>Please select one item from the list.</source>
+        <comment>156</comment>
+        <translation>請從清單中選取一個項目。</translation>
+    </message>
+    <message>
+        <source>URL is not valid.</source>
+        <comment>158</comment>
+        <translation>網址無效。</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <comment>159</comment>
+        <translation>檔案不存在。</translation>
+    </message>
+    <message>
+        <source>Folder does not exist.</source>
+        <comment>160</comment>
+        <translation>資料夾不存在。</translation>
+    </message>
+    <message>
+        <source>No CSS files found.</source>
+        <comment>164</comment>
+        <translation>找不到 CSS 檔案。</translation>
+    </message>
+    <message>
+        <source>Category name cannot be empty.</source>
+        <comment>165</comment>
+        <translation>類別名稱不可空白。</translation>
+    </message>
+    <message>
+        <source>Link title and path cannot be empty.</source>
+        <comment>167</comment>
+        <translation>連結標題和路徑不可空白。</translation>
+    </message>
+    <message>
+        <source>Add New Category</source>
+        <comment>174</comment>
+        <translation>新增類別</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <comment>175</comment>
+        <translation>編輯類別</translation>
+    </message>
+    <message>
+        <source>Add Book</source>
+        <comment>176</comment>
+        <translation>新增書籍</translation>
+    </message>
+    <message>
+        <source>Edit Book</source>
+        <comment>177</comment>
+        <translation>編輯書籍</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <comment>178</comment>
+        <translation>新增連結</translation>
+    </message>
+    <message>
+        <source>Edit Link</source>
+        <comment>179</comment>
+        <translation>編輯連結</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <comment>180</comment>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Display &amp;Style</source>
+        <comment>181</comment>
+        <translation>顯示樣式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1 Books, %2 Sub Categories</source>
+        <comment>182</comment>
+        <translation>%1 本書，%2 個子類別</translation>
+    </message>
+    <message>
+        <source>Please select a folder from the list:</source>
+        <comment>191</comment>
+        <translation>請從清單中選取一個資料夾：</translation>
+    </message>
+    <message>
+        <source>eBook folder</source>
+        <comment>192</comment>
+        <translation>電子書資料夾</translation>
+    </message>
+    <message>
+        <source>Source code folder</source>
+        <comment>193</comment>
+        <translation>原始碼資料夾</translation>
+    </message>
+    <message>
+        <source>eBook file</source>
+        <comment>194</comment>
+        <translation>電子書檔案</translation>
+    </message>
+    <message>
+        <source>Other info</source>
+        <comment>195</comment>
+        <translation>其他資訊</translation>
+    </message>
+    <message>
+        <source>Author&apos;s website</source>
+        <comment>196</comment>
+        <translation>作者網站</translation>
+    </message>
+    <message>
+        <source>This book on publisher&apos;s website</source>
+        <comment>197</comment>
+        <translation>出版社網站上的本書</translation>
+    </message>
+    <message>
+        <source>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</source>
+        <comment>198</comment>
+        <translation>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, &apos;Noto Serif CJK TC&apos;, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;歡迎使用 Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>199</comment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>200</comment>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Tomelodex Book Information</source>
+        <comment>201</comment>
+        <translation>Tomelodex 書籍資訊</translation>
+    </message>
+    <message>
+        <source>No XSL files found.</source>
+        <comment>202</comment>
+        <translation>找不到 XSL 檔案。</translation>
+    </message>
+    <message>
+        <source>Content &amp;Template</source>
+        <comment>203</comment>
+        <translation>內容範本(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Unable to copy the cover picture to the following location:
+%s</source>
+        <comment>204</comment>
+        <translation>無法將封面圖片複製到下列位置：
+%s</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||</source>
+        <comment>206</comment>
+        <translation>所有圖片 (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG 檔案 (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF 檔案 (*.gif)|*.gif|Windows 點陣圖 (*.bmp)|*.bmp||</translation>
+    </message>
+    <message>
+        <source>Tomelodex Databases (*.mdb)|*.mdb||</source>
+        <comment>207</comment>
+        <translation>Tomelodex 資料庫 (*.mdb)|*.mdb||</translation>
+    </message>
+    <message>
+        <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
+        <comment>208</comment>
+        <translation>HTML 檔案 (*.htm, *.html)|*.htm;*.html||</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)|*.xml||</source>
+        <comment>209</comment>
+        <translation>XML 檔案 (*.xml)|*.xml||</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
+        <comment>210</comment>
+        <translation>所有檔案 (*.*)|*.*|已編譯的 HTML 說明檔 (*.chm)|*.chm|Acrobat PDF 檔案 (*.pdf)|*.pdf|壓縮檔 (*.zip; *.rar)|*.zip;*.rar||</translation>
+    </message>
+    <message>
+        <source>Please enter a search keyword.</source>
+        <comment>229</comment>
+        <translation>請輸入搜尋關鍵字。</translation>
+    </message>
+    <message>
+        <source>No search results found.</source>
+        <comment>230</comment>
+        <translation>找不到搜尋結果。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete the selected book(s)?</source>
+        <comment>231</comment>
+        <translation>確定要永久刪除所選書籍嗎？</translation>
+    </message>
+    <message>
+        <source>%1 books were found; %2 books were imported to the current category.</source>
+        <comment>233</comment>
+        <translation>找到 %1 本書；已將 %2 本書匯入目前類別。</translation>
+    </message>
+    <message>
+        <source>This book already exists in the database:
+%s
+Would you like to skip this one?
+Click &quot;No&quot; to add this book anyway.</source>
+        <comment>238</comment>
+        <translation>資料庫中已有此書：
+%s
+是否略過此書？
+按一下「否」仍要新增此書。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <comment>240</comment>
+        <translation>進度</translation>
+    </message>
+    <message>
+        <source>Searching ISBN...</source>
+        <comment>241</comment>
+        <translation>正在搜尋 ISBN...</translation>
+    </message>
+    <message>
+        <source>Data validation failed. Is any field too long?</source>
+        <comment>242</comment>
+        <translation>資料驗證失敗。是否有欄位過長？</translation>
+    </message>
+    <message>
+        <source>%1 imported, %2 skipped, %3 failed.</source>
+        <comment>243</comment>
+        <translation>已匯入 %1 本，略過 %2 本，失敗 %3 本。</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program; waiting until it is free...</source>
+        <comment>244</comment>
+        <translation>書庫正由其他程式使用中；正在等待其釋放...</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program. Nothing was imported.</source>
+        <comment>245</comment>
+        <translation>書庫正由其他程式使用中。未匯入任何內容。</translation>
+    </message>
+    <message>
+        <source>The import was stopped and nothing of it was kept:
+%1</source>
+        <comment>246</comment>
+        <translation>匯入已停止，未保留任何匯入內容：
+%1</translation>
+    </message>
+    <message>
+        <source>Book %1: the cover %2 was not copied: %3.</source>
+        <comment>247</comment>
+        <translation>書籍 %1：封面 %2 未複製：%3。</translation>
+    </message>
+    <message>
+        <source>it does not exist or cannot be read</source>
+        <comment>248</comment>
+        <translation>檔案不存在或無法讀取</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <comment>249</comment>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <comment>250</comment>
+        <translation>大於 %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG, GIF, PNG or BMP picture</source>
+        <comment>251</comment>
+        <translation>不是 JPEG、GIF、PNG 或 BMP 圖片</translation>
+    </message>
+    <message>
+        <source>(%1 more covers were not copied.)</source>
+        <comment>252</comment>
+        <translation>（另有 %1 個封面未複製。）</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <comment>57345</comment>
+        <translation>如需說明，請按 F1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1708 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tomelodex</source>
+        <translation>Informazioni su Tomelodex</translation>
+    </message>
+    <message>
+        <source>Tomelodex Version %1</source>
+        <translation>Tomelodex versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2003&#x2005; Brindlewood Software</source>
+        <translation>Copyright © 2003&#x2005; Brindlewood Software</translation>
+    </message>
+</context>
+<context>
+    <name>CAddBookDlg</name>
+    <message>
+        <source>Query Online By &amp;ISBN(s)</source>
+        <translation>Cerca online per &amp;ISBN</translation>
+    </message>
+    <message>
+        <source>Query Online By &amp;Title, Author and Publisher</source>
+        <translation>Cerca online per &amp;titolo, autore ed editore</translation>
+    </message>
+    <message>
+        <source>Add a Book &amp;Manually</source>
+        <translation>Aggiungi un libro &amp;manualmente</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Carica...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>Enter ISBNs below (one ISBN per line).</source>
+        <translation>Inserire gli ISBN qui sotto (uno per riga).</translation>
+    </message>
+    <message>
+        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
+        <translation>Suggerimento: qui si può usare un lettore di codici a barre, ad es. CueCat</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autore:</translation>
+    </message>
+    <message>
+        <source>Publisher:</source>
+        <translation>Editore:</translation>
+    </message>
+    <message>
+        <source>Load ISBN List</source>
+        <translation>Carica elenco ISBN</translation>
+    </message>
+    <message>
+        <source>Cannot open file for reading.</source>
+        <translation>Impossibile aprire il file in lettura.</translation>
+    </message>
+    <message>
+        <source>Nothing to save.</source>
+        <translation>Non c&apos;è nulla da salvare.</translation>
+    </message>
+    <message>
+        <source>Save ISBN List</source>
+        <translation>Salva elenco ISBN</translation>
+    </message>
+    <message>
+        <source>File has been saved.</source>
+        <translation>Il file è stato salvato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN. Ignore this one?</source>
+        <translation>%1 non è un ISBN valido. Ignorarlo?</translation>
+    </message>
+    <message>
+        <source>Please enter at least one of them: title, author and publisher.</source>
+        <translation>Inserire almeno uno dei seguenti dati: titolo, autore o editore.</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicSearchDlg</name>
+    <message>
+        <source>Basic Search</source>
+        <translation>Ricerca semplice</translation>
+    </message>
+    <message>
+        <source>&amp;Enter keyword:</source>
+        <translation>&amp;Parola chiave:</translation>
+    </message>
+    <message>
+        <source>&amp;Clear items in Search Results first</source>
+        <translation>&amp;Svuota prima i risultati della ricerca</translation>
+    </message>
+    <message>
+        <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
+        <translation>La ricerca semplice esamina i seguenti 7 campi: titolo, autore, ISBN, descrizione, note, testo utente 1 e testo utente 2.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchDlg</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Batch Mode</source>
+        <translation>Modalità batch</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Query queue is empty.</source>
+        <translation>La coda delle ricerche è vuota.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
+        <translation>Operazione completata: %1 aggiunti, %2 saltati perché duplicati, %3 non trovati, %4 non salvati.</translation>
+    </message>
+    <message>
+        <source>Finishing off, please wait...</source>
+        <translation>Conclusione in corso, attendere...</translation>
+    </message>
+</context>
+<context>
+    <name>CBookBasicPage</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle:</source>
+        <translation>&amp;Sottotitolo:</translation>
+    </message>
+    <message>
+        <source>Auth&amp;or:</source>
+        <translation>Aut&amp;ore:</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>&amp;URL:</translation>
+    </message>
+    <message>
+        <source>&amp;Edition:</source>
+        <translation>&amp;Edizione:</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>Edi&amp;tore:</translation>
+    </message>
+    <message>
+        <source>&amp;ISBN:</source>
+        <translation>&amp;ISBN:</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>P&amp;agine:</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <translation>Li&amp;ngua:</translation>
+    </message>
+    <message>
+        <source>&amp;Release Date:</source>
+        <translation>Data di &amp;pubblicazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Binding:</source>
+        <translation>&amp;Rilegatura:</translation>
+    </message>
+    <message>
+        <source>Di&amp;mension:</source>
+        <translation>Di&amp;mensioni:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras:</source>
+        <translation>E&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Generale</translation>
+    </message>
+</context>
+<context>
+    <name>CBookCoversPage</name>
+    <message>
+        <source>Front Cover</source>
+        <translation>Copertina anteriore</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Cancella</translation>
+    </message>
+    <message>
+        <source>Back Cover</source>
+        <translation>Copertina posteriore</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>Sf&amp;oglia...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>C&amp;ancella</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>&amp;Copertine</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLinksPage</name>
+    <message>
+        <source>Add URLs, local files or folders which are related to this book.</source>
+        <translation>Aggiungere indirizzi web, file o cartelle locali collegati a questo libro.</translation>
+    </message>
+    <message>
+        <source>e.g. author&apos;s website, ebook files.</source>
+        <translation>Ad es. il sito web dell&apos;autore, i file dell&apos;e-book.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Related &amp;Links</source>
+        <translation>&amp;Collegamenti</translation>
+    </message>
+</context>
+<context>
+    <name>CBookListModel</name>
+    <message>
+        <source>No cover</source>
+        <translation>Nessuna copertina</translation>
+    </message>
+</context>
+<context>
+    <name>CBookPersonalPage</name>
+    <message>
+        <source>Purchase Info</source>
+        <translation>Acquisto</translation>
+    </message>
+    <message>
+        <source>Pu&amp;rchase Date:</source>
+        <translation>Data di acq&amp;uisto:</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <translation>&amp;Negozio:</translation>
+    </message>
+    <message>
+        <source>Purc&amp;hase Price:</source>
+        <translation>&amp;Prezzo pagato:</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Price:</source>
+        <translation>Prezzo di &amp;listino:</translation>
+    </message>
+    <message>
+        <source>&amp;Amazon Price:</source>
+        <translation>Prezzo &amp;Amazon:</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Valutazione</translation>
+    </message>
+    <message>
+        <source>Ama&amp;zon Rating:</source>
+        <translation>Valutazione Ama&amp;zon:</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>Numero di &amp;recensioni:</translation>
+    </message>
+    <message>
+        <source>Unrated</source>
+        <translation>Non valutato</translation>
+    </message>
+    <message>
+        <source>M&amp;y Rating:</source>
+        <translation>&amp;Mia valutazione:</translation>
+    </message>
+    <message>
+        <source>Misc Info</source>
+        <translation>Altre informazioni</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>P&amp;osizione:</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus:</source>
+        <translation>S&amp;tato:</translation>
+    </message>
+    <message>
+        <source>C&amp;urrent Page:</source>
+        <translation>Pagina &amp;corrente:</translation>
+    </message>
+    <message>
+        <source>eBook Info</source>
+        <translation>E-book</translation>
+    </message>
+    <message>
+        <source>I only have &amp;ebook</source>
+        <translation>Ho solo l&apos;&amp;e-book</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>Size (in &amp;MB):</source>
+        <translation>Dimensione (in &amp;MB):</translation>
+    </message>
+    <message>
+        <source>User Defined Texts</source>
+        <translation>Testi personalizzati</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>Testo utente &amp;1:</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>Testo utente &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Personal</source>
+        <translation>&amp;Personale</translation>
+    </message>
+</context>
+<context>
+    <name>CCategoryProperties</name>
+    <message>
+        <source>Contains:</source>
+        <translation>Contiene:</translation>
+    </message>
+    <message>
+        <source>Last Updated:</source>
+        <translation>Ultimo aggiornamento:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;ote:</translation>
+    </message>
+</context>
+<context>
+    <name>CCoverBox</name>
+    <message>
+        <source>No Cover</source>
+        <translation>Nessuna copertina</translation>
+    </message>
+    <message>
+        <source>Click to open the picture</source>
+        <translation>Fare clic per aprire l&apos;immagine</translation>
+    </message>
+</context>
+<context>
+    <name>CDatePicker</name>
+    <message>
+        <source>Has a date</source>
+        <translation>Con data</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpTopicsDlg</name>
+    <message>
+        <source>Tomelodex Help Topics</source>
+        <translation>Argomenti della Guida di Tomelodex</translation>
+    </message>
+    <message>
+        <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
+        <translation>L&apos;albero delle categorie a sinistra sceglie quali libri mostra l&apos;elenco; la pagina sotto l&apos;elenco mostra i libri selezionati. Fare clic con il pulsante destro su un riquadro per i suoi comandi. Tutti i comandi dei menu:</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Funzione</translation>
+    </message>
+</context>
+<context>
+    <name>CInputSQLDlg</name>
+    <message>
+        <source>Run SQL</source>
+        <translation>Esegui SQL</translation>
+    </message>
+    <message>
+        <source>&amp;Input SQL statement:</source>
+        <translation>&amp;Istruzione SQL:</translation>
+    </message>
+    <message>
+        <source>Note: Advanced users only.</source>
+        <translation>Nota: solo per utenti esperti.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkGeneralPage</name>
+    <message>
+        <source>&amp;URL</source>
+        <translation>&amp;URL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>F&amp;older</source>
+        <translation>&amp;Cartella</translation>
+    </message>
+    <message>
+        <source>Ot&amp;her</source>
+        <translation>A&amp;ltro</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Path:</source>
+        <translation>&amp;Percorso:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>(Optional)</source>
+        <translation>(facoltativo)</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Select a File</source>
+        <translation>Seleziona un file</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <translation>Impossibile aprire il collegamento:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkProperties</name>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Import XML</source>
+        <translation>Importa XML</translation>
+    </message>
+    <message>
+        <source>Importing books from %1...</source>
+        <translation>Importazione dei libri da %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) read</source>
+        <translation>
+            <numerusform>%n libro letto</numerusform>
+            <numerusform>%n libri letti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>COptions</name>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>Valori pre&amp;definiti</translation>
+    </message>
+    <message>
+        <source>&amp;Misc Options</source>
+        <translation>&amp;Altre opzioni</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDefaultPage</name>
+    <message>
+        <source>&amp;Purchase Date:</source>
+        <translation>Data di &amp;acquisto:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>E&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>S&amp;tore:</source>
+        <translation>&amp;Negozio:</translation>
+    </message>
+    <message>
+        <source>L&amp;ocation:</source>
+        <translation>P&amp;osizione:</translation>
+    </message>
+    <message>
+        <source>St&amp;atus:</source>
+        <translation>S&amp;tato:</translation>
+    </message>
+    <message>
+        <source>User Text &amp;1:</source>
+        <translation>Testo utente &amp;1:</translation>
+    </message>
+    <message>
+        <source>User Text &amp;2:</source>
+        <translation>Testo utente &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>I only have e&amp;Book:</source>
+        <translation>Ho solo l&apos;e-&amp;book:</translation>
+    </message>
+    <message>
+        <source>The following default values will be used when adding new books.</source>
+        <translation>I seguenti valori predefiniti verranno usati per i nuovi libri.</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsUIPage</name>
+    <message>
+        <source>Interface &amp;Language:</source>
+        <translation>&amp;Lingua dell&apos;interfaccia:</translation>
+    </message>
+    <message>
+        <source>(Restart of Tomelodex is needed.)</source>
+        <translation>(È necessario riavviare Tomelodex.)</translation>
+    </message>
+    <message>
+        <source>Your &amp;Associate Tag (Optional):</source>
+        <translation>Il tuo &amp;Associate Tag (facoltativo):</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureFileDialog</name>
+    <message>
+        <source>No preview</source>
+        <translation>Nessuna anteprima</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixel</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CResultsDlg</name>
+    <message>
+        <source>Please select one from the following:</source>
+        <translation>Selezionare uno dei seguenti risultati:</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Prima pagina</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Ultima pagina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Searching page %1...</source>
+        <translation>Ricerca della pagina %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>tomelodex-cli add: cannot read %1</source>
+        <translation>tomelodex-cli add: impossibile leggere %1</translation>
+    </message>
+    <message>
+        <source>Error: %1 is not a valid ISBN.</source>
+        <translation>Errore: %1 non è un ISBN valido.</translation>
+    </message>
+    <message>
+        <source>Job finished: %1 added, %2 skipped, %3 failed, %4 not found.</source>
+        <translation>Operazione completata: %1 aggiunti, %2 saltati, %3 non riusciti, %4 non trovati.</translation>
+    </message>
+    <message>
+        <source>Looks up each ISBN at the chosen source and adds the books found to category ID. Prints per ISBN a line with the ISBN, a tab, and the title or &quot;Error: &quot; and the error, then the final status with the numbers of books added, skipped as duplicates, failed to be saved and not found. Fails when any book could not be saved or none was found.</source>
+        <translation>Cerca ogni ISBN nell&apos;origine scelta e aggiunge i libri trovati alla categoria ID. Per ogni ISBN stampa una riga con l&apos;ISBN, una tabulazione e il titolo oppure «Errore: » e l&apos;errore, poi lo stato finale con il numero di libri aggiunti, saltati perché duplicati, non salvati e non trovati. Non riesce se un libro non può essere salvato o se non ne viene trovato nessuno.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tomelodex-cli --help&apos;.</source>
+        <translation>Provare «tomelodex-cli --help».</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: books can be added only to category 1 or a category numbered 32 or above, not %1</source>
+        <translation>tomelodex-cli: i libri si possono aggiungere solo alla categoria 1 o a una categoria con numero 32 o superiore, non alla %1</translation>
+    </message>
+    <message>
+        <source>%1: the library has no category %2</source>
+        <translation>%1: la biblioteca non ha la categoria %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: &apos;%2&apos; is not a book number</source>
+        <translation>tomelodex-cli %1: «%2» non è il numero di un libro</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli COMMAND [OPTIONS] ARGS
+
+Works on Tomelodex libraries without opening the window.
+
+Commands:
+</source>
+        <translation>uso: tomelodex-cli COMANDO [OPZIONI] ARGOMENTI
+
+Lavora sulle biblioteche di Tomelodex senza aprire la finestra.
+
+Comandi:
+</translation>
+    </message>
+    <message>
+        <source>
+Options for every command: --source openlibrary|product chooses where books are
+looked up for this run (the LookupSource setting otherwise; --service-host without
+--source means product). --openlibrary-host URL, --covers-host URL, --service-host URL,
+--search-host URL and --store-host URL use another Open Library, cover server, product
+service, keyword search or store for this run (scheme, host and optional port,
+e.g. http://127.0.0.1:8080).
+
+&apos;tomelodex-cli COMMAND --help&apos; describes one command;
+&apos;tomelodex-cli --version&apos; prints the program&apos;s name and version.
+Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.</source>
+        <translation>
+Opzioni di ogni comando: --source openlibrary|product sceglie dove cercare i libri
+in questa esecuzione (altrimenti vale l&apos;impostazione LookupSource; --service-host senza
+--source vuol dire product). --openlibrary-host URL, --covers-host URL, --service-host URL,
+--search-host URL e --store-host URL usano in questa esecuzione un altro Open Library,
+server delle copertine, servizio prodotti, ricerca per parole chiave o negozio
+(schema, host e porta facoltativa, ad es. http://127.0.0.1:8080).
+
+«tomelodex-cli COMANDO --help» descrive un comando;
+«tomelodex-cli --version» stampa il nome e la versione del programma.
+Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore d&apos;uso.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: a command is missing.</source>
+        <translation>tomelodex-cli: manca il comando.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: --source needs openlibrary or product</source>
+        <translation>tomelodex-cli: --source richiede openlibrary o product</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: %1 needs an address such as http://127.0.0.1:8080</source>
+        <translation>tomelodex-cli: %1 richiede un indirizzo come http://127.0.0.1:8080</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown command &apos;%1&apos;.</source>
+        <translation>tomelodex-cli: comando sconosciuto «%1».</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: cannot read standard input.</source>
+        <translation>tomelodex-cli: impossibile leggere lo standard input.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown isbn action &apos;%1&apos;.
+%2</source>
+        <translation>tomelodex-cli: azione isbn sconosciuta «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>ISBN rules. normalize: trims the text, drops hyphens and writes the check letter X in upper case. check: prints the normalised ISBN when it is a valid ISBN-10 or 979 ISBN-13, else fails. ean: turns a 978 EAN-13 bar code with a right check digit into its ISBN-10 and drops a scanner&apos;s add-on from a 979 one (other text comes back unchanged). find: prints the first ISBN in standard input (a printed 978 ISBN-13 as its ISBN-10), or fails. tag: prints the tag of an e-book file name, between its last &apos;-&apos; and its last &apos;.&apos;.</source>
+        <translation>Regole ISBN. normalize: toglie gli spazi ai lati e i trattini e scrive in maiuscolo la lettera di controllo X. check: stampa l&apos;ISBN normalizzato se è un ISBN-10 o un ISBN-13 979 valido, altrimenti non riesce. ean: trasforma un codice a barre EAN-13 978 con cifra di controllo corretta nel suo ISBN-10 e toglie l&apos;add-on del lettore da uno 979 (altro testo torna invariato). find: stampa il primo ISBN dello standard input (un ISBN-13 978 stampato come il suo ISBN-10) oppure non riesce. tag: stampa l&apos;etichetta del nome di un file e-book, tra il suo ultimo &apos;-&apos; e il suo ultimo &apos;.&apos;.</translation>
+    </message>
+    <message>
+        <source>Prints the first ISBN starting with 0 or 1 found in the HTML pages of the CHM file, or fails when there is none.</source>
+        <translation>Stampa il primo ISBN che inizia con 0 o 1 trovato nelle pagine HTML del file CHM, oppure non riesce se non ce n&apos;è nessuno.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli list: --category needs a category number</source>
+        <translation>tomelodex-cli list: --category richiede il numero di una categoria</translation>
+    </message>
+    <message>
+        <source>Creates a new library from the template beside the program (replacing LIBRARY), names its fixed rows in the interface language and creates its images folder.</source>
+        <translation>Crea una nuova biblioteca dal modello accanto al programma (sostituendo LIBRARY), dà alle sue righe fisse i nomi nella lingua dell&apos;interfaccia e crea la sua cartella delle immagini.</translation>
+    </message>
+    <message>
+        <source>Runs an SQL statement on the library and prints the number of records affected and of records returned.</source>
+        <translation>Esegue un&apos;istruzione SQL sulla biblioteca e stampa il numero di record interessati e restituiti.</translation>
+    </message>
+    <message>
+        <source>Compacts the library and prints its size before and after.</source>
+        <translation>Compatta la biblioteca e stampa la sua dimensione prima e dopo.</translation>
+    </message>
+    <message>
+        <source>Prints the books the list shows for a category (default 5, All Books), one line each: BookID, Title, Author, Publisher, ISBN and Edition separated by tabs.</source>
+        <translation>Stampa i libri che l&apos;elenco mostra per una categoria (predefinita la 5, Tutti i libri), uno per riga: BookID, titolo, autore, editore, ISBN ed edizione separati da tabulazioni.</translation>
+    </message>
+    <message>
+        <source>Files the books whose title, author, ISBN, description, notes or user texts contain KEYWORD in Search Results (emptied first unless --keep) and prints how many were found.</source>
+        <translation>Inserisce nei Risultati della ricerca (svuotati prima, salvo --keep) i libri il cui titolo, autore, ISBN, descrizione, note o testi utente contengono KEYWORD e stampa quanti ne sono stati trovati.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid ISBN.</source>
+        <translation>%1 non è un ISBN valido.</translation>
+    </message>
+    <message>
+        <source>Looks the ISBN up at the chosen source (Open Library or the product service), on a record with the default values for new books, and prints the result as one Book element of the book XML. Fails with the source&apos;s message when it knows no such book.</source>
+        <translation>Cerca l&apos;ISBN nell&apos;origine scelta (Open Library o il servizio prodotti), partendo dai valori predefiniti per i nuovi libri, e stampa il risultato come un elemento Book dell&apos;XML dei libri. Non riesce, con il messaggio dell&apos;origine, se il libro non è noto.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: there is no %1 named &apos;%2&apos;; there are: %3</source>
+        <translation>tomelodex-cli render: non esiste un %1 di nome «%2»; ci sono: %3</translation>
+    </message>
+    <message>
+        <source>template</source>
+        <translation>modello</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>stile</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli render: the library has no book %1</source>
+        <translation>tomelodex-cli render: la biblioteca non ha il libro %1</translation>
+    </message>
+    <message>
+        <source>Writes the information page of the given books as Save As HTML saves it, with the content template and display style of those titles (the stored choices by default), to standard output or FILE.</source>
+        <translation>Scrive la pagina informativa dei libri indicati come la salva Salva come HTML, con il modello del contenuto e lo stile di visualizzazione di quei titoli (per impostazione predefinita quelli memorizzati), sullo standard output o in FILE.</translation>
+    </message>
+    <message>
+        <source>Writes the book XML of the given books, in that order, or of the books the list shows for category ID (5: All Books), as Save As XML writes it, to standard output or FILE.</source>
+        <translation>Scrive l&apos;XML dei libri indicati, in quell&apos;ordine, o dei libri che l&apos;elenco mostra per la categoria ID (5: Tutti i libri), come lo scrive Salva come XML, sullo standard output o in FILE.</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>Importa i libri di un file XML nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;New Database...	Ctrl+N</source>
+        <translation>&amp;Nuovo database...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>Crea un nuovo database</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...	Ctrl+O</source>
+        <translation>&amp;Apri database...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing database</source>
+        <translation>Apre un database esistente</translation>
+    </message>
+    <message>
+        <source>&amp;XML...</source>
+        <translation>&amp;XML...</translation>
+    </message>
+    <message>
+        <source>Import books from Tomelodex XML</source>
+        <translation>Importa libri da un file XML di Tomelodex</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...	Ctrl+S</source>
+        <translation>&amp;HTML...	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save book information as HTML</source>
+        <translation>Salva le informazioni sul libro in formato HTML</translation>
+    </message>
+    <message>
+        <source>Save book information as XML</source>
+        <translation>Salva le informazioni sul libro in formato XML</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Imposta pagina...</translation>
+    </message>
+    <message>
+        <source>Change printing settings (headers and footers etc.)</source>
+        <translation>Modifica le impostazioni di stampa (intestazioni, piè di pagina ecc.)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Antepri&amp;ma di stampa...</translation>
+    </message>
+    <message>
+        <source>Preview how the book information will print</source>
+        <translation>Mostra come verranno stampate le informazioni sul libro</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Stampa...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print book information</source>
+        <translation>Stampa le informazioni sul libro</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Chiude l&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Taglia	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>Taglia la selezione e la copia negli Appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copia	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>Copia la selezione negli Appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Incolla	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>Inserisce il contenuto degli Appunti</translation>
+    </message>
+    <message>
+        <source>Select &amp;All	Ctrl+A</source>
+        <translation>Seleziona &amp;tutto	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Select everything in the current window</source>
+        <translation>Seleziona tutto il contenuto della finestra corrente</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annulla	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Annulla l&apos;ultima operazione</translation>
+    </message>
+    <message>
+        <source>Add &amp;Sub Category...</source>
+        <translation>Aggiungi &amp;sottocategoria...</translation>
+    </message>
+    <message>
+        <source>Add a sub category in this category</source>
+        <translation>Aggiunge una sottocategoria a questa categoria</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Category</source>
+        <translation>&amp;Elimina categoria</translation>
+    </message>
+    <message>
+        <source>Delete this category</source>
+        <translation>Elimina questa categoria</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Category...</source>
+        <translation>&amp;Modifica categoria...</translation>
+    </message>
+    <message>
+        <source>Edit this category</source>
+        <translation>Modifica questa categoria</translation>
+    </message>
+    <message>
+        <source>Add &amp;Book...	Ins</source>
+        <translation>Aggiungi &amp;libro...	Ins</translation>
+    </message>
+    <message>
+        <source>Add a new book in the current category</source>
+        <translation>Aggiunge un nuovo libro alla categoria corrente</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Book	Del</source>
+        <translation>&amp;Rimuovi libro	Canc</translation>
+    </message>
+    <message>
+        <source>Delete selected book(s)</source>
+        <translation>Elimina i libri selezionati</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Book...	Enter</source>
+        <translation>&amp;Modifica libro...	Invio</translation>
+    </message>
+    <message>
+        <source>Edit selected book</source>
+        <translation>Modifica il libro selezionato</translation>
+    </message>
+    <message>
+        <source>&amp;Favorites</source>
+        <translation>&amp;Preferiti</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Favorites</source>
+        <translation>Aggiunge i libri selezionati ai Preferiti</translation>
+    </message>
+    <message>
+        <source>&amp;Reading List</source>
+        <translation>&amp;Da leggere</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Reading List</source>
+        <translation>Aggiunge i libri selezionati a Da leggere</translation>
+    </message>
+    <message>
+        <source>&amp;Search Results</source>
+        <translation>&amp;Risultati della ricerca</translation>
+    </message>
+    <message>
+        <source>Add selected book(s) to Search Results</source>
+        <translation>Aggiunge i libri selezionati ai Risultati della ricerca</translation>
+    </message>
+    <message>
+        <source>Basic &amp;Search	Ctrl+F</source>
+        <translation>Ricerca &amp;semplice	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Search in the book collection</source>
+        <translation>Cerca nella collezione di libri</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Mostra o nasconde la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostra o nasconde la barra di stato</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>&amp;Miniature</translation>
+    </message>
+    <message>
+        <source>Display thumbnails in book list window</source>
+        <translation>Mostra le miniature nell&apos;elenco dei libri</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Dettagli</translation>
+    </message>
+    <message>
+        <source>Display details in book list window</source>
+        <translation>Mostra i dettagli nell&apos;elenco dei libri</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ggiorna</translation>
+    </message>
+    <message>
+        <source>Refresh current display</source>
+        <translation>Aggiorna la visualizzazione corrente</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Database</source>
+        <translation>&amp;Compatta database</translation>
+    </message>
+    <message>
+        <source>Compact the database to save space and improve efficiency</source>
+        <translation>Compatta il database per risparmiare spazio e migliorare le prestazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Run SQL...</source>
+        <translation>&amp;Esegui SQL...</translation>
+    </message>
+    <message>
+        <source>Submit SQL statement to the database</source>
+        <translation>Invia un&apos;istruzione SQL al database</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni...</translation>
+    </message>
+    <message>
+        <source>Change Preferences</source>
+        <translation>Modifica le preferenze</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Argomenti della Guida</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Elenca gli argomenti della Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About Tomelodex...</source>
+        <translation>&amp;Informazioni su Tomelodex...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright</translation>
+    </message>
+    <message>
+        <source>Tomelodex &amp;Website</source>
+        <translation>&amp;Sito web di Tomelodex</translation>
+    </message>
+    <message>
+        <source>Visit our website, where you can find updates and other free apps</source>
+        <translation>Visita il nostro sito web, con aggiornamenti e altri programmi gratuiti</translation>
+    </message>
+    <message>
+        <source>Support &amp;Forum</source>
+        <translation>&amp;Forum di assistenza</translation>
+    </message>
+    <message>
+        <source>Visit our forum and submit bug reports, suggestions etc.</source>
+        <translation>Visita il nostro forum per segnalare errori, inviare suggerimenti ecc.</translation>
+    </message>
+    <message>
+        <source>Next Pane	F6</source>
+        <translation>Riquadro successivo	F6</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane</source>
+        <translation>Passa al riquadro successivo</translation>
+    </message>
+    <message>
+        <source>Previous Pane	Shift+F6</source>
+        <translation>Riquadro precedente	Maiusc+F6</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane</source>
+        <translation>Torna al riquadro precedente</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Esporta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d To</source>
+        <translation>&amp;Invia a</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Save As &amp;HTML...</source>
+        <translation>Salva come &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;XML...</source>
+        <translation>Salva come &amp;XML...</translation>
+    </message>
+    <message>
+        <source>Open this database</source>
+        <translation>Apre questo database</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Simplified Chinese</source>
+        <comment>129</comment>
+        <translation>Cinese semplificato</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <comment>130</comment>
+        <translation>Cinese tradizionale</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>131</comment>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Unable to create directory:
+%s</source>
+        <comment>140</comment>
+        <translation>Impossibile creare la cartella:
+%s</translation>
+    </message>
+    <message>
+        <source>SQL statement cannot be empty.</source>
+        <comment>157</comment>
+        <translation>L&apos;istruzione SQL non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>%d duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>%d duplicati non sono stati salvati.</translation>
+    </message>
+    <message>
+        <source>Records affected: %1
+Number of records in the returned recordset: %2</source>
+        <comment>163</comment>
+        <translation>Record interessati: %1
+Numero di record nel recordset restituito: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file:
+%s</source>
+        <comment>166</comment>
+        <translation>Impossibile creare il file:
+%s</translation>
+    </message>
+    <message>
+        <source>Hardcover</source>
+        <comment>211</comment>
+        <translation>Copertina rigida</translation>
+    </message>
+    <message>
+        <source>Paperback</source>
+        <comment>212</comment>
+        <translation>Brossura</translation>
+    </message>
+    <message>
+        <source>Unknown Binding</source>
+        <comment>213</comment>
+        <translation>Rilegatura sconosciuta</translation>
+    </message>
+    <message>
+        <source>Floppy Disk</source>
+        <comment>214</comment>
+        <translation>Floppy disk</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>215</comment>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Book Collection</source>
+        <comment>218</comment>
+        <translation>Collezione di libri</translation>
+    </message>
+    <message>
+        <source>In Collection</source>
+        <comment>219</comment>
+        <translation>In collezione</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <comment>220</comment>
+        <translation>Lista dei desideri</translation>
+    </message>
+    <message>
+        <source>Reference Only</source>
+        <comment>221</comment>
+        <translation>Solo consultazione</translation>
+    </message>
+    <message>
+        <source>For Sale</source>
+        <comment>222</comment>
+        <translation>In vendita</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <comment>223</comment>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <comment>224</comment>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <comment>225</comment>
+        <translation>Risultati della ricerca</translation>
+    </message>
+    <message>
+        <source>Reading List</source>
+        <comment>226</comment>
+        <translation>Da leggere</translation>
+    </message>
+    <message>
+        <source>%1 books; %2 selected</source>
+        <comment>168</comment>
+        <translation>%1 libri; %2 selezionati</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>186</comment>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <comment>187</comment>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <comment>188</comment>
+        <translation>Editore</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <comment>189</comment>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <comment>190</comment>
+        <translation>Edizione</translation>
+    </message>
+    <message>
+        <source>All Books</source>
+        <comment>227</comment>
+        <translation>Tutti i libri</translation>
+    </message>
+    <message>
+        <source>Recycle Bin</source>
+        <comment>228</comment>
+        <translation>Cestino</translation>
+    </message>
+    <message>
+        <source>Operation failed.</source>
+        <comment>234</comment>
+        <translation>Operazione non riuscita.</translation>
+    </message>
+    <message>
+        <source>Database has been compacted successfully (from %1 to %2).</source>
+        <comment>235</comment>
+        <translation>Il database è stato compattato (da %1 a %2).</translation>
+    </message>
+    <message>
+        <source>Tomelodex</source>
+        <comment>57344</comment>
+        <translation>Tomelodex</translation>
+    </message>
+    <message>
+        <source>The program could not be initialised.</source>
+        <comment>100</comment>
+        <translation>Impossibile inizializzare il programma.</translation>
+    </message>
+    <message>
+        <source>Cannot paste: source category does not exist.</source>
+        <comment>132</comment>
+        <translation>Impossibile incollare: la categoria di origine non esiste.</translation>
+    </message>
+    <message>
+        <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
+        <comment>133</comment>
+        <translation>Impossibile incollare: la destinazione non può essere la categoria di origine, la sua categoria superiore o le sue sottocategorie.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this category?
+Note: this will delete all books and subcategories in this category.</source>
+        <comment>134</comment>
+        <translation>Eliminare questa categoria?
+Nota: verranno eliminati tutti i libri e le sottocategorie che contiene.</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <comment>135</comment>
+        <translation>Impossibile aprire il file in scrittura.</translation>
+    </message>
+    <message>
+        <source>Failed to instantiate an XML/XSL DOM.</source>
+        <comment>136</comment>
+        <translation>Impossibile creare un DOM XML/XSL.</translation>
+    </message>
+    <message>
+        <source>Failed to load XML.</source>
+        <comment>137</comment>
+        <translation>Impossibile caricare l&apos;XML.</translation>
+    </message>
+    <message>
+        <source>Failed to load XSL.</source>
+        <comment>138</comment>
+        <translation>Impossibile caricare l&apos;XSL.</translation>
+    </message>
+    <message>
+        <source>Operation failed. Please make sure the following is a valid path:
+%s</source>
+        <comment>139</comment>
+        <translation>Operazione non riuscita. Verificare che il seguente percorso sia valido:
+%s</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from XML source.</source>
+        <comment>143</comment>
+        <translation>Impossibile caricare le informazioni sul libro dall&apos;origine XML.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the selected book(s) from this category?</source>
+        <comment>146</comment>
+        <translation>Rimuovere i libri selezionati da questa categoria?</translation>
+    </message>
+    <message>
+        <source>No valid ISBN was found.</source>
+        <comment>147</comment>
+        <translation>Nessun ISBN valido trovato.</translation>
+    </message>
+    <message>
+        <source>Book title cannot be empty.</source>
+        <comment>155</comment>
+        <translation>Il titolo del libro non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>Please select one item from the list.</source>
+        <comment>156</comment>
+        <translation>Selezionare un elemento dell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>URL is not valid.</source>
+        <comment>158</comment>
+        <translation>L&apos;URL non è valido.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <comment>159</comment>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>Folder does not exist.</source>
+        <comment>160</comment>
+        <translation>La cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>No CSS files found.</source>
+        <comment>164</comment>
+        <translation>Nessun file CSS trovato.</translation>
+    </message>
+    <message>
+        <source>Category name cannot be empty.</source>
+        <comment>165</comment>
+        <translation>Il nome della categoria non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>Link title and path cannot be empty.</source>
+        <comment>167</comment>
+        <translation>Il titolo e il percorso del collegamento non possono essere vuoti.</translation>
+    </message>
+    <message>
+        <source>Add New Category</source>
+        <comment>174</comment>
+        <translation>Aggiungi nuova categoria</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <comment>175</comment>
+        <translation>Modifica categoria</translation>
+    </message>
+    <message>
+        <source>Add Book</source>
+        <comment>176</comment>
+        <translation>Aggiungi libro</translation>
+    </message>
+    <message>
+        <source>Edit Book</source>
+        <comment>177</comment>
+        <translation>Modifica libro</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <comment>178</comment>
+        <translation>Aggiungi collegamento</translation>
+    </message>
+    <message>
+        <source>Edit Link</source>
+        <comment>179</comment>
+        <translation>Modifica collegamento</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <comment>180</comment>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Display &amp;Style</source>
+        <comment>181</comment>
+        <translation>&amp;Stile di visualizzazione</translation>
+    </message>
+    <message>
+        <source>%1 Books, %2 Sub Categories</source>
+        <comment>182</comment>
+        <translation>%1 libri, %2 sottocategorie</translation>
+    </message>
+    <message>
+        <source>Please select a folder from the list:</source>
+        <comment>191</comment>
+        <translation>Selezionare una cartella dall&apos;elenco:</translation>
+    </message>
+    <message>
+        <source>eBook folder</source>
+        <comment>192</comment>
+        <translation>Cartella dell&apos;e-book</translation>
+    </message>
+    <message>
+        <source>Source code folder</source>
+        <comment>193</comment>
+        <translation>Cartella del codice sorgente</translation>
+    </message>
+    <message>
+        <source>eBook file</source>
+        <comment>194</comment>
+        <translation>File dell&apos;e-book</translation>
+    </message>
+    <message>
+        <source>Other info</source>
+        <comment>195</comment>
+        <translation>Altre informazioni</translation>
+    </message>
+    <message>
+        <source>Author&apos;s website</source>
+        <comment>196</comment>
+        <translation>Sito web dell&apos;autore</translation>
+    </message>
+    <message>
+        <source>This book on publisher&apos;s website</source>
+        <comment>197</comment>
+        <translation>Questo libro sul sito dell&apos;editore</translation>
+    </message>
+    <message>
+        <source>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</source>
+        <comment>198</comment>
+        <translation>&lt;body style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Benvenuti in Tomelodex&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Brindlewood Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://www.brindlewood.example/&quot;&gt;www.brindlewood.example&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>199</comment>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>200</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Tomelodex Book Information</source>
+        <comment>201</comment>
+        <translation>Informazioni sul libro - Tomelodex</translation>
+    </message>
+    <message>
+        <source>No XSL files found.</source>
+        <comment>202</comment>
+        <translation>Nessun file XSL trovato.</translation>
+    </message>
+    <message>
+        <source>Content &amp;Template</source>
+        <comment>203</comment>
+        <translation>&amp;Modello del contenuto</translation>
+    </message>
+    <message>
+        <source>Unable to copy the cover picture to the following location:
+%s</source>
+        <comment>204</comment>
+        <translation>Impossibile copiare l&apos;immagine di copertina nel seguente percorso:
+%s</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||</source>
+        <comment>206</comment>
+        <translation>Tutte le immagini (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|File JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|File GIF (*.gif)|*.gif|Bitmap di Windows (*.bmp)|*.bmp||</translation>
+    </message>
+    <message>
+        <source>Tomelodex Databases (*.mdb)|*.mdb||</source>
+        <comment>207</comment>
+        <translation>Database di Tomelodex (*.mdb)|*.mdb||</translation>
+    </message>
+    <message>
+        <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
+        <comment>208</comment>
+        <translation>File HTML (*.htm, *.html)|*.htm;*.html||</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)|*.xml||</source>
+        <comment>209</comment>
+        <translation>File XML (*.xml)|*.xml||</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
+        <comment>210</comment>
+        <translation>Tutti i file (*.*)|*.*|File della Guida HTML compilata (*.chm)|*.chm|File PDF di Acrobat (*.pdf)|*.pdf|File compressi (*.zip; *.rar)|*.zip;*.rar||</translation>
+    </message>
+    <message>
+        <source>Please enter a search keyword.</source>
+        <comment>229</comment>
+        <translation>Inserire una parola chiave da cercare.</translation>
+    </message>
+    <message>
+        <source>No search results found.</source>
+        <comment>230</comment>
+        <translation>La ricerca non ha prodotto risultati.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete the selected book(s)?</source>
+        <comment>231</comment>
+        <translation>Eliminare definitivamente i libri selezionati?</translation>
+    </message>
+    <message>
+        <source>%1 books were found; %2 books were imported to the current category.</source>
+        <comment>233</comment>
+        <translation>Trovati %1 libri; %2 libri importati nella categoria corrente.</translation>
+    </message>
+    <message>
+        <source>This book already exists in the database:
+%s
+Would you like to skip this one?
+Click &quot;No&quot; to add this book anyway.</source>
+        <comment>238</comment>
+        <translation>Questo libro è già presente nel database:
+%s
+Saltarlo?
+Fare clic su «No» per aggiungerlo comunque.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <comment>240</comment>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Searching ISBN...</source>
+        <comment>241</comment>
+        <translation>Ricerca degli ISBN...</translation>
+    </message>
+    <message>
+        <source>Data validation failed. Is any field too long?</source>
+        <comment>242</comment>
+        <translation>Convalida dei dati non riuscita. Qualche campo è troppo lungo?</translation>
+    </message>
+    <message>
+        <source>%1 imported, %2 skipped, %3 failed.</source>
+        <comment>243</comment>
+        <translation>%1 importati, %2 saltati, %3 non riusciti.</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program; waiting until it is free...</source>
+        <comment>244</comment>
+        <translation>La biblioteca è in uso da parte di un altro programma; attesa che si liberi...</translation>
+    </message>
+    <message>
+        <source>The library is in use by another program. Nothing was imported.</source>
+        <comment>245</comment>
+        <translation>La biblioteca è in uso da parte di un altro programma. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>The import was stopped and nothing of it was kept:
+%1</source>
+        <comment>246</comment>
+        <translation>L&apos;importazione è stata interrotta e non ne è stato conservato nulla:
+%1</translation>
+    </message>
+    <message>
+        <source>Book %1: the cover %2 was not copied: %3.</source>
+        <comment>247</comment>
+        <translation>Libro %1: la copertina %2 non è stata copiata: %3.</translation>
+    </message>
+    <message>
+        <source>it does not exist or cannot be read</source>
+        <comment>248</comment>
+        <translation>non esiste o non è leggibile</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <comment>249</comment>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <comment>250</comment>
+        <translation>è più grande di %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG, GIF, PNG or BMP picture</source>
+        <comment>251</comment>
+        <translation>non è un&apos;immagine JPEG, GIF, PNG o BMP</translation>
+    </message>
+    <message>
+        <source>(%1 more covers were not copied.)</source>
+        <comment>252</comment>
+        <translation>(Altre %1 copertine non sono state copiate.)</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <comment>57345</comment>
+        <translation>Per la Guida, premere F1</translation>
+    </message>
+</context>
+</TS>
