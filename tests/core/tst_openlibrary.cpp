@@ -486,6 +486,23 @@ private Q_SLOTS:
         QCOMPARE(PlainTextToHtml(QString()), QString());
     }
 
+    void coverAddresses()
+    {
+        QVERIFY(CAppSettings::SetCoversHost(QStringLiteral("http://covers.test/")));
+        const auto object = [](const char *text) { return QJsonDocument::fromJson(text).object(); };
+        const QJsonObject book = object(
+            "{\"cover\": {\"small\": \"https://covers.openlibrary.org/b/id/135182-S.jpg\"}}");
+        const QJsonObject edition = object(R"({"covers": [-1, 8739161]})");
+        const QString isbn = QStringLiteral("0201558025");
+        QCOMPARE(OpenLibraryCoverUrl(book, edition, isbn, u'L'),
+                 QStringLiteral("http://covers.test/b/id/135182-L.jpg"));
+        QCOMPARE(OpenLibraryCoverUrl(QJsonObject(), edition, isbn, u'M'),
+                 QStringLiteral("http://covers.test/b/id/8739161-M.jpg"));
+        QCOMPARE(OpenLibraryCoverUrl(QJsonObject(), object(R"({"covers": [-1]})"), isbn, u'L'),
+                 QStringLiteral("http://covers.test/b/isbn/0201558025-L.jpg?default=false"));
+        QCOMPARE(OpenLibraryCoverUrl(QJsonObject(), QJsonObject(), QString(), u'L'), QString());
+    }
+
     void retryAfterValues()
     {
         const QDateTime now(QDate(2015, 10, 21), QTime(7, 27, 0), Qt::UTC);

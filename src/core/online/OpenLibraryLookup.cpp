@@ -99,6 +99,7 @@ QJsonObject FetchRecord(const QString &key, COpenLibraryClient &client)
 
 QString CoverIdOf(const QJsonObject &book, const QJsonObject &edition)
 {
+    // The answer names its covers by address: ".../b/id/135182-L.jpg".
     static const QRegularExpression idInUrl(QStringLiteral("/b/id/(\\d+)-"));
     const QJsonObject cover = book.value(QLatin1String("cover")).toObject();
     for (const char *size : {"large", "medium", "small"}) {
@@ -163,22 +164,13 @@ void FillFromEdition(CBookRecord &record, const QJsonObject &edition)
         PlainTextToHtml(OpenLibraryText(edition.value(QLatin1String("description"))));
 }
 
-void FetchCover(CBookRecord &record, const QString &isbn, const QString &coverId,
-                COpenLibraryClient &client, bool silent)
+void FetchCover(CBookRecord &record, const QJsonObject &book, const QJsonObject &edition,
+                const QString &isbn, COpenLibraryClient &client, bool silent)
 {
-    const QString base = OpenLibraryCoversBase();
-    if (!coverId.isEmpty()) {
-        record.LargeImageUrl = base + QStringLiteral("/b/id/") + coverId + QStringLiteral("-L.jpg");
-        record.MediumImageUrl =
-            base + QStringLiteral("/b/id/") + coverId + QStringLiteral("-M.jpg");
-    } else if (!isbn.isEmpty()) {
-        // Asked by ISBN, a missing cover is a 404 instead of a blank picture.
-        const QString byIsbn = base + QStringLiteral("/b/isbn/") + Encoded(isbn);
-        record.LargeImageUrl = byIsbn + QStringLiteral("-L.jpg?default=false");
-        record.MediumImageUrl = byIsbn + QStringLiteral("-M.jpg?default=false");
-    } else {
+    record.LargeImageUrl = OpenLibraryCoverUrl(book, edition, isbn, u'L');
+    record.MediumImageUrl = OpenLibraryCoverUrl(book, edition, isbn, u'M');
+    if (record.LargeImageUrl.isEmpty())
         return;
-    }
     record.StatusText = QString::fromLatin1(kLookupDownloadingCoverStatus);
     const CHttpResponse response =
         client.Get(record.LargeImageUrl, kMaxCoverBytes, COpenLibraryClient::kCovers);
@@ -231,6 +223,19 @@ QString OpenLibraryDateToIso(const QString &publishDate)
         text.prepend(QStringLiteral("1 "));
     const std::optional<QDateTime> parsed = ParseDateText(text);
     return parsed ? parsed->date().toString(Qt::ISODate) : QString();
+}
+
+QString OpenLibraryCoverUrl(const QJsonObject &book, const QJsonObject &edition,
+                            const QString &isbn, QChar size)
+{
+    const QString base = OpenLibraryCoversBase();
+    const QString coverId = CoverIdOf(book, edition);
+    if (!coverId.isEmpty())
+        return base + QStringLiteral("/b/id/%1-%2.jpg").arg(coverId, size);
+    if (isbn.isEmpty())
+        return QString();
+    // Asked by ISBN, a missing cover is a 404 instead of a blank picture.
+    return base + QStringLiteral("/b/isbn/%1-%2.jpg?default=false").arg(Encoded(isbn), size);
 }
 
 QString OpenLibraryText(const QJsonValue &value)
@@ -346,7 +351,7 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
         record.Description =
             PlainTextToHtml(OpenLibraryText(work.value(QLatin1String("description"))));
     }
-    FetchCover(record, isbn, CoverIdOf(book, edition), client, silent);
+    FetchCover(record, book, edition, isbn, client, silent);
     return true;
 }
 

@@ -25,6 +25,13 @@ QString OpenLibraryBooksUrl(const QStringList &isbns);
 // text is no date this reads.
 QString OpenLibraryDateToIso(const QString &publishDate);
 
+// The address of a book's cover of `size` ('S', 'M' or 'L') on the covers
+// host: by the cover id of the /api/books record or, without one, of the
+// edition; else by ISBN, asking for a 404 rather than a blank picture when
+// there is none. Empty without id and ISBN.
+QString OpenLibraryCoverUrl(const QJsonObject &book, const QJsonObject &edition,
+                            const QString &isbn, QChar size);
+
 // A text field that Open Library gives as a plain string or as a
 // {"type": "/type/text", "value": ...} object; empty for anything else.
 QString OpenLibraryText(const QJsonValue &value);
