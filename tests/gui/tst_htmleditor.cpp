@@ -38,6 +38,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <sys/types.h>
+
 namespace {
 
 constexpr int kBook = 10; // a book of the sample library
@@ -431,6 +434,23 @@ private Q_SLOTS:
         QTest::keyClick(surface, Qt::Key_Escape);
         QTRY_VERIFY(!m_sheet->isVisible());
         QCOMPARE(Stored("Description"), description);
+    }
+
+    // Last: the engine's process may be shared with the window's page.
+    void editorComesBackWhenItsEngineDies()
+    {
+        QVERIFY(Open(QStringLiteral("<p>kept</p>")));
+        QVERIFY(ShowAndWait(m_description));
+        Evaluate(m_description,
+                 QStringLiteral("document.body.firstChild.textContent = 'lost'; true"));
+        const qint64 pid = m_description->Editor()->page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(Body(m_description), QStringLiteral("<p>kept</p>"), 20000);
+        QVERIFY(Action(m_description, "Bold")->isEnabled());
+        PressOk();
+        QVERIFY(!m_sheet->isVisible());
+        QCOMPARE(Stored("Description"), QStringLiteral("<p>kept</p>"));
     }
 };
 

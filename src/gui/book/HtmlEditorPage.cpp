@@ -100,6 +100,12 @@ void CHtmlEditorPage::BuildEditor()
     for (QObject *child : m_editor->children())
         child->installEventFilter(this);
     connect(m_editor, &CHtmlEditorView::Ready, this, &CHtmlEditorPage::UpdateActions);
+    // What was typed since the page was last left is gone with the engine;
+    // the text as it was then comes back.
+    connect(m_editor, &CHtmlEditorView::ContentLost, this, [this] {
+        UpdateActions();
+        m_editor->Load(m_html);
+    });
     connect(m_editor, &CHtmlEditorView::LinkClicked, this, &OpenPreviewLink);
     m_editor->Load(m_html);
     UpdateActions();

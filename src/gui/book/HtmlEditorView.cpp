@@ -50,6 +50,13 @@ CHtmlEditorView::CHtmlEditorView(QWidget *parent)
     // The engine's own right-click menu is never shown.
     setContextMenuPolicy(Qt::PreventContextMenu);
     connect(m_page, &CEditorWebPage::LinkClicked, this, &CHtmlEditorView::LinkClicked);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (status == QWebEnginePage::NormalTerminationStatus)
+                    return;
+                m_ready = false;
+                Q_EMIT ContentLost();
+            });
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (!ok || m_ready)
             return;

@@ -39,6 +39,9 @@ public:
 
 Q_SIGNALS:
     void Ready();
+    // The engine's process ended: the content is gone and the editor is
+    // not ready until it is loaded again.
+    void ContentLost();
     // A link the user clicked in the preview.
     void LinkClicked(const QUrl &url);
 
