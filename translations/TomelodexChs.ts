@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>CBookDescriptionPage</name>
+    <message>
+        <source>&amp;Description</source>
+        <translation>简介(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
@@ -279,6 +286,13 @@
     <message>
         <source>No cover</source>
         <translation>无封面</translation>
+    </message>
+</context>
+<context>
+    <name>CBookNotesPage</name>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>笔记(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -414,6 +428,41 @@
     </message>
 </context>
 <context>
+    <name>CEditorFontDlg</name>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>%1 (%2 pt)</source>
+        <translation>%1（%2 磅）</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>选择(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz 中文示例</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>字体(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>大小(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor:</source>
+        <translation>颜色(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>示例：</translation>
+    </message>
+</context>
+<context>
     <name>CHelpTopicsDlg</name>
     <message>
         <source>Tomelodex Help Topics</source>
@@ -437,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>CHyperlinkDlg</name>
+    <message>
+        <source>Hyperlink</source>
+        <translation>超链接</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>网址(&amp;U)：</translation>
+    </message>
+</context>
+<context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
@@ -449,6 +509,25 @@
     <message>
         <source>Note: Advanced users only.</source>
         <translation>注意：仅供高级用户使用。</translation>
+    </message>
+</context>
+<context>
+    <name>CInsertImageDlg</name>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Picture &amp;source:</source>
+        <translation>图片来源(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Alternate text:</source>
+        <translation>替代文本(&amp;A)：</translation>
     </message>
 </context>
 <context>
@@ -604,6 +683,22 @@
     <message>
         <source>Your &amp;Associate Tag (Optional):</source>
         <translation>您的联盟标签(&amp;A)（可选）：</translation>
+    </message>
+    <message>
+        <source>Looking Up Books:</source>
+        <translation>查询图书：</translation>
+    </message>
+    <message>
+        <source>an e-mail or web address (optional)</source>
+        <translation>电子邮件或网址（可选）</translation>
+    </message>
+    <message>
+        <source>Lookup &amp;source:</source>
+        <translation>查询来源(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Contact for Open Library:</source>
+        <translation>Open Library 联系方式(&amp;C)：</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1273,228 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Open this database</source>
         <translation>打开此数据库</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlEditor</name>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>左对齐</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>右对齐</translation>
+    </message>
+    <message>
+        <source>Ordered List</source>
+        <translation>编号列表</translation>
+    </message>
+    <message>
+        <source>Unordered List</source>
+        <translation>项目符号列表</translation>
+    </message>
+    <message>
+        <source>Outdent</source>
+        <translation>减少缩进</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>增加缩进</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>水平线</translation>
+    </message>
+    <message>
+        <source>Add Hyperlink</source>
+        <translation>添加超链接</translation>
+    </message>
+    <message>
+        <source>Insert image</source>
+        <translation>插入图片</translation>
+    </message>
+    <message>
+        <source>Switch Design/Preview Mode</source>
+        <translation>切换设计/预览模式</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Characters found after the end of the SQL statement.</source>
+        <translation>SQL 语句结束后还有字符。</translation>
+    </message>
+    <message>
+        <source>%1: the library cannot be written, so it was not compacted.</source>
+        <translation>%1：书库无法写入，因此未压缩。</translation>
+    </message>
+    <message>
+        <source>Fatal error occurred. Job will be cancelled.</source>
+        <translation>发生严重错误。任务将被取消。</translation>
+    </message>
+    <message>
+        <source>The HTTP library could not be initialised.</source>
+        <translation>无法初始化 HTTP 库。</translation>
+    </message>
+    <message>
+        <source>No HTTP session could be created.</source>
+        <translation>无法创建 HTTP 会话。</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes.</source>
+        <translation>响应大于 %1 字节。</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>服务器返回了 HTTP 状态 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Open Library is too busy to answer now (HTTP status %1); please try again later.</source>
+        <translation>Open Library 当前太忙，无法响应（HTTP 状态 %1）；请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The answer is not the JSON Open Library sends (%1).</source>
+        <translation>响应不是 Open Library 发送的 JSON（%1）。</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 MiB of text</source>
+        <translation>其实体展开后超过 %1 MiB 文本</translation>
+    </message>
+    <message>
+        <source>it refers to the external entity %1, which is never loaded</source>
+        <translation>它引用了外部实体 %1，该实体永远不会被加载</translation>
+    </message>
+    <message>
+        <source>its entities are nested deeper than %1 levels</source>
+        <translation>其实体嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>第 %1 行：文件格式不正确</translation>
+    </message>
+    <message>
+        <source>After book %1, %2</source>
+        <translation>在第 %1 本书之后，%2</translation>
+    </message>
+    <message>
+        <source>The file refers to the external resource %1, which is never loaded.</source>
+        <translation>文件引用了外部资源 %1，该资源永远不会被加载。</translation>
+    </message>
+    <message>
+        <source>The document is larger than %1 MiB.</source>
+        <translation>文档大于 %1 MiB。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>Entity references expand to more than %1 MiB of text.</source>
+        <translation>实体引用展开后超过 %1 MiB 文本。</translation>
+    </message>
+    <message>
+        <source>The document refers to %1, which is not loaded.</source>
+        <translation>文档引用了 %1，但它不会被加载。</translation>
+    </message>
+    <message>
+        <source>The document is not well-formed.</source>
+        <translation>文档格式不正确。</translation>
+    </message>
+    <message>
+        <source>The document&apos;s DTD refers to %1, which is not loaded.</source>
+        <translation>文档的 DTD 引用了 %1，但它不会被加载。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not read: style sheets include only files beside them.</source>
+        <translation>未读取 %1：样式表只包含其旁边的文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file; web addresses are fetched by the HTTP client.</source>
+        <translation>%1 不是本地文件；网址由 HTTP 客户端获取。</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file.</source>
+        <translation>%1 不是本地文件。</translation>
+    </message>
+    <message>
+        <source>No file was named.</source>
+        <translation>未指定文件。</translation>
+    </message>
+    <message>
+        <source>No document is loaded.</source>
+        <translation>未加载文档。</translation>
+    </message>
+    <message>
+        <source>No style sheet is loaded.</source>
+        <translation>未加载样式表。</translation>
+    </message>
+    <message>
+        <source>The style sheet is not a valid XSLT style sheet.</source>
+        <translation>该样式表不是有效的 XSLT 样式表。</translation>
+    </message>
+    <message>
+        <source>The transformation failed.</source>
+        <translation>转换失败。</translation>
+    </message>
+    <message>
+        <source>The transformation result cannot be written.</source>
+        <translation>无法写入转换结果。</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>CBookDescriptionPage</name>
+    <message>
+        <source>&amp;Description</source>
+        <translation>簡介(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
@@ -279,6 +286,13 @@
     <message>
         <source>No cover</source>
         <translation>無封面</translation>
+    </message>
+</context>
+<context>
+    <name>CBookNotesPage</name>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>筆記(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -414,6 +428,41 @@
     </message>
 </context>
 <context>
+    <name>CEditorFontDlg</name>
+    <message>
+        <source>Font</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>%1 (%2 pt)</source>
+        <translation>%1（%2 點）</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>選擇(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz 中文範例</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>字型(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>大小(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor:</source>
+        <translation>色彩(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>範例：</translation>
+    </message>
+</context>
+<context>
     <name>CHelpTopicsDlg</name>
     <message>
         <source>Tomelodex Help Topics</source>
@@ -437,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>CHyperlinkDlg</name>
+    <message>
+        <source>Hyperlink</source>
+        <translation>超連結</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>網址(&amp;U)：</translation>
+    </message>
+</context>
+<context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
@@ -449,6 +509,25 @@
     <message>
         <source>Note: Advanced users only.</source>
         <translation>注意：僅供進階使用者使用。</translation>
+    </message>
+</context>
+<context>
+    <name>CInsertImageDlg</name>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>瀏覽(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Picture &amp;source:</source>
+        <translation>圖片來源(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Alternate text:</source>
+        <translation>替代文字(&amp;A)：</translation>
     </message>
 </context>
 <context>
@@ -604,6 +683,22 @@
     <message>
         <source>Your &amp;Associate Tag (Optional):</source>
         <translation>您的聯盟標籤(&amp;A)（選填）：</translation>
+    </message>
+    <message>
+        <source>Looking Up Books:</source>
+        <translation>查詢書籍：</translation>
+    </message>
+    <message>
+        <source>an e-mail or web address (optional)</source>
+        <translation>電子郵件或網址（選填）</translation>
+    </message>
+    <message>
+        <source>Lookup &amp;source:</source>
+        <translation>查詢來源(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Contact for Open Library:</source>
+        <translation>Open Library 聯絡方式(&amp;C)：</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1273,228 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Open this database</source>
         <translation>開啟此資料庫</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlEditor</name>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗體</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜體</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色彩</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>靠左對齊</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>置中</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>靠右對齊</translation>
+    </message>
+    <message>
+        <source>Ordered List</source>
+        <translation>編號清單</translation>
+    </message>
+    <message>
+        <source>Unordered List</source>
+        <translation>項目符號清單</translation>
+    </message>
+    <message>
+        <source>Outdent</source>
+        <translation>減少縮排</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>增加縮排</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>水平線</translation>
+    </message>
+    <message>
+        <source>Add Hyperlink</source>
+        <translation>新增超連結</translation>
+    </message>
+    <message>
+        <source>Insert image</source>
+        <translation>插入圖片</translation>
+    </message>
+    <message>
+        <source>Switch Design/Preview Mode</source>
+        <translation>切換設計/預覽模式</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Characters found after the end of the SQL statement.</source>
+        <translation>SQL 陳述式結束後還有字元。</translation>
+    </message>
+    <message>
+        <source>%1: the library cannot be written, so it was not compacted.</source>
+        <translation>%1：書庫無法寫入，因此未壓縮。</translation>
+    </message>
+    <message>
+        <source>Fatal error occurred. Job will be cancelled.</source>
+        <translation>發生嚴重錯誤。工作將被取消。</translation>
+    </message>
+    <message>
+        <source>The HTTP library could not be initialised.</source>
+        <translation>無法初始化 HTTP 程式庫。</translation>
+    </message>
+    <message>
+        <source>No HTTP session could be created.</source>
+        <translation>無法建立 HTTP 工作階段。</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes.</source>
+        <translation>回應大於 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>伺服器傳回了 HTTP 狀態 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Open Library is too busy to answer now (HTTP status %1); please try again later.</source>
+        <translation>Open Library 目前太忙，無法回應（HTTP 狀態 %1）；請稍後再試。</translation>
+    </message>
+    <message>
+        <source>The answer is not the JSON Open Library sends (%1).</source>
+        <translation>回應不是 Open Library 傳送的 JSON（%1）。</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 MiB of text</source>
+        <translation>其實體展開後超過 %1 MiB 文字</translation>
+    </message>
+    <message>
+        <source>it refers to the external entity %1, which is never loaded</source>
+        <translation>它參照了外部實體 %1，該實體永遠不會被載入</translation>
+    </message>
+    <message>
+        <source>its entities are nested deeper than %1 levels</source>
+        <translation>其實體巢狀超過 %1 層</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>第 %1 行：檔案格式不正確</translation>
+    </message>
+    <message>
+        <source>After book %1, %2</source>
+        <translation>在第 %1 本書之後，%2</translation>
+    </message>
+    <message>
+        <source>The file refers to the external resource %1, which is never loaded.</source>
+        <translation>檔案參照了外部資源 %1，該資源永遠不會被載入。</translation>
+    </message>
+    <message>
+        <source>The document is larger than %1 MiB.</source>
+        <translation>文件大於 %1 MiB。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>Entity references expand to more than %1 MiB of text.</source>
+        <translation>實體參照展開後超過 %1 MiB 文字。</translation>
+    </message>
+    <message>
+        <source>The document refers to %1, which is not loaded.</source>
+        <translation>文件參照了 %1，但它不會被載入。</translation>
+    </message>
+    <message>
+        <source>The document is not well-formed.</source>
+        <translation>文件格式不正確。</translation>
+    </message>
+    <message>
+        <source>The document&apos;s DTD refers to %1, which is not loaded.</source>
+        <translation>文件的 DTD 參照了 %1，但它不會被載入。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是檔案。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not read: style sheets include only files beside them.</source>
+        <translation>未讀取 %1：樣式表只包含其旁邊的檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file; web addresses are fetched by the HTTP client.</source>
+        <translation>%1 不是本機檔案；網址由 HTTP 用戶端擷取。</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file.</source>
+        <translation>%1 不是本機檔案。</translation>
+    </message>
+    <message>
+        <source>No file was named.</source>
+        <translation>未指定檔案。</translation>
+    </message>
+    <message>
+        <source>No document is loaded.</source>
+        <translation>未載入文件。</translation>
+    </message>
+    <message>
+        <source>No style sheet is loaded.</source>
+        <translation>未載入樣式表。</translation>
+    </message>
+    <message>
+        <source>The style sheet is not a valid XSLT style sheet.</source>
+        <translation>該樣式表不是有效的 XSLT 樣式表。</translation>
+    </message>
+    <message>
+        <source>The transformation failed.</source>
+        <translation>轉換失敗。</translation>
+    </message>
+    <message>
+        <source>The transformation result cannot be written.</source>
+        <translation>無法寫入轉換結果。</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>CBookDescriptionPage</name>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descrizione</translation>
+    </message>
+</context>
+<context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
@@ -279,6 +286,13 @@
     <message>
         <source>No cover</source>
         <translation>Nessuna copertina</translation>
+    </message>
+</context>
+<context>
+    <name>CBookNotesPage</name>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Note</translation>
     </message>
 </context>
 <context>
@@ -414,6 +428,41 @@
     </message>
 </context>
 <context>
+    <name>CEditorFontDlg</name>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>%1 (%2 pt)</source>
+        <translation>%1 (%2 pt)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Scegli...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Carattere:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Dimensione:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor:</source>
+        <translation>C&amp;olore:</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Esempio:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpTopicsDlg</name>
     <message>
         <source>Tomelodex Help Topics</source>
@@ -437,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>CHyperlinkDlg</name>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Collegamento ipertestuale</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>&amp;URL:</translation>
+    </message>
+</context>
+<context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
@@ -449,6 +509,25 @@
     <message>
         <source>Note: Advanced users only.</source>
         <translation>Nota: solo per utenti esperti.</translation>
+    </message>
+</context>
+<context>
+    <name>CInsertImageDlg</name>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Picture &amp;source:</source>
+        <translation>&amp;Origine dell&apos;immagine:</translation>
+    </message>
+    <message>
+        <source>&amp;Alternate text:</source>
+        <translation>Testo &amp;alternativo:</translation>
     </message>
 </context>
 <context>
@@ -605,6 +684,22 @@
     <message>
         <source>Your &amp;Associate Tag (Optional):</source>
         <translation>Il tuo &amp;Associate Tag (facoltativo):</translation>
+    </message>
+    <message>
+        <source>Looking Up Books:</source>
+        <translation>Ricerca dei libri:</translation>
+    </message>
+    <message>
+        <source>an e-mail or web address (optional)</source>
+        <translation>un indirizzo e-mail o web (facoltativo)</translation>
+    </message>
+    <message>
+        <source>Lookup &amp;source:</source>
+        <translation>&amp;Origine della ricerca:</translation>
+    </message>
+    <message>
+        <source>&amp;Contact for Open Library:</source>
+        <translation>&amp;Contatto per Open Library:</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1275,228 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Open this database</source>
         <translation>Apre questo database</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlEditor</name>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Left Justify</source>
+        <translation>Allinea a sinistra</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centra</translation>
+    </message>
+    <message>
+        <source>Right Justify</source>
+        <translation>Allinea a destra</translation>
+    </message>
+    <message>
+        <source>Ordered List</source>
+        <translation>Elenco numerato</translation>
+    </message>
+    <message>
+        <source>Unordered List</source>
+        <translation>Elenco puntato</translation>
+    </message>
+    <message>
+        <source>Outdent</source>
+        <translation>Riduci rientro</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>Aumenta rientro</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>Linea orizzontale</translation>
+    </message>
+    <message>
+        <source>Add Hyperlink</source>
+        <translation>Aggiungi collegamento</translation>
+    </message>
+    <message>
+        <source>Insert image</source>
+        <translation>Inserisci immagine</translation>
+    </message>
+    <message>
+        <source>Switch Design/Preview Mode</source>
+        <translation>Passa da progettazione ad anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Characters found after the end of the SQL statement.</source>
+        <translation>Ci sono caratteri dopo la fine dell&apos;istruzione SQL.</translation>
+    </message>
+    <message>
+        <source>%1: the library cannot be written, so it was not compacted.</source>
+        <translation>%1: la biblioteca non è scrivibile, quindi non è stata compattata.</translation>
+    </message>
+    <message>
+        <source>Fatal error occurred. Job will be cancelled.</source>
+        <translation>Si è verificato un errore irreversibile. L&apos;operazione verrà annullata.</translation>
+    </message>
+    <message>
+        <source>The HTTP library could not be initialised.</source>
+        <translation>Impossibile inizializzare la libreria HTTP.</translation>
+    </message>
+    <message>
+        <source>No HTTP session could be created.</source>
+        <translation>Impossibile creare una sessione HTTP.</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes.</source>
+        <translation>La risposta supera i %1 byte.</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>Il server ha risposto con lo stato HTTP %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Library is too busy to answer now (HTTP status %1); please try again later.</source>
+        <translation>Open Library è troppo occupato per rispondere ora (stato HTTP %1); riprovare più tardi.</translation>
+    </message>
+    <message>
+        <source>The answer is not the JSON Open Library sends (%1).</source>
+        <translation>La risposta non è il JSON che invia Open Library (%1).</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 MiB of text</source>
+        <translation>le sue entità si espandono in più di %1 MiB di testo</translation>
+    </message>
+    <message>
+        <source>it refers to the external entity %1, which is never loaded</source>
+        <translation>fa riferimento all&apos;entità esterna %1, che non viene mai caricata</translation>
+    </message>
+    <message>
+        <source>its entities are nested deeper than %1 levels</source>
+        <translation>le sue entità sono annidate per più di %1 livelli</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>riga %1: il file non è ben formato</translation>
+    </message>
+    <message>
+        <source>After book %1, %2</source>
+        <translation>Dopo il libro %1, %2</translation>
+    </message>
+    <message>
+        <source>The file refers to the external resource %1, which is never loaded.</source>
+        <translation>Il file fa riferimento alla risorsa esterna %1, che non viene mai caricata.</translation>
+    </message>
+    <message>
+        <source>The document is larger than %1 MiB.</source>
+        <translation>Il documento supera i %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>Entity references expand to more than %1 MiB of text.</source>
+        <translation>I riferimenti alle entità si espandono in più di %1 MiB di testo.</translation>
+    </message>
+    <message>
+        <source>The document refers to %1, which is not loaded.</source>
+        <translation>Il documento fa riferimento a %1, che non viene caricato.</translation>
+    </message>
+    <message>
+        <source>The document is not well-formed.</source>
+        <translation>Il documento non è ben formato.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s DTD refers to %1, which is not loaded.</source>
+        <translation>La DTD del documento fa riferimento a %1, che non viene caricato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 non è un file.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not read: style sheets include only files beside them.</source>
+        <translation>%1 non viene letto: i fogli di stile includono solo i file accanto a loro.</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file; web addresses are fetched by the HTTP client.</source>
+        <translation>%1 non è un file locale; gli indirizzi web vengono scaricati dal client HTTP.</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file.</source>
+        <translation>%1 non è un file locale.</translation>
+    </message>
+    <message>
+        <source>No file was named.</source>
+        <translation>Non è stato indicato alcun file.</translation>
+    </message>
+    <message>
+        <source>No document is loaded.</source>
+        <translation>Nessun documento caricato.</translation>
+    </message>
+    <message>
+        <source>No style sheet is loaded.</source>
+        <translation>Nessun foglio di stile caricato.</translation>
+    </message>
+    <message>
+        <source>The style sheet is not a valid XSLT style sheet.</source>
+        <translation>Il foglio di stile non è un foglio di stile XSLT valido.</translation>
+    </message>
+    <message>
+        <source>The transformation failed.</source>
+        <translation>La trasformazione non è riuscita.</translation>
+    </message>
+    <message>
+        <source>The transformation result cannot be written.</source>
+        <translation>Impossibile scrivere il risultato della trasformazione.</translation>
     </message>
 </context>
 <context>

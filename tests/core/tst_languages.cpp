@@ -229,6 +229,38 @@ private Q_SLOTS:
         QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
         db.Close();
     }
+
+    void commandLineToolFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("invalid");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("Enu") << "Enu"
+                             << "12345 is not a valid ISBN."
+                             << "Compacts the library and prints its size before and after.";
+        QTest::newRow("Chs") << "Chs" << QString::fromUtf8("12345 不是有效的 ISBN。")
+                             << QString::fromUtf8("压缩书库并输出压缩前后的大小。");
+        QTest::newRow("Cht") << "Cht" << QString::fromUtf8("12345 不是有效的 ISBN。")
+                             << QString::fromUtf8("壓縮書庫並輸出壓縮前後的大小。");
+        QTest::newRow("Ita") << "Ita" << QString::fromUtf8("12345 non è un ISBN valido.")
+                             << "Compatta la biblioteca e stampa la sua dimensione prima e dopo.";
+    }
+    void commandLineToolFollowsTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, invalid);
+        QFETCH(QString, help);
+        CTestEnv env;
+        StoreLanguage(code);
+        const QString config = env.Path(QStringLiteral("config"));
+        const CliRun lookup =
+            RunCliTool({QStringLiteral("lookup"), QStringLiteral("12345")}, config);
+        QCOMPARE(lookup.code, 1);
+        QCOMPARE(lookup.err.trimmed(), invalid);
+        const CliRun usage = RunCliTool({QStringLiteral("--help")}, config);
+        QCOMPARE(usage.code, 0);
+        QVERIFY2(usage.out.contains(help), qPrintable(usage.out));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguages)

@@ -2,6 +2,7 @@
 
 #include "db/TextCollation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringView>
@@ -257,7 +258,8 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
         if (singleStatement && !IsBlankSql(next)) {
             sqlite3_finalize(stmt);
             if (error)
-                *error = QStringLiteral("Characters found after the end of the SQL statement.");
+                *error = QCoreApplication::translate(
+                    "Messages", "Characters found after the end of the SQL statement.");
             return false;
         }
         const qint64 changesBefore = sqlite3_total_changes64(m_db);

@@ -9,6 +9,8 @@
 #include <cctype>
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace {
 
 using Type = CFieldValue::Type;
@@ -83,7 +85,9 @@ bool CRecordset::Open(const QString &sql)
     if (tail && !IsBlankSql(tail)) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        m_error = sql + QStringLiteral("\nCharacters found after the end of the SQL statement.");
+        m_error = sql + u'\n' +
+                  QCoreApplication::translate(
+                      "Messages", "Characters found after the end of the SQL statement.");
         m_eof = true;
         return false;
     }

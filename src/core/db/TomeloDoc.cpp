@@ -10,6 +10,7 @@
 #include "db/StaleFiles.h"
 #include "online/ProductLookup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -238,9 +239,10 @@ bool CTomeloDoc::CompactDatabase()
         return false;
     const QString path = m_pathName;
     if (!CanWriteLibrary()) {
-        ShowMessage(
-            QStringLiteral("%1: the library cannot be written, so it was not compacted.").arg(path),
-            MsgIcon::Error);
+        ShowMessage(QCoreApplication::translate(
+                        "Messages", "%1: the library cannot be written, so it was not compacted.")
+                        .arg(path),
+                    MsgIcon::Error);
         return false;
     }
     const QString before = FormatByteSize(QFileInfo(path).size());

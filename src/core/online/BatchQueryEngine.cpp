@@ -7,6 +7,8 @@
 #include "online/IsbnRules.h"
 #include "online/LookupSource.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kErrorPrefix = QStringLiteral("Error: ");
@@ -108,7 +110,8 @@ void CBatchQueryEngine::ProcessEntry(int index)
     } else {
         result = {CBatchEntryResult::kLookupFailed, kErrorPrefix + m_record.ErrorText};
         if (m_record.HasFatalError) {
-            ShowMessage(QStringLiteral("Fatal error occurred. Job will be cancelled."),
+            ShowMessage(QCoreApplication::translate("Messages",
+                                                    "Fatal error occurred. Job will be cancelled."),
                         MsgIcon::Error);
             m_record.HasFatalError = false;
             m_state = kCancelling;

@@ -1,5 +1,6 @@
 #include "online/HttpClient.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <curl/curl.h>
@@ -101,12 +102,14 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
     response.effectiveUrl = url;
     maxBytes = std::max<qint64>(maxBytes, 0);
     if (!InitCurl()) {
-        response.error = QStringLiteral("The HTTP library could not be initialised.");
+        response.error =
+            QCoreApplication::translate("Messages", "The HTTP library could not be initialised.");
         return response;
     }
     const std::unique_ptr<CURL, void (*)(CURL *)> handle(curl_easy_init(), curl_easy_cleanup);
     if (!handle) {
-        response.error = QStringLiteral("No HTTP session could be created.");
+        response.error =
+            QCoreApplication::translate("Messages", "No HTTP session could be created.");
         return response;
     }
     CURL *curl = handle.get();
@@ -164,7 +167,9 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
         if (code == CURLE_ABORTED_BY_CALLBACK)
             response.error = QString::fromLatin1(kHttpCancelledError);
         else if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
-            response.error = QStringLiteral("The answer is larger than %1 bytes.").arg(maxBytes);
+            response.error =
+                QCoreApplication::translate("Messages", "The answer is larger than %1 bytes.")
+                    .arg(maxBytes);
         else
             response.error =
                 QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
@@ -172,7 +177,9 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
         return response;
     }
     if (status < 200 || status > 299) {
-        response.error = QStringLiteral("The server answered with HTTP status %1.").arg(status);
+        response.error =
+            QCoreApplication::translate("Messages", "The server answered with HTTP status %1.")
+                .arg(status);
         return response;
     }
     response.ok = true;
@@ -261,7 +268,8 @@ bool DownloadToFile(const QString &url, const QString &path, qint64 maxBytes, CH
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(response.body) != qint64(response.body.size()) || !file.commit()) {
             response.ok = false;
-            response.error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+            response.error = QCoreApplication::translate("Messages", "Cannot write %1: %2")
+                                 .arg(path, file.errorString());
         }
     }
     response.body.clear();

@@ -5,6 +5,7 @@
 #include "db/BookRecord.h"
 #include "online/RateLimiter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -109,9 +110,10 @@ CHttpResponse COpenLibraryClient::Get(const QString &url, qint64 maxBytes, Host 
         if (seconds < 0)
             seconds = 1 << std::min(attempt - 1, 6);
         if (attempt >= kOpenLibraryMaxAttempts || seconds > kOpenLibraryLongestWaitSeconds) {
-            response.error = QStringLiteral("Open Library is too busy to answer now "
-                                            "(HTTP status %1); please try again later.")
-                                 .arg(response.status);
+            response.error =
+                QCoreApplication::translate("Messages", "Open Library is too busy to answer now "
+                                                        "(HTTP status %1); please try again later.")
+                    .arg(response.status);
             return response;
         }
         ShowStatus(QString::fromLatin1(kOpenLibraryWaitStatus).arg(seconds));

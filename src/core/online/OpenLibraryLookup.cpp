@@ -7,6 +7,7 @@
 #include "online/OpenLibraryClient.h"
 #include "online/ProductLookup.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -47,7 +48,8 @@ QJsonObject ParseObject(const QByteArray &body, QString *error)
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject()) {
-        *error = QStringLiteral("The answer is not the JSON Open Library sends (%1).")
+        *error = QCoreApplication::translate("Messages",
+                                             "The answer is not the JSON Open Library sends (%1).")
                      .arg(parse.error != QJsonParseError::NoError ? parse.errorString()
                                                                   : QStringLiteral("no object"));
         return QJsonObject();

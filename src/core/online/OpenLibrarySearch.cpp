@@ -6,6 +6,7 @@
 #include "online/KeywordSearch.h"
 #include "online/OpenLibraryClient.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,7 +59,8 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
         response.ok ? QJsonDocument::fromJson(response.body, &parse) : QJsonDocument();
     if (!response.ok || !document.isObject()) {
         const QString reason =
-            response.ok ? QStringLiteral("The answer is not the JSON Open Library sends (%1).")
+            response.ok ? QCoreApplication::translate(
+                              "Messages", "The answer is not the JSON Open Library sends (%1).")
                               .arg(parse.errorString())
                         : response.error;
         search.m_errorText = QString::fromLatin1(kOpenLibraryLoadFailed).arg(reason);

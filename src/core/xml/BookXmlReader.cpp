@@ -4,6 +4,7 @@
 #include "db/BookRecord.h"
 #include "xml/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <libxml/entities.h>
@@ -137,7 +138,8 @@ private:
         if (nesting > 0) {
             m_expanded += length;
             if (m_expanded > kMaxEntityExpansionBytes) {
-                m_error = QStringLiteral("its entities expand to more than %1 MiB of text")
+                m_error = QCoreApplication::translate(
+                              "Messages", "its entities expand to more than %1 MiB of text")
                               .arg(kMaxEntityExpansionBytes >> 20);
                 return;
             }
@@ -155,12 +157,14 @@ private:
             return;
         }
         if (entity->etype != XML_INTERNAL_GENERAL_ENTITY) {
-            m_error = QStringLiteral("it refers to the external entity %1, which is never loaded")
+            m_error = QCoreApplication::translate(
+                          "Messages", "it refers to the external entity %1, which is never loaded")
                           .arg(FromXml(entity->SystemID ? entity->SystemID : entity->name));
             return;
         }
         if (nesting >= kMaxEntityNesting) {
-            m_error = QStringLiteral("its entities are nested deeper than %1 levels")
+            m_error = QCoreApplication::translate("Messages",
+                                                  "its entities are nested deeper than %1 levels")
                           .arg(kMaxEntityNesting);
             return;
         }
@@ -207,7 +211,7 @@ CBookXmlReader::CBookXmlReader(const QString &path) : m_reader(std::make_unique<
     m_reader->reader =
         xmlReaderForFile(QFile::encodeName(path).constData(), nullptr, kReaderOptions);
     if (!m_reader->reader) {
-        Fail(QStringLiteral("%1 cannot be read.").arg(path));
+        Fail(QCoreApplication::translate("Messages", "%1 cannot be read.").arg(path));
         return;
     }
     xmlTextReaderSetStructuredErrorHandler(m_reader->reader, &CReader::OnError, m_reader.get());
@@ -226,10 +230,11 @@ bool CBookXmlReader::FailParsing()
 {
     QString error = m_reader->parserError;
     if (error.isEmpty())
-        error = QStringLiteral("line %1: the file is not well-formed")
+        error = QCoreApplication::translate("Messages", "line %1: the file is not well-formed")
                     .arg(xmlTextReaderGetParserLineNumber(m_reader->reader));
     if (m_books > 0)
-        error = QStringLiteral("After book %1, %2").arg(m_books).arg(error);
+        error =
+            QCoreApplication::translate("Messages", "After book %1, %2").arg(m_books).arg(error);
     return Fail(error);
 }
 
@@ -239,8 +244,9 @@ bool CBookXmlReader::CheckDocumentType()
     const QString external = ExternalDtdReference(xmlTextReaderCurrentDoc(m_reader->reader));
     if (external.isEmpty())
         return true;
-    return Fail(QStringLiteral("The file refers to the external resource %1, which is never "
-                               "loaded.")
+    return Fail(QCoreApplication::translate(
+                    "Messages", "The file refers to the external resource %1, which is never "
+                                "loaded.")
                     .arg(external));
 }
 

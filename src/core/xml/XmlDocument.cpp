@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -265,7 +266,8 @@ void initLibraries();
 
 QString tooLargeError()
 {
-    return QStringLiteral("The document is larger than %1 MiB.").arg(kMaxXmlInputBytes >> 20);
+    return QCoreApplication::translate("Messages", "The document is larger than %1 MiB.")
+        .arg(kMaxXmlInputBytes >> 20);
 }
 
 // Parses under the rules above. `dict` is libxslt's dictionary for included
@@ -283,7 +285,7 @@ xmlDocPtr parseXml(const QByteArray &bytes, const QByteArray &baseUrl, bool forc
     CParseScope scope(&state);
     std::unique_ptr<xmlParserCtxt, CCtxtFree> ctxt(xmlNewParserCtxt());
     if (!ctxt || !ctxt->sax) {
-        *error = QStringLiteral("Out of memory.");
+        *error = QCoreApplication::translate("Messages", "Out of memory.");
         return nullptr;
     }
     if (dict) {
@@ -298,18 +300,21 @@ xmlDocPtr parseXml(const QByteArray &bytes, const QByteArray &baseUrl, bool forc
                                  forceUtf8 ? "UTF-8" : nullptr,
                                  kParseOptions | (forceUtf8 ? XML_PARSE_IGNORE_ENC : 0)));
     if (state.overBudget) {
-        *error = QStringLiteral("Entity references expand to more than %1 MiB of text.")
+        *error = QCoreApplication::translate(
+                     "Messages", "Entity references expand to more than %1 MiB of text.")
                      .arg(kMaxEntityExpansionBytes >> 20);
     } else if (!state.refusedLoad.isEmpty()) {
-        *error = QStringLiteral("The document refers to %1, which is not loaded.")
+        *error = QCoreApplication::translate("Messages",
+                                             "The document refers to %1, which is not loaded.")
                      .arg(state.refusedLoad);
     } else if (!doc || !ctxt->wellFormed || !ctxt->nsWellFormed) {
         *error = errors.first();
         if (error->isEmpty())
-            *error = QStringLiteral("The document is not well-formed.");
+            *error = QCoreApplication::translate("Messages", "The document is not well-formed.");
     } else if (const QString external = externalReference(doc.get()); !external.isEmpty()) {
-        *error =
-            QStringLiteral("The document's DTD refers to %1, which is not loaded.").arg(external);
+        *error = QCoreApplication::translate(
+                     "Messages", "The document's DTD refers to %1, which is not loaded.")
+                     .arg(external);
     } else {
         error->clear();
         return doc.release();
@@ -323,7 +328,7 @@ bool readLocalFile(const QString &path, QByteArray *bytes, QString *error)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        *error = QStringLiteral("%1 is not a file.").arg(path);
+        *error = QCoreApplication::translate("Messages", "%1 is not a file.").arg(path);
         return false;
     }
     if (info.size() > kMaxXmlInputBytes) {
@@ -332,7 +337,8 @@ bool readLocalFile(const QString &path, QByteArray *bytes, QString *error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("Messages", "Cannot read %1: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     // The file may have grown since it was measured.
@@ -392,7 +398,8 @@ xmlDocPtr loadForStyleSheet(const xmlChar *uri, xmlDictPtr dict, int, void *, xs
         !canonical.startsWith(*t_styleFolder + QLatin1Char('/'))) {
         if (t_errors)
             t_errors->addLine(
-                QStringLiteral("%1 is not read: style sheets include only files beside them.")
+                QCoreApplication::translate(
+                    "Messages", "%1 is not read: style sheets include only files beside them.")
                     .arg(target));
         return nullptr;
     }
@@ -774,16 +781,18 @@ bool CXmlDocument::load(const QString &pathOrUrl)
     const QRegularExpressionMatch match = scheme.match(pathOrUrl);
     if (match.hasMatch()) {
         if (match.captured(1).compare(QLatin1String("file"), Qt::CaseInsensitive) != 0)
-            return fail(QStringLiteral("%1 is not a local file; web addresses are fetched by "
-                                       "the HTTP client.")
+            return fail(QCoreApplication::translate(
+                            "Messages", "%1 is not a local file; web addresses are fetched by "
+                                        "the HTTP client.")
                             .arg(pathOrUrl));
         const QUrl url(pathOrUrl);
         if (!url.isLocalFile())
-            return fail(QStringLiteral("%1 is not a local file.").arg(pathOrUrl));
+            return fail(
+                QCoreApplication::translate("Messages", "%1 is not a local file.").arg(pathOrUrl));
         path = url.toLocalFile();
     }
     if (path.isEmpty())
-        return fail(QStringLiteral("No file was named."));
+        return fail(QCoreApplication::translate("Messages", "No file was named."));
     QByteArray bytes;
     QString error;
     if (!readLocalFile(path, &bytes, &error))
@@ -821,9 +830,9 @@ bool CXmlDocument::transformNode(const CXmlDocument &styleSheet, QString *result
         return false;
     };
     if (!m_doc)
-        return failWith(QStringLiteral("No document is loaded."));
+        return failWith(QCoreApplication::translate("Messages", "No document is loaded."));
     if (!styleSheet.m_doc)
-        return failWith(QStringLiteral("No style sheet is loaded."));
+        return failWith(QCoreApplication::translate("Messages", "No style sheet is loaded."));
 
     struct CStyleFree
     {
@@ -841,13 +850,15 @@ bool CXmlDocument::transformNode(const CXmlDocument &styleSheet, QString *result
     // (space stripping, document order numbers).
     DocPtr styleTree(xmlCopyDoc(styleSheet.m_doc.get(), 1));
     if (!styleTree)
-        return failWith(QStringLiteral("Out of memory."));
+        return failWith(QCoreApplication::translate("Messages", "Out of memory."));
     std::unique_ptr<xsltStylesheet, CStyleFree> style(xsltParseStylesheetDoc(styleTree.get()));
     if (!style)
-        return failWith(QStringLiteral("The style sheet is not a valid XSLT style sheet."));
+        return failWith(QCoreApplication::translate(
+            "Messages", "The style sheet is not a valid XSLT style sheet."));
     styleTree.release();
     if (style->errors != 0)
-        return failWith(QStringLiteral("The style sheet is not a valid XSLT style sheet."));
+        return failWith(QCoreApplication::translate(
+            "Messages", "The style sheet is not a valid XSLT style sheet."));
     // The result is handed over as text, so it is serialised as UTF-8
     // whatever encoding the style sheet asks for.
     xmlFree(style->encoding);
@@ -855,21 +866,22 @@ bool CXmlDocument::transformNode(const CXmlDocument &styleSheet, QString *result
 
     DocPtr source(xmlCopyDoc(m_doc.get(), 1));
     if (!source)
-        return failWith(QStringLiteral("Out of memory."));
+        return failWith(QCoreApplication::translate("Messages", "Out of memory."));
     std::unique_ptr<xsltTransformContext, CTransformFree> ctxt(
         xsltNewTransformContext(style.get(), source.get()));
     if (!ctxt)
-        return failWith(QStringLiteral("Out of memory."));
+        return failWith(QCoreApplication::translate("Messages", "Out of memory."));
     xsltSetCtxtSecurityPrefs(g_securityPrefs, ctxt.get());
     DocPtr output(
         xsltApplyStylesheetUser(style.get(), source.get(), nullptr, nullptr, nullptr, ctxt.get()));
     if (!output || ctxt->state != XSLT_STATE_OK)
-        return failWith(QStringLiteral("The transformation failed."));
+        return failWith(QCoreApplication::translate("Messages", "The transformation failed."));
 
     xmlChar *bytes = nullptr;
     int length = 0;
     if (xsltSaveResultToString(&bytes, &length, output.get(), style.get()) != 0)
-        return failWith(QStringLiteral("The transformation result cannot be written."));
+        return failWith(QCoreApplication::translate(
+            "Messages", "The transformation result cannot be written."));
     QString text = QString::fromUtf8(reinterpret_cast<const char *>(bytes), length);
     xmlFree(bytes);
     if (output->type == XML_HTML_DOCUMENT_NODE)
