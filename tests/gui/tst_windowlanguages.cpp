@@ -11,6 +11,7 @@
 #include "dialogs/Options.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
+#include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 
 #include <functional>
 
@@ -53,6 +56,21 @@ QStringList ClippedTexts(QWidget *page)
             clipped.append(button->text());
     }
     return clipped;
+}
+
+// The text of the page the information view shows.
+QString PageText(CTomeloHtmlView &view)
+{
+    QString text;
+    QEventLoop loop;
+    view.page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+                               QWebEngineScript::ApplicationWorld, [&](const QVariant &value) {
+                                   text = value.toString();
+                                   loop.quit();
+                               });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return text;
 }
 
 // Runs `drive` on the book sheet once `open` has shown it; false when none opened.
@@ -97,26 +115,38 @@ void TestWindowLanguages::windowFollowsTheLanguage_data()
     QTest::addColumn<QString>("ready");
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("generalTab");
+    QTest::addColumn<QString>("welcome");
+    QTest::addColumn<QString>("pageTemplate");
+    QTest::addColumn<QString>("pageLabel");
 
     QTest::newRow("Enu") << "Enu" << QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}
                          << "&Options..."
                          << "Ready"
                          << "Cancel"
-                         << "&General";
+                         << "&General"
+                         << "Welcome to Tomelodex"
+                         << "Default (ENU)"
+                         << "Publisher";
     QTest::newRow("Chs")
         << "Chs" << QString::fromUtf8("文件(&F)|编辑(&E)|视图(&V)|工具(&T)|帮助(&H)").split(u'|')
         << QString::fromUtf8("选项(&O)...") << QString::fromUtf8("就绪")
-        << QString::fromUtf8("取消") << QString::fromUtf8("常规(&G)");
+        << QString::fromUtf8("取消") << QString::fromUtf8("常规(&G)")
+        << QString::fromUtf8("欢迎使用 Tomelodex") << "Default (CHS)"
+        << QString::fromUtf8("出版社");
     QTest::newRow("Cht")
         << "Cht" << QString::fromUtf8("檔案(&F)|編輯(&E)|檢視(&V)|工具(&T)|說明(&H)").split(u'|')
         << QString::fromUtf8("選項(&O)...") << QString::fromUtf8("就緒")
-        << QString::fromUtf8("取消") << QString::fromUtf8("一般(&G)");
+        << QString::fromUtf8("取消") << QString::fromUtf8("一般(&G)")
+        << QString::fromUtf8("歡迎使用 Tomelodex") << "Default (CHT)" << QString::fromUtf8("頁數");
     QTest::newRow("Ita") << "Ita"
                          << QStringList{"&File", "&Modifica", "&Visualizza", "S&trumenti", "&Guida"}
                          << "&Opzioni..."
                          << "Pronto"
                          << "Annulla"
-                         << "&Generale";
+                         << "&Generale"
+                         << "Benvenuti in Tomelodex"
+                         << "Default (ITA)"
+                         << "Editore";
 }
 
 void TestWindowLanguages::windowFollowsTheLanguage()
@@ -127,6 +157,9 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QFETCH(QString, ready);
     QFETCH(QString, cancel);
     QFETCH(QString, generalTab);
+    QFETCH(QString, welcome);
+    QFETCH(QString, pageTemplate);
+    QFETCH(QString, pageLabel);
 
     CWindowTestEnv env;
     QVERIFY(CAppSettings::SetUiLanguage(code));
@@ -139,10 +172,19 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QVERIFY(idle);
     QCOMPARE(idle->text(), ready);
 
+    // The welcome page, then the book in the language's own template.
+    CTomeloHtmlView &view = *frame.HtmlView();
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(view).contains(welcome), 20000);
+    const int xsl = int(frame.XslTemplates().indexOf(pageTemplate));
+    QVERIFY(xsl >= 0);
+    QVERIFY(frame.RouteCommand(ID_STYLE_XSL_FIRST + xsl));
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QVERIFY(frame.ListView()->SelectBook(kDune));
     QTRY_COMPARE(env.Document().m_selectedBookIds, QVector<quint32>({kDune}));
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(view).contains(pageLabel), 20000);
+    QVERIFY(PageText(view).contains(QStringLiteral("Frank Herbert")));
+    QTest::qWait(800); // until the engine has painted the page
     CWindowTestEnv::SaveScreenshot(frame, QStringLiteral("window_") + code);
 
     QVERIFY(DriveSheet([&] { frame.Action(ID_EDIT_BOOK)->trigger(); },
