@@ -198,6 +198,7 @@ private Q_SLOTS:
         Keys(m_description, Qt::CTRL | Qt::Key_C);
         QTRY_VERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Dune")));
         QTest::keyClick(surface, Qt::Key_End, Qt::ControlModifier);
+        QTRY_VERIFY(Evaluate(m_description, QStringLiteral("getSelection().isCollapsed")).toBool());
         Keys(m_description, Qt::CTRL | Qt::Key_V);
         QTRY_COMPARE(Body(m_description).count(QStringLiteral("Arrakis")), 2);
         Screenshot(QStringLiteral("htmleditor-description"));
