@@ -61,7 +61,7 @@
         <xsl:if test="ISBN">ISBN <xsl:value-of select="ISBN"/>. </xsl:if>
         <xsl:if test="Format"><xsl:value-of select="Format"/><xsl:text> </xsl:text></xsl:if>
         <xsl:if test="BookSize"><xsl:call-template name="book-size"/>. </xsl:if>
-        <xsl:if test="EbookOnly = 'Yes'"><span class="badge">e-book only</span></xsl:if>
+        <xsl:if test="EbookOnly = 'Yes'"><span class="badge"><xsl:value-of select="$word-ebook-only"/></span></xsl:if>
       </div>
       <xsl:if test="MyRating or AmazonRating">
         <div class="ratings">

@@ -104,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(!html.contains(QStringLiteral("tomelohref")));
         QVERIFY(html.contains(QStringLiteral("HREF=\"tomelo.css\">")));
         QVERIFY(html.contains(QLatin1String(kHtmlUtf16Meta)));
-        if (title != QStringLiteral("Compact (ENU)")) {
+        if (!title.startsWith(QLatin1String("Compact ("))) {
             QVERIFY(html.contains(QStringLiteral("<a href=\"tomelolink://1/2\"")));
             QVERIFY(html.contains(QStringLiteral("<b>bold</b>")));
             QVERIFY(html.contains(QStringLiteral("<i>Lent to Ann</i>")));

@@ -216,18 +216,20 @@ void TestWindowLanguages::templateSwitchFindsTheLanguagesTemplate()
     CWindowTestEnv env;
     QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
     const QStringList templates = env.Frame().XslTemplates();
-    const int enu = int(templates.indexOf(QStringLiteral("Default (ENU)")));
-    QVERIFY(enu >= 0);
-    for (const char *code : {"Chs", "Cht", "Ita"}) {
-        const int index = COptions::TemplateForLanguage(templates, enu, QLatin1String(code));
-        QCOMPARE(templates.value(index),
-                 QStringLiteral("Default (%1)").arg(QString::fromLatin1(code).toUpper()));
-        QCOMPARE(COptions::TemplateForLanguage(templates, index, QStringLiteral("Enu")), enu);
+    for (const char *family : {"Default", "Compact", "Catalogue Card"}) {
+        const int enu =
+            int(templates.indexOf(QStringLiteral("%1 (ENU)").arg(QLatin1String(family))));
+        QVERIFY(enu >= 0);
+        for (const char *code : {"Chs", "Cht", "Ita"}) {
+            const int index = COptions::TemplateForLanguage(templates, enu, QLatin1String(code));
+            QCOMPARE(templates.value(index),
+                     QStringLiteral("%1 (%2)").arg(QLatin1String(family),
+                                                   QString::fromLatin1(code).toUpper()));
+            QCOMPARE(COptions::TemplateForLanguage(templates, index, QStringLiteral("Enu")), enu);
+        }
     }
-    // A template without a counterpart stays chosen.
-    const int compact = int(templates.indexOf(QStringLiteral("Compact (ENU)")));
-    QVERIFY(compact >= 0);
-    QCOMPARE(COptions::TemplateForLanguage(templates, compact, QStringLiteral("Chs")), compact);
+    // A language without templates keeps the one chosen.
+    QCOMPARE(COptions::TemplateForLanguage(templates, 0, QStringLiteral("Xyz")), 0);
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestWindowLanguages)
