@@ -12,8 +12,8 @@
         <translation>Tomelodex versione %1</translation>
     </message>
     <message>
-        <source>Copyright © 2003&#x2005; Brindlewood Software</source>
-        <translation>Copyright © 2003&#x2005; Brindlewood Software</translation>
+        <source>Copyright © 2003–2005 Brindlewood Software</source>
+        <translation>Copyright © 2003–2005 Brindlewood Software</translation>
     </message>
 </context>
 <context>

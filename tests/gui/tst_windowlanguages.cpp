@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -73,26 +74,41 @@ QString PageText(CTomeloHtmlView &view)
     return text;
 }
 
-// Runs `drive` on the book sheet once `open` has shown it; false when none opened.
-bool DriveSheet(const std::function<void()> &open,
-                const std::function<void(CBookProperties &)> &drive)
+// Runs `drive` on the first modal dialog of type T that `open` shows (a
+// dialog left open is cancelled); false when none opened.
+template <class T>
+bool DriveModal(const std::function<void()> &open, const std::function<void(T &)> &drive)
 {
     bool driven = false;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *sheet = qobject_cast<CBookProperties *>(QApplication::activeModalWidget());
-        if (!sheet || driven)
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || driven)
             return;
         driven = true;
         poll.stop();
-        drive(*sheet);
-        if (sheet->isVisible())
-            sheet->reject();
+        drive(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     });
     poll.start();
     open();
     return driven;
+}
+
+// Texts of `dialog` without the room they need, on every page of its tabs.
+QStringList ClippedTextsOnEveryPage(QDialog &dialog)
+{
+    QStringList clipped = ClippedTexts(&dialog);
+    for (QTabWidget *tabs : dialog.findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            clipped += ClippedTexts(tabs->currentWidget());
+        }
+    }
+    return clipped;
 }
 
 } // namespace
@@ -104,6 +120,8 @@ class TestWindowLanguages : public QObject
 private Q_SLOTS:
     void windowFollowsTheLanguage_data();
     void windowFollowsTheLanguage();
+    void dialogsShowWholeTexts_data();
+    void dialogsShowWholeTexts();
     void templateSwitchFindsTheLanguagesTemplate();
 };
 
@@ -187,26 +205,64 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QTest::qWait(800); // until the engine has painted the page
     CWindowTestEnv::SaveScreenshot(frame, QStringLiteral("window_") + code);
 
-    QVERIFY(DriveSheet([&] { frame.Action(ID_EDIT_BOOK)->trigger(); },
-                       [&](CBookProperties &sheet) {
-                           QTabWidget *tabs = sheet.Tabs();
-                           QCOMPARE(tabs->tabText(0), generalTab);
-                           // Qt's own standard buttons speak the language too.
-                           auto *buttons = sheet.findChild<QDialogButtonBox *>();
-                           QVERIFY(buttons);
-                           QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), cancel);
-                           for (int i = 0; i < tabs->count(); ++i) {
-                               tabs->setCurrentIndex(i);
-                               QApplication::processEvents();
-                               const QStringList clipped = ClippedTexts(tabs->currentWidget());
-                               QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'|')));
-                               CWindowTestEnv::SaveScreenshot(
-                                   sheet, QStringLiteral("sheet_%1_%2").arg(code).arg(i));
-                           }
-                       }));
+    QVERIFY(DriveModal<CBookProperties>(
+        [&] { frame.Action(ID_EDIT_BOOK)->trigger(); },
+        [&](CBookProperties &sheet) {
+            QTabWidget *tabs = sheet.Tabs();
+            QCOMPARE(tabs->tabText(0), generalTab);
+            // Qt's own standard buttons speak the language too.
+            auto *buttons = sheet.findChild<QDialogButtonBox *>();
+            QVERIFY(buttons);
+            QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), cancel);
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QApplication::processEvents();
+                const QStringList clipped = ClippedTexts(tabs->currentWidget());
+                QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'|')));
+                CWindowTestEnv::SaveScreenshot(sheet,
+                                               QStringLiteral("sheet_%1_%2").arg(code).arg(i));
+            }
+        }));
     QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
     env.CloseWindow();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+void TestWindowLanguages::dialogsShowWholeTexts_data()
+{
+    QTest::addColumn<QString>("code");
+    // Italian texts are the longest, Chinese ones the widest per character.
+    QTest::newRow("Ita") << "Ita";
+    QTest::newRow("Chs") << "Chs";
+    QTest::newRow("Cht") << "Cht";
+}
+
+void TestWindowLanguages::dialogsShowWholeTexts()
+{
+    QFETCH(QString, code);
+    CWindowTestEnv env;
+    QVERIFY(CAppSettings::SetUiLanguage(code));
+    QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
+    CMainFrame &frame = env.Frame();
+    const struct
+    {
+        int id;
+        const char *name;
+    } commands[] = {{ID_OPTIONS, "options"},          {ID_ADD_BOOK, "addbook"},
+                    {ID_BASIC_SEARCH, "search"},      {ID_RUN_SQL, "sql"},
+                    {ID_ADD_SUBCATEGORY, "category"}, {ID_APP_ABOUT, "about"}};
+    for (const auto &command : commands) {
+        const bool shown = DriveModal<QDialog>(
+            [&] { frame.RouteCommand(command.id); },
+            [&](QDialog &dialog) {
+                const QStringList clipped = ClippedTextsOnEveryPage(dialog);
+                QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'|')));
+                CWindowTestEnv::SaveScreenshot(
+                    dialog, QStringLiteral("%1_%2").arg(QLatin1String(command.name), code));
+            });
+        QVERIFY2(shown, command.name);
+    }
+    QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
 }
 
 // Confirming the options with another language picks the current template's

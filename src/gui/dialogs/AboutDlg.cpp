@@ -25,7 +25,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     name->setFont(bold);
-    auto *owner = new QLabel(tr("Copyright \u00a9 2003\u20132005 Brindlewood Software"), this);
+    auto *owner = new QLabel(tr("Copyright © 2003–2005 Brindlewood Software"), this);
     auto *maker = new CLinkLabel(QStringLiteral("www.brindlewood.example"),
                                  QString::fromLatin1(kMakerWebSite), this);
     maker->setObjectName(QStringLiteral("MakerLink"));
