@@ -151,6 +151,7 @@ private Q_SLOTS:
         QCOMPARE(record.PageCount, QStringLiteral("373"));
         QCOMPARE(record.Language, QStringLiteral("French")); // from the edition
         QVERIFY(record.Description.isEmpty());
+        QVERIFY(!record.CoverTempPath.isEmpty());
         QVERIFY(m_server->paths().contains(QStringLiteral("/works/OL27258W.json")));
         QVERIFY(prompt.shown.isEmpty());
 
@@ -161,6 +162,13 @@ private Q_SLOTS:
         QCOMPARE(record.Title, QStringLiteral("Concrete mathematics"));
         QVERIFY(record.Binding.isEmpty() && record.Description.isEmpty());
         QVERIFY(!m_server->paths().contains(QStringLiteral("/works/OL468431W.json")));
+
+        // Looked up again without resetting and without a cover to be had:
+        // the record keeps no picture of the book before.
+        QVERIFY(m_server->FailNext(QStringLiteral("/b/"), 404));
+        QVERIFY(!record.CoverTempPath.isEmpty());
+        QVERIFY(LookupByIsbn(record, QStringLiteral("2070379043"), false, true));
+        QVERIFY(record.CoverTempPath.isEmpty());
     }
 
     void failuresReadLikeTheProductLookups()

@@ -169,6 +169,8 @@ void FillFromEdition(CBookRecord &record, const QJsonObject &edition)
 void FetchCover(CBookRecord &record, const QJsonObject &book, const QJsonObject &edition,
                 const QString &isbn, COpenLibraryClient &client, bool silent)
 {
+    // A record looked up again keeps no cover of the book before.
+    record.CoverTempPath.clear();
     record.LargeImageUrl = OpenLibraryCoverUrl(book, edition, isbn, u'L');
     record.MediumImageUrl = OpenLibraryCoverUrl(book, edition, isbn, u'M');
     if (record.LargeImageUrl.isEmpty())
