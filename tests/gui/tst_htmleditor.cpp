@@ -138,6 +138,20 @@ class TestHtmlEditor : public QObject
         poll->start(50);
     }
 
+    // Clicks the middle of the element with id `id` as a person would.
+    static void ClickElement(CHtmlEditorPage *page, const QString &id)
+    {
+        const QVariantList rect =
+            Evaluate(page, QStringLiteral("(function(){var r=document.getElementById('%1')"
+                                          ".getBoundingClientRect();return [r.left+r.width/2,"
+                                          "r.top+r.height/2];})()")
+                               .arg(id))
+                .toList();
+        QCOMPARE(rect.size(), 2);
+        QTest::mouseClick(page->Editor()->focusProxy(), Qt::LeftButton, {},
+                          QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
+    }
+
     static void SelectAll(CHtmlEditorPage *page)
     {
         Evaluate(page, QStringLiteral("document.execCommand('selectAll'); true"));
@@ -385,7 +399,9 @@ private Q_SLOTS:
         COpenedUrls opened;
         const QString description =
             QStringLiteral("<table border=\"1\"><tbody><tr><td>cell</td></tr></tbody></table>"
-                           "<p><a id=\"link\" href=\"https://example.org/\">a link</a></p>");
+                           "<p><a id=\"link\" href=\"https://example.org/\">a link</a></p>"
+                           "<p><a id=\"window\" href=\"https://example.org/w\" "
+                           "target=\"_blank\">a window</a></p>");
         QVERIFY(Open(description));
         CHtmlEditorPage *page = m_description;
         QVERIFY(ShowAndWait(page));
@@ -410,15 +426,11 @@ private Q_SLOTS:
         QVERIFY(Action(page, "DesignPreview")->isChecked());
         QVERIFY(!Action(page, "Bold")->isEnabled());
         Screenshot(QStringLiteral("htmleditor-preview"));
-        const QVariantList rect =
-            Evaluate(page, QStringLiteral("(function(){var r=document.getElementById('link')"
-                                          ".getBoundingClientRect();return [r.left+r.width/2,"
-                                          "r.top+r.height/2];})()"))
-                .toList();
-        QCOMPARE(rect.size(), 2);
-        QTest::mouseClick(surface, Qt::LeftButton, {},
-                          QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
-        QTRY_COMPARE(opened.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+        // Links open in the desktop's browser, also those asking for a window.
+        ClickElement(page, QStringLiteral("link"));
+        ClickElement(page, QStringLiteral("window"));
+        QTRY_COMPARE(opened.urls, QList<QUrl>({QUrl(QStringLiteral("https://example.org/")),
+                                               QUrl(QStringLiteral("https://example.org/w"))}));
         QCOMPARE(Body(page), description);
 
         Action(page, "DesignPreview")->trigger();
