@@ -136,6 +136,7 @@ void TestWindowLanguages::windowFollowsTheLanguage_data()
     QTest::addColumn<QString>("welcome");
     QTest::addColumn<QString>("pageTemplate");
     QTest::addColumn<QString>("pageLabel");
+    QTest::addColumn<QString>("hanFont");
 
     QTest::newRow("Enu") << "Enu" << QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}
                          << "&Options..."
@@ -144,18 +145,20 @@ void TestWindowLanguages::windowFollowsTheLanguage_data()
                          << "&General"
                          << "Welcome to Tomelodex"
                          << "Default (ENU)"
-                         << "Publisher";
+                         << "Publisher"
+                         << "";
     QTest::newRow("Chs")
         << "Chs" << QString::fromUtf8("文件(&F)|编辑(&E)|视图(&V)|工具(&T)|帮助(&H)").split(u'|')
         << QString::fromUtf8("选项(&O)...") << QString::fromUtf8("就绪")
         << QString::fromUtf8("取消") << QString::fromUtf8("常规(&G)")
-        << QString::fromUtf8("欢迎使用 Tomelodex") << "Default (CHS)"
-        << QString::fromUtf8("出版社");
+        << QString::fromUtf8("欢迎使用 Tomelodex") << "Default (CHS)" << QString::fromUtf8("出版社")
+        << "Noto Sans CJK SC";
     QTest::newRow("Cht")
         << "Cht" << QString::fromUtf8("檔案(&F)|編輯(&E)|檢視(&V)|工具(&T)|說明(&H)").split(u'|')
         << QString::fromUtf8("選項(&O)...") << QString::fromUtf8("就緒")
         << QString::fromUtf8("取消") << QString::fromUtf8("一般(&G)")
-        << QString::fromUtf8("歡迎使用 Tomelodex") << "Default (CHT)" << QString::fromUtf8("頁數");
+        << QString::fromUtf8("歡迎使用 Tomelodex") << "Default (CHT)" << QString::fromUtf8("頁數")
+        << "Noto Sans CJK TC";
     QTest::newRow("Ita") << "Ita"
                          << QStringList{"&File", "&Modifica", "&Visualizza", "S&trumenti", "&Guida"}
                          << "&Opzioni..."
@@ -164,7 +167,8 @@ void TestWindowLanguages::windowFollowsTheLanguage_data()
                          << "&Generale"
                          << "Benvenuti in Tomelodex"
                          << "Default (ITA)"
-                         << "Editore";
+                         << "Editore"
+                         << "";
 }
 
 void TestWindowLanguages::windowFollowsTheLanguage()
@@ -178,6 +182,7 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QFETCH(QString, welcome);
     QFETCH(QString, pageTemplate);
     QFETCH(QString, pageLabel);
+    QFETCH(QString, hanFont);
 
     CWindowTestEnv env;
     QVERIFY(CAppSettings::SetUiLanguage(code));
@@ -189,6 +194,10 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     auto *idle = frame.findChild<QLabel *>(QStringLiteral("IdleMessage"));
     QVERIFY(idle);
     QCOMPARE(idle->text(), ready);
+    // Han characters take the forms of the language's region.
+    const QStringList families = QApplication::font().families();
+    QCOMPARE(families.contains(QStringLiteral("Noto Sans CJK SC")), hanFont.endsWith(u"SC"));
+    QCOMPARE(families.contains(QStringLiteral("Noto Sans CJK TC")), hanFont.endsWith(u"TC"));
 
     // The welcome page, then the book in the language's own template.
     CTomeloHtmlView &view = *frame.HtmlView();

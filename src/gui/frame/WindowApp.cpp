@@ -83,6 +83,7 @@ bool CWindowApp::InitInstance(const QStringList &arguments, const QString &progr
 {
     TomeloApp().InitCore(programPath);
     m_coreStarted = true;
+    UseLanguageFont();
     QGuiApplication::setDesktopFileName(QStringLiteral("tomelodex"));
     PrepareIconTheme();
     TomeloApp().m_cfBook = RegisterClipboardFormat(QStringLiteral("TomeloBook"));
@@ -131,6 +132,25 @@ void CWindowApp::OpenFirstLibrary()
         m_frame->OpenDocumentFile(sample);
 }
 
+// Chinese characters are drawn in the forms of the language's region
+// (mainland or Taiwan): Han text falls back to the region's CJK font, while
+// Latin letters keep the desktop's font.
+void CWindowApp::UseLanguageFont()
+{
+    const QString code = TomeloApp().GetUiLanguage();
+    QString cjk;
+    if (code == u"Chs")
+        cjk = QStringLiteral("Noto Sans CJK SC");
+    else if (code == u"Cht")
+        cjk = QStringLiteral("Noto Sans CJK TC");
+    if (cjk.isEmpty() || !TomeloApp().IsLanguageLoaded())
+        return;
+    QFont font = QApplication::font();
+    m_fontBefore = std::make_unique<QFont>(font);
+    font.setFamilies({font.family(), cjk});
+    QApplication::setFont(font);
+}
+
 void CWindowApp::ExitInstance()
 {
     if (m_frame) {
@@ -143,6 +163,10 @@ void CWindowApp::ExitInstance()
     if (m_coreStarted) {
         TomeloApp().ExitCore();
         m_coreStarted = false;
+    }
+    if (m_fontBefore) {
+        QApplication::setFont(*m_fontBefore);
+        m_fontBefore.reset();
     }
 }
 

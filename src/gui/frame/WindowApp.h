@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 
 #include <memory>
@@ -36,11 +37,14 @@ public:
 
 private:
     void OpenFirstLibrary();
+    void UseLanguageFont();
 
     std::unique_ptr<CTomeloDoc> m_doc;
     std::unique_ptr<CGuiPrompt> m_prompt;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_coreStarted = false;
+    // The application font before a language changed it, restored at exit.
+    std::unique_ptr<QFont> m_fontBefore;
 };
 
 // Settings before the application object: high-resolution pixmaps and the
