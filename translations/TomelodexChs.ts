@@ -1496,6 +1496,74 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>The transformation result cannot be written.</source>
         <translation>无法写入转换结果。</translation>
     </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>传输已取消。</translation>
+    </message>
+    <message>
+        <source>Loading XML from %s...</source>
+        <translation>正在从 %s 加载 XML...</translation>
+    </message>
+    <message>
+        <source>Downloading cover...</source>
+        <translation>正在下载封面...</translation>
+    </message>
+    <message>
+        <source>Parsing html...</source>
+        <translation>正在解析 HTML...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Amazon:
+%s</source>
+        <translation>Amazon 返回的错误消息：
+%s</translation>
+    </message>
+    <message>
+        <source>Unable to download the cover picture.</source>
+        <translation>无法下载封面图片。</translation>
+    </message>
+    <message>
+        <source>Unable to download the html page.</source>
+        <translation>无法下载 HTML 页面。</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from Open Library:
+%1</source>
+        <translation>无法从 Open Library 加载图书信息：
+%1</translation>
+    </message>
+    <message>
+        <source>Open Library asks to wait: trying again in %1 s...</source>
+        <translation>Open Library 要求等待：%1 秒后重试...</translation>
+    </message>
+    <message>
+        <source>Keeping to Open Library&apos;s request limit: waiting %1 s...</source>
+        <translation>遵守 Open Library 的请求限制：等待 %1 秒...</translation>
+    </message>
+    <message>
+        <source>Loading book info from Open Library...</source>
+        <translation>正在从 Open Library 加载图书信息...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Open Library:
+%1 is not a book Open Library knows.</source>
+        <translation>Open Library 返回的错误消息：
+Open Library 不知道 %1 这本书。</translation>
+    </message>
+    <message>
+        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
+        <translation>找到 %1 个结果，共 %2 页。当前页：%3（注意：部分电子书可能已被过滤。）</translation>
+    </message>
+    <message>
+        <source>No valid results found.
+Note: e-books are ignored.</source>
+        <translation>未找到有效结果。
+注意：电子书已被忽略。</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>错误：</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -1496,6 +1496,74 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>The transformation result cannot be written.</source>
         <translation>無法寫入轉換結果。</translation>
     </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>傳輸已取消。</translation>
+    </message>
+    <message>
+        <source>Loading XML from %s...</source>
+        <translation>正在從 %s 載入 XML...</translation>
+    </message>
+    <message>
+        <source>Downloading cover...</source>
+        <translation>正在下載封面...</translation>
+    </message>
+    <message>
+        <source>Parsing html...</source>
+        <translation>正在剖析 HTML...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Amazon:
+%s</source>
+        <translation>Amazon 傳回的錯誤訊息：
+%s</translation>
+    </message>
+    <message>
+        <source>Unable to download the cover picture.</source>
+        <translation>無法下載封面圖片。</translation>
+    </message>
+    <message>
+        <source>Unable to download the html page.</source>
+        <translation>無法下載 HTML 頁面。</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from Open Library:
+%1</source>
+        <translation>無法從 Open Library 載入書籍資訊：
+%1</translation>
+    </message>
+    <message>
+        <source>Open Library asks to wait: trying again in %1 s...</source>
+        <translation>Open Library 要求等待：%1 秒後重試...</translation>
+    </message>
+    <message>
+        <source>Keeping to Open Library&apos;s request limit: waiting %1 s...</source>
+        <translation>遵守 Open Library 的要求限制：等待 %1 秒...</translation>
+    </message>
+    <message>
+        <source>Loading book info from Open Library...</source>
+        <translation>正在從 Open Library 載入書籍資訊...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Open Library:
+%1 is not a book Open Library knows.</source>
+        <translation>Open Library 傳回的錯誤訊息：
+Open Library 不認得 %1 這本書。</translation>
+    </message>
+    <message>
+        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
+        <translation>找到 %1 個結果，共 %2 頁。目前頁面：%3（注意：部分電子書可能已被篩選掉。）</translation>
+    </message>
+    <message>
+        <source>No valid results found.
+Note: e-books are ignored.</source>
+        <translation>找不到有效的結果。
+注意：電子書會被略過。</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>錯誤：</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -1498,6 +1498,74 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>The transformation result cannot be written.</source>
         <translation>Impossibile scrivere il risultato della trasformazione.</translation>
     </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Il trasferimento è stato annullato.</translation>
+    </message>
+    <message>
+        <source>Loading XML from %s...</source>
+        <translation>Caricamento dell&apos;XML da %s...</translation>
+    </message>
+    <message>
+        <source>Downloading cover...</source>
+        <translation>Download della copertina...</translation>
+    </message>
+    <message>
+        <source>Parsing html...</source>
+        <translation>Analisi dell&apos;HTML...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Amazon:
+%s</source>
+        <translation>Messaggio di errore restituito da Amazon:
+%s</translation>
+    </message>
+    <message>
+        <source>Unable to download the cover picture.</source>
+        <translation>Impossibile scaricare l&apos;immagine di copertina.</translation>
+    </message>
+    <message>
+        <source>Unable to download the html page.</source>
+        <translation>Impossibile scaricare la pagina HTML.</translation>
+    </message>
+    <message>
+        <source>Failed to load book info from Open Library:
+%1</source>
+        <translation>Impossibile caricare le informazioni sul libro da Open Library:
+%1</translation>
+    </message>
+    <message>
+        <source>Open Library asks to wait: trying again in %1 s...</source>
+        <translation>Open Library chiede di attendere: nuovo tentativo tra %1 s...</translation>
+    </message>
+    <message>
+        <source>Keeping to Open Library&apos;s request limit: waiting %1 s...</source>
+        <translation>Rispetto del limite di richieste di Open Library: attesa di %1 s...</translation>
+    </message>
+    <message>
+        <source>Loading book info from Open Library...</source>
+        <translation>Caricamento delle informazioni sul libro da Open Library...</translation>
+    </message>
+    <message>
+        <source>Error message returned from Open Library:
+%1 is not a book Open Library knows.</source>
+        <translation>Messaggio di errore restituito da Open Library:
+%1 non è un libro noto a Open Library.</translation>
+    </message>
+    <message>
+        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
+        <translation>Trovati %1 risultati, %2 pagine. Pagina corrente: %3  (Nota: alcuni e-book potrebbero essere stati esclusi.)</translation>
+    </message>
+    <message>
+        <source>No valid results found.
+Note: e-books are ignored.</source>
+        <translation>Nessun risultato valido trovato.
+Nota: gli e-book vengono ignorati.</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Errore: </translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -239,6 +239,16 @@ QString CStringTable::Load(int id)
     return QString::fromUtf8(entry->source.text);
 }
 
+QString TranslatedMessage(const char *text)
+{
+    if (const QTranslator *translator = g_translator.loadAcquire()) {
+        const QString translated = translator->translate("Messages", text);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return QString::fromUtf8(text);
+}
+
 QString LoadString(int id)
 {
     return CStringTable::Load(id);

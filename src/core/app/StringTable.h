@@ -26,6 +26,11 @@ public:
     static QString English(int id);
 };
 
+// A message without a string number in the current interface language.
+// `text` is the English text; the translation tools find it under the
+// context "Messages" (MessageTexts.cpp lists the ones kept in constants).
+QString TranslatedMessage(const char *text);
+
 // Shorthand for CStringTable::Load.
 QString LoadString(int id);
 

@@ -11,7 +11,11 @@
 
 namespace {
 
-const QString kErrorPrefix = QStringLiteral("Error: ");
+// Put before the reason an entry failed, in its row of the batch list.
+QString ErrorPrefix()
+{
+    return TranslatedMessage(QT_TRANSLATE_NOOP("Messages", "Error: "));
+}
 
 } // namespace
 
@@ -106,9 +110,9 @@ void CBatchQueryEngine::ProcessEntry(int index)
     } else if (found && m_record.SkippedDuplicate) {
         result = {CBatchEntryResult::kDuplicateSkipped, m_record.Title};
     } else if (found) {
-        result = {CBatchEntryResult::kSaveFailed, kErrorPrefix + m_record.SaveError};
+        result = {CBatchEntryResult::kSaveFailed, ErrorPrefix() + m_record.SaveError};
     } else {
-        result = {CBatchEntryResult::kLookupFailed, kErrorPrefix + m_record.ErrorText};
+        result = {CBatchEntryResult::kLookupFailed, ErrorPrefix() + m_record.ErrorText};
         if (m_record.HasFatalError) {
             ShowMessage(QCoreApplication::translate("Messages",
                                                     "Fatal error occurred. Job will be cancelled."),

@@ -1,5 +1,7 @@
 #include "online/HttpClient.h"
 
+#include "app/StringTable.h"
+
 #include <QCoreApplication>
 #include <QSaveFile>
 
@@ -165,7 +167,7 @@ CHttpResponse Perform(const QString &url, qint64 maxBytes, const CHttpOptions &o
 
     if (code != CURLE_OK) {
         if (code == CURLE_ABORTED_BY_CALLBACK)
-            response.error = QString::fromLatin1(kHttpCancelledError);
+            response.error = TranslatedMessage(kHttpCancelledError);
         else if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
             response.error =
                 QCoreApplication::translate("Messages", "The answer is larger than %1 bytes.")
@@ -338,3 +340,4 @@ void CloseUrl(std::unique_ptr<CUrlStream> &stream)
         stream->Close();
     stream.reset();
 }
+#include "app/StringTable.h"

@@ -118,7 +118,7 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
 
     const CXmlNode refusal = document.selectSingleNode(QStringLiteral("ProductInfo/ErrorMsg"));
     if (!refusal.isNull()) {
-        m_errorText = FormatString(QLatin1String(kLookupServiceError), {refusal.text()});
+        m_errorText = FormatString(TranslatedMessage(kLookupServiceError), {refusal.text()});
         if (m_showMessages)
             ShowMessage(m_errorText);
         return false;
@@ -128,7 +128,7 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
     const QString totalPages =
         document.selectSingleNode(QStringLiteral("ProductInfo/TotalPages")).text();
     m_totalPages = totalPages.trimmed().toInt();
-    m_statusText = FormatString(QLatin1String(kSearchStatusLine),
+    m_statusText = FormatString(TranslatedMessage(kSearchStatusLine),
                                 {m_totalResults, totalPages, QString::number(page)});
 
     for (const CXmlNode &item : document.selectNodes(QStringLiteral("ProductInfo/Details"))) {
@@ -141,6 +141,6 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
                         item.selectSingleNode(QStringLiteral("ReleaseDate")).text()});
     }
     if (m_rows.isEmpty() && m_showMessages)
-        ShowMessage(QString::fromUtf8(kSearchNoValidResults));
+        ShowMessage(TranslatedMessage(kSearchNoValidResults));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/MakerLinks.h"
+#include "app/StringTable.h"
 #include "db/BookRecord.h"
 #include "online/RateLimiter.h"
 
@@ -94,10 +95,10 @@ CHttpResponse COpenLibraryClient::Get(const QString &url, qint64 maxBytes, Host 
     for (int attempt = 1;; ++attempt) {
         const qint64 turn = limiter.Reserve().count();
         if (turn >= 1000)
-            ShowStatus(QString::fromLatin1(kOpenLibraryLimitStatus).arg((turn + 999) / 1000));
+            ShowStatus(TranslatedMessage(kOpenLibraryLimitStatus).arg((turn + 999) / 1000));
         if (!Wait(turn)) {
             response = CHttpResponse();
-            response.error = QString::fromLatin1(kHttpCancelledError);
+            response.error = TranslatedMessage(kHttpCancelledError);
             return response;
         }
         response = HttpGet(url, maxBytes, options);
@@ -116,9 +117,9 @@ CHttpResponse COpenLibraryClient::Get(const QString &url, qint64 maxBytes, Host 
                     .arg(response.status);
             return response;
         }
-        ShowStatus(QString::fromLatin1(kOpenLibraryWaitStatus).arg(seconds));
+        ShowStatus(TranslatedMessage(kOpenLibraryWaitStatus).arg(seconds));
         if (!Wait(qint64(seconds) * 1000)) {
-            response.error = QString::fromLatin1(kHttpCancelledError);
+            response.error = TranslatedMessage(kHttpCancelledError);
             return response;
         }
     }

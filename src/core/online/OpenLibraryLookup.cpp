@@ -1,5 +1,6 @@
 #include "online/OpenLibraryLookup.h"
 
+#include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
 #include "db/DateText.h"
@@ -39,7 +40,7 @@ QString Encoded(const QString &text)
 
 QString FailureText(const QString &reason)
 {
-    return QString::fromLatin1(kOpenLibraryLoadFailed).arg(reason);
+    return TranslatedMessage(kOpenLibraryLoadFailed).arg(reason);
 }
 
 // The JSON object of an answer; empty with `error` set when it is none.
@@ -175,12 +176,12 @@ void FetchCover(CBookRecord &record, const QJsonObject &book, const QJsonObject 
     record.MediumImageUrl = OpenLibraryCoverUrl(book, edition, isbn, u'M');
     if (record.LargeImageUrl.isEmpty())
         return;
-    record.StatusText = QString::fromLatin1(kLookupDownloadingCoverStatus);
+    record.StatusText = TranslatedMessage(kLookupDownloadingCoverStatus);
     const CHttpResponse response =
         client.Get(record.LargeImageUrl, kMaxCoverBytes, COpenLibraryClient::kCovers);
     if (!response.ok) {
         if (response.status != 404 && response.status != 410 && !silent && !HttpCancelRequested()) {
-            record.ErrorText = QString::fromLatin1(kLookupCoverDownloadFailed);
+            record.ErrorText = TranslatedMessage(kLookupCoverDownloadFailed);
             ShowMessage(record.ErrorText);
         }
         return;
@@ -318,7 +319,7 @@ QString COpenLibraryBookAnswers::Isbn(int index) const
 bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, int index,
                        COpenLibraryClient &client, bool silent)
 {
-    record.StatusText = QString::fromLatin1(kOpenLibraryLoadingStatus);
+    record.StatusText = TranslatedMessage(kOpenLibraryLoadingStatus);
     const QString isbn = answers.Isbn(index);
     if (!answers.Fetch(index, client)) {
         record.ErrorText = FailureText(answers.Error(index));
@@ -333,7 +334,7 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
     }
     const QJsonObject book = answers.Book(index);
     if (book.isEmpty()) {
-        record.ErrorText = QString::fromLatin1(kOpenLibraryNotFound).arg(isbn);
+        record.ErrorText = TranslatedMessage(kOpenLibraryNotFound).arg(isbn);
         record.StatusText = record.ErrorText.section(u'\n', 1);
         if (!silent)
             ShowMessage(record.ErrorText);

@@ -63,7 +63,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
                               "Messages", "The answer is not the JSON Open Library sends (%1).")
                               .arg(parse.errorString())
                         : response.error;
-        search.m_errorText = QString::fromLatin1(kOpenLibraryLoadFailed).arg(reason);
+        search.m_errorText = TranslatedMessage(kOpenLibraryLoadFailed).arg(reason);
         if (search.m_showMessages)
             ShowMessage(search.m_errorText);
         return false;
@@ -79,7 +79,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
         int(std::min<qint64>((total + kOpenLibrarySearchPageSize - 1) / kOpenLibrarySearchPageSize,
                              std::numeric_limits<int>::max()));
     search.m_statusText = FormatString(
-        QLatin1String(kSearchStatusLine),
+        TranslatedMessage(kSearchStatusLine),
         {search.m_totalResults, QString::number(search.m_totalPages), QString::number(page)});
 
     QSet<QString> seen;
@@ -102,6 +102,6 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
         }
     }
     if (search.m_rows.isEmpty() && search.m_showMessages)
-        ShowMessage(QString::fromUtf8(kSearchNoValidResults));
+        ShowMessage(TranslatedMessage(kSearchNoValidResults));
     return true;
 }

@@ -65,7 +65,7 @@ void Fail(CBookRecord &record, const QString &text)
 
 bool FailCancelled(CBookRecord &record)
 {
-    record.ErrorText = QString::fromLatin1(kHttpCancelledError);
+    record.ErrorText = TranslatedMessage(kHttpCancelledError);
     return false;
 }
 
@@ -106,7 +106,7 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
 {
     if (resetToDefaults)
         record.ResetToDefaults();
-    record.StatusText = FormatString(QLatin1String(kLookupLoadingStatus), {ServiceSiteName()});
+    record.StatusText = FormatString(TranslatedMessage(kLookupLoadingStatus), {ServiceSiteName()});
     const QString normalised = NormalizeIsbn(isbn);
 
     // The wait cursor around the load is the caller's: the core has no cursor.
@@ -122,7 +122,7 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
     const QString serviceError = Text(document, "ItemLookupResponse//Error/Message");
     if (!serviceError.isEmpty()) {
         record.StatusText = serviceError;
-        record.ErrorText = FormatString(QLatin1String(kLookupServiceError), {serviceError});
+        record.ErrorText = FormatString(TranslatedMessage(kLookupServiceError), {serviceError});
         if (!silent)
             ShowMessage(record.ErrorText);
         return false;
@@ -190,11 +190,11 @@ QString EditorialReviewsToHtml(const CXmlDocument &document)
 
 bool FetchEditionFromPage(CBookRecord &record, const QString &isbn)
 {
-    record.StatusText = QString::fromLatin1(kLookupParsingHtmlStatus);
+    record.StatusText = TranslatedMessage(kLookupParsingHtmlStatus);
     std::unique_ptr<CUrlStream> stream =
         OpenUrl(record.ProductUrlPrefix + EncodedItem(isbn), nullptr, kMaxPageBytes);
     if (!stream) {
-        Fail(record, QString::fromLatin1(kLookupPageDownloadFailed));
+        Fail(record, TranslatedMessage(kLookupPageDownloadFailed));
         return false;
     }
 
@@ -259,7 +259,7 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
     const QString url = record.LargeImageUrl.trimmed();
     if (url.isEmpty())
         return false;
-    record.StatusText = QString::fromLatin1(kLookupDownloadingCoverStatus);
+    record.StatusText = TranslatedMessage(kLookupDownloadingCoverStatus);
 
     auto stream = std::make_unique<CUrlStream>();
     if (!stream->Open(url, kMaxCoverBytes)) {
@@ -267,7 +267,7 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
         // no cover, as with a placeholder, and that is nothing to report.
         if (stream->Status() == 404 || stream->Status() == 410)
             return false;
-        Fail(record, QString::fromLatin1(kLookupCoverDownloadFailed));
+        Fail(record, TranslatedMessage(kLookupCoverDownloadFailed));
         return false;
     }
     if (QueryHeader(*stream, QStringLiteral("Content-Length")).trimmed().toLongLong() <=

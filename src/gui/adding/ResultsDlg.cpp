@@ -206,7 +206,7 @@ void CResultsDlg::OnPageFetched()
         m_errorText = m_search.m_errorText;
         ShowMessage(m_errorText);
     } else if (m_search.m_rows.isEmpty()) {
-        ShowMessage(QString::fromUtf8(kSearchNoValidResults));
+        ShowMessage(TranslatedMessage(kSearchNoValidResults));
     }
     if (!m_firstPage)
         return;
