@@ -11,6 +11,7 @@
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
+#include "online/HttpClient.h"
 #include "xml/BookPage.h"
 #include "xml/StyleFiles.h"
 
@@ -146,6 +147,28 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
         TomeloApp().ExitCore();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+
+    void constantMessagesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("cancelled");
+        QTest::newRow("Enu") << "Enu"
+                             << "The transfer was cancelled.";
+        QTest::newRow("Chs") << "Chs" << QString::fromUtf8("传输已取消。");
+        QTest::newRow("Cht") << "Cht" << QString::fromUtf8("傳輸已取消。");
+        QTest::newRow("Ita") << "Ita" << QString::fromUtf8("Il trasferimento è stato annullato.");
+    }
+    void constantMessagesFollowTheLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, cancelled);
+        CTestEnv env;
+        StoreLanguage(code);
+        TomeloApp().InitCore(CTestEnv::RuntimeDir());
+        QCOMPARE(TranslatedMessage(kHttpCancelledError), cancelled);
+        TomeloApp().ExitCore();
+        QCOMPARE(TranslatedMessage(kHttpCancelledError), QLatin1String(kHttpCancelledError));
     }
 
     // A language file that lacks a text leaves that text English; one that
