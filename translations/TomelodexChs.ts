@@ -86,6 +86,10 @@
         <source>Please enter at least one of them: title, author and publisher.</source>
         <translation>请至少输入书名、作者和出版社中的一项。</translation>
     </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
+        <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*||</translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

@@ -86,6 +86,10 @@
         <source>Please enter at least one of them: title, author and publisher.</source>
         <translation>請至少輸入書名、作者和出版社其中一項。</translation>
     </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
+        <translation>文字檔 (*.txt)|*.txt|所有檔案 (*.*)|*.*||</translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

@@ -86,6 +86,10 @@
         <source>Please enter at least one of them: title, author and publisher.</source>
         <translation>Inserire almeno uno dei seguenti dati: titolo, autore o editore.</translation>
     </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
+        <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*||</translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

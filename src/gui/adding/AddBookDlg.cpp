@@ -21,7 +21,8 @@
 
 namespace {
 
-const char kIsbnListFilter[] = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+const char *const kIsbnListFilter =
+    QT_TRANSLATE_NOOP("CAddBookDlg", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||");
 
 QLineEdit *SearchBox(const char *name, QWidget *parent)
 {
@@ -142,7 +143,7 @@ void CAddBookDlg::SetMode(Mode mode)
 void CAddBookDlg::OnLoadIsbnList()
 {
     const QString path =
-        AskOpenFileName(this, tr("Load ISBN List"), DialogFilter(QLatin1String(kIsbnListFilter)));
+        AskOpenFileName(this, tr("Load ISBN List"), DialogFilter(tr(kIsbnListFilter)));
     if (!path.isEmpty()) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -171,7 +172,7 @@ void CAddBookDlg::OnSaveIsbnList()
         return;
     }
     const QString path =
-        AskSaveFileName(this, tr("Save ISBN List"), DialogFilter(QLatin1String(kIsbnListFilter)));
+        AskSaveFileName(this, tr("Save ISBN List"), DialogFilter(tr(kIsbnListFilter)));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
