@@ -158,6 +158,17 @@ private Q_SLOTS:
         QCOMPARE(ScanChmForIsbn(chm), expected);
     }
 
+    // A cancelled scan reads no further page and finds nothing.
+    void cancelled()
+    {
+        const QString chm = Compile({{"a.htm", Html("none")}, {"b.htm", Html("0596007124")}});
+        QVERIFY(!chm.isEmpty());
+        std::atomic<bool> cancel{false};
+        QCOMPARE(ScanChmForIsbn(chm, &cancel), QStringLiteral("0596007124"));
+        cancel = true;
+        QCOMPARE(ScanChmForIsbn(chm, &cancel), QString());
+    }
+
     void notArchives()
     {
         QCOMPARE(ScanChmForIsbn(m_dir.filePath(QStringLiteral("missing.chm"))), QString());

@@ -452,8 +452,9 @@ QString ReadPageText(chmFile *file, const CChmElement &page, quint64 compressedS
 class CChmScan
 {
 public:
-    CChmScan(chmFile *file, const CChmTree &tree, quint64 compressedSize)
-        : m_file(file), m_tree(tree), m_compressedSize(compressedSize)
+    CChmScan(chmFile *file, const CChmTree &tree, quint64 compressedSize,
+             const std::atomic<bool> *cancel)
+        : m_file(file), m_tree(tree), m_compressedSize(compressedSize), m_cancel(cancel)
     {}
 
     // True once a qualifying ISBN was found (in m_isbn); nothing after it is read.
@@ -470,6 +471,10 @@ public:
             }
             if (!IsPage(element))
                 continue;
+            if (m_cancel && m_cancel->load()) {
+                m_isbn.clear();
+                return true;
+            }
             // Only the page's first ISBN counts, qualifying or not.
             const QString isbn = FindIsbnInText(ReadPageText(m_file, element, m_compressedSize));
             if (isbn.startsWith(u'0') || isbn.startsWith(u'1') || isbn.startsWith(u"979")) {
@@ -487,11 +492,12 @@ private:
     chmFile *m_file;
     const CChmTree &m_tree;
     quint64 m_compressedSize;
+    const std::atomic<bool> *m_cancel;
 };
 
 } // namespace
 
-QString ScanChmForIsbn(const QString &path)
+QString ScanChmForIsbn(const QString &path, const std::atomic<bool> *cancel)
 {
     // Regular files only: opening a FIFO would block, a folder is no archive.
     if (!QFileInfo(path).isFile())
@@ -515,7 +521,7 @@ QString ScanChmForIsbn(const QString &path)
     // A listing that breaks off part way still yields the elements before the break.
     if (!chm_enumerate(file.get(), CHM_ENUMERATE_ALL, CollectElement, &tree))
         qCDebug(lcChmScan, "Unable to enumerate on storage elements");
-    CChmScan scan(file.get(), tree, compressedSize);
+    CChmScan scan(file.get(), tree, compressedSize, cancel);
     scan.ScanFolder(CChmTree::kRoot);
     return scan.m_isbn;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 // Most bytes read from one page of a CHM file. A book's ISBN sits on its first
 // pages; an ISBN further into a larger page is not seen, and a crafted archive
 // claiming a page of gigabytes costs no more than this.
@@ -13,5 +15,6 @@ inline constexpr qint64 kChmPageReadLimit = 4 * 1024 * 1024;
 // whose names do not start with "#" and end in ".htm" or ".html" in any letter case; they are read
 // folder by folder in the order the archive lists them, depth first, and only the first ISBN of
 // each page counts. Empty when the file is no readable CHM or holds no such
-// ISBN.
-QString ScanChmForIsbn(const QString &path);
+// ISBN. A set `cancel` ends the scan before the next page is read, with the
+// empty text.
+QString ScanChmForIsbn(const QString &path, const std::atomic<bool> *cancel = nullptr);

@@ -108,7 +108,7 @@ void CAddBookFlow::AnalyzeDroppedFile(const QString &path)
         const QString status = LoadString(241) + u'\n' + QFileInfo(path).fileName();
         const bool finished = RunInBackground(
             m_owner, LoadString(240), [&status] { return status; },
-            [&](const std::atomic<bool> &) { isbn = ScanChmForIsbn(path); });
+            [&](const std::atomic<bool> &cancel) { isbn = ScanChmForIsbn(path, &cancel); });
         if (finished && !isbn.isEmpty())
             m_isbnFiles.insert(isbn, path);
         return;
