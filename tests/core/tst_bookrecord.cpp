@@ -438,6 +438,17 @@ private Q_SLOTS:
         QVERIFY(again.Save(false, 32, m_images, m_db));
         QCOMPARE(Value(QStringLiteral("SELECT ReleaseDate || '|' || PurchaseDate FROM book")),
                  QStringLiteral("Spring 2004|1999-01-01"));
+
+        // A stored time of day survives a load and a save.
+        QVERIFY(ExecuteSql(QStringLiteral("UPDATE book SET ReleaseDate='2004-01-05 13:45:00', "
+                                          "PurchaseDate='2005-12-31'"),
+                           true, m_db));
+        CBookRecord timed;
+        QVERIFY(timed.Load(1, m_db));
+        QCOMPARE(timed.PurchaseDate, QStringLiteral("Dec 31, 2005"));
+        QVERIFY(timed.Save(false, 32, m_images, m_db));
+        QCOMPARE(Value(QStringLiteral("SELECT ReleaseDate || '|' || PurchaseDate FROM book")),
+                 QStringLiteral("2004-01-05 13:45:00|2005-12-31"));
     }
 
     void storedCategoriesAreCheckedBeforeReuse()

@@ -222,8 +222,16 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
     Binding = name("bookbinding", "BindingID");
     Dimension = text("Dimension");
     Extras = name("bookextras", "ExtrasID");
-    ReleaseDate = text("ReleaseDate");
-    PurchaseDate = text("PurchaseDate");
+    // A stored time of day is kept with the date, so a save that does not
+    // touch the date writes it back whole.
+    auto dateText = [&rs, &text](const char *column) {
+        const CFieldValue value = rs.GetField(QLatin1String(column));
+        if (value.type == CFieldValue::Type::Date && value.date.time() != QTime(0, 0))
+            return text(column) + value.date.toString(QStringLiteral(" HH:mm:ss"));
+        return text(column);
+    };
+    ReleaseDate = dateText("ReleaseDate");
+    PurchaseDate = dateText("PurchaseDate");
     Store = name("bookstore", "StoreID");
     PurchasePrice = text("PurchasePrice");
     ListPrice = text("ListPrice");
