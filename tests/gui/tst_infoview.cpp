@@ -124,7 +124,8 @@ private Q_SLOTS:
                  "INSERT INTO book (BookID, Title, Author) VALUES (3, 'Persuasion', 'Jane Austen')",
                  "INSERT INTO book_category (BookID, CatID) VALUES (3, 32)",
                  "INSERT INTO book (BookID, Title, Description) VALUES (2, 'Hostile', "
-                 "'<p id=\"probe\">untouched</p>"
+                 "'<meta http-equiv=\"refresh\" content=\"0;url=about:blank\">"
+                 "<p id=\"probe\">untouched</p>"
                  "<script>document.getElementById(\"probe\").textContent=\"script ran\";</script>"
                  "<img src=\"none.png\" onerror=\"document.getElementById(''probe'')"
                  ".textContent=''handler ran''\">"

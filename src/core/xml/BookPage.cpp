@@ -119,8 +119,17 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
     const QString last = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"") +
                          cssUrl.toHtmlEscaped() + QStringLiteral("\">\n");
 
+    // Nor does a meta element of theirs act like a header: a refresh would
+    // replace the page with another (a blank one, say), and the program sets
+    // the page's own character set and policy below.
+    static const QRegularExpression equivMeta(
+        QStringLiteral("(<meta\\b(?:[^>\"']|\"[^\"]*\"|'[^']*')*?[\\s/])http-equiv(?=\\s*=)"),
+        QRegularExpression::CaseInsensitiveOption);
+
     QString page = body.isEmpty() ? WelcomePageHtml() : body;
     page.replace(QLatin1String(kHtmlUtf16Meta), kUtf8Meta);
+    while (page.contains(equivMeta))
+        page.replace(equivMeta, QStringLiteral("\\1data-inert-equiv"));
     for (const char *scheme : kSchemes)
         page.replace(QLatin1String(scheme), QLatin1String(scheme).chopped(2));
     const QRegularExpressionMatch start = headStart.match(page);

@@ -15,7 +15,7 @@ class CInfoPage : public QWebEnginePage
 public:
     explicit CInfoPage(QObject *parent = nullptr);
 
-    // The one document the page may load besides about:blank.
+    // The one document the page may load (frames inside it may be blank).
     void SetOwnPage(const QUrl &url) { m_ownPage = url; }
 
 Q_SIGNALS:
