@@ -19,4 +19,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "Run it in a desktop session, or try: xvfb-run bash scripts/run.sh" >&2
   exit 1
 fi
+# The browser engine refuses to start as root with its sandbox on (a set-up
+# run as root, or a container): without a user to drop to, it goes without.
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 exec "$bin/tomelodex" "$sample" "$@"
