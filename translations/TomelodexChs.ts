@@ -1568,6 +1568,18 @@ Note: e-books are ignored.</source>
         <source>Error: </source>
         <translation>错误：</translation>
     </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation>其元素嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>line %1: one element takes more than %2 MiB of the file, more than any book a library holds</source>
+        <translation>第 %1 行：一个元素占用文件超过 %2 MiB，超过书库能保存的任何图书</translation>
+    </message>
+    <message>
+        <source>Elements are nested beyond a depth of %1.</source>
+        <translation>元素嵌套深度超过 %1。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -1568,6 +1568,18 @@ Note: e-books are ignored.</source>
         <source>Error: </source>
         <translation>錯誤：</translation>
     </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation>其元素巢狀超過 %1 層</translation>
+    </message>
+    <message>
+        <source>line %1: one element takes more than %2 MiB of the file, more than any book a library holds</source>
+        <translation>第 %1 行：一個元素佔用檔案超過 %2 MiB，超過書庫能保存的任何圖書</translation>
+    </message>
+    <message>
+        <source>Elements are nested beyond a depth of %1.</source>
+        <translation>元素巢狀深度超過 %1。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
