@@ -341,7 +341,6 @@ void CSqlFormatTest::amountKeepsWhatWasWritten_data()
     const QLocale c = QLocale::c();
 
     QTest::newRow("dollars grouped") << "$1,299.00" << c << "1299.000000";
-    QTest::newRow("dollars grouped de") << "$1,299.00" << kGermany << "1299.000000";
     QTest::newRow("euros grouped") << "1.299,00 €" << c << "1299.000000";
     QTest::newRow("currency word") << "EUR 5" << c << "5.000000";
     QTest::newRow("decimal comma") << "8,5" << c << "8.500000";
@@ -352,20 +351,17 @@ void CSqlFormatTest::amountKeepsWhatWasWritten_data()
     QTest::newRow("comma and three digits de") << "1,299" << kGermany << "1.299000";
     QTest::newRow("point and three digits") << "1.299" << kUnitedStates << "1.299000";
     QTest::newRow("point and three digits de") << "1.299" << kGermany << "'1.299'";
-    QTest::newRow("commas group") << "1,299,000" << c << "1299000.000000";
     QTest::newRow("points group de") << "EUR 1.299.000,5" << kGermany << "1299000.500000";
     QTest::newRow("no-break space groups")
         << QStringLiteral("1\u00a0299,50\u00a0€") << c << "1299.500000";
     QTest::newRow("apostrophe groups") << "CHF 1'299.90" << c << "1299.900000";
     QTest::newRow("sign before the currency") << "-$5" << c << "-5.000000";
     QTest::newRow("words around") << "ca. 12,50 € (used)" << c << "12.500000";
-    QTest::newRow("size with unit") << "3.00 MB" << kGermany << "3.000000";
     QTest::newRow("leading comma") << ",75" << c << "0.750000";
     QTest::newRow("range") << "5-10" << c << "'5-10'";
     QTest::newRow("two numbers") << "Vol 2 12.99" << c << "'Vol 2 12.99'";
     QTest::newRow("group of two") << "1,29,900" << c << "'1,29,900'";
     QTest::newRow("group after decimal") << "1.299,00.5" << c << "'1.299,00.5'";
-    QTest::newRow("decimal twice") << "1,2.3,4" << c << "'1,2.3,4'";
     QTest::newRow("grouped with exponent") << "1,299e3" << kUnitedStates << "'1,299e3'";
     QTest::newRow("no number, quote kept") << "O'Neil's price" << c << "'O''Neil''s price'";
 }

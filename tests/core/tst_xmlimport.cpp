@@ -164,13 +164,10 @@ private Q_SLOTS:
         const QLocale german(QLocale::German, QLocale::Germany);
         const QString price = QStringLiteral("ListPrice");
         QTest::newRow("decimal comma") << price << "8,5" << c << "real:8.5";
-        QTest::newRow("decimal comma, more digits") << price << "1234,56" << c << "real:1234.56";
-        QTest::newRow("point under German") << price << "1234.56" << german << "real:1234.56";
         QTest::newRow("three decimals under German") << price << "1.299" << german << "real:1.299";
         QTest::newRow("three decimals after a comma") << price << "1,299" << c << "text:'1,299'";
         QTest::newRow("shop's text under German")
             << price << "$1,299.00" << german << "integer:1299";
-        QTest::newRow("currency word") << price << "EUR 5" << c << "integer:5";
         QTest::newRow("no amount") << price << "on request" << c << "text:'on request'";
         QTest::newRow("rating with comma")
             << QStringLiteral("AmazonRating") << "4,5" << c << "real:4.5";
