@@ -373,6 +373,22 @@ private Q_SLOTS:
                                                    "ignored."));
     }
 
+    // A count or a year the answer cannot mean is none; the rows still list.
+    void searchAnswerOfTheWrongShape()
+    {
+        CRecordingPrompt prompt;
+        CKeywordSearch search;
+        QVERIFY(
+            search.RunSearch(QStringLiteral("Numbers nobody counted"), QString(), QString(), 1));
+        QCOMPARE(search.m_totalResults, QStringLiteral("1"));
+        QCOMPARE(search.m_totalPages, 1);
+        QCOMPARE(search.m_rows.size(), 1);
+        const CSearchResultRow &row = search.m_rows.first();
+        QCOMPARE(QStringList({row.Isbn, row.Title, row.Edition}),
+                 QStringList({QStringLiteral("0009900020"), QString(), QString()}));
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
     void theSettingsChooseTheSource()
     {
         m_server.reset();
