@@ -1569,6 +1569,10 @@ Note: e-books are ignored.</source>
         <translation>错误：</translation>
     </message>
     <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>%1 的回答没有书名，因此不作为图书采用。</translation>
+    </message>
+    <message>
         <source>its elements are nested deeper than %1 levels</source>
         <translation>其元素嵌套超过 %1 层</translation>
     </message>
@@ -1579,6 +1583,23 @@ Note: e-books are ignored.</source>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>元素嵌套深度超过 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>无法写入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>它已不再是普通文件，因此保持原样</translation>
     </message>
 </context>
 <context>

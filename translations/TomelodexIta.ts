@@ -1571,6 +1571,10 @@ Nota: gli e-book vengono ignorati.</translation>
         <translation>Errore: </translation>
     </message>
     <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>La risposta per %1 non ha un titolo, quindi non viene presa come libro.</translation>
+    </message>
+    <message>
         <source>its elements are nested deeper than %1 levels</source>
         <translation>i suoi elementi sono annidati oltre %1 livelli</translation>
     </message>
@@ -1581,6 +1585,23 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>Gli elementi sono annidati oltre una profondità di %1.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Impossibile scrivere %1:
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
     </message>
 </context>
 <context>
