@@ -130,10 +130,16 @@ bool COutputFile::OpenTarget()
     return CreateTemporary();
 }
 
-bool COutputFile::CreateTemporary()
+QByteArray COutputFile::FinalFolder() const
 {
     const qsizetype slash = m_finalPath.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : m_finalPath.left(qMax(slash, 1));
+    return slash < 0 ? QByteArray(".") : m_finalPath.left(qMax(slash, qsizetype(1)));
+}
+
+bool COutputFile::CreateTemporary()
+{
+    const QByteArray folder = FinalFolder();
+    const qsizetype slash = m_finalPath.lastIndexOf('/');
     const QByteArray base = m_finalPath.mid(slash + 1).left(kLongestTemporaryBase);
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         const QByteArray candidate =
@@ -255,7 +261,20 @@ bool COutputFile::PutInPlace()
         return false;
     }
     m_tempPath.clear();
+    SyncFolder();
     return true;
+}
+
+void COutputFile::SyncFolder() const
+{
+    // The new name survives a crash only once its folder is on the disk; the
+    // file is in place either way, so a folder that cannot be synced is no
+    // failure of the output.
+    const int fd = ::open(FinalFolder().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 void COutputFile::CloseDescriptor()

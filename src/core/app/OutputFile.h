@@ -68,6 +68,8 @@ private:
     bool CreateTemporary();
     bool Flush();
     bool PutInPlace();
+    QByteArray FinalFolder() const;
+    void SyncFolder() const;
     void CloseDescriptor();
     void FailWith(int errorNumber, bool opening = false);
     void FailWithText(const QString &reason);
