@@ -1601,6 +1601,10 @@ Note: e-books are ignored.</source>
         <source>it is no longer a regular file, so it was left as it is</source>
         <translation>它已不再是普通文件，因此保持原样</translation>
     </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>没有程序在读取它</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

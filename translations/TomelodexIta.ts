@@ -1603,6 +1603,10 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>it is no longer a regular file, so it was left as it is</source>
         <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
     </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>nessun programma lo sta leggendo</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -243,6 +243,7 @@ QString BookElementXml(const CBookRecord &book)
 bool SaveBooksXml(const QString &path, const QString &xml, QString *error)
 {
     COutputFile file(path);
+    file.SetWaitForReader(false);
     const QByteArray bytes = xml.toUtf8();
     const bool saved =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.Commit();
