@@ -1574,6 +1574,27 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>Error: </source>
         <translation>Errore: </translation>
     </message>
+    <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>La risposta per %1 non ha un titolo, quindi non viene presa come libro.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Impossibile scrivere %1:
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -15,5 +15,5 @@ int main(int argc, char **argv)
     // UTF-8 still names that library and no other.
     const int code = RunCli(ArgumentsFromNative(argc, argv).mid(1));
     TomeloApp().ExitCore();
-    return code;
+    return FinishStandardOutput(code);
 }
