@@ -1573,6 +1573,10 @@ Note: e-books are ignored.</source>
         <translation>错误：</translation>
     </message>
     <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>%1 的回答没有书名，因此不作为图书采用。</translation>
+    </message>
+    <message>
         <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
         <translation>无法打开 %1：该书库缺少本程序所需的%2。</translation>
     </message>
@@ -1595,6 +1599,23 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>列 %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>无法写入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>它已不再是普通文件，因此保持原样</translation>
     </message>
 </context>
 <context>

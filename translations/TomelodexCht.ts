@@ -1573,6 +1573,10 @@ Note: e-books are ignored.</source>
         <translation>錯誤：</translation>
     </message>
     <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>%1 的回答沒有書名，因此不作為圖書採用。</translation>
+    </message>
+    <message>
         <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
         <translation>無法開啟 %1：該書庫缺少本程式所需的%2。</translation>
     </message>
@@ -1595,6 +1599,23 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>欄位 %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>無法寫入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>標準輸出</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>它已不再是一般檔案，因此保持原樣</translation>
     </message>
 </context>
 <context>

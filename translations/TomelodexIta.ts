@@ -1575,6 +1575,10 @@ Nota: gli e-book vengono ignorati.</translation>
         <translation>Errore: </translation>
     </message>
     <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>La risposta per %1 non ha un titolo, quindi non viene presa come libro.</translation>
+    </message>
+    <message>
         <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
         <translation>Impossibile aprire %1: alla biblioteca manca %2, necessario a questo programma.</translation>
     </message>
@@ -1597,6 +1601,23 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>the column %1.%2</source>
         <translation>la colonna %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Impossibile scrivere %1:
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
     </message>
 </context>
 <context>
