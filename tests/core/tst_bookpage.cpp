@@ -328,6 +328,13 @@ private Q_SLOTS:
         QTest::newRow("text stays text")
             << "<p title='a\"b &lt;c&gt;'>1 &lt; 2 &amp; \"q\" &lt;script&gt;</p>"
             << "<p title=\"a&quot;b &lt;c&gt;\">1 &lt; 2 &amp; &quot;q&quot; &lt;script&gt;</p>";
+        // Deeper than libxml2 nests by default, deeper than a call stack holds.
+        const QString deep = QStringLiteral("<div>").repeated(100000) + QStringLiteral("deep") +
+                             QStringLiteral("</div>").repeated(100000);
+        QTest::newRow("nested a hundred thousand deep") << deep << deep;
+        const QString longText =
+            QStringLiteral("<p>") + QString(10'500'000, u'a') + QStringLiteral("</p>end");
+        QTest::newRow("longer than ten million characters") << longText << longText;
         QTest::newRow("content after the document's end")
             << "<p>a</p></body></html><p>b</p><plaintext><b>c</b>"
             << "<p>a</p><p>b</p>";

@@ -181,33 +181,72 @@ void AppendAttributes(QString &out, const xmlNode *element, const QByteArray &el
     }
 }
 
-// Writes the kept content below `parent`. The recursion follows the tree,
-// whose depth libxml2 bounds (256 levels) while it parses.
-void AppendChildren(QString &out, const xmlNode *parent)
+QByteArray ElementName(const xmlNode *node)
 {
-    for (const xmlNode *node = parent->children; node; node = node->next) {
-        if (node->type == XML_TEXT_NODE) {
+    return QByteArray(reinterpret_cast<const char *>(node->name)).toLower();
+}
+
+// What becomes of a node of the text.
+enum class CFate
+{
+    kText,    // written, escaped
+    kDropped, // left out with all it holds
+    kContent, // its tags left out, its content written
+    kEmpty,   // written without an end tag, then what libxml2 put inside it
+    kElement  // written with its content and end tag
+};
+
+CFate FateOf(const xmlNode *node)
+{
+    if (node->type == XML_TEXT_NODE)
+        return CFate::kText;
+    if (node->type != XML_ELEMENT_NODE)
+        return CFate::kDropped; // comments, processing instructions, CDATA of dropped scripts
+    const QByteArray name = ElementName(node);
+    if (DroppedElements().contains(name))
+        return CFate::kDropped;
+    if (!KeptElements().contains(name) || DroppedEmptyElements().contains(name))
+        return CFate::kContent; // what follows an empty element may be inside it
+    return IsVoidElement(name) ? CFate::kEmpty : CFate::kElement;
+}
+
+void AppendEndTag(QString &out, const xmlNode *node)
+{
+    if (FateOf(node) == CFate::kElement)
+        out += QLatin1String("</") + QString::fromLatin1(ElementName(node)) + u'>';
+}
+
+// Writes the kept content below `top`. The walk follows the tree's own links
+// instead of recursing: a text may nest as deep as it likes.
+void AppendChildren(QString &out, const xmlNode *top)
+{
+    const xmlNode *node = top->children;
+    while (node) {
+        const CFate fate = FateOf(node);
+        if (fate == CFate::kText)
             AppendEscaped(out, Text(node->content));
+        if (fate == CFate::kEmpty || fate == CFate::kElement) {
+            const QByteArray name = ElementName(node);
+            out += u'<' + QString::fromLatin1(name);
+            AppendAttributes(out, node, name);
+            out += u'>';
+        }
+        const bool entered =
+            fate == CFate::kContent || fate == CFate::kEmpty || fate == CFate::kElement;
+        if (entered && node->children) {
+            node = node->children;
             continue;
         }
-        if (node->type != XML_ELEMENT_NODE)
-            continue; // comments, processing instructions, CDATA of dropped scripts
-        const QByteArray name = QByteArray(reinterpret_cast<const char *>(node->name)).toLower();
-        if (DroppedElements().contains(name))
-            continue;
-        if (!KeptElements().contains(name) || DroppedEmptyElements().contains(name)) {
-            AppendChildren(out, node);
-            continue;
+        if (entered)
+            AppendEndTag(out, node);
+        // On to the next node, closing each element whose last child is done.
+        while (!node->next) {
+            node = node->parent;
+            if (node == top)
+                return;
+            AppendEndTag(out, node);
         }
-        out += u'<' + QString::fromLatin1(name);
-        AppendAttributes(out, node, name);
-        out += u'>';
-        if (IsVoidElement(name)) {
-            AppendChildren(out, node); // what follows it (see DroppedEmptyElements)
-            continue;
-        }
-        AppendChildren(out, node);
-        out += QLatin1String("</") + QString::fromLatin1(name) + u'>';
+        node = node->next;
     }
 }
 
@@ -285,9 +324,12 @@ QString SanitizeBookHtml(const QString &html)
     // An explicit body keeps what would otherwise belong in a head (style,
     // meta) where the text put it, so that it is seen and dropped.
     const QByteArray bytes = QByteArrayLiteral("<html><body>") + html.toUtf8();
+    // Without libxml2's limits on text length and nesting: a description may
+    // be longer than ten million characters, and the walk below needs no stack.
     const CHtmlDocPtr doc(htmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, "UTF-8",
                                          HTML_PARSE_NONET | HTML_PARSE_NOERROR |
-                                             HTML_PARSE_NOWARNING | HTML_PARSE_NODEFDTD));
+                                             HTML_PARSE_NOWARNING | HTML_PARSE_NODEFDTD |
+                                             XML_PARSE_HUGE));
     if (!doc)
         return QString();
     const xmlNode *root = xmlDocGetRootElement(doc.get());
