@@ -929,6 +929,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
         <translation>Importa i libri di un file XML nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
+    <message>
+        <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
+        <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -1634,6 +1638,13 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>no program reads from it</source>
         <translation>nessun programma lo sta leggendo</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tomelodex: %1 is not a settings file (a regular file of at most 1 MB); it is left alone, the settings start from their defaults and changes to them are not kept.</source>
+        <translation>Tomelodex: %1 non è un file di impostazioni (un file normale di al massimo 1 MB); viene lasciato com&apos;è, le impostazioni partono dai valori predefiniti e le loro modifiche non vengono conservate.</translation>
     </message>
 </context>
 <context>

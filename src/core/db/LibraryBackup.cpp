@@ -1,18 +1,18 @@
 #include "db/LibraryBackup.h"
 
+#include "app/NativeFileName.h"
 #include "db/StaleFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QUuid>
 
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +25,7 @@ using DatabaseHandle = std::unique_ptr<sqlite3, CCloseDatabase>;
 DatabaseHandle OpenDatabase(const QString &path, int flags, QString *error)
 {
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(NativeFileName(path).constData(), &db, flags, nullptr);
     DatabaseHandle handle(db);
     if (rc != SQLITE_OK) {
         *error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
@@ -55,20 +55,27 @@ bool CopyPages(sqlite3 *source, sqlite3 *target, QString *error)
 
 bool CLibraryBackup::Write(const QString &libraryPath, const QString &copyPath, QString *error)
 {
-    const QString folder = QFileInfo(copyPath).absolutePath();
-    const QString partial = QDir(folder).filePath(
-        OwnFileNamePrefix(QLatin1String(kLibraryBackupTempPrefix)) +
-        QUuid::createUuid().toString(QUuid::Id128).left(12) + QStringLiteral(".tmp"));
+    // Names may hold bytes that are not UTF-8, so they go to the system as
+    // they are, never through Qt's file classes.
+    const qsizetype slash = copyPath.lastIndexOf(u'/');
+    const QString folder = slash >= 0 ? copyPath.left(slash + 1) : QString();
+    const QString partial = folder + OwnFileNamePrefix(QLatin1String(kLibraryBackupTempPrefix)) +
+                            QUuid::createUuid().toString(QUuid::Id128).left(12) +
+                            QStringLiteral(".tmp");
     // The copy holds the same books as the library, so nobody may read it
     // who may not read the library.
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        *error = file.errorString();
+    struct stat library = {};
+    const mode_t mode = ::stat(NativeFileName(libraryPath).constData(), &library) == 0
+                            ? (library.st_mode & 0777) | S_IRUSR | S_IWUSR
+                            : S_IRUSR | S_IWUSR;
+    const int fd =
+        ::open(NativeFileName(partial).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    file.close();
-    file.setPermissions(QFile::permissions(libraryPath) | QFileDevice::ReadOwner |
-                        QFileDevice::WriteOwner);
+    ::fchmod(fd, mode); // as asked, whatever the umask
+    ::close(fd);
 
     bool copied = false;
     {
@@ -80,12 +87,11 @@ bool CLibraryBackup::Write(const QString &libraryPath, const QString &copyPath, 
             copied = CopyPages(source.get(), target.get(), error);
         }
     }
-    if (copied && std::rename(QFile::encodeName(partial).constData(),
-                              QFile::encodeName(copyPath).constData()) != 0) {
+    if (copied && !NativeReplace(partial, copyPath)) {
         *error = QString::fromLocal8Bit(std::strerror(errno));
         copied = false;
     }
     if (!copied)
-        QFile::remove(partial);
+        ::unlink(NativeFileName(partial).constData());
     return copied;
 }

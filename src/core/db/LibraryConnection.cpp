@@ -1,12 +1,12 @@
 #include "db/LibraryConnection.h"
 
+#include "app/Fd.h"
+#include "app/NativeFileName.h"
 #include "db/LibraryBackup.h"
 #include "db/SchemaVersion.h"
 #include "db/TextCollation.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringView>
 
 #include <sqlite3.h>
@@ -14,6 +14,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -105,18 +108,22 @@ quint32 BigEndian32(const QByteArray &bytes, int offset)
 // pages the file has, so compare that with the file's real size.
 bool LooksTruncated(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read through the name's own bytes, as SQLite opens it.
+    const CFd file(::open(NativeFileName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
         return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+    QByteArray header(100, '\0');
+    const ssize_t got = ::read(file.get(), header.data(), size_t(header.size()));
+    struct stat info = {};
+    const bool known = ::fstat(file.get(), &info) == 0;
+    if (!known || got < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return false; // not a database at all: the database says so itself
     quint32 pageSize = (quint32(quint8(header[16])) << 8) | quint8(header[17]);
     if (pageSize == 1)
         pageSize = 65536;
     const quint32 pageCount = BigEndian32(header, 28);
     const bool countIsValid = BigEndian32(header, 24) == BigEndian32(header, 92) && pageCount > 0;
-    return countIsValid && qint64(pageCount) * pageSize > file.size();
+    return countIsValid && qint64(pageCount) * pageSize > qint64(info.st_size);
 }
 
 } // namespace
@@ -150,7 +157,7 @@ CLibraryConnection::~CLibraryConnection()
 bool CLibraryConnection::Open(const QString &path, QString *error)
 {
     Close();
-    if (!QFileInfo(path).isFile()) {
+    if (!NativeIsFile(path)) {
         if (error)
             *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN));
         return false;
@@ -180,7 +187,7 @@ bool CLibraryConnection::Create(const QString &path, QString *error)
 
 bool CLibraryConnection::OpenFile(const QString &path, int flags, QString *error)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeFileName(path);
     if (sqlite3_open_v2(name.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         if (error)
             *error = ErrorOf(m_db);
@@ -219,7 +226,7 @@ bool CLibraryConnection::CheckSchema(QString *error)
             *error = QCoreApplication::translate(
                          "Messages", "%1 cannot be opened: the library lacks %2, which this "
                                      "program needs.")
-                         .arg(m_path, missing.join(QStringLiteral(", ")));
+                         .arg(PrintableFileName(m_path), missing.join(QStringLiteral(", ")));
         return false;
     }
     return true;
@@ -232,7 +239,7 @@ QString CLibraryConnection::NewerVersionText(int version) const
                "%1 was written by a newer version of Tomelodex (library version %2; this version "
                "knows library versions up to %3). It is open read-only: its books can be listed, "
                "viewed and exported, but not changed.")
-        .arg(m_path)
+        .arg(PrintableFileName(m_path))
         .arg(version)
         .arg(CSchemaVersion::Current());
 }
@@ -288,14 +295,14 @@ bool CLibraryConnection::UpgradeUnderLock(bool ownTransaction, QString *error)
             *error = QCoreApplication::translate("Messages",
                                                  "%1 was not upgraded to library version %2, "
                                                  "because no copy of it could be kept as %3: %4")
-                         .arg(m_path)
+                         .arg(PrintableFileName(m_path))
                          .arg(current)
-                         .arg(copy, why);
+                         .arg(PrintableFileName(copy), why);
             ok = false;
         } else if (!CSchemaVersion::Upgrade(*this, version, &why)) {
             *error = QCoreApplication::translate(
                          "Messages", "%1 could not be upgraded to library version %2: %3")
-                         .arg(m_path)
+                         .arg(PrintableFileName(m_path))
                          .arg(current)
                          .arg(why);
             ok = false;

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class CFolderAlias;
 class CLibraryConnection;
 class CRecordset;
 
@@ -113,6 +114,7 @@ private:
     qint64 ReadDataVersion() const;
 
     QString m_pathName;
+    std::unique_ptr<CFolderAlias> m_imagesAlias; // what TomeloApp().m_imagesDir names
     QTimer m_watchTimer;
     // SQLite's count of commits by other connections, as last seen.
     qint64 m_dataVersion = -1;
