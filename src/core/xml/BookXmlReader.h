@@ -6,6 +6,13 @@
 
 class CBookRecord;
 
+// Sets the field of `record` that the Book child element named `element`
+// fills when a book XML file is read, from the element's text, as the
+// reader does (a cover's text names its picture file, MyRating keeps its
+// leading whole number, EbookOnly is Yes or No). False, changing nothing,
+// for a name that is no single field of a book.
+bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QString &text);
+
 // Reads the Book elements of a book XML file one at a time with libxml2's
 // streaming reader, so memory stays the same whatever the size of the file.
 //
