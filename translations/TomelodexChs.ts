@@ -1595,6 +1595,10 @@ Note: e-books are ignored.</source>
         <source>Error: </source>
         <translation>错误：</translation>
     </message>
+    <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>%1 的回答没有书名，因此不作为图书采用。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

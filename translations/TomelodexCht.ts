@@ -1595,6 +1595,10 @@ Note: e-books are ignored.</source>
         <source>Error: </source>
         <translation>錯誤：</translation>
     </message>
+    <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>%1 的回答沒有書名，因此不作為圖書採用。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -1597,6 +1597,10 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>Error: </source>
         <translation>Errore: </translation>
     </message>
+    <message>
+        <source>The answer for %1 has no title, so it is not taken as a book.</source>
+        <translation>La risposta per %1 non ha un titolo, quindi non viene presa come libro.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -41,6 +41,15 @@ QByteArray PatternBytes(int count)
     return bytes;
 }
 
+// What /__bytes?n=count&picture=... sends for a picture stored under `extension`.
+QByteArray PictureBytes(int count, const QString &extension)
+{
+    const QByteArray signature = extension == u".gif"   ? QByteArray("GIF89a")
+                                 : extension == u".png" ? QByteArray("\x89PNG\r\n\x1A\n")
+                                                        : QByteArray("\xFF\xD8\xFF");
+    return signature + PatternBytes(count).mid(signature.size());
+}
+
 QByteArray Cover(const QString &name)
 {
     return ReadFileBytes(CFakeService::fixturesDir() + QStringLiteral("/covers/") + name);
@@ -316,6 +325,57 @@ private Q_SLOTS:
         }
     }
 
+    // Answers of the wrong shape: a count out of range or of no number is left
+    // empty, an address is taken only when it is http or https, a cover only
+    // when it is a picture, and an answer without a title is no book.
+    void hostileAnswers_data()
+    {
+        QTest::addColumn<QString>("isbn");
+        QTest::addColumn<bool>("found");
+        // Title|PageCount|AmazonRating|NumOfReviews|LargeImageUrl|MediumImageUrl
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QStringList>("requests"); // after the lookup itself
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cover is an HTML page")
+            << "1876549009" << true
+            << "An Error Page for a Cover|144|||@BASE@/images/P/1876549009.L.jpg|"
+            << QStringList{"GET /images/P/1876549009.L.jpg"}
+            << "Unable to download the cover picture.";
+        QTest::newRow("counts out of range")
+            << "1876549017" << true << "Numbers Nobody Counted||||@BASE@/images/P/1876549017.L.jpg|"
+            << QStringList{"GET /images/P/1876549017.L.jpg"} << "";
+        QTest::newRow("file: and javascript: addresses")
+            << "1876549025" << true << "Pages Kept Elsewhere|144||||" << QStringList() << "";
+        QTest::newRow("blank title")
+            << "1876549033" << false << "|||||" << QStringList()
+            << "The answer for 1876549033 has no title, so it is not taken as a book.";
+    }
+
+    void hostileAnswers()
+    {
+        QFETCH(QString, isbn);
+        QFETCH(bool, found);
+        QFETCH(QString, fields);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, message);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QCOMPARE(LookupByIsbn(record, isbn, true, false), found);
+        const QString got =
+            QStringList{record.Title,        record.PageCount,     record.AmazonRating,
+                        record.NumOfReviews, record.LargeImageUrl, record.MediumImageUrl}
+                .join(u'|')
+                .replace(m_service->baseUrl(), QStringLiteral("@BASE@"));
+        QCOMPARE(got, fields);
+        QCOMPARE(m_service->requests().mid(1), requests);
+        QCOMPARE(prompt.LastText(), message);
+        QCOMPARE(record.ErrorText, message);
+        // Nothing of the answer's cover is kept, not even under a temporary name.
+        QVERIFY(record.CoverTempPath.isEmpty());
+        for (const QString &file : record.TempFiles.paths())
+            QCOMPARE(QFileInfo(file).size(), 0);
+    }
+
     void downloadCover_data()
     {
         QTest::addColumn<QString>("path");
@@ -323,11 +383,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("extension");
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("message");
-        QTest::newRow("gif") << "/__bytes?n=3000&type=image/gif" << true << ".gif" << 3000 << "";
-        QTest::newRow("other type")
-            << "/__bytes?n=3000&type=image/png" << true << ".jpg" << 3000 << "";
-        QTest::newRow("2048") << "/__bytes?n=2048&type=image/jpeg" << true << ".jpg" << 2048 << "";
-        QTest::newRow("2047") << "/__bytes?n=2047&type=image/gif" << false << "" << 0 << "";
+        QTest::newRow("gif") << "/__bytes?n=3000&type=image/gif&picture=gif" << true << ".gif"
+                             << 3000 << "";
+        // The content names the kind of picture, whatever the server calls it.
+        QTest::newRow("png sent as a gif")
+            << "/__bytes?n=3000&type=image/gif&picture=png" << true << ".png" << 3000 << "";
+        QTest::newRow("2048") << "/__bytes?n=2048&type=image/jpeg&picture=jpeg" << true << ".jpg"
+                              << 2048 << "";
+        QTest::newRow("2047") << "/__bytes?n=2047&type=image/gif&picture=gif" << false << "" << 0
+                              << "";
+        QTest::newRow("no picture") << "/__bytes?n=3000&type=image/jpeg" << false << "" << 0
+                                    << "Unable to download the cover picture.";
         QTest::newRow("empty") << "/__bytes?n=0" << false << "" << 0 << "";
         QTest::newRow("not found") << "/__status?code=404" << false << "" << 0 << "";
         QTest::newRow("server error")
@@ -351,7 +417,7 @@ private Q_SLOTS:
         QCOMPARE(DownloadCover(record, target, &gotExtension), saved);
         QCOMPARE(gotExtension, extension);
         if (saved)
-            QCOMPARE(ReadFileBytes(target + extension), PatternBytes(size));
+            QCOMPARE(ReadFileBytes(target + extension), PictureBytes(size, extension));
         else
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
         QCOMPARE(prompt.shown.size(), message.isEmpty() ? 0 : 1);
@@ -370,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.LastText(), QStringLiteral("Unable to download the cover picture."));
 
         QTemporaryDir dir;
-        record.LargeImageUrl = Url("/__bytes?n=3000&type=image/jpeg");
+        record.LargeImageUrl = Url("/__bytes?n=3000&type=image/jpeg&picture=jpeg");
         const QString unwritable = dir.filePath(QStringLiteral("missing/cover"));
         QVERIFY(!DownloadCover(record, unwritable, &extension));
         QCOMPARE(record.ErrorText, QStringLiteral("Cannot open file for writing.\n") + unwritable +
@@ -388,7 +454,7 @@ private Q_SLOTS:
         QVERIFY(DownloadCover(record, target, &extension));
         QCOMPARE(ReadFileBytes(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo(target + QStringLiteral(".jpg")).isSymLink());
-        QCOMPARE(ReadFileBytes(target + QStringLiteral(".jpg")), PatternBytes(3000));
+        QCOMPARE(ReadFileBytes(target + QStringLiteral(".jpg")), PictureBytes(3000, ".jpg"));
     }
 
     void editionFromPage_data()

@@ -8,6 +8,7 @@
 #include "app/AppSettings.h"
 #include "db/BookRecord.h"
 #include "db/LibraryConnection.h"
+#include "online/AnswerFields.h"
 #include "online/BatchQueryEngine.h"
 #include "online/IsbnRules.h"
 #include "online/KeywordSearch.h"
@@ -17,7 +18,9 @@
 #include "online/RateLimiter.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -370,6 +373,22 @@ private Q_SLOTS:
                                                    "ignored."));
     }
 
+    // A count or a year the answer cannot mean is none; the rows still list.
+    void searchAnswerOfTheWrongShape()
+    {
+        CRecordingPrompt prompt;
+        CKeywordSearch search;
+        QVERIFY(
+            search.RunSearch(QStringLiteral("Numbers nobody counted"), QString(), QString(), 1));
+        QCOMPARE(search.m_totalResults, QStringLiteral("1"));
+        QCOMPARE(search.m_totalPages, 1);
+        QCOMPARE(search.m_rows.size(), 1);
+        const CSearchResultRow &row = search.m_rows.first();
+        QCOMPARE(QStringList({row.Isbn, row.Title, row.Edition}),
+                 QStringList({QStringLiteral("0009900020"), QString(), QString()}));
+        QVERIFY(prompt.shown.isEmpty());
+    }
+
     void theSettingsChooseTheSource()
     {
         m_server.reset();
@@ -447,6 +466,132 @@ private Q_SLOTS:
         QCOMPARE(QueryText(db, QStringLiteral("SELECT ISBN FROM book")),
                  QStringLiteral("9791090636071"));
         db.Close();
+    }
+
+    // Made-up answers of the wrong shape (tests/fake_openlibrary/hostile): a
+    // field of the wrong type or out of range stays empty, only an http or
+    // https address becomes the book's page, a cover that is no picture is
+    // not kept, and a record without a title is no book.
+    void hostileAnswers_data()
+    {
+        QTest::addColumn<QString>("isbn");
+        QTest::addColumn<bool>("found");
+        // Title|Subtitle|Author|Publisher|ReleaseDate|PageCount|URL|Edition|Description
+        // of a record found
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("lastPath");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cover is an HTML page")
+            << "0009900012" << true
+            << "A Cover That Is a Page||Odile Pagemaker||2001-01-01|212|"
+               "https://openlibrary.org/books/OL9900001M/A_Cover_That_Is_a_Page|2001-01-01|"
+            << "/archive/9900001-L.jpg"
+            << "Unable to download the cover picture.";
+        QTest::newRow("wrong types")
+            << "0009900020" << true << "Counted Wrongly||||||@BASE@/books/OL9900002M||"
+            << "/b/isbn/0009900020-L.jpg?default=false"
+            << "";
+        QTest::newRow("file: address")
+            << "0009900039" << true << "A Page on the Disk|||||100000|@BASE@/books/OL9900003M||"
+            << "/b/isbn/0009900039-L.jpg?default=false"
+            << "";
+        QTest::newRow("javascript: address without a key")
+            << "0009900047" << true << "A Page That Runs|||||1|||"
+            << "/b/isbn/0009900047-L.jpg?default=false"
+            << "";
+        QTest::newRow("no title")
+            << "0009900055" << false << ""
+            << "/books/OL9900005M.json"
+            << "The answer for 0009900055 has no title, so it is not taken as a book.";
+    }
+
+    void hostileAnswers()
+    {
+        QFETCH(QString, isbn);
+        QFETCH(bool, found);
+        QFETCH(QString, fields);
+        QFETCH(QString, lastPath);
+        QFETCH(QString, message);
+        CRecordingPrompt prompt;
+        CBookRecord record;
+        QCOMPARE(LookupByIsbn(record, isbn, true, false), found);
+        const QString got = QStringList{record.Title,     record.Subtitle,    record.Author,
+                                        record.Publisher, record.ReleaseDate, record.PageCount,
+                                        record.URL,       record.Edition,     record.Description}
+                                .join(u'|')
+                                .replace(m_server->baseUrl(), QStringLiteral("@BASE@"));
+        if (found)
+            QCOMPARE(got, fields);
+        QCOMPARE(m_server->paths().last(), lastPath);
+        QCOMPARE(prompt.LastText(), message);
+        QVERIFY(record.CoverTempPath.isEmpty());
+        for (const QString &file : record.TempFiles.paths())
+            QCOMPARE(QFileInfo(file).size(), 0);
+    }
+
+    void hostileAnswersAddedFromTheCommandLine()
+    {
+        CLibraryConnection db;
+        QString images;
+        QVERIFY(m_env->OpenLibraryWithUserCategory(db, &images));
+        const QString library = db.Path();
+        db.Close();
+        const QString host = m_server->baseUrl();
+        const CliRun run = RunCliTool(
+            {QStringLiteral("add"), library, QStringLiteral("--category"), QStringLiteral("32"),
+             QStringLiteral("0009900012"), QStringLiteral("0009900020"),
+             QStringLiteral("0009900039"), QStringLiteral("0009900055"),
+             QStringLiteral("--openlibrary-host"), host, QStringLiteral("--covers-host"), host},
+            m_env->Path(QStringLiteral("cli-config")));
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("0009900055\tError: The answer for 0009900055 has "
+                                                 "no title, so it is not taken as a book.\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.endsWith(
+                     QStringLiteral("Job finished: 3 added, 0 skipped, 0 failed, 1 not found.\n")),
+                 qPrintable(run.out));
+
+        QVERIFY(db.Open(library));
+        QCOMPARE(QueryText(db, QStringLiteral("SELECT group_concat(ISBN || ':' || "
+                                              "ifnull(PageCount, '-') || ':' || ifnull(URL, '-') "
+                                              "|| ':' || ifnull(FrontCover, '-'), ' ') "
+                                              "FROM (SELECT * FROM book ORDER BY ISBN)"))
+                     .replace(host, QStringLiteral("@BASE@")),
+                 QStringLiteral("0009900012:212:https://openlibrary.org/books/OL9900001M/"
+                                "A_Cover_That_Is_a_Page:- 0009900020:-:@BASE@/books/OL9900002M:- "
+                                "0009900039:100000:@BASE@/books/OL9900003M:-"));
+        db.Close();
+        QCOMPARE(QDir(images).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Which addresses of an answer may become a book's page or a download.
+    void webAddressesFromAnswers_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("https") << " https://openlibrary.org/books/OL1M \n"
+                               << "https://openlibrary.org/books/OL1M";
+        QTest::newRow("scheme in capitals") << "HTTP://Example.org/a?b=c"
+                                            << "HTTP://Example.org/a?b=c";
+        QTest::newRow("data:") << "data:text/html,<script>alert(1)</script>"
+                               << "";
+        QTest::newRow("file: with a host") << "file://localhost/etc/passwd"
+                                           << "";
+        QTest::newRow("ftp:") << "ftp://example.org/cover.jpg"
+                              << "";
+        QTest::newRow("relative path") << "/books/OL1M"
+                                       << "";
+        QTest::newRow("no scheme") << "//example.org/books/OL1M"
+                                   << "";
+        QTest::newRow("no host") << "http:/books/OL1M"
+                                 << "";
+    }
+
+    void webAddressesFromAnswers()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, taken);
+        QCOMPARE(WebAddressFromAnswer(address), taken);
     }
 
     void publishDateForms_data()

@@ -21,6 +21,8 @@ from urllib.parse import parse_qsl, unquote
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_FIXTURES = os.path.join(HERE, "..", "fixtures", "openlibrary")
+# Made-up answers of the wrong shape, beside the recorded ones (see README.md).
+HOSTILE_ANSWERS = os.path.join(HERE, "hostile")
 COVER_PICTURE = os.path.join(HERE, "..", "fake_service", "fixtures", "covers",
                              "0596007124.L.jpg")
 
@@ -56,6 +58,8 @@ class Catalogue:
         self.books = {}      # "ISBN:..." -> /api/books record
         self.editions = {}   # key -> edition record
         self.works = {}      # key -> work record
+        self.covers = {}     # cover id -> (content type, body) of a made-up cover
+        self.searches = {}   # title in lower case -> a made-up search answer
         for path in glob.glob(os.path.join(self.fixtures, "api-books-data-*.json")):
             for bibkey, record in self.load(os.path.basename(path)).items():
                 self.books.setdefault(bibkey, record)
@@ -77,9 +81,20 @@ class Catalogue:
             self.editions[key] = self.routed(route, self.editions)
         for key, route in WORK_ROUTES.items():
             self.works[key] = self.load(route)
+        self.load_hostile()
         self.clone = self.books.get("ISBN:" + clone_of) if clone_of else None
         if clone_of and self.clone is None:
             raise SystemExit("--clone: no record for ISBN %s" % clone_of)
+
+    def load_hostile(self):
+        for path in sorted(glob.glob(os.path.join(HOSTILE_ANSWERS, "*.json"))):
+            with open(path, encoding="utf-8") as f:
+                answers = json.load(f)
+            self.books.update(answers.get("books", {}))
+            self.editions.update(answers.get("editions", {}))
+            for cover_id, cover in answers.get("covers", {}).items():
+                self.covers[cover_id] = (cover["type"], cover["body"].encode("utf-8"))
+            self.searches.update(answers.get("searches", {}))
 
     def load(self, name):
         with open(os.path.join(self.fixtures, name), encoding="utf-8") as f:
@@ -241,8 +256,12 @@ class Handler(BaseHTTPRequestHandler):
             # Found covers live in the archive: a redirect, as the real server sends.
             self.send(302, "", "text/plain", [("Location", "/archive" + path[len("/b/id"):])])
         elif re.match(r"^/archive/\d+-[SML]\.jpg$", path):
-            with open(COVER_PICTURE, "rb") as f:
-                self.send(200, f.read(), "image/jpeg")
+            made_up = catalogue.covers.get(path[len("/archive/"):].split("-")[0])
+            if made_up:
+                self.send(200, made_up[1], made_up[0])
+            else:
+                with open(COVER_PICTURE, "rb") as f:
+                    self.send(200, f.read(), "image/jpeg")
         elif re.match(r"^/b/isbn/[\dX]+-[SML]\.jpg$", path):
             if params.get("default") == "false":
                 self.send(404, b"", "text/html")
@@ -270,6 +289,10 @@ class Handler(BaseHTTPRequestHandler):
         terms = tuple(" ".join(params.get(name, "").lower().split())
                       for name in ("title", "author", "publisher"))
         name = Q_SEARCHES.get(params.get("q", "").lower()) if "q" in params else SEARCHES.get(terms)
+        made_up = catalogue.searches.get(terms[0]) if not any(terms[1:]) else None
+        if made_up is not None:
+            self.send_json(made_up)
+            return
         answer = catalogue.load(name) if name else {"numFound": 0, "start": 0,
                                                      "numFoundExact": True, "docs": [],
                                                      "num_found": 0, "q": "", "offset": None}

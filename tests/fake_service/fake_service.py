@@ -85,6 +85,19 @@ def pattern_bytes(count):
     return bytes((i * 7 + 3) % 256 for i in range(count))
 
 
+# The first bytes of each kind of picture, which /__bytes?picture=KIND puts
+# in front of its pattern.
+PICTURE_SIGNATURES = {"jpeg": b"\xff\xd8\xff", "gif": b"GIF89a", "png": b"\x89PNG\r\n\x1a\n",
+                      "bmp": b"BM"}
+
+
+def picture_bytes(count, kind):
+    """The bytes of /__bytes?n=count&picture=kind: the pattern with the
+    picture's signature over its start."""
+    signature = PICTURE_SIGNATURES[kind][:count]
+    return signature + pattern_bytes(count)[len(signature):]
+
+
 class Service:
     def __init__(self, fixtures, log_path):
         self.fixtures = os.path.abspath(fixtures)
@@ -294,7 +307,11 @@ class Handler(BaseHTTPRequestHandler):
             self.send(200, text)
         elif path == "/__bytes":
             count = int(values.get("n", "0"))
-            self.send(200, pattern_bytes(count), values.get("type", "application/octet-stream"),
+            kind = values.get("picture")
+            if kind is not None and kind not in PICTURE_SIGNATURES:
+                raise ValueError("picture must be one of " + ", ".join(sorted(PICTURE_SIGNATURES)))
+            body = picture_bytes(count, kind) if kind else pattern_bytes(count)
+            self.send(200, body, values.get("type", "application/octet-stream"),
                       chunked=values.get("chunked") == "1")
         elif path == "/__status":
             code = int(values.get("code", "500"))

@@ -331,7 +331,19 @@ COVERS = {
     "1876543213.L.jpg": lambda: jpeg(16, 24, 2047),
     "1876543221.L.jpg": lambda: jpeg(16, 24, 2048),
     "1876543256.L.jpg": lambda: jpeg(48, 64, 4000),
+    # An error page where the answer promised a picture, long enough to pass
+    # for a cover by its Content-Length.
+    "1876549009.L.jpg": lambda: not_a_picture(3000),
 }
+
+
+def not_a_picture(size):
+    """An HTML error page of exactly `size` bytes."""
+    head = ("<!DOCTYPE html>\n<html><head><title>Service unavailable</title></head>\n"
+            "<body><h1>Service unavailable</h1>\n<p>")
+    tail = "</p></body></html>\n"
+    filler = ("Please try again later. " * (size // 24 + 1))[:size - len(head) - len(tail)]
+    return (head + filler + tail).encode("ascii")
 
 
 def write(relative, data):

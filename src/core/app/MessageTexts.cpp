@@ -3,6 +3,7 @@
 // TranslatedMessage looks the constant up under "Messages".
 
 #include "app/StringTable.h"
+#include "online/AnswerFields.h"
 #include "online/HttpClient.h"
 #include "online/KeywordSearch.h"
 #include "online/OpenLibraryClient.h"
@@ -45,6 +46,9 @@ static_assert(Same(QT_TRANSLATE_NOOP("Messages", "Loading book info from Open Li
 static_assert(Same(QT_TRANSLATE_NOOP("Messages", "Error message returned from Open Library:\n%1 "
                                                  "is not a book Open Library knows."),
                    kOpenLibraryNotFound));
+static_assert(Same(
+    QT_TRANSLATE_NOOP("Messages", "The answer for %1 has no title, so it is not taken as a book."),
+    kLookupAnswerWithoutTitle));
 static_assert(Same(QT_TRANSLATE_NOOP("Messages",
                                      "%1 results found, %2 page(s). Current page: %3  (Note: Some "
                                      "e-books might have been filtered.)"),

@@ -43,21 +43,6 @@ private:
     int m_fd;
 };
 
-// The extension a picture's first bytes call for, or empty when they are
-// not those of a JPEG, GIF, PNG or BMP picture.
-QString PictureExtension(const QByteArray &head)
-{
-    if (head.startsWith("\xFF\xD8\xFF"))
-        return QStringLiteral(".jpg");
-    if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
-        return QStringLiteral(".gif");
-    if (head.startsWith("\x89PNG\r\n\x1A\n"))
-        return QStringLiteral(".png");
-    if (head.startsWith("BM"))
-        return QStringLiteral(".bmp");
-    return QString();
-}
-
 // The extension of `path` from its last dot, when that dot is in the file
 // name; empty otherwise.
 QString ExtensionOf(const QString &path)
@@ -128,6 +113,21 @@ QHash<const CLibraryConnection *, CDeferredCovers *> g_deferred;
 
 } // namespace
 
+QString CoverPictureExtension(const QByteArray &picture)
+{
+    if (picture.size() > kMaxCoverBytes)
+        return QString();
+    if (picture.startsWith("\xFF\xD8\xFF"))
+        return QStringLiteral(".jpg");
+    if (picture.startsWith("GIF87a") || picture.startsWith("GIF89a"))
+        return QStringLiteral(".gif");
+    if (picture.startsWith("\x89PNG\r\n\x1A\n"))
+        return QStringLiteral(".png");
+    if (picture.startsWith("BM"))
+        return QStringLiteral(".bmp");
+    return QString();
+}
+
 QString NewCoverStagingPath(const QString &imagesDir, const QString &extension)
 {
     const QString name = OwnFileNamePrefix(kStagingPrefix) +
@@ -172,7 +172,7 @@ bool StageOutsideCover(const QString &source, const QString &imagesDir, QString 
                       : LoadString(248);
         return false;
     }
-    const QString contentExtension = PictureExtension(bytes.left(8));
+    const QString contentExtension = CoverPictureExtension(bytes);
     if (contentExtension.isEmpty()) {
         *whyNot = LoadString(251);
         return false;

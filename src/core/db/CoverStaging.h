@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,12 @@ class CLibraryConnection;
 // commit that makes the book, so a failed or killed save never leaves a
 // cover without a book; the next open of the library removes staging files
 // whose process is gone.
+
+// The extension the content of a picture calls for (".jpg", ".gif", ".png"
+// or ".bmp"), or empty when it is larger than kMaxCoverBytes or does not
+// start like a JPEG, GIF, PNG or BMP picture. Every cover that comes into a
+// library, from a file or from the network, passes this check.
+QString CoverPictureExtension(const QByteArray &picture);
 
 // A new, unused staging path in `imagesDir` ending in `extension`.
 QString NewCoverStagingPath(const QString &imagesDir, const QString &extension);

@@ -3,7 +3,9 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
+#include "db/CoverStaging.h"
 #include "db/DateText.h"
+#include "online/AnswerFields.h"
 #include "online/IsbnRules.h"
 #include "online/OpenLibraryClient.h"
 #include "online/ProductLookup.h"
@@ -67,12 +69,8 @@ QString FirstName(const QJsonValue &list)
                             : first.toString().trimmed();
 }
 
-QString NumberText(const QJsonValue &value)
-{
-    if (value.isDouble() && value.toDouble() > 0)
-        return QString::number(qint64(value.toDouble()));
-    return value.toString().trimmed();
-}
+// Cover ids are numbers of Open Library's own; a larger one is no id.
+constexpr qint64 kMaxCoverId = 999999999999LL;
 
 QString LanguageName(const QJsonValue &languages)
 {
@@ -111,8 +109,10 @@ QString CoverIdOf(const QJsonObject &book, const QJsonObject &edition)
             return match.captured(1);
     }
     for (const QJsonValue &id : edition.value(QLatin1String("covers")).toArray()) {
-        if (id.toDouble() > 0) // Open Library marks a removed cover with -1
-            return QString::number(qint64(id.toDouble()));
+        // Open Library marks a removed cover with -1.
+        const QString number = WholeNumberFromAnswer(id, 1, kMaxCoverId);
+        if (!number.isEmpty())
+            return number;
     }
     return QString();
 }
@@ -131,8 +131,9 @@ void FillFromBook(CBookRecord &record, const QJsonObject &book)
     record.Subtitle = book.value(QLatin1String("subtitle")).toString().trimmed();
     record.Publisher = FirstName(book.value(QLatin1String("publishers")));
     record.ReleaseDate = OpenLibraryDateToIso(book.value(QLatin1String("publish_date")).toString());
-    record.PageCount = NumberText(book.value(QLatin1String("number_of_pages")));
-    record.URL = book.value(QLatin1String("url")).toString().trimmed();
+    record.PageCount =
+        WholeNumberFromAnswer(book.value(QLatin1String("number_of_pages")), 1, kMaxAnswerPageCount);
+    record.URL = WebAddressFromAnswer(book.value(QLatin1String("url")).toString());
     const QString key = CheckedKey(book.value(QLatin1String("key")), "^/books/OL\\d+M$");
     if (record.URL.isEmpty() && !key.isEmpty())
         record.URL = OpenLibraryApiBase() + key;
@@ -151,7 +152,8 @@ void FillFromEdition(CBookRecord &record, const QJsonObject &edition)
     fill(record.Publisher, FirstName(edition.value(QLatin1String("publishers"))));
     fill(record.ReleaseDate,
          OpenLibraryDateToIso(edition.value(QLatin1String("publish_date")).toString()));
-    fill(record.PageCount, NumberText(edition.value(QLatin1String("number_of_pages"))));
+    fill(record.PageCount, WholeNumberFromAnswer(edition.value(QLatin1String("number_of_pages")), 1,
+                                                 kMaxAnswerPageCount));
     const QString binding = edition.value(QLatin1String("physical_format")).toString().trimmed();
     if (!binding.isEmpty())
         record.Binding = binding;
@@ -179,8 +181,12 @@ void FetchCover(CBookRecord &record, const QJsonObject &book, const QJsonObject 
     record.StatusText = TranslatedMessage(kLookupDownloadingCoverStatus);
     const CHttpResponse response =
         client.Get(record.LargeImageUrl, kMaxCoverBytes, COpenLibraryClient::kCovers);
-    if (!response.ok) {
-        if (response.status != 404 && response.status != 410 && !silent && !HttpCancelRequested()) {
+    // A body that is no picture (an error page, say) is never kept: it is
+    // reported like a failed download. An empty one or a 404 means no cover.
+    const bool noCover = response.status == 404 || response.status == 410 ||
+                         (response.ok && response.body.isEmpty());
+    if (!response.ok || noCover || CoverPictureExtension(response.body).isEmpty()) {
+        if (!noCover && !silent && !HttpCancelRequested()) {
             record.ErrorText = TranslatedMessage(kLookupCoverDownloadFailed);
             ShowMessage(record.ErrorText);
         }
@@ -188,9 +194,7 @@ void FetchCover(CBookRecord &record, const QJsonObject &book, const QJsonObject 
     }
     const QString target = CreateRecordTempFile(record);
     QString extension;
-    if (!response.body.isEmpty() && !target.isEmpty() &&
-        StoreCoverPicture(record, target, response.body,
-                          response.Header(QStringLiteral("Content-Type")), &extension)) {
+    if (!target.isEmpty() && StoreCoverPicture(record, target, response.body, &extension)) {
         record.CoverTempPath = target + extension;
         record.TempFiles.append(record.CoverTempPath);
     }
@@ -346,6 +350,8 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
     const QString editionKey = CheckedKey(book.value(QLatin1String("key")), "^/books/OL\\d+M$");
     const QJsonObject edition = FetchRecord(editionKey, client);
     FillFromEdition(record, edition);
+    if (!CheckAnswerTitle(record, record.Title, isbn, silent))
+        return false;
     if (record.Edition.isEmpty())
         record.Edition = record.ReleaseDate;
     if (record.Description.isEmpty()) {

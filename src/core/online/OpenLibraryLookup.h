@@ -74,11 +74,14 @@ private:
 // Fills `record` for entry `index` of `answers` (asked for first when
 // needed): the /api/books record, then the edition and the work for what
 // it lacks, then the large cover into a temporary file (CoverTempPath).
+// Fields of the wrong JSON type or out of range stay empty, addresses are
+// taken only when they are http or https (AnswerFields.h), and a cover that
+// is no picture is not kept.
 // Returns true when Open Library knew the book, even when the edition, the
 // work or the cover could not be had. Otherwise ErrorText says why; a
 // request that failed before Open Library answered anything of the job sets
-// HasFatalError and is always shown, an unknown ISBN is shown unless
-// `silent`.
+// HasFatalError and is always shown, an unknown ISBN or a record without a
+// title is shown unless `silent`.
 bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, int index,
                        COpenLibraryClient &client, bool silent);
 

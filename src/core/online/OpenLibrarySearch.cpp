@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "online/AnswerFields.h"
 #include "online/IsbnRules.h"
 #include "online/KeywordSearch.h"
 #include "online/OpenLibraryClient.h"
@@ -15,12 +16,16 @@
 
 namespace {
 
+// More results than any search finds: a larger count is none the answer can mean.
+constexpr qint64 kMaxSearchResults = 1000000000;
+
+// The numbers among the texts of a search result are years.
 QString FirstText(const QJsonValue &value)
 {
     if (value.isArray())
         return FirstText(value.toArray().first());
     if (value.isDouble())
-        return QString::number(qint64(value.toDouble()));
+        return WholeNumberFromAnswer(value, -9999, 9999);
     return value.toString().trimmed();
 }
 
@@ -73,7 +78,12 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
     QJsonValue found = answer.value(QLatin1String("numFound"));
     if (found.isUndefined())
         found = answer.value(QLatin1String("num_found"));
-    const qint64 total = qint64(found.toDouble());
+    const QJsonArray docs = answer.value(QLatin1String("docs")).toArray();
+    const QString count = WholeNumberFromAnswer(found, 0, kMaxSearchResults);
+    // Without a count it can mean, the results are the ones this page shows.
+    const qint64 total = count.isEmpty()
+                             ? qint64(page - 1) * kOpenLibrarySearchPageSize + docs.size()
+                             : count.toLongLong();
     search.m_totalResults = QString::number(total);
     search.m_totalPages =
         int(std::min<qint64>((total + kOpenLibrarySearchPageSize - 1) / kOpenLibrarySearchPageSize,
@@ -83,7 +93,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
         {search.m_totalResults, QString::number(search.m_totalPages), QString::number(page)});
 
     QSet<QString> seen;
-    for (const QJsonValue &docValue : answer.value(QLatin1String("docs")).toArray()) {
+    for (const QJsonValue &docValue : docs) {
         const QJsonObject doc = docValue.toObject();
         QString edition = FirstText(doc.value(QLatin1String("first_publish_year")));
         if (edition.isEmpty())

@@ -4,7 +4,9 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
+#include "db/CoverStaging.h"
 #include "db/StaleFiles.h"
+#include "online/AnswerFields.h"
 #include "online/HttpClient.h"
 #include "online/IsbnRules.h"
 #include "online/XmlFetch.h"
@@ -47,12 +49,13 @@ QString HostWithoutTrailingSlash(QString host)
     return host;
 }
 
-// Hundredths of an inch as inches; absent or non-numeric text counts as 0.
+// Hundredths of an inch as inches; absent, non-numeric, negative or
+// absurdly large text counts as 0.
 double Inches(const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) ? value * 0.01 : 0.0;
+    return ok && std::isfinite(value) && value >= 0 && value < 1e6 ? value * 0.01 : 0.0;
 }
 
 void Fail(CBookRecord &record, const QString &text)
@@ -128,6 +131,11 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
         return false;
     }
 
+    // An answer without a title is no book to keep; the record stays as it was.
+    const QString title = Text(document, "ItemLookupResponse//Title");
+    if (!CheckAnswerTitle(record, title, normalised, silent))
+        return false;
+
     QStringList authors;
     for (const CXmlNode &node :
          document.selectNodes(QStringLiteral("ItemLookupResponse//ItemAttributes/Author")))
@@ -139,17 +147,22 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
     record.Description = EditorialReviewsToHtml(document);
     record.URL = record.ProductUrlPrefix + EncodedItem(normalised);
     record.ISBN = normalised;
-    record.Title = Text(document, "ItemLookupResponse//Title");
+    record.Title = title;
     record.Publisher = Text(document, "ItemLookupResponse//Publisher");
     record.ReleaseDate = Text(document, "ItemLookupResponse//PublicationDate");
     record.AmazonPrice = Text(document, "ItemLookupResponse//Offers//FormattedPrice");
     record.ListPrice = Text(document, "ItemLookupResponse//ListPrice/FormattedPrice");
-    record.AmazonRating = Text(document, "ItemLookupResponse//AverageRating");
-    record.NumOfReviews = Text(document, "ItemLookupResponse//TotalReviews");
-    record.LargeImageUrl = Text(document, "ItemLookupResponse//LargeImage/URL");
-    record.MediumImageUrl = Text(document, "ItemLookupResponse//MediumImage/URL");
+    record.AmazonRating =
+        DecimalFromAnswer(Text(document, "ItemLookupResponse//AverageRating"), 0, kMaxAnswerRating);
+    record.NumOfReviews = WholeNumberFromAnswer(Text(document, "ItemLookupResponse//TotalReviews"),
+                                                0, kMaxAnswerReviewCount);
+    record.LargeImageUrl =
+        WebAddressFromAnswer(Text(document, "ItemLookupResponse//LargeImage/URL"));
+    record.MediumImageUrl =
+        WebAddressFromAnswer(Text(document, "ItemLookupResponse//MediumImage/URL"));
     record.Binding = Text(document, "ItemLookupResponse//ItemAttributes/Binding");
-    record.PageCount = Text(document, "ItemLookupResponse//NumberOfPages");
+    record.PageCount = WholeNumberFromAnswer(Text(document, "ItemLookupResponse//NumberOfPages"), 1,
+                                             kMaxAnswerPageCount);
     record.Edition = record.ReleaseDate;
     record.Dimension =
         QString::asprintf("%.2f x %.2f x %.2f inches",
@@ -278,16 +291,21 @@ bool DownloadCover(CBookRecord &record, const QString &target, QString *extensio
     qint64 count = 0;
     while ((count = ReadBody(*stream, block, kCoverBlockBytes)) > 0)
         body.append(block, count);
-    const QString type = QueryHeader(*stream, QStringLiteral("Content-Type"));
     CloseUrl(stream);
-    return StoreCoverPicture(record, target, body, type, extension);
+    return StoreCoverPicture(record, target, body, extension);
 }
 
 bool StoreCoverPicture(CBookRecord &record, const QString &target, const QByteArray &body,
-                       const QString &contentType, QString *extension)
+                       QString *extension)
 {
-    const QString ext =
-        contentType == u"image/gif" ? QStringLiteral(".gif") : QStringLiteral(".jpg");
+    // What the server calls a picture may be an error page or anything else:
+    // only a picture by its content, within the size any cover may have, is
+    // kept, under the extension its content calls for.
+    const QString ext = CoverPictureExtension(body);
+    if (ext.isEmpty()) {
+        Fail(record, TranslatedMessage(kLookupCoverDownloadFailed));
+        return false;
+    }
 
     // Written to a new file beside the target and renamed onto it, so that an
     // existing file or link of that name is replaced, never written through.

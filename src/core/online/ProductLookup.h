@@ -40,12 +40,15 @@ QString ServiceSiteName();
 // Fills `record` from the product service's answer for `isbn` (normalised
 // first), then takes the edition from the product page when the user asked
 // for that, and downloads the large cover into a temporary file
-// (CoverTempPath). Writes nothing into a library.
+// (CoverTempPath). Writes nothing into a library. Of the answer it takes
+// counts and ratings only within their ranges and addresses only when they
+// are http or https (AnswerFields.h); anything else leaves the field empty.
 //
 // Returns true when the answer was loaded and mapped, even without a cover.
 // On false, ErrorText says why. An answer that cannot be loaded sets
-// HasFatalError and is always shown; an error reported by the service leaves
-// HasFatalError alone and is shown unless `silent`. Download problems of the
+// HasFatalError and is always shown; an error reported by the service, and
+// an answer without a title, leave HasFatalError alone and are shown unless
+// `silent`. Download problems of the
 // cover or the page are shown but never make the lookup fail.
 //
 // Under a CHttpCancelScope whose flag turns true, fails at once with
@@ -70,14 +73,16 @@ bool FetchEditionFromPage(CBookRecord &record, const QString &isbn);
 // reused), and listed in its TempFiles. Empty when none could be made.
 QString CreateRecordTempFile(CBookRecord &record);
 
-// Writes a downloaded cover to `target` + extension (".gif" for a GIF, else
-// ".jpg"), replacing whatever has that name. False after a message when the
-// file cannot be written.
+// Writes a downloaded cover to `target` + the extension its content calls
+// for (CoverPictureExtension), replacing whatever has that name. False after
+// the cover-failure message when the body is no picture or too large, or
+// when the file cannot be written; nothing is stored then.
 bool StoreCoverPicture(CBookRecord &record, const QString &target, const QByteArray &body,
-                       const QString &contentType, QString *extension);
+                       QString *extension);
 
-// Downloads LargeImageUrl into `target` + extension (".gif" for a GIF, else
-// ".jpg"). False without a message when there is no address, the picture is
-// missing on the server (404 or 410) or no larger than the placeholder; false
-// with a message when the download or the file fails.
+// Downloads LargeImageUrl into `target` + extension (of the picture's
+// content: ".jpg", ".gif", ".png" or ".bmp"). False without a message when
+// there is no address, the picture is missing on the server (404 or 410) or
+// no larger than the placeholder; false with a message when the download
+// fails, what came is no picture, or the file fails.
 bool DownloadCover(CBookRecord &record, const QString &target, QString *extension);
