@@ -1601,6 +1601,23 @@ Note: e-books are ignored.</source>
     </message>
 </context>
 <context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>無法寫入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>標準輸出</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>它已不再是一般檔案，因此保持原樣</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Simplified Chinese</source>

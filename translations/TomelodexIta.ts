@@ -1603,6 +1603,23 @@ Nota: gli e-book vengono ignorati.</translation>
     </message>
 </context>
 <context>
+    <name>OutputFile</name>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Impossibile scrivere %1:
+%2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>it is no longer a regular file, so it was left as it is</source>
+        <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Simplified Chinese</source>

@@ -1,12 +1,14 @@
 #include "CliCommands.h"
 
 #include "app/AppSettings.h"
+#include "app/OutputFile.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "db/DbAccess.h"
 #include "db/TomeloDoc.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -171,19 +173,63 @@ QString GeneralHelp()
 
 } // namespace
 
+namespace {
+
+// Why the first write to standard output failed (0: none did).
+int g_standardOutputError = 0;
+
+void WriteStandardOutput(const QByteArray &bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        if (g_standardOutputError == 0)
+            g_standardOutputError = errno != 0 ? errno : EIO;
+    }
+}
+
+} // namespace
+
 void PrintOut(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    WriteStandardOutput(text.toUtf8() + '\n');
 }
 
 void PrintOutRaw(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    WriteStandardOutput(text.toUtf8());
+}
+
+int WriteResult(const QString &path, const std::function<bool(QIODevice &out)> &write)
+{
+    COutputFile out(path);
+    if (out.open(QIODevice::WriteOnly) && write(out) && out.Commit())
+        return kExitOk;
+    // A write that failed has its reason; anything else failed before it.
+    if (!out.ErrorMessage().isEmpty())
+        PrintErr(out.ErrorMessage());
+    else if (!path.isEmpty())
+        PrintErr(FormatMessage(166, {path}));
+    return kExitFailed;
+}
+
+int FinishStandardOutput(int code)
+{
+    // Named now: once closed, descriptor 1 no longer says where it went.
+    const QString name = COutputFile::StandardOutputName();
+    errno = 0;
+    int error = g_standardOutputError;
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && error == 0)
+        error = errno != 0 ? errno : EIO;
+    errno = 0;
+    // A file system may report a lost write only when the file is closed. A
+    // standard output closed before the start lost nothing if nothing went
+    // to it.
+    if (std::fclose(stdout) != 0 && error == 0 && errno != EBADF)
+        error = errno != 0 ? errno : EIO;
+    if (error == 0)
+        return code;
+    PrintErr(COutputFile::WriteFailedMessage(name, error));
+    return code == kExitOk ? kExitFailed : code;
 }
 
 void PrintErr(const QString &text)

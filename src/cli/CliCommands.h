@@ -77,6 +77,17 @@ bool ParseId(const QString &text, int *id);
 // Parses book numbers into `ids`; false after a usage error for `command`.
 bool ParseBookIds(const QStringList &texts, const QString &command, QVector<quint32> *ids);
 
+class QIODevice;
+// Writes a command's result with `write` to the file `path`, or to standard
+// output when `path` is empty (see COutputFile): kExitOk, or kExitFailed after
+// a message naming the output when any of it could not be written.
+int WriteResult(const QString &path, const std::function<bool(QIODevice &out)> &write);
+
+// Flushes and closes standard output at the end of a run. Returns `code`,
+// or kExitFailed (for a run that had succeeded) after a message naming the
+// output when anything printed to it was lost.
+int FinishStandardOutput(int code);
+
 // Output helpers: UTF-8, results to standard output, failures to standard error.
 void PrintOut(const QString &text);
 // Prints `text` as it is, without adding a line break.

@@ -10,6 +10,7 @@
 #include "xml/StyleFiles.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 
 namespace {
 
@@ -88,15 +89,9 @@ int CmdRender(const QStringList &args)
     CBookPage page;
     if (!page.Build(ids, *doc.m_connection, TomeloApp().m_imagesDir, styles.XslPath(xsl)))
         return kExitFailed;
-    if (!toFile) {
-        PrintOutRaw(page.SavedHtml(styles.CssPath(css), *doc.m_connection));
-        return kExitOk;
-    }
-    if (!page.SaveHtml(output, styles.CssPath(css), *doc.m_connection)) {
-        PrintErr(FormatMessage(166, {output}));
-        return kExitFailed;
-    }
-    return kExitOk;
+    const QByteArray html = page.SavedHtml(styles.CssPath(css), *doc.m_connection).toUtf8();
+    return WriteResult(toFile ? output : QString(),
+                       [&html](QIODevice &out) { return out.write(html) == html.size(); });
 }
 
 } // namespace

@@ -10,10 +10,6 @@
 #include "xml/XmlImport.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
-
-#include <cstdio>
 
 namespace {
 
@@ -54,21 +50,9 @@ int CmdExportXml(const QStringList &args)
         return kExitFailed;
     // Written book by book: a whole library never sits in memory as text.
     const QString imagesDir = TomeloApp().m_imagesDir;
-    if (!toFile) {
-        QFile out;
-        std::fflush(stdout);
-        if (!out.open(stdout, QIODevice::WriteOnly) ||
-            !WriteBooksXml(out, ids, *doc.m_connection, imagesDir) || !out.flush())
-            return kExitFailed;
-        return kExitOk;
-    }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !WriteBooksXml(file, ids, *doc.m_connection, imagesDir) || !file.commit()) {
-        PrintErr(FormatMessage(166, {output}));
-        return kExitFailed;
-    }
-    return kExitOk;
+    return WriteResult(toFile ? output : QString(), [&](QIODevice &out) {
+        return WriteBooksXml(out, ids, *doc.m_connection, imagesDir);
+    });
 }
 
 int CmdImportXml(const QStringList &args)

@@ -12,5 +12,5 @@ int main(int argc, char **argv)
     TomeloApp().InitCore();
     const int code = RunCli(app.arguments().mid(1));
     TomeloApp().ExitCore();
-    return code;
+    return FinishStandardOutput(code);
 }

@@ -5,6 +5,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppSettings.h"
+#include "app/OutputFile.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
@@ -19,12 +20,15 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
+
+#include <cerrno>
 
 class TestInfoView : public QObject
 {
@@ -254,10 +258,27 @@ private Q_SLOTS:
         QVERIFY(saved.contains(QStringLiteral("/Styles/CSS/") + css + QStringLiteral(".css\">")));
         QCOMPARE(QString::fromUtf8(ReadFileBytes(xml)), View().Xml());
 
-        // A file that cannot be written: message 135 and nothing written.
-        m_env->files.names = {m_env->Path(QStringLiteral("no/such/folder/x.htm"))};
+        // A file that cannot be created: message 135, the file and the reason.
+        const QString unreachable = m_env->Path(QStringLiteral("no/such/folder/x.htm"));
+        m_env->files.names = {unreachable};
         QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
-        QCOMPARE(m_env->prompt.LastText(), QStringLiteral("Cannot open file for writing."));
+        QVERIFY2(m_env->prompt.LastText().startsWith(
+                     QStringLiteral("Cannot open file for writing.\n") + unreachable),
+                 qPrintable(m_env->prompt.LastText()));
+
+        // A device that takes nothing: both saves say so, naming it and the
+        // reason, and the device stays where it is.
+        const QString device = AlwaysFullDevice(m_env->Path(QString()));
+        if (device.isEmpty())
+            QSKIP("no device here that is always full");
+        m_env->files.names = {device, device};
+        for (int command : {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML}) {
+            const qsizetype shown = m_env->prompt.shown.size();
+            QVERIFY(m_env->Frame().RouteCommand(command));
+            QCOMPARE(m_env->prompt.shown.size(), shown + 1);
+            QCOMPARE(m_env->prompt.LastText(), COutputFile::WriteFailedMessage(device, ENOSPC));
+            QVERIFY(QFileInfo(device).exists() && !QFileInfo(device).isFile());
+        }
     }
 
     void rightClickShowsTheHtmlMenu()

@@ -11,6 +11,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 CRecordingPrompt::CRecordingPrompt()
@@ -81,9 +85,12 @@ QString CTestEnv::CopyTemplate(const QString &name)
 namespace {
 
 CliRun RunProgram(const QString &program, const QStringList &args, const QString &configHome,
-                  const QByteArray &input, const QStringList &extraEnvironment)
+                  const QByteArray &input, const QStringList &extraEnvironment,
+                  const std::function<void(QProcess &)> &prepare = nullptr)
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const QString &setting : extraEnvironment)
@@ -114,6 +121,13 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome, const QByt
     return RunProgram(CliPath(), args, configHome, input, extraEnvironment);
 }
 
+CliRun RunCliToolWith(const QStringList &args, const QString &configHome,
+                      const std::function<void(QProcess &)> &prepare,
+                      const QStringList &extraEnvironment)
+{
+    return RunProgram(CliPath(), args, configHome, QByteArray(), extraEnvironment, prepare);
+}
+
 CliRun RunCliToolUnprivileged(const QStringList &args, const QString &configHome)
 {
     if (geteuid() != 0)
@@ -142,6 +156,25 @@ QString QueryText(CLibraryConnection &db, const QString &sql)
     if (!QuerySingleValue(sql, db, out, &found, false))
         return QStringLiteral("<error>");
     return found ? out : QStringLiteral("<no row>");
+}
+
+QString AlwaysFullDevice(const QString &folder)
+{
+    QString device = QStringLiteral("/dev/full");
+    if (::geteuid() == 0) {
+        device = QDir(folder).filePath(QStringLiteral("full"));
+        if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            return QString();
+    }
+    const int fd = ::open(QFile::encodeName(device).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    const bool full = ::write(fd, "x", 1) < 0 && errno == ENOSPC;
+    ::close(fd);
+    struct stat status;
+    const bool isDevice =
+        ::lstat(QFile::encodeName(device).constData(), &status) == 0 && S_ISCHR(status.st_mode);
+    return full && isDevice ? device : QString();
 }
 
 QByteArray ReadFileBytes(const QString &path)

@@ -6,6 +6,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
+class QProcess;
+
 class CLibraryConnection;
 
 // Answers the core's messages from a queue and remembers what was shown, so
@@ -76,6 +80,13 @@ CliRun RunCliTool(const QStringList &args, const QString &configHome,
                   const QByteArray &input = QByteArray(),
                   const QStringList &extraEnvironment = QStringList());
 
+// RunCliTool with `prepare` called on the process before it starts, to
+// redirect its output or change the child before it runs the tool
+// (QProcess::setChildProcessModifier).
+CliRun RunCliToolWith(const QStringList &args, const QString &configHome,
+                      const std::function<void(QProcess &)> &prepare,
+                      const QStringList &extraEnvironment = QStringList());
+
 // RunCliTool as a user whom file permissions bind: as root, the tool runs as
 // nobody (every folder on the way must let others in); otherwise as the
 // current user.
@@ -84,6 +95,12 @@ CliRun RunCliToolUnprivileged(const QStringList &args, const QString &configHome
 // The first column of the first row of `sql` as display text, "<no row>"
 // when there is none and "<error>" when the statement fails.
 QString QueryText(CLibraryConnection &db, const QString &sql);
+
+// A device that is always full ("No space left on device") and that a
+// program under test could not replace even if it tried: /dev/full for a user
+// who cannot write /dev, and for root a node of the same device made in
+// `folder`. Empty when there is none to be had.
+QString AlwaysFullDevice(const QString &folder);
 
 // Reads a whole file (empty when it cannot be read).
 QByteArray ReadFileBytes(const QString &path);

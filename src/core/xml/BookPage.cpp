@@ -220,12 +220,12 @@ QString CBookPage::SavedHtml(const QString &cssPath, CLibraryConnection &connect
 }
 
 bool CBookPage::SaveHtml(const QString &path, const QString &cssPath,
-                         CLibraryConnection &connection) const
+                         CLibraryConnection &connection, QString *error) const
 {
-    return !m_html.isEmpty() && SaveBooksXml(path, SavedHtml(cssPath, connection));
+    return !m_html.isEmpty() && SaveBooksXml(path, SavedHtml(cssPath, connection), error);
 }
 
-bool CBookPage::SaveXml(const QString &path) const
+bool CBookPage::SaveXml(const QString &path, QString *error) const
 {
-    return !m_xml.isEmpty() && SaveBooksXml(path, m_xml);
+    return !m_xml.isEmpty() && SaveBooksXml(path, m_xml, error);
 }

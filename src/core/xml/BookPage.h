@@ -70,10 +70,11 @@ public:
     QString SavedHtml(const QString &cssPath, CLibraryConnection &connection) const;
 
     // Save As HTML and Save As XML once the file is chosen: UTF-8 written
-    // whole or not at all; false when the file cannot be written.
-    bool SaveHtml(const QString &path, const QString &cssPath,
-                  CLibraryConnection &connection) const;
-    bool SaveXml(const QString &path) const;
+    // whole or not at all; false when the file cannot be written, with the
+    // reason naming the file in `error` when given (empty for an empty page).
+    bool SaveHtml(const QString &path, const QString &cssPath, CLibraryConnection &connection,
+                  QString *error = nullptr) const;
+    bool SaveXml(const QString &path, QString *error = nullptr) const;
 
 private:
     QString m_html;

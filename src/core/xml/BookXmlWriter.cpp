@@ -1,5 +1,6 @@
 #include "xml/BookXmlWriter.h"
 
+#include "app/OutputFile.h"
 #include "app/StringTable.h"
 #include "db/BookRecord.h"
 #include "db/DbAccess.h"
@@ -9,7 +10,6 @@
 #include <QHash>
 #include <QIODevice>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -215,11 +215,13 @@ QString BookElementXml(const CBookRecord &book)
     return xml;
 }
 
-bool SaveBooksXml(const QString &path, const QString &xml)
+bool SaveBooksXml(const QString &path, const QString &xml, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(xml.toUtf8());
-    return file.commit();
+    COutputFile file(path);
+    const QByteArray bytes = xml.toUtf8();
+    const bool saved =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.Commit();
+    if (!saved && error)
+        *error = file.ErrorMessage();
+    return saved;
 }

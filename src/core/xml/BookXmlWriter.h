@@ -35,5 +35,6 @@ bool WriteBooksXml(QIODevice &out, const QVector<quint32> &bookIds, CLibraryConn
 QString BookElementXml(const CBookRecord &book);
 
 // Writes the document as UTF-8 without a byte-order mark, replacing `path`
-// only once the whole file is written.
-bool SaveBooksXml(const QString &path, const QString &xml);
+// only once the whole file is written (see COutputFile). On failure `error`,
+// when given, says why, naming the file.
+bool SaveBooksXml(const QString &path, const QString &xml, QString *error = nullptr);

@@ -1,5 +1,6 @@
 #include "adding/AddBookDlg.h"
 
+#include "app/OutputFile.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "frame/FileDialogs.h"
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -175,11 +175,10 @@ void CAddBookDlg::OnSaveIsbnList()
         AskSaveFileName(this, tr("Save ISBN List"), DialogFilter(tr(kIsbnListFilter)));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
+    COutputFile file(path);
     const QByteArray bytes = (text + u'\n').toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
-        ShowMessage(LoadString(135));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.Commit()) {
+        ShowMessage(file.ErrorMessage().isEmpty() ? LoadString(135) : file.ErrorMessage());
         return;
     }
     ShowMessage(tr("File has been saved."), MsgIcon::Information);

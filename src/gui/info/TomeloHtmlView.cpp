@@ -227,23 +227,26 @@ void CTomeloHtmlView::OnChooseTemplate(int index)
 }
 
 void CTomeloHtmlView::SaveAs(int filterString, const QString &suffix,
-                             const std::function<bool(const QString &path)> &write)
+                             const std::function<bool(const QString &path, QString *error)> &write)
 {
     QString path = AskSaveFileName(this, QString(), DialogFilter(LoadString(filterString)));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
+    // A device or FIFO chosen by name is written as it is named.
+    const QFileInfo chosen(path);
+    if (chosen.suffix().isEmpty() && (chosen.isFile() || !chosen.exists()))
         path += u'.' + suffix;
-    if (!write(path))
-        ShowMessage(LoadString(135));
+    QString error;
+    if (!write(path, &error))
+        ShowMessage(error.isEmpty() ? LoadString(135) : error);
 }
 
 void CTomeloHtmlView::OnSaveAsHtml()
 {
     if (m_page.Html().isEmpty() || !m_doc.IsLibraryOpen())
         return;
-    SaveAs(208, QStringLiteral("htm"), [this](const QString &path) {
-        return m_page.SaveHtml(path, CssPath(), *m_doc.m_connection);
+    SaveAs(208, QStringLiteral("htm"), [this](const QString &path, QString *error) {
+        return m_page.SaveHtml(path, CssPath(), *m_doc.m_connection, error);
     });
 }
 
@@ -252,7 +255,7 @@ void CTomeloHtmlView::OnSaveAsXml()
     if (m_page.Xml().isEmpty())
         return;
     SaveAs(209, QStringLiteral("xml"),
-           [this](const QString &path) { return m_page.SaveXml(path); });
+           [this](const QString &path, QString *error) { return m_page.SaveXml(path, error); });
 }
 
 QPrinter &CTomeloHtmlView::Printer()

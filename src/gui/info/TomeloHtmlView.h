@@ -61,9 +61,10 @@ Q_SIGNALS:
 private:
     QString CssPath() const;
     QString XslPath() const;
-    // Asks for a file and writes it; message 135 when it cannot be written.
+    // Asks for a file and writes it; when it cannot be written, a message
+    // naming the file and the reason (`write` fills it in).
     void SaveAs(int filterString, const QString &suffix,
-                const std::function<bool(const QString &path)> &write);
+                const std::function<bool(const QString &path, QString *error)> &write);
     void OpenTarget(const QString &pathOrAddress);
     void PrintOn(QPrinter *printer);
     QPrinter &Printer();
