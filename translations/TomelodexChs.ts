@@ -1599,6 +1599,18 @@ Note: e-books are ignored.</source>
         <source>The answer for %1 has no title, so it is not taken as a book.</source>
         <translation>%1 的回答没有书名，因此不作为图书采用。</translation>
     </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation>其元素嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>line %1: one element takes more than %2 MiB of the file, more than any book a library holds</source>
+        <translation>第 %1 行：一个元素占用文件超过 %2 MiB，超过书库能保存的任何图书</translation>
+    </message>
+    <message>
+        <source>Elements are nested beyond a depth of %1.</source>
+        <translation>元素嵌套深度超过 %1。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -1615,6 +1627,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>it is no longer a regular file, so it was left as it is</source>
         <translation>它已不再是普通文件，因此保持原样</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>没有程序在读取它</translation>
     </message>
 </context>
 <context>

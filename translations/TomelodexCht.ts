@@ -1599,6 +1599,18 @@ Note: e-books are ignored.</source>
         <source>The answer for %1 has no title, so it is not taken as a book.</source>
         <translation>%1 的回答沒有書名，因此不作為圖書採用。</translation>
     </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation>其元素巢狀超過 %1 層</translation>
+    </message>
+    <message>
+        <source>line %1: one element takes more than %2 MiB of the file, more than any book a library holds</source>
+        <translation>第 %1 行：一個元素佔用檔案超過 %2 MiB，超過書庫能保存的任何圖書</translation>
+    </message>
+    <message>
+        <source>Elements are nested beyond a depth of %1.</source>
+        <translation>元素巢狀深度超過 %1。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -1615,6 +1627,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>it is no longer a regular file, so it was left as it is</source>
         <translation>它已不再是一般檔案，因此保持原樣</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>沒有程式在讀取它</translation>
     </message>
 </context>
 <context>

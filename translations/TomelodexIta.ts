@@ -1601,6 +1601,18 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>The answer for %1 has no title, so it is not taken as a book.</source>
         <translation>La risposta per %1 non ha un titolo, quindi non viene presa come libro.</translation>
     </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <translation>i suoi elementi sono annidati oltre %1 livelli</translation>
+    </message>
+    <message>
+        <source>line %1: one element takes more than %2 MiB of the file, more than any book a library holds</source>
+        <translation>riga %1: un elemento occupa più di %2 MiB del file, più di qualsiasi libro che una biblioteca contenga</translation>
+    </message>
+    <message>
+        <source>Elements are nested beyond a depth of %1.</source>
+        <translation>Gli elementi sono annidati oltre una profondità di %1.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -1617,6 +1629,10 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>it is no longer a regular file, so it was left as it is</source>
         <translation>non è più un file normale, quindi è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>nessun programma lo sta leggendo</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include "db/BookRecord.h"
 #include "db/LibraryConnection.h"
+#include "xml/BookXmlReader.h"
 #include "xml/XmlImport.h"
 
 #include <QDir>
@@ -107,6 +108,10 @@ private Q_SLOTS:
                               "http://127.0.0.1:9/books.dtd, which is never loaded.");
         QTest::newRow("deep nesting")
             << QByteArray() << Book("<a>" + QByteArray("<a>").repeated(5000)) << QString();
+        QTest::newRow("deep nesting, closed")
+            << QByteArray()
+            << Book(QByteArray("<a>").repeated(300000) + QByteArray("</a>").repeated(300000))
+            << QStringLiteral("Book 2, line 5: its elements are nested deeper than 256 levels");
         QTest::newRow("broken second book")
             << QByteArray() << "<Book><Notes>" + QByteArray(4000, 'n') + "</Notes><Title>x</Book>"
             << QStringLiteral("After book 1, line 5: Opening and "
@@ -134,6 +139,35 @@ private Q_SLOTS:
             QCOMPARE(prompt.LastText(), kCannotRead + reason);
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM bookpublisher")), QStringLiteral("0"));
+    }
+
+    // Each book is built whole in memory, so one that takes more of the file
+    // than any book a library holds stops the reading; the books before it
+    // were read.
+    void oversizedBookStopsTheReading()
+    {
+        const QByteArray notes = "<Notes>" + QByteArray(2 << 20, 'n') + "</Notes>";
+        const QString file = WriteFile(QStringLiteral("big.xml"),
+                                       "<Tomelodex>\n" + Book("Small") + Book("Big", notes) +
+                                           Book("After") + "</Tomelodex>\n");
+        CBookXmlReader reader(file, 1 << 20);
+        CBookRecord first;
+        QVERIFY(reader.ReadNext(first));
+        QCOMPARE(first.Title, QStringLiteral("Small"));
+        CBookRecord second;
+        QVERIFY(!reader.ReadNext(second));
+        QVERIFY(reader.Failed());
+        QVERIFY2(reader.Error().contains(QStringLiteral("more than 1 MiB of the file")),
+                 qPrintable(reader.Error()));
+
+        // Within the limit the same book is read whole.
+        CBookXmlReader roomy(file, 4 << 20);
+        CBookRecord book;
+        QVERIFY(roomy.ReadNext(book) && roomy.ReadNext(book));
+        QCOMPARE(book.Notes.size(), qsizetype(2 << 20));
+        QVERIFY(roomy.ReadNext(book));
+        QVERIFY(!roomy.ReadNext(book));
+        QVERIFY(!roomy.Failed());
     }
 
     void ownEntitiesWithinBoundsAreExpanded()

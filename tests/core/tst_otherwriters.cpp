@@ -185,13 +185,18 @@ private Q_SLOTS:
                  QStringLiteral("Foundation||0|first edition|1.jpg|1:Errata,2:Map|32,33"));
 
         if (commandLine) {
-            const CliRun run = RunCliTool({QStringLiteral("edit"), m_db.Path(), QStringLiteral("1"),
-                                           QStringLiteral("Title=Foundation and Empire"),
-                                           QStringLiteral("Location=Shelf 2"),
-                                           QStringLiteral("MyRating=4"), QStringLiteral("Notes=")},
-                                          m_env->Path(QStringLiteral("config")));
+            const CliRun run =
+                RunCliTool({QStringLiteral("edit"), m_db.Path(), QStringLiteral("1"),
+                            QStringLiteral("Title=Foundation and Empire"),
+                            QStringLiteral("Location=Shelf 2"), QStringLiteral("MyRating=4"),
+                            QStringLiteral("Notes="), QStringLiteral("ListPrice=1234.56")},
+                           m_env->Path(QStringLiteral("config")), QByteArray(),
+                           {QStringLiteral("LC_ALL=de_DE.UTF-8")});
             QVERIFY2(run.code == 0, qPrintable(run.err));
             QCOMPARE(run.out, QString());
+            // A number as the book XML writes it, whatever the locale.
+            QCOMPARE(Value(QStringLiteral("SELECT ListPrice || '' FROM book")),
+                     QStringLiteral("1234.56"));
         } else {
             CBookRecord book;
             QVERIFY(book.Load(1, m_db));

@@ -7,6 +7,7 @@
 #include "app/OutputFile.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "xml/BookXmlWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -252,6 +253,21 @@ private Q_SLOTS:
         QVERIFY2(output.ErrorMessage().contains(path), qPrintable(output.ErrorMessage()));
         QVERIFY(IsFifo(path));
         QCOMPARE(Entries(m_out), QStringList{QStringLiteral("taken.xml")});
+
+        // A save that must not hang fails at once on a FIFO nobody reads, and
+        // writes it whole when a program does.
+        QString error;
+        QVERIFY(!SaveBooksXml(path, QStringLiteral("<Books/>"), &error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+        const int reader =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        QVERIFY(SaveBooksXml(path, QStringLiteral("<Books/>"), &error));
+        char received[16] = {};
+        QCOMPARE(::read(reader, received, sizeof received), ssize_t(8));
+        ::close(reader);
+        QCOMPARE(QByteArray(received), QByteArray("<Books/>"));
+        QVERIFY(IsFifo(path));
 
         // A folder cannot be opened as an output at all.
         COutputFile folder(m_out);

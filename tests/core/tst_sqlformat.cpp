@@ -29,6 +29,8 @@ private Q_SLOTS:
     void literal();
     void blankIsNullForEveryKind();
     void numberOverflowStaysValidSql();
+    void amountKeepsWhatWasWritten_data();
+    void amountKeepsWhatWasWritten();
     void dateLiteralNeverCarriesAQuote_data();
     void dateLiteralNeverCarriesAQuote();
 
@@ -72,19 +74,17 @@ void CSqlFormatTest::literal_data()
 
     QTest::newRow("num dollar") << "$12.99" << int(kLiteralNumber) << "12.990000";
     QTest::newRow("num MB") << "12.34 MB" << int(kLiteralNumber) << "12.340000";
-    QTest::newRow("num grouping stops") << "1,299.00" << int(kLiteralNumber) << "1.000000";
-    QTest::newRow("num currency word") << "EUR 5" << int(kLiteralNumber) << "0.000000";
-    QTest::newRow("num dollar alone") << "$" << int(kLiteralNumber) << "0.000000";
-    QTest::newRow("num one dollar dropped") << "$$5" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num dollar alone") << "$" << int(kLiteralNumber) << "'$'";
+    QTest::newRow("num two dollars") << "$$5" << int(kLiteralNumber) << "5.000000";
     QTest::newRow("num dollar then space") << "$ -2.5" << int(kLiteralNumber) << "-2.500000";
     QTest::newRow("num leading point") << "-.5" << int(kLiteralNumber) << "-0.500000";
     QTest::newRow("num trailing point") << "5." << int(kLiteralNumber) << "5.000000";
     QTest::newRow("num exponent") << "1.5E3kg" << int(kLiteralNumber) << "1500.000000";
     QTest::newRow("num bare exponent") << "7e+" << int(kLiteralNumber) << "7.000000";
     QTest::newRow("num rounding") << "0.0000006" << int(kLiteralNumber) << "0.000001";
-    QTest::newRow("num inf") << "inf" << int(kLiteralNumber) << "0.000000";
-    QTest::newRow("num nan") << "NaN" << int(kLiteralNumber) << "0.000000";
-    QTest::newRow("num hex") << "0x1A" << int(kLiteralNumber) << "0.000000";
+    QTest::newRow("num inf") << "inf" << int(kLiteralNumber) << "'inf'";
+    QTest::newRow("num nan") << "NaN" << int(kLiteralNumber) << "'NaN'";
+    QTest::newRow("num hex") << "0x1A" << int(kLiteralNumber) << "'0x1A'";
     QTest::newRow("num underflow") << "1e-999" << int(kLiteralNumber) << "0.000000";
 
     QTest::newRow("date own form") << "Jan 05, 2004" << int(kLiteralDate) << "'2004-01-05'";
@@ -329,10 +329,50 @@ void CSqlFormatTest::currencyUsesLocaleSeparator()
                  kLiteralNumber),
              QStringLiteral("39.950000"));
     QCOMPARE(FormatSqlLiteral(QStringLiteral("12.5"), kLiteralNumber), QStringLiteral("12.500000"));
-    // Where the separator is a point, a comma still ends the number.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(FormatSqlLiteral(QStringLiteral("12,99"), kLiteralNumber),
-             QStringLiteral("12.000000"));
+}
+
+// What a price text stands for, wherever it was written, under the locale
+// that decides the texts only a locale can read.
+void CSqlFormatTest::amountKeepsWhatWasWritten_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    const QLocale c = QLocale::c();
+
+    QTest::newRow("dollars grouped") << "$1,299.00" << c << "1299.000000";
+    QTest::newRow("euros grouped") << "1.299,00 €" << c << "1299.000000";
+    QTest::newRow("currency word") << "EUR 5" << c << "5.000000";
+    QTest::newRow("decimal comma") << "8,5" << c << "8.500000";
+    QTest::newRow("decimal comma, four digits") << "1234,56" << c << "1234.560000";
+    QTest::newRow("decimal point de") << "12.99" << kGermany << "12.990000";
+    QTest::newRow("three decimals after four digits") << "1234,567" << c << "1234.567000";
+    QTest::newRow("comma and three digits") << "1,299" << kUnitedStates << "'1,299'";
+    QTest::newRow("comma and three digits de") << "1,299" << kGermany << "1.299000";
+    QTest::newRow("point and three digits") << "1.299" << kUnitedStates << "1.299000";
+    QTest::newRow("point and three digits de") << "1.299" << kGermany << "'1.299'";
+    QTest::newRow("points group de") << "EUR 1.299.000,5" << kGermany << "1299000.500000";
+    QTest::newRow("no-break space groups")
+        << QStringLiteral("1\u00a0299,50\u00a0€") << c << "1299.500000";
+    QTest::newRow("apostrophe groups") << "CHF 1'299.90" << c << "1299.900000";
+    QTest::newRow("sign before the currency") << "-$5" << c << "-5.000000";
+    QTest::newRow("words around") << "ca. 12,50 € (used)" << c << "12.500000";
+    QTest::newRow("leading comma") << ",75" << c << "0.750000";
+    QTest::newRow("range") << "5-10" << c << "'5-10'";
+    QTest::newRow("two numbers") << "Vol 2 12.99" << c << "'Vol 2 12.99'";
+    QTest::newRow("group of two") << "1,29,900" << c << "'1,29,900'";
+    QTest::newRow("group after decimal") << "1.299,00.5" << c << "'1.299,00.5'";
+    QTest::newRow("grouped with exponent") << "1,299e3" << kUnitedStates << "'1,299e3'";
+    QTest::newRow("no number, quote kept") << "O'Neil's price" << c << "'O''Neil''s price'";
+}
+
+void CSqlFormatTest::amountKeepsWhatWasWritten()
+{
+    QFETCH(QString, text);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    QLocale::setDefault(locale);
+    QCOMPARE(FormatSqlLiteral(text, kLiteralNumber), expected);
 }
 
 void CSqlFormatTest::writtenDateReadsBack()

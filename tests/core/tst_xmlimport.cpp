@@ -137,11 +137,11 @@ private Q_SLOTS:
     {
         CRecordingPrompt prompt;
         prompt.answers = {MsgAnswer::Yes};
-        const QString file = WriteFile(
-            QStringLiteral("twice.xml"),
-            "<Tomelodex><Book><Title>A</Title><ISBN>0-596-00712-4</ISBN></Book>"
-            "<Book><Title>B</Title><ISBN>0596007124</ISBN></Book>"
-            "<Book><Title>C</Title><ISBN>0131103628</ISBN></Book></Tomelodex>");
+        const QString file =
+            WriteFile(QStringLiteral("twice.xml"),
+                      "<Tomelodex><Book><Title>A</Title><ISBN>0-596-00712-4</ISBN></Book>"
+                      "<Book><Title>B</Title><ISBN>0596007124</ISBN></Book>"
+                      "<Book><Title>C</Title><ISBN>0131103628</ISBN></Book></Tomelodex>");
         const CXmlImportResult result = ImportBooksXml(file, 32, m_images, m_db);
         QCOMPARE(result.imported, 2);
         QCOMPARE(result.skipped, 1);
@@ -149,6 +149,50 @@ private Q_SLOTS:
         QVERIFY(prompt.shown.at(0).text.contains(QStringLiteral("\nA\n")));
         QCOMPARE(Value(QStringLiteral("SELECT group_concat(Title) FROM book")),
                  QStringLiteral("A,C"));
+    }
+
+    // Files of older versions carry the decimal comma of the locale that
+    // wrote them, newer ones a point; both read the same in any locale, and
+    // a text that is no amount for sure is kept as written.
+    void numbersReadInEitherFormAndAnyLocale_data()
+    {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("stored");
+        const QLocale c = QLocale::c();
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QString price = QStringLiteral("ListPrice");
+        QTest::newRow("decimal comma") << price << "8,5" << c << "real:8.5";
+        QTest::newRow("three decimals under German") << price << "1.299" << german << "real:1.299";
+        QTest::newRow("three decimals after a comma") << price << "1,299" << c << "text:'1,299'";
+        QTest::newRow("shop's text under German")
+            << price << "$1,299.00" << german << "integer:1299";
+        QTest::newRow("no amount") << price << "on request" << c << "text:'on request'";
+        QTest::newRow("rating with comma")
+            << QStringLiteral("AmazonRating") << "4,5" << c << "real:4.5";
+        QTest::newRow("size under German")
+            << QStringLiteral("BookSize") << "12.34 MB" << german << "real:12.34";
+    }
+
+    void numbersReadInEitherFormAndAnyLocale()
+    {
+        QFETCH(QString, element);
+        QFETCH(QString, text);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, stored);
+        CRecordingPrompt prompt;
+        QLocale::setDefault(locale);
+        const QString file = WriteFile(QStringLiteral("numbers.xml"),
+                                       QStringLiteral("<Tomelodex><Book><Title>t</Title><%1>%2</%1>"
+                                                      "</Book></Tomelodex>")
+                                           .arg(element, text)
+                                           .toUtf8());
+        const CXmlImportResult result = ImportBooksXml(file, 32, m_images, m_db);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(result.imported, 1);
+        QCOMPARE(Value(QStringLiteral("SELECT typeof(%1)||':'||quote(%1) FROM book").arg(element)),
+                 stored);
     }
 
     void unreadableFilesInsertNothing_data()

@@ -8,6 +8,7 @@
 #include "adding/AddBookDlg.h"
 #include "adding/BatchDlg.h"
 #include "app/AppSettings.h"
+#include "app/OutputFile.h"
 #include "app/StringTable.h"
 #include "book/BookProperties.h"
 #include "db/CategoryStore.h"
@@ -36,6 +37,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <cerrno>
 #include <functional>
 #include <memory>
 
@@ -223,6 +225,13 @@ private Q_SLOTS:
         m_env->files.names = {listFile};
         QTest::mouseClick(Child<QPushButton>(&dialog, "SaveButton"), Qt::LeftButton);
         QCOMPARE(m_env->prompt.LastText(), QStringLiteral("File has been saved."));
+        // A device that takes nothing is no saved list.
+        const QString full = AlwaysFullDevice(m_env->Path(QString()));
+        if (!full.isEmpty()) {
+            m_env->files.names = {full};
+            QTest::mouseClick(Child<QPushButton>(&dialog, "SaveButton"), Qt::LeftButton);
+            QCOMPARE(m_env->prompt.LastText(), COutputFile::WriteFailedMessage(full, ENOSPC));
+        }
         box->setPlainText(QStringLiteral("0596004206"));
         const QString blank = Write(QStringLiteral("blank.txt"), "  \n\n \t\n");
         m_env->files.names = {blank, listFile};

@@ -96,14 +96,7 @@ bool COutputFile::OpenTarget()
             // not a file that could be replaced (as root, renaming over
             // /dev/full would put a file in its place).
             m_target = Target::InPlace;
-            do
-                m_fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-            while (m_fd < 0 && errno == EINTR);
-            if (m_fd < 0) {
-                FailWith(errno, true);
-                return false;
-            }
-            return true;
+            return OpenInPlace(name, S_ISFIFO(status.st_mode));
         }
         // Through links to the file itself, so that the links stay links.
         char *resolved = ::realpath(name.constData(), nullptr);
@@ -134,6 +127,28 @@ QByteArray COutputFile::FinalFolder() const
 {
     const qsizetype slash = m_finalPath.lastIndexOf('/');
     return slash < 0 ? QByteArray(".") : m_finalPath.left(qMax(slash, qsizetype(1)));
+}
+
+bool COutputFile::OpenInPlace(const QByteArray &name, bool fifo)
+{
+    const int flags = O_WRONLY | O_NOCTTY | O_CLOEXEC;
+    // Opening a FIFO waits for a reader; asked not to wait, one without a
+    // reader is a failure, and the writes that follow block as usual.
+    const bool mustHaveReader = fifo && !m_waitForReader;
+    do
+        m_fd = ::open(name.constData(), mustHaveReader ? flags | O_NONBLOCK : flags);
+    while (m_fd < 0 && errno == EINTR);
+    if (m_fd < 0 && mustHaveReader && errno == ENXIO) {
+        FailWithText(QCoreApplication::translate("OutputFile", "no program reads from it"));
+        return false;
+    }
+    if (m_fd < 0) {
+        FailWith(errno, true);
+        return false;
+    }
+    if (mustHaveReader)
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    return true;
 }
 
 bool COutputFile::CreateTemporary()

@@ -29,6 +29,10 @@ public:
     COutputFile(const COutputFile &) = delete;
     COutputFile &operator=(const COutputFile &) = delete;
 
+    // Whether open() waits for a program to read a FIFO (the default), or
+    // fails at once when none does, as a window that must not hang wants.
+    void SetWaitForReader(bool wait) { m_waitForReader = wait; }
+
     // Opens for writing; `mode` must hold WriteOnly and no ReadOnly.
     bool open(OpenMode mode) override;
     bool isSequential() const override { return true; }
@@ -65,6 +69,7 @@ private:
     };
 
     bool OpenTarget();
+    bool OpenInPlace(const QByteArray &name, bool fifo);
     bool CreateTemporary();
     bool Flush();
     bool PutInPlace();
@@ -75,6 +80,7 @@ private:
     void FailWithText(const QString &reason);
 
     QString m_path;
+    bool m_waitForReader = true;
     Target m_target = Target::StandardOutput;
     int m_fd = -1;
     QByteArray m_finalPath; // the resolved name the file is put at

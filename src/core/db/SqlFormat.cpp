@@ -1,11 +1,11 @@
 #include "db/SqlFormat.h"
 
+#include "db/AmountText.h"
 #include "db/DateText.h"
 
 #include <QFileInfo>
 #include <QLocale>
 
-#include <cfloat>
 #include <climits>
 #include <cmath>
 
@@ -37,45 +37,6 @@ int ScanInteger(QStringView text)
             value = limit; // keep consuming digits, the result stays clamped
     }
     return int(negative ? -value : value);
-}
-
-// Like wcstod, but only plain decimal: white space, sign, digits with an
-// optional fraction and exponent. No infinity, NaN or hexadecimal forms, which
-// would not be valid SQL numbers.
-double ScanNumber(QStringView text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i].isSpace())
-        ++i;
-    const qsizetype start = i;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    int digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i)
-        ++digits;
-    if (i < n && text[i] == u'.') {
-        ++i;
-        for (; i < n && IsDigit(text[i]); ++i)
-            ++digits;
-    }
-    if (digits == 0)
-        return 0.0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            ++j;
-        if (j < n && IsDigit(text[j])) {
-            while (j < n && IsDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    const double value = QLocale::c().toDouble(text.mid(start, i - start));
-    // An overflow would print as "inf"; the largest double keeps the SQL valid.
-    if (std::isinf(value))
-        return value < 0 ? -DBL_MAX : DBL_MAX;
-    return value;
 }
 
 // "%f"-style text in the C locale, keeping the sign of a negative zero as printf does.
@@ -121,6 +82,12 @@ QString Quoted(const QString &text)
     return u'\'' + text + u'\'';
 }
 
+// A text literal: single quotes doubled, nothing else escaped.
+QString QuotedText(QString text)
+{
+    return Quoted(text.replace(u'\'', QStringLiteral("''")));
+}
+
 } // namespace
 
 QString FormatSqlLiteral(const QString &text, int kind)
@@ -130,23 +97,16 @@ QString FormatSqlLiteral(const QString &text, int kind)
         return kNull;
 
     switch (kind) {
-    case kLiteralText: {
-        QString doubled = trimmed;
-        return Quoted(doubled.replace(u'\'', QStringLiteral("''")));
-    }
+    case kLiteralText:
+        return QuotedText(trimmed);
     case kLiteralInteger:
         return QString::number(ScanInteger(trimmed));
     case kLiteralNumber: {
-        QString rest = trimmed;
-        if (rest.startsWith(u'$'))
-            rest.remove(0, 1);
-        // Prices are shown with the user's decimal separator; where that is
-        // not a point, a number written with it (and without a point) reads
-        // back with its fraction instead of losing it.
-        const QString separator = QLocale().decimalPoint();
-        if (separator.size() == 1 && separator != u"." && !rest.contains(u'.'))
-            rest.replace(rest.indexOf(separator), 1, u'.');
-        return FixedText(ScanNumber(rest), 6);
+        // Number columns keep a text as text: an amount that cannot be read
+        // for sure stays as it was written instead of becoming a wrong number.
+        if (const std::optional<double> amount = ReadAmount(trimmed, QLocale()))
+            return FixedText(*amount, 6);
+        return QuotedText(trimmed);
     }
     case kLiteralDate: {
         // Written in one form whatever form it was typed in, so that stored

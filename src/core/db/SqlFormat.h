@@ -16,7 +16,9 @@ enum SqlLiteralKind
 };
 
 // Turns a field's text into an SQL literal of the given kind ("NULL" for
-// empty or blank text). Never fails: unconvertible input becomes 0 or NULL.
+// empty or blank text). Never fails: an integer that cannot be read becomes
+// 0, a date NULL; an amount that cannot be read for sure (ReadAmount) stays
+// a quoted text, which the number columns keep as it was written.
 QString FormatSqlLiteral(const QString &text, int kind);
 
 // Turns a value read from the database into the text the program holds.

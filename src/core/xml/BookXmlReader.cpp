@@ -1,6 +1,7 @@
 #include "xml/BookXmlReader.h"
 
 #include "app/StringTable.h"
+#include "db/AmountText.h"
 #include "db/BookRecord.h"
 #include "xml/XmlDocument.h"
 
@@ -10,17 +11,24 @@
 #include <libxml/entities.h>
 #include <libxml/xmlreader.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
 // No network and no loading of external DTDs or entities. Entities are not
 // substituted while parsing: the tree keeps references, which the text
-// reading below expands under the budget. CDATA is merged into text.
-constexpr int kReaderOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA;
+// reading below expands under the budget. CDATA is merged into text. A text
+// may be as long as any the library can hold (libxml2 stops at 10 MB
+// otherwise); what bounds memory is the reader's own limit on one book.
+constexpr int kReaderOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_HUGE;
 
 // Entities nested deeper than this are refused (reference loops end here too).
 constexpr int kMaxEntityNesting = 32;
+// Elements nested deeper than this are refused, as libxml2 does without
+// XML_PARSE_HUGE.
+constexpr int kMaxElementDepth = 256;
 
 bool IsNamed(const xmlNode *node, const char *name)
 {
@@ -47,6 +55,23 @@ int LeadingInteger(const QString &text)
     const int value = trimmed.left(end).toInt(&ok);
     return ok ? value : 0;
 }
+
+// Numbers in a file have a point for decimals (files of older versions the
+// comma of the locale that wrote them); the record holds them as the user's
+// locale shows them, which is the form saving reads. A text that is no
+// amount for sure stays as it is.
+QString RecordNumberText(const QString &fileText)
+{
+    const std::optional<double> amount = ReadAmount(fileText, QLocale::c());
+    if (!amount)
+        return fileText;
+    return PlainNumberText(*amount).replace(u'.', QLocale().decimalPoint());
+}
+
+QString CBookRecord::*const kNumberFields[] = {
+    &CBookRecord::PurchasePrice, &CBookRecord::ListPrice, &CBookRecord::AmazonPrice,
+    &CBookRecord::AmazonRating,  &CBookRecord::BookSize,
+};
 
 // The text fields of a Book element and where each goes in the record.
 struct CTextField
@@ -108,7 +133,7 @@ class CTextReader
 public:
     // False when the budget or the nesting limit is exceeded or an external
     // entity is referred to; Error() tells which.
-    bool Append(const xmlNode *node, QByteArray &out, int nesting = 0)
+    bool Append(const xmlNode *node, QByteArray &out, int nesting = 0, int depth = 0)
     {
         for (const xmlNode *child = node->children; child && m_error.isEmpty();
              child = child->next) {
@@ -118,10 +143,17 @@ public:
                 AppendText(child->content, out, nesting);
                 break;
             case XML_ELEMENT_NODE:
-                Append(child, out, nesting);
+                // The parser sets no depth limit with XML_PARSE_HUGE; this
+                // walk is the one that would run out of stack.
+                if (depth >= kMaxElementDepth)
+                    m_error = QCoreApplication::translate(
+                                  "Messages", "its elements are nested deeper than %1 levels")
+                                  .arg(kMaxElementDepth);
+                else
+                    Append(child, out, nesting, depth + 1);
                 break;
             case XML_ENTITY_REF_NODE:
-                AppendEntity(child, out, nesting);
+                AppendEntity(child, out, nesting, depth);
                 break;
             default:
                 break;
@@ -157,7 +189,7 @@ private:
         out.append(reinterpret_cast<const char *>(text), qsizetype(length));
     }
 
-    void AppendEntity(const xmlNode *reference, QByteArray &out, int nesting)
+    void AppendEntity(const xmlNode *reference, QByteArray &out, int nesting, int depth)
     {
         const xmlEntity *entity = xmlGetDocEntity(reference->doc, reference->name);
         if (!entity) // undeclared: the parser has reported it already
@@ -181,7 +213,7 @@ private:
         // The parser keeps the parsed replacement of an entity as its
         // children; an entity it has not parsed counts as its raw text.
         if (entity->children)
-            Append(reinterpret_cast<const xmlNode *>(entity), out, nesting + 1);
+            Append(reinterpret_cast<const xmlNode *>(entity), out, nesting + 1, depth);
         else
             AppendText(entity->content, out, nesting + 1);
     }
@@ -204,7 +236,9 @@ bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QStr
     }
     for (const CTextField &field : kTextFields) {
         if (element == QLatin1String(field.element)) {
-            record.*field.member = text;
+            const bool number = std::find(std::begin(kNumberFields), std::end(kNumberFields),
+                                          field.member) != std::end(kNumberFields);
+            record.*field.member = number ? RecordNumberText(text) : text;
             return true;
         }
     }
@@ -213,15 +247,37 @@ bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QStr
 
 struct CBookXmlReader::CReader
 {
+    QFile file;
     xmlTextReaderPtr reader = nullptr;
     QString parserError; // the first error the parser reported, with its line
     CTextReader text;
+    qint64 maxBookBytes = kMaxBookXmlBytes;
+    qint64 bytesRead = 0;
+    qint64 bookStart = 0; // bytes read when the current book began
+    bool bookTooLarge = false;
 
     ~CReader()
     {
         if (reader)
             xmlFreeTextReader(reader);
     }
+
+    // Feeds the parser, refusing to go on once one book has taken more of
+    // the file than a book may: the parser builds each book whole in memory.
+    static int Read(void *context, char *buffer, int length)
+    {
+        auto *self = static_cast<CReader *>(context);
+        if (self->bytesRead - self->bookStart > self->maxBookBytes) {
+            self->bookTooLarge = true;
+            return -1;
+        }
+        const qint64 got = self->file.read(buffer, length);
+        if (got < 0)
+            return -1;
+        self->bytesRead += got;
+        return int(got);
+    }
+    static int Close(void *) { return 0; }
 
     static void OnError(void *context, xmlErrorPtr error)
     {
@@ -234,11 +290,16 @@ struct CBookXmlReader::CReader
     }
 };
 
-CBookXmlReader::CBookXmlReader(const QString &path) : m_reader(std::make_unique<CReader>())
+CBookXmlReader::CBookXmlReader(const QString &path, qint64 maxBookBytes)
+    : m_reader(std::make_unique<CReader>())
 {
     InitXmlLibraries();
-    m_reader->reader =
-        xmlReaderForFile(QFile::encodeName(path).constData(), nullptr, kReaderOptions);
+    m_reader->maxBookBytes = maxBookBytes;
+    m_reader->file.setFileName(path);
+    if (m_reader->file.open(QIODevice::ReadOnly))
+        m_reader->reader =
+            xmlReaderForIO(&CReader::Read, &CReader::Close, m_reader.get(),
+                           QFile::encodeName(path).constData(), nullptr, kReaderOptions);
     if (!m_reader->reader) {
         Fail(QCoreApplication::translate("Messages", "%1 cannot be read.").arg(path));
         return;
@@ -258,7 +319,13 @@ bool CBookXmlReader::Fail(const QString &error)
 bool CBookXmlReader::FailParsing()
 {
     QString error = m_reader->parserError;
-    if (error.isEmpty())
+    if (m_reader->bookTooLarge)
+        error = QCoreApplication::translate("Messages",
+                                            "line %1: one element takes more than %2 MiB of the "
+                                            "file, more than any book a library holds")
+                    .arg(xmlTextReaderGetParserLineNumber(m_reader->reader))
+                    .arg(m_reader->maxBookBytes >> 20);
+    else if (error.isEmpty())
         error = QCoreApplication::translate("Messages", "line %1: the file is not well-formed")
                     .arg(xmlTextReaderGetParserLineNumber(m_reader->reader));
     if (m_books > 0)
@@ -297,6 +364,8 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
         if (!m_checkedDtd && !CheckDocumentType())
             return false;
         const int depth = xmlTextReaderDepth(reader);
+        if (depth <= 1)
+            m_reader->bookStart = m_reader->bytesRead;
         const char *name = reinterpret_cast<const char *>(xmlTextReaderConstLocalName(reader));
         if (depth == 0) {
             m_inRoot = name && std::strcmp(name, "Tomelodex") == 0;
@@ -358,6 +427,8 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
                                 .arg(child->line)
                                 .arg(text.Error()));
         }
+        for (QString CBookRecord::*field : kNumberFields)
+            record.*field = RecordNumberText(record.*field);
         return true;
     }
 }

@@ -13,6 +13,12 @@ class CBookRecord;
 // for a name that is no single field of a book.
 bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QString &text);
 
+// The most of a file that one Book element (or anything else beside the
+// books) may take. SQLite holds at most 1,000,000,000 bytes in one row, so
+// any book a library holds fits, with room for its markup and for the
+// characters that grow when escaped. No single text has a limit of its own.
+inline constexpr qint64 kMaxBookXmlBytes = qint64(2) << 30;
+
 // Reads the Book elements of a book XML file one at a time with libxml2's
 // streaming reader, so memory stays the same whatever the size of the file.
 //
@@ -24,7 +30,8 @@ bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QStr
 class CBookXmlReader
 {
 public:
-    explicit CBookXmlReader(const QString &path);
+    // A book taking more than `maxBookBytes` of the file fails the reading.
+    explicit CBookXmlReader(const QString &path, qint64 maxBookBytes = kMaxBookXmlBytes);
     ~CBookXmlReader();
     CBookXmlReader(const CBookXmlReader &) = delete;
     CBookXmlReader &operator=(const CBookXmlReader &) = delete;

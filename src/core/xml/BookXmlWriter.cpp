@@ -2,8 +2,10 @@
 
 #include "app/OutputFile.h"
 #include "app/StringTable.h"
+#include "db/AmountText.h"
 #include "db/BookRecord.h"
 #include "db/DbAccess.h"
+#include "db/Recordset.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -48,6 +50,25 @@ private:
     CLibraryConnection &m_connection;
     QHash<QString, QString> m_paths;
 };
+
+// The book's prices as the file carries them: a stored amount in full with
+// a point for decimals whatever the user's locale (the record holds it as
+// the locale shows it), a stored text as it is.
+void UseFilePrices(CBookRecord &book, CLibraryConnection &connection)
+{
+    CRecordset rs(connection);
+    if (!rs.Open(QStringLiteral("SELECT PurchasePrice, ListPrice, AmazonPrice FROM book WHERE "
+                                "BookID=%1")
+                     .arg(book.BookID)) ||
+        rs.IsEOF())
+        return;
+    QString *const prices[] = {&book.PurchasePrice, &book.ListPrice, &book.AmazonPrice};
+    for (int i = 0; i < 3; ++i) {
+        const CFieldValue value = rs.GetField(i);
+        if (value.type == CFieldValue::Type::Currency)
+            *prices[i] = PlainNumberText(value.number);
+    }
+}
 
 void AppendFields(QString &xml, const CBookRecord &book)
 {
@@ -110,6 +131,7 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
 {
     CBookRecord book;
     book.Load(int(id), connection);
+    UseFilePrices(book, connection);
     xml += QStringLiteral("<Book ID=\"%1\">\n").arg(id);
     AppendFields(xml, book);
     QStringList categories;
@@ -150,6 +172,9 @@ QString EscapeXmlText(const QString &text)
     }
     escaped.replace(u'&', QStringLiteral("&amp;"));
     escaped.replace(u'<', QStringLiteral("&lt;"));
+    // A parser turns every line end into a line feed; a carriage return
+    // written as a reference comes back as itself.
+    escaped.replace(u'\r', QStringLiteral("&#13;"));
     // "]]>" may not stand in element text; any other ">" may.
     escaped.replace(QStringLiteral("]]>"), QStringLiteral("]]&gt;"));
     return escaped;
@@ -218,6 +243,7 @@ QString BookElementXml(const CBookRecord &book)
 bool SaveBooksXml(const QString &path, const QString &xml, QString *error)
 {
     COutputFile file(path);
+    file.SetWaitForReader(false);
     const QByteArray bytes = xml.toUtf8();
     const bool saved =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.Commit();

@@ -35,6 +35,7 @@ bool WriteBooksXml(QIODevice &out, const QVector<quint32> &bookIds, CLibraryConn
 QString BookElementXml(const CBookRecord &book);
 
 // Writes the document as UTF-8 without a byte-order mark, replacing `path`
-// only once the whole file is written (see COutputFile). On failure `error`,
-// when given, says why, naming the file.
+// only once the whole file is written (see COutputFile); a FIFO no program
+// reads is a failure rather than a wait. On failure `error`, when given, says
+// why, naming the file.
 bool SaveBooksXml(const QString &path, const QString &xml, QString *error = nullptr);

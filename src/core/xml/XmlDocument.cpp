@@ -33,13 +33,16 @@
 
 namespace {
 
-// No network, no external DTD, no XInclude and no XML_PARSE_HUGE, so libxml2
-// keeps its limits on nesting depth and text size. Entities are substituted
-// while parsing (NOENT) under our expansion budget: afterwards the tree holds
-// no entity references, so reading text or transforming cannot expand any.
-// Rejecting every entity declaration instead would refuse style sheets that
-// declare &nbsp; and the like. CDATA is merged into text.
+// No network, no external DTD, no XInclude and (but for text in memory, below)
+// no XML_PARSE_HUGE, so libxml2 keeps its limits on nesting depth and text size. Entities are
+// substituted while parsing (NOENT) under our expansion budget: afterwards the tree holds no entity
+// references, so reading text or transforming cannot expand any. Rejecting every entity declaration
+// instead would refuse style sheets that declare &nbsp; and the like. CDATA is merged into text.
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOCDATA;
+// Text handed over in memory (loadXML) is in UTF-16 whatever it declares,
+// and is the program's own book XML: a description longer than libxml2's
+// 10 MB for one text must load too. kMaxXmlInputBytes still bounds the whole.
+constexpr int kTextInMemoryOptions = XML_PARSE_IGNORE_ENC | XML_PARSE_HUGE;
 
 // Entities nested deeper than this count as over the budget (reference loops
 // end here too).
@@ -145,6 +148,7 @@ struct CParseState
 {
     quint64 expandedBytes = 0;
     bool overBudget = false;
+    bool tooDeep = false;
     QString refusedLoad; // the first external resource the parser asked for
     std::unordered_map<const xmlEntity *, quint64> entitySizes;
 };
@@ -216,6 +220,26 @@ xmlEntityPtr budgetedGetEntity(void *context, const xmlChar *name)
         return nullptr;
     }
     return entity;
+}
+
+// libxml2 stops at 256 levels only while XML_PARSE_HUGE is off; with it a
+// document could nest as deep as its size allows, and whatever walks the
+// tree recursively (a style sheet) would run out of stack.
+constexpr int kMaxElementDepth = 256;
+
+void depthCheckedStartElement(void *context, const xmlChar *localName, const xmlChar *prefix,
+                              const xmlChar *uri, int namespaceCount, const xmlChar **namespaces,
+                              int attributeCount, int defaultedCount, const xmlChar **attributes)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(context);
+    if (ctxt->nameNr > kMaxElementDepth) {
+        if (t_parse)
+            t_parse->tooDeep = true;
+        xmlStopParser(ctxt);
+        return;
+    }
+    xmlSAX2StartElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
+                          attributeCount, defaultedCount, attributes);
 }
 
 // Installed for the whole process: nothing is ever loaded on a parser's
@@ -294,12 +318,17 @@ xmlDocPtr parseXml(const QByteArray &bytes, const QByteArray &baseUrl, bool forc
         xmlDictReference(dict);
     }
     ctxt->sax->getEntity = &budgetedGetEntity;
+    ctxt->sax->startElementNs = &depthCheckedStartElement;
 
     DocPtr doc(xmlCtxtReadMemory(ctxt.get(), bytes.constData(), int(bytes.size()),
                                  baseUrl.isEmpty() ? nullptr : baseUrl.constData(),
                                  forceUtf8 ? "UTF-8" : nullptr,
-                                 kParseOptions | (forceUtf8 ? XML_PARSE_IGNORE_ENC : 0)));
-    if (state.overBudget) {
+                                 kParseOptions | (forceUtf8 ? kTextInMemoryOptions : 0)));
+    if (state.tooDeep) {
+        *error =
+            QCoreApplication::translate("Messages", "Elements are nested beyond a depth of %1.")
+                .arg(kMaxElementDepth);
+    } else if (state.overBudget) {
         *error = QCoreApplication::translate(
                      "Messages", "Entity references expand to more than %1 MiB of text.")
                      .arg(kMaxEntityExpansionBytes >> 20);

@@ -176,6 +176,7 @@ void CAddBookDlg::OnSaveIsbnList()
     if (path.isEmpty())
         return;
     COutputFile file(path);
+    file.SetWaitForReader(false);
     const QByteArray bytes = (text + u'\n').toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.Commit()) {
         ShowMessage(file.ErrorMessage().isEmpty() ? LoadString(135) : file.ErrorMessage());
