@@ -143,7 +143,7 @@ int CmdEdit(const QStringList &args)
     }
     CBookRecord book;
     bool found = false;
-    if (!book.Load(bookId, connection, &found))
+    if (!book.Load(bookId, connection, CBookRecord::LoadFor::Editing, &found))
         return kExitFailed;
     if (!found) {
         PrintErr(QCoreApplication::translate("Cli", "%1: the library has no book %2")

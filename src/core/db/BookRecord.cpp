@@ -294,13 +294,16 @@ bool CBookRecord::FitsColumns() const
     return true;
 }
 
-bool CBookRecord::Load(int bookId, CLibraryConnection &connection, bool *found)
+bool CBookRecord::Load(int bookId, CLibraryConnection &connection, LoadFor purpose, bool *found)
 {
     BookID = bookId;
     StoredState.clear();
     if (found)
         *found = false;
-    const CReadSnapshot snapshot(connection);
+    const bool editing = purpose == LoadFor::Editing;
+    std::optional<CReadSnapshot> snapshot;
+    if (editing)
+        snapshot.emplace(connection);
     CRecordset rs(connection);
     if (!rs.Open(QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId))) {
         ShowMessage(rs.ErrorText(), MsgIcon::Warning);
@@ -381,7 +384,7 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection, bool *found)
         }
     }
     links.Close();
-    if (!ReadStoredState(bookId, connection, StoredState)) {
+    if (editing && !ReadStoredState(bookId, connection, StoredState)) {
         ShowMessage(connection.LastError(), MsgIcon::Warning);
         return false;
     }

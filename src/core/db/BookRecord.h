@@ -159,11 +159,20 @@ public:
     // says when not). The ISBN is measured as typed, before its hyphens go.
     bool FitsColumns() const;
 
-    // Fills the record from the stored book `bookId`, read as one snapshot,
-    // and remembers its StoredState. A missing book leaves the record as it
-    // was (but for BookID and StoredState) and still succeeds; `found` tells
-    // whether there was one.
-    bool Load(int bookId, CLibraryConnection &connection, bool *found = nullptr);
+    // What a record is loaded for: to be edited and saved again, or only to
+    // be shown or written out (no StoredState, and half the time).
+    enum class LoadFor
+    {
+        Editing,
+        ReadingOnly,
+    };
+
+    // Fills the record from the stored book `bookId`; for editing read as
+    // one snapshot with its StoredState. A missing book leaves the record as
+    // it was (but for BookID and StoredState) and still succeeds; `found`
+    // tells whether there was one.
+    bool Load(int bookId, CLibraryConnection &connection, LoadFor purpose = LoadFor::Editing,
+              bool *found = nullptr);
 
     // Writes the record: a new book (INSERT) into category `categoryId`, or,
     // when `isNew` is false, the stored book BookID: an UPDATE of the columns

@@ -169,7 +169,7 @@ void CBookProperties::ReloadFromLibrary()
 {
     CBookRecord stored;
     bool found = false;
-    if (!stored.Load(m_book.BookID, *m_connection, &found) || !found)
+    if (!stored.Load(m_book.BookID, *m_connection, CBookRecord::LoadFor::Editing, &found) || !found)
         return;
     SetBook(stored, false, m_categoryId, *m_connection, m_imagesDir);
 }
