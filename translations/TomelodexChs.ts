@@ -939,6 +939,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>将图书 XML 文件中的图书导入类别 ID。ISBN 已在书库中的图书将被跳过（skip，默认）或仍然添加（add）。输出找到和导入的图书数量，然后输出导入、跳过和失败的数量；有失败或导入被停止时以 1 退出。</translation>
     </message>
     <message>
+        <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
+        <translation>tomelodex-cli: %1: 该名称不是有效的 UTF-8；只有书库可以使用这样的名称</translation>
+    </message>
+    <message>
         <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
         <translation>tomelodex-cli edit：未知字段“%1”</translation>
     </message>
@@ -1631,6 +1635,13 @@ Note: e-books are ignored.</source>
     <message>
         <source>no program reads from it</source>
         <translation>没有程序在读取它</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tomelodex: %1 is not a settings file (a regular file of at most 1 MB); it is left alone, the settings start from their defaults and changes to them are not kept.</source>
+        <translation>Tomelodex: %1 不是设置文件（最大 1 MB 的普通文件）；程序不会改动它，设置从默认值开始，对设置的更改不会保存。</translation>
     </message>
 </context>
 <context>

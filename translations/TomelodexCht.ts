@@ -939,6 +939,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>將書籍 XML 檔案中的書籍匯入類別 ID。ISBN 已在書庫中的書籍將被略過（skip，預設）或仍然新增（add）。輸出找到和匯入的書籍數量，然後輸出匯入、略過和失敗的數量；有失敗或匯入被停止時以 1 結束。</translation>
     </message>
     <message>
+        <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
+        <translation>tomelodex-cli: %1: 此名稱不是有效的 UTF-8；只有書庫可以使用這樣的名稱</translation>
+    </message>
+    <message>
         <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
         <translation>tomelodex-cli edit：未知欄位「%1」</translation>
     </message>
@@ -1631,6 +1635,13 @@ Note: e-books are ignored.</source>
     <message>
         <source>no program reads from it</source>
         <translation>沒有程式在讀取它</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tomelodex: %1 is not a settings file (a regular file of at most 1 MB); it is left alone, the settings start from their defaults and changes to them are not kept.</source>
+        <translation>Tomelodex: %1 不是設定檔（最大 1 MB 的一般檔案）；程式不會變動它，設定從預設值開始，對設定的變更不會保存。</translation>
     </message>
 </context>
 <context>

@@ -941,6 +941,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Importa i libri di un file XML nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
     <message>
+        <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
+        <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
+    </message>
+    <message>
         <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
         <translation>tomelodex-cli edit: campo sconosciuto «%1»</translation>
     </message>
@@ -1633,6 +1637,13 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>no program reads from it</source>
         <translation>nessun programma lo sta leggendo</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tomelodex: %1 is not a settings file (a regular file of at most 1 MB); it is left alone, the settings start from their defaults and changes to them are not kept.</source>
+        <translation>Tomelodex: %1 non è un file di impostazioni (un file normale di al massimo 1 MB); viene lasciato com&apos;è, le impostazioni partono dai valori predefiniti e le loro modifiche non vengono conservate.</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,8 @@ int CmdAdd(const QStringList &args)
         plain.isEmpty() || (fromFile == (plain.size() > 1)))
         return UsageError(QStringLiteral("usage: tomelodex-cli add LIBRARY --category ID "
                                          "[--duplicates skip|add] (ISBN... | --isbn-file FILE)"));
+    if (fromFile && RefuseStrayName(isbnFile))
+        return kExitFailed;
     QStringList typed = plain.mid(1);
     if (fromFile && !ReadIsbnFile(isbnFile, &typed)) {
         PrintErr(

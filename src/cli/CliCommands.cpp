@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "app/AppSettings.h"
+#include "app/NativeFileName.h"
 #include "app/OutputFile.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
@@ -78,7 +79,7 @@ bool TakeDuplicatesOption(QStringList &args)
 
 CMessagesAboutFile::CMessagesAboutFile(const QString &path)
 {
-    g_prompt.m_file = path;
+    g_prompt.m_file = PrintableFileName(path);
 }
 
 CMessagesAboutFile::~CMessagesAboutFile()
@@ -109,11 +110,21 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
         return kExitFailed;
     if (!exists) {
         PrintErr(QCoreApplication::translate("Cli", "%1: the library has no category %2")
-                     .arg(path)
+                     .arg(PrintableFileName(path))
                      .arg(category));
         return kExitFailed;
     }
     return kExitOk;
+}
+
+bool RefuseStrayName(const QString &name)
+{
+    if (!HasStrayBytes(name))
+        return false;
+    PrintErr(QCoreApplication::translate("Cli", "tomelodex-cli: %1: the name is not valid UTF-8; "
+                                                "only a library can be named so")
+                 .arg(PrintableFileName(name)));
+    return true;
 }
 
 bool ParseId(const QString &text, int *id)

@@ -72,6 +72,10 @@ bool OpenLibrary(CTomeloDoc &doc, const QString &path);
 int OpenForAdding(CTomeloDoc &doc, const QString &path, int category);
 
 // Parses a whole decimal number; false for anything else.
+// True, after saying so, when `name` is not UTF-8: only libraries are opened
+// by such names, any other file is refused rather than taken for another.
+bool RefuseStrayName(const QString &name);
+
 bool ParseId(const QString &text, int *id);
 
 // Parses book numbers into `ids`; false after a usage error for `command`.

@@ -84,6 +84,8 @@ int CmdChmScan(const QStringList &args)
 {
     if (!CheckPlainArgs(args, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli chm-scan FILE"));
+    if (RefuseStrayName(args.first()))
+        return kExitFailed;
     return PrintFound(ScanChmForIsbn(args.first()));
 }
 

@@ -53,6 +53,8 @@ int CmdRender(const QStringList &args)
     QVector<quint32> ids;
     if (!ParseBookIds(plain.mid(1), QStringLiteral("render"), &ids))
         return kExitUsage;
+    if (toFile && RefuseStrayName(output))
+        return kExitFailed;
 
     const CStyleFiles styles(TomeloApp().m_appDir);
     const QStringList templates = styles.XslTemplates();

@@ -43,6 +43,8 @@ int CmdExportXml(const QStringList &args)
     QVector<quint32> ids;
     if (!ParseBookIds(plain.mid(1), QStringLiteral("export-xml"), &ids))
         return kExitUsage;
+    if (toFile && RefuseStrayName(output))
+        return kExitFailed;
     CTomeloDoc doc;
     if (!OpenLibrary(doc, plain.at(0)))
         return kExitFailed;
@@ -66,6 +68,8 @@ int CmdImportXml(const QStringList &args)
         return UsageError(
             QStringLiteral("usage: tomelodex-cli import-xml LIBRARY FILE --category ID "
                            "[--duplicates skip|add]"));
+    if (RefuseStrayName(plain.at(1)))
+        return kExitFailed;
     CTomeloDoc doc;
     const int opened = OpenForAdding(doc, plain.at(0), category);
     if (opened != kExitOk)

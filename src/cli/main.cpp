@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "app/NativeFileName.h"
 #include "app/TomeloApp.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,9 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Brindlewood"));
     QCoreApplication::setApplicationName(QStringLiteral("Tomelodex"));
     TomeloApp().InitCore();
-    const int code = RunCli(app.arguments().mid(1));
+    // The arguments as given, byte for byte: a library name that is not
+    // UTF-8 still names that library and no other.
+    const int code = RunCli(ArgumentsFromNative(argc, argv).mid(1));
     TomeloApp().ExitCore();
     return FinishStandardOutput(code);
 }

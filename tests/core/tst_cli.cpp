@@ -152,6 +152,25 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/books_images")));
     }
 
+    // A pipe where the settings file belongs holds nothing up (the run's
+    // time-out is the watchdog): the tool works with its defaults, says so
+    // once and leaves the pipe as it is.
+    void fifoSettingsFile()
+    {
+        const QString settings = m_env->Path(QStringLiteral("config/Brindlewood/Tomelodex"));
+        QVERIFY(QDir().mkpath(settings));
+        const QString fifo = settings + QStringLiteral("/settings.conf");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString lib = m_env->Path(QStringLiteral("lib.mdb"));
+        const CliRun run = Run({QStringLiteral("new"), lib});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err.count(fifo + QStringLiteral(" is not a settings file")), 1);
+        QVERIFY(QFileInfo(lib).isFile());
+        struct stat info = {};
+        QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+    }
+
     void failuresAndUsage()
     {
         const QString lib = m_env->Path(QStringLiteral("lib.mdb"));

@@ -1,9 +1,12 @@
 // tomelodex-cli render: the saved page of the window, run as scripts run it.
 
+#include "PageSafety.h"
 #include "TestSupport.h"
 
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "db/SqlFormat.h"
+#include "xml/BookPage.h"
 #include "xml/StyleFiles.h"
 
 #include <QFile>
@@ -71,6 +74,30 @@ private Q_SLOTS:
         QVERIFY(saved.contains(QStringLiteral("Related links"))); // Default (ENU)
         const CStyleFiles styles(CTestEnv::RuntimeDir());
         QVERIFY(saved.contains(styles.CssPath(styles.CssStyles().value(0))));
+    }
+
+    // A description and notes from a hostile page: the written page runs
+    // none of them and keeps their ordinary text.
+    void rendersAHostileDescriptionInert()
+    {
+        {
+            CLibraryConnection db;
+            QVERIFY(db.Open(m_library));
+            const QString hostile = FormatSqlLiteral(HostileBookHtml(), kLiteralText);
+            QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title, Description, "
+                                              "Notes) VALUES (3, 'Hostile', %1, %1)")
+                                   .arg(hostile),
+                               true, db));
+        }
+        const QString file = m_env->Path(QStringLiteral("hostile.htm"));
+        const CliRun run = Run(
+            {QStringLiteral("render"), m_library, QStringLiteral("3"), QStringLiteral("-o"), file});
+        QCOMPARE(run.code, 0);
+        const QString saved = QString::fromUtf8(ReadFileBytes(file));
+        QVERIFY2(saved.contains(QStringLiteral("Kept <b>bold</b>")), qPrintable(saved));
+        QCOMPARE(RunnablePartsOfPage(saved), QString());
+        QCOMPARE(PageStructureErrors(saved), QString());
+        QCOMPARE(FirstHeadPolicy(saved), QLatin1String(kPagePolicy));
     }
 
     void refusesUnknownTemplateBookOrNumber()

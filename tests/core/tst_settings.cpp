@@ -12,8 +12,11 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using Store = CSettingsStore;
@@ -21,6 +24,7 @@ using Store = CSettingsStore;
 namespace {
 
 const char kWriterVariable[] = "TOMELODEX_TEST_SETTINGS_WRITER";
+const char kReaderVariable[] = "TOMELODEX_TEST_SETTINGS_READER";
 const QString kTestKey = "Software\\Brindlewood\\Tomelodex\\Test";
 const QString kConcurrentKey = "Software\\Brindlewood\\Tomelodex\\Concurrent";
 const int kWritesPerWriter = 60;
@@ -67,6 +71,15 @@ public:
     // settings writer for the concurrency test, not a test run.
     static void initMain()
     {
+        // A reader that reports what it read and whether a change was kept.
+        if (!qgetenv(kReaderVariable).isEmpty()) {
+            const QString language = CAppSettings::UiLanguage();
+            const int listView = CAppSettings::ListView();
+            const bool saved = CAppSettings::SetListView(3);
+            std::printf("language=%s listview=%d saved=%d after=%d\n", qPrintable(language),
+                        listView, int(saved), CAppSettings::ListView());
+            std::exit(0);
+        }
         const QList<QByteArray> job = qgetenv(kWriterVariable).split(':');
         if (job.size() != 2)
             return;
@@ -504,6 +517,60 @@ private Q_SLOTS:
         QVERIFY(!key.Open(kTestKey, true));
         QCOMPARE(key.m_lastError, qint32(CSettingsKey::kErrorAccessDenied));
         QVERIFY(QFileInfo(Store::FilePath()).isDir());
+    }
+
+    // What is not a regular file of at most 1 MB is neither read nor written
+    // over: the program starts at once with its defaults and says so once.
+    void foreignFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("2 MB file") << "big";
+    }
+
+    void foreignFileIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        const QByteArray path = QFile::encodeName(Store::FilePath());
+        QVERIFY(QDir().mkpath(QFileInfo(Store::FilePath()).absolutePath()));
+        QByteArray big =
+            "[Software\\Brindlewood\\Tomelodex\\Settings]\n\"UILanguage\"=sz:\"Ita\"\n";
+        big += QByteArray(2 * 1024 * 1024, ';');
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        else if (kind == "zero")
+            QCOMPARE(::symlink("/dev/zero", path.constData()), 0);
+        else
+            WriteFile(big);
+
+        // In a process of its own, so that a hang fails the test by the
+        // watchdog instead of holding it up.
+        QProcess reader;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kReaderVariable, "1");
+        reader.setProcessEnvironment(environment);
+        reader.start(QCoreApplication::applicationFilePath(), {});
+        const bool ended = reader.waitForFinished(30000);
+        if (!ended) {
+            reader.kill();
+            reader.waitForFinished();
+        }
+        QVERIFY2(ended, "reading the settings did not return");
+        QCOMPARE(reader.exitCode(), 0);
+        QCOMPARE(reader.readAllStandardOutput(),
+                 QByteArray("language= listview=0 saved=0 after=0\n"));
+        const QString said = QString::fromUtf8(reader.readAllStandardError());
+        QCOMPARE(said.count(Store::FilePath() + " is not a settings file"), 1);
+
+        struct stat info = {};
+        QCOMPARE(::lstat(path.constData(), &info), 0);
+        if (kind == "fifo")
+            QVERIFY(S_ISFIFO(info.st_mode));
+        else if (kind == "zero")
+            QCOMPARE(QFile::symLinkTarget(Store::FilePath()), QString("/dev/zero"));
+        else
+            QCOMPARE(FileContents(), big);
     }
 
     void concurrentWritersKeepEveryValue()

@@ -3,11 +3,13 @@
 // and no script from a book description.
 
 #include "GuiTestSupport.h"
+#include "PageSafety.h"
 
 #include "app/AppSettings.h"
 #include "app/OutputFile.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "db/SqlFormat.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
@@ -27,6 +29,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
+#include <QWebEngineView>
 
 #include <cerrno>
 
@@ -53,15 +56,15 @@ class TestInfoView : public QObject
 
     // Evaluates `script` in the page in a world of the program's own (the
     // page's scripts are off; this is how the test reads the page).
-    QVariant Evaluate(const QString &script)
+    QVariant Evaluate(const QString &script) { return Evaluate(View().page(), script); }
+    static QVariant Evaluate(QWebEnginePage *page, const QString &script)
     {
         QVariant result;
         QEventLoop loop;
-        View().page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                     [&](const QVariant &value) {
-                                         result = value;
-                                         loop.quit();
-                                     });
+        page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant &value) {
+            result = value;
+            loop.quit();
+        });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
         return result;
@@ -279,6 +282,72 @@ private Q_SLOTS:
             QCOMPARE(m_env->prompt.LastText(), COutputFile::WriteFailedMessage(device, ENOSPC));
             QVERIFY(QFileInfo(device).exists() && !QFileInfo(device).isFile());
         }
+    }
+
+    // A book from a hostile page in a nested category, saved with Save As
+    // HTML and opened in a browser whose scripts are on: the same text on a
+    // bare page runs there, the saved page runs nothing and stays, and its
+    // category reads as the view shows it.
+    void savedHostilePageRunsNothingInABrowser()
+    {
+        CLibraryConnection &db = *m_env->Document().m_connection;
+        const QString hostile = FormatSqlLiteral(HostileBookHtml(), kLiteralText);
+        for (const QString &sql :
+             {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Classics', "
+                             "32)"),
+              QStringLiteral("INSERT INTO book (BookID, Title, Description, Notes) VALUES (4, "
+                             "'Hostile', %1, %1)")
+                  .arg(hostile),
+              QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (4, 33)")})
+            QVERIFY2(ExecuteSql(sql, true, db), qPrintable(sql));
+        QVERIFY(Select({4}));
+        const QString viewCategory =
+            Evaluate(QStringLiteral("document.querySelector('ul.categories li').innerText"))
+                .toString();
+        QVERIFY2(viewCategory.endsWith(QStringLiteral("Novels › Classics")),
+                 qPrintable(viewCategory));
+
+        const QString path = m_env->Path(QStringLiteral("hostile.htm"));
+        m_env->files.names = {path};
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
+        const QString saved = QString::fromUtf8(ReadFileBytes(path));
+        QCOMPARE(RunnablePartsOfPage(saved), QString());
+        QCOMPARE(PageStructureErrors(saved), QString());
+        QCOMPARE(FirstHeadPolicy(saved), QLatin1String(kPagePolicy));
+
+        QWebEngineView browser;
+        browser.resize(900, 700);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        QStringList titles;
+        connect(&browser, &QWebEngineView::titleChanged, this,
+                [&titles](const QString &title) { titles += title; });
+        const QString bare = m_env->Path(QStringLiteral("bare.htm"));
+        QFile bareFile(bare);
+        QVERIFY(bareFile.open(QIODevice::WriteOnly));
+        bareFile.write("<html><body>" + HostileBookHtml().toUtf8() + "</body></html>");
+        bareFile.close();
+        browser.load(QUrl::fromLocalFile(bare));
+        QTRY_VERIFY_WITH_TIMEOUT(titles.contains(QLatin1String(kScriptMarker)), 30000);
+
+        titles.clear();
+        QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+        browser.load(QUrl::fromLocalFile(path));
+        QVERIFY(loaded.wait(30000));
+        // Handlers of pictures that fail and a refresh a second on have had
+        // their time.
+        QTest::qWait(2000);
+        QVERIFY2(!titles.contains(QLatin1String(kScriptMarker)), qPrintable(titles.join(u'|')));
+        QCOMPARE(browser.url(), QUrl::fromLocalFile(path));
+        QCOMPARE(Evaluate(browser.page(), QStringLiteral("document.querySelector('ul.categories "
+                                                         "li').innerText"))
+                     .toString(),
+                 viewCategory);
+        QVERIFY(Evaluate(browser.page(), QStringLiteral("document.body.innerText"))
+                    .toString()
+                    .contains(QStringLiteral("Kept bold and a link.")));
+        Screenshot(&browser, QStringLiteral("infoview-saved-hostile"));
+        Screenshot(QStringLiteral("infoview-hostile"));
     }
 
     void rightClickShowsTheHtmlMenu()

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void menusCarryStylesAndCommands();
     void splitterSizesAndPlacementPersist();
     void infoOptionsNeedNoDisplay();
+    void pageFoldersOfEndedWindowsGo();
 };
 
 void TestStartup::firstLibrary_data()
@@ -254,6 +255,61 @@ void TestStartup::infoOptionsNeedNoDisplay()
                     .startsWith(QStringLiteral("Usage: ") + QFileInfo(binary).fileName(),
                                 Qt::CaseInsensitive));
     }
+}
+
+// The information view's page folder in the temporary folder goes when the
+// window is stopped by SIGTERM; at the next start, those of windows that
+// ended go too, while that of a window still running stays.
+void TestStartup::pageFoldersOfEndedWindowsGo()
+{
+    CWindowTestEnv env;
+    const QString library = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    const QString temp = env.Path(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(temp));
+
+    QProcess ended;
+    ended.start(QStringLiteral("/bin/true"), {});
+    QVERIFY(ended.waitForStarted(30000));
+    const qint64 endedPid = ended.processId();
+    QVERIFY(endedPid > 0);
+    QVERIFY(ended.waitForFinished(30000));
+    const QString endedFolder = temp + QStringLiteral("/Tomelodex-page-%1-AbCdEf").arg(endedPid);
+    const QString liveFolder =
+        temp + QStringLiteral("/Tomelodex-page-%1-AbCdEf").arg(QCoreApplication::applicationPid());
+    const QString otherFolder = temp + QStringLiteral("/Tomelodex-page-notes");
+    for (const QString &folder : {endedFolder, liveFolder, otherFolder}) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile page(folder + QStringLiteral("/page.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        QVERIFY(page.write("<p>old</p>") > 0);
+    }
+
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temp);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), env.Path(QStringLiteral("config")));
+    window.setProcessEnvironment(environment);
+    window.setProcessChannelMode(QProcess::ForwardedChannels);
+    window.start(CTestEnv::RuntimeDir() + QStringLiteral("/tomelodex"), {library});
+    QVERIFY(window.waitForStarted(30000));
+    const QString ownPattern = QStringLiteral("Tomelodex-page-%1-*").arg(window.processId());
+    const auto ownFolders = [&] { return QDir(temp).entryList({ownPattern}, QDir::Dirs); };
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ownFolders().size() == 1 &&
+            QFileInfo::exists(temp + u'/' + ownFolders().first() + QStringLiteral("/page.html")),
+        60000);
+    QVERIFY(!QFileInfo::exists(endedFolder));
+    QVERIFY(QFileInfo::exists(liveFolder + QStringLiteral("/page.html")));
+    QVERIFY(QFileInfo::exists(otherFolder + QStringLiteral("/page.html")));
+
+    window.terminate(); // SIGTERM
+    const bool stopped = window.waitForFinished(60000);
+    if (!stopped)
+        window.kill();
+    QVERIFY2(stopped, "the window did not stop on SIGTERM");
+    QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(window.exitCode(), 0);
+    QCOMPARE(ownFolders(), QStringList());
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestStartup)

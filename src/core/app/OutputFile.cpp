@@ -106,7 +106,6 @@ bool COutputFile::OpenTarget()
         }
         m_finalPath = resolved;
         std::free(resolved);
-        m_finalExisted = true;
         m_keepMode = int(status.st_mode & 07777);
         m_keepUser = status.st_uid;
         m_keepGroup = status.st_gid;

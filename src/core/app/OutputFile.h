@@ -85,7 +85,6 @@ private:
     int m_fd = -1;
     QByteArray m_finalPath; // the resolved name the file is put at
     QByteArray m_tempPath;  // the temporary file while it exists
-    bool m_finalExisted = false;
     // The permissions and owner of the file replaced, given to its successor.
     int m_keepMode = -1;
     uint m_keepUser = 0;

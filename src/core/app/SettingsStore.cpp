@@ -1,5 +1,8 @@
 #include "app/SettingsStore.h"
 
+#include "app/Fd.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,17 +13,20 @@
 #include <QVector>
 #include <QtEndian>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QChar kSeparator = QLatin1Char('\\');
 const int kLockTimeoutMs = 10000;
-// A settings file is a few kilobytes; anything this big is not ours.
-const qint64 kMaxFileSize = 16 * 1024 * 1024;
+// A settings file is a few kilobytes; anything bigger than this is not ours.
+const qint64 kMaxFileSize = 1024 * 1024;
 
 struct SEntry
 {
@@ -363,20 +369,61 @@ enum class LoadResult
 {
     Loaded,
     Missing,
-    Unreadable
+    Unreadable,
+    // Not a regular file of at most kMaxFileSize: a pipe, a device, a huge
+    // file. Neither read nor written over.
+    Foreign
 };
+
+// Says once per process that the settings file is left alone.
+void ReportForeignFile(const QString &filePath)
+{
+    static std::atomic<bool> reported{false};
+    if (reported.exchange(true))
+        return;
+    const QString text =
+        QCoreApplication::translate("Settings",
+                                    "Tomelodex: %1 is not a settings file (a regular file of at "
+                                    "most 1 MB); it is left alone, the settings start from their "
+                                    "defaults and changes to them are not kept.")
+            .arg(filePath);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
 
 LoadResult LoadHive(const QString &filePath, Hive &hive)
 {
     hive.clear();
     // Open first and ask afterwards: QFile::exists() can miss a file that
-    // another writer is renaming over at that moment.
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(filePath) ? LoadResult::Unreadable : LoadResult::Missing;
-    if (file.size() > kMaxFileSize)
-        return LoadResult::Loaded;
-    hive = ParseHive(file.readAll());
+    // another writer is renaming over at that moment. Opened without waiting,
+    // so that a pipe in its place cannot hold the program up, and judged by
+    // what was opened rather than by the name.
+    const CFd file(::open(QFile::encodeName(filePath).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return errno == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
+    struct stat info = {};
+    if (::fstat(file.get(), &info) != 0)
+        return LoadResult::Unreadable;
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize)
+        return LoadResult::Foreign;
+    // Read to the end, but never past the limit: the file may grow meanwhile.
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return LoadResult::Unreadable;
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+        if (bytes.size() > kMaxFileSize)
+            return LoadResult::Foreign;
+    }
+    hive = ParseHive(bytes);
     return LoadResult::Loaded;
 }
 
@@ -409,7 +456,8 @@ Hive ReadHive()
         && s_cache.modified.tv_nsec == info.st_mtim.tv_nsec)
         return s_cache.hive;
     Hive hive;
-    LoadHive(filePath, hive);
+    if (LoadHive(filePath, hive) == LoadResult::Foreign)
+        ReportForeignFile(filePath);
     s_cache = {filePath, info.st_dev, info.st_ino, info.st_size, info.st_mtim, hive};
     return hive;
 }
@@ -429,8 +477,12 @@ bool ModifyHive(const std::function<bool(Hive &)> &change)
         return false;
 
     Hive hive;
-    // Overwriting a file we cannot read would throw away whatever is in it.
-    if (LoadHive(filePath, hive) == LoadResult::Unreadable)
+    // Overwriting a file we cannot read would throw away whatever is in it;
+    // one that is not a settings file is not ours to replace.
+    const LoadResult loaded = LoadHive(filePath, hive);
+    if (loaded == LoadResult::Foreign)
+        ReportForeignFile(filePath);
+    if (loaded == LoadResult::Unreadable || loaded == LoadResult::Foreign)
         return false;
     if (!change(hive))
         return true;
@@ -448,7 +500,7 @@ bool ModifyHive(const std::function<bool(Hive &)> &change)
 
 bool SyncPath(const QString &path, int flags)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool ok = ::fsync(fd) == 0;

@@ -1,5 +1,6 @@
 #include "db/CoverStaging.h"
 
+#include "app/Fd.h"
 #include "app/StringTable.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
@@ -25,23 +26,6 @@ namespace {
 
 const QLatin1String kStagingPrefix(".tomelo-cover-");
 
-// Closes a file descriptor when it goes.
-class CFd
-{
-public:
-    explicit CFd(int fd) : m_fd(fd) {}
-    ~CFd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    CFd(const CFd &) = delete;
-    CFd &operator=(const CFd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The extension of `path` from its last dot, when that dot is in the file
 // name; empty otherwise.

@@ -1,10 +1,10 @@
 #include "db/LibraryConnection.h"
 
+#include "app/Fd.h"
+#include "app/NativeFileName.h"
 #include "db/TextCollation.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringView>
 
 #include <sqlite3.h>
@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -103,18 +106,22 @@ quint32 BigEndian32(const QByteArray &bytes, int offset)
 // pages the file has, so compare that with the file's real size.
 bool LooksTruncated(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read through the name's own bytes, as SQLite opens it.
+    const CFd file(::open(NativeFileName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
         return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+    QByteArray header(100, '\0');
+    const ssize_t got = ::read(file.get(), header.data(), size_t(header.size()));
+    struct stat info = {};
+    const bool known = ::fstat(file.get(), &info) == 0;
+    if (!known || got < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return false; // not a database at all: the database says so itself
     quint32 pageSize = (quint32(quint8(header[16])) << 8) | quint8(header[17]);
     if (pageSize == 1)
         pageSize = 65536;
     const quint32 pageCount = BigEndian32(header, 28);
     const bool countIsValid = BigEndian32(header, 24) == BigEndian32(header, 92) && pageCount > 0;
-    return countIsValid && qint64(pageCount) * pageSize > file.size();
+    return countIsValid && qint64(pageCount) * pageSize > qint64(info.st_size);
 }
 
 } // namespace
@@ -148,7 +155,7 @@ CLibraryConnection::~CLibraryConnection()
 bool CLibraryConnection::Open(const QString &path, QString *error)
 {
     Close();
-    if (!QFileInfo(path).isFile()) {
+    if (!NativeIsFile(path)) {
         if (error)
             *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN));
         return false;
@@ -158,7 +165,7 @@ bool CLibraryConnection::Open(const QString &path, QString *error)
             *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT));
         return false;
     }
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeFileName(path);
     if (sqlite3_open_v2(name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {
         if (error)
@@ -179,7 +186,7 @@ bool CLibraryConnection::Open(const QString &path, QString *error)
 bool CLibraryConnection::Create(const QString &path, QString *error)
 {
     Close();
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeFileName(path);
     if (sqlite3_open_v2(name.constData(), &m_db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {

@@ -21,6 +21,11 @@ qint64 ProcessOf(const QString &name, const QString &prefix)
     return ok && pid > 0 && rest.at(0).isDigit() ? pid : 0;
 }
 
+bool HasEnded(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 QString OwnFileNamePrefix(const QString &prefix)
@@ -37,8 +42,20 @@ void RemoveFilesOfEndedProcesses(const QString &folder, const QString &prefix)
         const qint64 pid = ProcessOf(entry.fileName(), prefix);
         if (pid == 0)
             continue;
-        const bool ended = ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-        if (ended || entry.lastModified() < dayAgo)
+        if (HasEnded(pid) || entry.lastModified() < dayAgo)
             QFile::remove(entry.filePath());
+    }
+}
+
+void RemoveFoldersOfEndedProcesses(const QString &folder, const QString &prefix)
+{
+    // No age limit here: a window may rightly keep its folder for weeks.
+    // Links are passed over, so nothing outside `folder` is ever reached.
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        {prefix + u'*'}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const qint64 pid = ProcessOf(entry.fileName(), prefix);
+        if (pid != 0 && HasEnded(pid))
+            QDir(entry.filePath()).removeRecursively();
     }
 }

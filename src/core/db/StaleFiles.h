@@ -15,3 +15,7 @@ QString OwnFileNamePrefix(const QString &prefix);
 // have been reused). Files of running processes and of other users'
 // processes are kept; files that cannot be removed are passed over.
 void RemoveFilesOfEndedProcesses(const QString &folder, const QString &prefix);
+
+// The same for folders, with all they hold, but only once their process has
+// ended: a process number reused by another process keeps its folder.
+void RemoveFoldersOfEndedProcesses(const QString &folder, const QString &prefix);

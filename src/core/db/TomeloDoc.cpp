@@ -1,5 +1,7 @@
 #include "db/TomeloDoc.h"
 
+#include "app/FolderAlias.h"
+#include "app/NativeFileName.h"
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
@@ -159,12 +161,15 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     // written opens without one, and saving a cover makes it later. Only a
     // new library must have it.
     const QString imagesDir = ImagesDirFor(path);
-    TomeloApp().m_imagesDir = imagesDir;
-    RemoveStaleFiles(path, imagesDir);
-    if (!QFileInfo(imagesDir).isDir() && !QDir().mkdir(imagesDir) && isNew) {
-        ShowMessage(FormatMessage(140, {imagesDir}), MsgIcon::Error);
+    if (!NativeIsDir(imagesDir) && !NativeMakeDir(imagesDir) && isNew) {
+        ShowMessage(FormatMessage(140, {PrintableFileName(imagesDir)}), MsgIcon::Error);
         return false;
     }
+    // The alias of the last library stays open until this one replaces it,
+    // so the name in hand never leads to a folder reused under its number.
+    m_imagesAlias = std::make_unique<CFolderAlias>(imagesDir);
+    TomeloApp().m_imagesDir = m_imagesAlias->Path();
+    RemoveStaleFiles(path, m_imagesAlias->Path());
     ReloadTree();
     return true;
 }
@@ -174,7 +179,8 @@ void CTomeloDoc::RemoveStaleFiles(const QString &path, const QString &imagesDir)
     // Left by a process that was killed: a lookup's downloads, a library
     // copy beside the library, and covers on their way into the folder.
     RemoveFilesOfEndedProcesses(QDir::tempPath(), QLatin1String(kLookupTempPrefix));
-    RemoveFilesOfEndedProcesses(QFileInfo(path).absolutePath(), QLatin1String(kLibraryTempPrefix));
+    const CFolderAlias folder(QFileInfo(path).absolutePath());
+    RemoveFilesOfEndedProcesses(folder.Path(), QLatin1String(kLibraryTempPrefix));
     RemoveStaleCoverStaging(imagesDir);
 }
 
@@ -204,24 +210,24 @@ bool CTomeloDoc::CreateLibrary(const QString &path)
 {
     const QString templatePath = TomeloApp().GetAppDir() + QStringLiteral("Tomelodex.dbt");
     const QFileInfo target(path);
+    const CFolderAlias folder(target.absolutePath());
     // Copy beside the target first, so that a failed copy never destroys the
     // file that was there.
-    const QString partial = UniqueTempName(target.absolutePath());
+    const QString partial = UniqueTempName(folder.Path());
     const bool copied = QFile::copy(templatePath, partial);
     if (copied)
         QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner |
                                            QFileDevice::ReadOwner);
     // A new library in place of the open one: the old connection must not
     // live on into the file that replaces it.
-    if (copied && IsLibraryOpen() &&
-        QFileInfo(m_pathName).canonicalFilePath() == target.canonicalFilePath()) {
+    if (copied && IsLibraryOpen() && NativeSameFile(m_pathName, path)) {
         ReleaseLibrary();
         Q_EMIT LibraryOpened();
     }
-    if (!copied || (QFileInfo::exists(path) && !QFile::remove(path)) ||
-        !QFile::rename(partial, path)) {
+    // Renamed by the name's own bytes: exactly the file named is replaced.
+    if (!copied || !NativeReplace(partial, path)) {
         QFile::remove(partial);
-        ShowMessage(FormatMessage(166, {path}), MsgIcon::Error);
+        ShowMessage(FormatMessage(166, {PrintableFileName(path)}), MsgIcon::Error);
         return false;
     }
     m_isNewLibrary = true;
@@ -241,11 +247,11 @@ bool CTomeloDoc::CompactDatabase()
     if (!CanWriteLibrary()) {
         ShowMessage(QCoreApplication::translate(
                         "Messages", "%1: the library cannot be written, so it was not compacted.")
-                        .arg(path),
+                        .arg(PrintableFileName(path)),
                     MsgIcon::Error);
         return false;
     }
-    const QString before = FormatByteSize(QFileInfo(path).size());
+    const QString before = FormatByteSize(NativeFileSize(path));
 
     // VACUUM rewrites the file in place, under the database's own write lock
     // and journal: whatever other connections committed before is kept, they
@@ -258,10 +264,10 @@ bool CTomeloDoc::CompactDatabase()
     const bool compacted = m_connection->Execute(QStringLiteral("VACUUM"), &error);
     m_connection->Execute(QStringLiteral("PRAGMA temp_store=MEMORY"));
     if (compacted)
-        ShowMessage(FormatMessage(235, {before, FormatByteSize(QFileInfo(path).size())}),
+        ShowMessage(FormatMessage(235, {before, FormatByteSize(NativeFileSize(path))}),
                     MsgIcon::Information);
     else
-        ShowMessage(QStringLiteral("%1: %2").arg(path, error), MsgIcon::Error);
+        ShowMessage(QStringLiteral("%1: %2").arg(PrintableFileName(path), error), MsgIcon::Error);
     // Opened afresh, as after any change of the file, so the views start over.
     return OnOpenDocument(path) && compacted;
 }
@@ -270,7 +276,7 @@ bool CTomeloDoc::CanWriteLibrary() const
 {
     // The journal is made beside the library, so its folder must be writable too.
     return IsLibraryOpen() && sqlite3_db_readonly(m_connection->Handle(), "main") == 0 &&
-           QFileInfo(QFileInfo(m_pathName).absolutePath()).isWritable();
+           NativeCanWriteDir(QFileInfo(m_pathName).absolutePath());
 }
 
 void CTomeloDoc::ReloadTree()

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CFolderAlias;
 class CLibraryConnection;
 class CRecordset;
 
@@ -95,4 +96,5 @@ private:
     static void RemoveStaleFiles(const QString &path, const QString &imagesDir);
 
     QString m_pathName;
+    std::unique_ptr<CFolderAlias> m_imagesAlias; // what TomeloApp().m_imagesDir names
 };

@@ -4,10 +4,16 @@
 #include "app/UserPrompt.h"
 #include "db/DbAccess.h"
 #include "xml/BookXmlWriter.h"
+#include "xml/HtmlSanitizer.h"
 #include "xml/XmlDocument.h"
 
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <memory>
 
 namespace {
 
@@ -16,9 +22,32 @@ const char *const kSchemes[] = {kCoverScheme, kCategoryScheme, kBookLinkScheme};
 const QString kUtf8Meta =
     QStringLiteral("<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
 
-// Related links become the paths stored for them. Searching goes on after
-// each replacement, so a stored path that itself holds the scheme cannot
-// make the loop run for ever; an address without a closing quote is left.
+const QRegularExpression &HeadStart()
+{
+    static const QRegularExpression pattern(QStringLiteral("<head(\\s[^>]*)?>"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+const QRegularExpression &HtmlStart()
+{
+    static const QRegularExpression pattern(QStringLiteral("<html(\\s[^>]*)?>"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+QString PolicyMeta()
+{
+    return QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"") +
+           QLatin1String(kPagePolicy) + QStringLiteral("\">");
+}
+
+// Related links become the paths stored for them, written as attribute text;
+// a stored path that a browser would run as script is left out. Searching
+// goes on after each replacement, so a stored path that itself holds the
+// scheme cannot make the loop run for ever; an address without a closing
+// quote is left, and so is one whose "address" would run over a tag (it is
+// then no attribute value of the page).
 void ReplaceBookLinks(
     QString &text,
     const std::function<QString(const QString &bookId, const QString &linkId)> &linkPath)
@@ -33,40 +62,151 @@ void ReplaceBookLinks(
         if (end < 0)
             return; // no quote after this one, so none after any later one
         const QString rest = text.mid(at + scheme.size(), end - at - scheme.size());
+        if (rest.contains(u'<') || rest.contains(u'>')) {
+            from = at + scheme.size();
+            continue;
+        }
         QString bookId;
         QString linkId;
         QString path;
         if (ParseBookLinkTarget(rest, &bookId, &linkId))
             path = linkPath(bookId, linkId);
+        if (!IsHarmlessAddress(path))
+            path.clear();
+        path = path.toHtmlEscaped();
         text.replace(at, end - at, path);
         from = at + path.size();
     }
 }
 
-// Category links lose their anchor: the end tag after the address and the
-// start tag around it go, the link's text stays. An address without the
-// tags around it is left as it is.
+// Category links lose their anchor: the start tag whose href holds the
+// address and the anchor's end tag go, the link's text stays with whatever
+// markup it has (the path's separators are spans of their own). Anchors do
+// not nest, so the first "</a>" after the start tag is its end. An address
+// that is not the href of an anchor, or an anchor without its end tag, is
+// left as it is.
 void UnwrapCategoryLinks(QString &text)
 {
+    static const QRegularExpression anchorUpToHref(
+        QStringLiteral("<a\\s[^<>]*\\bhref\\s*=\\s*[\"']?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression anchorEnd(QStringLiteral("</a[\\s>]"),
+                                              QRegularExpression::CaseInsensitiveOption);
     const QString scheme = QLatin1String(kCategoryScheme);
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = text.indexOf(scheme, from);
         if (at < 0)
             return;
-        const qsizetype startTagEnd = text.indexOf(u'>', at);
-        const qsizetype endTag =
-            startTagEnd < 0 ? -1 : text.indexOf(QStringLiteral("</"), startTagEnd);
-        const qsizetype endTagEnd = endTag < 0 ? -1 : text.indexOf(u'>', endTag);
         const qsizetype startTag = at > 0 ? text.lastIndexOf(u'<', at - 1) : -1;
-        if (endTagEnd < 0 || startTag < 0) {
+        const qsizetype startTagEnd = text.indexOf(u'>', at);
+        const QRegularExpressionMatch end =
+            startTagEnd < 0 ? QRegularExpressionMatch() : anchorEnd.match(text, startTagEnd);
+        const qsizetype endTagEnd =
+            end.hasMatch() ? text.indexOf(u'>', end.capturedStart()) : qsizetype(-1);
+        const bool inAnchor = startTag >= 0 &&
+                              anchorUpToHref.match(text.mid(startTag, at - startTag)).hasMatch() &&
+                              !text.mid(at, startTagEnd - at).contains(u'<');
+        if (!inAnchor || endTagEnd < 0) {
             from = at + scheme.size();
             continue;
         }
-        text.remove(endTag, endTagEnd - endTag + 1);
+        text.remove(end.capturedStart(), endTagEnd - end.capturedStart() + 1);
         text.remove(startTag, startTagEnd - startTag + 1);
         from = startTag;
     }
+}
+
+// Puts `first` at the start of the page's head, making a head when there is
+// none.
+void InsertFirstInHead(QString &page, const QString &first)
+{
+    const QRegularExpressionMatch head = HeadStart().match(page);
+    if (head.hasMatch()) {
+        page.insert(head.capturedEnd(), first);
+        return;
+    }
+    const QString newHead = QStringLiteral("<head>") + first + QStringLiteral("</head>\n");
+    const QRegularExpressionMatch html = HtmlStart().match(page);
+    page.insert(html.hasMatch() ? html.capturedEnd() : 0, newHead);
+}
+
+// The saved page's outer HTML element. A transformation's own html element
+// gives way to it, its attributes (the page's language) going with it, so
+// that the page has one root.
+QString WrapInHtmlElement(QString page)
+{
+    static const QRegularExpression htmlEnd(QStringLiteral("</html\\s*>"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QString start = QStringLiteral("<HTML>");
+    const QRegularExpressionMatch own = HtmlStart().match(page);
+    QRegularExpressionMatch end;
+    if (own.hasMatch()) {
+        for (const QRegularExpressionMatch &match : htmlEnd.globalMatch(page, own.capturedEnd()))
+            end = match;
+    }
+    if (end.hasMatch()) {
+        page.remove(end.capturedStart(), end.capturedLength());
+        page.remove(own.capturedStart(), own.capturedLength());
+        start = QStringLiteral("<HTML") + own.captured(1) + u'>';
+    }
+    return start + u'\n' + page + QStringLiteral("</HTML>\n");
+}
+
+struct CXmlDocFree
+{
+    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
+};
+
+// The book XML as the page shows it: each book's description and notes
+// cleaned of what a browser would run (SanitizeBookHtml), and a web page
+// address that would run script left out. Empty when `xml` cannot be read.
+// What is stored and what Save As XML writes keep the texts as they are.
+QString PageBooksXml(const QString &xml)
+{
+    InitXmlLibraries();
+    const QByteArray bytes = xml.toUtf8();
+    // The program's own document: its size is bounded by the library, and
+    // a description may be larger than libxml2's default text limit.
+    const std::unique_ptr<xmlDoc, CXmlDocFree> doc(
+        xmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, "UTF-8",
+                      XML_PARSE_NONET | XML_PARSE_HUGE | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+    const xmlNode *root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
+    if (!root)
+        return QString();
+    for (xmlNode *book = root->children; book; book = book->next) {
+        if (book->type != XML_ELEMENT_NODE || !xmlStrEqual(book->name, BAD_CAST "Book"))
+            continue;
+        xmlNode *field = book->children;
+        while (field) {
+            xmlNode *next = field->next;
+            const bool isHtml = xmlStrEqual(field->name, BAD_CAST "Description") ||
+                                xmlStrEqual(field->name, BAD_CAST "Notes");
+            const bool isUrl = xmlStrEqual(field->name, BAD_CAST "URL");
+            if (field->type == XML_ELEMENT_NODE && (isHtml || isUrl)) {
+                xmlChar *raw = xmlNodeGetContent(field);
+                const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
+                xmlFree(raw);
+                if (isUrl && !IsHarmlessAddress(text)) {
+                    xmlUnlinkNode(field);
+                    xmlFreeNode(field);
+                } else if (isHtml) {
+                    // Set as text: no entity of the cleaned markup is read.
+                    xmlNodeSetContent(field, nullptr);
+                    xmlAddChild(
+                        field, xmlNewDocText(doc.get(),
+                                             BAD_CAST SanitizeBookHtml(text).toUtf8().constData()));
+                }
+            }
+            field = next;
+        }
+    }
+    xmlChar *dumped = nullptr;
+    int size = 0;
+    xmlDocDumpMemoryEnc(doc.get(), &dumped, &size, "UTF-8");
+    const QString result = QString::fromUtf8(reinterpret_cast<const char *>(dumped), size);
+    xmlFree(dumped);
+    return result;
 }
 
 } // namespace
@@ -105,17 +245,12 @@ QString WelcomePageHtml()
 
 QString ViewPageHtml(const QString &body, const QString &cssUrl)
 {
-    static const QRegularExpression headStart(QStringLiteral("<head(\\s[^>]*)?>"),
-                                              QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression headEnd(QStringLiteral("</head\\s*>"),
                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression htmlStart(QStringLiteral("<html(\\s[^>]*)?>"),
-                                              QRegularExpression::CaseInsensitiveOption);
     // Book descriptions come from the web: whatever they hold, no script runs.
-    const QString first =
-        QStringLiteral("<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" "
-                       "content=\"script-src 'none'; object-src 'none'\">\n<title>") +
-        LoadString(201).toHtmlEscaped() + QStringLiteral("</title>\n");
+    const QString first = QStringLiteral("<meta charset=\"utf-8\">\n") + PolicyMeta() +
+                          QStringLiteral("\n<title>") + LoadString(201).toHtmlEscaped() +
+                          QStringLiteral("</title>\n");
     const QString last = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"") +
                          cssUrl.toHtmlEscaped() + QStringLiteral("\">\n");
 
@@ -132,7 +267,7 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
         page.replace(equivMeta, QStringLiteral("\\1data-inert-equiv"));
     for (const char *scheme : kSchemes)
         page.replace(QLatin1String(scheme), QLatin1String(scheme).chopped(2));
-    const QRegularExpressionMatch start = headStart.match(page);
+    const QRegularExpressionMatch start = HeadStart().match(page);
     const QRegularExpressionMatch end = headEnd.match(page, start.capturedEnd());
     if (start.hasMatch() && end.hasMatch()) {
         page.insert(end.capturedStart(), last);
@@ -140,7 +275,7 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
         return page;
     }
     const QString head = QStringLiteral("<head>\n") + first + last + QStringLiteral("</head>\n");
-    const QRegularExpressionMatch html = htmlStart.match(page);
+    const QRegularExpressionMatch html = HtmlStart().match(page);
     if (html.hasMatch())
         return page.insert(html.capturedEnd(), head);
     return QStringLiteral("<html>") + head + page + QStringLiteral("</html>");
@@ -169,11 +304,13 @@ QString RewriteHtmlForSaving(
     html.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     html.replace(QLatin1String(kHtmlUtf16Meta), kUtf8Meta);
     html.replace(QStringLiteral("HREF=\"tomelo.css\">"),
-                 QStringLiteral("HREF=\"") + cssPath + QStringLiteral("\">"));
+                 QStringLiteral("HREF=\"") + cssPath.toHtmlEscaped() + QStringLiteral("\">"));
     ReplaceBookLinks(html, linkPath);
     UnwrapCategoryLinks(html);
     html.remove(QLatin1String(kCoverScheme));
-    return QStringLiteral("<HTML>\n") + html + QStringLiteral("</HTML>\n");
+    // A browser that opens the file runs no script of it either.
+    InsertFirstInHead(html, PolicyMeta());
+    return WrapInHtmlElement(html);
 }
 
 bool CBookPage::Build(const QVector<quint32> &bookIds, CLibraryConnection &connection,
@@ -184,7 +321,7 @@ bool CBookPage::Build(const QVector<quint32> &bookIds, CLibraryConnection &conne
         return false;
     const QString xml = BuildBooksXml(bookIds, connection, imagesDir);
     CXmlDocument books;
-    if (!books.loadXML(xml)) {
+    if (!books.loadXML(PageBooksXml(xml))) {
         ShowMessage(LoadString(137));
         return false;
     }

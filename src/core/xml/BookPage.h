@@ -13,6 +13,17 @@ inline constexpr char kCoverScheme[] = "tomelocover://";
 inline constexpr char kCategoryScheme[] = "tomelocat://";
 inline constexpr char kBookLinkScheme[] = "tomelolink://";
 
+// The policy of every book page, the view's and a saved one: no script, plug-in,
+// frame or form of a description runs, submits or loads, and nothing but
+// pictures, style sheets and fonts is fetched. The view and the saved page
+// carry it as their first meta element.
+inline constexpr char kPagePolicy[] =
+    "default-src 'none'; img-src file: data: http: https:; "
+    "style-src 'unsafe-inline' file: http: https:; font-src file: data: http: https:; "
+    "script-src 'none'; object-src 'none'; frame-src 'none'; child-src 'none'; "
+    "worker-src 'none'; connect-src 'none'; media-src 'none'; form-action 'none'; "
+    "base-uri 'none'";
+
 // A clicked address as the page's links are compared: without white space at
 // either end and without one final "/".
 QString NormalizeLinkAddress(const QString &address);
@@ -40,11 +51,12 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl);
 // written ("tomelolink://1/2"); other addresses as they are.
 QString LinkAddressFromUrl(const QUrl &url);
 
-// Save As HTML's rewriting of a transformed page: UTF-8 charset, the style
-// `cssPath` linked by its full path, related links turned into their stored
-// paths (looked up by `linkPath`), category links turned into plain text and
-// cover links into plain file paths, the whole wrapped in an HTML element. A
-// malformed occurrence of a link is left as it is.
+// Save As HTML's rewriting of a transformed page: UTF-8 charset, the page
+// policy first in its head, the style `cssPath` linked by its full path,
+// related links turned into their stored paths (looked up by `linkPath`;
+// one that would run script is left empty), category links turned into their
+// text and cover links into plain file paths, the whole wrapped in an HTML
+// element. A malformed occurrence of a link is left as it is.
 QString RewriteHtmlForSaving(
     QString html, const QString &cssPath,
     const std::function<QString(const QString &bookId, const QString &linkId)> &linkPath);
@@ -55,9 +67,10 @@ class CBookPage
 {
 public:
     // Writes the XML of `bookIds` (covers in `imagesDir`) and transforms it
-    // with the template file `templatePath`. XML or a template that cannot
-    // be loaded is reported (messages 137 and 138); a failed transformation
-    // is not. On any failure, and for no books, the page is empty.
+    // with the template file `templatePath`; the page shows the descriptions
+    // and notes cleaned by SanitizeBookHtml, while Xml() keeps them whole. XML or a template that
+    // cannot be loaded is reported (messages 137 and 138); a failed transformation is not. On any
+    // failure, and for no books, the page is empty.
     bool Build(const QVector<quint32> &bookIds, CLibraryConnection &connection,
                const QString &imagesDir, const QString &templatePath);
     void Clear();

@@ -45,8 +45,13 @@ private:
 void CEditorRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     const QString scheme = info.requestUrl().scheme().toLower();
-    const bool allowed = IsLocalScheme(scheme) || (allowNetwork && IsWebScheme(scheme));
-    info.block(!allowed);
+    const bool reachable = IsLocalScheme(scheme) || (allowNetwork && IsWebScheme(scheme));
+    // Of a text only its pictures are fetched: style sheets, fonts, media,
+    // frames, plug-ins and the like stay out, as they do on the book page.
+    const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
+    const bool wanted = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame ||
+                        type == QWebEngineUrlRequestInfo::ResourceTypeImage;
+    info.block(!(reachable && wanted));
 }
 
 CEditorWebPage::CEditorWebPage(QObject *parent) : QWebEnginePage(parent)

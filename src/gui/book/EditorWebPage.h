@@ -6,8 +6,8 @@
 
 #include <atomic>
 
-// Lets the editor's page fetch local and inline resources only, and web
-// resources only while `allowNetwork` is set.
+// Lets the editor's page fetch its document and pictures only: local and
+// inline ones, and web ones only while `allowNetwork` is set.
 class CEditorRequestFilter : public QWebEngineUrlRequestInterceptor
 {
 public:

@@ -8,8 +8,8 @@ class CEditorWebPage;
 // The browser engine as an HTML editor: an empty document whose body takes
 // the text to edit, in design mode. Only the program's own scripts run, in a
 // world of their own; scripts and event handlers inside the text never run.
-// While editing, the text's pictures and style sheets are not fetched from
-// the network; the preview fetches them.
+// While editing, the text's pictures are not fetched from the network; the
+// preview fetches them. Nothing but pictures is ever fetched for the text.
 class CHtmlEditorView : public QWebEngineView
 {
     Q_OBJECT

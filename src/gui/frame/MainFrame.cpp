@@ -1,5 +1,6 @@
 #include "frame/MainFrame.h"
 
+#include "app/NativeFileName.h"
 #include "app/Profile.h"
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
@@ -601,10 +602,12 @@ bool CMainFrame::RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(co
         const CWaitCursor wait;
         done = (m_doc.*step)(absolute);
     }
-    if (done)
-        AddRecentFile(absolute);
-    else
+    // The recent list is kept as text, which cannot hold a name that is not
+    // UTF-8: such a library is never offered there for another to open.
+    if (!done)
         RemoveRecentFile(absolute);
+    else if (!HasStrayBytes(absolute))
+        AddRecentFile(absolute);
     UpdateTitle();
     UpdateCommands();
     return done;

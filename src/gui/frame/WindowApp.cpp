@@ -1,11 +1,13 @@
 #include "frame/WindowApp.h"
 
+#include "app/NativeFileName.h"
 #include "app/Profile.h"
 #include "app/TomeloApp.h"
 #include "db/TomeloDoc.h"
 #include "frame/ClipboardFormats.h"
 #include "frame/GuiPrompt.h"
 #include "frame/MainFrame.h"
+#include "frame/QuitOnSignals.h"
 #include "frame/ThemeIcon.h"
 
 #include <QApplication>
@@ -177,10 +179,13 @@ int CWindowApp::Run(int argc, char **argv)
         return answered;
     PrepareGuiApplication();
     QApplication application(argc, argv);
+    const CQuitOnSignals quitOnSignals;
     CWindowApp app;
-    if (!app.InitInstance(application.arguments().mid(1)))
+    // Taken byte for byte (Qt's own options already removed): a library
+    // name that is not UTF-8 opens that library and no other.
+    if (!app.InitInstance(ArgumentsFromNative(argc, argv).mid(1)))
         return 1;
-    const int code = application.exec();
+    const int code = quitOnSignals.Requested() ? 0 : application.exec();
     app.ExitInstance();
     return code;
 }

@@ -5,6 +5,7 @@
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
 #include "db/DbAccess.h"
+#include "db/StaleFiles.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/FileDialogs.h"
@@ -35,10 +36,24 @@ QUrl UrlOfTarget(const QString &pathOrAddress)
     return QUrl::fromLocalFile(pathOrAddress);
 }
 
+// The page folder carries the number of its process, so that the folders of
+// windows that were killed can be told from those of windows still open.
+const char kPageFolderPrefix[] = "Tomelodex-page-";
+
+// Where this window's page folder goes, once the folders that ended windows
+// left there are gone.
+QString PageFolderTemplate()
+{
+    RemoveFoldersOfEndedProcesses(QDir::tempPath(), QLatin1String(kPageFolderPrefix));
+    return QDir(QDir::tempPath())
+        .filePath(OwnFileNamePrefix(QLatin1String(kPageFolderPrefix)) + QStringLiteral("XXXXXX"));
+}
+
 } // namespace
 
 CTomeloHtmlView::CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
-    : QWebEngineView(parent), m_doc(doc), m_frame(frame), m_infoPage(new CInfoPage(this))
+    : QWebEngineView(parent), m_doc(doc), m_frame(frame), m_infoPage(new CInfoPage(this)),
+      m_pageDir(PageFolderTemplate())
 {
     setObjectName(QStringLiteral("HtmlView"));
     m_doc.m_infoView = this;
