@@ -630,6 +630,10 @@ Would you like to add it as a new book?</source>
             <numerusform>已读取 %n 本书</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1（只读）</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1614,6 +1618,30 @@ Note: e-books are ignored.</source>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>元素嵌套深度超过 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>无法打开 %1：该书库缺少本程序所需的%2。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 由更新版本的 Tomelodex 写入（书库版本 %2；本版本只认识到版本 %3 为止的书库）。它以只读方式打开：其中的图书可以列出、查看和导出，但不能修改。</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 未升级到书库版本 %2，因为无法将其副本保存为 %3：%4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>无法将 %1 升级到书库版本 %2：%3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>表 %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>列 %1.%2</translation>
     </message>
 </context>
 <context>

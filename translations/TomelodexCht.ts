@@ -630,6 +630,10 @@ Would you like to add it as a new book?</source>
             <numerusform>已讀取 %n 本書</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1（唯讀）</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1614,6 +1618,30 @@ Note: e-books are ignored.</source>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>元素巢狀深度超過 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>無法開啟 %1：該書庫缺少本程式所需的%2。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 由較新版本的 Tomelodex 寫入（書庫版本 %2；本版本只認得到版本 %3 為止的書庫）。它以唯讀方式開啟：其中的書籍可以列出、檢視和匯出，但不能修改。</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 未升級到書庫版本 %2，因為無法將其副本保存為 %3：%4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>無法將 %1 升級到書庫版本 %2：%3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>資料表 %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>欄位 %1.%2</translation>
     </message>
 </context>
 <context>

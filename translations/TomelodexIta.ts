@@ -631,6 +631,10 @@ Aggiungerlo come nuovo libro?</translation>
             <numerusform>%n libri letti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (sola lettura)</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1616,6 +1620,30 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>Gli elementi sono annidati oltre una profondità di %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>Impossibile aprire %1: alla biblioteca manca %2, necessario a questo programma.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 è stata scritta da una versione più recente di Tomelodex (versione della biblioteca %2; questa versione conosce le versioni fino alla %3). È aperta in sola lettura: i suoi libri si possono elencare, visualizzare ed esportare, ma non modificare.</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 non è stata aggiornata alla versione %2 della biblioteca, perché non è stato possibile conservarne una copia come %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>Impossibile aggiornare %1 alla versione %2 della biblioteca: %3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>la tabella %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>la colonna %1.%2</translation>
     </message>
 </context>
 <context>
