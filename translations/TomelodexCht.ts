@@ -395,6 +395,21 @@
     </message>
 </context>
 <context>
+    <name>CBookProperties</name>
+    <message>
+        <source>Someone else changed this book in the library after you opened it.
+Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see their version here instead of yours, or &quot;Cancel&quot; to go back to your changes.</source>
+        <translation>在你開啟此書之後，有人在書庫中變更了它。
+按一下「是」以你的變更覆寫對方的變更，按一下「否」在此改為顯示對方的版本，或按一下「取消」回到你的變更。</translation>
+    </message>
+    <message>
+        <source>Someone else deleted this book from the library after you opened it.
+Would you like to add it as a new book?</source>
+        <translation>在你開啟此書之後，有人從書庫中刪除了它。
+是否將它新增為新書？</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -930,6 +945,18 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 此名稱不是有效的 UTF-8；只有書庫可以使用這樣的名稱</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
+        <translation>tomelodex-cli edit：未知欄位「%1」</translation>
+    </message>
+    <message>
+        <source>%1: the library has no book %2</source>
+        <translation>%1：書庫中沒有書籍 %2</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
+        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無）；書庫的其他欄與列均保持不變。書籍不存在時失敗；未知欄位屬於用法錯誤。</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,21 @@
     </message>
 </context>
 <context>
+    <name>CBookProperties</name>
+    <message>
+        <source>Someone else changed this book in the library after you opened it.
+Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see their version here instead of yours, or &quot;Cancel&quot; to go back to your changes.</source>
+        <translation>Qualcun altro ha modificato questo libro nella biblioteca dopo che lo hai aperto.
+Fare clic su «Sì» per salvare le proprie modifiche al posto delle sue, su «No» per vedere qui la sua versione al posto della propria, o su «Annulla» per tornare alle proprie modifiche.</translation>
+    </message>
+    <message>
+        <source>Someone else deleted this book from the library after you opened it.
+Would you like to add it as a new book?</source>
+        <translation>Qualcun altro ha eliminato questo libro dalla biblioteca dopo che lo hai aperto.
+Aggiungerlo come nuovo libro?</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -932,6 +947,18 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
+        <translation>tomelodex-cli edit: campo sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>%1: the library has no book %2</source>
+        <translation>%1: la biblioteca non ha il libro %2</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
+        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto; un campo sconosciuto è un errore d&apos;uso.</translation>
     </message>
 </context>
 <context>

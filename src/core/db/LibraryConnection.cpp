@@ -444,6 +444,11 @@ CTransaction::CTransaction(CLibraryConnection &connection) : m_connection(connec
     // Inside a transaction of the caller this becomes a savepoint, so that
     // groups of writes nest.
     m_nested = m_connection.Handle() && sqlite3_get_autocommit(m_connection.Handle()) == 0;
+    // Others may have written since the last transaction; BEGIN IMMEDIATE
+    // takes the write lock at once, so what is read from here on stays true
+    // until the commit.
+    if (!m_nested)
+        m_connection.ForgetBulkCache();
     m_active = m_connection.Execute(m_nested ? QStringLiteral("SAVEPOINT tomelo_group")
                                              : QStringLiteral("BEGIN IMMEDIATE"),
                                     &m_error);

@@ -85,7 +85,9 @@ public:
     // What a run of many saves in one transaction remembers between them,
     // so that each book does not ask again for the lookup identifiers and
     // the next book identifier. Present only inside a CBulkWriteScope;
-    // emptied whenever a transaction group is rolled back.
+    // emptied whenever a transaction group is rolled back and whenever an
+    // outermost transaction begins, since between two transactions another
+    // program may have added books or names.
     struct CBulkCache
     {
         QHash<QString, QString> lookupIds; // table, line feed, folded name -> identifier
@@ -121,9 +123,9 @@ private:
     bool m_upgrading = false;
 };
 
-// Turns the bulk cache on for its lifetime. Use it only around writes that
-// run inside one transaction, so that nobody else changes the lookup tables
-// or adds books meanwhile.
+// Turns the bulk cache on for its lifetime. What it remembers holds for one
+// transaction at a time (nobody else writes while it lasts): each outermost
+// transaction reads the library afresh.
 class CBulkWriteScope
 {
 public:
@@ -153,6 +155,9 @@ public:
     CTransaction &operator=(const CTransaction &) = delete;
 
     bool IsActive() const { return m_active; }
+    // A savepoint inside the caller's transaction, whose write lock is held
+    // until the caller ends it.
+    bool IsNested() const { return m_nested; }
     QString Error() const { return m_error; }
     bool Commit();
 

@@ -377,11 +377,11 @@ void CTomeloListView::OnEditBook()
 {
     if (m_selectedIds.isEmpty())
         return;
-    const quint32 bookId = m_selectedIds.first();
-    if (!CBookProperties::RunEdit(this, m_doc, int(bookId)))
+    const int savedId = CBookProperties::RunEdit(this, m_doc, int(m_selectedIds.first()));
+    if (savedId == 0)
         return;
     m_doc.NotifyBooksChanged();
-    SelectBook(bookId);
+    SelectBook(quint32(savedId));
 }
 
 int CTomeloListView::RunAddBookSheet(const CBookRecord &book)
