@@ -128,7 +128,7 @@ int CmdEdit(const QStringList &args)
 
     const QString path = args.at(0);
     CTomeloDoc doc;
-    if (!OpenLibrary(doc, path))
+    if (!OpenLibraryToWrite(doc, path))
         return kExitFailed;
     const CMessagesAboutFile about(path);
     CLibraryConnection &connection = *doc.m_connection;

@@ -205,6 +205,7 @@ private Q_SLOTS:
         QTest::newRow("compact") << "compact|LIB" << 1;
         QTest::newRow("import-xml") << "import-xml|LIB|XML|--category|1" << 1;
         QTest::newRow("add") << "add|LIB|--category|1|0596007124" << 1;
+        QTest::newRow("edit") << "edit|LIB|1|Title=Dune Messiah" << 1;
     }
     void newerLibraryIsOnlyRead()
     {
