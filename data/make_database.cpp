@@ -3,6 +3,7 @@
 //   tomelodex-mkdb OUTPUT SQLFILE...
 
 #include "db/LibraryConnection.h"
+#include "db/SchemaVersion.h"
 
 #include <QFile>
 #include <QString>
@@ -39,7 +40,11 @@ int main(int argc, char **argv)
                 return 1;
             }
         }
-        if (!connection.Execute(QStringLiteral("VACUUM"), &error)) {
+        // Stamped with the version the program writes, so it never upgrades
+        // a library made from these files.
+        if (!connection.Execute(
+                QStringLiteral("PRAGMA user_version=%1").arg(CSchemaVersion::Current()), &error) ||
+            !connection.Execute(QStringLiteral("VACUUM"), &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }

@@ -395,6 +395,21 @@
     </message>
 </context>
 <context>
+    <name>CBookProperties</name>
+    <message>
+        <source>Someone else changed this book in the library after you opened it.
+Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see their version here instead of yours, or &quot;Cancel&quot; to go back to your changes.</source>
+        <translation>在你打开此书之后，有人在书库中更改了它。
+单击“是”用你的更改覆盖对方的更改，单击“否”在此处改为显示对方的版本，或单击“取消”回到你的更改。</translation>
+    </message>
+    <message>
+        <source>Someone else deleted this book from the library after you opened it.
+Would you like to add it as a new book?</source>
+        <translation>在你打开此书之后，有人从书库中删除了它。
+是否将它作为新图书添加？</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -614,6 +629,10 @@
         <translation>
             <numerusform>已读取 %n 本书</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1（只读）</translation>
     </message>
 </context>
 <context>
@@ -926,6 +945,18 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 该名称不是有效的 UTF-8；只有书库可以使用这样的名称</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
+        <translation>tomelodex-cli edit：未知字段“%1”</translation>
+    </message>
+    <message>
+        <source>%1: the library has no book %2</source>
+        <translation>%1：书库中没有图书 %2</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
+        <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes 等；FrontCover 和 BackCover 指定图片文件，为空表示无）；书库的其他列和行均保持不变。图书不存在时失败；未知字段属于用法错误。</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1618,30 @@ Note: e-books are ignored.</source>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>元素嵌套深度超过 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>无法打开 %1：该书库缺少本程序所需的%2。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 由更新版本的 Tomelodex 写入（书库版本 %2；本版本只认识到版本 %3 为止的书库）。它以只读方式打开：其中的图书可以列出、查看和导出，但不能修改。</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 未升级到书库版本 %2，因为无法将其副本保存为 %3：%4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>无法将 %1 升级到书库版本 %2：%3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>表 %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>列 %1.%2</translation>
     </message>
 </context>
 <context>

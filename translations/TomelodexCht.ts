@@ -395,6 +395,21 @@
     </message>
 </context>
 <context>
+    <name>CBookProperties</name>
+    <message>
+        <source>Someone else changed this book in the library after you opened it.
+Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see their version here instead of yours, or &quot;Cancel&quot; to go back to your changes.</source>
+        <translation>在你開啟此書之後，有人在書庫中變更了它。
+按一下「是」以你的變更覆寫對方的變更，按一下「否」在此改為顯示對方的版本，或按一下「取消」回到你的變更。</translation>
+    </message>
+    <message>
+        <source>Someone else deleted this book from the library after you opened it.
+Would you like to add it as a new book?</source>
+        <translation>在你開啟此書之後，有人從書庫中刪除了它。
+是否將它新增為新書？</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -614,6 +629,10 @@
         <translation>
             <numerusform>已讀取 %n 本書</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1（唯讀）</translation>
     </message>
 </context>
 <context>
@@ -926,6 +945,18 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 此名稱不是有效的 UTF-8；只有書庫可以使用這樣的名稱</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
+        <translation>tomelodex-cli edit：未知欄位「%1」</translation>
+    </message>
+    <message>
+        <source>%1: the library has no book %2</source>
+        <translation>%1：書庫中沒有書籍 %2</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
+        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無）；書庫的其他欄與列均保持不變。書籍不存在時失敗；未知欄位屬於用法錯誤。</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1618,30 @@ Note: e-books are ignored.</source>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>元素巢狀深度超過 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>無法開啟 %1：該書庫缺少本程式所需的%2。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 由較新版本的 Tomelodex 寫入（書庫版本 %2；本版本只認得到版本 %3 為止的書庫）。它以唯讀方式開啟：其中的書籍可以列出、檢視和匯出，但不能修改。</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 未升級到書庫版本 %2，因為無法將其副本保存為 %3：%4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>無法將 %1 升級到書庫版本 %2：%3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>資料表 %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>欄位 %1.%2</translation>
     </message>
 </context>
 <context>

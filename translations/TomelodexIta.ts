@@ -395,6 +395,21 @@
     </message>
 </context>
 <context>
+    <name>CBookProperties</name>
+    <message>
+        <source>Someone else changed this book in the library after you opened it.
+Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see their version here instead of yours, or &quot;Cancel&quot; to go back to your changes.</source>
+        <translation>Qualcun altro ha modificato questo libro nella biblioteca dopo che lo hai aperto.
+Fare clic su «Sì» per salvare le proprie modifiche al posto delle sue, su «No» per vedere qui la sua versione al posto della propria, o su «Annulla» per tornare alle proprie modifiche.</translation>
+    </message>
+    <message>
+        <source>Someone else deleted this book from the library after you opened it.
+Would you like to add it as a new book?</source>
+        <translation>Qualcun altro ha eliminato questo libro dalla biblioteca dopo che lo hai aperto.
+Aggiungerlo come nuovo libro?</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -615,6 +630,10 @@
             <numerusform>%n libro letto</numerusform>
             <numerusform>%n libri letti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (sola lettura)</translation>
     </message>
 </context>
 <context>
@@ -928,6 +947,18 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli edit: unknown field &apos;%1&apos;</source>
+        <translation>tomelodex-cli edit: campo sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>%1: the library has no book %2</source>
+        <translation>%1: la biblioteca non ha il libro %2</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
+        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto; un campo sconosciuto è un errore d&apos;uso.</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1620,30 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>Elements are nested beyond a depth of %1.</source>
         <translation>Gli elementi sono annidati oltre una profondità di %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the library lacks %2, which this program needs.</source>
+        <translation>Impossibile aprire %1: alla biblioteca manca %2, necessario a questo programma.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tomelodex (library version %2; this version knows library versions up to %3). It is open read-only: its books can be listed, viewed and exported, but not changed.</source>
+        <translation>%1 è stata scritta da una versione più recente di Tomelodex (versione della biblioteca %2; questa versione conosce le versioni fino alla %3). È aperta in sola lettura: i suoi libri si possono elencare, visualizzare ed esportare, ma non modificare.</translation>
+    </message>
+    <message>
+        <source>%1 was not upgraded to library version %2, because no copy of it could be kept as %3: %4</source>
+        <translation>%1 non è stata aggiornata alla versione %2 della biblioteca, perché non è stato possibile conservarne una copia come %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded to library version %2: %3</source>
+        <translation>Impossibile aggiornare %1 alla versione %2 della biblioteca: %3</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>la tabella %1</translation>
+    </message>
+    <message>
+        <source>the column %1.%2</source>
+        <translation>la colonna %1.%2</translation>
     </message>
 </context>
 <context>

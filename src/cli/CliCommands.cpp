@@ -93,6 +93,12 @@ bool OpenLibrary(CTomeloDoc &doc, const QString &path)
     return doc.OnOpenDocument(path);
 }
 
+bool OpenLibraryToWrite(CTomeloDoc &doc, const QString &path)
+{
+    // Opening has said why the library is read-only; once is enough.
+    return OpenLibrary(doc, path) && !doc.IsReadOnly();
+}
+
 int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
 {
     if (category != 1 && category < 32)
@@ -101,7 +107,7 @@ int OpenForAdding(CTomeloDoc &doc, const QString &path, int category)
                               "tomelodex-cli: books can be added only to category 1 or a category "
                               "numbered 32 or above, not %1")
                               .arg(category));
-    if (!OpenLibrary(doc, path))
+    if (!OpenLibraryToWrite(doc, path))
         return kExitFailed;
     QString name;
     bool exists = false;
@@ -256,7 +262,7 @@ const std::vector<CCliCommand> &CliCommands()
     static const std::vector<CCliCommand> commands = [] {
         std::vector<CCliCommand> all;
         for (auto group : {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands,
-                           OnlineCommands, RenderCommands})
+                           OnlineCommands, RenderCommands, EditCommands})
             for (CCliCommand &command : group())
                 all.push_back(std::move(command));
         return all;

@@ -42,6 +42,7 @@ std::vector<CCliCommand> XmlCommands();
 std::vector<CCliCommand> BatchCommands();
 std::vector<CCliCommand> OnlineCommands();
 std::vector<CCliCommand> RenderCommands();
+std::vector<CCliCommand> EditCommands();
 
 // Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
 // without a value gives true and an empty `value`.
@@ -65,6 +66,9 @@ public:
 class CTomeloDoc;
 // Opens the library at `path` in `doc`; its errors name the file.
 bool OpenLibrary(CTomeloDoc &doc, const QString &path);
+// OpenLibrary for a command that changes the library: false also when the
+// library may only be read (a newer version wrote it), after saying why.
+bool OpenLibraryToWrite(CTomeloDoc &doc, const QString &path);
 // Opens `path` in `doc` for adding books to `category`, which must be the
 // root (1) or an existing user category (32 and above): kExitOk, else the
 // exit code after the message.

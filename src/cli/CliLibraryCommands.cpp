@@ -33,7 +33,9 @@ int CmdSql(const QStringList &args)
         return kExitFailed;
     const CSqlRunResult result = RunUserSql(doc, args.at(1));
     if (!result.ok) {
-        PrintErr(result.error);
+        // A write refused in a read-only library: opening has said why.
+        if (!doc.IsReadOnly() || !result.error.endsWith(doc.ReadOnlyReason()))
+            PrintErr(result.error);
         return kExitFailed;
     }
     PrintOut(SqlRunReport(result));
@@ -45,7 +47,7 @@ int CmdCompact(const QStringList &args)
     if (!CheckPlainArgs(args, 1))
         return UsageError(QStringLiteral("usage: tomelodex-cli compact LIBRARY"));
     CTomeloDoc doc;
-    if (!OpenLibrary(doc, args.at(0)))
+    if (!OpenLibraryToWrite(doc, args.at(0)))
         return kExitFailed;
     return doc.CompactDatabase() ? kExitOk : kExitFailed;
 }
@@ -61,7 +63,7 @@ int CmdSearch(const QStringList &args)
         return kExitUsage;
     }
     CTomeloDoc doc;
-    if (!OpenLibrary(doc, plain.at(0)))
+    if (!OpenLibraryToWrite(doc, plain.at(0)))
         return kExitFailed;
     const CBasicSearchResult result = RunBasicSearch(doc, plain.at(1), !keep);
     if (!result.ok) {

@@ -3,6 +3,7 @@
 // writes the program reads and keeps consistent. Also libraries of earlier
 // builds, whose text columns carry the program's own collation.
 
+#include "PlainSqlite.h"
 #include "TestSupport.h"
 
 #include "db/BookListOrder.h"
@@ -16,64 +17,9 @@
 #include <QFile>
 #include <QTest>
 
-#include <sqlite3.h>
-
 #include <memory>
 
 namespace {
-
-// A connection of SQLite's own, as the sqlite3 shell or Python opens a file.
-class CPlainSqlite
-{
-public:
-    explicit CPlainSqlite(const QString &path)
-    {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE,
-                            nullptr) != SQLITE_OK) {
-            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-            sqlite3_close_v2(m_db);
-            m_db = nullptr;
-        }
-    }
-    ~CPlainSqlite() { sqlite3_close_v2(m_db); }
-    CPlainSqlite(const CPlainSqlite &) = delete;
-    CPlainSqlite &operator=(const CPlainSqlite &) = delete;
-
-    // Every row of `sql`, its columns joined by "|"; empty with Error() set
-    // when the statement fails.
-    QStringList Rows(const QString &sql)
-    {
-        m_error.clear();
-        QStringList rows;
-        if (!m_db)
-            return rows;
-        sqlite3_stmt *stmt = nullptr;
-        const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=
-            SQLITE_OK) {
-            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-            return rows;
-        }
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            QStringList columns;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i)
-                columns << QString::fromUtf8(
-                    reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)));
-            rows << columns.join(u'|');
-        }
-        if (rc != SQLITE_DONE)
-            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-
-    QString Error() const { return m_error; }
-
-private:
-    sqlite3 *m_db = nullptr;
-    QString m_error;
-};
 
 #define PLAIN_ROWS(db, sql, expected)                                                              \
     do {                                                                                           \

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cerrno>
@@ -47,6 +48,13 @@ QStringList Entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
+}
+
+// An export without the time it was made, which differs from run to run.
+QString WithoutDate(const QByteArray &xml)
+{
+    static const QRegularExpression date(QStringLiteral(" CreationDate=\"[^\"]*\""));
+    return QString::fromUtf8(xml).remove(date);
 }
 
 // The tool's messages in the C locale, whose system reasons tests can name.
@@ -220,7 +228,7 @@ private Q_SLOTS:
                                 config);
         QCOMPARE(run.code, 0);
         QVERIFY(reader.waitForFinished(30000));
-        QCOMPARE(QString::fromUtf8(ReadFileBytes(received)), whole.out);
+        QCOMPARE(WithoutDate(ReadFileBytes(received)), WithoutDate(whole.out.toUtf8()));
         QVERIFY(IsFifo(fifo));
 
         // A file reached through a link is replaced where it is: the link
@@ -234,7 +242,7 @@ private Q_SLOTS:
                           QStringLiteral("2"), QStringLiteral("-o"), link},
                          config);
         QCOMPARE(run.code, 0);
-        QCOMPARE(QString::fromUtf8(ReadFileBytes(file)), whole.out);
+        QCOMPARE(WithoutDate(ReadFileBytes(file)), WithoutDate(whole.out.toUtf8()));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(Mode(file), 0640);
         QCOMPARE(Entries(m_out), before);

@@ -279,7 +279,7 @@ private Q_SLOTS:
         const QString categories =
             QStringLiteral("SELECT group_concat(CatID) FROM book_category WHERE BookID=10");
         const QString before = Db(categories);
-        QVERIFY(Exec(QStringLiteral("CREATE TRIGGER shelf_full BEFORE INSERT ON book BEGIN "
+        QVERIFY(Exec(QStringLiteral("CREATE TRIGGER shelf_full BEFORE UPDATE ON book BEGIN "
                                     "SELECT RAISE(ABORT, 'the shelf is full'); END")));
         Select(kDune);
         // Enter edits the selected book also while the tree has the focus.
@@ -306,6 +306,100 @@ private Q_SLOTS:
         QCOMPARE(Db(QStringLiteral("SELECT Title FROM book WHERE BookID=10")),
                  QStringLiteral("Dune Messiah"));
         QCOMPARE(Db(categories), before);
+    }
+
+    // Someone else changes the book while its sheet is open; OK asks, and
+    // each answer does what it says: keep mine, show theirs, or go back.
+    void changedUnderneathAtOk_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("keep my changes") << int(MsgAnswer::Yes);
+        QTest::newRow("take theirs") << int(MsgAnswer::No);
+        QTest::newRow("cancel") << int(MsgAnswer::Cancel);
+    }
+    void changedUnderneathAtOk()
+    {
+        QFETCH(int, answer);
+        const QString library = Doc().m_connection->Path();
+        const QString stored =
+            QStringLiteral("SELECT Title || '|' || ifnull(Notes, '') FROM book WHERE BookID=10");
+        const QString notes =
+            Db(QStringLiteral("SELECT ifnull(Notes, '') FROM book WHERE BookID=10"));
+        Select(kDune);
+        QVERIFY(Drive(
+            [this] { PressEnter(); },
+            [&](CBookProperties &sheet) {
+                SetText(sheet, "Title", QStringLiteral("Dune (mine)"));
+                QVERIFY(
+                    FillLibrary(library, {QStringLiteral("UPDATE book SET Title='Dune (theirs)', "
+                                                         "Notes='by a script' WHERE BookID=10")}));
+                m_env->prompt.answers = {MsgAnswer(answer)};
+                ClickOk(sheet);
+                QCOMPARE(m_env->prompt.shown.last().buttons, MsgButtons::YesNoCancel);
+                QVERIFY2(m_env->prompt.LastText().contains(QLatin1String("changed this book")),
+                         qPrintable(m_env->prompt.LastText()));
+                if (MsgAnswer(answer) == MsgAnswer::Yes) {
+                    QVERIFY(!sheet.isVisible());
+                    QCOMPARE(Db(stored), QStringLiteral("Dune (mine)|") + notes);
+                    return;
+                }
+                // Nothing written; the sheet stays open.
+                QVERIFY(sheet.isVisible());
+                QCOMPARE(Db(stored), QStringLiteral("Dune (theirs)|by a script"));
+                const QString shown = Field<QLineEdit>(sheet, "Title")->text();
+                if (MsgAnswer(answer) == MsgAnswer::No) {
+                    // Their book is shown, and OK saves edits of it.
+                    QCOMPARE(shown, QStringLiteral("Dune (theirs)"));
+                    SetText(sheet, "Title", QStringLiteral("Dune (ours)"));
+                    const int asked = int(m_env->prompt.shown.size());
+                    ClickOk(sheet);
+                    QCOMPARE(int(m_env->prompt.shown.size()), asked);
+                    QVERIFY(!sheet.isVisible());
+                    QCOMPARE(Db(stored), QStringLiteral("Dune (ours)|by a script"));
+                    return;
+                }
+                // Cancel keeps what was typed, and the next OK asks again.
+                QCOMPARE(shown, QStringLiteral("Dune (mine)"));
+                m_env->prompt.answers = {MsgAnswer::Yes};
+                ClickOk(sheet);
+                QVERIFY(m_env->prompt.LastText().contains(QLatin1String("changed this book")));
+                QVERIFY(!sheet.isVisible());
+                QCOMPARE(Db(stored), QStringLiteral("Dune (mine)|") + notes);
+            }));
+    }
+
+    // A book deleted while its sheet is open is not brought back unasked.
+    void deletedUnderneathAtOk()
+    {
+        const QString library = Doc().m_connection->Path();
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM book WHERE Title LIKE 'Dune%'");
+        Select(kDune);
+        QVERIFY(Drive([this] { PressEnter(); },
+                      [&](CBookProperties &sheet) {
+                          SetText(sheet, "Title", QStringLiteral("Dune (kept)"));
+                          QVERIFY(FillLibrary(
+                              library, {QStringLiteral("PRAGMA foreign_keys=ON"),
+                                        QStringLiteral("DELETE FROM book WHERE BookID=10")}));
+                          m_env->prompt.answers = {MsgAnswer::No};
+                          ClickOk(sheet);
+                          QVERIFY(m_env->prompt.LastText().contains(QLatin1String("deleted")));
+                          QCOMPARE(m_env->prompt.shown.last().buttons, MsgButtons::YesNo);
+                          QVERIFY(sheet.isVisible());
+                          QCOMPARE(Db(count), QStringLiteral("0"));
+
+                          m_env->prompt.answers = {MsgAnswer::Yes};
+                          ClickOk(sheet);
+                          QVERIFY(!sheet.isVisible());
+                      }));
+        const QString added =
+            Db(QStringLiteral("SELECT BookID FROM book WHERE Title='Dune (kept)'"));
+        QVERIFY(added.toInt() > 0);
+        QVERIFY(added.toInt() != int(kDune));
+        // Into the category shown, as a new book, and selected in the list.
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(CatID) FROM book_category WHERE BookID=") +
+                    added),
+                 QStringLiteral("1"));
+        QTRY_COMPARE(Doc().m_selectedBookIds, QVector<quint32>({added.toUInt()}));
     }
 
     void addBookSelectsTheNewBook()

@@ -14,13 +14,17 @@
 #include "online/IsbnRules.h"
 #include "online/StoreLinks.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 std::atomic<qint32> g_lastSavedBookId{0};
 
@@ -130,6 +134,90 @@ bool FindTitleByIsbn(const QString &isbn, CLibraryConnection &connection, QStrin
     return true;
 }
 
+// The columns of the book table this program knows and writes, in the
+// order Save gives their values. Anything else a library's book table has
+// belongs to someone else and is never written.
+const char *const kKnownColumns[] = {
+    "Title",       "Subtitle",     "URL",        "Author",        "Edition",      "PublisherID",
+    "ISBN",        "PageCount",    "LanguageID", "BindingID",     "Dimension",    "ExtrasID",
+    "ReleaseDate", "PurchaseDate", "StoreID",    "PurchasePrice", "ListPrice",    "AmazonPrice",
+    "CurrentPage", "EBookOnly",    "LocationID", "StatusID",      "AmazonRating", "NumOfReviews",
+    "MyRating",    "UserText1",    "UserText2",  "FormatID",      "BookSize",     "Description",
+    "Notes",       "FrontCover",   "BackCover"};
+constexpr int kKnownColumnCount = int(sizeof(kKnownColumns) / sizeof(kKnownColumns[0]));
+
+// Appends every value of `sql`'s rows to `hash`, each as SQLite's quote()
+// writes it, so NULL, a number and a text of the same digits differ.
+bool HashRows(const QString &sql, CLibraryConnection &connection, QCryptographicHash &hash,
+              int *rows)
+{
+    CRecordset rs(connection);
+    if (!rs.Open(sql))
+        return false;
+    *rows = 0;
+    while (!rs.IsEOF()) {
+        ++*rows;
+        for (int i = 0; i < rs.ColumnCount(); ++i) {
+            const QByteArrayView value = rs.GetUtf8(i);
+            const qint64 size = value.size();
+            hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+            hash.addData(value);
+        }
+        if (!rs.MoveNext() && rs.HasError())
+            return false;
+    }
+    return true;
+}
+
+// What StoredState holds: the stored book's known columns and its links, or
+// empty in `state` when there is no book `bookId`. False when a query failed.
+bool ReadStoredState(int bookId, CLibraryConnection &connection, QByteArray &state)
+{
+    state.clear();
+    QStringList quoted;
+    for (const char *column : kKnownColumns)
+        quoted << QStringLiteral("quote(%1)").arg(QLatin1String(column));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    int books = 0;
+    int links = 0;
+    if (!HashRows(QStringLiteral("SELECT %1 FROM book WHERE BookID=%2")
+                      .arg(quoted.join(u','))
+                      .arg(bookId),
+                  connection, hash, &books) ||
+        !HashRows(QStringLiteral("SELECT quote(LinkID), quote(Name), quote(Path), quote(Notes) "
+                                 "FROM link WHERE BookID=%1 ORDER BY LinkID, rowid")
+                      .arg(bookId),
+                  connection, hash, &links))
+        return false;
+    if (books > 0)
+        state = hash.result();
+    return true;
+}
+
+// Reads in one snapshot: outside a transaction of the caller, a read
+// transaction of its own, so that another program's commit cannot fall
+// between two queries of it.
+class CReadSnapshot
+{
+public:
+    explicit CReadSnapshot(CLibraryConnection &connection) : m_connection(connection)
+    {
+        m_own = connection.Handle() && sqlite3_get_autocommit(connection.Handle()) != 0 &&
+                connection.Execute(QStringLiteral("BEGIN"));
+    }
+    ~CReadSnapshot()
+    {
+        if (m_own && !m_connection.Execute(QStringLiteral("COMMIT")))
+            m_connection.Execute(QStringLiteral("ROLLBACK"));
+    }
+    CReadSnapshot(const CReadSnapshot &) = delete;
+    CReadSnapshot &operator=(const CReadSnapshot &) = delete;
+
+private:
+    CLibraryConnection &m_connection;
+    bool m_own = false;
+};
+
 } // namespace
 
 CBookRecord::CBookRecord() : ProductUrlPrefix(::ProductUrlPrefix()), StatusText(LoadString(57345))
@@ -189,9 +277,33 @@ void CBookRecord::ResetToDefaults()
     EBookOnly = key.ReadInt(QLatin1String(kValueEbookOnly), 0) != 0;
 }
 
-bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
+bool CBookRecord::FitsColumns() const
+{
+    // The longest texts the library's columns take, in characters.
+    const struct
+    {
+        const QString &text;
+        int limit;
+    } fields[] = {{Title, 255},   {Edition, 50},   {ISBN, 20},      {Publisher, 50},
+                  {Language, 20}, {Binding, 30},   {Dimension, 50}, {Extras, 50},
+                  {Store, 20},    {Location, 100}, {Status, 50},    {Format, 20}};
+    for (const auto &field : fields) {
+        if (field.text.size() > field.limit)
+            return false;
+    }
+    return true;
+}
+
+bool CBookRecord::Load(int bookId, CLibraryConnection &connection, LoadFor purpose, bool *found)
 {
     BookID = bookId;
+    StoredState.clear();
+    if (found)
+        *found = false;
+    const bool editing = purpose == LoadFor::Editing;
+    std::optional<CReadSnapshot> snapshot;
+    if (editing)
+        snapshot.emplace(connection);
     CRecordset rs(connection);
     if (!rs.Open(QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId))) {
         ShowMessage(rs.ErrorText(), MsgIcon::Warning);
@@ -199,6 +311,8 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
     }
     if (rs.IsEOF())
         return true;
+    if (found)
+        *found = true;
 
     auto text = [&rs](const char *column) { return rs.GetText(QLatin1String(column)); };
     bool ok = true;
@@ -269,6 +383,11 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection)
             return false;
         }
     }
+    links.Close();
+    if (editing && !ReadStoredState(bookId, connection, StoredState)) {
+        ShowMessage(connection.LastError(), MsgIcon::Warning);
+        return false;
+    }
     return true;
 }
 
@@ -276,35 +395,74 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
                        CLibraryConnection &connection)
 {
     SkippedDuplicate = false;
+    Conflict = SaveConflict::None;
     SaveError.clear();
+    bool checkDuplicate = isNew;
+    for (;;) {
+        std::optional<CTransaction> transaction(std::in_place, connection);
+        if (!transaction->IsActive()) {
+            ShowMessage(transaction->Error(), MsgIcon::Warning);
+            SaveError = transaction->Error();
+            return false;
+        }
+        if (checkDuplicate) {
+            // ISBNs are compared in their normal form, so 0-596-00712-4 finds
+            // 0596007124, and so does 9780596007126. A blank ISBN finds nothing.
+            QString title;
+            const QString isbn = IsbnForDuplicateCheck(ISBN);
+            if (!isbn.isEmpty() && !FindTitleByIsbn(isbn, connection, title)) {
+                SaveError = connection.LastError();
+                return false;
+            }
+            if (!title.isEmpty()) {
+                // Nobody waits for the write lock while a person thinks: it is
+                // let go before the question, unless it is the caller's.
+                const bool ownLock = !transaction->IsNested();
+                if (ownLock)
+                    transaction.reset();
+                if (ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
+                                MsgButtons::YesNo) == MsgAnswer::Yes) {
+                    SkippedDuplicate = true;
+                    return false;
+                }
+                if (ownLock) {
+                    // Added anyway, under a new lock.
+                    checkDuplicate = false;
+                    continue;
+                }
+            }
+        }
+        return WriteRows(isNew, categoryId, imagesDir, connection, *transaction);
+    }
+}
+
+bool CBookRecord::WriteRows(bool isNew, int categoryId, const QString &imagesDir,
+                            CLibraryConnection &connection, CTransaction &transaction)
+{
     const auto failed = [&](const QString &reason) {
         SaveError = reason;
         return false;
     };
     int id = BookID;
     if (isNew) {
-        // ISBNs are compared in their normal form, so 0-596-00712-4 finds
-        // 0596007124, and so does 9780596007126. A blank ISBN finds nothing.
-        QString title;
-        const QString isbn = IsbnForDuplicateCheck(ISBN);
-        if (!isbn.isEmpty() && !FindTitleByIsbn(isbn, connection, title))
-            return failed(connection.LastError());
-        if (!title.isEmpty() && ShowMessage(FormatMessage(238, {title}), MsgIcon::Question,
-                                            MsgButtons::YesNo) == MsgAnswer::Yes) {
-            SkippedDuplicate = true;
-            return false;
-        }
-    }
-
-    CTransaction transaction(connection);
-    if (!transaction.IsActive()) {
-        ShowMessage(transaction.Error(), MsgIcon::Warning);
-        return failed(transaction.Error());
-    }
-    if (isNew) {
         id = AllocateId(QStringLiteral("book"), QStringLiteral("BookID"), connection);
         if (id == 0)
             return failed(connection.LastError());
+    } else {
+        // Compared under the write lock, so nothing can change in between.
+        QByteArray stored;
+        if (!ReadStoredState(id, connection, stored)) {
+            ShowMessage(connection.LastError(), MsgIcon::Warning);
+            return failed(connection.LastError());
+        }
+        if (stored.isEmpty()) {
+            Conflict = SaveConflict::DeletedSinceRead;
+            return false;
+        }
+        if (!StoredState.isEmpty() && stored != StoredState) {
+            Conflict = SaveConflict::ChangedSinceRead;
+            return false;
+        }
     }
 
     const CCoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "FrontCover", imagesDir);
@@ -318,21 +476,6 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     };
     if (front.copyFailed || back.copyFailed)
         ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
-
-    QStringList categories;
-    if (isNew) {
-        categories.append(QString::number(categoryId));
-    } else {
-        if (!GetBookCategories(id, connection, categories))
-            return fail();
-        // Only whole numbers go back into the statement.
-        categories.erase(std::remove_if(categories.begin(), categories.end(),
-                                        [](const QString &c) { return !IsIntegerText(c); }),
-                         categories.end());
-        if (!ExecuteSql(QStringLiteral("DELETE FROM book WHERE BookID=%1").arg(id), true,
-                        connection))
-            return fail();
-    }
 
     const struct
     {
@@ -349,8 +492,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     }
 
     const QString url = MakeAssociateLink(URL, ISBN, TomeloApp().m_associateTag);
+    // In the order of kKnownColumns.
     const QStringList values = {
-        QString::number(id),
         Lit(Title, kLiteralText),
         Lit(Subtitle, kLiteralText),
         Lit(url, kLiteralText),
@@ -385,15 +528,27 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
         Lit(front.newName, kLiteralText),
         Lit(back.newName, kLiteralText),
     };
-    const QString insert =
-        QStringLiteral(
-            "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,"
-            "PageCount,LanguageID,BindingID,Dimension,ExtrasID,ReleaseDate,PurchaseDate,"
-            "StoreID,PurchasePrice,ListPrice,AmazonPrice,CurrentPage,EBookOnly,LocationID,"
-            "StatusID,AmazonRating,NumOfReviews,MyRating,UserText1,UserText2,FormatID,"
-            "BookSize,Description,Notes,FrontCover,BackCover) VALUES(") +
-        values.join(u',') + u')';
-    if (!ExecuteSql(insert, true, connection))
+    static_assert(kKnownColumnCount == 33, "one value for each known column");
+    QStringList columns;
+    for (const char *column : kKnownColumns)
+        columns << QLatin1String(column);
+    QString write;
+    if (isNew) {
+        write = QStringLiteral("INSERT INTO Book (BookID,%1) VALUES(%2,%3)")
+                    .arg(columns.join(u','), QString::number(id), values.join(u','));
+    } else {
+        QStringList assignments;
+        for (int i = 0; i < kKnownColumnCount; ++i)
+            assignments << columns.at(i) + u'=' + values.at(i);
+        write = QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
+                    .arg(assignments.join(u','), QString::number(id));
+    }
+    if (!ExecuteSql(write, true, connection))
+        return fail();
+    // The links are this program's own: written again, numbered 1 to n in
+    // their order.
+    if (!isNew &&
+        !ExecuteSql(QStringLiteral("DELETE FROM link WHERE BookID=%1").arg(id), true, connection))
         return fail();
 
     for (int i = 0; i < Links.size(); ++i) {
@@ -406,11 +561,19 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
                 true, connection))
             return fail();
     }
-    for (const QString &category : categories) {
-        if (!ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
-                            .arg(QString::number(id), category),
-                        true, connection))
-            return fail();
+    // A stored book keeps the categories it is in, whoever filed it there.
+    if (isNew && !ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) "
+                                            "VALUES (%1, %2)")
+                                 .arg(id)
+                                 .arg(categoryId),
+                             true, connection))
+        return fail();
+    // What a later save of the stored book compares with. A new book's
+    // record does not take the new identifier, so it has nothing to compare.
+    QByteArray written;
+    if (!isNew && !ReadStoredState(id, connection, written)) {
+        ShowMessage(connection.LastError(), MsgIcon::Warning);
+        return fail();
     }
     if (!transaction.Commit()) {
         ShowMessage(transaction.Error(), MsgIcon::Warning);
@@ -424,6 +587,7 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
     URL = url;
     FrontCover = front.newName;
     BackCover = back.newName;
+    StoredState = written;
     if (CLibraryConnection::CBulkCache *cache = connection.BulkCache();
         cache && cache->isbnTitlesRead && isNew) {
         const QString isbn = IsbnForDuplicateCheck(ISBN);
@@ -448,6 +612,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
                        .arg(Lit(FrontCover, kLiteralText), Lit(BackCover, kLiteralText),
                             QString::number(id)),
                    true, connection);
+        if (!isNew)
+            ReadStoredState(id, connection, StoredState);
         ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
     }
     g_lastSavedBookId = id;

@@ -9,6 +9,7 @@
 #include <memory>
 
 class CLibraryConnection;
+class CTransaction;
 
 // One related link of a book.
 struct CLinkEntry
@@ -131,24 +132,69 @@ public:
     QString BackCoverTempPath;
     CTempFileList TempFiles;
     // Why the last Save returned false: the user chose to skip a duplicate
-    // ISBN, or else the database's reason the book could not be written.
+    // ISBN, the stored book changed or went away after it was read
+    // (Conflict), or else the database's reason the book could not be written.
     bool SkippedDuplicate = false;
+    enum class SaveConflict
+    {
+        None,
+        ChangedSinceRead, // another writer changed the stored book after Load
+        DeletedSinceRead, // the stored book is no longer in the library
+    };
+    SaveConflict Conflict = SaveConflict::None;
     QString SaveError;
+
+    // The stored book's columns this program knows and its links, as Load
+    // read them (or the last Save wrote them), in a form only good for
+    // comparing; empty for a record that was not read from the library. A
+    // save of the stored book compares it with the library inside its
+    // transaction and writes nothing when they differ. Clearing it lets the
+    // next save overwrite whatever is stored.
+    QByteArray StoredState;
 
     // Empties the book's fields and applies the default values for new books.
     void ResetToDefaults();
 
-    // Fills the record from the stored book `bookId`. A missing book leaves
-    // the record as it was (but for BookID) and still succeeds.
-    bool Load(int bookId, CLibraryConnection &connection);
+    // Whether every text fits the library's column for it (string 242
+    // says when not). The ISBN is measured as typed, before its hyphens go.
+    bool FitsColumns() const;
 
-    // Writes the record: a new book into category `categoryId`, or, when
-    // `isNew` is false, the stored book BookID again with its categories.
-    // All rows are written in one transaction (a savepoint inside a
-    // caller's transaction), and cover pictures are put in place only once
-    // the rows are in, so a failed save leaves library and images folder as
-    // they were. Inside a CDeferredCovers scope the pictures wait for the
-    // scope's owner to commit. Returns false when a statement failed or the
-    // user chose to skip a duplicate ISBN (SkippedDuplicate).
+    // What a record is loaded for: to be edited and saved again, or only to
+    // be shown or written out (no StoredState, and half the time).
+    enum class LoadFor
+    {
+        Editing,
+        ReadingOnly,
+    };
+
+    // Fills the record from the stored book `bookId`; for editing read as
+    // one snapshot with its StoredState. A missing book leaves the record as
+    // it was (but for BookID and StoredState) and still succeeds; `found`
+    // tells whether there was one.
+    bool Load(int bookId, CLibraryConnection &connection, LoadFor purpose = LoadFor::Editing,
+              bool *found = nullptr);
+
+    // Writes the record: a new book (INSERT) into category `categoryId`, or,
+    // when `isNew` is false, the stored book BookID: an UPDATE of the columns
+    // this program knows and its links rewritten, so columns and rows other
+    // programs added (and its categories) stay. All rows are written in one
+    // transaction holding the write lock (a savepoint inside a caller's
+    // transaction), and cover pictures are put in place only once the rows
+    // are in, so a failed save leaves library and images folder as they
+    // were. Inside a CDeferredCovers scope the pictures wait for the scope's
+    // owner to commit.
+    //
+    // A new book's ISBN is checked for duplicates under the same lock as its
+    // insert, so concurrent writers never store a book twice; the question
+    // whether to skip it is asked after letting go of the lock (unless the
+    // lock is a caller's), and "add anyway" writes under a new one.
+    //
+    // Returns false when a statement failed (SaveError), the user chose to
+    // skip a duplicate ISBN (SkippedDuplicate), or the stored book changed or
+    // went away since it was read (Conflict); the last two show nothing.
     bool Save(bool isNew, int categoryId, const QString &imagesDir, CLibraryConnection &connection);
+
+private:
+    bool WriteRows(bool isNew, int categoryId, const QString &imagesDir,
+                   CLibraryConnection &connection, CTransaction &transaction);
 };

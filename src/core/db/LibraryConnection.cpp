@@ -2,6 +2,8 @@
 
 #include "app/Fd.h"
 #include "app/NativeFileName.h"
+#include "db/LibraryBackup.h"
+#include "db/SchemaVersion.h"
 #include "db/TextCollation.h"
 
 #include <QCoreApplication>
@@ -165,18 +167,11 @@ bool CLibraryConnection::Open(const QString &path, QString *error)
             *error = QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT));
         return false;
     }
-    const QByteArray name = NativeFileName(path);
-    if (sqlite3_open_v2(name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
-        if (error)
-            *error = ErrorOf(m_db);
-        Close();
+    if (!OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, error))
         return false;
-    }
-    m_path = path;
     // An empty file or another program's database opens as a database too;
     // only the book table makes it a library.
-    if (!Setup(error) || !Execute(QStringLiteral("SELECT BookID FROM book LIMIT 0"), error)) {
+    if (!Execute(QStringLiteral("SELECT BookID FROM book LIMIT 0"), error) || !CheckSchema(error)) {
         Close();
         return false;
     }
@@ -186,10 +181,14 @@ bool CLibraryConnection::Open(const QString &path, QString *error)
 bool CLibraryConnection::Create(const QString &path, QString *error)
 {
     Close();
+    return OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                    error);
+}
+
+bool CLibraryConnection::OpenFile(const QString &path, int flags, QString *error)
+{
     const QByteArray name = NativeFileName(path);
-    if (sqlite3_open_v2(name.constData(), &m_db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(name.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         if (error)
             *error = ErrorOf(m_db);
         Close();
@@ -201,6 +200,145 @@ bool CLibraryConnection::Create(const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+bool CLibraryConnection::CheckSchema(QString *error)
+{
+    int version = 0;
+    if (!CSchemaVersion::Read(*this, &version, error))
+        return false;
+    const int current = CSchemaVersion::Current();
+    if (version > current && sqlite3_db_readonly(m_db, "main") == 0) {
+        // Nothing here may change a library whose newer tables this program
+        // does not know, whatever statement a person types.
+        const QString path = m_path;
+        Close();
+        if (!OpenFile(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX, error))
+            return false;
+    }
+    m_schemaVersion = version;
+    m_upgradePending = version < current;
+    if (version > current)
+        m_readOnlyReason = NewerVersionText(version);
+    const QStringList missing = CSchemaVersion::MissingParts(*this, std::min(version, current));
+    if (!missing.isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate(
+                         "Messages", "%1 cannot be opened: the library lacks %2, which this "
+                                     "program needs.")
+                         .arg(PrintableFileName(m_path), missing.join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
+QString CLibraryConnection::NewerVersionText(int version) const
+{
+    return QCoreApplication::translate(
+               "Messages",
+               "%1 was written by a newer version of Tomelodex (library version %2; this version "
+               "knows library versions up to %3). It is open read-only: its books can be listed, "
+               "viewed and exported, but not changed.")
+        .arg(PrintableFileName(m_path))
+        .arg(version)
+        .arg(CSchemaVersion::Current());
+}
+
+bool CLibraryConnection::PrepareToRun(sqlite3_stmt *stmt, QString *error)
+{
+    if (m_upgrading || sqlite3_stmt_readonly(stmt))
+        return true;
+    if (!m_readOnlyReason.isEmpty()) {
+        if (error)
+            *error = m_readOnlyReason;
+        return false;
+    }
+    return EnsureCurrentSchema(error);
+}
+
+bool CLibraryConnection::EnsureCurrentSchema(QString *error)
+{
+    if (!m_upgradePending || m_upgrading || !m_db)
+        return true;
+    // Inside a transaction of the caller the upgrade becomes part of it, so
+    // it is done again at the next write should the caller roll back.
+    const bool ownTransaction = sqlite3_get_autocommit(m_db) != 0;
+    m_upgrading = true;
+    QString failure;
+    const bool upgraded = UpgradeUnderLock(ownTransaction, &failure);
+    m_upgrading = false;
+    if (!upgraded && error)
+        *error = failure;
+    return upgraded;
+}
+
+bool CLibraryConnection::UpgradeUnderLock(bool ownTransaction, QString *error)
+{
+    if (!Execute(ownTransaction ? QStringLiteral("BEGIN IMMEDIATE")
+                                : QStringLiteral("SAVEPOINT tomelo_upgrade"),
+                 error))
+        return false;
+    const int current = CSchemaVersion::Current();
+    int version = 0;
+    bool ok = CSchemaVersion::Read(*this, &version, error);
+    if (ok && version > current) {
+        m_readOnlyReason = NewerVersionText(version);
+        m_upgradePending = false;
+        *error = m_readOnlyReason;
+        ok = false;
+    } else if (ok && version < current) {
+        // Other readers may still read the file while this connection holds
+        // the write lock, so the copy is the library exactly as it stands.
+        const QString copy = CSchemaVersion::BackupPath(m_path, version);
+        QString why;
+        if (!CLibraryBackup::Write(m_path, copy, &why)) {
+            *error = QCoreApplication::translate("Messages",
+                                                 "%1 was not upgraded to library version %2, "
+                                                 "because no copy of it could be kept as %3: %4")
+                         .arg(PrintableFileName(m_path))
+                         .arg(current)
+                         .arg(PrintableFileName(copy), why);
+            ok = false;
+        } else if (!CSchemaVersion::Upgrade(*this, version, &why)) {
+            *error = QCoreApplication::translate(
+                         "Messages", "%1 could not be upgraded to library version %2: %3")
+                         .arg(PrintableFileName(m_path))
+                         .arg(current)
+                         .arg(why);
+            ok = false;
+        }
+    }
+    if (ok)
+        ok = Execute(ownTransaction ? QStringLiteral("COMMIT")
+                                    : QStringLiteral("RELEASE tomelo_upgrade"),
+                     error);
+    if (!ok) {
+        Execute(ownTransaction ? QStringLiteral("ROLLBACK")
+                               : QStringLiteral("ROLLBACK TO tomelo_upgrade; "
+                                                "RELEASE tomelo_upgrade"));
+        return false;
+    }
+    m_schemaVersion = current;
+    if (ownTransaction)
+        m_upgradePending = false;
+    return true;
+}
+
+bool CLibraryConnection::RecheckSchemaVersion(QString *error)
+{
+    int version = 0;
+    if (!CSchemaVersion::Read(*this, &version, error))
+        return false;
+    if (version <= CSchemaVersion::Current())
+        return true;
+    if (m_readOnlyReason.isEmpty()) {
+        m_readOnlyReason = NewerVersionText(version);
+        m_upgradePending = false;
+        m_schemaVersion = version;
+    }
+    if (error)
+        *error = m_readOnlyReason;
+    return false;
 }
 
 bool CLibraryConnection::Setup(QString *error)
@@ -234,6 +372,10 @@ void CLibraryConnection::Close()
         m_db = nullptr;
     }
     m_path.clear();
+    m_schemaVersion = 0;
+    m_readOnlyReason.clear();
+    m_upgradePending = false;
+    m_upgrading = false;
 }
 
 bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *affected,
@@ -269,6 +411,10 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
                     "Messages", "Characters found after the end of the SQL statement.");
             return false;
         }
+        if (!PrepareToRun(stmt, error)) {
+            sqlite3_finalize(stmt);
+            return false;
+        }
         const qint64 changesBefore = sqlite3_total_changes64(m_db);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -298,9 +444,18 @@ CTransaction::CTransaction(CLibraryConnection &connection) : m_connection(connec
     // Inside a transaction of the caller this becomes a savepoint, so that
     // groups of writes nest.
     m_nested = m_connection.Handle() && sqlite3_get_autocommit(m_connection.Handle()) == 0;
+    // Others may have written since the last transaction; BEGIN IMMEDIATE
+    // takes the write lock at once, so what is read from here on stays true
+    // until the commit.
+    if (!m_nested)
+        m_connection.ForgetBulkCache();
     m_active = m_connection.Execute(m_nested ? QStringLiteral("SAVEPOINT tomelo_group")
                                              : QStringLiteral("BEGIN IMMEDIATE"),
                                     &m_error);
+    // Under the write lock the stamped version is what counts: a newer
+    // program may have upgraded the library since it was opened.
+    if (m_active && !m_nested && !m_connection.RecheckSchemaVersion(&m_error))
+        Rollback();
 }
 
 CTransaction::~CTransaction()

@@ -91,6 +91,14 @@ bool CRecordset::Open(const QString &sql)
         m_eof = true;
         return false;
     }
+    QString refusal;
+    if (!m_connection.PrepareToRun(m_stmt, &refusal)) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        m_error = sql + u'\n' + refusal;
+        m_eof = true;
+        return false;
+    }
     const int count = sqlite3_column_count(m_stmt);
     m_columns.reserve(count);
     m_declared.reserve(count);

@@ -6,8 +6,10 @@
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
 #include "db/CoverStaging.h"
+#include "db/LibraryBackup.h"
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
+#include "db/SchemaVersion.h"
 #include "db/SqlFormat.h"
 #include "db/StaleFiles.h"
 #include "online/ProductLookup.h"
@@ -18,6 +20,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QUuid>
+
+#include <algorithm>
 
 #include <sqlite3.h>
 
@@ -78,7 +82,11 @@ private:
 
 } // namespace
 
-CTomeloDoc::CTomeloDoc() = default;
+CTomeloDoc::CTomeloDoc()
+{
+    connect(&m_watchTimer, &QTimer::timeout, this, &CTomeloDoc::CheckForChanges);
+}
+
 CTomeloDoc::~CTomeloDoc() = default;
 
 bool CTomeloDoc::OnNewDocument()
@@ -115,6 +123,7 @@ void CTomeloDoc::ReleaseLibrary()
     m_listRecordset.reset();
     m_connection.reset();
     m_pathName.clear();
+    m_dataVersion = -1;
 }
 
 QString CTomeloDoc::ImagesDirFor(const QString &path)
@@ -161,7 +170,7 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     // written opens without one, and saving a cover makes it later. Only a
     // new library must have it.
     const QString imagesDir = ImagesDirFor(path);
-    if (!NativeIsDir(imagesDir) && !NativeMakeDir(imagesDir) && isNew) {
+    if (!IsReadOnly() && !NativeIsDir(imagesDir) && !NativeMakeDir(imagesDir) && isNew) {
         ShowMessage(FormatMessage(140, {PrintableFileName(imagesDir)}), MsgIcon::Error);
         return false;
     }
@@ -170,17 +179,64 @@ bool CTomeloDoc::OnOpenDocument(const QString &path)
     m_imagesAlias = std::make_unique<CFolderAlias>(imagesDir);
     TomeloApp().m_imagesDir = m_imagesAlias->Path();
     RemoveStaleFiles(path, m_imagesAlias->Path());
+    m_dataVersion = ReadDataVersion();
     ReloadTree();
+    if (IsReadOnly())
+        ShowMessage(ReadOnlyReason(), MsgIcon::Warning);
     return true;
+}
+
+QString CTomeloDoc::ReadOnlyReason() const
+{
+    return IsLibraryOpen() ? m_connection->ReadOnlyReason() : QString();
+}
+
+void CTomeloDoc::StartWatching(int intervalMs)
+{
+    m_watchTimer.start(intervalMs);
+}
+
+qint64 CTomeloDoc::ReadDataVersion() const
+{
+    CRecordset rs(*m_connection);
+    return rs.Open(QStringLiteral("PRAGMA data_version")) && !rs.IsEOF() ? rs.GetInteger(0) : -1;
+}
+
+void CTomeloDoc::CheckForChanges()
+{
+    // Inside a transaction of this program nobody else can have committed.
+    if (!IsLibraryOpen() || sqlite3_get_autocommit(m_connection->Handle()) == 0)
+        return;
+    const qint64 dataVersion = ReadDataVersion();
+    if (dataVersion < 0 || dataVersion == m_dataVersion)
+        return;
+    int version = 0;
+    if (!CSchemaVersion::Read(*m_connection, &version)) {
+        m_dataVersion = -1; // busy: look again next time
+        return;
+    }
+    m_dataVersion = dataVersion;
+    // A newer program upgraded the library, or a tool took away a table this
+    // program needs: opened again, the library says so itself.
+    const int current = CSchemaVersion::Current();
+    if ((version > current && !IsReadOnly()) ||
+        !CSchemaVersion::MissingParts(*m_connection, std::min(version, current)).isEmpty()) {
+        const QString path = m_pathName;
+        OnOpenDocument(path);
+        return;
+    }
+    Q_EMIT LibraryChangedElsewhere();
 }
 
 void CTomeloDoc::RemoveStaleFiles(const QString &path, const QString &imagesDir)
 {
-    // Left by a process that was killed: a lookup's downloads, a library
-    // copy beside the library, and covers on their way into the folder.
+    // Left by a process that was killed: a lookup's downloads, a new library
+    // or a copy kept before an upgrade on its way into place beside the
+    // library, and covers on their way into the folder.
     RemoveFilesOfEndedProcesses(QDir::tempPath(), QLatin1String(kLookupTempPrefix));
     const CFolderAlias folder(QFileInfo(path).absolutePath());
     RemoveFilesOfEndedProcesses(folder.Path(), QLatin1String(kLibraryTempPrefix));
+    RemoveFilesOfEndedProcesses(folder.Path(), QLatin1String(kLibraryBackupTempPrefix));
     RemoveStaleCoverStaging(imagesDir);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 
 #include <memory>
@@ -55,6 +56,18 @@ public:
     bool CompactDatabase();
     // True when the open library and its folder can be written.
     bool CanWriteLibrary() const;
+    // Why the open library may only be read (a newer version of the program
+    // wrote it), shown once when it is opened; empty when it may be written
+    // or none is open. Every command that writes is refused meanwhile.
+    QString ReadOnlyReason() const;
+    bool IsReadOnly() const { return !ReadOnlyReason().isEmpty(); }
+
+    // Looks every `intervalMs` for changes other programs (or other
+    // connections) committed to the open library, and announces them with
+    // LibraryChangedElsewhere. Off until called; the window turns it on.
+    void StartWatching(int intervalMs = 1000);
+    // One such look, at once.
+    void CheckForChanges();
 
     QString GetConnectionString() const { return m_connectionString; }
     // Path of the open library (empty when none is open).
@@ -86,6 +99,9 @@ Q_SIGNALS:
     void CategoriesChanged();
     void CurrentCategoryChanged(int categoryId);
     void SelectionChanged();
+    // Another program changed the library: views read it again, keeping the
+    // current category and the selected books where they still exist.
+    void LibraryChangedElsewhere();
 
 private:
     void ReleaseLibrary();
@@ -95,6 +111,11 @@ private:
     // folder. The one place an open cleans up.
     static void RemoveStaleFiles(const QString &path, const QString &imagesDir);
 
+    qint64 ReadDataVersion() const;
+
     QString m_pathName;
     std::unique_ptr<CFolderAlias> m_imagesAlias; // what TomeloApp().m_imagesDir names
+    QTimer m_watchTimer;
+    // SQLite's count of commits by other connections, as last seen.
+    qint64 m_dataVersion = -1;
 };

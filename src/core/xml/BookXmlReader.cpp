@@ -11,7 +11,9 @@
 #include <libxml/entities.h>
 #include <libxml/xmlreader.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -113,6 +115,16 @@ const CTextField kTextFields[] = {
 };
 constexpr int kTextFieldCount = int(sizeof(kTextFields) / sizeof(kTextFields[0]));
 
+int MyRatingFromXml(const QString &text)
+{
+    return LeadingInteger(text);
+}
+
+bool EbookOnlyFromXml(const QString &text)
+{
+    return text == LoadString(199);
+}
+
 // Gathers the text content of elements, expanding the references to the
 // file's own entities, and charges every expanded byte to one budget for
 // the whole file.
@@ -211,6 +223,27 @@ private:
 };
 
 } // namespace
+
+bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QString &text)
+{
+    if (element == u"MyRating") {
+        record.MyRating = MyRatingFromXml(text);
+        return true;
+    }
+    if (element == u"EbookOnly") {
+        record.EBookOnly = EbookOnlyFromXml(text);
+        return true;
+    }
+    for (const CTextField &field : kTextFields) {
+        if (element == QLatin1String(field.element)) {
+            const bool number = std::find(std::begin(kNumberFields), std::end(kNumberFields),
+                                          field.member) != std::end(kNumberFields);
+            record.*field.member = number ? RecordNumberText(text) : text;
+            return true;
+        }
+    }
+    return false;
+}
 
 struct CBookXmlReader::CReader
 {
@@ -358,10 +391,10 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
                 continue;
             if (!seenRating && IsNamed(child, "MyRating")) {
                 seenRating = true;
-                record.MyRating = LeadingInteger(text.Text(child));
+                record.MyRating = MyRatingFromXml(text.Text(child));
             } else if (!seenEbook && IsNamed(child, "EbookOnly")) {
                 seenEbook = true;
-                record.EBookOnly = text.Text(child) == LoadString(199);
+                record.EBookOnly = EbookOnlyFromXml(text.Text(child));
             } else if (IsNamed(child, "Links")) {
                 // Links/Link: the Link children of every Links child, in order.
                 for (const xmlNode *link = child->children; link; link = link->next) {

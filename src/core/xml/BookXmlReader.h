@@ -6,6 +6,13 @@
 
 class CBookRecord;
 
+// Sets the field of `record` that the Book child element named `element`
+// fills when a book XML file is read, from the element's text, as the
+// reader does (a cover's text names its picture file, MyRating keeps its
+// leading whole number, EbookOnly is Yes or No). False, changing nothing,
+// for a name that is no single field of a book.
+bool SetBookFieldFromXml(CBookRecord &record, const QString &element, const QString &text);
+
 // The most of a file that one Book element (or anything else beside the
 // books) may take. SQLite holds at most 1,000,000,000 bytes in one row, so
 // any book a library holds fits, with room for its markup and for the

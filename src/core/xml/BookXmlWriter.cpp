@@ -130,7 +130,7 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
                 CCategoryPaths &paths)
 {
     CBookRecord book;
-    book.Load(int(id), connection);
+    book.Load(int(id), connection, CBookRecord::LoadFor::ReadingOnly);
     UseFilePrices(book, connection);
     xml += QStringLiteral("<Book ID=\"%1\">\n").arg(id);
     AppendFields(xml, book);

@@ -10,6 +10,7 @@
 #include "book/BookLinksPage.h"
 #include "book/BookNotesPage.h"
 #include "book/BookPersonalPage.h"
+#include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
 
@@ -22,24 +23,6 @@ namespace {
 const QString kSection = QStringLiteral("BookSheet");
 const QString kWidth = QStringLiteral("Width");
 const QString kHeight = QStringLiteral("Height");
-
-// The longest texts the library's columns take, in characters.
-bool FitsColumns(const CBookRecord &book)
-{
-    const struct
-    {
-        const QString &text;
-        int limit;
-    } fields[] = {{book.Title, 255},    {book.Edition, 50},  {book.ISBN, 20},
-                  {book.Publisher, 50}, {book.Language, 20}, {book.Binding, 30},
-                  {book.Dimension, 50}, {book.Extras, 50},   {book.Store, 20},
-                  {book.Location, 100}, {book.Status, 50},   {book.Format, 20}};
-    for (const auto &field : fields) {
-        if (field.text.size() > field.limit)
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -130,21 +113,65 @@ void CBookProperties::accept()
     for (const CBookSheetPage *page : qAsConst(m_pages))
         page->StoreTo(book);
     // The ISBN is measured as typed, before its hyphens go.
-    if (!FitsColumns(book)) {
+    if (!book.FitsColumns()) {
         ShowMessage(LoadString(242), MsgIcon::Warning);
         return;
     }
     book.ISBN = NormalizeIsbn(book.ISBN);
-    if (!m_connection)
-        return;
-    if (!book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection) && !book.SkippedDuplicate) {
-        // Nothing was written, and the save has said why; what was typed
-        // stays here to be saved again or cancelled.
+    if (!m_connection || !SaveResolvingConflicts(book)) {
+        // Nothing was written, and why has been said; what was typed stays
+        // here to be saved again or cancelled.
         return;
     }
     m_saved = !book.SkippedDuplicate;
     m_book = book;
     QDialog::accept();
+}
+
+bool CBookProperties::SaveResolvingConflicts(CBookRecord &book)
+{
+    for (;;) {
+        if (book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection) || book.SkippedDuplicate)
+            return true;
+        switch (book.Conflict) {
+        case CBookRecord::SaveConflict::None:
+            return false; // the save has shown the database's reason
+        case CBookRecord::SaveConflict::ChangedSinceRead:
+            switch (ShowMessage(
+                tr("Someone else changed this book in the library after you opened it.\n"
+                   "Click \"Yes\" to save your changes over theirs, \"No\" to see their "
+                   "version here instead of yours, or \"Cancel\" to go back to your changes."),
+                MsgIcon::Question, MsgButtons::YesNoCancel)) {
+            case MsgAnswer::Yes:
+                book.StoredState.clear(); // whatever is stored now gives way
+                continue;
+            case MsgAnswer::No:
+                ReloadFromLibrary();
+                return false;
+            default:
+                return false;
+            }
+        case CBookRecord::SaveConflict::DeletedSinceRead:
+            if (ShowMessage(tr("Someone else deleted this book from the library after you "
+                               "opened it.\nWould you like to add it as a new book?"),
+                            MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+                return false;
+            // Its categories went with it: it goes where a new book would.
+            m_newBook = true;
+            if (!IsTargetCategory(m_categoryId))
+                m_categoryId = kBookCollection;
+            continue;
+        }
+    }
+}
+
+void CBookProperties::ReloadFromLibrary()
+{
+    CBookRecord stored;
+    bool found = false;
+    if (!stored.Load(m_book.BookID, *m_connection, CBookRecord::LoadFor::Editing, &found) || !found)
+        return;
+    SetBook(stored, false, m_categoryId, *m_connection, m_imagesDir);
 }
 
 void CBookProperties::done(int result)
@@ -154,16 +181,18 @@ void CBookProperties::done(int result)
     QDialog::done(result);
 }
 
-bool CBookProperties::RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId)
+int CBookProperties::RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId)
 {
     if (!doc.IsLibraryOpen())
-        return false;
+        return 0;
     CBookRecord book;
     if (!book.Load(bookId, *doc.m_connection))
-        return false;
+        return 0;
     CBookProperties sheet(LoadString(177), parent);
     sheet.SetBook(book, false, doc.m_currentCategoryId, *doc.m_connection, TomeloApp().m_imagesDir);
-    return sheet.exec() == QDialog::Accepted && sheet.Saved();
+    if (sheet.exec() != QDialog::Accepted || !sheet.Saved())
+        return 0;
+    return g_lastSavedBookId;
 }
 
 int CBookProperties::RunAdd(QWidget *parent, CTomeloDoc &doc, const CBookRecord &book)

@@ -37,13 +37,17 @@ public:
 
     // Checks the page being left and the field lengths, then saves. A save
     // that fails keeps the sheet open with everything typed; the reason has
-    // been shown.
+    // been shown. When someone else changed the book meanwhile, asks whether
+    // to overwrite their changes, show them instead, or go back; when they
+    // deleted it, whether to add it as a new book.
     void accept() override;
     void done(int result) override;
 
     // Edit Book: the sheet on the stored book `bookId` of the document's
-    // library. True when the book was saved.
-    static bool RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId);
+    // library. The saved book's identifier (another one when the book had
+    // been deleted meanwhile and was added again), or 0 when nothing was
+    // written.
+    static int RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId);
     // Add Book: the sheet on `book` as a new book of the document's current
     // category. The new book's identifier, or 0 when nothing was written.
     static int RunAdd(QWidget *parent, CTomeloDoc &doc, const CBookRecord &book);
@@ -52,6 +56,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Saves `book`; when the stored book changed or went away since the
+    // sheet read it, asks what to do about it. True when the sheet may
+    // close (saved, or a duplicate skipped).
+    bool SaveResolvingConflicts(CBookRecord &book);
+    // Shows the book as the library has it now, in place of what was typed.
+    void ReloadFromLibrary();
     void AddPage(CBookSheetPage *page);
     void OnCurrentChanged(int index);
     void SwitchTo(int index);

@@ -48,6 +48,32 @@ const QString kRecentSection = QStringLiteral("Recent File List");
 constexpr int kRecentCount = 4;
 constexpr int kSeparator = 0;
 
+// Commands that change the library: none is offered while it may only be
+// read. Run SQL stays, for queries; a statement that writes is refused with
+// the reason.
+bool ChangesLibrary(int id)
+{
+    switch (id) {
+    case ID_FILE_IMPORT_XML:
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+    case ID_ADD_SUBCATEGORY:
+    case ID_REMOVE_CATEGORY:
+    case ID_EDIT_CATEGORY:
+    case ID_ADD_BOOK:
+    case ID_REMOVE_BOOK:
+    case ID_EDIT_BOOK:
+    case ID_SENDTO_FAVORITES:
+    case ID_SENDTO_READINGLIST:
+    case ID_SENDTO_SEARCHRESULTS:
+    case ID_BASIC_SEARCH: // files what it finds in Search Results
+    case ID_COMPACT_DATABASE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CTomeloDoc &doc, QWidget *parent) : QMainWindow(parent), m_doc(doc)
@@ -85,13 +111,18 @@ bool CMainFrame::Create()
     UpdateTitle();
 
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CMainFrame::UpdateCommands);
+    // Also when the library is opened again after a newer version upgraded it.
+    connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CMainFrame::UpdateTitle);
     connect(&m_doc, &CTomeloDoc::CurrentCategoryChanged, this, &CMainFrame::UpdateCommands);
     connect(&m_doc, &CTomeloDoc::SelectionChanged, this, &CMainFrame::UpdateCommands);
     connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CMainFrame::UpdateCommands);
     connect(&m_doc, &CTomeloDoc::CategoriesChanged, this, &CMainFrame::UpdateCommands);
+    connect(&m_doc, &CTomeloDoc::LibraryChangedElsewhere, this, &CMainFrame::UpdateCommands);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
     UpdateCommands();
+    // What other programs write shows within a second or two.
+    m_doc.StartWatching();
     return true;
 }
 
@@ -449,6 +480,8 @@ bool CMainFrame::RouteCommand(int id)
 
 bool CMainFrame::CommandState(int id, bool *checked)
 {
+    if (ChangesLibrary(id) && m_doc.IsReadOnly())
+        return false;
     for (CCommandTarget *target : RouteOrder()) {
         bool enabled = false;
         bool isChecked = false;
@@ -723,6 +756,9 @@ void CMainFrame::UpdateTitle()
 {
     const QString title = LoadString(57344);
     const QString path = m_doc.GetPathName();
-    setWindowTitle(
-        path.isEmpty() ? title : QStringLiteral("%1 - %2").arg(QFileInfo(path).fileName(), title));
+    QString name = QFileInfo(path).fileName();
+    // Said once in a message at open; the title keeps saying it.
+    if (m_doc.IsReadOnly())
+        name = tr("%1 (read-only)").arg(name);
+    setWindowTitle(path.isEmpty() ? title : QStringLiteral("%1 - %2").arg(name, title));
 }

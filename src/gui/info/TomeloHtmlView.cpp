@@ -71,6 +71,7 @@ CTomeloHtmlView::CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     connect(&m_doc, &CTomeloDoc::SelectionChanged, this, [this] { ShowSelection(false); });
     connect(&m_doc, &CTomeloDoc::BooksChanged, this, [this] { ShowSelection(false); });
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, [this] { ShowSelection(false); });
+    connect(&m_doc, &CTomeloDoc::LibraryChangedElsewhere, this, [this] { ShowSelection(false); });
 
     m_cssIndex = CStyleFiles::ValidCssIndex(CAppSettings::Css(), int(m_frame.CssStyles().size()));
     m_xslIndex = CStyleFiles::ValidXslIndex(CAppSettings::Xsl(-1), m_frame.XslTemplates());

@@ -48,6 +48,7 @@ public:
     // the drop target highlighted.
     void SetBoldCategory(int id);
     void SetCutCategory(int id);
+    int CutCategory() const { return m_cutId; }
     void SetDropTarget(const QModelIndex &index);
     QModelIndex DropTarget() const;
 

@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -112,7 +113,8 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setDragEnabled(true);
         view->setDragDropMode(QAbstractItemView::DragOnly);
-        connect(view, &QAbstractItemView::doubleClicked, this, [this] { OnCommand(ID_EDIT_BOOK); });
+        connect(view, &QAbstractItemView::doubleClicked, this,
+                [this] { m_frame.RouteCommand(ID_EDIT_BOOK); });
         m_stack->addWidget(view);
     }
     auto *layout = new QVBoxLayout(this);
@@ -135,12 +137,15 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     connect(&m_doc, &CTomeloDoc::CurrentCategoryChanged, this, &CTomeloListView::FillList);
     connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CTomeloListView::FillList);
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloListView::OnLibraryOpened);
+    connect(&m_doc, &CTomeloDoc::LibraryChangedElsewhere, this,
+            &CTomeloListView::OnChangedElsewhere);
     m_doc.m_listView = this;
 
     m_adding->runBookSheet = [this](const CBookRecord &book) { return RunAddBookSheet(book); };
     auto *fileDrops = new CFileDropTarget(this);
     fileDrops->acceptsFiles = [this] {
-        return m_doc.IsLibraryOpen() && IsTargetCategory(m_doc.m_currentCategoryId);
+        return m_doc.IsLibraryOpen() && !m_doc.IsReadOnly() &&
+               IsTargetCategory(m_doc.m_currentCategoryId);
     };
     fileDrops->onFilesDropped = [this](const QStringList &paths) {
         m_adding->OnDroppedFiles(paths);
@@ -185,6 +190,24 @@ void CTomeloListView::FillList()
     Refill(false);
 }
 
+void CTomeloListView::OnChangedElsewhere()
+{
+    // The same books stay selected and in sight where they still are.
+    QAbstractItemView *view = CurrentView();
+    const int scrolled = view->verticalScrollBar()->value();
+    const quint32 current = m_selection->currentIndex().isValid()
+                                ? m_model->BookIdAt(m_selection->currentIndex().row())
+                                : 0;
+    Refill(true);
+    for (int row = 0; current != 0 && row < m_model->rowCount(); ++row) {
+        if (m_model->BookIdAt(row) == current) {
+            m_selection->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
+            break;
+        }
+    }
+    view->verticalScrollBar()->setValue(scrolled);
+}
+
 void CTomeloListView::Refill(bool keepSelection)
 {
     const QVector<quint32> kept = keepSelection ? m_selectedIds : QVector<quint32>();
@@ -214,6 +237,9 @@ void CTomeloListView::Refill(bool keepSelection)
             selection.select(m_model->index(first, 0), m_model->index(row, 0));
         }
         m_selection->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        // None of them is left: nothing is selected any more.
+        if (selection.isEmpty())
+            m_doc.SetSelectedBooks({});
     }
     UpdateStatusText();
 }
@@ -351,11 +377,11 @@ void CTomeloListView::OnEditBook()
 {
     if (m_selectedIds.isEmpty())
         return;
-    const quint32 bookId = m_selectedIds.first();
-    if (!CBookProperties::RunEdit(this, m_doc, int(bookId)))
+    const int savedId = CBookProperties::RunEdit(this, m_doc, int(m_selectedIds.first()));
+    if (savedId == 0)
         return;
     m_doc.NotifyBooksChanged();
-    SelectBook(bookId);
+    SelectBook(quint32(savedId));
 }
 
 int CTomeloListView::RunAddBookSheet(const CBookRecord &book)

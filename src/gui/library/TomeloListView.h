@@ -81,6 +81,7 @@ private:
     void OnTick();
     void UpdateStatusText();
     void OnLibraryOpened();
+    void OnChangedElsewhere();
     void StartBookDrag();
     void ShowContextMenu(const QPoint &globalPos);
     void RemoveBookIds(const QVector<quint32> &bookIds);

@@ -18,6 +18,7 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
     : QTreeView(parent), m_doc(doc), m_frame(frame), m_model(new CCategoryTreeModel(this))
@@ -36,6 +37,8 @@ CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
             [this](const QModelIndex &current) { OnSelChanged(current); });
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloTreeView::OnLibraryOpened);
     connect(&m_doc, &CTomeloDoc::CategoriesChanged, this, &CTomeloTreeView::ReloadTree);
+    connect(&m_doc, &CTomeloDoc::LibraryChangedElsewhere, this,
+            &CTomeloTreeView::OnChangedElsewhere);
     m_doc.m_treeView = this;
 }
 
@@ -66,6 +69,41 @@ void CTomeloTreeView::ReloadTree()
     setFocus();
 }
 
+QVector<int> CTomeloTreeView::ExpandedCategories(const QModelIndex &parent) const
+{
+    QVector<int> ids;
+    for (int row = 0; row < m_model->rowCount(parent); ++row) {
+        const QModelIndex child = m_model->index(row, 0, parent);
+        if (isExpanded(child)) {
+            ids += m_model->CategoryAt(child);
+            ids += ExpandedCategories(child);
+        }
+    }
+    return ids;
+}
+
+void CTomeloTreeView::OnChangedElsewhere()
+{
+    QVector<CCategoryRow> rows;
+    if (!m_doc.IsLibraryOpen() || !CCategoryStore(*m_doc.m_connection).ReadAll(rows))
+        return;
+    const int current = m_doc.m_currentCategoryId;
+    const QVector<int> expanded = ExpandedCategories();
+    const int cut = m_model->CutCategory();
+    {
+        // The model's reset passes through no category on the way.
+        const QScopedValueRollback<bool> reloading(m_reloading, true);
+        m_model->Load(rows);
+        for (int id : expanded)
+            expand(m_model->IndexOf(id));
+        if (m_model->IndexOf(cut).isValid())
+            m_model->SetCutCategory(cut);
+    }
+    const QModelIndex again = m_model->IndexOf(current);
+    setCurrentIndex(again.isValid() ? again : m_model->index(0, 0));
+    OnSelChanged(currentIndex());
+}
+
 void CTomeloTreeView::SelectCategory(int id)
 {
     const QModelIndex index = m_model->IndexOf(id);
@@ -77,6 +115,8 @@ void CTomeloTreeView::SelectCategory(int id)
 
 void CTomeloTreeView::OnSelChanged(const QModelIndex &current)
 {
+    if (m_reloading)
+        return;
     const int id = m_model->CategoryAt(current);
     m_model->SetBoldCategory(id);
     m_doc.SetCurrentCategory(id);
@@ -253,6 +293,8 @@ Qt::DropAction CTomeloTreeView::ProposedAction(const QMimeData *data, const QPoi
                                                Qt::KeyboardModifiers modifiers,
                                                QModelIndex &target) const
 {
+    if (m_doc.IsReadOnly())
+        return Qt::IgnoreAction;
     const QModelIndex item = indexAt(pos);
     const bool books = data->hasFormat(kBookFormat);
     int sourceId = 0;

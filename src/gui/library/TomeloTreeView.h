@@ -53,6 +53,11 @@ protected:
 private:
     void OnSelChanged(const QModelIndex &current);
     void OnLibraryOpened();
+    // Reads the categories again after another program changed them,
+    // keeping the current category, the open branches and the cut category
+    // where they still exist.
+    void OnChangedElsewhere();
+    QVector<int> ExpandedCategories(const QModelIndex &parent = {}) const;
     bool CanPaste() const;
     // What a drop at the event's place would do, and onto which item.
     Qt::DropAction DropActionAt(const QDropEvent *event, QModelIndex &target) const;
@@ -63,4 +68,5 @@ private:
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
     CCategoryTreeModel *m_model;
+    bool m_reloading = false;
 };

@@ -1,0 +1,346 @@
+// The state of a library file: the version stamped in it, the upgrade of an
+// older library on its first write (with the copy kept beside it), a newer
+// library that is only read, a library that lacks a table or column, and the
+// document noticing what other programs commit.
+
+#include "PlainSqlite.h"
+#include "TestSupport.h"
+
+#include "db/BookListQuery.h"
+#include "db/LibraryConnection.h"
+#include "db/SchemaVersion.h"
+#include "db/TomeloDoc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QString Schema(CPlainSqlite &db)
+{
+    return db.Rows(QStringLiteral("SELECT type || ' ' || name FROM sqlite_master ORDER BY 1"))
+        .join(u',');
+}
+
+// SQLite's own check, through the program's connection, which knows the
+// collation of earlier builds' libraries.
+QString IntegrityOf(const QString &path)
+{
+    CLibraryConnection db;
+    return db.Open(path) ? QueryText(db, QStringLiteral("PRAGMA integrity_check"))
+                         : QStringLiteral("<cannot open>");
+}
+
+} // namespace
+
+class TestLibraryVersions : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CTestEnv> m_env;
+
+    CliRun Run(const QStringList &args)
+    {
+        return RunCliTool(args, m_env->Path(QStringLiteral("config")));
+    }
+
+    // A copy of the template with one book filed in the root, stamped
+    // `version`.
+    QString LibraryWithBook(const QString &name, int version)
+    {
+        const QString path = m_env->CopyTemplate(name);
+        CPlainSqlite db(path);
+        const bool ok = db.Exec(
+            QStringLiteral("INSERT INTO book (BookID, Title, ISBN, Notes) VALUES (1, 'Dune', "
+                           "'0441013597', 'kept'); INSERT INTO book_category VALUES (1, 1); "
+                           "PRAGMA user_version=%1;")
+                .arg(version));
+        return ok ? path : QString();
+    }
+
+private Q_SLOTS:
+    void init() { m_env = std::make_unique<CTestEnv>(); }
+    void cleanup() { m_env.reset(); }
+
+    void builtLibrariesCarryTheCurrentVersionAndEveryPartTheProgramNeeds()
+    {
+        for (const QString &name :
+             {QStringLiteral("Tomelodex.dbt"), QStringLiteral("Sample.mdb")}) {
+            CPlainSqlite db(CTestEnv::RuntimeDir() + u'/' + name);
+            QCOMPARE(db.Value(QStringLiteral("PRAGMA user_version")),
+                     QString::number(CSchemaVersion::Current()));
+        }
+        // The list of what is required follows the template: a column added
+        // to one must be added to the other.
+        CPlainSqlite db(CTestEnv::TemplatePath());
+        QMap<QString, QStringList> inTemplate;
+        for (const QString &table : db.Rows(QStringLiteral(
+                 "SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"))) {
+            for (const QString &column :
+                 db.Rows(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table)))
+                inTemplate[table] += column;
+        }
+        QCOMPARE(CSchemaVersion::RequiredColumns(CSchemaVersion::Current()), inTemplate);
+    }
+
+    void olderLibraryIsUpgradedOnFirstWriteWithACopyKept_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("firstWrite"); // a tomelodex-cli command line
+        QTest::newRow("unstamped, without the ISBN index, written by sql")
+            << "DROP INDEX book_isbn_normal; PRAGMA user_version=0"
+            << "sql|LIB|UPDATE book SET Title='Dune Messiah' WHERE BookID=1";
+        QTest::newRow("unstamped, written by search") << "PRAGMA user_version=0"
+                                                      << "search|LIB|dune";
+        QTest::newRow("earlier build's collation, written by compact")
+            << "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql=replace(sql, 'NOCASE', "
+               "'FOLDCASE') WHERE type='table'; PRAGMA writable_schema=OFF; "
+               "DROP INDEX book_isbn_normal; PRAGMA user_version=0"
+            << "compact|LIB";
+    }
+    void olderLibraryIsUpgradedOnFirstWriteWithACopyKept()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, firstWrite);
+        const QString path = LibraryWithBook(QStringLiteral("old.mdb"), 0);
+        QVERIFY(!path.isEmpty());
+        {
+            CPlainSqlite db(path);
+            QVERIFY2(db.Exec(setup), qPrintable(db.Error()));
+        }
+        const QString backup = path + QStringLiteral(".bak-0");
+        const QByteArray before = ReadFileBytes(path);
+
+        // Reading changes nothing: no upgrade, no copy.
+        CliRun run = Run({QStringLiteral("list"), path});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.out.contains(QStringLiteral("Dune")));
+        run = Run({QStringLiteral("export-xml"), path, QStringLiteral("1")});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.out.contains(QStringLiteral("<Notes>kept</Notes>")));
+        QCOMPARE(ReadFileBytes(path), before);
+        QVERIFY(!QFileInfo::exists(backup));
+
+        run = Run(firstWrite.replace(QStringLiteral("LIB"), path).split(u'|'));
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        CPlainSqlite db(path);
+        QCOMPARE(db.Value(QStringLiteral("PRAGMA user_version")),
+                 QString::number(CSchemaVersion::Current()));
+        QCOMPARE(db.Value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE "
+                                         "name='book_isbn_normal'")),
+                 QStringLiteral("1"));
+        QCOMPARE(IntegrityOf(path), QStringLiteral("ok"));
+
+        // The copy is the library exactly as it was before the write.
+        CPlainSqlite copy(backup);
+        const QString originalPath = m_env->WriteFile(QStringLiteral("before.mdb"), before);
+        CPlainSqlite original(originalPath);
+        QCOMPARE(copy.Value(QStringLiteral("PRAGMA user_version")), QStringLiteral("0"));
+        QCOMPARE(Schema(copy), Schema(original));
+        QCOMPARE(copy.Rows(QStringLiteral("SELECT * FROM book")),
+                 original.Rows(QStringLiteral("SELECT * FROM book")));
+        QCOMPARE(IntegrityOf(backup), QStringLiteral("ok"));
+        QCOMPARE(QFile::permissions(backup), QFile::permissions(path));
+
+        // Once upgraded, later writes keep no further copies.
+        QVERIFY(QFile::remove(backup));
+        QCOMPARE(
+            Run({QStringLiteral("sql"), path, QStringLiteral("UPDATE book SET Notes='2'")}).code,
+            0);
+        QVERIFY(!QFileInfo::exists(backup));
+        QVERIFY(QDir(m_env->Path(QString()))
+                    .entryList({QStringLiteral(".Tomelo-*")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    }
+
+    void noUpgradeWithoutTheCopy()
+    {
+        // Where the copy should go stands a folder: the write is refused with
+        // the reason, and the library stays as it was, version and all.
+        const QString path = LibraryWithBook(QStringLiteral("old.mdb"), 0);
+        QVERIFY(QDir().mkdir(path + QStringLiteral(".bak-0")));
+        const QByteArray before = ReadFileBytes(path);
+        const CliRun run =
+            Run({QStringLiteral("sql"), path, QStringLiteral("UPDATE book SET Title='x'")});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(
+            run.err.contains(QStringLiteral("no copy of it could be kept as %1.bak-0").arg(path)),
+            qPrintable(run.err));
+        QCOMPARE(ReadFileBytes(path), before);
+    }
+
+    void upgradeInsideTheCallersTransactionRollsBackWithIt()
+    {
+        CRecordingPrompt prompt;
+        const QString path = LibraryWithBook(QStringLiteral("old.mdb"), 0);
+        CLibraryConnection db;
+        QVERIFY(db.Open(path));
+        QCOMPARE(db.SchemaVersion(), 0);
+        QVERIFY(db.Execute(QStringLiteral("BEGIN; UPDATE book SET Title='x'; ROLLBACK")));
+        CPlainSqlite other(path);
+        QCOMPARE(other.Value(QStringLiteral("PRAGMA user_version")), QStringLiteral("0"));
+        QCOMPARE(other.Value(QStringLiteral("SELECT Title FROM book")), QStringLiteral("Dune"));
+        // The next write upgrades for good.
+        QVERIFY(db.Execute(QStringLiteral("UPDATE book SET Title='y'")));
+        QCOMPARE(other.Value(QStringLiteral("PRAGMA user_version")),
+                 QString::number(CSchemaVersion::Current()));
+        QCOMPARE(other.Value(QStringLiteral("SELECT Title FROM book")), QStringLiteral("y"));
+    }
+
+    void newerLibraryIsOnlyRead_data()
+    {
+        QTest::addColumn<QString>("command"); // a tomelodex-cli command line
+        QTest::addColumn<int>("code");
+        QTest::newRow("list") << "list|LIB" << 0;
+        QTest::newRow("export-xml") << "export-xml|LIB|--category|5" << 0;
+        QTest::newRow("render") << "render|LIB|1" << 0;
+        QTest::newRow("sql query") << "sql|LIB|SELECT * FROM book" << 0;
+        QTest::newRow("sql write") << "sql|LIB|UPDATE book SET Title='x'" << 1;
+        QTest::newRow("sql write to a table of its own")
+            << "sql|LIB|INSERT INTO loan (BookID) VALUES (1)" << 1;
+        QTest::newRow("search") << "search|LIB|dune" << 1;
+        QTest::newRow("compact") << "compact|LIB" << 1;
+        QTest::newRow("import-xml") << "import-xml|LIB|XML|--category|1" << 1;
+        QTest::newRow("add") << "add|LIB|--category|1|0596007124" << 1;
+    }
+    void newerLibraryIsOnlyRead()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, code);
+        const int newer = CSchemaVersion::Current() + 1;
+        const QString path = LibraryWithBook(QStringLiteral("newer.mdb"), newer);
+        {
+            // What a newer version may have brought: a table of its own.
+            CPlainSqlite db(path);
+            QVERIFY(db.Exec(QStringLiteral(
+                "CREATE TABLE loan (BookID INTEGER REFERENCES book (BookID) ON DELETE CASCADE)")));
+        }
+        const QString xml = m_env->WriteFile(
+            QStringLiteral("in.xml"),
+            "<?xml version=\"1.0\"?><Books><Book><Title>New</Title></Book></Books>");
+        const QByteArray before = ReadFileBytes(path);
+
+        const CliRun run = Run(command.replace(QStringLiteral("LIB"), path)
+                                   .replace(QStringLiteral("XML"), xml)
+                                   .split(u'|'));
+        QCOMPARE(run.code, code);
+        // Said once, whatever the command, naming the file and both versions.
+        const QString notice = QStringLiteral("%1 was written by a newer version of Tomelodex "
+                                              "(library version %2; this version knows library "
+                                              "versions up to %3)")
+                                   .arg(path)
+                                   .arg(newer)
+                                   .arg(CSchemaVersion::Current());
+        QVERIFY2(run.err.count(notice) == 1, qPrintable(run.err));
+        if (code == 0)
+            QVERIFY2(run.out.contains(QStringLiteral("Dune")) ||
+                         run.out.contains(QStringLiteral("returned recordset: 1")),
+                     qPrintable(run.out));
+        QCOMPARE(ReadFileBytes(path), before);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bak-%1").arg(newer)));
+    }
+
+    void newerLibraryInTheDocument()
+    {
+        CRecordingPrompt prompt;
+        const QString path =
+            LibraryWithBook(QStringLiteral("newer.mdb"), CSchemaVersion::Current() + 1);
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QVERIFY(doc.IsReadOnly());
+        QVERIFY(!doc.CanWriteLibrary());
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(prompt.shown.first().text, doc.ReadOnlyReason());
+        QVector<CBookListRow> rows;
+        QVERIFY(ReadBookList(1, *doc.m_connection, rows));
+        QCOMPARE(rows.size(), 1);
+        // A group of writes cannot even begin.
+        CTransaction transaction(*doc.m_connection);
+        QVERIFY(!transaction.IsActive());
+        QCOMPARE(transaction.Error(), doc.ReadOnlyReason());
+    }
+
+    void libraryLackingWhatTheProgramNeedsFailsToOpen_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("publishers dropped") << "DROP TABLE bookpublisher"
+                                            << "the table bookpublisher";
+        QTest::newRow("a column dropped") << "ALTER TABLE book DROP COLUMN Notes"
+                                          << "the column book.Notes";
+        QTest::newRow("links and a category column dropped")
+            << "DROP TABLE link; ALTER TABLE category DROP COLUMN OperationDate"
+            << "the column category.OperationDate, the table link";
+    }
+    void libraryLackingWhatTheProgramNeedsFailsToOpen()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, missing);
+        const QString path = LibraryWithBook(QStringLiteral("damaged.mdb"), 0);
+        {
+            CPlainSqlite db(path);
+            QVERIFY2(db.Exec(damage), qPrintable(db.Error()));
+        }
+        const QByteArray before = ReadFileBytes(path);
+        const CliRun run = Run({QStringLiteral("export-xml"), path, QStringLiteral("--category"),
+                                QStringLiteral("5")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, QStringLiteral("%1 cannot be opened: the library lacks %2, which this "
+                                         "program needs.\n")
+                              .arg(path, missing));
+        QCOMPARE(ReadFileBytes(path), before);
+    }
+
+    void documentNoticesWhatOthersCommit()
+    {
+        CRecordingPrompt prompt;
+        const QString path = LibraryWithBook(QStringLiteral("lib.mdb"), CSchemaVersion::Current());
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(path));
+        QSignalSpy changed(&doc, &CTomeloDoc::LibraryChangedElsewhere);
+        QSignalSpy opened(&doc, &CTomeloDoc::LibraryOpened);
+
+        // Its own writes are announced by whoever makes them, not again.
+        QVERIFY(doc.m_connection->Execute(QStringLiteral("UPDATE book SET Title='mine'")));
+        doc.CheckForChanges();
+        QCOMPARE(changed.size(), 0);
+
+        CPlainSqlite other(path);
+        QVERIFY(other.Exec(QStringLiteral("UPDATE book SET Title='theirs'")));
+        doc.StartWatching(50);
+        QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 1, 30000);
+        doc.CheckForChanges();
+        QCOMPARE(changed.size(), 1);
+
+        // A newer version upgrades it meanwhile: from now on it is only read.
+        QVERIFY(other.Exec(
+            QStringLiteral("PRAGMA user_version=%1").arg(CSchemaVersion::Current() + 1)));
+        QTRY_VERIFY_WITH_TIMEOUT(doc.IsReadOnly(), 30000);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(prompt.LastText(), doc.ReadOnlyReason());
+        QVERIFY(!doc.m_connection->Execute(QStringLiteral("UPDATE book SET Title='mine'")));
+        QCOMPARE(other.Value(QStringLiteral("SELECT Title FROM book")), QStringLiteral("theirs"));
+    }
+
+    void writerRefusesALibraryUpgradedByANewerVersionMeanwhile()
+    {
+        const QString path = LibraryWithBook(QStringLiteral("lib.mdb"), CSchemaVersion::Current());
+        CLibraryConnection db;
+        QVERIFY(db.Open(path));
+        CPlainSqlite other(path);
+        QVERIFY(other.Exec(
+            QStringLiteral("PRAGMA user_version=%1").arg(CSchemaVersion::Current() + 1)));
+        CTransaction transaction(db);
+        QVERIFY(!transaction.IsActive());
+        QVERIFY2(transaction.Error().contains(QStringLiteral("newer version")),
+                 qPrintable(transaction.Error()));
+        QCOMPARE(db.ReadOnlyReason(), transaction.Error());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibraryVersions)
+#include "tst_libraryversions.moc"
