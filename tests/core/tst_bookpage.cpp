@@ -114,6 +114,24 @@ private Q_SLOTS:
         }
     }
 
+    // A description longer than libxml2 takes in one text by default is
+    // shown whole, as the export writes it and the import reads it.
+    void longDescriptionIsShown()
+    {
+        CRecordingPrompt prompt;
+        CBookRecord book;
+        book.Title = QStringLiteral("Long");
+        book.Description = QStringLiteral("<p>Chapter &amp; verse.</p>\n").repeated(500000) +
+                           QStringLiteral("<p>The end.</p>");
+        QVERIFY(book.Description.size() > 12 * 1024 * 1024);
+        QVERIFY(book.Save(true, 32, m_imagesDir, m_db));
+        CBookPage page;
+        QVERIFY(page.Build({1}, m_db, m_imagesDir,
+                           CStyleFiles(CTestEnv::RuntimeDir()).XslPath("Default (ENU)")));
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+        QVERIFY(page.Html().contains(QStringLiteral("<p>The end.</p>")));
+    }
+
     void failuresLeaveThePageEmpty()
     {
         CRecordingPrompt prompt;
