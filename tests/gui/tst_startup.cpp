@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/Profile.h"
+#include "app/SettingsStore.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
 #include "frame/MainFrame.h"
@@ -18,6 +19,15 @@
 #include <QSplitter>
 #include <QToolBar>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -31,6 +41,7 @@ private Q_SLOTS:
     void splitterSizesAndPlacementPersist();
     void infoOptionsNeedNoDisplay();
     void pageFoldersOfEndedWindowsGo();
+    void fifoSettingsFile();
 };
 
 void TestStartup::firstLibrary_data()
@@ -310,6 +321,73 @@ void TestStartup::pageFoldersOfEndedWindowsGo()
     QCOMPARE(window.exitStatus(), QProcess::NormalExit);
     QCOMPARE(window.exitCode(), 0);
     QCOMPARE(ownFolders(), QStringList());
+}
+
+namespace {
+
+// Fails a test that would block on a FIFO instead of letting it hang: after
+// 30 s it opens the FIFO for writing, which lets a reader stuck in open()
+// go on to read nothing.
+class CFifoWatchdog
+{
+public:
+    explicit CFifoWatchdog(const QByteArray &fifo)
+        : m_thread([this, fifo] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (m_wake.wait_for(lock, std::chrono::seconds(30), [this] { return m_done; }))
+                  return;
+              m_fired = true;
+              const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+              if (fd >= 0)
+                  ::close(fd);
+          })
+    {}
+    ~CFifoWatchdog()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    bool Fired() const { return m_fired; }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::atomic<bool> m_fired{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+// A pipe in place of the settings file: the window starts with its defaults,
+// says so once in a message and leaves the pipe as it was.
+void TestStartup::fifoSettingsFile()
+{
+    CWindowTestEnv env;
+    const QString library = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    const QString settings = CSettingsStore::FilePath();
+    QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+    const QByteArray fifo = QFile::encodeName(settings);
+    QVERIFY(!QFileInfo::exists(settings));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    {
+        const CFifoWatchdog watchdog(fifo);
+        QVERIFY(env.StartWindow({library}));
+        QVERIFY2(!watchdog.Fired(), "the start waited on the pipe");
+    }
+    QCOMPARE(env.Document().GetPathName(), library);
+    int said = 0;
+    for (const auto &shown : env.prompt.shown)
+        said += shown.text.contains(settings + QStringLiteral(" is not a settings file"));
+    QCOMPARE(said, 1);
+    env.CloseWindow();
+    struct stat info = {};
+    QCOMPARE(::lstat(fifo.constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestStartup)

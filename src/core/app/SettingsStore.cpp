@@ -20,6 +20,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -376,6 +377,9 @@ enum class LoadResult
 };
 
 // Says once per process that the settings file is left alone.
+QMutex s_noticeMutex;
+QString s_notice; // said on standard error, not yet taken by a window
+
 void ReportForeignFile(const QString &filePath)
 {
     static std::atomic<bool> reported{false};
@@ -390,6 +394,8 @@ void ReportForeignFile(const QString &filePath)
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+    const QMutexLocker lock(&s_noticeMutex);
+    s_notice = text;
 }
 
 LoadResult LoadHive(const QString &filePath, Hive &hive)
@@ -611,6 +617,12 @@ bool CSettingsStore::Flush(const QString &path)
     // The folder too, so that the rename of the last write is on disk.
     return SyncPath(filePath, O_RDONLY) &&
            SyncPath(QFileInfo(filePath).absolutePath(), O_RDONLY | O_DIRECTORY);
+}
+
+QString CSettingsStore::TakeForeignFileNotice()
+{
+    const QMutexLocker lock(&s_noticeMutex);
+    return std::exchange(s_notice, QString());
 }
 
 QByteArray CSettingsStore::EncodeString(const QString &text)

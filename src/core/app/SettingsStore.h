@@ -67,6 +67,12 @@ public:
     // this makes the last one survive a power loss.
     static bool Flush(const QString &path);
 
+    // When the settings file was found to be no settings file (a pipe, a
+    // device, a file above 1 MB), which is then neither read nor written: the
+    // text said about it on standard error, once; empty afterwards and when
+    // all is well. For a window to show where a desktop user looks.
+    static QString TakeForeignFileNotice();
+
     // Registry byte layouts: UTF-16LE with a terminating null, and 4-byte
     // little-endian integers.
     static QByteArray EncodeString(const QString &text);

@@ -1,7 +1,8 @@
 #include "frame/QuitOnSignals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSocketNotifier>
+#include <QWidget>
 
 #include <cerrno>
 #include <csignal>
@@ -64,5 +65,11 @@ void CQuitOnSignals::OnSignal()
     // A second request while the window closes ends the program at once.
     RestoreHandlers();
     m_requested = true;
+    // A question open before the event loop runs (at start-up) is not ended
+    // by quit(), which only ends a running loop: it is closed as if declined.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isModal())
+            window->close();
+    }
     QCoreApplication::quit();
 }

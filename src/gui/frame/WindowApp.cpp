@@ -2,7 +2,9 @@
 
 #include "app/NativeFileName.h"
 #include "app/Profile.h"
+#include "app/SettingsStore.h"
 #include "app/TomeloApp.h"
+#include "app/UserPrompt.h"
 #include "db/TomeloDoc.h"
 #include "frame/ClipboardFormats.h"
 #include "frame/GuiPrompt.h"
@@ -116,6 +118,10 @@ bool CWindowApp::InitInstance(const QStringList &arguments, const QString &progr
     }
     m_frame->ShowAtStoredPlace();
     m_frame->repaint();
+    // Said on standard error too, which a window started from a menu has not.
+    const QString settingsNotice = CSettingsStore::TakeForeignFileNotice();
+    if (!settingsNotice.isEmpty())
+        ShowMessage(settingsNotice, MsgIcon::Warning);
     if (library.isEmpty())
         OpenFirstLibrary();
     return true;
