@@ -26,9 +26,6 @@ constexpr int kReaderOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_H
 
 // Entities nested deeper than this are refused (reference loops end here too).
 constexpr int kMaxEntityNesting = 32;
-// Elements nested deeper than this are refused, as libxml2 does without
-// XML_PARSE_HUGE.
-constexpr int kMaxElementDepth = 256;
 
 bool IsNamed(const xmlNode *node, const char *name)
 {

@@ -222,11 +222,6 @@ xmlEntityPtr budgetedGetEntity(void *context, const xmlChar *name)
     return entity;
 }
 
-// libxml2 stops at 256 levels only while XML_PARSE_HUGE is off; with it a
-// document could nest as deep as its size allows, and whatever walks the
-// tree recursively (a style sheet) would run out of stack.
-constexpr int kMaxElementDepth = 256;
-
 void depthCheckedStartElement(void *context, const xmlChar *localName, const xmlChar *prefix,
                               const xmlChar *uri, int namespaceCount, const xmlChar **namespaces,
                               int attributeCount, int defaultedCount, const xmlChar **attributes)

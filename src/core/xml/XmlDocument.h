@@ -18,6 +18,12 @@ inline constexpr qint64 kMaxXmlInputBytes = 128 * 1024 * 1024;
 // into gigabytes of text.
 inline constexpr quint64 kMaxEntityExpansionBytes = 10 * 1024 * 1024;
 
+// Elements nested deeper than this are refused. libxml2 stops at 256 levels
+// only while XML_PARSE_HUGE is off; with it a document could nest as deep as
+// its size allows, and whatever walks the tree recursively (a style sheet,
+// the book reader) would run out of stack.
+inline constexpr int kMaxElementDepth = 256;
+
 class CXmlNodeList;
 
 // Sets libxml2 and libxslt up for this program once per process: no external
