@@ -634,6 +634,28 @@ Would you like to add it as a new book?</source>
         <source>%1 (read-only)</source>
         <translation>%1（只读）</translation>
     </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>这是一个文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a library:
+%2</source>
+        <translation>无法将 %1 作为书库打开：
+%2</translation>
+    </message>
+    <message>
+        <source>Choose a Tomelodex library (a .mdb file made by Tomelodex) with File &gt; Open Database, or check that the file exists and that you may read it.</source>
+        <translation>请通过“文件 &gt; 打开数据库”选择一个 Tomelodex 书库（由 Tomelodex 创建的 .mdb 文件），或检查该文件是否存在以及您是否有权读取它。</translation>
+    </message>
+    <message>
+        <source>%1 stays open.</source>
+        <translation>%1 仍保持打开。</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -743,6 +765,113 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CRemovalQuestion</name>
+    <message numerus="yes">
+        <source>Move %n book(s) to the Recycle Bin?</source>
+        <translation>
+            <numerusform>将 %n 本书移到回收站？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It leaves|They leave] every category. The Recycle Bin keeps [it|them] until [it is|they are] deleted there.</source>
+        <translation>
+            <numerusform>所选图书将离开所有类别，并保留在回收站中，直到在回收站中将其删除。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <translation>移到回收站</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n book(s) for good?</source>
+        <translation>
+            <numerusform>永久删除 %n 本书？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[Its|Their] links and covers go too. This cannot be undone.</source>
+        <translation>
+            <numerusform>其链接和封面也将一并删除。此操作无法撤消。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete for Good</source>
+        <translation>永久删除</translation>
+    </message>
+    <message>
+        <source>Books in no other category go to the Recycle Bin.</source>
+        <translation>不属于其他类别的图书将进入回收站。</translation>
+    </message>
+    <message numerus="yes">
+        <source>[It stays|They stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>所选图书仍保留在书库及其其他类别中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It is|They are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>所选图书不属于其他类别，因此将进入回收站。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>其中 %n 本不属于其他类别，将进入回收站；其余图书仍保留在各自的其他类别中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>从“%1”中移除 %n 本书？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove from Category</source>
+        <translation>从类别中移除</translation>
+    </message>
+    <message>
+        <source>Remove the category &quot;%1&quot;?</source>
+        <translation>删除类别“%1”？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the category &quot;%1&quot; and its %n subcategor[y|ies]?</source>
+        <translation>
+            <numerusform>删除类别“%1”及其 %n 个子类别？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No book is filed there.</source>
+        <translation>其中没有图书。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there stays|books filed there stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>其中的 %n 本书仍保留在书库及其其他类别中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there is|books filed there are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>其中的 %n 本书不属于其他类别，因此将进入回收站。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Of the %1 books filed there, %n [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>其中的 %1 本书中，有 %n 本不属于其他类别，将进入回收站；其余图书仍保留在各自的其他类别中。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed categories cannot be restored.</source>
+        <translation>删除的类别无法恢复。</translation>
+    </message>
+    <message>
+        <source>Remove Category</source>
+        <translation>删除类别</translation>
+    </message>
+</context>
+<context>
     <name>CResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
@@ -775,6 +904,15 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜索第 %1 页...</translation>
+    </message>
+</context>
+<context>
+    <name>CTomeloTreeView</name>
+    <message numerus="yes">
+        <source>%n subcategor[y|ies]</source>
+        <translation>
+            <numerusform>%n 个子类别</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1590,10 +1728,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
 Open Library 不知道 %1 这本书。</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <translation>找到 %1 个结果，共 %2 页。当前页：%3（注意：部分电子书可能已被过滤。）</translation>
-    </message>
-    <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <translation>未找到有效结果。
@@ -1642,6 +1776,18 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>列 %1.%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <translation>
+            <numerusform>找到 %n 个结果，%1。当前页：%2（注意：部分电子书可能已被过滤。）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>共 %n 页</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1700,11 +1846,6 @@ Note: e-books are ignored.</source>
         <source>SQL statement cannot be empty.</source>
         <comment>157</comment>
         <translation>SQL 语句不能为空。</translation>
-    </message>
-    <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d 个重复项未保存。</translation>
     </message>
     <message>
         <source>Records affected: %1
@@ -1791,11 +1932,6 @@ Number of records in the returned recordset: %2</source>
         <translation>阅读列表</translation>
     </message>
     <message>
-        <source>%1 books; %2 selected</source>
-        <comment>168</comment>
-        <translation>%1 本书；已选 %2 本</translation>
-    </message>
-    <message>
         <source>Title</source>
         <comment>186</comment>
         <translation>书名</translation>
@@ -1861,13 +1997,6 @@ Number of records in the returned recordset: %2</source>
         <translation>无法粘贴：目标不能是源类别本身、其父类别或其子类别。</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this category?
-Note: this will delete all books and subcategories in this category.</source>
-        <comment>134</comment>
-        <translation>确实要删除此类别吗？
-注意：这将删除此类别中的所有图书和子类别。</translation>
-    </message>
-    <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
         <translation>无法打开文件进行写入。</translation>
@@ -1898,11 +2027,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Failed to load book info from XML source.</source>
         <comment>143</comment>
         <translation>无法从 XML 源加载图书信息。</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <comment>146</comment>
-        <translation>确实要从此类别中移除所选图书吗？</translation>
     </message>
     <message>
         <source>No valid ISBN was found.</source>
@@ -1988,11 +2112,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Display &amp;Style</source>
         <comment>181</comment>
         <translation>显示样式(&amp;S)</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 本书，%2 个子类别</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
@@ -2102,16 +2221,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <translation>未找到搜索结果。</translation>
     </message>
     <message>
-        <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <comment>231</comment>
-        <translation>确实要永久删除所选图书吗？</translation>
-    </message>
-    <message>
-        <source>%1 books were found; %2 books were imported to the current category.</source>
-        <comment>233</comment>
-        <translation>找到 %1 本书；已将 %2 本书导入当前类别。</translation>
-    </message>
-    <message>
         <source>This book already exists in the database:
 %s
 Would you like to skip this one?
@@ -2185,14 +2294,44 @@ Click &quot;No&quot; to add this book anyway.</source>
         <translation>不是 JPEG、GIF、PNG 或 BMP 图片</translation>
     </message>
     <message>
-        <source>(%1 more covers were not copied.)</source>
-        <comment>252</comment>
-        <translation>（另有 %1 个封面未复制。）</translation>
-    </message>
-    <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>如需帮助，请按 F1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [duplicate was|duplicates were] not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>有 %n 个重复项未保存。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s); %1 selected</source>
+        <comment>168</comment>
+        <translation>
+            <numerusform>%n 本书；已选 %1 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <translation>
+            <numerusform>%n 本书，%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported to the current category.</source>
+        <comment>233</comment>
+        <translation>
+            <numerusform>找到 %n 本书；已将 %1 本导入当前类别。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n more [cover was|covers were] not copied.)</source>
+        <comment>252</comment>
+        <translation>
+            <numerusform>（另有 %n 个封面未复制。）</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -634,6 +634,28 @@ Would you like to add it as a new book?</source>
         <source>%1 (read-only)</source>
         <translation>%1（唯讀）</translation>
     </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>這是一個資料夾，不是檔案。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>檔案不存在。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a library:
+%2</source>
+        <translation>無法將 %1 作為書庫開啟：
+%2</translation>
+    </message>
+    <message>
+        <source>Choose a Tomelodex library (a .mdb file made by Tomelodex) with File &gt; Open Database, or check that the file exists and that you may read it.</source>
+        <translation>請透過「檔案 &gt; 開啟資料庫」選擇一個 Tomelodex 書庫（由 Tomelodex 建立的 .mdb 檔案），或檢查該檔案是否存在以及您是否有權讀取它。</translation>
+    </message>
+    <message>
+        <source>%1 stays open.</source>
+        <translation>%1 仍保持開啟。</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -743,6 +765,113 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CRemovalQuestion</name>
+    <message numerus="yes">
+        <source>Move %n book(s) to the Recycle Bin?</source>
+        <translation>
+            <numerusform>將 %n 本書移到資源回收筒？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It leaves|They leave] every category. The Recycle Bin keeps [it|them] until [it is|they are] deleted there.</source>
+        <translation>
+            <numerusform>所選書籍將離開所有類別，並保留在資源回收筒中，直到在資源回收筒中將其刪除。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <translation>移到資源回收筒</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n book(s) for good?</source>
+        <translation>
+            <numerusform>永久刪除 %n 本書？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[Its|Their] links and covers go too. This cannot be undone.</source>
+        <translation>
+            <numerusform>其連結和封面也將一併刪除。此操作無法復原。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete for Good</source>
+        <translation>永久刪除</translation>
+    </message>
+    <message>
+        <source>Books in no other category go to the Recycle Bin.</source>
+        <translation>不屬於其他類別的書籍將進入資源回收筒。</translation>
+    </message>
+    <message numerus="yes">
+        <source>[It stays|They stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>所選書籍仍保留在書庫及其其他類別中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It is|They are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>所選書籍不屬於其他類別，因此將進入資源回收筒。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>其中 %n 本不屬於其他類別，將進入資源回收筒；其餘書籍仍保留在各自的其他類別中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>從「%1」中移除 %n 本書？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove from Category</source>
+        <translation>從類別中移除</translation>
+    </message>
+    <message>
+        <source>Remove the category &quot;%1&quot;?</source>
+        <translation>刪除類別「%1」？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the category &quot;%1&quot; and its %n subcategor[y|ies]?</source>
+        <translation>
+            <numerusform>刪除類別「%1」及其 %n 個子類別？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No book is filed there.</source>
+        <translation>其中沒有書籍。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there stays|books filed there stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>其中的 %n 本書仍保留在書庫及其其他類別中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there is|books filed there are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>其中的 %n 本書不屬於其他類別，因此將進入資源回收筒。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Of the %1 books filed there, %n [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>其中的 %1 本書中，有 %n 本不屬於其他類別，將進入資源回收筒；其餘書籍仍保留在各自的其他類別中。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed categories cannot be restored.</source>
+        <translation>刪除的類別無法復原。</translation>
+    </message>
+    <message>
+        <source>Remove Category</source>
+        <translation>刪除類別</translation>
+    </message>
+</context>
+<context>
     <name>CResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
@@ -775,6 +904,15 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜尋第 %1 頁...</translation>
+    </message>
+</context>
+<context>
+    <name>CTomeloTreeView</name>
+    <message numerus="yes">
+        <source>%n subcategor[y|ies]</source>
+        <translation>
+            <numerusform>%n 個子類別</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1590,10 +1728,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
 Open Library 不認得 %1 這本書。</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <translation>找到 %1 個結果，共 %2 頁。目前頁面：%3（注意：部分電子書可能已被篩選掉。）</translation>
-    </message>
-    <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <translation>找不到有效的結果。
@@ -1642,6 +1776,18 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>欄位 %1.%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <translation>
+            <numerusform>找到 %n 個結果，%1。目前頁面：%2（注意：部分電子書可能已被篩選掉。）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>共 %n 頁</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1700,11 +1846,6 @@ Note: e-books are ignored.</source>
         <source>SQL statement cannot be empty.</source>
         <comment>157</comment>
         <translation>SQL 陳述式不可空白。</translation>
-    </message>
-    <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d 個重複項目未儲存。</translation>
     </message>
     <message>
         <source>Records affected: %1
@@ -1791,11 +1932,6 @@ Number of records in the returned recordset: %2</source>
         <translation>閱讀清單</translation>
     </message>
     <message>
-        <source>%1 books; %2 selected</source>
-        <comment>168</comment>
-        <translation>%1 本書；已選取 %2 本</translation>
-    </message>
-    <message>
         <source>Title</source>
         <comment>186</comment>
         <translation>書名</translation>
@@ -1861,13 +1997,6 @@ Number of records in the returned recordset: %2</source>
         <translation>無法貼上：目的地不能是來源類別本身、其上層類別或其子類別。</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this category?
-Note: this will delete all books and subcategories in this category.</source>
-        <comment>134</comment>
-        <translation>確定要刪除此類別嗎？
-注意：這會刪除此類別中的所有書籍和子類別。</translation>
-    </message>
-    <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
         <translation>無法開啟檔案進行寫入。</translation>
@@ -1898,11 +2027,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Failed to load book info from XML source.</source>
         <comment>143</comment>
         <translation>無法從 XML 來源載入書籍資訊。</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <comment>146</comment>
-        <translation>確定要從此類別中移除所選書籍嗎？</translation>
     </message>
     <message>
         <source>No valid ISBN was found.</source>
@@ -1988,11 +2112,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Display &amp;Style</source>
         <comment>181</comment>
         <translation>顯示樣式(&amp;S)</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 本書，%2 個子類別</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
@@ -2102,16 +2221,6 @@ Note: this will delete all books and subcategories in this category.</source>
         <translation>找不到搜尋結果。</translation>
     </message>
     <message>
-        <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <comment>231</comment>
-        <translation>確定要永久刪除所選書籍嗎？</translation>
-    </message>
-    <message>
-        <source>%1 books were found; %2 books were imported to the current category.</source>
-        <comment>233</comment>
-        <translation>找到 %1 本書；已將 %2 本書匯入目前類別。</translation>
-    </message>
-    <message>
         <source>This book already exists in the database:
 %s
 Would you like to skip this one?
@@ -2185,14 +2294,44 @@ Click &quot;No&quot; to add this book anyway.</source>
         <translation>不是 JPEG、GIF、PNG 或 BMP 圖片</translation>
     </message>
     <message>
-        <source>(%1 more covers were not copied.)</source>
-        <comment>252</comment>
-        <translation>（另有 %1 個封面未複製。）</translation>
-    </message>
-    <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>如需說明，請按 F1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [duplicate was|duplicates were] not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>有 %n 個重複項目未儲存。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s); %1 selected</source>
+        <comment>168</comment>
+        <translation>
+            <numerusform>%n 本書；已選取 %1 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <translation>
+            <numerusform>%n 本書，%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported to the current category.</source>
+        <comment>233</comment>
+        <translation>
+            <numerusform>找到 %n 本書；已將 %1 本匯入目前類別。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n more [cover was|covers were] not copied.)</source>
+        <comment>252</comment>
+        <translation>
+            <numerusform>（另有 %n 個封面未複製。）</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -635,6 +635,28 @@ Aggiungerlo come nuovo libro?</translation>
         <source>%1 (read-only)</source>
         <translation>%1 (sola lettura)</translation>
     </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>È una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a library:
+%2</source>
+        <translation>Impossibile aprire %1 come biblioteca:
+%2</translation>
+    </message>
+    <message>
+        <source>Choose a Tomelodex library (a .mdb file made by Tomelodex) with File &gt; Open Database, or check that the file exists and that you may read it.</source>
+        <translation>Scegliere una biblioteca di Tomelodex (un file .mdb creato da Tomelodex) con File &gt; Apri database, oppure verificare che il file esista e di avere il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>%1 stays open.</source>
+        <translation>%1 resta aperta.</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -744,6 +766,125 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
 </context>
 <context>
+    <name>CRemovalQuestion</name>
+    <message numerus="yes">
+        <source>Move %n book(s) to the Recycle Bin?</source>
+        <translation>
+            <numerusform>Spostare %n libro nel Cestino?</numerusform>
+            <numerusform>Spostare %n libri nel Cestino?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It leaves|They leave] every category. The Recycle Bin keeps [it|them] until [it is|they are] deleted there.</source>
+        <translation>
+            <numerusform>Esce da tutte le categorie. Il Cestino lo conserva finché non viene eliminato da lì.</numerusform>
+            <numerusform>Escono da tutte le categorie. Il Cestino li conserva finché non vengono eliminati da lì.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <translation>Sposta nel Cestino</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n book(s) for good?</source>
+        <translation>
+            <numerusform>Eliminare definitivamente %n libro?</numerusform>
+            <numerusform>Eliminare definitivamente %n libri?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[Its|Their] links and covers go too. This cannot be undone.</source>
+        <translation>
+            <numerusform>Vengono eliminati anche i suoi collegamenti e le sue copertine. L&apos;operazione non può essere annullata.</numerusform>
+            <numerusform>Vengono eliminati anche i loro collegamenti e le loro copertine. L&apos;operazione non può essere annullata.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete for Good</source>
+        <translation>Elimina definitivamente</translation>
+    </message>
+    <message>
+        <source>Books in no other category go to the Recycle Bin.</source>
+        <translation>I libri che non sono in altre categorie finiscono nel Cestino.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[It stays|They stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>Resta nella biblioteca e nelle sue altre categorie.</numerusform>
+            <numerusform>Restano nella biblioteca e nelle loro altre categorie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[It is|They are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>Non è in altre categorie, quindi finisce nel Cestino.</numerusform>
+            <numerusform>Non sono in altre categorie, quindi finiscono nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>%n di essi non è in altre categorie e finisce nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
+            <numerusform>%n di essi non sono in altre categorie e finiscono nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>Togliere %n libro da «%1»?</numerusform>
+            <numerusform>Togliere %n libri da «%1»?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove from Category</source>
+        <translation>Togli dalla categoria</translation>
+    </message>
+    <message>
+        <source>Remove the category &quot;%1&quot;?</source>
+        <translation>Rimuovere la categoria «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the category &quot;%1&quot; and its %n subcategor[y|ies]?</source>
+        <translation>
+            <numerusform>Rimuovere la categoria «%1» e la sua %n sottocategoria?</numerusform>
+            <numerusform>Rimuovere la categoria «%1» e le sue %n sottocategorie?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No book is filed there.</source>
+        <translation>Non contiene libri.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there stays|books filed there stay] in the library and in [its|their] other categories.</source>
+        <translation>
+            <numerusform>%n libro contenuto resta nella biblioteca e nelle sue altre categorie.</numerusform>
+            <numerusform>I %n libri contenuti restano nella biblioteca e nelle loro altre categorie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n [book filed there is|books filed there are] in no other category, so [it goes|they go] to the Recycle Bin.</source>
+        <translation>
+            <numerusform>%n libro contenuto non è in altre categorie, quindi finisce nel Cestino.</numerusform>
+            <numerusform>I %n libri contenuti non sono in altre categorie, quindi finiscono nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Of the %1 books filed there, %n [is|are] in no other category and [goes|go] to the Recycle Bin; the others stay in their other categories.</source>
+        <translation>
+            <numerusform>Dei %1 libri contenuti, %n non è in altre categorie e finisce nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
+            <numerusform>Dei %1 libri contenuti, %n non sono in altre categorie e finiscono nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed categories cannot be restored.</source>
+        <translation>Le categorie rimosse non possono essere ripristinate.</translation>
+    </message>
+    <message>
+        <source>Remove Category</source>
+        <translation>Rimuovi categoria</translation>
+    </message>
+</context>
+<context>
     <name>CResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
@@ -779,6 +920,16 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
 </context>
 <context>
+    <name>CTomeloTreeView</name>
+    <message numerus="yes">
+        <source>%n subcategor[y|ies]</source>
+        <translation>
+            <numerusform>%n sottocategoria</numerusform>
+            <numerusform>%n sottocategorie</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>tomelodex-cli add: cannot read %1</source>
@@ -790,7 +941,7 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
     <message>
         <source>Job finished: %1 added, %2 skipped, %3 failed, %4 not found.</source>
-        <translation>Operazione completata: %1 aggiunti, %2 saltati, %3 non riusciti, %4 non trovati.</translation>
+        <translation>Operazione completata. Aggiunti: %1, saltati: %2, non riusciti: %3, non trovati: %4.</translation>
     </message>
     <message>
         <source>Looks up each ISBN at the chosen source and adds the books found to category ID. Prints per ISBN a line with the ISBN, a tab, and the title or &quot;Error: &quot; and the error, then the final status with the numbers of books added, skipped as duplicates, failed to be saved and not found. Fails when any book could not be saved or none was found.</source>
@@ -1592,10 +1743,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
 %1 non è un libro noto a Open Library.</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <translation>Trovati %1 risultati, %2 pagine. Pagina corrente: %3  (Nota: alcuni e-book potrebbero essere stati esclusi.)</translation>
-    </message>
-    <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <translation>Nessun risultato valido trovato.
@@ -1644,6 +1791,20 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>the column %1.%2</source>
         <translation>la colonna %1.%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <translation>
+            <numerusform>Trovato %n risultato, %1. Pagina corrente: %2  (Nota: alcuni e-book potrebbero essere stati esclusi.)</numerusform>
+            <numerusform>Trovati %n risultati, %1. Pagina corrente: %2  (Nota: alcuni e-book potrebbero essere stati esclusi.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagine</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1702,11 +1863,6 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>SQL statement cannot be empty.</source>
         <comment>157</comment>
         <translation>L&apos;istruzione SQL non può essere vuota.</translation>
-    </message>
-    <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d duplicati non sono stati salvati.</translation>
     </message>
     <message>
         <source>Records affected: %1
@@ -1793,11 +1949,6 @@ Numero di record nel recordset restituito: %2</translation>
         <translation>Da leggere</translation>
     </message>
     <message>
-        <source>%1 books; %2 selected</source>
-        <comment>168</comment>
-        <translation>%1 libri; %2 selezionati</translation>
-    </message>
-    <message>
         <source>Title</source>
         <comment>186</comment>
         <translation>Titolo</translation>
@@ -1863,13 +2014,6 @@ Numero di record nel recordset restituito: %2</translation>
         <translation>Impossibile incollare: la destinazione non può essere la categoria di origine, la sua categoria superiore o le sue sottocategorie.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this category?
-Note: this will delete all books and subcategories in this category.</source>
-        <comment>134</comment>
-        <translation>Eliminare questa categoria?
-Nota: verranno eliminati tutti i libri e le sottocategorie che contiene.</translation>
-    </message>
-    <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
         <translation>Impossibile aprire il file in scrittura.</translation>
@@ -1900,11 +2044,6 @@ Nota: verranno eliminati tutti i libri e le sottocategorie che contiene.</transl
         <source>Failed to load book info from XML source.</source>
         <comment>143</comment>
         <translation>Impossibile caricare le informazioni sul libro dall&apos;origine XML.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <comment>146</comment>
-        <translation>Rimuovere i libri selezionati da questa categoria?</translation>
     </message>
     <message>
         <source>No valid ISBN was found.</source>
@@ -1990,11 +2129,6 @@ Nota: verranno eliminati tutti i libri e le sottocategorie che contiene.</transl
         <source>Display &amp;Style</source>
         <comment>181</comment>
         <translation>&amp;Stile di visualizzazione</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 libri, %2 sottocategorie</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
@@ -2104,16 +2238,6 @@ Nota: verranno eliminati tutti i libri e le sottocategorie che contiene.</transl
         <translation>La ricerca non ha prodotto risultati.</translation>
     </message>
     <message>
-        <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <comment>231</comment>
-        <translation>Eliminare definitivamente i libri selezionati?</translation>
-    </message>
-    <message>
-        <source>%1 books were found; %2 books were imported to the current category.</source>
-        <comment>233</comment>
-        <translation>Trovati %1 libri; %2 libri importati nella categoria corrente.</translation>
-    </message>
-    <message>
         <source>This book already exists in the database:
 %s
 Would you like to skip this one?
@@ -2142,7 +2266,7 @@ Fare clic su «No» per aggiungerlo comunque.</translation>
     <message>
         <source>%1 imported, %2 skipped, %3 failed.</source>
         <comment>243</comment>
-        <translation>%1 importati, %2 saltati, %3 non riusciti.</translation>
+        <translation>Importati: %1, saltati: %2, non riusciti: %3.</translation>
     </message>
     <message>
         <source>The library is in use by another program; waiting until it is free...</source>
@@ -2187,14 +2311,49 @@ Fare clic su «No» per aggiungerlo comunque.</translation>
         <translation>non è un&apos;immagine JPEG, GIF, PNG o BMP</translation>
     </message>
     <message>
-        <source>(%1 more covers were not copied.)</source>
-        <comment>252</comment>
-        <translation>(Altre %1 copertine non sono state copiate.)</translation>
-    </message>
-    <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>Per la Guida, premere F1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [duplicate was|duplicates were] not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>%n duplicato non è stato salvato.</numerusform>
+            <numerusform>%n duplicati non sono stati salvati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s); %1 selected</source>
+        <comment>168</comment>
+        <translation>
+            <numerusform>%n libro; selezionati: %1</numerusform>
+            <numerusform>%n libri; selezionati: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <translation>
+            <numerusform>%n libro, %1</numerusform>
+            <numerusform>%n libri, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported to the current category.</source>
+        <comment>233</comment>
+        <translation>
+            <numerusform>%n libro trovato; importati nella categoria corrente: %1.</numerusform>
+            <numerusform>%n libri trovati; importati nella categoria corrente: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n more [cover was|covers were] not copied.)</source>
+        <comment>252</comment>
+        <translation>
+            <numerusform>(%n altra copertina non è stata copiata.)</numerusform>
+            <numerusform>(Altre %n copertine non sono state copiate.)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

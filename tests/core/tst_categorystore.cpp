@@ -136,7 +136,7 @@ private Q_SLOTS:
         Exec(QStringLiteral("INSERT INTO book_category VALUES (1, 32)"));
         QVERIFY(PasteBooksInto({1, 2}, 32, *m_db));
         QCOMPARE(Members(32), QStringLiteral("1,2"));
-        QCOMPARE(m_prompt->LastText(), FormatMessage(162, {QStringLiteral("1")}));
+        QCOMPARE(m_prompt->LastText(), QStringLiteral("1 duplicate was not saved."));
     }
 
     void removeFollowsTheCurrentCategory()

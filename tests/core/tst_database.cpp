@@ -261,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=32")),
                  QStringLiteral("3"));
         QCOMPARE(prompt.shown.size(), 1);
-        QCOMPARE(prompt.LastText(), QStringLiteral("2 duplicate(s) are not saved."));
+        QCOMPARE(prompt.LastText(), QStringLiteral("2 duplicates were not saved."));
 
         cats.clear();
         QVERIFY(GetBookCategories(2, m_db, cats));

@@ -226,19 +226,27 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     }
 
-    void failedOpenLeavesNoLibraryAndNoFolder()
+    void failedOpenKeepsTheLibraryAndMakesNoFolder()
     {
         CTestEnv env;
         CRecordingPrompt prompt;
         CTomeloDoc doc;
-        QVERIFY(doc.OnOpenDocument(env.CopyTemplate(QStringLiteral("good.mdb"))));
+        const QString good = env.CopyTemplate(QStringLiteral("good.mdb"));
+        QVERIFY(doc.OnOpenDocument(good));
+        doc.SetCurrentCategory(5);
+        int announced = 0;
+        connect(&doc, &CTomeloDoc::LibraryOpened, this, [&announced] { ++announced; });
         const QString bad = env.Path(QStringLiteral("bad.mdb"));
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a library");
         file.close();
         QVERIFY(!doc.OnOpenDocument(bad));
-        QVERIFY(!doc.IsLibraryOpen());
+        // The open library stays, as the views show it: nothing is announced.
+        QVERIFY(doc.IsLibraryOpen());
+        QCOMPARE(doc.GetPathName(), good);
+        QCOMPARE(doc.m_currentCategoryId, 5);
+        QCOMPARE(announced, 0);
         QCOMPARE(prompt.LastText(), QStringLiteral("file is not a database"));
         QVERIFY(!QFileInfo::exists(env.Path(QStringLiteral("bad_images"))));
         QCOMPARE(ReadFileBytes(bad), QByteArray("not a library"));

@@ -155,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(search.m_totalPages, 3);
         QCOMPARE(search.m_totalResults, QStringLiteral("24"));
         QCOMPARE(search.m_statusText,
-                 QStringLiteral("24 results found, 3 page(s). Current page: 1  (Note: Some "
+                 QStringLiteral("24 results found, 3 pages. Current page: 1  (Note: Some "
                                 "e-books might have been filtered.)"));
         // Ten items, two of them e-books, shown last first.
         QCOMPARE(Isbns(search.m_rows),
@@ -229,7 +229,7 @@ private Q_SLOTS:
         QVERIFY(search.m_rows.isEmpty());
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.LastText(), QString::fromUtf8(kNoValidResults));
-        QVERIFY(search.m_statusText.startsWith(QStringLiteral("3 results found, 1 page(s).")));
+        QVERIFY(search.m_statusText.startsWith(QStringLiteral("3 results found, 1 page.")));
     }
 
     void serviceRefusal()

@@ -341,7 +341,7 @@ private Q_SLOTS:
                 "author_name,publisher,first_publish_year,publish_date,isbn&limit=10&page=1")));
         QCOMPARE(search.m_totalPages, 9); // 81 works, 10 a page
         QCOMPARE(search.m_statusText,
-                 QStringLiteral("81 results found, 9 page(s). Current page: 1  (Note: Some e-books "
+                 QStringLiteral("81 results found, 9 pages. Current page: 1  (Note: Some e-books "
                                 "might have been filtered.)"));
         // Ranked as Open Library ranks; a 978 ISBN-13 as its ISBN-10, each once.
         QCOMPARE(search.m_rows.size(), 227);

@@ -80,7 +80,7 @@ private Q_SLOTS:
                  QStringLiteral("Book 2: the cover /no/such/picture.jpg was not copied: it does "
                                 "not exist or cannot be read."));
         QCOMPARE(prompt.shown.at(1).text,
-                 QStringLiteral("3 books were found; 3 books were imported to the current "
+                 QStringLiteral("3 books found; 3 imported to the current "
                                 "category.\n3 imported, 0 skipped, 0 failed."));
         QCOMPARE(prompt.shown.at(1).icon, MsgIcon::Information);
 
@@ -113,9 +113,8 @@ private Q_SLOTS:
         result = ImportBooksXml(file, 32, m_images, m_db);
         QCOMPARE(result.found, 3);
         QCOMPARE(result.imported, 0);
-        QCOMPARE(prompt.LastText(),
-                 QStringLiteral("3 books were found; 0 books were imported to the current "
-                                "category.\n0 imported, 3 skipped, 0 failed."));
+        QCOMPARE(prompt.LastText(), QStringLiteral("3 books found; 0 imported to the current "
+                                                   "category.\n0 imported, 3 skipped, 0 failed."));
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
     }
 
@@ -211,7 +210,7 @@ private Q_SLOTS:
                                  << false;
         QTest::newRow("other root")
             << QByteArray("<Library><Book><Title>x</Title></Book></Library>")
-            << QStringLiteral("0 books were found; 0 books were imported to the current "
+            << QStringLiteral("0 books found; 0 imported to the current "
                               "category.\n0 imported, 0 skipped, 0 failed.")
             << true;
     }
@@ -294,19 +293,19 @@ private Q_SLOTS:
                       QStringLiteral("1")},
                      &printed),
                  0);
-        QCOMPARE(printed, QByteArray("1 books were found; 1 books were imported to the current "
+        QCOMPARE(printed, QByteArray("1 book found; 1 imported to the current "
                                      "category.\n1 imported, 0 skipped, 0 failed.\n"));
         QCOMPARE(run({QStringLiteral("import-xml"), other, xmlFile, QStringLiteral("--category"),
                       QStringLiteral("1")},
                      &printed),
                  0);
-        QCOMPARE(printed, QByteArray("1 books were found; 0 books were imported to the current "
+        QCOMPARE(printed, QByteArray("1 book found; 0 imported to the current "
                                      "category.\n0 imported, 1 skipped, 0 failed.\n"));
         QCOMPARE(run({QStringLiteral("import-xml"), other, xmlFile, QStringLiteral("--category"),
                       QStringLiteral("1"), QStringLiteral("--duplicates"), QStringLiteral("add")},
                      &printed),
                  0);
-        QCOMPARE(printed, QByteArray("1 books were found; 1 books were imported to the current "
+        QCOMPARE(printed, QByteArray("1 book found; 1 imported to the current "
                                      "category.\n1 imported, 0 skipped, 0 failed.\n"));
         QCOMPARE(run({QStringLiteral("import-xml"), other, xmlFile, QStringLiteral("--category"),
                       QStringLiteral("77")}),

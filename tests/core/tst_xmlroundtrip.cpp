@@ -341,7 +341,7 @@ private Q_SLOTS:
                                            config);
         QCOMPARE(imported.code, 0);
         QCOMPARE(imported.out,
-                 QStringLiteral("100000 books were found; 100000 books were imported to the "
+                 QStringLiteral("100000 books found; 100000 imported to the "
                                 "current category.\n100000 imported, 0 skipped, 0 failed.\n"));
 
         const CliRun before = RunCliTool({QStringLiteral("list"), original}, config);

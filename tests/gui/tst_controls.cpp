@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/Profile.h"
+#include "db/CategoryStore.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/HelpTopicsDlg.h"
 #include "frame/GuiPrompt.h"
@@ -11,6 +12,7 @@
 #include "frame/MainFrame.h"
 #include "frame/PictureCtrl.h"
 #include "frame/ProgressWindow.h"
+#include "library/RemovalQuestion.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -32,6 +34,8 @@ private Q_SLOTS:
     void pictureFramesFollowGifDelays();
     void aboutHelpAndLinkLabel();
     void messagesFromWorkersShowOnWindowThread();
+    void confirmationsNameTheirAction_data();
+    void confirmationsNameTheirAction();
 };
 
 void TestControls::progressCaptionFollowsPosition()
@@ -219,6 +223,66 @@ void TestControls::messagesFromWorkersShowOnWindowThread()
              MsgAnswer::No);
     QCOMPARE(boxTexts.size(), 2);
     SetUserPrompt(nullptr);
+}
+
+void TestControls::confirmationsNameTheirAction_data()
+{
+    QTest::addColumn<int>("category");  // where Remove Book is asked
+    QTest::addColumn<QString>("press"); // "action", "cancel", "escape" or "enter"
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("action");
+
+    const QString move = QStringLiteral("Move to Recycle Bin");
+    const QString erase = QStringLiteral("Delete for Good");
+    QTest::newRow("action") << int(kAllBooks) << "action" << true << move;
+    QTest::newRow("cancel") << int(kAllBooks) << "cancel" << false << move;
+    QTest::newRow("escape") << int(kAllBooks) << "escape" << false << move;
+    QTest::newRow("enter") << int(kAllBooks) << "enter" << true << move;
+    QTest::newRow("cannot be undone, action") << int(kRecycleBin) << "action" << true << erase;
+    QTest::newRow("cannot be undone, enter") << int(kRecycleBin) << "enter" << false << erase;
+}
+
+void TestControls::confirmationsNameTheirAction()
+{
+    QFETCH(int, category);
+    QFETCH(QString, press);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, action);
+
+    CWindowTestEnv env;
+    CGuiPrompt prompt;
+    SetUserPrompt(&prompt);
+    QStringList buttons;
+    QString defaultButton;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !buttons.isEmpty())
+            return;
+        for (QAbstractButton *button : box->buttons())
+            buttons += button->text();
+        buttons.sort();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        env.SaveScreenshot(*box, QStringLiteral("confirmation_%1").arg(category));
+        if (press == QLatin1String("action")) {
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == action)
+                    button->click();
+        } else if (press == QLatin1String("cancel")) {
+            box->button(QMessageBox::Cancel)->click();
+        } else {
+            QTest::keyClick(box,
+                            press == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Return);
+        }
+    });
+    answerer.start(10);
+
+    const bool answer = CRemovalQuestion::ForBooks(category, QString(), 3, 0).Ask();
+    SetUserPrompt(nullptr);
+    QCOMPARE(answer, confirmed);
+    QCOMPARE(buttons, QStringList({QStringLiteral("Cancel"), action})); // sorted
+    // A step that cannot be undone is not taken by a hasty Enter.
+    QCOMPARE(defaultButton, category == kRecycleBin ? QStringLiteral("Cancel") : action);
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestControls)

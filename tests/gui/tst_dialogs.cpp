@@ -201,7 +201,7 @@ void TestDialogs::resultsPageThroughAndChoose()
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(Child<QLabel>(dialog, "Status")
                     ->text()
-                    .startsWith(QStringLiteral("24 results found, 3 page(s). Current page: 1")));
+                    .startsWith(QStringLiteral("24 results found, 3 pages. Current page: 1")));
         QCOMPARE(Child<QPushButton>(dialog, "FirstPage")->toolTip(), QStringLiteral("First page"));
         QCOMPARE(Child<QPushButton>(dialog, "LastPage")->toolTip(), QStringLiteral("Last page"));
         // On page 1 there is nothing before.

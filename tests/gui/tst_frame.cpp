@@ -8,10 +8,12 @@
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
+#include "library/BookListModel.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -58,6 +60,9 @@ private Q_SLOTS:
     void importXmlIntoCurrentCategory();
     void compactDatabaseKeepsLibraryOpen();
     void recentFilesOpenAndForgetMissingOnes();
+    void failedOpenKeepsTheOpenLibrary_data();
+    void failedOpenKeepsTheOpenLibrary();
+    void failedOpenFromTheCommandLineNamesTheFile();
 };
 
 void TestFrame::commandsFollowLibraryAndCategory()
@@ -97,7 +102,9 @@ void TestFrame::commandsFollowLibraryAndCategory()
     QVERIFY(!frame.RouteCommand(ID_FILE_IMPORT_XML));
     QVERIFY(env.files.filters.isEmpty());
 
-    // A library that fails to open leaves none open, and the commands follow.
+    // A library that fails to open leaves the open one open, and the
+    // commands stay as they were.
+    const QString title = frame.windowTitle();
     QFile bad(env.Path(QStringLiteral("Bad.mdb")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("this is no database, only some text that is long enough to be read");
@@ -105,11 +112,10 @@ void TestFrame::commandsFollowLibraryAndCategory()
     QVERIFY(!frame.OpenDocumentFile(bad.fileName()));
     QCOMPARE(env.prompt.shown.size(), 1);
     for (int id : needLibrary)
-        QVERIFY(!frame.Action(id)->isEnabled());
-    QVERIFY(!frame.Action(ID_FILE_IMPORT_XML)->isEnabled());
+        QVERIFY(frame.Action(id)->isEnabled());
     // The library that failed is not offered among the recent files.
     QVERIFY(!frame.RecentFiles().contains(QFileInfo(bad.fileName()).absoluteFilePath()));
-    QCOMPARE(frame.windowTitle(), QStringLiteral("Tomelodex"));
+    QCOMPARE(frame.windowTitle(), title);
 }
 
 void TestFrame::commandsReachPanesWithoutFocus()
@@ -225,9 +231,8 @@ void TestFrame::importXmlIntoCurrentCategory()
     env.files.names = {xml};
     QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
     QCOMPARE(env.files.filters.value(0), QStringLiteral("XML Files (*.xml)"));
-    QCOMPARE(env.prompt.LastText(),
-             QStringLiteral("3 books were found; 3 books were imported to the current "
-                            "category.\n3 imported, 0 skipped, 0 failed."));
+    QCOMPARE(env.prompt.LastText(), QStringLiteral("3 books found; 3 imported to the current "
+                                                   "category.\n3 imported, 0 skipped, 0 failed."));
     QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
     // Only into the current category, whatever the file names.
     QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID = 32")),
@@ -244,9 +249,8 @@ void TestFrame::importXmlIntoCurrentCategory()
     env.prompt.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
     env.files.names = {xml};
     QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
-    QCOMPARE(env.prompt.LastText(),
-             QStringLiteral("3 books were found; 0 books were imported to the current "
-                            "category.\n0 imported, 3 skipped, 0 failed."));
+    QCOMPARE(env.prompt.LastText(), QStringLiteral("3 books found; 0 imported to the current "
+                                                   "category.\n0 imported, 3 skipped, 0 failed."));
     QCOMPARE(booksChanged, 1);
 
     // Esc in the progress window while the first book is added (the user
@@ -302,6 +306,104 @@ void TestFrame::recentFilesOpenAndForgetMissingOnes()
     QVERIFY(!env.Frame().RecentFiles().contains(libraries[1]));
     QCOMPARE(env.Frame().RecentFiles().size(), 3);
     QVERIFY(!env.Frame().Action(ID_FILE_MRU_FIRST + 3));
+}
+
+void TestFrame::failedOpenKeepsTheOpenLibrary_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents"); // empty: the file is not made
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("fromRecentMenu"); // else through Open Database
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("text file") << QStringLiteral("notes.mdb") << QByteArray(300, 'x') << false
+                               << false << QStringLiteral("file is not a database");
+    QTest::newRow("missing file from the recent menu")
+        << QStringLiteral("gone.mdb") << QByteArray() << false << true
+        << QStringLiteral("The file does not exist.");
+    QTest::newRow("folder") << QStringLiteral("folder.mdb") << QByteArray() << true << false
+                            << QStringLiteral("It is a folder, not a file.");
+    QTest::newRow("another program's database")
+        << QStringLiteral("other.mdb") << QByteArray() << false << false
+        << QStringLiteral("no such table: book");
+}
+
+void TestFrame::failedOpenKeepsTheOpenLibrary()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, folder);
+    QFETCH(bool, fromRecentMenu);
+    QFETCH(QString, reason);
+
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString bad = env.Path(name);
+    const QString good = env.CopyLibrary(QStringLiteral("Books.mdb"));
+    if (!contents.isEmpty()) {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    } else if (folder) {
+        QVERIFY(QDir().mkpath(bad));
+    } else if (name == QLatin1String("other.mdb")) {
+        CLibraryConnection other;
+        QVERIFY(other.Create(bad));
+        QVERIFY(other.Execute(QStringLiteral("CREATE TABLE notes (text TEXT)")));
+    } else {
+        // Opened once, so that it is among the recent files, then gone.
+        QVERIFY(QFile::copy(good, bad));
+    }
+    QVERIFY(env.StartWindow(fromRecentMenu ? QStringList({bad}) : QStringList()));
+    CMainFrame &frame = env.Frame();
+    QVERIFY(frame.OpenDocumentFile(good));
+    frame.TreeView()->SelectCategory(5);
+    const int books = frame.ListView()->Model()->rowCount();
+    QVERIFY(books > 0);
+    const QString title = frame.windowTitle();
+
+    env.prompt.shown.clear();
+    if (fromRecentMenu) {
+        QCOMPARE(frame.RecentFiles().value(1), bad);
+        QVERIFY(QFile::remove(bad));
+        QVERIFY(frame.RouteCommand(ID_FILE_MRU_FIRST + 1));
+    } else {
+        env.files.names = {bad};
+        QVERIFY(frame.RouteCommand(ID_FILE_OPEN));
+    }
+
+    // The open library, its category and its list are still there.
+    QVERIFY(env.Document().IsLibraryOpen());
+    QCOMPARE(env.Document().GetPathName(), good);
+    QCOMPARE(env.Document().m_currentCategoryId, 5);
+    QCOMPARE(frame.ListView()->Model()->rowCount(), books);
+    QCOMPARE(frame.windowTitle(), title);
+    QVERIFY(frame.Action(ID_RUN_SQL)->isEnabled());
+    // One message: the file, why, what to do, and what stays open.
+    QCOMPARE(env.prompt.shown.size(), 1);
+    QCOMPARE(env.prompt.shown[0].icon, MsgIcon::Error);
+    const QString text = env.prompt.LastText();
+    QVERIFY2(text.startsWith(bad + QStringLiteral(" could not be opened as a library:\n") + reason),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Choose a Tomelodex library")), qPrintable(text));
+    QVERIFY2(text.endsWith(good + QStringLiteral(" stays open.")), qPrintable(text));
+    QVERIFY(!frame.RecentFiles().contains(bad));
+    QCOMPARE(frame.RecentFiles().value(0), good);
+}
+
+void TestFrame::failedOpenFromTheCommandLineNamesTheFile()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString bad = env.Path(QStringLiteral("Broken.mdb"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(300, 'x'));
+    file.close();
+    QVERIFY(!env.StartWindow({bad}));
+    QCOMPARE(env.prompt.shown.size(), 1);
+    const QString text = env.prompt.LastText();
+    QVERIFY2(text.startsWith(bad + QStringLiteral(" could not be opened as a library:\n")),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("stays open")), qPrintable(text));
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestFrame)

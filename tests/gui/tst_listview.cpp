@@ -5,6 +5,7 @@
 #include "LibraryFixture.h"
 
 #include "app/StringTable.h"
+#include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
@@ -142,7 +143,8 @@ private Q_SLOTS:
         SelectRows({1}); // beta
         m_env->prompt.answers = {MsgAnswer::Yes};
         QVERIFY(Run(ID_REMOVE_BOOK));
-        QCOMPARE(m_env->prompt.LastText(), LoadString(146));
+        QVERIFY(
+            m_env->prompt.LastText().startsWith(QStringLiteral("Move 1 book to the Recycle Bin?")));
         QCOMPARE(Column(0), QStringLiteral("Alpha,gamma"));
         QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE BookID=1")),
                  QStringLiteral("0"));
@@ -158,7 +160,7 @@ private Q_SLOTS:
         SelectRows({0});
         m_env->prompt.answers = {MsgAnswer::No};
         QVERIFY(Run(ID_REMOVE_BOOK));
-        QCOMPARE(m_env->prompt.LastText(), LoadString(231));
+        QVERIFY(m_env->prompt.LastText().startsWith(QStringLiteral("Delete 1 book for good?")));
         QCOMPARE(Model().rowCount(), 1);
         m_env->prompt.answers = {MsgAnswer::Yes};
         QVERIFY(Run(ID_REMOVE_BOOK));
@@ -168,6 +170,99 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QDir(images).filePath(QStringLiteral("1.jpg"))));
         QVERIFY(!QFile::exists(QDir(images).filePath(QStringLiteral("1b.jpg"))));
         QVERIFY(m_env->Document().m_selectedBookIds.isEmpty());
+    }
+
+    // Each Remove Book question says what happens to how many books, and
+    // what it says is what happens. "Mine" holds books 1 to 3; book 3 is a
+    // Favorite too; book 4 waits in the Recycle Bin.
+    void removeBookSaysWhatHappens_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QList<int>>("selected"); // book numbers
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("mine");     // books in "Mine" afterwards
+        QTest::addColumn<QString>("recycled"); // books in no category afterwards
+        QTest::addColumn<QString>("books");    // every book afterwards
+
+        QTest::newRow("category, books in it alone")
+            << 32 << QList<int>{1, 2} << true
+            << QStringLiteral("Remove 2 books from \"Mine\"?\n\nThey are in no other category, "
+                              "so they go to the Recycle Bin.")
+            << QStringLiteral("Remove from Category") << QStringLiteral("3")
+            << QStringLiteral("1,2,4") << QStringLiteral("1,2,3,4");
+        QTest::newRow("category, some books elsewhere too")
+            << 32 << QList<int>{1, 2, 3} << true
+            << QStringLiteral("Remove 3 books from \"Mine\"?\n\n2 of them are in no other "
+                              "category and go to the Recycle Bin; the others stay in their "
+                              "other categories.")
+            << QStringLiteral("Remove from Category") << QString() << QStringLiteral("1,2,4")
+            << QStringLiteral("1,2,3,4");
+        QTest::newRow("Favorites, a book filed elsewhere")
+            << 2 << QList<int>{3} << true
+            << QStringLiteral("Remove 1 book from \"Favorites\"?\n\nIt stays in the library "
+                              "and in its other categories.")
+            << QStringLiteral("Remove from Category") << QStringLiteral("1,2,3")
+            << QStringLiteral("4") << QStringLiteral("1,2,3,4");
+        QTest::newRow("category, answered Cancel")
+            << 32 << QList<int>{1} << false
+            << QStringLiteral("Remove 1 book from \"Mine\"?\n\nIt is in no other category, so "
+                              "it goes to the Recycle Bin.")
+            << QStringLiteral("Remove from Category") << QStringLiteral("1,2,3")
+            << QStringLiteral("4") << QStringLiteral("1,2,3,4");
+        QTest::newRow("All Books")
+            << 5 << QList<int>{2, 3} << true
+            << QStringLiteral("Move 2 books to the Recycle Bin?\n\nThey leave every category. "
+                              "The Recycle Bin keeps them until they are deleted there.")
+            << QStringLiteral("Move to Recycle Bin") << QStringLiteral("1")
+            << QStringLiteral("2,3,4") << QStringLiteral("1,2,3,4");
+        QTest::newRow("Recycle Bin")
+            << 6 << QList<int>{4} << true
+            << QStringLiteral("Delete 1 book for good?\n\nIts links and covers go too. This "
+                              "cannot be undone.")
+            << QStringLiteral("Delete for Good") << QStringLiteral("1,2,3") << QString()
+            << QStringLiteral("1,2,3");
+    }
+    void removeBookSaysWhatHappens()
+    {
+        QFETCH(int, category);
+        QFETCH(QList<int>, selected);
+        QFETCH(bool, confirm);
+        QFETCH(QString, question);
+        QFETCH(QString, action);
+        QFETCH(QString, mine);
+        QFETCH(QString, recycled);
+        QFETCH(QString, books);
+
+        // One book waits in the Recycle Bin.
+        QVERIFY(m_env->Document().m_connection->Execute(
+            QStringLiteral("INSERT INTO book (BookID, Title) VALUES (4, 'delta')")));
+        Show(category);
+        m_env->Document().NotifyBooksChanged();
+        QTRY_VERIFY(Model().rowCount() > 0);
+        QAbstractItemView *view = List().CurrentView();
+        view->clearSelection();
+        for (int row = 0; row < Model().rowCount(); ++row)
+            if (selected.contains(int(Model().BookIdAt(row))))
+                view->selectionModel()->select(
+                    Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTRY_COMPARE(m_env->Document().m_selectedBookIds.size(), selected.size());
+
+        m_env->prompt.answers = {confirm ? MsgAnswer::Yes : MsgAnswer::No};
+        QVERIFY(Run(ID_REMOVE_BOOK));
+        QCOMPARE(m_env->prompt.shown.size(), 1);
+        QCOMPARE(m_env->prompt.LastText(), question);
+        QCOMPARE(m_env->prompt.shown[0].action, action);
+        QCOMPARE(m_env->prompt.shown[0].canUndo, category != kRecycleBin);
+        QCOMPARE(Members(32), mine);
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(BookID) FROM (SELECT BookID FROM book "
+                                   "WHERE BookID NOT IN (SELECT BookID FROM book_category) ORDER "
+                                   "BY BookID)")),
+                 recycled);
+        QCOMPARE(Db(QStringLiteral(
+                     "SELECT group_concat(BookID) FROM (SELECT BookID FROM book ORDER BY BookID)")),
+                 books);
     }
 
     void cutAndPasteBooks()
@@ -186,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(Members(33), QStringLiteral("2,3"));
         QCOMPARE(Column(0), QStringLiteral("Alpha,gamma"));
         QVERIFY(Run(ID_EDIT_PASTE)); // both already there
-        QCOMPARE(m_env->prompt.LastText(), FormatMessage(162, {QStringLiteral("2")}));
+        QCOMPARE(m_env->prompt.LastText(), QStringLiteral("2 duplicates were not saved."));
 
         // Copy keeps the books where they are.
         SelectRows({1});

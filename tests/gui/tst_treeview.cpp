@@ -4,6 +4,7 @@
 #include "LibraryFixture.h"
 
 #include "app/StringTable.h"
+#include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
@@ -155,7 +156,7 @@ private Q_SLOTS:
         }
         Tree().SelectCategory(6);
         QCOMPARE(list.index(0, 0).data().toString(), QStringLiteral("Loose"));
-        QTRY_COMPARE(m_env->Frame().StatusText(), QStringLiteral("1 books; 0 selected"));
+        QTRY_COMPARE(m_env->Frame().StatusText(), QStringLiteral("1 book; 0 selected"));
     }
 
     void addEditAndRemoveThroughTheSheet()
@@ -187,7 +188,7 @@ private Q_SLOTS:
         QVERIFY(m_env->Frame().RouteCommand(ID_EDIT_CATEGORY));
         QCOMPARE(edit.shownCaption, LoadString(175));
         QCOMPARE(edit.shownName, QStringLiteral("beta"));
-        QCOMPARE(edit.shownContains, QStringLiteral("3 Books, 2 Sub Categories"));
+        QCOMPARE(edit.shownContains, QStringLiteral("3 books, 2 subcategories"));
         QCOMPARE(Db(QStringLiteral("SELECT Name FROM category WHERE CatID=32")),
                  QStringLiteral("zulu"));
         // Renamed in place: it keeps its position until the tree is rebuilt.
@@ -207,6 +208,72 @@ private Q_SLOTS:
         QCOMPARE(Tree().currentIndex(), Model().IndexOf(m_env->Document().m_currentCategoryId));
         Tree().SelectCategory(6);
         QCOMPARE(m_env->Frame().ListView()->Model()->rowCount(), 4); // books 2, 3, 4 and 5
+    }
+
+    // Remove Category says what goes with the category and where its books
+    // go, and that is what happens. "beta" holds books 1 to 3 and has "Child"
+    // (book 4) with "Grandchild" below it; book 1 is a Favorite too, book 5
+    // is in the Recycle Bin already.
+    void removeCategorySaysWhatHappens_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("recycled"); // books in no category afterwards
+
+        QTest::newRow("subcategories, some books elsewhere too")
+            << QString() << 32
+            << QStringLiteral("Remove the category \"beta\" and its 2 subcategories?\n\nOf the 4 "
+                              "books filed there, 3 are in no other category and go to the "
+                              "Recycle Bin; the others stay in their other categories. Removed "
+                              "categories cannot be restored.")
+            << QStringLiteral("2,3,4,5");
+        QTest::newRow("one subcategory, its book alone there")
+            << QString() << 35
+            << QStringLiteral("Remove the category \"Child\" and its 1 subcategory?\n\nThe 1 book "
+                              "filed there is in no other category, so it goes to the Recycle "
+                              "Bin. Removed categories cannot be restored.")
+            << QStringLiteral("4,5");
+        QTest::newRow("books filed elsewhere too")
+            << QStringLiteral("INSERT INTO book_category VALUES (2, 34), (3, 34)") << 34
+            << QStringLiteral("Remove the category \"gamma\"?\n\nThe 2 books filed there stay "
+                              "in the library and in their other categories. Removed categories "
+                              "cannot be restored.")
+            << QStringLiteral("5");
+        QTest::newRow("empty") << QString() << 33
+                               << QStringLiteral("Remove the category \"Alpha\"?\n\nNo book is "
+                                                 "filed there. Removed categories cannot be "
+                                                 "restored.")
+                               << QStringLiteral("5");
+    }
+    void removeCategorySaysWhatHappens()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, category);
+        QFETCH(QString, question);
+        QFETCH(QString, recycled);
+
+        if (!setup.isEmpty())
+            QVERIFY(m_env->Document().m_connection->Execute(setup));
+        Tree().SelectCategory(category);
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(m_env->Frame().RouteCommand(ID_REMOVE_CATEGORY));
+        QCOMPARE(m_env->prompt.shown.size(), 1);
+        QCOMPARE(m_env->prompt.LastText(), question);
+        QCOMPARE(m_env->prompt.shown[0].action, QStringLiteral("Remove Category"));
+        QVERIFY(!m_env->prompt.shown[0].canUndo);
+        QVERIFY(!Model().IndexOf(category).isValid());
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM category WHERE CatID=%1 OR ParentID=%1")
+                        .arg(category)),
+                 QStringLiteral("0"));
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(BookID) FROM (SELECT BookID FROM book "
+                                   "WHERE BookID NOT IN (SELECT BookID FROM book_category) ORDER "
+                                   "BY BookID)")),
+                 recycled);
+        QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("5"));
+        // The Recycle Bin shows them.
+        Tree().SelectCategory(kRecycleBin);
+        QCOMPARE(m_env->Frame().ListView()->Model()->rowCount(), int(recycled.split(u',').size()));
     }
 
     void cutAndPasteMoveACategory()
@@ -292,7 +359,9 @@ private Q_SLOTS:
         m_env->Frame().ListView()->CurrentView()->selectAll();
         m_env->prompt.answers = {MsgAnswer::No};
         QVERIFY(!DragAndDrop(viewport, PointOf(6), MakeBookMimeData({1, 2, 3})).dropped);
-        QCOMPARE(m_env->prompt.LastText(), LoadString(146));
+        QVERIFY2(
+            m_env->prompt.LastText().startsWith(QStringLiteral("Remove 3 books from \"beta\"?")),
+            qPrintable(m_env->prompt.LastText()));
         QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=32")),
                  QStringLiteral("3"));
         m_env->prompt.answers = {MsgAnswer::Yes};

@@ -2,7 +2,7 @@
 // prompts and Qt's standard buttons, the book sheet without clipped texts,
 // and the template switch that finds the template of the chosen language.
 
-#include "GuiTestSupport.h"
+#include "LibraryFixture.h"
 
 #include "app/AppSettings.h"
 #include "app/TomeloApp.h"
@@ -12,13 +12,16 @@
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "info/TomeloHtmlView.h"
+#include "library/BookListModel.h"
 #include "library/TomeloListView.h"
+#include "library/TomeloTreeView.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -123,6 +126,8 @@ private Q_SLOTS:
     void dialogsShowWholeTexts_data();
     void dialogsShowWholeTexts();
     void templateSwitchFindsTheLanguagesTemplate();
+    void countsTakeTheLanguagesPluralForms_data();
+    void countsTakeTheLanguagesPluralForms();
 };
 
 void TestWindowLanguages::windowFollowsTheLanguage_data()
@@ -235,6 +240,88 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
     env.CloseWindow();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+void TestWindowLanguages::countsTakeTheLanguagesPluralForms_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("oneListed");     // status line, one book listed
+    QTest::addColumn<QString>("twoListed");     // two listed, one selected
+    QTest::addColumn<QString>("moveOne");       // Remove Book in All Books, one book
+    QTest::addColumn<QString>("moveTwo");       // the same, two books
+    QTest::addColumn<QString>("subcategories"); // the count of a category's sheet
+
+    QTest::newRow("Enu") << "Enu"
+                         << "1 book; 0 selected"
+                         << "2 books; 1 selected"
+                         << "Move 1 book to the Recycle Bin?"
+                         << "Move 2 books to the Recycle Bin?"
+                         << "1 book, 1 subcategory";
+    QTest::newRow("Ita") << "Ita"
+                         << "1 libro; selezionati: 0"
+                         << "2 libri; selezionati: 1"
+                         << "Spostare 1 libro nel Cestino?"
+                         << "Spostare 2 libri nel Cestino?"
+                         << "1 libro, 1 sottocategoria";
+    QTest::newRow("Chs") << "Chs" << QString::fromUtf8("1 本书；已选 0 本")
+                         << QString::fromUtf8("2 本书；已选 1 本")
+                         << QString::fromUtf8("将 1 本书移到回收站？")
+                         << QString::fromUtf8("将 2 本书移到回收站？")
+                         << QString::fromUtf8("1 本书，1 个子类别");
+}
+
+void TestWindowLanguages::countsTakeTheLanguagesPluralForms()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, oneListed);
+    QFETCH(QString, twoListed);
+    QFETCH(QString, moveOne);
+    QFETCH(QString, moveTwo);
+    QFETCH(QString, subcategories);
+
+    CWindowTestEnv env;
+    const QString path = env.CopyLibrary(QStringLiteral("counts.mdb"), true);
+    QVERIFY(FillLibrary(
+        path, {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'One', "
+                              "1), (33, 'Two', 1), (34, 'Below', 32)"),
+               QStringLiteral("INSERT INTO book (BookID, Title) VALUES (1, 'a'), (2, 'b'), (3, "
+                              "'c')"),
+               QStringLiteral("INSERT INTO book_category VALUES (1, 32), (2, 33), (3, 33)")}));
+    QVERIFY(CAppSettings::SetUiLanguage(code));
+    QVERIFY(env.StartWindow({path}));
+    CMainFrame &frame = env.Frame();
+
+    frame.TreeView()->SelectCategory(32);
+    QTRY_COMPARE(frame.StatusText(), oneListed);
+    QVERIFY(DriveModal<QDialog>([&] { frame.RouteCommand(ID_EDIT_CATEGORY); },
+                                [&](QDialog &sheet) {
+                                    auto *contains =
+                                        sheet.findChild<QLineEdit *>(QStringLiteral("Contains"));
+                                    QVERIFY(contains);
+                                    QCOMPARE(contains->text(), subcategories);
+                                }));
+    frame.TreeView()->SelectCategory(33);
+    QVERIFY(frame.ListView()->SelectBook(2));
+    QTRY_COMPARE(frame.StatusText(), twoListed);
+
+    frame.TreeView()->SelectCategory(5);
+    env.prompt.answers = {MsgAnswer::No};
+    QVERIFY(frame.ListView()->SelectBook(1));
+    QTRY_COMPARE(env.Document().m_selectedBookIds.size(), 1);
+    QVERIFY(frame.RouteCommand(ID_REMOVE_BOOK));
+    QVERIFY2(env.prompt.LastText().startsWith(moveOne), qPrintable(env.prompt.LastText()));
+    QItemSelectionModel *selection = frame.ListView()->CurrentView()->selectionModel();
+    const CBookListModel &list = *frame.ListView()->Model();
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.BookIdAt(row) == 2)
+            selection->select(list.index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTRY_COMPARE(env.Document().m_selectedBookIds.size(), 2);
+    env.prompt.answers = {MsgAnswer::No};
+    QVERIFY(frame.RouteCommand(ID_REMOVE_BOOK));
+    QVERIFY2(env.prompt.LastText().startsWith(moveTwo), qPrintable(env.prompt.LastText()));
+    QCOMPARE(env.prompt.shown.size(), 2);
+    env.CloseWindow();
 }
 
 void TestWindowLanguages::dialogsShowWholeTexts_data()

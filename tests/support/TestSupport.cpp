@@ -29,11 +29,19 @@ CRecordingPrompt::~CRecordingPrompt()
 
 MsgAnswer CRecordingPrompt::Message(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
-    shown.append({text, icon, buttons});
+    shown.append({text, icon, buttons, QString(), true});
     if (!answers.isEmpty())
         return answers.takeFirst();
     return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
                                                                         : MsgAnswer::Yes;
+}
+
+MsgAnswer CRecordingPrompt::Confirm(const QString &text, const QString &action, bool canUndo)
+{
+    const MsgAnswer answer = Message(text, MsgIcon::Question, MsgButtons::YesNo);
+    shown.last().action = action;
+    shown.last().canUndo = canUndo;
+    return answer;
 }
 
 CTestEnv::CTestEnv()

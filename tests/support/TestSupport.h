@@ -22,12 +22,15 @@ public:
         QString text;
         MsgIcon icon;
         MsgButtons buttons;
+        QString action; // the button that carries out a confirmed step
+        bool canUndo = true;
     };
 
     CRecordingPrompt();
     ~CRecordingPrompt() override;
 
     MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+    MsgAnswer Confirm(const QString &text, const QString &action, bool canUndo) override;
 
     QList<MsgAnswer> answers; // taken from the front; Ok or Yes when empty
     QList<Shown> shown;

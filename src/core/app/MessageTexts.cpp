@@ -49,10 +49,11 @@ static_assert(Same(QT_TRANSLATE_NOOP("Messages", "Error message returned from Op
 static_assert(Same(
     QT_TRANSLATE_NOOP("Messages", "The answer for %1 has no title, so it is not taken as a book."),
     kLookupAnswerWithoutTitle));
-static_assert(Same(QT_TRANSLATE_NOOP("Messages",
-                                     "%1 results found, %2 page(s). Current page: %3  (Note: Some "
-                                     "e-books might have been filtered.)"),
+static_assert(Same(QT_TRANSLATE_N_NOOP("Messages",
+                                       "%n result(s) found, %1. Current page: %2  (Note: Some "
+                                       "e-books might have been filtered.)"),
                    kSearchStatusLine));
+static_assert(Same(QT_TRANSLATE_N_NOOP("Messages", "%n page(s)"), kSearchPageCount));
 static_assert(Same(QT_TRANSLATE_NOOP("Messages",
                                      "No valid results found.\nNote: e-books are ignored."),
                    kSearchNoValidResults));

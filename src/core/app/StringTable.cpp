@@ -1,5 +1,7 @@
 #include "app/StringTable.h"
 
+#include "app/EnglishPlurals.h"
+
 #include <QAtomicPointer>
 #include <QTranslator>
 
@@ -37,12 +39,6 @@ constexpr StringEntry kStrings[] = {
          "Cannot paste: destination cannot be the source category itself, its parent category, or "
          "its sub categories.",
          "133")},
-    {134,
-     QT_TRANSLATE_NOOP3(
-         "StringTable",
-         "Are you sure you want to delete this category?\nNote: this will delete all books and "
-         "subcategories in this category.",
-         "134")},
     {135, QT_TRANSLATE_NOOP3("StringTable", "Cannot open file for writing.", "135")},
     {136, QT_TRANSLATE_NOOP3("StringTable", "Failed to instantiate an XML/XSL DOM.", "136")},
     {137, QT_TRANSLATE_NOOP3("StringTable", "Failed to load XML.", "137")},
@@ -52,9 +48,6 @@ constexpr StringEntry kStrings[] = {
               "Operation failed. Please make sure the following is a valid path:\n%s", "139")},
     {140, QT_TRANSLATE_NOOP3("StringTable", "Unable to create directory:\n%s", "140")},
     {143, QT_TRANSLATE_NOOP3("StringTable", "Failed to load book info from XML source.", "143")},
-    {146, QT_TRANSLATE_NOOP3(
-              "StringTable",
-              "Are you sure you want to remove the selected book(s) from this category?", "146")},
     {147, QT_TRANSLATE_NOOP3("StringTable", "No valid ISBN was found.", "147")},
     {155, QT_TRANSLATE_NOOP3("StringTable", "Book title cannot be empty.", "155")},
     {156, QT_TRANSLATE_NOOP3("StringTable", "Please select one item from the list.", "156")},
@@ -62,7 +55,8 @@ constexpr StringEntry kStrings[] = {
     {158, QT_TRANSLATE_NOOP3("StringTable", "URL is not valid.", "158")},
     {159, QT_TRANSLATE_NOOP3("StringTable", "File does not exist.", "159")},
     {160, QT_TRANSLATE_NOOP3("StringTable", "Folder does not exist.", "160")},
-    {162, QT_TRANSLATE_NOOP3("StringTable", "%d duplicate(s) are not saved.", "162")},
+    {162,
+     QT_TRANSLATE_N_NOOP3("StringTable", "%n [duplicate was|duplicates were] not saved.", "162")},
     {163, QT_TRANSLATE_NOOP3(
               "StringTable",
               "Records affected: %1\nNumber of records in the returned recordset: %2", "163")},
@@ -70,7 +64,7 @@ constexpr StringEntry kStrings[] = {
     {165, QT_TRANSLATE_NOOP3("StringTable", "Category name cannot be empty.", "165")},
     {166, QT_TRANSLATE_NOOP3("StringTable", "Cannot create file:\n%s", "166")},
     {167, QT_TRANSLATE_NOOP3("StringTable", "Link title and path cannot be empty.", "167")},
-    {168, QT_TRANSLATE_NOOP3("StringTable", "%1 books; %2 selected", "168")},
+    {168, QT_TRANSLATE_N_NOOP3("StringTable", "%n book(s); %1 selected", "168")},
     {174, QT_TRANSLATE_NOOP3("StringTable", "Add New Category", "174")},
     {175, QT_TRANSLATE_NOOP3("StringTable", "Edit Category", "175")},
     {176, QT_TRANSLATE_NOOP3("StringTable", "Add Book", "176")},
@@ -79,7 +73,7 @@ constexpr StringEntry kStrings[] = {
     {179, QT_TRANSLATE_NOOP3("StringTable", "Edit Link", "179")},
     {180, QT_TRANSLATE_NOOP3("StringTable", "Options", "180")},
     {181, QT_TRANSLATE_NOOP3("StringTable", "Display &Style", "181")},
-    {182, QT_TRANSLATE_NOOP3("StringTable", "%1 Books, %2 Sub Categories", "182")},
+    {182, QT_TRANSLATE_N_NOOP3("StringTable", "%n book(s), %1", "182")},
     {186, QT_TRANSLATE_NOOP3("StringTable", "Title", "186")},
     {187, QT_TRANSLATE_NOOP3("StringTable", "Author", "187")},
     {188, QT_TRANSLATE_NOOP3("StringTable", "Publisher", "188")},
@@ -141,12 +135,8 @@ constexpr StringEntry kStrings[] = {
     {228, QT_TRANSLATE_NOOP3("StringTable", "Recycle Bin", "228")},
     {229, QT_TRANSLATE_NOOP3("StringTable", "Please enter a search keyword.", "229")},
     {230, QT_TRANSLATE_NOOP3("StringTable", "No search results found.", "230")},
-    {231, QT_TRANSLATE_NOOP3("StringTable",
-                             "Are you sure you want to permanently delete the selected book(s)?",
-                             "231")},
-    {233, QT_TRANSLATE_NOOP3("StringTable",
-                             "%1 books were found; %2 books were imported to the current category.",
-                             "233")},
+    {233, QT_TRANSLATE_N_NOOP3("StringTable",
+                               "%n book(s) found; %1 imported to the current category.", "233")},
     {234, QT_TRANSLATE_NOOP3("StringTable", "Operation failed.", "234")},
     {235, QT_TRANSLATE_NOOP3("StringTable",
                              "Database has been compacted successfully (from %1 to %2).", "235")},
@@ -174,7 +164,8 @@ constexpr StringEntry kStrings[] = {
     {249, QT_TRANSLATE_NOOP3("StringTable", "it is not a regular file", "249")},
     {250, QT_TRANSLATE_NOOP3("StringTable", "it is larger than %1 MB", "250")},
     {251, QT_TRANSLATE_NOOP3("StringTable", "it is not a JPEG, GIF, PNG or BMP picture", "251")},
-    {252, QT_TRANSLATE_NOOP3("StringTable", "(%1 more covers were not copied.)", "252")},
+    {252,
+     QT_TRANSLATE_N_NOOP3("StringTable", "(%n more [cover was|covers were] not copied.)", "252")},
     {57344, QT_TRANSLATE_NOOP3("StringTable", "Tomelodex", "57344")},
     {57345, QT_TRANSLATE_NOOP3("StringTable", "For Help, press F1", "57345")},
 };
@@ -212,6 +203,20 @@ const StringEntry *Find(int id)
     return it != std::end(kStrings) && it->id == id ? it : nullptr;
 }
 
+// A counted text in the form for `count`, "%n" filled in. Forms are chosen
+// by an int; long before its end every language has reached its form for
+// "many".
+QString CountedText(const char *context, const char *text, const char *disambiguation, qint64 count)
+{
+    const int form = int(std::min<qint64>(count, 1000000000));
+    QString counted;
+    if (const QTranslator *translator = g_translator.loadAcquire())
+        counted = translator->translate(context, text, disambiguation, form);
+    if (counted.isEmpty())
+        counted = CEnglishPlurals::Resolve(QString::fromUtf8(text), form);
+    return counted.replace(QLatin1String("%n"), QString::number(count));
+}
+
 } // namespace
 
 void CStringTable::SetTranslator(const QTranslator *translator)
@@ -239,6 +244,13 @@ QString CStringTable::Load(int id)
     return QString::fromUtf8(entry->source.text);
 }
 
+QString CStringTable::LoadCounted(int id, int count)
+{
+    const StringEntry *entry = Find(id);
+    return entry ? CountedText(kContext, entry->source.text, entry->source.number, count)
+                 : QString();
+}
+
 QString TranslatedMessage(const char *text)
 {
     if (const QTranslator *translator = g_translator.loadAcquire()) {
@@ -247,6 +259,11 @@ QString TranslatedMessage(const char *text)
             return translated;
     }
     return QString::fromUtf8(text);
+}
+
+QString TranslatedCountedMessage(const char *text, qint64 count)
+{
+    return CountedText("Messages", text, nullptr, count);
 }
 
 QString LoadString(int id)
@@ -287,4 +304,9 @@ QString FormatString(const QString &pattern, const QStringList &args)
 QString FormatMessage(int id, const QStringList &args)
 {
     return FormatString(LoadString(id), args);
+}
+
+QString FormatCountedMessage(int id, int count, const QStringList &args)
+{
+    return FormatString(CStringTable::LoadCounted(id, count), args);
 }

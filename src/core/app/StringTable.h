@@ -22,6 +22,10 @@ public:
     // text when the number is unknown.
     static QString Load(int id);
 
+    // The text of a counted string (one with "%n") in the form for `count`,
+    // with "%n" filled in; English forms come from CEnglishPlurals.
+    static QString LoadCounted(int id, int count);
+
     // The built-in English text of string `id`.
     static QString English(int id);
 };
@@ -30,6 +34,10 @@ public:
 // `text` is the English text; the translation tools find it under the
 // context "Messages" (MessageTexts.cpp lists the ones kept in constants).
 QString TranslatedMessage(const char *text);
+
+// A counted message without a string number (see TranslatedMessage) in the
+// form for `count`, with "%n" filled in.
+QString TranslatedCountedMessage(const char *text, qint64 count);
 
 // Shorthand for CStringTable::Load.
 QString LoadString(int id);
@@ -40,3 +48,7 @@ QString FormatString(const QString &pattern, const QStringList &args);
 
 // LoadString and FormatString in one step.
 QString FormatMessage(int id, const QStringList &args);
+
+// LoadCounted and FormatString in one step: "%n" is `count`, "%1"... the
+// arguments.
+QString FormatCountedMessage(int id, int count, const QStringList &args = QStringList());

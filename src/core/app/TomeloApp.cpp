@@ -1,6 +1,7 @@
 #include "app/TomeloApp.h"
 
 #include "app/AppSettings.h"
+#include "app/EnglishPlurals.h"
 #include "app/SettingsKey.h"
 #include "app/StringTable.h"
 
@@ -57,6 +58,7 @@ QString CTomeloApp::LanguageFilePath(const QString &code) const
 void CTomeloApp::LoadLanguage()
 {
     ExitCore();
+    CEnglishPlurals::InstallBelowOthers();
     if (m_uiLanguage.isEmpty() || m_uiLanguage == u"Enu") {
         m_uiLanguage = QStringLiteral("Enu");
         return;

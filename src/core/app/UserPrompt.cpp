@@ -41,3 +41,8 @@ MsgAnswer ShowMessage(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
     return UserPrompt().Message(text, icon, buttons);
 }
+
+bool ConfirmAction(const QString &text, const QString &action, bool canUndo)
+{
+    return UserPrompt().Confirm(text, action, canUndo) == MsgAnswer::Yes;
+}

@@ -35,6 +35,14 @@ class CUserPrompt
 public:
     virtual ~CUserPrompt() = default;
     virtual MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) = 0;
+
+    // A question whose Yes carries out `action`, which a window shows on the
+    // button itself ("Move to Recycle Bin") beside Cancel; a step that
+    // cannot be undone has Cancel as its default. Answers Yes or No.
+    virtual MsgAnswer Confirm(const QString &text, const QString & /*action*/, bool /*canUndo*/)
+    {
+        return Message(text, MsgIcon::Question, MsgButtons::YesNo);
+    }
 };
 
 // Installs the prompt used from now on (nullptr restores the default, which
@@ -46,3 +54,6 @@ bool HasUserPrompt();
 
 MsgAnswer ShowMessage(const QString &text, MsgIcon icon = MsgIcon::Warning,
                       MsgButtons buttons = MsgButtons::Ok);
+
+// Asks through the prompt's Confirm; true when the person chose `action`.
+bool ConfirmAction(const QString &text, const QString &action, bool canUndo = true);

@@ -82,6 +82,25 @@ bool PasteBooksInto(const QVector<quint32> &bookIds, int categoryId, CLibraryCon
            CommitReported(transaction);
 }
 
+int CountBooksOnlyIn(const QVector<quint32> &bookIds, int categoryId,
+                     CLibraryConnection &connection)
+{
+    if (bookIds.isEmpty())
+        return 0;
+    QStringList ids;
+    ids.reserve(bookIds.size());
+    for (const quint32 id : bookIds)
+        ids.append(QString::number(id));
+    QString count;
+    const QString sql =
+        QStringLiteral("SELECT COUNT(DISTINCT BookID) FROM book_category AS here WHERE CatID=%1 "
+                       "AND BookID IN (%2) AND NOT EXISTS (SELECT 1 FROM book_category AS other "
+                       "WHERE other.BookID = here.BookID AND other.CatID <> %1)")
+            .arg(categoryId)
+            .arg(ids.join(u','));
+    return QuerySingleValue(sql, connection, count, nullptr, false) ? count.toInt() : -1;
+}
+
 bool RemoveBooks(const QVector<quint32> &bookIds, int currentCategoryId, const QString &imagesDir,
                  CLibraryConnection &connection)
 {

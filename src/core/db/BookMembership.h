@@ -18,6 +18,12 @@ bool SendBooksTo(const QVector<quint32> &bookIds, int categoryId, CLibraryConnec
 bool PasteBooksInto(const QVector<quint32> &bookIds, int categoryId,
                     CLibraryConnection &connection);
 
+// How many of `bookIds` belong to `categoryId` and to no other category:
+// taken out of it, they land in the Recycle Bin. -1 when the library
+// cannot be read.
+int CountBooksOnlyIn(const QVector<quint32> &bookIds, int categoryId,
+                     CLibraryConnection &connection);
+
 // Remove Book as seen from `currentCategoryId`: from All Books a book leaves
 // every category (and so lands in the Recycle Bin); in the Recycle Bin it is
 // deleted for good together with its cover files in `imagesDir`; elsewhere it

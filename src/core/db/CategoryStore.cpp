@@ -98,6 +98,31 @@ bool CCategoryStore::Update(int id, const QString &name, const QString &notes)
                       true, m_connection);
 }
 
+bool CCategoryStore::ReadRemoval(int id, CCategoryRemoval &removal)
+{
+    // UNION (not UNION ALL) ends the walk even in a damaged library whose
+    // parents form a loop.
+    const QString sql =
+        QStringLiteral(
+            "WITH RECURSIVE removed(CatID) AS (SELECT %1 UNION SELECT category.CatID FROM "
+            "category JOIN removed ON category.ParentID = removed.CatID) "
+            "SELECT Name, (SELECT COUNT(*) - 1 FROM removed), "
+            "(SELECT COUNT(DISTINCT BookID) FROM book_category WHERE CatID IN removed), "
+            "(SELECT COUNT(DISTINCT BookID) FROM book_category AS inside WHERE CatID IN removed "
+            "AND NOT EXISTS (SELECT 1 FROM book_category AS other WHERE other.BookID = "
+            "inside.BookID AND other.CatID NOT IN removed)) "
+            "FROM category WHERE CatID=%1")
+            .arg(id);
+    CRecordset rs(m_connection);
+    if (!rs.Open(sql) || rs.IsEOF())
+        return false;
+    removal.name = rs.GetText(0);
+    removal.subCategoryCount = int(rs.GetInteger(1));
+    removal.bookCount = int(rs.GetInteger(2));
+    removal.booksToRecycleBin = int(rs.GetInteger(3));
+    return true;
+}
+
 bool CCategoryStore::Remove(int id)
 {
     return ExecuteSql(QStringLiteral("DELETE FROM category WHERE CatID=%1").arg(id), true,

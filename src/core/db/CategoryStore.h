@@ -48,6 +48,16 @@ struct CCategoryInfo
     int subCategoryCount = 0;
 };
 
+// What removing a category takes with it. Its books stay in the library:
+// those in no category outside the removed ones land in the Recycle Bin.
+struct CCategoryRemoval
+{
+    QString name;
+    int subCategoryCount = 0; // at every level below it
+    int bookCount = 0;        // distinct books in it and its sub categories
+    int booksToRecycleBin = 0;
+};
+
 // Reads and changes the category rows of a library. Every failing statement
 // is reported through the prompt and the operation returns false, leaving the
 // library as it was.
@@ -67,6 +77,10 @@ public:
     bool ReadInfo(int id, CCategoryInfo &info);
 
     bool Update(int id, const QString &name, const QString &notes);
+
+    // What Remove(id) would do; false without a message when the category
+    // cannot be read or is missing.
+    bool ReadRemoval(int id, CCategoryRemoval &removal);
 
     // Removes the category; its sub categories and the memberships of all of
     // them go with it.

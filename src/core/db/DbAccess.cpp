@@ -178,7 +178,7 @@ bool AddBooksToCategory(int count, const quint32 *bookIds, int categoryId,
             return false;
     }
     if (duplicates > 0)
-        ShowMessage(FormatMessage(162, {QString::number(duplicates)}), MsgIcon::Information);
+        ShowMessage(FormatCountedMessage(162, duplicates), MsgIcon::Information);
     return true;
 }
 

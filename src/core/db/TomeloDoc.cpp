@@ -118,6 +118,14 @@ bool CTomeloDoc::IsLibraryOpen() const
     return m_connection && m_connection->IsOpen();
 }
 
+void CTomeloDoc::CloseLibrary()
+{
+    const CLibraryOpenedNotice notice(*this);
+    m_currentCategoryId = -1;
+    m_selectedBookIds.clear();
+    ReleaseLibrary();
+}
+
 void CTomeloDoc::ReleaseLibrary()
 {
     m_listRecordset.reset();
@@ -140,40 +148,42 @@ QString CTomeloDoc::ImagesDirFor(const QString &path)
 
 bool CTomeloDoc::OnOpenDocument(const QString &path)
 {
-    const CLibraryOpenedNotice notice(*this);
-    m_currentCategoryId = -1;
-    m_selectedBookIds.clear();
-    m_connectionString = QStringLiteral("Data Source=") + path;
+    QString reason;
+    if (OpenLibrary(path, &reason))
+        return true;
+    if (!reason.isEmpty())
+        ShowMessage(reason, MsgIcon::Error);
+    return false;
+}
 
-    ReleaseLibrary();
-    auto connection = std::make_unique<CLibraryConnection>();
-    QString error;
-    if (!connection->Open(path, &error)) {
-        m_isNewLibrary = false;
-        ShowMessage(error, MsgIcon::Error);
-        return false;
-    }
-    m_connection = std::move(connection);
-    m_listRecordset = std::make_unique<CRecordset>(*m_connection);
-    m_pathName = path;
-
+bool CTomeloDoc::OpenLibrary(const QString &path, QString *reason)
+{
     const bool isNew = m_isNewLibrary;
-    if (m_isNewLibrary && !TomeloApp().GetUiLanguage().isEmpty()) {
-        const bool localised = LocaliseFixedRows();
-        m_isNewLibrary = false;
-        if (!localised)
-            return false;
-    }
     m_isNewLibrary = false;
-
+    auto connection = std::make_unique<CLibraryConnection>();
+    if (!connection->Open(path, reason))
+        return false;
+    if (isNew && !TomeloApp().GetUiLanguage().isEmpty() && !LocaliseFixedRows(*connection))
+        return false;
     // Reading needs no images folder: a library in a folder that cannot be
     // written opens without one, and saving a cover makes it later. Only a
     // new library must have it.
     const QString imagesDir = ImagesDirFor(path);
-    if (!IsReadOnly() && !NativeIsDir(imagesDir) && !NativeMakeDir(imagesDir) && isNew) {
+    if (connection->ReadOnlyReason().isEmpty() && !NativeIsDir(imagesDir) &&
+        !NativeMakeDir(imagesDir) && isNew) {
         ShowMessage(FormatMessage(140, {PrintableFileName(imagesDir)}), MsgIcon::Error);
         return false;
     }
+
+    // Only now, with the new library in hand, does the open one give way.
+    const CLibraryOpenedNotice notice(*this);
+    m_currentCategoryId = -1;
+    m_selectedBookIds.clear();
+    m_connectionString = QStringLiteral("Data Source=") + path;
+    ReleaseLibrary();
+    m_connection = std::move(connection);
+    m_listRecordset = std::make_unique<CRecordset>(*m_connection);
+    m_pathName = path;
     // The alias of the last library stays open until this one replaces it,
     // so the name in hand never leads to a folder reused under its number.
     m_imagesAlias = std::make_unique<CFolderAlias>(imagesDir);
@@ -222,7 +232,8 @@ void CTomeloDoc::CheckForChanges()
     if ((version > current && !IsReadOnly()) ||
         !CSchemaVersion::MissingParts(*m_connection, std::min(version, current)).isEmpty()) {
         const QString path = m_pathName;
-        OnOpenDocument(path);
+        if (!OnOpenDocument(path))
+            CloseLibrary(); // what it has become must not be written as it was
         return;
     }
     Q_EMIT LibraryChangedElsewhere();
@@ -240,10 +251,10 @@ void CTomeloDoc::RemoveStaleFiles(const QString &path, const QString &imagesDir)
     RemoveStaleCoverStaging(imagesDir);
 }
 
-bool CTomeloDoc::LocaliseFixedRows()
+bool CTomeloDoc::LocaliseFixedRows(CLibraryConnection &connection)
 {
     // All fourteen names or none: a library is never left half translated.
-    CTransaction transaction(*m_connection);
+    CTransaction transaction(connection);
     QString error = transaction.Error();
     bool ok = transaction.IsActive();
     for (const FixedRow &row : kFixedRows) {
@@ -251,14 +262,13 @@ bool CTomeloDoc::LocaliseFixedRows()
             break;
         const QString sql = QString::fromLatin1(row.statement)
                                 .arg(FormatSqlLiteral(LoadString(row.string), kLiteralText));
-        ok = m_connection->Execute(sql, &error);
+        ok = connection.Execute(sql, &error);
     }
     if (ok && transaction.Commit())
         return true;
     if (error.isEmpty())
         error = transaction.Error();
     ShowMessage(error, MsgIcon::Error);
-    ReleaseLibrary();
     return false;
 }
 
@@ -276,10 +286,8 @@ bool CTomeloDoc::CreateLibrary(const QString &path)
                                            QFileDevice::ReadOwner);
     // A new library in place of the open one: the old connection must not
     // live on into the file that replaces it.
-    if (copied && IsLibraryOpen() && NativeSameFile(m_pathName, path)) {
-        ReleaseLibrary();
-        Q_EMIT LibraryOpened();
-    }
+    if (copied && IsLibraryOpen() && NativeSameFile(m_pathName, path))
+        CloseLibrary();
     // Renamed by the name's own bytes: exactly the file named is replaced.
     if (!copied || !NativeReplace(partial, path)) {
         QFile::remove(partial);

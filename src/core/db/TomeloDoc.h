@@ -41,8 +41,13 @@ public:
     bool OnNewDocument();
 
     // Connects to the library at `path`, localises the fixed rows of a library
-    // just made from the template, and prepares its images folder.
+    // just made from the template, and prepares its images folder. Only once
+    // that succeeded does it replace the open library: on a failure the open
+    // one stays open and the reason is shown.
     bool OnOpenDocument(const QString &path);
+    // OnOpenDocument, with the reason why `path` is not a library that can be
+    // opened given to the caller (in `reason`) instead of shown.
+    bool OpenLibrary(const QString &path, QString *reason);
 
     // New Database once the file has been chosen: copies the template beside
     // the program to `path` (replacing it) and opens the copy.
@@ -105,7 +110,9 @@ Q_SIGNALS:
 
 private:
     void ReleaseLibrary();
-    bool LocaliseFixedRows();
+    // Closes the open library and tells the views.
+    void CloseLibrary();
+    bool LocaliseFixedRows(CLibraryConnection &connection);
     // Removes the files of the program's own naming that killed processes
     // left beside the library, in its images folder and in the temporary
     // folder. The one place an open cleans up.

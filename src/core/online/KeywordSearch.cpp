@@ -22,6 +22,12 @@ QString SearchHostWithoutTrailingSlash()
 
 } // namespace
 
+QString SearchStatusText(qint64 results, int pages, int page)
+{
+    return FormatString(TranslatedCountedMessage(kSearchStatusLine, results),
+                        {TranslatedCountedMessage(kSearchPageCount, pages), QString::number(page)});
+}
+
 QString CleanSearchTerm(const QString &term)
 {
     QString text = term;
@@ -128,8 +134,7 @@ bool CKeywordSearch::RunSearch(const QString &title, const QString &author,
     const QString totalPages =
         document.selectSingleNode(QStringLiteral("ProductInfo/TotalPages")).text();
     m_totalPages = totalPages.trimmed().toInt();
-    m_statusText = FormatString(TranslatedMessage(kSearchStatusLine),
-                                {m_totalResults, totalPages, QString::number(page)});
+    m_statusText = SearchStatusText(m_totalResults.trimmed().toLongLong(), m_totalPages, page);
 
     for (const CXmlNode &item : document.selectNodes(QStringLiteral("ProductInfo/Details"))) {
         const QString asin = item.selectSingleNode(QStringLiteral("Asin")).text();

@@ -5,10 +5,14 @@
 
 // Texts of the search that have no string number (the other one: 143).
 inline constexpr char kSearchStatusLine[] =
-    "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been "
-    "filtered.)";
+    "%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)";
+inline constexpr char kSearchPageCount[] = "%n page(s)";
 inline constexpr char kSearchNoValidResults[] =
     "No valid results found.\nNote: e-books are ignored.";
+
+// The status line of a page of results: how many results on how many
+// pages, and which page is shown.
+QString SearchStatusText(qint64 results, int pages, int page);
 
 // Fixed value of the search requests.
 inline constexpr char kSearchDeveloperToken[] = "K8R2VW5QZ7MN4";

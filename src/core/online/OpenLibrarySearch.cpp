@@ -88,9 +88,7 @@ bool RunOpenLibrarySearch(CKeywordSearch &search, const QString &title, const QS
     search.m_totalPages =
         int(std::min<qint64>((total + kOpenLibrarySearchPageSize - 1) / kOpenLibrarySearchPageSize,
                              std::numeric_limits<int>::max()));
-    search.m_statusText = FormatString(
-        TranslatedMessage(kSearchStatusLine),
-        {search.m_totalResults, QString::number(search.m_totalPages), QString::number(page)});
+    search.m_statusText = SearchStatusText(total, search.m_totalPages, page);
 
     QSet<QString> seen;
     for (const QJsonValue &docValue : docs) {

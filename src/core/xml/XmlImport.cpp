@@ -103,7 +103,7 @@ public:
             return;
         QString text = m_notes.join(u'\n');
         if (m_unlisted > 0)
-            text += u'\n' + FormatMessage(252, {QString::number(m_unlisted)});
+            text += u'\n' + FormatCountedMessage(252, m_unlisted);
         ShowMessage(text, MsgIcon::Warning);
     }
 
@@ -217,8 +217,7 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
         ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
     covers.ShowNotes();
     ShowMessage(
-        FormatMessage(233, {QString::number(result.found), QString::number(result.imported)}) +
-            u'\n' +
+        FormatCountedMessage(233, result.found, {QString::number(result.imported)}) + u'\n' +
             FormatMessage(243, {QString::number(result.imported), QString::number(result.skipped),
                                 QString::number(result.failed)}),
         MsgIcon::Information);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 namespace {
@@ -66,17 +67,46 @@ CGuiPrompt::~CGuiPrompt()
 
 MsgAnswer CGuiPrompt::Message(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
+    return OnWindowThread([&] { return ShowBox(text, icon, buttons); });
+}
+
+MsgAnswer CGuiPrompt::Confirm(const QString &text, const QString &action, bool canUndo)
+{
+    return OnWindowThread([&] { return ShowQuestion(text, action, canUndo); });
+}
+
+MsgAnswer CGuiPrompt::OnWindowThread(const std::function<MsgAnswer()> &show)
+{
     if (QThread::currentThread() == thread())
-        return ShowBox(text, icon, buttons);
+        return show();
     MsgAnswer answer = MsgAnswer::Cancel;
     QMetaObject::invokeMethod(
-        this, [&] { answer = ShowBox(text, icon, buttons); }, Qt::BlockingQueuedConnection);
+        this, [&] { answer = show(); }, Qt::BlockingQueuedConnection);
     return answer;
 }
 
 MsgAnswer CGuiPrompt::ShowBox(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
     QMessageBox box(BoxIcon(icon), LoadString(57344), text, BoxButtons(buttons), m_window);
+    return Answer(ExecBox(box));
+}
+
+MsgAnswer CGuiPrompt::ShowQuestion(const QString &text, const QString &action, bool canUndo)
+{
+    QMessageBox box(canUndo ? QMessageBox::Question : QMessageBox::Warning, LoadString(57344), text,
+                    QMessageBox::Cancel, m_window);
+    QPushButton *yes = box.addButton(action, QMessageBox::AcceptRole);
+    if (canUndo)
+        box.setDefaultButton(yes);
+    else
+        box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    ExecBox(box);
+    return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+int CGuiPrompt::ExecBox(QMessageBox &box)
+{
     // A message box shown while a long step holds the wait cursor must still
     // show the normal one.
     const bool waiting = QApplication::overrideCursor() != nullptr;
@@ -85,5 +115,5 @@ MsgAnswer CGuiPrompt::ShowBox(const QString &text, MsgIcon icon, MsgButtons butt
     const int button = box.exec();
     if (waiting)
         QApplication::restoreOverrideCursor();
-    return Answer(button);
+    return button;
 }

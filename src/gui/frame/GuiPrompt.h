@@ -4,6 +4,10 @@
 
 #include <QObject>
 
+#include <functional>
+
+class QMessageBox;
+
 class QWidget;
 
 // Shows the core's messages as message boxes over the main window. Messages
@@ -22,9 +26,14 @@ public:
     void SetParentWindow(QWidget *window) { m_window = window; }
 
     MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
+    MsgAnswer Confirm(const QString &text, const QString &action, bool canUndo) override;
 
 private:
     MsgAnswer ShowBox(const QString &text, MsgIcon icon, MsgButtons buttons);
+    MsgAnswer ShowQuestion(const QString &text, const QString &action, bool canUndo);
+    // Runs `show` on the window's thread, waiting for it from another thread.
+    MsgAnswer OnWindowThread(const std::function<MsgAnswer()> &show);
+    int ExecBox(QMessageBox &box);
 
     QWidget *m_window = nullptr;
 };

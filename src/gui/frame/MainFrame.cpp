@@ -624,16 +624,40 @@ void CMainFrame::FocusNextPane(int step)
 
 bool CMainFrame::OpenDocumentFile(const QString &path)
 {
-    return RunLibraryStep(path, &CTomeloDoc::OnOpenDocument);
+    QString reason;
+    const bool opened = RunLibraryStep(path, [this, &reason](const QString &absolute) {
+        return m_doc.OpenLibrary(absolute, &reason);
+    });
+    if (!reason.isEmpty())
+        ShowMessage(OpenFailureText(QFileInfo(path).absoluteFilePath(), reason), MsgIcon::Error);
+    return opened;
 }
 
-bool CMainFrame::RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(const QString &))
+QString CMainFrame::OpenFailureText(const QString &path, const QString &reason) const
+{
+    QString why = reason;
+    if (!NativeIsFile(path))
+        why =
+            NativeIsDir(path) ? tr("It is a folder, not a file.") : tr("The file does not exist.");
+    QString text =
+        tr("%1 could not be opened as a library:\n%2").arg(PrintableFileName(path), why) +
+        QStringLiteral("\n\n") +
+        tr("Choose a Tomelodex library (a .mdb file made by Tomelodex) with File > Open Database, "
+           "or check that the file exists and that you may read it.");
+    if (m_doc.IsLibraryOpen())
+        text += QStringLiteral("\n\n") +
+                tr("%1 stays open.").arg(PrintableFileName(m_doc.GetPathName()));
+    return text;
+}
+
+bool CMainFrame::RunLibraryStep(const QString &path,
+                                const std::function<bool(const QString &)> &step)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     bool done = false;
     {
         const CWaitCursor wait;
-        done = (m_doc.*step)(absolute);
+        done = step(absolute);
     }
     // The recent list is kept as text, which cannot hold a name that is not
     // UTF-8: such a library is never offered there for another to open.
@@ -664,7 +688,8 @@ bool CMainFrame::OnNewDatabase()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".mdb");
-    return RunLibraryStep(path, &CTomeloDoc::CreateLibrary);
+    return RunLibraryStep(
+        path, [this](const QString &absolute) { return m_doc.CreateLibrary(absolute); });
 }
 
 void CMainFrame::OnCompactDatabase()

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class CTomeloDoc;
 class CTomeloHtmlView;
 class CTomeloListView;
@@ -99,7 +101,9 @@ private:
     void OnImportXml();
     // Runs an open step of the document with the wait cursor, then brings
     // the recent files, the title and the commands up to date.
-    bool RunLibraryStep(const QString &path, bool (CTomeloDoc::*step)(const QString &));
+    bool RunLibraryStep(const QString &path, const std::function<bool(const QString &)> &step);
+    // Why `path` did not open, what to do, and which library stays open.
+    QString OpenFailureText(const QString &path, const QString &reason) const;
     static QString LibraryFilter();
 
     CTomeloDoc &m_doc;

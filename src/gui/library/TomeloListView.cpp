@@ -16,6 +16,7 @@
 #include "library/BookListModel.h"
 #include "library/BookMime.h"
 #include "library/CommandReadiness.h"
+#include "library/RemovalQuestion.h"
 #include "library/TomeloTreeView.h"
 
 #include <QApplication>
@@ -274,8 +275,8 @@ void CTomeloListView::OnTick()
 
 void CTomeloListView::UpdateStatusText()
 {
-    m_frame.SetStatusText(FormatMessage(
-        168, {QString::number(m_model->rowCount()), QString::number(m_selectedIds.size())}));
+    m_frame.SetStatusText(
+        FormatCountedMessage(168, m_model->rowCount(), {QString::number(m_selectedIds.size())}));
 }
 
 bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
@@ -430,8 +431,17 @@ void CTomeloListView::OnSendTo(int categoryId)
 
 bool CTomeloListView::OnRemoveBook()
 {
-    const int question = m_doc.m_currentCategoryId == kRecycleBin ? 231 : 146;
-    if (ShowMessage(LoadString(question), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+    const int current = m_doc.m_currentCategoryId;
+    if (!m_doc.IsLibraryOpen() || m_selectedIds.isEmpty() || current == kNoCategory)
+        return false;
+    CCategoryInfo category;
+    int inNoOtherCategory = 0;
+    if (current != kAllBooks && current != kRecycleBin) {
+        CCategoryStore(*m_doc.m_connection).ReadInfo(current, category);
+        inNoOtherCategory = CountBooksOnlyIn(m_selectedIds, current, *m_doc.m_connection);
+    }
+    if (!CRemovalQuestion::ForBooks(current, category.name, m_selectedIds.size(), inNoOtherCategory)
+             .Ask())
         return false;
     RemoveSelectedBooks();
     return true;

@@ -11,6 +11,7 @@
 #include "library/CategoryProperties.h"
 #include "library/CategoryTreeModel.h"
 #include "library/CommandReadiness.h"
+#include "library/RemovalQuestion.h"
 #include "library/TomeloListView.h"
 
 #include <QApplication>
@@ -200,10 +201,11 @@ void CTomeloTreeView::OnEditCategory()
     if (!store.ReadInfo(id, info))
         return;
     CCategoryProperties sheet(LoadString(175), this);
-    sheet.SetTexts(info.name, info.notes,
-                   FormatMessage(182, {QString::number(info.bookCount),
-                                       QString::number(info.subCategoryCount)}),
-                   info.operationDate);
+    sheet.SetTexts(
+        info.name, info.notes,
+        FormatCountedMessage(182, info.bookCount,
+                             {tr("%n subcategor[y|ies]", nullptr, info.subCategoryCount)}),
+        info.operationDate);
     if (sheet.exec() != QDialog::Accepted ||
         (sheet.Name() == info.name && sheet.Notes() == info.notes))
         return;
@@ -213,9 +215,10 @@ void CTomeloTreeView::OnEditCategory()
 
 void CTomeloTreeView::OnRemoveCategory()
 {
-    if (ShowMessage(LoadString(134), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
-        return;
-    if (!CCategoryStore(*m_doc.m_connection).Remove(m_doc.m_currentCategoryId))
+    CCategoryStore store(*m_doc.m_connection);
+    CCategoryRemoval removal;
+    if (!store.ReadRemoval(m_doc.m_currentCategoryId, removal) ||
+        !CRemovalQuestion::ForCategory(removal).Ask() || !store.Remove(m_doc.m_currentCategoryId))
         return;
     // The view makes a neighbour current, which refills the list.
     m_model->RemoveItem(currentIndex());
