@@ -1,11 +1,13 @@
 // The window's book list on large libraries, measured in the real window:
-// showing All Books of 100,000 books and scrolling to its end, and drawing
-// the thumbnails of 1,000 covers while the window stays responsive.
+// showing All Books of 100,000 books and scrolling to its end, drawing
+// the thumbnails of 1,000 covers while the window stays responsive, and
+// selecting up to all of 20,000 books until the information view shows them.
 
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
 #include "frame/MainFrame.h"
 #include "frame/WindowApp.h"
+#include "info/TomeloHtmlView.h"
 #include "library/BookListModel.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -90,6 +93,8 @@ public:
 
     CTomeloTreeView &Tree() { return *m_app->Frame()->TreeView(); }
     CTomeloListView &List() { return *m_app->Frame()->ListView(); }
+    CTomeloHtmlView &InfoView() { return *m_app->Frame()->HtmlView(); }
+    CTomeloDoc &Document() { return m_app->Frame()->Document(); }
 
     ~CBenchWindow()
     {
@@ -107,6 +112,7 @@ private:
 // The windows live until the benchmarks end, within the application's life.
 std::unique_ptr<CBenchWindow> g_bigLibrary;
 std::unique_ptr<CBenchWindow> g_coverLibrary;
+std::unique_ptr<CBenchWindow> g_selectionLibrary;
 
 CBenchWindow &BigLibrary()
 {
@@ -200,6 +206,61 @@ void BM_Thumbnails1000(benchmark::State &state)
 }
 BENCHMARK(BM_Thumbnails1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// From one selected book to the first N rows of a 20,000-book library (all
+// of them for 20,000), until the information view has loaded its page.
+// The time includes the list's pause before it hands on a selection of
+// several books (150 ms); `longest_block_ms` is the longest time the
+// window's event loop did not run meanwhile, what a person feels.
+void BM_SelectionChange20k(benchmark::State &state)
+{
+    std::unique_ptr<CBenchWindow> &window = g_selectionLibrary;
+    if (!window) {
+        window = std::make_unique<CBenchWindow>(20000, 0, 1);
+        window->Start();
+    }
+    const int count = int(state.range(0));
+    CBookListModel &model = *window->List().Model();
+    QItemSelectionModel &selection = *window->List().CurrentView()->selectionModel();
+    CTomeloHtmlView &view = window->InfoView();
+    bool shown = false;
+    const QObject connection; // ends the connection with this function
+    QObject::connect(&view, &CTomeloHtmlView::PageShown, &connection, [&shown] { shown = true; });
+    const auto selectRows = [&](int first, int last) {
+        shown = false;
+        selection.select(QItemSelection(model.index(first, 0), model.index(last, 0)),
+                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        while (!shown || window->Document().m_selectedBookIds.size() != last - first + 1)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectRows(10000, 10000);
+        QElapsedTimer sinceTick;
+        QTimer tick;
+        tick.setInterval(1);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longest = qMax(longest, double(sinceTick.nsecsElapsed()) / 1e6);
+            sinceTick.restart();
+        });
+        state.ResumeTiming();
+        tick.start();
+        sinceTick.start();
+        selectRows(0, count - 1);
+        tick.stop();
+    }
+    if (model.rowCount() != 20000)
+        state.SkipWithError("wrong rows");
+    state.counters["longest_block_ms"] = longest;
+}
+BENCHMARK(BM_SelectionChange20k)
+    ->Arg(1)
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -213,5 +274,6 @@ int main(int argc, char **argv)
     benchmark::Shutdown();
     g_bigLibrary.reset();
     g_coverLibrary.reset();
+    g_selectionLibrary.reset();
     return 0;
 }
