@@ -109,6 +109,33 @@ private:
     std::unique_ptr<CWindowApp> m_app;
 };
 
+// Measures the longest time the event loop did not run (into `longest`, in
+// milliseconds, the largest of all runs) between Start and Stop: a timer
+// that should fire every millisecond notes each gap.
+class CLongestBlock
+{
+public:
+    explicit CLongestBlock(double &longest) : m_longest(longest)
+    {
+        m_tick.setInterval(1);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            m_longest = qMax(m_longest, double(m_sinceTick.nsecsElapsed()) / 1e6);
+            m_sinceTick.restart();
+        });
+    }
+    void Start()
+    {
+        m_tick.start();
+        m_sinceTick.start();
+    }
+    void Stop() { m_tick.stop(); }
+
+private:
+    double &m_longest;
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+};
+
 // The windows live until the benchmarks end, within the application's life.
 std::unique_ptr<CBenchWindow> g_bigLibrary;
 std::unique_ptr<CBenchWindow> g_coverLibrary;
@@ -183,21 +210,14 @@ void BM_Thumbnails1000(benchmark::State &state)
         state.PauseTiming();
         window->Tree().SelectCategory(4);
         QApplication::processEvents();
-        QElapsedTimer sinceTick;
-        QTimer tick;
-        tick.setInterval(1);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            longest = qMax(longest, double(sinceTick.nsecsElapsed()) / 1e6);
-            sinceTick.restart();
-        });
+        CLongestBlock block(longest);
         state.ResumeTiming();
-        tick.start();
-        sinceTick.start();
+        block.Start();
         QTimer::singleShot(0, [&] { window->Tree().SelectCategory(1); });
         QApplication::processEvents();
         while (!model.ThumbnailsIdle() || model.rowCount() != 1000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        tick.stop();
+        block.Stop();
     }
     for (int row = 0; row < model.rowCount(); ++row)
         if (model.Thumbnail(row).isNull() && row < CBookListModel::kEagerThumbnails)
@@ -236,18 +256,11 @@ void BM_SelectionChange20k(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         selectRows(10000, 10000);
-        QElapsedTimer sinceTick;
-        QTimer tick;
-        tick.setInterval(1);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            longest = qMax(longest, double(sinceTick.nsecsElapsed()) / 1e6);
-            sinceTick.restart();
-        });
+        CLongestBlock block(longest);
         state.ResumeTiming();
-        tick.start();
-        sinceTick.start();
+        block.Start();
         selectRows(0, count - 1);
-        tick.stop();
+        block.Stop();
     }
     if (model.rowCount() != 20000)
         state.SkipWithError("wrong rows");

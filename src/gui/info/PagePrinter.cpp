@@ -54,8 +54,7 @@ bool CPagePrinter::Print(QPrinter &printer, QString *error)
 {
     const QByteArray pdf = MakePdf(printer.pageLayout(), printer.pageRanges());
     if (pdf.isEmpty()) {
-        *error = tr("The page could not be prepared for printing. Show the books again "
-                    "(View > Refresh) and print once more.");
+        *error = tr("The page could not be prepared for printing. Refresh it and print again.");
         return false;
     }
     // Only a printer that is really printing paints with the PDF engine; the
