@@ -519,6 +519,22 @@ Would you like to add it as a new book?</source>
         <source>Has a date</source>
         <translation>有日期</translation>
     </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>請輸入某一天（%1 或 %2）、某個月（%3）或某一年（%4）。
+上、下方向鍵變更日，Page Up 和 Page Down 變更月，
+Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>從日曆中選擇</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>「%1」不是日期。請輸入某一天（%2 或 %3）、某個月（%4）或某一年（%5）。</translation>
+    </message>
 </context>
 <context>
     <name>CEditorFontDlg</name>

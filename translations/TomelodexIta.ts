@@ -524,6 +524,22 @@ Aggiungerlo come nuovo libro?</translation>
         <source>Has a date</source>
         <translation>Con data</translation>
     </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>Digita un giorno (%1 o %2), un mese (%3) o un anno (%4).
+Su e Giù cambiano il giorno, Pag Su e Pag Giù il mese,
+Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>Scegli da un calendario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>&quot;%1&quot; non è una data. Digita un giorno (%2 o %3), un mese (%4) o un anno (%5).</translation>
+    </message>
 </context>
 <context>
     <name>CEditorFontDlg</name>
