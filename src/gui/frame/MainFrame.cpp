@@ -186,6 +186,8 @@ void CMainFrame::CreateActions()
                    ID_VIEW_STATUS_BAR,
                    ID_VIEW_THUMBNAILS,
                    ID_VIEW_DETAILS,
+                   ID_VIEW_INCLUDE_SUBCATEGORIES,
+                   ID_VIEW_AUTHORS_BY_LAST_NAME,
                    ID_VIEW_REFRESH,
                    ID_COMPACT_DATABASE,
                    ID_RUN_SQL,
@@ -204,8 +206,13 @@ void CMainFrame::CreateActions()
             addAction(action);
         }
     }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_THUMBNAILS, ID_VIEW_DETAILS})
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_THUMBNAILS, ID_VIEW_DETAILS,
+                   ID_VIEW_INCLUDE_SUBCATEGORIES, ID_VIEW_AUTHORS_BY_LAST_NAME})
         Action(id)->setCheckable(true);
+    // The list shows one look or the other: a choice of two.
+    auto *listLooks = new QActionGroup(this);
+    Action(ID_VIEW_THUMBNAILS)->setActionGroup(listLooks);
+    Action(ID_VIEW_DETAILS)->setActionGroup(listLooks);
     Action(ID_APP_EXIT)->setMenuRole(QAction::QuitRole);
     Action(ID_APP_ABOUT)->setMenuRole(QAction::AboutRole);
 }
@@ -280,6 +287,15 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     view->addAction(Action(ID_VIEW_THUMBNAILS));
     view->addAction(Action(ID_VIEW_DETAILS));
+    view->addSeparator();
+    // The details list's columns, as in its header's menu.
+    QMenu *columns = view->addMenu(QCoreApplication::translate("CommandTable", "&Columns"));
+    columns->setObjectName(QStringLiteral("ColumnsMenu"));
+    connect(columns, &QMenu::aboutToShow, this, [this, columns] {
+        if (m_listView)
+            m_listView->FillColumnMenu(*columns);
+    });
+    view->addAction(Action(ID_VIEW_INCLUDE_SUBCATEGORIES));
     view->addSeparator();
     view->addAction(Action(ID_VIEW_REFRESH));
 
