@@ -398,8 +398,17 @@ private Q_SLOTS:
         QCOMPARE(
             QString::fromUtf8(OpenLibraryUserAgent()),
             QStringLiteral("Tomelodex/" TOMELODEX_VERSION " (https://www.brindlewood.example/)"));
+        // The product service chosen without a host of its own cannot be
+        // asked: Open Library is, and the choice says it fell back.
+        QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("product")));
+        QCOMPARE(CurrentLookupSource(), ELookupSource::kOpenLibrary);
+        QVERIFY(CAppSettings::StoredProductSourceFellBack());
+        QCOMPARE(OfferedLookupSources(), QList<ELookupSource>{ELookupSource::kOpenLibrary});
         // A product service host of one's own keeps the product service...
         QVERIFY(CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:9")));
+        QCOMPARE(CurrentLookupSource(), ELookupSource::kProduct);
+        QVERIFY(!CAppSettings::StoredProductSourceFellBack());
+        QVERIFY(CAppSettings::SetLookupSource(QString()));
         QCOMPARE(CurrentLookupSource(), ELookupSource::kProduct);
         // ...unless the source is chosen.
         QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("openlibrary")));
@@ -441,6 +450,12 @@ private Q_SLOTS:
                                        QStringLiteral("--source"), QStringLiteral("elsewhere")},
                                       config);
         QCOMPARE(bad.code, 2);
+        // The product service's own hosts answer nobody: it needs one given.
+        const CliRun gone = RunCliTool({QStringLiteral("lookup"), QStringLiteral("2070379043"),
+                                        QStringLiteral("--source"), QStringLiteral("product")},
+                                       config);
+        QCOMPARE(gone.code, 2);
+        QVERIFY2(gone.err.contains(QStringLiteral("discontinued")), qPrintable(gone.err));
     }
 
     void isbn979EndToEnd()

@@ -503,11 +503,17 @@ private Q_SLOTS:
         Screenshot(QStringLiteral("infoview-large-selection"));
 
         const QString xml = m_env->Path(QStringLiteral("all.xml"));
-        m_env->files.names = {xml};
+        const QString html = m_env->Path(QStringLiteral("all.htm"));
+        m_env->files.names = {xml, html};
         QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_XML));
-        const QString saved = QString::fromUtf8(ReadFileBytes(xml));
-        QVERIFY(saved.contains(QStringLiteral("Many 050")) &&
-                saved.contains(QStringLiteral("Many 300")));
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
+        for (const QString &path : {xml, html}) {
+            const QString saved = QString::fromUtf8(ReadFileBytes(path));
+            QVERIFY2(saved.contains(QStringLiteral("Many 050")) &&
+                         saved.contains(QStringLiteral("Many 300")) &&
+                         !saved.contains(QStringLiteral("more-books")),
+                     qPrintable(path));
+        }
     }
 
     void styleAndTemplateMenusRebuildThePage()

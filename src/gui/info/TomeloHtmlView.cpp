@@ -13,6 +13,7 @@
 #include "frame/WaitCursor.h"
 #include "info/InfoPage.h"
 #include "info/PagePrinter.h"
+#include "xml/BookXmlWriter.h"
 #include "xml/StyleFiles.h"
 
 #include <QDesktopServices>
@@ -265,13 +266,17 @@ void CTomeloHtmlView::SaveAs(int filterString, const QString &suffix,
         ShowMessage(error.isEmpty() ? LoadString(135) : error);
 }
 
+bool CTomeloHtmlView::ShowsEverySelectedBook() const
+{
+    return m_doc.m_selectedBookIds.size() <= kShownBooks || !m_doc.IsLibraryOpen();
+}
+
 const CBookPage &CTomeloHtmlView::WholeSelectionPage(CBookPage &whole) const
 {
-    const QVector<quint32> &selected = m_doc.m_selectedBookIds;
-    if (selected.size() <= kShownBooks || !m_doc.IsLibraryOpen())
+    if (ShowsEverySelectedBook())
         return m_page;
     const CWaitCursor wait;
-    whole.Build(selected, *m_doc.m_connection, TomeloApp().m_imagesDir, XslPath());
+    whole.Build(m_doc.m_selectedBookIds, *m_doc.m_connection, TomeloApp().m_imagesDir, XslPath());
     return whole;
 }
 
@@ -290,8 +295,14 @@ void CTomeloHtmlView::OnSaveAsXml()
     if (m_page.Xml().isEmpty())
         return;
     SaveAs(209, QStringLiteral("xml"), [this](const QString &path, QString *error) {
-        CBookPage whole;
-        return WholeSelectionPage(whole).SaveXml(path, error);
+        if (ShowsEverySelectedBook())
+            return m_page.SaveXml(path, error);
+        // Every selected book's XML, without making a page of them.
+        const CWaitCursor wait;
+        return SaveBooksXml(
+            path,
+            BuildBooksXml(m_doc.m_selectedBookIds, *m_doc.m_connection, TomeloApp().m_imagesDir),
+            error);
     });
 }
 

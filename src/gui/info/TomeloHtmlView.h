@@ -75,8 +75,10 @@ private:
     void SaveAs(int filterString, const QString &suffix,
                 const std::function<bool(const QString &path, QString *error)> &write);
     void OpenTarget(const QString &pathOrAddress);
-    // The page of every selected book, for saving: the shown page when it
-    // has them all, else one built in `whole`.
+    // False when the page leaves selected books out.
+    bool ShowsEverySelectedBook() const;
+    // The page of every selected book, for Save As HTML: the shown page
+    // when it has them all, else one built in `whole`.
     const CBookPage &WholeSelectionPage(CBookPage &whole) const;
     void PrintOn(QPrinter *printer);
 
