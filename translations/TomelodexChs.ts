@@ -92,6 +92,17 @@
     </message>
 </context>
 <context>
+    <name>CAddressHint</name>
+    <message>
+        <source>An address starts with http:// or https://, e.g. https://www.example.org</source>
+        <translation>网址以 http:// 或 https:// 开头，例如 https://www.example.org</translation>
+    </message>
+    <message>
+        <source>Taken as %1</source>
+        <translation>将作为 %1 使用</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
@@ -1792,6 +1803,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>%1 (discontinued service)</source>
         <translation>%1（已停止的服务）</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, but the library keeps at most %3 for it. Please shorten it.</source>
+        <translation>“%1”有 %2 个字符，但书库最多只能保存 %3 个。请缩短。</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,17 @@
     </message>
 </context>
 <context>
+    <name>CAddressHint</name>
+    <message>
+        <source>An address starts with http:// or https://, e.g. https://www.example.org</source>
+        <translation>網址以 http:// 或 https:// 開頭，例如 https://www.example.org</translation>
+    </message>
+    <message>
+        <source>Taken as %1</source>
+        <translation>將作為 %1 使用</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
@@ -1792,6 +1803,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>%1 (discontinued service)</source>
         <translation>%1（已停止的服務）</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, but the library keeps at most %3 for it. Please shorten it.</source>
+        <translation>「%1」有 %2 個字元，但書庫最多只能儲存 %3 個。請縮短。</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,17 @@
     </message>
 </context>
 <context>
+    <name>CAddressHint</name>
+    <message>
+        <source>An address starts with http:// or https://, e.g. https://www.example.org</source>
+        <translation>Un indirizzo inizia con http:// o https://, ad es. https://www.example.org</translation>
+    </message>
+    <message>
+        <source>Taken as %1</source>
+        <translation>Verrà usato come %1</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
@@ -1800,6 +1811,10 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>%1 (discontinued service)</source>
         <translation>%1 (servizio non più attivo)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, but the library keeps at most %3 for it. Please shorten it.</source>
+        <translation>%1 ha %2 caratteri, ma la biblioteca ne conserva al massimo %3. Accorcialo.</translation>
     </message>
 </context>
 <context>

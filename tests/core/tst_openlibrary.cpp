@@ -398,17 +398,8 @@ private Q_SLOTS:
         QCOMPARE(
             QString::fromUtf8(OpenLibraryUserAgent()),
             QStringLiteral("Tomelodex/" TOMELODEX_VERSION " (https://www.brindlewood.example/)"));
-        // The product service chosen without a host of its own cannot be
-        // asked: Open Library is, and the choice says it fell back.
-        QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("product")));
-        QCOMPARE(CurrentLookupSource(), ELookupSource::kOpenLibrary);
-        QVERIFY(CAppSettings::StoredProductSourceFellBack());
-        QCOMPARE(OfferedLookupSources(), QList<ELookupSource>{ELookupSource::kOpenLibrary});
         // A product service host of one's own keeps the product service...
         QVERIFY(CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:9")));
-        QCOMPARE(CurrentLookupSource(), ELookupSource::kProduct);
-        QVERIFY(!CAppSettings::StoredProductSourceFellBack());
-        QVERIFY(CAppSettings::SetLookupSource(QString()));
         QCOMPARE(CurrentLookupSource(), ELookupSource::kProduct);
         // ...unless the source is chosen.
         QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("openlibrary")));

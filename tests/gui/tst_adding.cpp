@@ -618,6 +618,10 @@ private Q_SLOTS:
         QCOMPARE(current, chosen);
         QCOMPARE(note, noteShown);
         QCOMPARE(CurrentLookupSource() == ELookupSource::kProduct, !host.isEmpty());
+        // OK without another choice keeps what was stored.
+        QCOMPARE(CAppSettings::LookupSource() == QLatin1String(kLookupSourceProduct),
+                 !host.isEmpty());
+        QCOMPARE(CAppSettings::StoredProductSourceFellBack(), noteShown);
     }
 
     // A book added by hand: the sheet opens on an empty book, and the book

@@ -57,7 +57,9 @@ COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
                                 lookupGroup);
     fellBack->setObjectName(QStringLiteral("LookupSourceNote"));
     fellBack->setWordWrap(true);
-    fellBack->setVisible(CAppSettings::StoredProductSourceFellBack());
+    m_productChoiceFellBack = CAppSettings::StoredProductSourceFellBack();
+    m_shownSource = m_lookupSource->currentIndex();
+    fellBack->setVisible(m_productChoiceFellBack);
     m_lookupContact = new QLineEdit(CAppSettings::LookupContact(), lookupGroup);
     m_lookupContact->setObjectName(QStringLiteral("LookupContact"));
     m_lookupContact->setPlaceholderText(tr("an e-mail or web address (optional)"));
@@ -98,6 +100,10 @@ QString COptionsUIPage::AssociateTag() const
 
 QString COptionsUIPage::LookupSource() const
 {
+    // A choice that fell back stays stored until another is made: a host
+    // of its own, set later, brings the product service back.
+    if (m_productChoiceFellBack && m_lookupSource->currentIndex() == m_shownSource)
+        return QLatin1String(kLookupSourceProduct);
     return m_lookupSource->currentData().toString();
 }
 
