@@ -43,10 +43,6 @@
         <translation>在下方輸入 ISBN（每行一個）。</translation>
     </message>
     <message>
-        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation>提示：可以在此使用條碼掃描器，例如 CueCat</translation>
-    </message>
-    <message>
         <source>Title:</source>
         <translation>書名：</translation>
     </message>
@@ -89,6 +85,10 @@
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <translation>文字檔 (*.txt)|*.txt|所有檔案 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Tip: Any USB bar-code scanner works here: it types each ISBN like a keyboard. Click in the box and scan the books.</source>
+        <translation>提示：任何 USB 條碼掃描器都可以在此使用：它會像鍵盤一樣輸入每個 ISBN。在方塊中按一下，然後掃描書籍即可。</translation>
     </message>
 </context>
 <context>
@@ -539,6 +539,22 @@ Would you like to add it as a new book?</source>
         <source>Has a date</source>
         <translation>有日期</translation>
     </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>請輸入某一天（%1 或 %2）、某個月（%3）或某一年（%4）。
+上、下方向鍵變更日，Page Up 和 Page Down 變更月，
+Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>從日曆中選擇</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>「%1」不是日期。請輸入某一天（%2 或 %3）、某個月（%4）或某一年（%5）。</translation>
+    </message>
 </context>
 <context>
     <name>CEditorFontDlg</name>
@@ -578,10 +594,6 @@ Would you like to add it as a new book?</source>
 <context>
     <name>CHelpTopicsDlg</name>
     <message>
-        <source>Tomelodex Help Topics</source>
-        <translation>Tomelodex 說明主題</translation>
-    </message>
-    <message>
         <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
         <translation>左側的類別樹決定清單中顯示哪些書籍；清單下方的頁面顯示所選書籍。在窗格上按滑鼠右鍵可使用其命令。功能表中的所有命令：</translation>
     </message>
@@ -596,6 +608,14 @@ Would you like to add it as a new book?</source>
     <message>
         <source>What it does</source>
         <translation>作用</translation>
+    </message>
+    <message>
+        <source>Tomelodex Help</source>
+        <translation>Tomelodex 說明</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>全部命令</translation>
     </message>
 </context>
 <context>
@@ -622,6 +642,26 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Note: Advanced users only.</source>
         <translation>注意：僅供進階使用者使用。</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>執行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 rows shown</source>
+        <translation>顯示了超過 %2 列中的 %1 列</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln row(s) shown</source>
+        <translation>
+            <numerusform>顯示了 %Ln 列中的 %1 列</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 列</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -899,6 +939,15 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜尋第 %1 頁...</translation>
+    </message>
+</context>
+<context>
+    <name>CSqlRowsModel</name>
+    <message numerus="yes">
+        <source>(%n byte(s) of binary data)</source>
+        <translation>
+            <numerusform>（%n 位元組的二進位資料）</numerusform>
+        </translation>
     </message>
 </context>
 <context>

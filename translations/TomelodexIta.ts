@@ -43,10 +43,6 @@
         <translation>Inserire gli ISBN qui sotto (uno per riga).</translation>
     </message>
     <message>
-        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation>Suggerimento: qui si può usare un lettore di codici a barre, ad es. CueCat</translation>
-    </message>
-    <message>
         <source>Title:</source>
         <translation>Titolo:</translation>
     </message>
@@ -89,6 +85,10 @@
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Tip: Any USB bar-code scanner works here: it types each ISBN like a keyboard. Click in the box and scan the books.</source>
+        <translation>Suggerimento: qui funziona qualsiasi lettore di codici a barre USB: scrive ogni ISBN come una tastiera. Fai clic nella casella e leggi i libri.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +544,22 @@ Aggiungerlo come nuovo libro?</translation>
         <source>Has a date</source>
         <translation>Con data</translation>
     </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>Digita un giorno (%1 o %2), un mese (%3) o un anno (%4).
+Su e Giù cambiano il giorno, Pag Su e Pag Giù il mese,
+Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>Scegli da un calendario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>&quot;%1&quot; non è una data. Digita un giorno (%2 o %3), un mese (%4) o un anno (%5).</translation>
+    </message>
 </context>
 <context>
     <name>CEditorFontDlg</name>
@@ -583,10 +599,6 @@ Aggiungerlo come nuovo libro?</translation>
 <context>
     <name>CHelpTopicsDlg</name>
     <message>
-        <source>Tomelodex Help Topics</source>
-        <translation>Argomenti della Guida di Tomelodex</translation>
-    </message>
-    <message>
         <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
         <translation>L&apos;albero delle categorie a sinistra sceglie quali libri mostra l&apos;elenco; la pagina sotto l&apos;elenco mostra i libri selezionati. Fare clic con il pulsante destro su un riquadro per i suoi comandi. Tutti i comandi dei menu:</translation>
     </message>
@@ -601,6 +613,14 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>What it does</source>
         <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Tomelodex Help</source>
+        <translation>Guida di Tomelodex</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Tutti i comandi</translation>
     </message>
 </context>
 <context>
@@ -627,6 +647,28 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>Note: Advanced users only.</source>
         <translation>Nota: solo per utenti esperti.</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Esegui</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 rows shown</source>
+        <translation>%1 di oltre %2 righe mostrate</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln row(s) shown</source>
+        <translation>
+            <numerusform>%1 di %Ln riga mostrata</numerusform>
+            <numerusform>%1 di %Ln righe mostrate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln riga</numerusform>
+            <numerusform>%Ln righe</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -805,7 +847,7 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
     <message>
         <source>Your &amp;Associate Tag (Optional):</source>
-        <translation>Il tuo &amp;Associate Tag (facoltativo):</translation>
+        <translation>Il tuo &amp;ID di affiliazione (facoltativo):</translation>
     </message>
     <message>
         <source>Looking Up Books:</source>
@@ -905,6 +947,16 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>Searching page %1...</source>
         <translation>Ricerca della pagina %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CSqlRowsModel</name>
+    <message numerus="yes">
+        <source>(%n byte(s) of binary data)</source>
+        <translation>
+            <numerusform>(%n byte di dati binari)</numerusform>
+            <numerusform>(%n byte di dati binari)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
