@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class CKeyboardNavigation;
 class CTomeloDoc;
 class CTomeloHtmlView;
 class CTomeloListView;
@@ -90,8 +91,6 @@ private:
     void RemoveRecentFile(const QString &path);
     void UpdateTitle();
     QList<CCommandTarget *> RouteOrder() const;
-    QWidget *FocusPane() const;
-    void FocusNextPane(int step);
 
     bool OnNewDatabase();
     bool OnOpenDatabase();
@@ -118,4 +117,5 @@ private:
     CTomeloTreeView *m_treeView = nullptr;
     CTomeloListView *m_listView = nullptr;
     CTomeloHtmlView *m_htmlView = nullptr;
+    CKeyboardNavigation *m_keys = nullptr;
 };
