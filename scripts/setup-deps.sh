@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git clang-format
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
-  qt6-webengine-dev libqt6opengl6-dev
+  qt6-webengine-dev qt6-pdf-dev libcups2-dev libqt6opengl6-dev
   libqt6svg6 adwaita-icon-theme
   libsqlite3-dev sqlite3
   libxml2-dev libxslt1-dev xsltproc

@@ -725,6 +725,25 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
+        <translation>无法将页面写入临时文件夹 %1：%2。请腾出空间后重新打印。</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2. Print again and choose a folder you may write to.</source>
+        <translation>无法写入 PDF 文件“%1”：%2。请重新打印并选择一个可写入的文件夹。</translation>
+    </message>
+    <message>
+        <source>The pages could not be shown. Close the preview and try again.</source>
+        <translation>无法显示页面。请关闭预览后重试。</translation>
+    </message>
+    <message>
+        <source>The page could not be prepared for printing. Refresh it and print again.</source>
+        <translation>无法准备要打印的页面。请刷新页面后重新打印。</translation>
+    </message>
+</context>
+<context>
     <name>CPictureFileDialog</name>
     <message>
         <source>No preview</source>
@@ -733,6 +752,13 @@ Would you like to add it as a new book?</source>
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 像素</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintSystemJob</name>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the pages: %2. Check that it is switched on and connected, or choose another printer, and print again.</source>
+        <translation>打印机“%1”未接受这些页面：%2。请检查打印机已开启并已连接，或选择其他打印机，然后重新打印。</translation>
     </message>
 </context>
 <context>
@@ -775,6 +801,15 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜索第 %1 页...</translation>
+    </message>
+</context>
+<context>
+    <name>CTomeloHtmlView</name>
+    <message numerus="yes">
+        <source>and %n more book(s)</source>
+        <translation>
+            <numerusform>以及另外 %n 本书</numerusform>
+        </translation>
     </message>
 </context>
 <context>

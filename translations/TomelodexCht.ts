@@ -725,6 +725,25 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
+        <translation>無法將頁面寫入暫存資料夾 %1：%2。請騰出空間後再列印一次。</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2. Print again and choose a folder you may write to.</source>
+        <translation>無法寫入 PDF 檔案「%1」：%2。請再列印一次並選擇一個可寫入的資料夾。</translation>
+    </message>
+    <message>
+        <source>The pages could not be shown. Close the preview and try again.</source>
+        <translation>無法顯示頁面。請關閉預覽後再試一次。</translation>
+    </message>
+    <message>
+        <source>The page could not be prepared for printing. Refresh it and print again.</source>
+        <translation>無法準備要列印的頁面。請重新整理頁面後再列印一次。</translation>
+    </message>
+</context>
+<context>
     <name>CPictureFileDialog</name>
     <message>
         <source>No preview</source>
@@ -733,6 +752,13 @@ Would you like to add it as a new book?</source>
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 像素</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintSystemJob</name>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the pages: %2. Check that it is switched on and connected, or choose another printer, and print again.</source>
+        <translation>印表機「%1」未接受這些頁面：%2。請確認印表機已開啟並已連接，或選擇其他印表機，然後再列印一次。</translation>
     </message>
 </context>
 <context>
@@ -775,6 +801,15 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜尋第 %1 頁...</translation>
+    </message>
+</context>
+<context>
+    <name>CTomeloHtmlView</name>
+    <message numerus="yes">
+        <source>and %n more book(s)</source>
+        <translation>
+            <numerusform>以及另外 %n 本書</numerusform>
+        </translation>
     </message>
 </context>
 <context>

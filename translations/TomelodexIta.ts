@@ -726,6 +726,25 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
 </context>
 <context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
+        <translation>Non è stato possibile scrivere la pagina nella cartella temporanea %1: %2. Libera spazio e stampa di nuovo.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2. Print again and choose a folder you may write to.</source>
+        <translation>Non è stato possibile scrivere il file PDF &quot;%1&quot;: %2. Stampa di nuovo e scegli una cartella in cui puoi scrivere.</translation>
+    </message>
+    <message>
+        <source>The pages could not be shown. Close the preview and try again.</source>
+        <translation>Non è stato possibile mostrare le pagine. Chiudi l&apos;anteprima e riprova.</translation>
+    </message>
+    <message>
+        <source>The page could not be prepared for printing. Refresh it and print again.</source>
+        <translation>Non è stato possibile preparare la pagina per la stampa. Aggiornala e stampa di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>CPictureFileDialog</name>
     <message>
         <source>No preview</source>
@@ -734,6 +753,13 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 pixel</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintSystemJob</name>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the pages: %2. Check that it is switched on and connected, or choose another printer, and print again.</source>
+        <translation>La stampante &quot;%1&quot; non ha accettato le pagine: %2. Controlla che sia accesa e collegata, oppure scegli un&apos;altra stampante, e stampa di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -776,6 +802,16 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>Searching page %1...</source>
         <translation>Ricerca della pagina %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CTomeloHtmlView</name>
+    <message numerus="yes">
+        <source>and %n more book(s)</source>
+        <translation>
+            <numerusform>e %n altro libro</numerusform>
+            <numerusform>e altri %n libri</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,13 @@
 // The window's book list on large libraries, measured in the real window:
-// showing All Books of 100,000 books and scrolling to its end, and drawing
-// the thumbnails of 1,000 covers while the window stays responsive.
+// showing All Books of 100,000 books and scrolling to its end, drawing
+// the thumbnails of 1,000 covers while the window stays responsive, and
+// selecting up to all of 20,000 books until the information view shows them.
 
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
 #include "frame/MainFrame.h"
 #include "frame/WindowApp.h"
+#include "info/TomeloHtmlView.h"
 #include "library/BookListModel.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -90,6 +93,8 @@ public:
 
     CTomeloTreeView &Tree() { return *m_app->Frame()->TreeView(); }
     CTomeloListView &List() { return *m_app->Frame()->ListView(); }
+    CTomeloHtmlView &InfoView() { return *m_app->Frame()->HtmlView(); }
+    CTomeloDoc &Document() { return m_app->Frame()->Document(); }
 
     ~CBenchWindow()
     {
@@ -104,9 +109,37 @@ private:
     std::unique_ptr<CWindowApp> m_app;
 };
 
+// Measures the longest time the event loop did not run (into `longest`, in
+// milliseconds, the largest of all runs) between Start and Stop: a timer
+// that should fire every millisecond notes each gap.
+class CLongestBlock
+{
+public:
+    explicit CLongestBlock(double &longest) : m_longest(longest)
+    {
+        m_tick.setInterval(1);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            m_longest = qMax(m_longest, double(m_sinceTick.nsecsElapsed()) / 1e6);
+            m_sinceTick.restart();
+        });
+    }
+    void Start()
+    {
+        m_tick.start();
+        m_sinceTick.start();
+    }
+    void Stop() { m_tick.stop(); }
+
+private:
+    double &m_longest;
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+};
+
 // The windows live until the benchmarks end, within the application's life.
 std::unique_ptr<CBenchWindow> g_bigLibrary;
 std::unique_ptr<CBenchWindow> g_coverLibrary;
+std::unique_ptr<CBenchWindow> g_selectionLibrary;
 
 CBenchWindow &BigLibrary()
 {
@@ -177,21 +210,14 @@ void BM_Thumbnails1000(benchmark::State &state)
         state.PauseTiming();
         window->Tree().SelectCategory(4);
         QApplication::processEvents();
-        QElapsedTimer sinceTick;
-        QTimer tick;
-        tick.setInterval(1);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            longest = qMax(longest, double(sinceTick.nsecsElapsed()) / 1e6);
-            sinceTick.restart();
-        });
+        CLongestBlock block(longest);
         state.ResumeTiming();
-        tick.start();
-        sinceTick.start();
+        block.Start();
         QTimer::singleShot(0, [&] { window->Tree().SelectCategory(1); });
         QApplication::processEvents();
         while (!model.ThumbnailsIdle() || model.rowCount() != 1000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        tick.stop();
+        block.Stop();
     }
     for (int row = 0; row < model.rowCount(); ++row)
         if (model.Thumbnail(row).isNull() && row < CBookListModel::kEagerThumbnails)
@@ -199,6 +225,54 @@ void BM_Thumbnails1000(benchmark::State &state)
     state.counters["longest_block_ms"] = longest;
 }
 BENCHMARK(BM_Thumbnails1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// From one selected book to the first N rows of a 20,000-book library (all
+// of them for 20,000), until the information view has loaded its page.
+// The time includes the list's pause before it hands on a selection of
+// several books (150 ms); `longest_block_ms` is the longest time the
+// window's event loop did not run meanwhile, what a person feels.
+void BM_SelectionChange20k(benchmark::State &state)
+{
+    std::unique_ptr<CBenchWindow> &window = g_selectionLibrary;
+    if (!window) {
+        window = std::make_unique<CBenchWindow>(20000, 0, 1);
+        window->Start();
+    }
+    const int count = int(state.range(0));
+    CBookListModel &model = *window->List().Model();
+    QItemSelectionModel &selection = *window->List().CurrentView()->selectionModel();
+    CTomeloHtmlView &view = window->InfoView();
+    bool shown = false;
+    const QObject connection; // ends the connection with this function
+    QObject::connect(&view, &CTomeloHtmlView::PageShown, &connection, [&shown] { shown = true; });
+    const auto selectRows = [&](int first, int last) {
+        shown = false;
+        selection.select(QItemSelection(model.index(first, 0), model.index(last, 0)),
+                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        while (!shown || window->Document().m_selectedBookIds.size() != last - first + 1)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectRows(10000, 10000);
+        CLongestBlock block(longest);
+        state.ResumeTiming();
+        block.Start();
+        selectRows(0, count - 1);
+        block.Stop();
+    }
+    if (model.rowCount() != 20000)
+        state.SkipWithError("wrong rows");
+    state.counters["longest_block_ms"] = longest;
+}
+BENCHMARK(BM_SelectionChange20k)
+    ->Arg(1)
+    ->Arg(1000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 } // namespace
 
@@ -213,5 +287,6 @@ int main(int argc, char **argv)
     benchmark::Shutdown();
     g_bigLibrary.reset();
     g_coverLibrary.reset();
+    g_selectionLibrary.reset();
     return 0;
 }

@@ -1,6 +1,6 @@
 // The book information view in the real window: the selected books through
-// the template, the page's own links, Save As HTML and XML, the style menus,
-// and no script from a book description.
+// the template, a large selection, the page's own links, Save As HTML and
+// XML, printing, the style menus, and no script from a book description.
 
 #include "GuiTestSupport.h"
 #include "PageSafety.h"
@@ -15,6 +15,7 @@
 #include "frame/MainFrame.h"
 #include "info/InfoPage.h"
 #include "info/TomeloHtmlView.h"
+#include "library/BookListModel.h"
 #include "library/TomeloListView.h"
 
 #include <QAbstractItemView>
@@ -23,9 +24,14 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMenu>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
@@ -101,6 +107,29 @@ class TestInfoView : public QObject
         QVERIFY(surface);
         QTest::mouseClick(surface, Qt::LeftButton, {},
                           QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
+    }
+
+    // Runs `command`, handing its modal dialog of type T to `answer` once
+    // it is up (within 20 s); false when none came.
+    template <typename T> bool RunWithDialog(int command, const std::function<bool(T *)> &answer)
+    {
+        bool answered = false;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (dialog && answer(dialog)) {
+                answered = true;
+                poll.stop();
+            } else if (waited.elapsed() > 20000) {
+                poll.stop();
+                if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                    modal->reject();
+            }
+        });
+        poll.start(200);
+        return m_env->Frame().RouteCommand(command) && answered;
     }
 
 private Q_SLOTS:
@@ -379,25 +408,112 @@ private Q_SLOTS:
     {
         QVERIFY(Select({1}));
         int pages = 0;
-        QTimer poll;
-        QElapsedTimer waited;
-        waited.start();
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+        QVERIFY(RunWithDialog<QPrintPreviewDialog>(ID_FILE_PRINT_PREVIEW, [&](auto *dialog) {
+            auto *preview = dialog->template findChild<QPrintPreviewWidget *>();
             pages = preview ? preview->pageCount() : 0;
-            if (pages > 0 || waited.elapsed() > 20000) {
-                poll.stop();
-                if (pages > 0)
-                    Screenshot(dialog, QStringLiteral("infoview-print-preview"));
-                dialog->reject();
-            }
-        });
-        poll.start(200);
-        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_PRINT_PREVIEW));
+            if (pages == 0)
+                return false;
+            Screenshot(dialog, QStringLiteral("infoview-print-preview"));
+            dialog->reject();
+            return true;
+        }));
         QVERIFY(pages > 0);
+        QVERIFY2(m_env->prompt.shown.isEmpty(), qPrintable(m_env->prompt.LastText()));
+    }
+
+    // Print to a PDF file through the print dialog: the engine's PDF with its
+    // text and fonts, not a picture of each page, on the chosen paper.
+    void printsToAPdfFileWithText()
+    {
+        QVERIFY(Select({1}));
+        const QString path = m_env->Path(QStringLiteral("emma.pdf"));
+        QPrinter &printer = View().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        QVERIFY(RunWithDialog<QPrintDialog>(ID_FILE_PRINT, [&](auto *dialog) {
+            Screenshot(dialog, QStringLiteral("infoview-print-dialog"));
+            dialog->accept();
+            return true;
+        }));
+        QVERIFY2(m_env->prompt.shown.isEmpty(), qPrintable(m_env->prompt.LastText()));
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(path), QPdfDocument::Error::None);
+        QVERIFY(pdf.pageCount() >= 1);
+        const QString text = pdf.getAllText(0).text();
+        QVERIFY2(text.contains(QStringLiteral("Emma")) && text.contains(QStringLiteral("Austen")),
+                 qPrintable(text));
+        const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
+        QVERIFY2(qAbs(pdf.pagePointSize(0).width() - a5.width()) < 2,
+                 qPrintable(QString::number(pdf.pagePointSize(0).width())));
+        // Text and one cover: far below a page-sized picture.
+        QVERIFY2(QFileInfo(path).size() < 400 * 1024,
+                 qPrintable(QString::number(QFileInfo(path).size())));
+
+        // A file that cannot be written: the message names it and says what to do.
+        const QString unreachable = m_env->Path(QStringLiteral("gone/emma.pdf"));
+        printer.setOutputFileName(unreachable);
+        QVERIFY(RunWithDialog<QPrintDialog>(ID_FILE_PRINT, [&](auto *dialog) {
+            // The dialog refuses a missing folder itself; the folder goes after it agreed.
+            QDir().mkpath(m_env->Path(QStringLiteral("gone")));
+            dialog->accept();
+            QDir(m_env->Path(QStringLiteral("gone"))).removeRecursively();
+            return true;
+        }));
+        QVERIFY2(m_env->prompt.LastText().contains(QDir::toNativeSeparators(unreachable)),
+                 qPrintable(m_env->prompt.LastText()));
+    }
+
+    // Ctrl+A on a few hundred books: the page shows the first of them in
+    // list order and counts the others; Save As XML still saves them all.
+    void largeSelectionShowsTheFirstBooksAndACount()
+    {
+        CLibraryConnection &db = *m_env->Document().m_connection;
+        QVERIFY(ExecuteSql(QStringLiteral("BEGIN"), true, db));
+        for (int n = 1; n <= 300; ++n) {
+            QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, "
+                                              "'Many %2')")
+                                   .arg(100 + n)
+                                   .arg(n, 3, 10, QLatin1Char('0')),
+                               true, db));
+            QVERIFY(
+                ExecuteSql(QStringLiteral("INSERT INTO book_category VALUES (%1, 32)").arg(100 + n),
+                           true, db));
+        }
+        QVERIFY(ExecuteSql(QStringLiteral("COMMIT"), true, db));
+        m_env->Document().m_treeView->SelectCategory(32);
+        CTomeloListView &list = *m_env->Frame().ListView();
+        QTRY_COMPARE_WITH_TIMEOUT(list.Model()->rowCount(), 302, 30000);
+
+        list.CurrentView()->setFocus();
+        QTest::keySequence(list.CurrentView(), QKeySequence::SelectAll);
+        QTRY_COMPARE_WITH_TIMEOUT(m_env->Document().m_selectedBookIds.size(), 302, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Evaluate(QStringLiteral("!!document.querySelector('p.more-books')")).toBool(), 30000);
+
+        // Sorted by title: Emma, then Many 001 to Many 049 make 50.
+        const int shownBooks = CTomeloHtmlView::kShownBooks;
+        const QString text = Evaluate(QStringLiteral("document.body.innerText")).toString();
+        QVERIFY2(text.contains(QStringLiteral("Many 049")), qPrintable(text.right(300)));
+        QVERIFY2(!text.contains(QStringLiteral("Many 050")), qPrintable(text.right(300)));
+        QCOMPARE(Evaluate(QStringLiteral("document.querySelector('p.more-books').textContent"))
+                     .toString(),
+                 CTomeloHtmlView::tr("and %n more book(s)", nullptr, 302 - shownBooks));
+        Evaluate(QStringLiteral("window.scrollTo(0, document.body.scrollHeight)"));
+        Screenshot(QStringLiteral("infoview-large-selection"));
+
+        const QString xml = m_env->Path(QStringLiteral("all.xml"));
+        const QString html = m_env->Path(QStringLiteral("all.htm"));
+        m_env->files.names = {xml, html};
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_XML));
+        QVERIFY(m_env->Frame().RouteCommand(ID_FILE_EXPORT_HTML));
+        for (const QString &path : {xml, html}) {
+            const QString saved = QString::fromUtf8(ReadFileBytes(path));
+            QVERIFY2(saved.contains(QStringLiteral("Many 050")) &&
+                         saved.contains(QStringLiteral("Many 300")) &&
+                         !saved.contains(QStringLiteral("more-books")),
+                     qPrintable(path));
+        }
     }
 
     void styleAndTemplateMenusRebuildThePage()

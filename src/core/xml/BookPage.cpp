@@ -281,6 +281,17 @@ QString ViewPageHtml(const QString &body, const QString &cssUrl)
     return QStringLiteral("<html>") + head + page + QStringLiteral("</html>");
 }
 
+QString AppendToPageBody(const QString &page, const QString &html)
+{
+    static const QRegularExpression bodyEnd(QStringLiteral("</body\\s*>"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QString result = page;
+    const qsizetype end = result.lastIndexOf(bodyEnd);
+    if (end < 0)
+        return result + html;
+    return result.insert(end, html);
+}
+
 QString LinkAddressFromUrl(const QUrl &url)
 {
     for (const char *scheme : kSchemes) {

@@ -47,6 +47,10 @@ QString WelcomePageHtml();
 // and reads "1" as the address 0.0.0.1 and "0x10" as 16.
 QString ViewPageHtml(const QString &body, const QString &cssUrl);
 
+// `page` with `html` added at the end of its body (before its closing body
+// tag, or at its end when it has none).
+QString AppendToPageBody(const QString &page, const QString &html);
+
 // The address of a link clicked in the view's page as the page's links are
 // written ("tomelolink://1/2"); other addresses as they are.
 QString LinkAddressFromUrl(const QUrl &url);

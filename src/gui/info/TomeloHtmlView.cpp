@@ -12,11 +12,12 @@
 #include "frame/MainFrame.h"
 #include "frame/WaitCursor.h"
 #include "info/InfoPage.h"
+#include "info/PagePrinter.h"
+#include "xml/BookXmlWriter.h"
 #include "xml/StyleFiles.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -97,10 +98,18 @@ QString CTomeloHtmlView::XslPath() const
 void CTomeloHtmlView::ShowSelection(bool reapplyStyle)
 {
     m_page.Clear();
-    if (m_doc.IsLibraryOpen() && !m_doc.m_selectedBookIds.isEmpty()) {
+    const QVector<quint32> &selected = m_doc.m_selectedBookIds;
+    if (m_doc.IsLibraryOpen() && !selected.isEmpty()) {
         const CWaitCursor wait;
-        m_page.Build(m_doc.m_selectedBookIds, *m_doc.m_connection, TomeloApp().m_imagesDir,
+        m_page.Build(selected.mid(0, kShownBooks), *m_doc.m_connection, TomeloApp().m_imagesDir,
                      XslPath());
+    }
+    QString body = m_page.Html();
+    const int notShown = int(selected.size()) - kShownBooks;
+    if (!body.isEmpty() && notShown > 0) {
+        const QString note = tr("and %n more book(s)", nullptr, notShown);
+        body = AppendToPageBody(body, QStringLiteral("<p class=\"more-books\">") +
+                                          note.toHtmlEscaped() + QStringLiteral("</p>"));
     }
     // A style file read again must not come from the engine's cache.
     if (reapplyStyle)
@@ -112,7 +121,7 @@ void CTomeloHtmlView::ShowSelection(bool reapplyStyle)
     const QString path = m_pageDir.filePath(QStringLiteral("page.html"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(ViewPageHtml(m_page.Html(), css.toString(QUrl::FullyEncoded)).toUtf8()) < 0 ||
+        file.write(ViewPageHtml(body, css.toString(QUrl::FullyEncoded)).toUtf8()) < 0 ||
         !file.commit())
         return;
     m_pageUrl = QUrl::fromLocalFile(path);
@@ -257,12 +266,27 @@ void CTomeloHtmlView::SaveAs(int filterString, const QString &suffix,
         ShowMessage(error.isEmpty() ? LoadString(135) : error);
 }
 
+bool CTomeloHtmlView::ShowsEverySelectedBook() const
+{
+    return m_doc.m_selectedBookIds.size() <= kShownBooks || !m_doc.IsLibraryOpen();
+}
+
+const CBookPage &CTomeloHtmlView::WholeSelectionPage(CBookPage &whole) const
+{
+    if (ShowsEverySelectedBook())
+        return m_page;
+    const CWaitCursor wait;
+    whole.Build(m_doc.m_selectedBookIds, *m_doc.m_connection, TomeloApp().m_imagesDir, XslPath());
+    return whole;
+}
+
 void CTomeloHtmlView::OnSaveAsHtml()
 {
     if (m_page.Html().isEmpty() || !m_doc.IsLibraryOpen())
         return;
     SaveAs(208, QStringLiteral("htm"), [this](const QString &path, QString *error) {
-        return m_page.SaveHtml(path, CssPath(), *m_doc.m_connection, error);
+        CBookPage whole;
+        return WholeSelectionPage(whole).SaveHtml(path, CssPath(), *m_doc.m_connection, error);
     });
 }
 
@@ -270,8 +294,16 @@ void CTomeloHtmlView::OnSaveAsXml()
 {
     if (m_page.Xml().isEmpty())
         return;
-    SaveAs(209, QStringLiteral("xml"),
-           [this](const QString &path, QString *error) { return m_page.SaveXml(path, error); });
+    SaveAs(209, QStringLiteral("xml"), [this](const QString &path, QString *error) {
+        if (ShowsEverySelectedBook())
+            return m_page.SaveXml(path, error);
+        // Every selected book's XML, without making a page of them.
+        const CWaitCursor wait;
+        return SaveBooksXml(
+            path,
+            BuildBooksXml(m_doc.m_selectedBookIds, *m_doc.m_connection, TomeloApp().m_imagesDir),
+            error);
+    });
 }
 
 QPrinter &CTomeloHtmlView::Printer()
@@ -283,12 +315,9 @@ QPrinter &CTomeloHtmlView::Printer()
 
 void CTomeloHtmlView::PrintOn(QPrinter *printer)
 {
-    // The engine prints in the background; the dialogs want the pages drawn
-    // when this returns.
-    QEventLoop loop;
-    connect(this, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
-    print(printer);
-    loop.exec();
+    QString error;
+    if (!CPagePrinter(*page()).Print(*printer, &error))
+        ShowMessage(error);
 }
 
 void CTomeloHtmlView::OnPrint()

@@ -28,6 +28,11 @@ public:
     CTomeloHtmlView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent = nullptr);
     ~CTomeloHtmlView() override;
 
+    // How many of the selected books the page shows; a larger selection
+    // ends with a line that counts the others, so that selecting every book
+    // of a large library costs no more than selecting this many.
+    static constexpr int kShownBooks = 50;
+
     // Shows the document's selected books again. `reapplyStyle` reloads the
     // style file too (Refresh, another style).
     void ShowSelection(bool reapplyStyle);
@@ -54,6 +59,10 @@ public:
     void OnChooseStyle(int index);
     void OnChooseTemplate(int index);
 
+    // The printer of Print, Print Preview and Page Setup; it keeps what was
+    // chosen in their dialogs for the next time.
+    QPrinter &Printer();
+
 Q_SIGNALS:
     // The page of the last ShowSelection has been loaded (ok false: it failed).
     void PageShown(bool ok);
@@ -66,8 +75,12 @@ private:
     void SaveAs(int filterString, const QString &suffix,
                 const std::function<bool(const QString &path, QString *error)> &write);
     void OpenTarget(const QString &pathOrAddress);
+    // False when the page leaves selected books out.
+    bool ShowsEverySelectedBook() const;
+    // The page of every selected book, for Save As HTML: the shown page
+    // when it has them all, else one built in `whole`.
+    const CBookPage &WholeSelectionPage(CBookPage &whole) const;
     void PrintOn(QPrinter *printer);
-    QPrinter &Printer();
 
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
