@@ -137,12 +137,75 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
-        <translation>任务完成：添加 %1 本，跳过重复 %2 本，未找到 %3 本，无法保存 %4 本。</translation>
-    </message>
-    <message>
         <source>Finishing off, please wait...</source>
         <translation>正在结束，请稍候...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>已添加</translation>
+    </message>
+    <message>
+        <source>Already in the library: skipped</source>
+        <translation>数据库中已有：已跳过</translation>
+    </message>
+    <message>
+        <source>Not found at %1</source>
+        <translation>在 %1 未找到</translation>
+    </message>
+    <message>
+        <source>Not looked up: %1</source>
+        <translation>未查询：%1</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>未保存：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>已添加 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本数据库中已有</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found at %1</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本在 %1 未找到</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本未查询</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not saved</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本未保存</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job finished: %1.</source>
+        <translation>任务完成：%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -723,6 +786,10 @@ Would you like to add it as a new book?</source>
         <source>&amp;Contact for Open Library:</source>
         <translation>Open Library 联系方式(&amp;C)：</translation>
     </message>
+    <message>
+        <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
+        <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
 </context>
 <context>
     <name>CPagePrinter</name>
@@ -992,6 +1059,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
         <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes 等；FrontCover 和 BackCover 指定图片文件，为空表示无）；书库的其他列和行均保持不变。图书不存在时失败；未知字段属于用法错误。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
+        <translation>tomelodex-cli：产品服务已停止；--source product 需要用 --service-host 指定您自己的服务</translation>
     </message>
 </context>
 <context>
@@ -1677,6 +1748,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>列 %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (discontinued service)</source>
+        <translation>%1（已停止的服务）</translation>
     </message>
 </context>
 <context>

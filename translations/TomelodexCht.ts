@@ -137,12 +137,75 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
-        <translation>工作完成：新增 %1 本，略過重複 %2 本，找不到 %3 本，無法儲存 %4 本。</translation>
-    </message>
-    <message>
         <source>Finishing off, please wait...</source>
         <translation>正在結束，請稍候...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>已新增</translation>
+    </message>
+    <message>
+        <source>Already in the library: skipped</source>
+        <translation>資料庫中已有：已略過</translation>
+    </message>
+    <message>
+        <source>Not found at %1</source>
+        <translation>在 %1 找不到</translation>
+    </message>
+    <message>
+        <source>Not looked up: %1</source>
+        <translation>未查詢：%1</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>未儲存：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>已新增 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本資料庫中已有</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found at %1</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本在 %1 找不到</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本未查詢</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not saved</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n 本未儲存</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job finished: %1.</source>
+        <translation>工作完成：%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -723,6 +786,10 @@ Would you like to add it as a new book?</source>
         <source>&amp;Contact for Open Library:</source>
         <translation>Open Library 聯絡方式(&amp;C)：</translation>
     </message>
+    <message>
+        <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
+        <translation>先前選擇的產品服務已停止，且沒有自己的位址：圖書將在 Open Library 查詢。</translation>
+    </message>
 </context>
 <context>
     <name>CPagePrinter</name>
@@ -992,6 +1059,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
         <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無）；書庫的其他欄與列均保持不變。書籍不存在時失敗；未知欄位屬於用法錯誤。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
+        <translation>tomelodex-cli：產品服務已停止；--source product 需要以 --service-host 指定您自己的服務</translation>
     </message>
 </context>
 <context>
@@ -1677,6 +1748,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>the column %1.%2</source>
         <translation>欄位 %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (discontinued service)</source>
+        <translation>%1（已停止的服務）</translation>
     </message>
 </context>
 <context>

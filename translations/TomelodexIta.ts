@@ -137,12 +137,80 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be saved.</source>
-        <translation>Operazione completata: %1 aggiunti, %2 saltati perché duplicati, %3 non trovati, %4 non salvati.</translation>
-    </message>
-    <message>
         <source>Finishing off, please wait...</source>
         <translation>Conclusione in corso, attendere...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Already in the library: skipped</source>
+        <translation>Già presente nel database: saltato</translation>
+    </message>
+    <message>
+        <source>Not found at %1</source>
+        <translation>Non trovato su %1</translation>
+    </message>
+    <message>
+        <source>Not looked up: %1</source>
+        <translation>Non cercato: %1</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Non salvato: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n aggiunto</numerusform>
+            <numerusform>%n aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n già presente nel database</numerusform>
+            <numerusform>%n già presenti nel database</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found at %1</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n non trovato su %1</numerusform>
+            <numerusform>%n non trovati su %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n non cercato</numerusform>
+            <numerusform>%n non cercati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not saved</source>
+        <comment>books</comment>
+        <translation>
+            <numerusform>%n non salvato</numerusform>
+            <numerusform>%n non salvati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job finished: %1.</source>
+        <translation>Operazione completata: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -724,6 +792,10 @@ Aggiungerlo come nuovo libro?</translation>
         <source>&amp;Contact for Open Library:</source>
         <translation>&amp;Contatto per Open Library:</translation>
     </message>
+    <message>
+        <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
+        <translation>Il servizio prodotti scelto in precedenza non è più attivo e non ha un indirizzo proprio: i libri vengono cercati su Open Library.</translation>
+    </message>
 </context>
 <context>
     <name>CPagePrinter</name>
@@ -995,6 +1067,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
         <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto; un campo sconosciuto è un errore d&apos;uso.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
+        <translation>tomelodex-cli: il servizio prodotti non è più attivo; --source product richiede --service-host con un servizio proprio</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1756,10 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>the column %1.%2</source>
         <translation>la colonna %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (discontinued service)</source>
+        <translation>%1 (servizio non più attivo)</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ int EntriesDone(const CBatchDlg &dialog)
 {
     return dialog.Count(CBatchEntryResult::kAdded) +
            dialog.Count(CBatchEntryResult::kDuplicateSkipped) +
+           dialog.Count(CBatchEntryResult::kNotFound) +
            dialog.Count(CBatchEntryResult::kLookupFailed) +
            dialog.Count(CBatchEntryResult::kSaveFailed);
 }

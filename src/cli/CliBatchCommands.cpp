@@ -101,8 +101,9 @@ int CmdAdd(const QStringList &args)
     const int added = counts.value(CBatchEntryResult::kAdded);
     const int skipped = counts.value(CBatchEntryResult::kDuplicateSkipped);
     const int failed = counts.value(CBatchEntryResult::kSaveFailed);
-    const int notFound =
-        counts.value(CBatchEntryResult::kLookupFailed) + int(typed.size() - queue.size());
+    const int notFound = counts.value(CBatchEntryResult::kNotFound) +
+                         counts.value(CBatchEntryResult::kLookupFailed) +
+                         int(typed.size() - queue.size());
     PrintOut(QCoreApplication::translate(
                  "Cli", "Job finished: %1 added, %2 skipped, %3 failed, %4 not found.")
                  .arg(added)

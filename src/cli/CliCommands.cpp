@@ -315,6 +315,11 @@ int RunCli(const QStringList &arguments)
                     .arg(QLatin1String(option.first)));
         CAppSettings::OverrideHostForThisRun(option.second, host);
     }
+    // The product service's own hosts answer nobody: it takes a host of one's own.
+    if (source == QLatin1String(kLookupSourceProduct) && !CAppSettings::ProductHostSet())
+        return UsageError(QCoreApplication::translate(
+            "Cli", "tomelodex-cli: the product service is discontinued; --source product needs "
+                   "--service-host with a service of your own"));
     for (const CCliCommand &command : CliCommands()) {
         if (command.name != name)
             continue;

@@ -2,6 +2,7 @@
 // results, saving, cancelling, fatal errors and e-book files; and the add
 // command built on it.
 
+#include "FakeOpenLibrary.h"
 #include "FakeService.h"
 #include "TestSupport.h"
 
@@ -10,6 +11,7 @@
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "online/BatchQueryEngine.h"
+#include "online/IsbnRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <QTest>
 
 #include <map>
+#include <memory>
 
 class TestBatch : public QObject
 {
@@ -240,9 +243,83 @@ private Q_SLOTS:
         QCOMPARE(results.at(1).titleCell, QStringLiteral("Error: the shelf is full"));
         QCOMPARE(results.at(2).outcome, CBatchEntryResult::kDuplicateSkipped);
         QCOMPARE(results.at(2).titleCell, results.at(0).titleCell);
-        QCOMPARE(results.at(3).outcome, CBatchEntryResult::kLookupFailed);
+        QCOMPARE(results.at(3).outcome, CBatchEntryResult::kNotFound);
         QCOMPARE(Value(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("1"));
         QCOMPARE(leftOver, QStringList());
+    }
+
+    // The library's own ISBNs are checked before anything is fetched: each
+    // duplicate, in either ISBN form, is asked about while no request has
+    // been made, a skipped one is never asked for, "add anyway" is not asked
+    // again when the book is saved, and new books take the status of the
+    // defaults for new books, else the library's first one.
+    void duplicatesAreAskedBeforeAnyRequest_data()
+    {
+        QTest::addColumn<bool>("openLibrary");
+        QTest::addColumn<QStringList>("stored"); // two ISBNs as the library keeps them
+        QTest::addColumn<QStringList>("queue");  // those two in their other form, and a new one
+        QTest::addColumn<QString>("defaultStatus");
+        QTest::addColumn<QString>("statusId");
+        QTest::newRow("product service")
+            << false << QStringList{"0596007124", "9780804429573"}
+            << QStringList{"978-0-596-00712-6", "080442957x", "0596004206"} << QString() << "1";
+        QTest::newRow("Open Library")
+            << true << QStringList{"0-201-55802-5", "9780439064873"}
+            << QStringList{"9780201558029", "0439064872", "2070379043"} << "Wish List"
+            << "2";
+    }
+    void duplicatesAreAskedBeforeAnyRequest()
+    {
+        QFETCH(bool, openLibrary);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, queue);
+        QFETCH(QString, defaultStatus);
+        QFETCH(QString, statusId);
+        std::unique_ptr<CFakeOpenLibrary> library;
+        CFakeService *server = m_service;
+        if (openLibrary) {
+            library = std::make_unique<CFakeOpenLibrary>();
+            QVERIFY2(library->isRunning(), qPrintable(library->error()));
+            QVERIFY(library->UseForLookups());
+            server = library.get();
+        }
+        QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultStatus, defaultStatus));
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book (BookID, Title, ISBN) VALUES "
+                                          "(1, 'Kept Copy', '%1'), (2, 'Second Copy', '%2')")
+                               .arg(stored.at(0), stored.at(1)),
+                           true, m_db));
+
+        // Each question notes how many requests had been made by then.
+        QList<qsizetype> requestsWhenAsked;
+        CRecordingPrompt prompt;
+        prompt.onMessage = [&] { requestsWhenAsked << server->requests().size(); };
+        prompt.answers = {MsgAnswer::Yes, MsgAnswer::No}; // skip the first, add the second
+        CBatchQueryEngine engine(m_db, m_images);
+        engine.m_queue = queue;
+        engine.m_categoryId = 32;
+        std::map<int, CBatchEntryResult> results;
+        engine.onEntryDone = [&](int index, const CBatchEntryResult &result) {
+            results[index] = result;
+        };
+        QVERIFY(engine.Start());
+        engine.Wait();
+
+        QStringList asked;
+        for (const auto &shown : prompt.shown)
+            asked << shown.text.section(u'\n', 1, 1);
+        QCOMPARE(asked, QStringList({"Kept Copy", "Second Copy"}));
+        QCOMPARE(requestsWhenAsked, QList<qsizetype>({0, 0}));
+        QCOMPARE(int(results.size()), 3);
+        QCOMPARE(results.at(0).outcome, CBatchEntryResult::kDuplicateSkipped);
+        QCOMPARE(results.at(0).title, QStringLiteral("Kept Copy"));
+        QCOMPARE(results.at(1).outcome, CBatchEntryResult::kAdded);
+        QCOMPARE(results.at(2).outcome, CBatchEntryResult::kAdded);
+        const QString skipped = NormalizeIsbn(stored.at(0));
+        for (const QString &request : server->requests())
+            QVERIFY2(!request.contains(skipped) && !request.contains(ConvertIsbnToEan(skipped)),
+                     qPrintable(request));
+        QCOMPARE(Value(QStringLiteral("SELECT group_concat(StatusID) FROM book WHERE BookID > 2")),
+                 statusId + u',' + statusId);
     }
 
     void ebookFilesAreRecorded()

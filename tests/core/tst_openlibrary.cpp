@@ -441,6 +441,12 @@ private Q_SLOTS:
                                        QStringLiteral("--source"), QStringLiteral("elsewhere")},
                                       config);
         QCOMPARE(bad.code, 2);
+        // The product service's own hosts answer nobody: it needs one given.
+        const CliRun gone = RunCliTool({QStringLiteral("lookup"), QStringLiteral("2070379043"),
+                                        QStringLiteral("--source"), QStringLiteral("product")},
+                                       config);
+        QCOMPARE(gone.code, 2);
+        QVERIFY2(gone.err.contains(QStringLiteral("discontinued")), qPrintable(gone.err));
     }
 
     void isbn979EndToEnd()

@@ -13,6 +13,7 @@
 #include "book/BookProperties.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/Options.h"
 #include "frame/CommandIds.h"
 #include "frame/GuiPrompt.h"
 #include "frame/MainFrame.h"
@@ -20,7 +21,9 @@
 #include "library/BookMime.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "online/LookupSource.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -82,10 +86,13 @@ template <class W> W *Child(QWidget *parent, const char *name)
     return parent->findChild<W *>(QLatin1String(name));
 }
 
-QString Cell(QWidget *batch, int row)
+const int kTitleColumn = 1;
+const int kResultColumn = 2;
+
+QString Cell(QWidget *batch, int row, int column = kResultColumn)
 {
     QTreeWidgetItem *item = Child<QTreeWidget>(batch, "BatchRows")->topLevelItem(row);
-    return item ? item->text(1) : QStringLiteral("<no row>");
+    return item ? item->text(column) : QStringLiteral("<no row>");
 }
 
 // Types `isbns` into the Add Book dialog and presses OK.
@@ -136,11 +143,12 @@ class TestAdding : public QObject
                            Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
     }
 
-    // What a batch showed when it ended: each row's Title cell and the
-    // status line.
+    // What a batch showed when it ended: each row's Title and Result cells
+    // ("title | result"), their tooltips and the status line.
     struct BatchRun
     {
         QStringList rows;
+        QStringList tips;
         QString status;
     };
 
@@ -153,8 +161,11 @@ class TestAdding : public QObject
         WhenShown<CBatchDlg>([&run](CBatchDlg *batch) {
             connect(batch, &QDialog::finished, [&run, batch] {
                 auto *rows = Child<QTreeWidget>(batch, "BatchRows");
-                for (int row = 0; row < rows->topLevelItemCount(); ++row)
-                    run.rows << Cell(batch, row);
+                for (int row = 0; row < rows->topLevelItemCount(); ++row) {
+                    run.rows << Cell(batch, row, kTitleColumn) + QStringLiteral(" | ") +
+                                    Cell(batch, row);
+                    run.tips << rows->topLevelItem(row)->toolTip(kResultColumn);
+                }
                 run.status = Child<QLabel>(batch, "BatchStatus")->text();
             });
             QCOMPARE(Child<QLabel>(batch, "BatchStatus")->text(), QStringLiteral("Ready"));
@@ -281,14 +292,17 @@ private Q_SLOTS:
     void batchOfThreeWithAnUnknownInTheMiddle()
     {
         const BatchRun run = RunBatch(QStringLiteral("0596007124\n1111111111\n080442957X"));
-        QCOMPARE(run.rows.size(), 3);
-        QCOMPARE(run.rows[0], QStringLiteral("Cartography of the Quiet Sea"));
-        QVERIFY2(run.rows[1].startsWith(QStringLiteral("Error: Error message returned from "
-                                                       "Amazon: 1111111111 is not a valid value")),
-                 qPrintable(run.rows[1]));
-        QCOMPARE(run.rows[2], QStringLiteral("Small Rivers: A Field Notebook"));
-        QCOMPARE(run.status, QStringLiteral("Job finished: 2 added, 0 skipped as duplicates, 1 not "
-                                            "found, 0 could not be saved."));
+        QCOMPARE(run.rows,
+                 QStringList({"Cartography of the Quiet Sea | Added", " | Not found at Amazon",
+                              "Small Rivers: A Field Notebook | Added"}));
+        // The service's own words, whole, are in the tooltip.
+        QVERIFY2(run.tips[1].startsWith(QStringLiteral("Not found at Amazon\nError message "
+                                                       "returned from Amazon:\n1111111111 is not "
+                                                       "a valid value for ItemId. Please change "
+                                                       "this value and retry your request.")),
+                 qPrintable(run.tips[1]));
+        QCOMPARE(run.tips[0], QStringLiteral("Cartography of the Quiet Sea\nAdded"));
+        QCOMPARE(run.status, QStringLiteral("Job finished: 2 added, 1 not found at Amazon."));
         QCOMPARE(BooksIn(32), QStringLiteral("0596007124 080442957X"));
         QCOMPARE(List().Model()->rowCount(), 2);
     }
@@ -307,6 +321,7 @@ private Q_SLOTS:
         windowPrompt.SetParentWindow(&m_env->Frame());
         SetUserPrompt(&windowPrompt);
         QStringList boxes;
+        QList<qsizetype> requestsWhenShown;
         bool allOnWindowThread = true;
         QTimer answerer;
         answerer.setInterval(20);
@@ -315,6 +330,7 @@ private Q_SLOTS:
             if (!box || !box->isVisible())
                 return;
             boxes << box->text();
+            requestsWhenShown << m_service->requests().size();
             allOnWindowThread = allOnWindowThread && box->thread() == qApp->thread();
             // Yes skips the duplicate.
             box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
@@ -327,16 +343,18 @@ private Q_SLOTS:
 
         QVERIFY(allOnWindowThread);
         QVERIFY(!boxes.isEmpty());
-        QVERIFY2(boxes.first().startsWith(QStringLiteral("This book already exists")),
+        // The duplicate is asked about before anything is looked up.
+        QVERIFY2(boxes.first().startsWith(QStringLiteral("This book already exists in the "
+                                                         "database:\nOld\n")),
                  qPrintable(boxes.first()));
-        QCOMPARE(run.rows.size(), 3);
-        QCOMPARE(run.rows[0], QStringLiteral("Cartography of the Quiet Sea"));
-        QVERIFY2(run.rows[1].startsWith(QStringLiteral("Error: ")) &&
-                     run.rows[1].contains(QStringLiteral("the disk says no")),
-                 qPrintable(run.rows[1]));
-        QCOMPARE(run.rows[2], QStringLiteral("Gardens Under Glass"));
-        QCOMPARE(run.status, QStringLiteral("Job finished: 1 added, 1 skipped as duplicates, 0 not "
-                                            "found, 1 could not be saved."));
+        QCOMPARE(requestsWhenShown.first(), 0);
+        QVERIFY(m_service->requests().filter(QStringLiteral("0596007124")).isEmpty());
+        QCOMPARE(run.rows, QStringList({"Old | Already in the library: skipped",
+                                        "Small Rivers: A Field Notebook | Not saved: the disk says "
+                                        "no",
+                                        "Gardens Under Glass | Added"}));
+        QCOMPARE(run.status,
+                 QStringLiteral("Job finished: 1 added, 1 already in the library, 1 not saved."));
         QCOMPARE(BooksIn(32), QStringLiteral("0596007124 0596004206"));
     }
 
@@ -346,9 +364,9 @@ private Q_SLOTS:
     {
         CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:1"));
         const BatchRun run = RunBatch(QStringLiteral("0596007124\n080442957X"));
-        QCOMPARE(run.rows.size(), 2);
-        QVERIFY2(run.rows[0].startsWith(QStringLiteral("Error: ")), qPrintable(run.rows[0]));
-        QCOMPARE(run.rows[1], QString());
+        QCOMPARE(run.rows, QStringList({" | Not looked up: Failed to load book info from XML "
+                                        "source.",
+                                        " | "}));
         QCOMPARE(m_env->prompt.LastText(),
                  QStringLiteral("Fatal error occurred. Job will be cancelled."));
         QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
@@ -389,7 +407,7 @@ private Q_SLOTS:
         QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
 
         QVERIFY(closedByItself);
-        QCOMPARE(second, QStringLiteral("Error: The transfer was cancelled."));
+        QCOMPARE(second, QStringLiteral("Not looked up: The transfer was cancelled."));
         QCOMPARE(BooksIn(32), QStringLiteral("0596007124"));
         for (const char *untouched : {"0596004206", "1876543213", "1876543221"})
             QVERIFY(m_service->requests().filter(QLatin1String(untouched)).isEmpty());
@@ -505,6 +523,107 @@ private Q_SLOTS:
         QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{bookId});
     }
 
+    // One ISBN the library has, typed in its other form: the question comes
+    // before any request. "Skip" ends there; "add anyway" looks the book up
+    // and saves it from the sheet without asking again, with the library's
+    // first status.
+    void duplicateIsAskedBeforeTheLookup()
+    {
+        QVERIFY(m_env->Document().m_connection->Execute(QStringLiteral(
+            "INSERT INTO book (BookID, Title, ISBN) VALUES (1, 'Old', '0596007124'); "
+            "INSERT INTO book_category VALUES (1, 32)")));
+        bool done = false;
+        bool sheetOpened = false;
+        When(
+            [&] {
+                return done || qobject_cast<CBookProperties *>(QApplication::activeModalWidget());
+            },
+            [&] {
+                if (auto *sheet =
+                        qobject_cast<CBookProperties *>(QApplication::activeModalWidget())) {
+                    sheetOpened = true;
+                    sheet->reject();
+                }
+            });
+        WhenShown<CAddBookDlg>(
+            [](CAddBookDlg *dialog) { EnterIsbns(dialog, QStringLiteral("978-0-596-00712-6")); });
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+        done = true;
+        QCOMPARE(m_env->prompt.shown.size(), 1);
+        QCOMPARE(m_env->prompt.LastText(), FormatMessage(238, {QStringLiteral("Old")}));
+        QCOMPARE(m_service->requests(), QStringList());
+        QVERIFY(!sheetOpened);
+
+        QString status;
+        WhenShown<CAddBookDlg>(
+            [](CAddBookDlg *dialog) { EnterIsbns(dialog, QStringLiteral("0596007124")); });
+        WhenShown<CBookProperties>([&](CBookProperties *sheet) {
+            status = Child<QComboBox>(sheet, "Status")->currentText();
+            sheet->accept();
+        });
+        m_env->prompt.answers = {MsgAnswer::No};
+        QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
+        QCOMPARE(m_env->prompt.shown.size(), 2);
+        QVERIFY(!m_service->requests().isEmpty());
+        QCOMPARE(status, QStringLiteral("In Collection"));
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(ISBN || ':' || ifnull(StatusID, '-'), ' ') "
+                                   "FROM (SELECT * FROM book ORDER BY BookID)")),
+                 QStringLiteral("0596007124:- 0596007124:1"));
+    }
+
+    // The product service is offered only with a host of its own, marked as
+    // gone; a stored choice of it without one is Open Library, said so.
+    void productServiceOfferedOnlyWithItsHost_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("noteShown");
+        const QString gone = QStringLiteral("Amazon (discontinued service)");
+        QTest::newRow("no host, chosen before")
+            << QString() << "product" << QStringList{"Open Library"} << "Open Library" << true;
+        QTest::newRow("no host, nothing chosen")
+            << QString() << QString() << QStringList{"Open Library"} << "Open Library" << false;
+        QTest::newRow("own host") << "http://127.0.0.1:9"
+                                  << "product" << QStringList{"Open Library", gone} << gone
+                                  << false;
+    }
+    void productServiceOfferedOnlyWithItsHost()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, chosen);
+        QFETCH(bool, noteShown);
+        QVERIFY(CAppSettings::SetServiceHost(host));
+        QVERIFY(CAppSettings::SetSearchHost(QString()));
+        QVERIFY(CAppSettings::SetLookupSource(stored));
+        QStringList items;
+        QString current;
+        bool note = !noteShown;
+        WhenShown<COptions>([&](COptions *sheet) {
+            Child<QTabWidget>(sheet, "Pages")->setCurrentIndex(1);
+            auto *source = Child<QComboBox>(sheet, "LookupSource");
+            for (int i = 0; i < source->count(); ++i)
+                items << source->itemText(i);
+            current = source->currentText();
+            note = Child<QLabel>(sheet, "LookupSourceNote")->isVisible();
+            Shot(sheet, "options_lookup_source");
+            sheet->accept();
+        });
+        QVERIFY(m_env->Frame().RouteCommand(ID_OPTIONS));
+        QCOMPARE(items, offered);
+        QCOMPARE(current, chosen);
+        QCOMPARE(note, noteShown);
+        QCOMPARE(CurrentLookupSource() == ELookupSource::kProduct, !host.isEmpty());
+        // OK without another choice keeps what was stored.
+        QCOMPARE(CAppSettings::LookupSource() == QLatin1String(kLookupSourceProduct),
+                 !host.isEmpty());
+        QCOMPARE(CAppSettings::StoredProductSourceFellBack(), noteShown);
+    }
+
     // A book added by hand: the sheet opens on an empty book, and the book
     // saved there is the one selected.
     void manualBookThroughTheSheet()
@@ -521,6 +640,8 @@ private Q_SLOTS:
         });
         QVERIFY(m_env->Frame().RouteCommand(ID_ADD_BOOK));
         QCOMPARE(Db(QStringLiteral("SELECT Title FROM book")), QStringLiteral("Written By Hand"));
+        // The library's first status, not the first name in the list ("For Sale").
+        QCOMPARE(Db(QStringLiteral("SELECT StatusID FROM book")), QStringLiteral("1"));
         const auto bookId = quint32(Db(QStringLiteral("SELECT BookID FROM book")).toInt());
         QTRY_COMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>{bookId});
     }

@@ -409,9 +409,10 @@ private Q_SLOTS:
         QVERIFY(Drive([&] { bookId = List().RunAddBookSheet(book); },
                       [&](CBookProperties &sheet) {
                           QCOMPARE(sheet.windowTitle(), QStringLiteral("Add Book"));
-                          // A new book without a status gets the first one.
+                          // A new book without a status gets the library's first
+                          // by identifier, not the first name in the list.
                           QCOMPARE(Field<QComboBox>(sheet, "Status")->currentText(),
-                                   QStringLiteral("For Sale"));
+                                   QStringLiteral("In Collection"));
                           ClickOk(sheet);
                           QCOMPARE(m_env->prompt.LastText(), LoadString(155));
                           SetText(sheet, "Title", QStringLiteral("A Book Typed In"));
@@ -422,7 +423,7 @@ private Q_SLOTS:
                                    "JOIN bookstatus s ON s.StatusID=b.StatusID JOIN book_category "
                                    "c ON c.BookID=b.BookID WHERE b.BookID=%1")
                         .arg(bookId)),
-                 QStringLiteral("A Book Typed In|For Sale|1"));
+                 QStringLiteral("A Book Typed In|In Collection|1"));
         QCOMPARE(Doc().m_selectedBookIds, QVector<quint32>({quint32(bookId)}));
 
         // A book already in the library, skipped when asked: the sheet

@@ -440,6 +440,7 @@ void TestDialogs::optionsStoredAndReadBack()
                         env.ProgramDir() + QStringLiteral("/Languages/TomelodexXyz.qm")));
     QVERIFY(CAppSettings::SetAssociateTag(QStringLiteral("oldtag-20")));
     QVERIFY(CAppSettings::SetLookupSource(QStringLiteral("openlibrary")));
+    QVERIFY(CAppSettings::SetServiceHost(QStringLiteral("http://127.0.0.1:9")));
     QVERIFY(Start(env));
     CMainFrame &frame = env.Frame();
     const QStringList templates = frame.XslTemplates();
@@ -477,7 +478,7 @@ void TestDialogs::optionsStoredAndReadBack()
         // The stored source is offered; the other one is chosen.
         auto *source = Child<QComboBox>(sheet, "LookupSource");
         QCOMPARE(source->currentText(), QStringLiteral("Open Library"));
-        source->setCurrentText(QStringLiteral("Amazon"));
+        source->setCurrentText(QStringLiteral("Amazon (discontinued service)"));
         TypeInto(Child<QLineEdit>(sheet, "LookupContact"), QStringLiteral("reader@example.org"));
         sheet.accept();
     });
@@ -513,7 +514,8 @@ void TestDialogs::optionsStoredAndReadBack()
         QCOMPARE(Child<QLineEdit>(sheet, "UserText1")->text(), QStringLiteral("signed copy"));
         QCOMPARE(Child<QDateEdit>(sheet, "PurchaseDate")->date(), QDate(2005, 3, 7));
         QVERIFY(Child<QCheckBox>(sheet, "EbookOnly")->isChecked());
-        QCOMPARE(Child<QComboBox>(sheet, "LookupSource")->currentText(), QStringLiteral("Amazon"));
+        QCOMPARE(Child<QComboBox>(sheet, "LookupSource")->currentText(),
+                 QStringLiteral("Amazon (discontinued service)"));
         Child<QCheckBox>(sheet, "HasPurchaseDate")->setChecked(false);
         QTest::keyClick(Child<QLineEdit>(sheet, "UserText1"), Qt::Key_Return);
     });

@@ -30,6 +30,8 @@ CRecordingPrompt::~CRecordingPrompt()
 MsgAnswer CRecordingPrompt::Message(const QString &text, MsgIcon icon, MsgButtons buttons)
 {
     shown.append({text, icon, buttons});
+    if (onMessage)
+        onMessage();
     if (!answers.isEmpty())
         return answers.takeFirst();
     return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok

@@ -31,6 +31,8 @@ public:
 
     QList<MsgAnswer> answers; // taken from the front; Ok or Yes when empty
     QList<Shown> shown;
+    // Called as each message is shown, before it is answered.
+    std::function<void()> onMessage;
 
     QString LastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
 };

@@ -284,11 +284,30 @@ QString CAppSettings::LookupSource()
             return overridden;
     }
     const QString stored = ReadText(kSettingsKeyPath, kValueLookupSource).trimmed().toLower();
-    if (stored == openLibrary || stored == product)
+    if (stored == openLibrary)
         return stored;
-    const bool ownProductHost = !ReadText(kSettingsKeyPath, kValueServiceHost).isEmpty() ||
-                                !ReadText(kSettingsKeyPath, kValueSearchHost).isEmpty();
-    return ownProductHost ? product : openLibrary;
+    return ProductHostSet() ? product : openLibrary;
+}
+
+bool CAppSettings::ProductHostSet()
+{
+    for (const char *name : {kValueServiceHost, kValueSearchHost}) {
+        {
+            QMutexLocker lock(&g_hostMutex);
+            if (!g_hostOverrides.value(QLatin1String(name)).isEmpty())
+                return true;
+        }
+        if (!ReadText(kSettingsKeyPath, name).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool CAppSettings::StoredProductSourceFellBack()
+{
+    return ReadText(kSettingsKeyPath, kValueLookupSource).trimmed().toLower() ==
+               QLatin1String(kLookupSourceProduct) &&
+           !ProductHostSet();
 }
 
 bool CAppSettings::SetLookupSource(const QString &source)

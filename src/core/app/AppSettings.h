@@ -131,8 +131,16 @@ public:
     // text. Without either, a user who pointed the product service or its
     // search at a host of their own keeps that service; everyone else gets
     // Open Library, which answers today without a key.
+    // A stored choice of the product service without a host of its own
+    // falls back to Open Library: its default hosts answer nobody.
     static QString LookupSource();
     static bool SetLookupSource(const QString &source);
+    // Whether the product service or its search has a host of the user's
+    // own, stored or given for this run: only then can it be asked at all.
+    static bool ProductHostSet();
+    // Whether the stored choice is the product service although it has no
+    // host, so that Open Library is asked instead.
+    static bool StoredProductSourceFellBack();
     // Uses `source` for the rest of the run without storing it (empty ends
     // the override).
     static void OverrideLookupSourceForThisRun(const QString &source);

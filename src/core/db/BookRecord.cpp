@@ -194,6 +194,31 @@ bool ReadStoredState(int bookId, CLibraryConnection &connection, QByteArray &sta
     return true;
 }
 
+} // namespace
+
+QString FirstStatusName(CLibraryConnection &connection)
+{
+    QString name;
+    QuerySingleValue(QStringLiteral("SELECT Name FROM bookstatus ORDER BY StatusID LIMIT 1"),
+                     connection, name);
+    return name;
+}
+
+bool FindStoredIsbn(const QString &isbn, CLibraryConnection &connection, QString &title)
+{
+    title.clear();
+    const QString normal = IsbnForDuplicateCheck(isbn);
+    return normal.isEmpty() || FindTitleByIsbn(normal, connection, title);
+}
+
+bool IsSameBookIsbn(const QString &a, const QString &b)
+{
+    const QString normal = IsbnForDuplicateCheck(a);
+    return !normal.isEmpty() && normal == IsbnForDuplicateCheck(b);
+}
+
+namespace {
+
 // Reads in one snapshot: outside a transaction of the caller, a read
 // transaction of its own, so that another program's commit cannot fall
 // between two queries of it.
@@ -261,6 +286,7 @@ void CBookRecord::ResetToDefaults()
     Notes.clear();
     CoverTempPath.clear();
     BackCoverTempPath.clear();
+    NotFound = false;
 
     CSettingsKey key;
     if (!key.Open(QString::fromLatin1(kSettingsDefaultKeyPath), false))
@@ -275,6 +301,12 @@ void CBookRecord::ResetToDefaults()
     PurchaseDate = key.ReadString(QLatin1String(kValuePurchaseDate), QString());
     Status = key.ReadString(QLatin1String(kValueStatus), QString());
     EBookOnly = key.ReadInt(QLatin1String(kValueEbookOnly), 0) != 0;
+}
+
+void CBookRecord::FillNewBookStatus(CLibraryConnection &connection)
+{
+    if (Status.trimmed().isEmpty())
+        Status = FirstStatusName(connection);
 }
 
 bool CBookRecord::FitsColumns() const
@@ -410,7 +442,8 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesDir,
             // 0596007124, and so does 9780596007126. A blank ISBN finds nothing.
             QString title;
             const QString isbn = IsbnForDuplicateCheck(ISBN);
-            if (!isbn.isEmpty() && !FindTitleByIsbn(isbn, connection, title)) {
+            const bool accepted = IsSameBookIsbn(ISBN, AcceptedDuplicateIsbn);
+            if (!isbn.isEmpty() && !accepted && !FindTitleByIsbn(isbn, connection, title)) {
                 SaveError = connection.LastError();
                 return false;
             }

@@ -74,6 +74,20 @@ private:
     QString m_text;
 };
 
+// The name of the library's first status by identifier, the one a new book
+// takes when the defaults for new books name none; empty when there is none.
+QString FirstStatusName(CLibraryConnection &connection);
+
+// Whether the library has a book with the ISBN `isbn` (an ISBN-10 and its 978
+// ISBN-13 name the same book; hyphens, spaces and the check letter's case do
+// not count): `title` is the first such book's title, empty when there is
+// none. A blank ISBN finds nothing. False when the query failed.
+bool FindStoredIsbn(const QString &isbn, CLibraryConnection &connection, QString &title);
+
+// Whether two ISBNs, as typed or stored, name the same book by the rules of
+// FindStoredIsbn. Blank ISBNs name no book.
+bool IsSameBookIsbn(const QString &a, const QString &b);
+
 // Identifier of the book written by the last successful save (0 at start).
 extern std::atomic<qint32> g_lastSavedBookId;
 
@@ -143,6 +157,13 @@ public:
     };
     SaveConflict Conflict = SaveConflict::None;
     QString SaveError;
+    // Set by a lookup that failed because the source answered that it has no
+    // such book (as against one that could not ask it); cleared by the next.
+    bool NotFound = false;
+    // The ISBN the user already agreed to add although the library has it:
+    // a new book's save with the same ISBN (in any of its forms) does not ask
+    // again. Kept by ResetToDefaults; another ISBN is asked about as ever.
+    QString AcceptedDuplicateIsbn;
 
     // The stored book's columns this program knows and its links, as Load
     // read them (or the last Save wrote them), in a form only good for
@@ -154,6 +175,10 @@ public:
 
     // Empties the book's fields and applies the default values for new books.
     void ResetToDefaults();
+    // A new book without a status takes the first of the library's statuses
+    // by identifier ("In Collection" in a new library): the status a book
+    // starts with when the defaults for new books name none.
+    void FillNewBookStatus(CLibraryConnection &connection);
 
     // Whether every text fits the library's column for it (string 242
     // says when not). The ISBN is measured as typed, before its hyphens go.

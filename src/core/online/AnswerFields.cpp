@@ -55,6 +55,7 @@ bool CheckAnswerTitle(CBookRecord &record, const QString &title, const QString &
 {
     if (!title.trimmed().isEmpty())
         return true;
+    record.NotFound = true; // an answer without a title is no book
     record.ErrorText = TranslatedMessage(kLookupAnswerWithoutTitle).arg(isbn);
     record.StatusText = record.ErrorText;
     if (!silent)

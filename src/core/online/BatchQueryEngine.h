@@ -1,10 +1,12 @@
 #pragma once
 
 #include "db/BookRecord.h"
+#include "online/LookupSource.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <atomic>
 #include <functional>
@@ -20,14 +22,23 @@ struct CBatchEntryResult
     {
         kAdded,            // the book was saved
         kDuplicateSkipped, // the library has the ISBN and the answer was to skip it
-        kLookupFailed,     // the service did not give the book
+        kNotFound,         // the source answered that it has no such book
+        kLookupFailed,     // the source could not be asked, or the transfer was cut off
         kSaveFailed        // the book was found but could not be written
     };
     Outcome outcome = kLookupFailed;
-    // The entry's Title cell: the title, or "Error: " and the reason.
+    // The book's title: the one found, or the stored book's for a duplicate.
+    QString title;
+    // Why the entry failed, in full (the source's or the database's text).
+    QString reason;
+    // The entry's line of the command-line tool: the title, or "Error: " and
+    // the reason.
     QString titleCell;
 
-    bool IsError() const { return outcome == kLookupFailed || outcome == kSaveFailed; }
+    bool IsError() const
+    {
+        return outcome == kNotFound || outcome == kLookupFailed || outcome == kSaveFailed;
+    }
 };
 
 // Records in `record` the e-book file its ISBN was found in: the related link
@@ -61,6 +72,9 @@ public:
     QMap<QString, QString> m_isbnFiles; // ISBN to the e-book file it was found in
     int m_categoryId = 0;
     CBookRecord m_record; // reused for every entry
+    // Where the job looks its books up: the source the settings choose when
+    // the job is made.
+    ELookupSource m_source;
     std::atomic<int> m_state{kReady};
     std::atomic<int> m_total{0};
     std::atomic<int> m_current{-1};
@@ -87,11 +101,24 @@ public:
 
 private:
     void Work();
+    // Asks the duplicate question for every entry the library already has,
+    // before anything is looked up; false when the job was cancelled meanwhile.
+    bool AskAboutStoredIsbns();
+    // Whether entry `index` may be looked up and added: not when the
+    // library has its ISBN and the answer is to skip it. Each entry is asked
+    // about once; a later call checks the library again only for an entry
+    // that was no duplicate before.
+    bool MayAdd(int index);
     void ProcessEntry(int index);
+    void Report(int index, const CBatchEntryResult &result);
 
     CLibraryConnection &m_connection;
     QString m_imagesDir;
     CBatchLookup *m_lookup = nullptr; // the job's, while the worker runs
+    QString m_newBookStatus;          // the library's first status, for books without one
+    // Per entry: skipped as a duplicate, or the ISBN the user agreed to add again.
+    QVector<bool> m_skipped;
+    QStringList m_acceptedDuplicates;
     std::thread m_worker;
     std::atomic<bool> m_running{false};
     std::atomic<bool> m_abortTransfers{false};

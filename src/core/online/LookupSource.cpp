@@ -7,6 +7,8 @@
 #include "online/OpenLibraryLookup.h"
 #include "online/ProductLookup.h"
 
+#include <QCoreApplication>
+
 ELookupSource CurrentLookupSource()
 {
     return LookupSourceFromSetting(CAppSettings::LookupSource());
@@ -16,6 +18,22 @@ QString LookupSourceName(ELookupSource source)
 {
     return source == ELookupSource::kProduct ? QStringLiteral("Amazon")
                                              : QLatin1String(kOpenLibraryName);
+}
+
+QString LookupSourceChoiceName(ELookupSource source)
+{
+    if (source == ELookupSource::kProduct)
+        return QCoreApplication::translate("Messages", "%1 (discontinued service)")
+            .arg(LookupSourceName(source));
+    return LookupSourceName(source);
+}
+
+QList<ELookupSource> OfferedLookupSources()
+{
+    QList<ELookupSource> sources{ELookupSource::kOpenLibrary};
+    if (CAppSettings::ProductHostSet())
+        sources.append(ELookupSource::kProduct);
+    return sources;
 }
 
 QString LookupSourceSetting(ELookupSource source)
@@ -38,8 +56,8 @@ bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults
     return OpenLibraryLookupByIsbn(record, isbn, resetToDefaults, silent);
 }
 
-CBatchLookup::CBatchLookup(const QStringList &queue)
-    : m_queue(queue), m_source(CurrentLookupSource())
+CBatchLookup::CBatchLookup(const QStringList &queue, ELookupSource source)
+    : m_queue(queue), m_source(source)
 {
     if (m_source != ELookupSource::kOpenLibrary)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,8 +20,15 @@ enum class ELookupSource
 // The source the settings choose (CAppSettings::LookupSource).
 ELookupSource CurrentLookupSource();
 
-// The name a person knows the source by, as the Options sheet lists it.
+// The name a person knows the source by ("Not found at Open Library").
 QString LookupSourceName(ELookupSource source);
+// The source as a list of sources offers it: the product service marked as
+// a service of the past.
+QString LookupSourceChoiceName(ELookupSource source);
+// The sources a person may choose: the product service only when it has a
+// host of its own (CAppSettings::ProductHostSet), since its own hosts no
+// longer answer.
+QList<ELookupSource> OfferedLookupSources();
 // The setting's text for a source, and back (anything unknown is Open Library).
 QString LookupSourceSetting(ELookupSource source);
 ELookupSource LookupSourceFromSetting(const QString &text);
@@ -37,8 +45,8 @@ bool LookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToDefaults
 class CBatchLookup
 {
 public:
-    // `queue` as typed.
-    explicit CBatchLookup(const QStringList &queue);
+    // `queue` as typed; an empty entry is never asked for.
+    CBatchLookup(const QStringList &queue, ELookupSource source);
     ~CBatchLookup();
     CBatchLookup(const CBatchLookup &) = delete;
     CBatchLookup &operator=(const CBatchLookup &) = delete;

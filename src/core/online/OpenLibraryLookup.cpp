@@ -324,6 +324,7 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
                        COpenLibraryClient &client, bool silent)
 {
     record.StatusText = TranslatedMessage(kOpenLibraryLoadingStatus);
+    record.NotFound = false;
     const QString isbn = answers.Isbn(index);
     if (!answers.Fetch(index, client)) {
         record.ErrorText = FailureText(answers.Error(index));
@@ -338,6 +339,7 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
     }
     const QJsonObject book = answers.Book(index);
     if (book.isEmpty()) {
+        record.NotFound = true;
         record.ErrorText = TranslatedMessage(kOpenLibraryNotFound).arg(isbn);
         record.StatusText = record.ErrorText.section(u'\n', 1);
         if (!silent)

@@ -110,6 +110,7 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
     if (resetToDefaults)
         record.ResetToDefaults();
     record.StatusText = FormatString(TranslatedMessage(kLookupLoadingStatus), {ServiceSiteName()});
+    record.NotFound = false;
     const QString normalised = NormalizeIsbn(isbn);
 
     // The wait cursor around the load is the caller's: the core has no cursor.
@@ -124,6 +125,8 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
 
     const QString serviceError = Text(document, "ItemLookupResponse//Error/Message");
     if (!serviceError.isEmpty()) {
+        // The service answers an unknown or malformed ISBN this way.
+        record.NotFound = true;
         record.StatusText = serviceError;
         record.ErrorText = FormatString(TranslatedMessage(kLookupServiceError), {serviceError});
         if (!silent)

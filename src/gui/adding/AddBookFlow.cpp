@@ -46,7 +46,8 @@ void CAddBookFlow::OnAddBook()
     case CAddBookDlg::kModeSearch: {
         CBookRecord record;
         if (SearchByTitleAuthorPublisher(record, dialog.SearchTitle(), dialog.SearchAuthor(),
-                                         dialog.SearchPublisher(), true, m_owner))
+                                         dialog.SearchPublisher(), true, m_owner,
+                                         [&](const QString &isbn) { return MayAdd(isbn, record); }))
             OpenBookSheet(record);
         break;
     }
@@ -73,12 +74,25 @@ void CAddBookFlow::RunBatch(const QStringList &isbns)
 void CAddBookFlow::AddOneByIsbn(const QString &isbn)
 {
     CBookRecord record;
-    if (!LookUpInBackground(m_owner, record, isbn))
+    if (!MayAdd(isbn, record) || !LookUpInBackground(m_owner, record, isbn))
         return;
     const QString file = m_isbnFiles.value(isbn).trimmed();
     if (!file.isEmpty())
         AddEbookFile(record, file);
     OpenBookSheet(record);
+}
+
+bool CAddBookFlow::MayAdd(const QString &isbn, CBookRecord &record)
+{
+    QString title;
+    if (!FindStoredIsbn(isbn, *m_doc.m_connection, title) || title.isEmpty())
+        return true;
+    // Asked before anything is fetched: a book skipped costs no lookup.
+    if (ShowMessage(FormatMessage(238, {title}), MsgIcon::Question, MsgButtons::YesNo) ==
+        MsgAnswer::Yes)
+        return false;
+    record.AcceptedDuplicateIsbn = isbn;
+    return true;
 }
 
 void CAddBookFlow::OpenBookSheet(const CBookRecord &record)

@@ -43,6 +43,10 @@ public:
 
 private:
     void AddOneByIsbn(const QString &isbn);
+    // Whether the book `isbn` may be looked up to be added: when the library
+    // has it, the user is asked first, and "add anyway" is noted in `record`
+    // so that its save does not ask again.
+    bool MayAdd(const QString &isbn, CBookRecord &record);
     void RunBatch(const QStringList &isbns);
     void OpenBookSheet(const CBookRecord &record);
     void ScanTextFile(const QString &path);

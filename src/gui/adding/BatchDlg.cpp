@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "online/LookupSource.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -16,6 +17,14 @@ namespace {
 
 const int kIsbnColumn = 0;
 const int kTitleColumn = 1;
+const int kResultColumn = 2;
+const int kColumnCount = 3;
+
+// A text of several lines as one line of a cell.
+QString OneLine(QString text)
+{
+    return text.replace(u'\n', u' ').simplified();
+}
 
 } // namespace
 
@@ -32,10 +41,11 @@ CBatchDlg::CBatchDlg(CLibraryConnection &connection, const QString &imagesDir, Q
     m_rows->setUniformRowHeights(true);
     m_rows->setAllColumnsShowFocus(true);
     m_rows->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_rows->setHeaderLabels({LoadString(189), LoadString(186)});
+    m_rows->setHeaderLabels({LoadString(189), LoadString(186), tr("Result")});
     m_rows->header()->resizeSection(kIsbnColumn, 110);
+    m_rows->header()->resizeSection(kTitleColumn, 300);
     m_rows->header()->setStretchLastSection(true);
-    m_rows->setMinimumSize(560, 240);
+    m_rows->setMinimumSize(720, 240);
 
     m_status->setObjectName(QStringLiteral("BatchStatus"));
     m_status->setTextFormat(Qt::PlainText);
@@ -95,7 +105,7 @@ void CBatchDlg::SetQueue(const QStringList &queue, const QMap<QString, QString> 
     QList<QTreeWidgetItem *> items;
     items.reserve(queue.size());
     for (const QString &isbn : queue)
-        items.append(new QTreeWidgetItem(QStringList{isbn, QString()}));
+        items.append(new QTreeWidgetItem(QStringList{isbn, QString(), QString()}));
     m_rows->addTopLevelItems(items);
 }
 
@@ -122,15 +132,41 @@ void CBatchDlg::OnTimer()
         m_status->setText(status);
 }
 
+QString CBatchDlg::ResultText(const CBatchEntryResult &result) const
+{
+    switch (result.outcome) {
+    case CBatchEntryResult::kAdded:
+        return tr("Added");
+    case CBatchEntryResult::kDuplicateSkipped:
+        return tr("Already in the library: skipped");
+    case CBatchEntryResult::kNotFound:
+        return tr("Not found at %1").arg(LookupSourceName(m_engine->m_source));
+    case CBatchEntryResult::kLookupFailed:
+        return tr("Not looked up: %1").arg(result.reason);
+    case CBatchEntryResult::kSaveFailed:
+        return tr("Not saved: %1").arg(result.reason);
+    }
+    return QString();
+}
+
 void CBatchDlg::OnEntryDone(int index, const CBatchEntryResult &result)
 {
     ++m_counts[result.outcome];
     QTreeWidgetItem *row = m_rows->topLevelItem(index);
     if (!row)
         return;
-    // A multi-line error reads as one line in its cell; the tooltip has it all.
-    row->setText(kTitleColumn, QString(result.titleCell).replace(u'\n', u' '));
-    row->setToolTip(kTitleColumn, result.titleCell);
+    const QString outcome = ResultText(result);
+    row->setText(kTitleColumn, OneLine(result.title));
+    row->setText(kResultColumn, OneLine(outcome));
+    // Cells cut long texts off: the tooltip has the whole of them, with the
+    // source's own words for a book it does not know.
+    QStringList whole{outcome};
+    if (!result.title.isEmpty())
+        whole.prepend(result.title);
+    if (result.outcome == CBatchEntryResult::kNotFound)
+        whole.append(result.reason);
+    for (int column = 0; column < kColumnCount; ++column)
+        row->setToolTip(column, whole.join(u'\n'));
     m_rows->scrollToItem(row);
 }
 
@@ -155,12 +191,18 @@ void CBatchDlg::OnJobCancelled()
 
 QString CBatchDlg::SummaryText() const
 {
-    return tr("Job finished: %1 added, %2 skipped as duplicates, %3 not found, %4 could not be "
-              "saved.")
-        .arg(Count(CBatchEntryResult::kAdded))
-        .arg(Count(CBatchEntryResult::kDuplicateSkipped))
-        .arg(Count(CBatchEntryResult::kLookupFailed))
-        .arg(Count(CBatchEntryResult::kSaveFailed));
+    // Every kind that happened, and the added ones always.
+    QStringList parts{tr("%n added", "books", Count(CBatchEntryResult::kAdded))};
+    if (const int skipped = Count(CBatchEntryResult::kDuplicateSkipped))
+        parts << tr("%n already in the library", "books", skipped);
+    if (const int notFound = Count(CBatchEntryResult::kNotFound))
+        parts << tr("%n not found at %1", "books", notFound)
+                     .arg(LookupSourceName(m_engine->m_source));
+    if (const int notAsked = Count(CBatchEntryResult::kLookupFailed))
+        parts << tr("%n not looked up", "books", notAsked);
+    if (const int notSaved = Count(CBatchEntryResult::kSaveFailed))
+        parts << tr("%n not saved", "books", notSaved);
+    return tr("Job finished: %1.").arg(parts.join(tr(", ")));
 }
 
 void CBatchDlg::reject()

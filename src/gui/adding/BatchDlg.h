@@ -42,6 +42,8 @@ private:
     void OnStart();
     void OnTimer();
     void OnEntryDone(int index, const CBatchEntryResult &result);
+    // What a row says happened to its entry, plainly.
+    QString ResultText(const CBatchEntryResult &result) const;
     void OnJobFinished();
     void OnJobCancelled();
     QString SummaryText() const;

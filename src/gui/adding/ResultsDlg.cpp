@@ -285,7 +285,8 @@ void CResultsDlg::reject()
 }
 
 bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, const QString &author,
-                                  const QString &publisher, bool resetToDefaults, QWidget *parent)
+                                  const QString &publisher, bool resetToDefaults, QWidget *parent,
+                                  const std::function<bool(const QString &isbn)> &mayLookUp)
 {
     if (resetToDefaults)
         record.ResetToDefaults();
@@ -296,6 +297,8 @@ bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, con
         return false;
     }
     if (!IsAcceptedIsbn(results.m_chosenIsbn))
+        return false;
+    if (mayLookUp && !mayLookUp(results.m_chosenIsbn))
         return false;
     record.ISBN = results.m_chosenIsbn;
     return LookUpInBackground(parent, record, results.m_chosenIsbn, false);

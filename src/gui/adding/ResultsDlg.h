@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class CBookRecord;
@@ -90,6 +91,9 @@ private:
 // looks the chosen ISBN up into the record (with a progress window that can
 // cancel it). False when nothing was chosen (a failure's text is then in
 // record.ErrorText), or when the lookup failed or was cancelled.
+// `mayLookUp`, when given, is asked about the chosen ISBN before anything is
+// fetched for it; false from it ends the search with false.
 bool SearchByTitleAuthorPublisher(CBookRecord &record, const QString &title, const QString &author,
                                   const QString &publisher, bool resetToDefaults,
-                                  QWidget *parent = nullptr);
+                                  QWidget *parent = nullptr,
+                                  const std::function<bool(const QString &isbn)> &mayLookUp = {});

@@ -117,10 +117,12 @@ void CBookPersonalPage::LoadFrom(const CBookRecord &book, const CBookSheetContex
     m_listPrice->setText(book.ListPrice);
     m_amazonPrice->setText(book.AmazonPrice);
     m_location->SetName(book.Location);
-    m_status->SetName(book.Status);
-    // A new book without a status starts with the first one of the list.
-    if (context.NewBook && book.Status.isEmpty() && m_status->count() > 0)
-        m_status->setCurrentIndex(0);
+    // A new book without a status starts with the library's first one by
+    // identifier, as every other way of adding gives it.
+    if (context.NewBook && book.Status.trimmed().isEmpty() && context.Connection)
+        m_status->SetName(FirstStatusName(*context.Connection));
+    else
+        m_status->SetName(book.Status);
     m_currentPage->setText(book.CurrentPage);
     m_amazonRating->setText(book.AmazonRating);
     m_numOfReviews->setText(book.NumOfReviews);

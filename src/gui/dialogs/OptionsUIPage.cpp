@@ -47,15 +47,25 @@ COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
     auto *lookupGroup = new QGroupBox(tr("Looking Up Books:"), this);
     m_lookupSource = new QComboBox(lookupGroup);
     m_lookupSource->setObjectName(QStringLiteral("LookupSource"));
-    for (const ELookupSource source : {ELookupSource::kOpenLibrary, ELookupSource::kProduct})
-        m_lookupSource->addItem(LookupSourceName(source), LookupSourceSetting(source));
+    for (const ELookupSource source : OfferedLookupSources())
+        m_lookupSource->addItem(LookupSourceChoiceName(source), LookupSourceSetting(source));
     m_lookupSource->setCurrentIndex(
         m_lookupSource->findData(LookupSourceSetting(CurrentLookupSource())));
+    // A choice the program cannot honour any more is not kept in silence.
+    auto *fellBack = new QLabel(tr("The product service chosen before is discontinued and has "
+                                   "no address of its own: books are looked up at Open Library."),
+                                lookupGroup);
+    fellBack->setObjectName(QStringLiteral("LookupSourceNote"));
+    fellBack->setWordWrap(true);
+    m_productChoiceFellBack = CAppSettings::StoredProductSourceFellBack();
+    m_shownSource = m_lookupSource->currentIndex();
+    fellBack->setVisible(m_productChoiceFellBack);
     m_lookupContact = new QLineEdit(CAppSettings::LookupContact(), lookupGroup);
     m_lookupContact->setObjectName(QStringLiteral("LookupContact"));
     m_lookupContact->setPlaceholderText(tr("an e-mail or web address (optional)"));
     auto *lookupLayout = new QFormLayout(lookupGroup);
     lookupLayout->addRow(tr("Lookup &source:"), m_lookupSource);
+    lookupLayout->addRow(fellBack);
     lookupLayout->addRow(tr("&Contact for Open Library:"), m_lookupContact);
 
     auto *layout = new QVBoxLayout(this);
@@ -90,6 +100,10 @@ QString COptionsUIPage::AssociateTag() const
 
 QString COptionsUIPage::LookupSource() const
 {
+    // A choice that fell back stays stored until another is made: a host
+    // of its own, set later, brings the product service back.
+    if (m_productChoiceFellBack && m_lookupSource->currentIndex() == m_shownSource)
+        return QLatin1String(kLookupSourceProduct);
     return m_lookupSource->currentData().toString();
 }
 

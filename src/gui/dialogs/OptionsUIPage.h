@@ -31,4 +31,6 @@ private:
     QLineEdit *m_associateTag;
     QComboBox *m_lookupSource;
     QLineEdit *m_lookupContact;
+    bool m_productChoiceFellBack = false;
+    int m_shownSource = -1; // the source's index when the page was made
 };

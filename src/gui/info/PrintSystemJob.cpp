@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QStringList>
 
 #include <cups/cups.h>
 
@@ -16,6 +17,18 @@ public:
     CJobOptions &operator=(const CJobOptions &) = delete;
     ~CJobOptions() { cupsFreeOptions(m_count, m_options); }
 
+    // The options saved for a printer (or an instance of one: "name/instance").
+    void AddSavedOptionsOf(const QByteArray &printer, const QByteArray &instance)
+    {
+        cups_dest_t *destinations = nullptr;
+        const int count = cupsGetDests(&destinations);
+        const cups_dest_t *destination =
+            cupsGetDest(printer.constData(), instance.isEmpty() ? nullptr : instance.constData(),
+                        count, destinations);
+        for (int i = 0; destination && i < destination->num_options; ++i)
+            Add(destination->options[i].name, destination->options[i].value);
+        cupsFreeDests(count, destinations);
+    }
     void Add(const char *name, const QByteArray &value)
     {
         m_count = cupsAddOption(name, value.constData(), m_count, &m_options);
@@ -47,18 +60,19 @@ const char *SidesOf(QPrinter::DuplexMode duplex)
 
 bool CPrintSystemJob::Submit(const QString &pdfPath, const QPrinter &printer, QString *error)
 {
+    // What the printer keeps first, then what was chosen in the dialog. The
+    // print system recognises the PDF by its content.
+    const QStringList nameAndInstance = printer.printerName().split(u'/');
+    const QByteArray name = nameAndInstance.value(0).toUtf8();
     CJobOptions options;
-    options.Add("document-format", "application/pdf");
+    options.AddSavedOptionsOf(name, nameAndInstance.value(1).toUtf8());
     options.Add("copies", QByteArray::number(qMax(1, printer.copyCount())));
-    options.Add("multiple-document-handling", printer.collateCopies()
-                                                  ? "separate-documents-collated-copies"
-                                                  : "separate-documents-uncollated-copies");
+    options.Add("collate", printer.collateCopies() ? "true" : "false");
     if (const char *sides = SidesOf(printer.duplex()))
         options.Add("sides", sides);
     if (printer.colorMode() == QPrinter::GrayScale)
         options.Add("print-color-mode", "monochrome");
 
-    const QByteArray name = printer.printerName().toUtf8();
     const QByteArray title =
         printer.docName().isEmpty() ? QByteArray("Tomelodex") : printer.docName().toUtf8();
     if (cupsPrintFile(name.constData(), QFile::encodeName(pdfPath).constData(), title.constData(),
