@@ -92,6 +92,17 @@
     </message>
 </context>
 <context>
+    <name>CAddressHint</name>
+    <message>
+        <source>An address starts with http:// or https://, e.g. https://www.example.org</source>
+        <translation>網址以 http:// 或 https:// 開頭，例如 https://www.example.org</translation>
+    </message>
+    <message>
+        <source>Taken as %1</source>
+        <translation>將作為 %1 使用</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
@@ -507,6 +518,22 @@ Would you like to add it as a new book?</source>
     <message>
         <source>Has a date</source>
         <translation>有日期</translation>
+    </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>請輸入某一天（%1 或 %2）、某個月（%3）或某一年（%4）。
+上、下方向鍵變更日，Page Up 和 Page Down 變更月，
+Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>從日曆中選擇</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>「%1」不是日期。請輸入某一天（%2 或 %3）、某個月（%4）或某一年（%5）。</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1779,10 @@ Note: e-books are ignored.</source>
     <message>
         <source>%1 (discontinued service)</source>
         <translation>%1（已停止的服務）</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, but the library keeps at most %3 for it. Please shorten it.</source>
+        <translation>「%1」有 %2 個字元，但書庫最多只能儲存 %3 個。請縮短。</translation>
     </message>
 </context>
 <context>

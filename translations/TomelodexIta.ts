@@ -92,6 +92,17 @@
     </message>
 </context>
 <context>
+    <name>CAddressHint</name>
+    <message>
+        <source>An address starts with http:// or https://, e.g. https://www.example.org</source>
+        <translation>Un indirizzo inizia con http:// o https://, ad es. https://www.example.org</translation>
+    </message>
+    <message>
+        <source>Taken as %1</source>
+        <translation>Verrà usato come %1</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
@@ -512,6 +523,22 @@ Aggiungerlo come nuovo libro?</translation>
     <message>
         <source>Has a date</source>
         <translation>Con data</translation>
+    </message>
+    <message>
+        <source>Type a day (%1 or %2), a month (%3) or a year (%4).
+Up and Down change the day, Page Up and Page Down the month,
+Ctrl+Page Up and Ctrl+Page Down the year.</source>
+        <translation>Digita un giorno (%1 o %2), un mese (%3) o un anno (%4).
+Su e Giù cambiano il giorno, Pag Su e Pag Giù il mese,
+Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>Scegli da un calendario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type a day (%2 or %3), a month (%4) or a year (%5).</source>
+        <translation>&quot;%1&quot; non è una data. Digita un giorno (%2 o %3), un mese (%4) o un anno (%5).</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1787,10 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>%1 (discontinued service)</source>
         <translation>%1 (servizio non più attivo)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, but the library keeps at most %3 for it. Please shorten it.</source>
+        <translation>%1 ha %2 caratteri, ma la biblioteca ne conserva al massimo %3. Accorcialo.</translation>
     </message>
 </context>
 <context>

@@ -104,8 +104,10 @@ bool ApplyFields(CBookRecord &book, const CFieldValues &values, const QString &i
         ShowMessage(LoadString(155), MsgIcon::Warning);
         return false;
     }
-    if (!book.FitsColumns()) {
-        ShowMessage(LoadString(242), MsgIcon::Warning);
+    if (const CBookRecord::ColumnLimit *tooLong = book.FirstTooLong()) {
+        ShowMessage(CBookRecord::TooLongMessage(QLatin1String(tooLong->Field),
+                                                (book.*tooLong->Text).size(), tooLong->Limit),
+                    MsgIcon::Warning);
         return false;
     }
     if (isbnGiven)

@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(record.Title, QStringLiteral("Cartography of the Quiet Sea"));
         QCOMPARE(record.Publisher, QStringLiteral("Brindle & Finch"));
         QCOMPARE(record.ReleaseDate, QStringLiteral("2004-03-15"));
-        QCOMPARE(record.Edition, record.ReleaseDate);
+        QVERIFY(record.Edition.isEmpty());
         QCOMPARE(record.AmazonPrice, QStringLiteral("$26.37"));
         QCOMPARE(record.ListPrice, QStringLiteral("$39.95"));
         QCOMPARE(record.AmazonRating, QStringLiteral("4.5"));
@@ -464,7 +464,7 @@ private Q_SLOTS:
         QTest::newRow("continued on a later line") << "0596007124"
                                                    << "Revised & expanded edition (March 15, 2004)";
         QTest::newRow("only inside the skipped lines") << "080442957X"
-                                                       << "1998";
+                                                       << "";
         QTest::newRow("no separator, CRLF") << "0596004206"
                                             << "<li><b>Language:</b> English";
         QTest::newRow("last line") << "1876543221"
@@ -486,13 +486,14 @@ private Q_SLOTS:
         QVERIFY(m_service->requests().contains(QStringLiteral("GET /exec/obidos/ASIN/") + isbn));
     }
 
-    void missingPageKeepsReleaseDate()
+    void missingPageLeavesEditionEmpty()
     {
         SetEditionFromHtml(true);
         CRecordingPrompt prompt;
         CBookRecord record;
         QVERIFY(LookupByIsbn(record, QStringLiteral("1876543213"), true, true));
-        QCOMPARE(record.Edition, QStringLiteral("2005-01-10"));
+        QCOMPARE(record.ReleaseDate, QStringLiteral("2005-01-10"));
+        QVERIFY(record.Edition.isEmpty());
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.LastText(), QStringLiteral("Unable to download the html page."));
         QVERIFY(!record.HasFatalError);

@@ -282,12 +282,11 @@ private Q_SLOTS:
 
         {
             CPlainSqlite db(path);
-            PLAIN_ROWS(
-                db,
-                QStringLiteral("SELECT Title, ReleaseDate, PurchaseDate FROM book "
-                               "ORDER BY ReleaseDate"),
-                (QStringList{"Earliest|1931-01-01|Spring 2004", "Between|1946-01-05|1946-01-05",
-                             "Later|2005-03-07|1931-01-01"}));
+            PLAIN_ROWS(db,
+                       QStringLiteral("SELECT Title, ReleaseDate, PurchaseDate FROM book "
+                                      "ORDER BY ReleaseDate"),
+                       (QStringList{"Earliest|1931|Spring 2004", "Between|1946-01-05|1946-01-05",
+                                    "Later|2005-03-07|1931"}));
         }
 
         CTomeloDoc doc;
@@ -306,7 +305,7 @@ private Q_SLOTS:
         QVERIFY(QuerySingleValue(
             QStringLiteral("SELECT ReleaseDate FROM book WHERE Title = 'Earliest'"),
             *doc.m_connection, shown));
-        QCOMPARE(shown, QStringLiteral("Jan 01, 1931"));
+        QCOMPARE(shown, QStringLiteral("1931"));
     }
 
     void libraryOfAnEarlierBuildStillWorks()

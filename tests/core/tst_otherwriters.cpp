@@ -331,7 +331,7 @@ private Q_SLOTS:
         row("an unknown book", {"99", "Title=New"}, 1, "lib.mdb: the library has no book 99");
         row("an empty title", {"1", "Title= "}, 1, "lib.mdb: Book title cannot be empty.");
         row("a value too long", {"1", "ISBN=123456789012345678901"}, 1,
-            "lib.mdb: Data validation failed. Is any field too long?");
+            "lib.mdb: ISBN has 21 characters, but the library keeps at most 20 for it.");
         row("a cover that is no picture", {"1", "Title=New", "FrontCover=NOTES"}, 1, "notes.txt: ");
     }
     void editRefusesWhatItCannotDo()

@@ -1,6 +1,7 @@
 #include "db/DateText.h"
 #include "db/SqlFormat.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void parseDate();
     void numericDateFollowsLocale_data();
     void numericDateFollowsLocale();
+    void partialDate_data();
+    void partialDate();
     void parseTime_data();
     void parseTime();
 
@@ -89,7 +92,10 @@ void CSqlFormatTest::literal_data()
 
     QTest::newRow("date own form") << "Jan 05, 2004" << int(kLiteralDate) << "'2004-01-05'";
     QTest::newRow("date long form") << "  january 5 2004 " << int(kLiteralDate) << "'2004-01-05'";
-    QTest::newRow("date year") << " 2004\t" << int(kLiteralDate) << "'2004-01-01'";
+    QTest::newRow("date year") << " 2004\t" << int(kLiteralDate) << "'2004'";
+    QTest::newRow("date month") << "Sep 2004" << int(kLiteralDate) << "'2004-09'";
+    QTest::newRow("date iso month") << "2004-9" << int(kLiteralDate) << "'2004-09'";
+    QTest::newRow("date month 13") << "2004-13" << int(kLiteralDate) << "NULL";
     QTest::newRow("date and time")
         << "03/01/2004 1:45 PM" << int(kLiteralDate) << "'2004-03-01 13:45:00'";
     QTest::newRow("date at midnight")
@@ -144,12 +150,15 @@ void CSqlFormatTest::dateLiteralNeverCarriesAQuote_data()
     QTest::newRow("quote in month") << "Ja'n 05, 2004";
     QTest::newRow("double quote") << "\"Jan 05, 2004\"";
     QTest::newRow("quote in time") << "2004-03-01 13:45'";
+    QTest::newRow("quote after month") << "Sep 2004'";
+    QTest::newRow("quote in iso month") << "2004-0'";
 }
 
 void CSqlFormatTest::dateLiteralNeverCarriesAQuote()
 {
     QFETCH(QString, text);
     QVERIFY(!ParseDateText(text));
+    QVERIFY(!ParsePartialDate(text));
     QCOMPARE(FormatSqlLiteral(text, kLiteralDate), QStringLiteral("NULL"));
 }
 
@@ -200,6 +209,87 @@ void CSqlFormatTest::parseDate()
         QCOMPARE(parsed->date(), expected);
         QCOMPARE(parsed->time(), QTime(0, 0));
     }
+}
+
+void CSqlFormatTest::partialDate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");    // empty: must not parse
+    QTest::addColumn<QStringList>("shown"); // English, Italian, Simplified and Traditional Chinese
+
+    const auto row = [](const char *name, const char *text, const char *stored,
+                        std::initializer_list<const char *> shown) {
+        QStringList texts;
+        for (const char *one : shown)
+            texts.append(QString::fromUtf8(one));
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(stored) << texts;
+    };
+    row("year", " 1994\t", "1994", {"1994", "1994", "1994", "1994"});
+    row("iso month", "2000-09", "2000-09", {"Sep 2000", "set 2000", "2000年9月", "2000年9月"});
+    row("iso month one digit", "2000-9", "2000-09",
+        {"Sep 2000", "set 2000", "2000年9月", "2000年9月"});
+    row("month name", "September 2000", "2000-09",
+        {"Sep 2000", "set 2000", "2000年9月", "2000年9月"});
+    row("abbreviation point", "Sept. 2000", "2000-09",
+        {"Sep 2000", "set 2000", "2000年9月", "2000年9月"});
+    row("month first", "12/1999", "1999-12", {"Dec 1999", "dic 1999", "1999年12月", "1999年12月"});
+    row("day", "September 12, 2000", "2000-09-12",
+        {"Sep 12, 2000", "12 set 2000", "2000年9月12日", "2000年9月12日"});
+    row("iso day", "2025-03-15", "2025-03-15",
+        {"Mar 15, 2025", "15 mar 2025", "2025年3月15日", "2025年3月15日"});
+    row("day with time", "2004-01-05 13:45:00", "2004-01-05",
+        {"Jan 05, 2004", "5 gen 2004", "2004年1月5日", "2004年1月5日"});
+    row("chinese day", "2025年3月15日", "2025-03-15",
+        {"Mar 15, 2025", "15 mar 2025", "2025年3月15日", "2025年3月15日"});
+    row("chinese month", "2000年9月", "2000-09",
+        {"Sep 2000", "set 2000", "2000年9月", "2000年9月"});
+    row("early year", "0800", "0800", {"0800", "0800", "0800", "0800"});
+
+    row("month 13", "2000-13", "", {});
+    row("month 0", "2000-00", "", {});
+    row("impossible day", "Feb 30, 2025", "", {});
+    row("impossible chinese day", "2025年2月30日", "", {});
+    row("season", "Spring 2001", "", {});
+    row("century", "19th century", "", {});
+    row("year zero", "0000", "", {});
+    row("two digit year", "99", "", {});
+    row("five digit year", "19940", "", {});
+    row("month alone", "Sep", "", {});
+    row("trailing dash", "2000-09-", "", {});
+    row("month and year with time", "Sep 2000 10:30", "", {});
+}
+
+// Every form the program stores, shows or writes must read back as the same
+// date in every interface language, and a year or a month must stay one.
+void CSqlFormatTest::partialDate()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, shown);
+    const QLocale languages[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                 QLocale(QStringLiteral("it")), QLocale(QStringLiteral("zh_CN")),
+                                 QLocale(QStringLiteral("zh_TW"))};
+    const auto restore = qScopeGuard([&] { SetDateLanguage(languages[0]); });
+
+    const std::optional<CPartialDate> parsed = ParsePartialDate(text);
+    if (stored.isEmpty()) {
+        QVERIFY(!parsed);
+        QVERIFY(!StoredDateText(text));
+        return;
+    }
+    QVERIFY(parsed);
+    QCOMPARE(StoredDateText(*parsed), stored);
+    if (!text.contains(u':')) // a time of day is stored with its date
+        QCOMPARE(FormatSqlLiteral(text, kLiteralDate), u'\'' + stored + u'\'');
+    for (int i = 0; i < 4; ++i) {
+        SetDateLanguage(languages[i]);
+        QCOMPARE(ShownDateText(*parsed), shown.at(i));
+        const std::optional<CPartialDate> again = ParsePartialDate(shown.at(i));
+        QVERIFY2(again && *again == *parsed, qPrintable(shown.at(i)));
+    }
+    // The program's own English form reads back whatever the language.
+    const std::optional<CPartialDate> english = ParsePartialDate(DisplayDateText(*parsed));
+    QVERIFY(english && *english == *parsed);
 }
 
 void CSqlFormatTest::numericDateFollowsLocale_data()

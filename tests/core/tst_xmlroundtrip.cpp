@@ -122,6 +122,7 @@ const QString kOddTexts[] = {
 const QString kDates[] = {
     QStringLiteral("Jan 05, 2004"), QStringLiteral("1999"),         QStringLiteral("Feb 29, 2000"),
     QStringLiteral("Dec 31, 1899"), QStringLiteral("Jul 04, 1776"), QStringLiteral("Mar 01, 2024"),
+    QStringLiteral("Sep 2000"),
 };
 
 // Prices as people and shops write them; "5-10 €" and "n/a" are no amount

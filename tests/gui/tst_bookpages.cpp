@@ -5,6 +5,7 @@
 
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
+#include "book/AddressHint.h"
 #include "book/BookCoversPage.h"
 #include "book/BookLinksPage.h"
 #include "book/BookProperties.h"
@@ -191,6 +192,8 @@ class TestBookPages : public QObject
 private Q_SLOTS:
     void linkIdsFollowAddsDeletesAndEdits();
     void linkSheetKindsAndChecks();
+    void addressesWithoutScheme_data();
+    void addressesWithoutScheme();
     void coversShowChooseOpenAndClear();
     void pagesHandCoversAndLinksToTheSave();
     void sheetSavesLinksAndCoversOfAStoredBook();
@@ -343,7 +346,7 @@ void TestBookPages::linkSheetKindsAndChecks()
         {"LinkKindUrl", QStringLiteral("   "), QStringLiteral("https://a.example/"), 167},
         {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("  "), 167},
         {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("http://localhost/"), 158},
-        {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("www.example.com"), 158},
+        {"LinkKindUrl", QStringLiteral("site"), QStringLiteral("example.com/me"), 158},
         {"LinkKindFile", QStringLiteral("book"), folder, 159},
         {"LinkKindFile", QStringLiteral("book"), gone, 159},
         {"LinkKindFolder", QStringLiteral("code"), file, 160},
@@ -355,7 +358,10 @@ void TestBookPages::linkSheetKindsAndChecks()
         env.prompt.shown.clear();
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY2(sheet.isVisible(), qPrintable(attempt.path));
-        QCOMPARE(env.prompt.LastText(), LoadString(attempt.message));
+        // Refusing an address says what an address is.
+        QCOMPARE(env.prompt.LastText(), attempt.message == 158
+                                            ? LoadString(158) + u'\n' + CAddressHint::Rule()
+                                            : LoadString(attempt.message));
     }
     // The failed check puts the cursor where the fault is.
     QCOMPARE(QApplication::focusWidget(), path);
@@ -387,6 +393,71 @@ void TestBookPages::linkSheetKindsAndChecks()
     QCOMPARE(page.Title(), QStringLiteral("Source code folder"));
     QCOMPARE(page.Path(), folder);
     QCOMPARE(page.Notes(), QStringLiteral(" kept as typed "));
+}
+
+void TestBookPages::addressesWithoutScheme_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved"); // empty: refused
+    QTest::addColumn<QString>("note");  // "taken", "rule" or none
+    const auto row = [](const char *name, const char *typed, const char *saved, const char *note) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(saved)
+                            << QString::fromUtf8(note);
+    };
+    row("web host and path", "www.example.org/author", "https://www.example.org/author", "taken");
+    row("spaces around", "  www.example.org  ", "https://www.example.org", "taken");
+    row("capitals", "WWW.Example.ORG", "https://WWW.Example.ORG", "taken");
+    row("a port", "www.example.org:8080/a", "https://www.example.org:8080/a", "taken");
+    row("a query", "www.example.org?q=1", "https://www.example.org?q=1", "taken");
+    row("a scheme already", "http://www.example.org", "http://www.example.org", "");
+    row("another scheme", "ftp://files.example.org/", "ftp://files.example.org/", "");
+    row("no second dot", "www.example", "", "rule");
+    row("no www", "example.org/author", "", "rule");
+    row("a space in the host", "www.exa mple.org", "", "rule");
+    row("www in a path", "files/www.example.org", "", "rule");
+}
+
+// A web address typed without its scheme is taken as https, and the note
+// under the path says so while it is typed; what is no address is refused
+// with what an address is. Only for a link of the URL kind.
+void TestBookPages::addressesWithoutScheme()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QFETCH(QString, note);
+    CWindowTestEnv env;
+    CLinkProperties sheet(true);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    CLinkGeneralPage &page = sheet.Page();
+    auto *path = Child<QLineEdit>(sheet, "LinkPath");
+    auto *hint = Child<QLabel>(sheet, "LinkPathHint");
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindUrl"), Qt::LeftButton);
+    page.SetTexts(QStringLiteral("Author's website"), QString(), QString());
+    path->setFocus();
+    QTest::keyClicks(path, typed);
+    QCOMPARE(hint->isVisible(), !note.isEmpty());
+    if (note == QLatin1String("taken"))
+        QVERIFY2(hint->text().contains(saved), qPrintable(hint->text()));
+    if (note == QLatin1String("rule"))
+        QCOMPARE(hint->text(), CAddressHint::Rule());
+    if (!note.isEmpty())
+        env.SaveScreenshot(sheet, QStringLiteral("link-sheet-address-") + note);
+
+    // Another kind of link says nothing about addresses.
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindOther"), Qt::LeftButton);
+    QVERIFY(!hint->isVisible());
+    QTest::mouseClick(Child<QRadioButton>(sheet, "LinkKindUrl"), Qt::LeftButton);
+
+    sheet.accept();
+    QCOMPARE(sheet.isVisible(), saved.isEmpty());
+    if (saved.isEmpty()) {
+        QCOMPARE(env.prompt.LastText(), LoadString(158) + u'\n' + CAddressHint::Rule());
+        QCOMPARE(QApplication::focusWidget(), path);
+    } else {
+        QVERIFY(env.prompt.shown.isEmpty());
+        QCOMPARE(page.Path(), saved);
+    }
 }
 
 void TestBookPages::coversShowChooseOpenAndClear()

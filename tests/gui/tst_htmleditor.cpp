@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -308,19 +309,26 @@ private Q_SLOTS:
         SelectAll(page);
 
         bool scriptRefused = false;
-        AnswerNextDialog<CHyperlinkDlg>([&scriptRefused](CHyperlinkDlg *dialog) {
+        bool hintShown = false;
+        AnswerNextDialog<CHyperlinkDlg>([&scriptRefused, &hintShown](CHyperlinkDlg *dialog) {
             auto *address = dialog->findChild<QLineEdit *>(QStringLiteral("Address"));
             auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
             address->setText(QStringLiteral(" Java\tScript:alert(1)"));
             scriptRefused = !ok->isEnabled();
-            address->setText(QStringLiteral("https://example.org/book"));
+            // An address without its scheme is taken as https, as the
+            // note under the field says.
+            address->setText(QStringLiteral("www.example.org/book"));
+            auto *hint = dialog->findChild<QLabel *>(QStringLiteral("AddressHint"));
+            hintShown = hint && hint->isVisible() &&
+                        hint->text().contains(QLatin1String("https://www.example.org/book"));
             CWindowTestEnv::SaveScreenshot(*dialog, QStringLiteral("htmleditor-hyperlink"));
             ok->click();
         });
         Action(page, "AddHyperlink")->trigger();
         QTRY_COMPARE(Body(page),
-                     QStringLiteral("<p><a href=\"https://example.org/book\">words</a></p>"));
+                     QStringLiteral("<p><a href=\"https://www.example.org/book\">words</a></p>"));
         QVERIFY(scriptRefused);
+        QVERIFY(hintShown);
 
         // A second link command starts from the link's address.
         QString offered;
@@ -329,7 +337,7 @@ private Q_SLOTS:
             dialog->reject();
         });
         Action(page, "AddHyperlink")->trigger();
-        QTRY_COMPARE(offered, QStringLiteral("https://example.org/book"));
+        QTRY_COMPARE(offered, QStringLiteral("https://www.example.org/book"));
 
         SelectAll(page);
         AnswerNextDialog<CEditorFontDlg>([](CEditorFontDlg *dialog) {

@@ -18,7 +18,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -211,6 +213,14 @@ void TestWindowLanguages::windowFollowsTheLanguage()
     QTRY_COMPARE(env.Document().m_selectedBookIds, QVector<quint32>({kDune}));
     QTRY_VERIFY_WITH_TIMEOUT(PageText(view).contains(pageLabel), 20000);
     QVERIFY(PageText(view).contains(QStringLiteral("Frank Herbert")));
+    // Dune's release date, 1990-09-01, in the language's own words.
+    const QString releaseDate =
+        QHash<QString, QString>{{QStringLiteral("Enu"), QStringLiteral("Sep 01, 1990")},
+                                {QStringLiteral("Chs"), QString::fromUtf8("1990年9月1日")},
+                                {QStringLiteral("Cht"), QString::fromUtf8("1990年9月1日")},
+                                {QStringLiteral("Ita"), QStringLiteral("1 set 1990")}}
+            .value(code);
+    QVERIFY2(PageText(view).contains(releaseDate), qPrintable(PageText(view)));
     QTest::qWait(800); // until the engine has painted the page
     CWindowTestEnv::SaveScreenshot(frame, QStringLiteral("window_") + code);
 
@@ -219,6 +229,9 @@ void TestWindowLanguages::windowFollowsTheLanguage()
         [&](CBookProperties &sheet) {
             QTabWidget *tabs = sheet.Tabs();
             QCOMPARE(tabs->tabText(0), generalTab);
+            auto *release = sheet.findChild<QLineEdit *>(QStringLiteral("ReleaseDate"));
+            QVERIFY(release);
+            QCOMPARE(release->text(), releaseDate);
             // Qt's own standard buttons speak the language too.
             auto *buttons = sheet.findChild<QDialogButtonBox *>();
             QVERIFY(buttons);

@@ -3,11 +3,13 @@
 #include "app/AppSettings.h"
 #include "app/SettingsKey.h"
 #include "app/StringTable.h"
+#include "db/DateText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 CTomeloApp::CTomeloApp() = default;
@@ -68,6 +70,7 @@ void CTomeloApp::LoadLanguage()
         return;
     m_translator = std::move(translator);
     CStringTable::SetTranslator(m_translator.get());
+    SetDateLanguage(QLocale(QtLocaleName(m_uiLanguage)));
     if (QCoreApplication::instance())
         QCoreApplication::installTranslator(m_translator.get());
     LoadQtTranslation();
@@ -119,6 +122,7 @@ void CTomeloApp::ExitCore()
     m_qtTranslator.reset();
     if (!m_translator)
         return;
+    SetDateLanguage(QLocale(QLocale::English, QLocale::UnitedStates));
     CStringTable::SetTranslator(nullptr);
     if (QCoreApplication::instance())
         QCoreApplication::removeTranslator(m_translator.get());

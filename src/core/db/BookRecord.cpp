@@ -14,6 +14,7 @@
 #include "online/IsbnRules.h"
 #include "online/StoreLinks.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -309,21 +310,36 @@ void CBookRecord::FillNewBookStatus(CLibraryConnection &connection)
         Status = FirstStatusName(connection);
 }
 
-bool CBookRecord::FitsColumns() const
+const QList<CBookRecord::ColumnLimit> &CBookRecord::ColumnLimits()
 {
     // The longest texts the library's columns take, in characters.
-    const struct
-    {
-        const QString &text;
-        int limit;
-    } fields[] = {{Title, 255},   {Edition, 50},   {ISBN, 20},      {Publisher, 50},
-                  {Language, 20}, {Binding, 30},   {Dimension, 50}, {Extras, 50},
-                  {Store, 20},    {Location, 100}, {Status, 50},    {Format, 20}};
-    for (const auto &field : fields) {
-        if (field.text.size() > field.limit)
-            return false;
+    static const QList<ColumnLimit> limits = {
+        {"Title", &CBookRecord::Title, 255},        {"Edition", &CBookRecord::Edition, 50},
+        {"ISBN", &CBookRecord::ISBN, 20},           {"Publisher", &CBookRecord::Publisher, 50},
+        {"Language", &CBookRecord::Language, 20},   {"Binding", &CBookRecord::Binding, 30},
+        {"Dimension", &CBookRecord::Dimension, 50}, {"Extras", &CBookRecord::Extras, 50},
+        {"Store", &CBookRecord::Store, 20},         {"Location", &CBookRecord::Location, 100},
+        {"Status", &CBookRecord::Status, 50},       {"Format", &CBookRecord::Format, 20}};
+    return limits;
+}
+
+const CBookRecord::ColumnLimit *CBookRecord::FirstTooLong() const
+{
+    for (const ColumnLimit &limit : ColumnLimits()) {
+        if ((this->*limit.Text).size() > limit.Limit)
+            return &limit;
     }
-    return true;
+    return nullptr;
+}
+
+QString CBookRecord::TooLongMessage(const QString &fieldName, int length, int limit)
+{
+    return QCoreApplication::translate("Messages",
+                                       "%1 has %2 characters, but the library keeps at most %3 "
+                                       "for it. Please shorten it.")
+        .arg(fieldName)
+        .arg(length)
+        .arg(limit);
 }
 
 bool CBookRecord::Load(int bookId, CLibraryConnection &connection, LoadFor purpose, bool *found)

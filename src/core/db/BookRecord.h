@@ -180,9 +180,24 @@ public:
     // starts with when the defaults for new books name none.
     void FillNewBookStatus(CLibraryConnection &connection);
 
-    // Whether every text fits the library's column for it (string 242
-    // says when not). The ISBN is measured as typed, before its hyphens go.
-    bool FitsColumns() const;
+    // A text field kept in a column of limited length: its column name
+    // ("Title"), the field, and the most characters the column takes.
+    struct ColumnLimit
+    {
+        const char *Field;
+        QString CBookRecord::*Text;
+        int Limit;
+    };
+    static const QList<ColumnLimit> &ColumnLimits();
+
+    // Whether every text fits the library's column for it. The ISBN is
+    // measured as typed, before its hyphens go.
+    bool FitsColumns() const { return !FirstTooLong(); }
+    // The first field longer than its column, or null when all fit.
+    const ColumnLimit *FirstTooLong() const;
+    // Says that the field shown as `fieldName` holds `length` characters,
+    // more than the `limit` its column keeps, and asks to shorten it.
+    static QString TooLongMessage(const QString &fieldName, int length, int limit);
 
     // What a record is loaded for: to be edited and saved again, or only to
     // be shown or written out (no StoredState, and half the time).

@@ -1,7 +1,11 @@
 #include "db/DateText.h"
 
 #include <QLocale>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStringView>
+
+#include <atomic>
 
 namespace {
 
@@ -151,6 +155,35 @@ const CLocaleDateInfo &CurrentLocaleInfo()
     return info;
 }
 
+// The interface language's locale, set once at start-up and read by every
+// thread that reads a date; each thread keeps its month names until the
+// language changes.
+struct CDateLanguageStore
+{
+    QMutex mutex;
+    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    std::atomic<int> generation{0};
+};
+
+CDateLanguageStore &DateLanguageStore()
+{
+    static CDateLanguageStore store;
+    return store;
+}
+
+const CLocaleDateInfo &DateLanguageInfo()
+{
+    thread_local CLocaleDateInfo info;
+    thread_local int generation = -1;
+    const int now = DateLanguageStore().generation.load();
+    if (generation != now) {
+        info.locale = DateLanguage();
+        ReadLocale(info);
+        generation = now;
+    }
+    return info;
+}
+
 const char16_t *const kEnglishMonths[12] = {u"January",   u"February", u"March",    u"April",
                                             u"May",       u"June",     u"July",     u"August",
                                             u"September", u"October",  u"November", u"December"};
@@ -166,10 +199,12 @@ int MonthFromWord(QStringView word, const CLocaleDateInfo &info)
     }
     if (word.compare(u"Sept", Qt::CaseInsensitive) == 0)
         return 9;
-    for (const auto &names : info.monthNames) {
-        for (int m = 0; m < 12; ++m) {
-            if (!names[m].isEmpty() && word.compare(names[m], Qt::CaseInsensitive) == 0)
-                return m + 1;
+    for (const CLocaleDateInfo *locale : {&info, &DateLanguageInfo()}) {
+        for (const auto &names : locale->monthNames) {
+            for (int m = 0; m < 12; ++m) {
+                if (!names[m].isEmpty() && word.compare(names[m], Qt::CaseInsensitive) == 0)
+                    return m + 1;
+            }
         }
     }
     return 0;
@@ -240,23 +275,146 @@ bool ReadTime(const CDateToken *tokens, int count, QTime &time)
     return time.isValid();
 }
 
+// Chinese writes "2000年9月12日" and "2000年9月": read as "2000-9-12" and
+// "2000-9".
+QString WithoutHanDateMarks(const QString &text)
+{
+    if (!text.contains(u'年'))
+        return text;
+    QString plain = text.trimmed();
+    if (plain.endsWith(u'日'))
+        plain.chop(1);
+    if (plain.endsWith(u'月') || plain.endsWith(u'年'))
+        plain.chop(1);
+    plain.replace(u'年', u'-');
+    plain.replace(u'月', u'-');
+    return plain;
+}
+
+bool IsNumericDateSep(char16_t sep)
+{
+    return sep == u'-' || sep == u'/' || sep == u'.';
+}
+
+QString FourDigitYear(int year)
+{
+    return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+}
+
 } // namespace
+
+std::optional<CPartialDate> ParsePartialDate(const QString &text)
+{
+    const QString plain = WithoutHanDateMarks(text);
+    if (const std::optional<QDateTime> whole = ParseDateText(plain))
+        return CPartialDate::FromDate(whole->date());
+
+    CDateToken t[kMaxTokens];
+    const int count = Tokenize(plain, t);
+    if (count < 1 || count > 2 || (t[0].sep != 0 && t[0].sep != u' '))
+        return std::nullopt;
+    CPartialDate date;
+    if (count == 1) {
+        if (!IsNumber(t[0], 4, 4))
+            return std::nullopt;
+        date.year = t[0].value;
+    } else if (IsNumber(t[0], 4, 4) && IsNumber(t[1], 1, 2) && IsNumericDateSep(t[1].sep)) {
+        date.year = t[0].value; // 2000-09
+        date.month = t[1].value;
+    } else if (IsNumber(t[0], 1, 2) && IsNumber(t[1], 4, 4) && IsNumericDateSep(t[1].sep)) {
+        date.month = t[0].value; // 09/2000
+        date.year = t[1].value;
+    } else if (t[0].kind == CDateToken::Kind::Word && IsNumber(t[1], 4, 4) &&
+               IsDaySep(t[1].sep, false)) {
+        date.month = MonthFromWord(t[0].word, CurrentLocaleInfo()); // Sep 2000
+        date.year = t[1].value;
+    } else {
+        return std::nullopt;
+    }
+    if (date.year < 1 || (count == 2 && (date.month < 1 || date.month > 12)))
+        return std::nullopt;
+    return date;
+}
 
 std::optional<QString> StoredDateText(const QString &text)
 {
-    std::optional<QDateTime> date = ParseDateText(text);
-    if (!date && text.size() == 4)
-        date = ParseDateText(QStringLiteral("January 1, ") + text);
-    if (!date)
-        return std::nullopt;
-    if (date->time() == QTime(0, 0))
-        return StoredDateText(date->date());
-    return date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (const std::optional<QDateTime> date = ParseDateText(text)) {
+        if (date->time() == QTime(0, 0))
+            return StoredDateText(date->date());
+        return date->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    if (const std::optional<CPartialDate> date = ParsePartialDate(text))
+        return StoredDateText(*date);
+    return std::nullopt;
 }
 
 QString StoredDateText(const QDate &date)
 {
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+QString StoredDateText(const CPartialDate &date)
+{
+    if (date.HasDay())
+        return StoredDateText(date.ToDate());
+    if (date.HasMonth())
+        return FourDigitYear(date.year) +
+               QStringLiteral("-%1").arg(date.month, 2, 10, QLatin1Char('0'));
+    return FourDigitYear(date.year);
+}
+
+QString DisplayDateText(const CPartialDate &date)
+{
+    if (!date.HasMonth())
+        return FourDigitYear(date.year);
+    const QString month = QString::fromUtf16(kEnglishMonths[date.month - 1], 3);
+    if (!date.HasDay())
+        return month + u' ' + FourDigitYear(date.year);
+    // "%b %d, %Y"
+    return QStringLiteral("%1 %2, %3")
+        .arg(month)
+        .arg(date.day, 2, 10, QLatin1Char('0'))
+        .arg(date.year);
+}
+
+void SetDateLanguage(const QLocale &locale)
+{
+    CDateLanguageStore &store = DateLanguageStore();
+    const QMutexLocker lock(&store.mutex);
+    store.locale = locale;
+    ++store.generation;
+}
+
+QLocale DateLanguage()
+{
+    CDateLanguageStore &store = DateLanguageStore();
+    const QMutexLocker lock(&store.mutex);
+    return store.locale;
+}
+
+QString ShownDateText(const CPartialDate &date)
+{
+    if (!date.HasMonth())
+        return FourDigitYear(date.year);
+    const QLocale locale = DateLanguage();
+    // Each language's medium form, with its own month names.
+    const char *dayFormat = nullptr;
+    const char *monthFormat = nullptr;
+    switch (locale.language()) {
+    case QLocale::Italian:
+        dayFormat = "d MMM yyyy";
+        monthFormat = "MMM yyyy";
+        break;
+    case QLocale::Chinese:
+        dayFormat = "yyyy'年'M'月'd'日'";
+        monthFormat = "yyyy'年'M'月'";
+        break;
+    default:
+        return DisplayDateText(date);
+    }
+    if (date.HasDay())
+        return locale.toString(date.ToDate(), QString::fromUtf8(dayFormat));
+    return locale.toString(QDate(date.year, date.month, 1), QString::fromUtf8(monthFormat));
 }
 
 std::optional<QDateTime> ParseDateText(const QString &text)
@@ -325,4 +483,17 @@ std::optional<QDateTime> ParseDateText(const QString &text)
             return std::nullopt;
     }
     return QDateTime(date, time, Qt::UTC);
+}
+
+QString ShownDateText(const QString &text)
+{
+    if (const std::optional<QDateTime> date = ParseDateText(text)) {
+        const QString day = ShownDateText(CPartialDate::FromDate(date->date()));
+        if (date->time() == QTime(0, 0))
+            return day;
+        return day + date->time().toString(QStringLiteral(" HH:mm:ss"));
+    }
+    if (const std::optional<CPartialDate> date = ParsePartialDate(text))
+        return ShownDateText(*date);
+    return text;
 }

@@ -203,6 +203,12 @@ CFieldValue CRecordset::GetField(int index) const
             return CFieldValue::FromInt(v, declared);
         case Type::Text:
             return CFieldValue::FromText(ColumnText(m_stmt, index));
+        case Type::Date:
+            // A year alone, which the column's numeric affinity keeps as a
+            // number, read as the four digits it was written with.
+            if (v >= 1 && v <= 9999)
+                return CFieldValue::FromText(DisplayDateText(CPartialDate{int(v), 0, 0}));
+            return CFieldValue::FromInt(v);
         default:
             return CFieldValue::FromInt(v);
         }
@@ -221,10 +227,14 @@ CFieldValue CRecordset::GetField(int index) const
     }
     case SQLITE_TEXT: {
         const QString text = ColumnText(m_stmt, index);
-        // Dates are stored as the text they were written with.
+        // Dates are stored as the text they were written with. A date known
+        // only to the month is shown as one ("2000-09" as "Sep 2000"), a
+        // year alone as it is.
         if (declared == Type::Date) {
             if (const auto date = ParseDateText(text))
                 return CFieldValue::FromDate(*date);
+            if (const auto partial = ParsePartialDate(text); partial && partial->HasMonth())
+                return CFieldValue::FromText(DisplayDateText(*partial));
         }
         return CFieldValue::FromText(text);
     }

@@ -67,14 +67,7 @@ QString CurrencyText(double amount)
 // "%b %d, %Y" with English month names whatever the locale.
 QString DateText(const QDate &date)
 {
-    static const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    if (!date.isValid())
-        return QString();
-    return QStringLiteral("%1 %2, %3")
-        .arg(QLatin1String(kMonths[date.month() - 1]))
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.year());
+    return date.isValid() ? DisplayDateText(CPartialDate::FromDate(date)) : QString();
 }
 
 QString Quoted(const QString &text)

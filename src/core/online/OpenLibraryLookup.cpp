@@ -219,19 +219,10 @@ QString OpenLibraryDateToIso(const QString &publishDate)
     text.remove(marks);
     text = text.trimmed();
 
-    static const QRegularExpression yearMonth(QStringLiteral("^(\\d{4})(?:-(\\d{1,2}))?$"));
-    const auto numeric = yearMonth.match(text);
-    if (numeric.hasMatch()) {
-        const int month = numeric.captured(2).isEmpty() ? 1 : numeric.captured(2).toInt();
-        const QDate date(numeric.captured(1).toInt(), month, 1);
-        return date.isValid() && date.year() > 0 ? date.toString(Qt::ISODate) : QString();
-    }
-    // "March 2009" is read as its first day.
-    static const QRegularExpression monthYear(QStringLiteral("^[A-Za-z]+\\.? \\d{4}$"));
-    if (monthYear.match(text).hasMatch())
-        text.prepend(QStringLiteral("1 "));
-    const std::optional<QDateTime> parsed = ParseDateText(text);
-    return parsed ? parsed->date().toString(Qt::ISODate) : QString();
+    // Kept as precise as it is: "1994" stays a year, "2000-09" and
+    // "March 2009" a month.
+    const std::optional<CPartialDate> date = ParsePartialDate(text);
+    return date ? StoredDateText(*date) : QString();
 }
 
 QString OpenLibraryCoverUrl(const QJsonObject &book, const QJsonObject &edition,
@@ -354,8 +345,6 @@ bool OpenLibraryLookup(CBookRecord &record, COpenLibraryBookAnswers &answers, in
     FillFromEdition(record, edition);
     if (!CheckAnswerTitle(record, record.Title, isbn, silent))
         return false;
-    if (record.Edition.isEmpty())
-        record.Edition = record.ReleaseDate;
     if (record.Description.isEmpty()) {
         const QJsonValue firstWork = edition.value(QLatin1String("works")).toArray().first();
         const QJsonObject work = FetchRecord(

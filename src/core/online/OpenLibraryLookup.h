@@ -20,9 +20,9 @@ inline constexpr char kOpenLibraryNotFound[] =
 // The /api/books request (jscmd=data, JSON) for these normalised ISBNs.
 QString OpenLibraryBooksUrl(const QStringList &isbns);
 
-// A publish_date as the library stores dates ("1994" gives "1994-01-01",
-// "March 2009" "2009-03-01", "July 28, 2008" "2008-07-28"); empty when the
-// text is no date this reads.
+// A publish_date as the library stores dates, as precise as it came ("1994"
+// stays "1994", "March 2009" gives "2009-03", "July 28, 2008" "2008-07-28");
+// empty when the text is no date this reads.
 QString OpenLibraryDateToIso(const QString &publishDate);
 
 // The address of a book's cover of `size` ('S', 'M' or 'L') on the covers

@@ -166,7 +166,9 @@ bool ProductLookupByIsbn(CBookRecord &record, const QString &isbn, bool resetToD
     record.Binding = Text(document, "ItemLookupResponse//ItemAttributes/Binding");
     record.PageCount = WholeNumberFromAnswer(Text(document, "ItemLookupResponse//NumberOfPages"), 1,
                                              kMaxAnswerPageCount);
-    record.Edition = record.ReleaseDate;
+    // The edition is what the product page prints, never the publication
+    // date over again.
+    record.Edition.clear();
     record.Dimension =
         QString::asprintf("%.2f x %.2f x %.2f inches",
                           Inches(Text(document, "ItemLookupResponse//ItemAttributes/Length")),

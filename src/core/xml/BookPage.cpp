@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "db/DateText.h"
 #include "db/DbAccess.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/HtmlSanitizer.h"
@@ -183,7 +184,19 @@ QString PageBooksXml(const QString &xml)
             const bool isHtml = xmlStrEqual(field->name, BAD_CAST "Description") ||
                                 xmlStrEqual(field->name, BAD_CAST "Notes");
             const bool isUrl = xmlStrEqual(field->name, BAD_CAST "URL");
-            if (field->type == XML_ELEMENT_NODE && (isHtml || isUrl)) {
+            const bool isDate = xmlStrEqual(field->name, BAD_CAST "ReleaseDate") ||
+                                xmlStrEqual(field->name, BAD_CAST "PurchaseDate");
+            if (field->type == XML_ELEMENT_NODE && isDate) {
+                // The page shows dates in the interface language; the saved
+                // XML keeps the program's own form.
+                xmlChar *raw = xmlNodeGetContent(field);
+                const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
+                xmlFree(raw);
+                xmlNodeSetContent(field, nullptr);
+                xmlAddChild(
+                    field,
+                    xmlNewDocText(doc.get(), BAD_CAST ShownDateText(text).toUtf8().constData()));
+            } else if (field->type == XML_ELEMENT_NODE && (isHtml || isUrl)) {
                 xmlChar *raw = xmlNodeGetContent(field);
                 const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
                 xmlFree(raw);

@@ -2,7 +2,9 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "book/AddressHint.h"
 #include "book/DatePicker.h"
+#include "book/LinkProperties.h"
 #include "book/LookupCombo.h"
 #include "book/PageGrid.h"
 #include "db/BookRecord.h"
@@ -21,25 +23,26 @@ CBookBasicPage::CBookBasicPage(QWidget *parent) : CBookSheetPage(parent)
     grid->AddField(2, 0, tr("Auth&or:"), m_author, true);
     m_url = MakePageEdit("URL", this);
     grid->AddField(3, 0, tr("&URL:"), m_url, true);
+    grid->addWidget(new CAddressHint(m_url, &IsLinkUrl, this), 4, 1, 1, 3);
     m_edition = MakePageEdit("Edition", this);
-    grid->AddField(4, 0, tr("&Edition:"), m_edition);
+    grid->AddField(5, 0, tr("&Edition:"), m_edition);
     m_publisher = new CLookupCombo("Publisher", true, this);
-    grid->AddField(4, 1, tr("Publis&her:"), m_publisher);
+    grid->AddField(5, 1, tr("Publis&her:"), m_publisher);
     m_isbn = MakePageEdit("ISBN", this);
-    grid->AddField(5, 0, tr("&ISBN:"), m_isbn);
+    grid->AddField(6, 0, tr("&ISBN:"), m_isbn);
     m_pageCount = MakePageEdit("PageCount", this);
-    grid->AddField(5, 1, tr("P&age:"), m_pageCount);
+    grid->AddField(6, 1, tr("P&age:"), m_pageCount);
     m_language = new CLookupCombo("Language", true, this);
-    grid->AddField(6, 0, tr("La&nguage:"), m_language);
+    grid->AddField(7, 0, tr("La&nguage:"), m_language);
     m_releaseDate = new CDatePicker(QStringLiteral("ReleaseDate"), this);
-    grid->AddField(6, 1, tr("&Release Date:"), m_releaseDate);
+    grid->AddField(7, 1, tr("&Release Date:"), m_releaseDate);
     m_binding = new CLookupCombo("Binding", true, this);
-    grid->AddField(7, 0, tr("&Binding:"), m_binding);
+    grid->AddField(8, 0, tr("&Binding:"), m_binding);
     m_dimension = MakePageEdit("Dimension", this);
-    grid->AddField(7, 1, tr("Di&mension:"), m_dimension);
+    grid->AddField(8, 1, tr("Di&mension:"), m_dimension);
     m_extras = new CLookupCombo("Extras", true, this);
-    grid->AddField(8, 0, tr("E&xtras:"), m_extras);
-    grid->setRowStretch(9, 1);
+    grid->AddField(9, 0, tr("E&xtras:"), m_extras);
+    grid->setRowStretch(10, 1);
 }
 
 QString CBookBasicPage::Caption() const
@@ -85,7 +88,9 @@ void CBookBasicPage::StoreTo(CBookRecord &book) const
     book.Title = m_title->text();
     book.Subtitle = m_subtitle->text();
     book.Author = m_author->text();
-    book.URL = m_url->text();
+    // A web address typed without its scheme gets one, as the note under
+    // the field says.
+    book.URL = CAddressHint::Completed(m_url->text());
     book.Edition = m_edition->text();
     book.Publisher = m_publisher->Name();
     book.ISBN = m_isbn->text();

@@ -10,11 +10,17 @@
 #include "book/BookLinksPage.h"
 #include "book/BookNotesPage.h"
 #include "book/BookPersonalPage.h"
+#include "book/SheetFieldLimits.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QQuickWidget>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,6 +45,22 @@ CBookProperties::CBookProperties(const QString &caption, QWidget *parent)
     AddPage(new CBookNotesPage(m_tabs));
     AddPage(new CBookCoversPage(m_tabs));
     connect(m_tabs, &QTabWidget::currentChanged, this, &CBookProperties::OnCurrentChanged);
+
+    // Ctrl+Tab turns the pages wherever the focus is, in the HTML editors
+    // and multi-line fields too, which keep Tab to themselves.
+    auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextPage, &QShortcut::activated, this, [this] { TurnPage(1); });
+    auto *previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this);
+    connect(previousPage, &QShortcut::activated, this, [this] { TurnPage(-1); });
+
+    // The HTML pages' browser engine draws its widget through the graphics
+    // card where the window system allows it, and a window that meets such
+    // a widget only after it was made is made again, which loses its place
+    // on the screen. A widget of the same kind from the start (hidden,
+    // never loaded) has the sheet's window made for it once.
+    auto *surface = new QQuickWidget(this);
+    surface->setObjectName(QStringLiteral("EngineSurface"));
+    surface->hide();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CBookProperties::accept);
@@ -71,8 +93,10 @@ void CBookProperties::SetBook(const CBookRecord &book, bool newBook, int categor
     context.NewBook = newBook;
     context.Connection = &connection;
     context.ImagesDir = imagesDir;
+    CSheetFieldLimits::Lift(*this);
     for (CBookSheetPage *page : qAsConst(m_pages))
         page->LoadFrom(m_book, context);
+    CSheetFieldLimits::Apply(*this);
 }
 
 void CBookProperties::showEvent(QShowEvent *event)
@@ -98,6 +122,27 @@ void CBookProperties::OnCurrentChanged(int index)
     m_pages[index]->PageShown();
 }
 
+void CBookProperties::TurnPage(int step)
+{
+    const int count = m_tabs->count();
+    // Through the tab widget, so that the page being left is asked first.
+    m_tabs->setCurrentIndex((m_shownPage + step + count) % count);
+    // The focus goes to the page's first field, as Tab would take it there,
+    // unless the page has put it somewhere of its own (an HTML editor).
+    QWidget *page = m_tabs->currentWidget();
+    if (!page || page->isAncestorOf(QApplication::focusWidget()))
+        return;
+    for (QWidget *next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain()) {
+        if (!page->isAncestorOf(next))
+            break;
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(page) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_tabs->tabBar()->setFocus(Qt::TabFocusReason);
+}
+
 void CBookProperties::SwitchTo(int index)
 {
     m_switching = true;
@@ -113,8 +158,8 @@ void CBookProperties::accept()
     for (const CBookSheetPage *page : qAsConst(m_pages))
         page->StoreTo(book);
     // The ISBN is measured as typed, before its hyphens go.
-    if (!book.FitsColumns()) {
-        ShowMessage(LoadString(242), MsgIcon::Warning);
+    if (const CBookRecord::ColumnLimit *tooLong = book.FirstTooLong()) {
+        ShowTooLong(*tooLong, (book.*tooLong->Text).size());
         return;
     }
     book.ISBN = NormalizeIsbn(book.ISBN);
@@ -126,6 +171,27 @@ void CBookProperties::accept()
     m_saved = !book.SkippedDuplicate;
     m_book = book;
     QDialog::accept();
+}
+
+void CBookProperties::ShowTooLong(const CBookRecord::ColumnLimit &limit, int length)
+{
+    ShowMessage(
+        CBookRecord::TooLongMessage(CSheetFieldLimits::Caption(*this, limit), length, limit.Limit),
+        MsgIcon::Warning);
+    // The field is shown with what does not fit selected, ready to go.
+    QWidget *field = CSheetFieldLimits::Field(*this, limit);
+    if (!field)
+        return;
+    for (int index = 0; index < m_pages.size(); ++index) {
+        if (index != m_shownPage && m_pages[index]->isAncestorOf(field)) {
+            SwitchTo(index);
+            m_shownPage = index;
+            m_pages[index]->PageShown();
+        }
+    }
+    field->setFocus();
+    if (QLineEdit *line = CSheetFieldLimits::TypingLine(field))
+        line->setSelection(limit.Limit, length - limit.Limit);
 }
 
 bool CBookProperties::SaveResolvingConflicts(CBookRecord &book)

@@ -60,11 +60,16 @@ private:
     // sheet read it, asks what to do about it. True when the sheet may
     // close (saved, or a duplicate skipped).
     bool SaveResolvingConflicts(CBookRecord &book);
+    // Names the field whose text is `length` characters, longer than its
+    // column, and shows it on its page.
+    void ShowTooLong(const CBookRecord::ColumnLimit &limit, int length);
     // Shows the book as the library has it now, in place of what was typed.
     void ReloadFromLibrary();
     void AddPage(CBookSheetPage *page);
     void OnCurrentChanged(int index);
     void SwitchTo(int index);
+    // Shows the page `step` pages on (back, when negative), round the end.
+    void TurnPage(int step);
 
     QTabWidget *m_tabs;
     QList<CBookSheetPage *> m_pages;

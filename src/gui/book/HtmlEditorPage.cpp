@@ -44,6 +44,14 @@ bool IsEscape(const QEvent *event)
     return key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier;
 }
 
+bool IsPageTurn(const QEvent *event)
+{
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::ShiftModifier;
+    return modifiers == Qt::ControlModifier &&
+           (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+}
+
 } // namespace
 
 CHtmlEditorPage::CHtmlEditorPage(QString CBookRecord::*field, const QString &objectName,
@@ -156,6 +164,11 @@ bool CHtmlEditorPage::eventFilter(QObject *watched, QEvent *event)
         static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
     const bool isKey =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (event->type() == QEvent::ShortcutOverride && IsPageTurn(event)) {
+        // The engine would keep Ctrl+Tab; the sheet turns its pages with it.
+        event->ignore();
+        return true;
+    }
     if (isKey && watched != m_editor && IsEscape(event)) {
         // The engine keeps Escape to itself; the sheet cancels on it.
         if (event->type() == QEvent::KeyPress)

@@ -1,5 +1,8 @@
 #include "book/HyperlinkDlg.h"
 
+#include "book/AddressHint.h"
+#include "book/LinkProperties.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -31,6 +34,7 @@ CHyperlinkDlg::CHyperlinkDlg(QWidget *parent) : QDialog(parent)
 
     auto *form = new QFormLayout;
     form->addRow(tr("&URL:"), m_address);
+    form->addRow(QString(), new CAddressHint(m_address, &IsLinkUrl, this));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -53,7 +57,7 @@ void CHyperlinkDlg::SetAddress(const QString &address)
 
 QString CHyperlinkDlg::Address() const
 {
-    return m_address->text().trimmed();
+    return CAddressHint::Completed(m_address->text().trimmed());
 }
 
 void CHyperlinkDlg::UpdateOk()

@@ -1,7 +1,9 @@
 #include "book/InsertImageDlg.h"
 
 #include "app/StringTable.h"
+#include "book/AddressHint.h"
 #include "book/HyperlinkDlg.h"
+#include "book/LinkProperties.h"
 #include "frame/FileDialogs.h"
 
 #include <QDialogButtonBox>
@@ -41,6 +43,12 @@ CInsertImageDlg::CInsertImageDlg(QWidget *parent) : QDialog(parent)
     auto *sourceLabel = new QLabel(tr("Picture &source:"), this);
     sourceLabel->setBuddy(m_source);
     form->addRow(sourceLabel, sourceRow);
+    form->addRow(QString(), new CAddressHint(
+                                m_source,
+                                [](const QString &source) {
+                                    return QDir::isAbsolutePath(source) || IsLinkUrl(source);
+                                },
+                                this));
     form->addRow(tr("&Alternate text:"), m_altText);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -58,7 +66,7 @@ CInsertImageDlg::CInsertImageDlg(QWidget *parent) : QDialog(parent)
 
 QString CInsertImageDlg::Source() const
 {
-    const QString text = m_source->text().trimmed();
+    const QString text = CAddressHint::Completed(m_source->text().trimmed());
     if (QDir::isAbsolutePath(text))
         return QUrl::fromLocalFile(text).toString(QUrl::FullyEncoded);
     return text;

@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "book/AddressHint.h"
 #include "frame/FileDialogs.h"
 
 #include <QButtonGroup>
@@ -81,6 +82,7 @@ CLinkGeneralPage::CLinkGeneralPage(QWidget *parent) : QWidget(parent)
     m_browse->setToolTip(tr("Browse"));
     m_browse->setFixedWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     connect(m_browse, &QPushButton::clicked, this, &CLinkGeneralPage::OnBrowse);
+    m_pathHint = new CAddressHint(m_path, &IsLinkUrl, this);
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("LinkNotes"));
     m_notes->setTabChangesFocus(true);
@@ -107,9 +109,10 @@ CLinkGeneralPage::CLinkGeneralPage(QWidget *parent) : QWidget(parent)
     grid->addWidget(pathLabel, 2, 0);
     grid->addWidget(m_path, 2, 1);
     grid->addWidget(m_browse, 2, 2);
-    grid->addLayout(notesLabels, 3, 0);
-    grid->addWidget(m_notes, 3, 1, 1, 2);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(m_pathHint, 3, 1, 1, 2);
+    grid->addLayout(notesLabels, 4, 0);
+    grid->addWidget(m_notes, 4, 1, 1, 2);
+    grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
 
     setFocusProxy(m_title);
@@ -172,6 +175,7 @@ void CLinkGeneralPage::SetKind(Kind kind)
         m_title->addItem(LoadString(id));
     m_title->setEditText(title);
     m_browse->setEnabled(kind == kFile || kind == kFolder);
+    m_pathHint->SetActive(kind == kUrl);
 }
 
 void CLinkGeneralPage::OnBrowse()
@@ -190,7 +194,10 @@ bool CLinkGeneralPage::MayLeave()
     // The texts are kept trimmed: the path is checked without its
     // surrounding spaces, and a path kept with them would not open.
     const QString title = Title().trimmed();
-    const QString path = Path().trimmed();
+    // A web address typed without its scheme gets one; the note under the
+    // field has said so while it was typed.
+    const QString path =
+        CurrentKind() == kUrl ? CAddressHint::Completed(Path().trimmed()) : Path().trimmed();
     m_title->setEditText(title);
     m_path->setText(path);
     if (title.isEmpty() || path.isEmpty()) {
@@ -214,7 +221,10 @@ bool CLinkGeneralPage::MayLeave()
     }
     if (failure == 0)
         return true;
-    ShowMessage(LoadString(failure));
+    QString message = LoadString(failure);
+    if (failure == 158)
+        message += QLatin1Char('\n') + CAddressHint::Rule();
+    ShowMessage(message);
     m_path->setFocus();
     m_path->selectAll();
     return false;

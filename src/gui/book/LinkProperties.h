@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QWidget>
 
+class CAddressHint;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -49,6 +50,7 @@ private:
     QButtonGroup *m_kinds;
     QComboBox *m_title;
     QLineEdit *m_path;
+    CAddressHint *m_pathHint;
     QPushButton *m_browse;
     QPlainTextEdit *m_notes;
 };
