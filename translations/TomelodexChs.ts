@@ -43,10 +43,6 @@
         <translation>在下面输入 ISBN（每行一个）。</translation>
     </message>
     <message>
-        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation>提示：可以在此使用条码扫描器，例如 CueCat</translation>
-    </message>
-    <message>
         <source>Title:</source>
         <translation>书名：</translation>
     </message>
@@ -89,6 +85,10 @@
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Tip: Any USB bar-code scanner works here: it types each ISBN like a keyboard. Click in the box and scan the books.</source>
+        <translation>提示：任何 USB 条码扫描器都可以在此使用：它会像键盘一样输入每个 ISBN。在框中单击，然后扫描图书即可。</translation>
     </message>
 </context>
 <context>
@@ -574,10 +574,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
 <context>
     <name>CHelpTopicsDlg</name>
     <message>
-        <source>Tomelodex Help Topics</source>
-        <translation>Tomelodex 帮助主题</translation>
-    </message>
-    <message>
         <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
         <translation>左侧的类别树决定列表中显示哪些图书；列表下方的页面显示所选图书。右键单击窗格可使用其命令。菜单中的全部命令：</translation>
     </message>
@@ -592,6 +588,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>What it does</source>
         <translation>作用</translation>
+    </message>
+    <message>
+        <source>Tomelodex Help</source>
+        <translation>Tomelodex 帮助</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>全部命令</translation>
     </message>
 </context>
 <context>
@@ -618,6 +622,26 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Note: Advanced users only.</source>
         <translation>注意：仅供高级用户使用。</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>执行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 rows shown</source>
+        <translation>显示了超过 %2 行中的 %1 行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln row(s) shown</source>
+        <translation>
+            <numerusform>显示了 %Ln 行中的 %1 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 行</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -895,6 +919,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜索第 %1 页...</translation>
+    </message>
+</context>
+<context>
+    <name>CSqlRowsModel</name>
+    <message numerus="yes">
+        <source>(%n byte(s) of binary data)</source>
+        <translation>
+            <numerusform>（%n 字节的二进制数据）</numerusform>
+        </translation>
     </message>
 </context>
 <context>

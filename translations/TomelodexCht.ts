@@ -43,10 +43,6 @@
         <translation>在下方輸入 ISBN（每行一個）。</translation>
     </message>
     <message>
-        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation>提示：可以在此使用條碼掃描器，例如 CueCat</translation>
-    </message>
-    <message>
         <source>Title:</source>
         <translation>書名：</translation>
     </message>
@@ -89,6 +85,10 @@
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <translation>文字檔 (*.txt)|*.txt|所有檔案 (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Tip: Any USB bar-code scanner works here: it types each ISBN like a keyboard. Click in the box and scan the books.</source>
+        <translation>提示：任何 USB 條碼掃描器都可以在此使用：它會像鍵盤一樣輸入每個 ISBN。在方塊中按一下，然後掃描書籍即可。</translation>
     </message>
 </context>
 <context>
@@ -574,10 +574,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
 <context>
     <name>CHelpTopicsDlg</name>
     <message>
-        <source>Tomelodex Help Topics</source>
-        <translation>Tomelodex 說明主題</translation>
-    </message>
-    <message>
         <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
         <translation>左側的類別樹決定清單中顯示哪些書籍；清單下方的頁面顯示所選書籍。在窗格上按滑鼠右鍵可使用其命令。功能表中的所有命令：</translation>
     </message>
@@ -592,6 +588,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>What it does</source>
         <translation>作用</translation>
+    </message>
+    <message>
+        <source>Tomelodex Help</source>
+        <translation>Tomelodex 說明</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>全部命令</translation>
     </message>
 </context>
 <context>
@@ -618,6 +622,26 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Note: Advanced users only.</source>
         <translation>注意：僅供進階使用者使用。</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>執行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 rows shown</source>
+        <translation>顯示了超過 %2 列中的 %1 列</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln row(s) shown</source>
+        <translation>
+            <numerusform>顯示了 %Ln 列中的 %1 列</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 列</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -895,6 +919,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Searching page %1...</source>
         <translation>正在搜尋第 %1 頁...</translation>
+    </message>
+</context>
+<context>
+    <name>CSqlRowsModel</name>
+    <message numerus="yes">
+        <source>(%n byte(s) of binary data)</source>
+        <translation>
+            <numerusform>（%n 位元組的二進位資料）</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,6 @@
         <translation>Inserire gli ISBN qui sotto (uno per riga).</translation>
     </message>
     <message>
-        <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation>Suggerimento: qui si può usare un lettore di codici a barre, ad es. CueCat</translation>
-    </message>
-    <message>
         <source>Title:</source>
         <translation>Titolo:</translation>
     </message>
@@ -89,6 +85,10 @@
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Tip: Any USB bar-code scanner works here: it types each ISBN like a keyboard. Click in the box and scan the books.</source>
+        <translation>Suggerimento: qui funziona qualsiasi lettore di codici a barre USB: scrive ogni ISBN come una tastiera. Fai clic nella casella e leggi i libri.</translation>
     </message>
 </context>
 <context>
@@ -579,10 +579,6 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
 <context>
     <name>CHelpTopicsDlg</name>
     <message>
-        <source>Tomelodex Help Topics</source>
-        <translation>Argomenti della Guida di Tomelodex</translation>
-    </message>
-    <message>
         <source>The category tree on the left chooses which books the list shows; the page below the list shows the selected books. Right-click a pane for its commands. Every command of the menus:</source>
         <translation>L&apos;albero delle categorie a sinistra sceglie quali libri mostra l&apos;elenco; la pagina sotto l&apos;elenco mostra i libri selezionati. Fare clic con il pulsante destro su un riquadro per i suoi comandi. Tutti i comandi dei menu:</translation>
     </message>
@@ -597,6 +593,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>What it does</source>
         <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Tomelodex Help</source>
+        <translation>Guida di Tomelodex</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Tutti i comandi</translation>
     </message>
 </context>
 <context>
@@ -623,6 +627,28 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Note: Advanced users only.</source>
         <translation>Nota: solo per utenti esperti.</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Esegui</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 rows shown</source>
+        <translation>%1 di oltre %2 righe mostrate</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln row(s) shown</source>
+        <translation>
+            <numerusform>%1 di %Ln riga mostrata</numerusform>
+            <numerusform>%1 di %Ln righe mostrate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln riga</numerusform>
+            <numerusform>%Ln righe</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -801,7 +827,7 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
     <message>
         <source>Your &amp;Associate Tag (Optional):</source>
-        <translation>Il tuo &amp;Associate Tag (facoltativo):</translation>
+        <translation>Il tuo &amp;ID di affiliazione (facoltativo):</translation>
     </message>
     <message>
         <source>Looking Up Books:</source>
@@ -901,6 +927,16 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Searching page %1...</source>
         <translation>Ricerca della pagina %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CSqlRowsModel</name>
+    <message numerus="yes">
+        <source>(%n byte(s) of binary data)</source>
+        <translation>
+            <numerusform>(%n byte di dati binari)</numerusform>
+            <numerusform>(%n byte di dati binari)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,58 @@ private Q_SLOTS:
             0);
     }
 
+    // A query keeps its first rows as stored and counts the rest, up to the
+    // limit; exactly the limit is still a whole count.
+    void runSqlKeepsFirstRowsAndCountsToTheLimit_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("none") << 0 << 5 << 10 << 0 << 0 << false;
+        QTest::newRow("fewer than kept") << 3 << 5 << 10 << 3 << 3 << false;
+        QTest::newRow("more than kept") << 8 << 5 << 10 << 8 << 5 << false;
+        QTest::newRow("exactly the limit") << 10 << 5 << 10 << 10 << 5 << false;
+        QTest::newRow("one beyond the limit") << 11 << 5 << 10 << 10 << 5 << true;
+        QTest::newRow("no limit") << 2500 << 0 << 0 << 2500 << 0 << false;
+    }
+    void runSqlKeepsFirstRowsAndCountsToTheLimit()
+    {
+        QFETCH(int, total);
+        QFETCH(int, keep);
+        QFETCH(int, limit);
+        QFETCH(int, rows);
+        QFETCH(int, kept);
+        QFETCH(bool, stopped);
+        CTestEnv env;
+        CTomeloDoc doc;
+        QVERIFY(doc.OnOpenDocument(env.CopyTemplate(QStringLiteral("lib.mdb"))));
+        const CSqlRunResult run = RunUserSql(
+            doc,
+            QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 WHERE %1 > 0 UNION ALL SELECT x + 1 "
+                           "FROM n WHERE x < %1) SELECT x AS Number, NULL AS Blank, "
+                           "x'0102' AS Raw, date('2004-01-05') AS Day FROM n")
+                .arg(total),
+            keep, limit);
+        QVERIFY2(run.ok, qPrintable(run.error));
+        QCOMPARE(run.columns, QStringList({"Number", "Blank", "Raw", "Day"}));
+        QCOMPARE(run.rows, qint64(rows));
+        QCOMPARE(run.countStopped, stopped);
+        QCOMPARE(run.firstRows.size(), kept);
+        if (kept > 0) {
+            const QVector<QVariant> &last = run.firstRows.last();
+            QCOMPARE(last.at(0), QVariant(QString::number(kept)));
+            QVERIFY(!last.at(1).isValid());
+            QCOMPARE(last.at(2), QVariant(QByteArray("\x01\x02")));
+            QCOMPARE(last.at(3), QVariant(QStringLiteral("2004-01-05")));
+        }
+        // A statement that returns no columns is no query.
+        QVERIFY(!RunUserSql(doc, QStringLiteral("CREATE TABLE scratch (a)"), keep, limit)
+                     .ReturnsRows());
+    }
+
     void compactionAndRunSqlWithTheListQueryOpen()
     {
         CTestEnv env;

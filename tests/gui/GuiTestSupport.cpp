@@ -151,6 +151,7 @@ void CWindowTestEnv::LayOutProgramFolder(SampleMode sample)
     QFile::copy(runtime + QStringLiteral("/tomelodex.svg"),
                 program + QStringLiteral("/tomelodex.svg"));
     CopyTree(runtime + QStringLiteral("/Languages"), program + QStringLiteral("/Languages"));
+    CopyTree(runtime + QStringLiteral("/Help"), program + QStringLiteral("/Help"));
     if (QFileInfo(runtime + QStringLiteral("/Styles")).isDir()) {
         CopyTree(runtime + QStringLiteral("/Styles"), program + QStringLiteral("/Styles"));
     } else {

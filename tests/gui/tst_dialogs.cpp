@@ -29,7 +29,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -94,6 +97,13 @@ void TypeInto(QLineEdit *edit, const QString &text)
     QVERIFY(edit);
     edit->clear();
     QTest::keyClicks(edit, text);
+}
+
+// A counted English text with its "(s)" resolved for `count`, whether or not
+// the running translators have resolved it already.
+QString EnglishCount(QString text, int count)
+{
+    return text.replace(QStringLiteral("(s)"), count == 1 ? QString() : QStringLiteral("s"));
 }
 
 QString Screenshot(QWidget &widget, const QString &name)
@@ -375,55 +385,102 @@ void TestDialogs::runSqlSelectAndUpdate()
     CWindowTestEnv env;
     QVERIFY(Start(env));
     CMainFrame &frame = env.Frame();
-    auto runSql = [&](const QString &statement) {
-        WhenShown<CInputSQLDlg>([statement](CInputSQLDlg &dialog) {
-            QLineEdit *edit = Child<QLineEdit>(dialog, "Statement");
-            QCOMPARE(QApplication::focusWidget(), edit);
-            QTest::keyClicks(edit, statement);
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-        QVERIFY(frame.RouteCommand(ID_RUN_SQL));
-    };
+    // Counts as a person in the United States reads them.
+    const QLocale oldLocale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restoreLocale = qScopeGuard([&] { QLocale::setDefault(oldLocale); });
 
-    runSql(QStringLiteral("SELECT * FROM book"));
-    QCOMPARE(
-        env.prompt.LastText(),
-        QStringLiteral("Records affected: 0\nNumber of records in the returned recordset: 41"));
-
-    env.Document().SetCurrentCategory(38); // Computing
-    QVERIFY(ListTitles(frame).contains(QStringLiteral("Pro Git")));
-    runSql(QStringLiteral(
-        "UPDATE book SET Title = Title || ' (2nd ed.)' WHERE BookID IN (27, 32, 33)"));
-    QCOMPARE(env.prompt.LastText(),
-             QStringLiteral("Records affected: 3\nNumber of records in the returned recordset: 0"));
-    // The tree was rebuilt (the root shown), and the list shows the new titles.
-    QCOMPARE(env.Document().m_currentCategoryId, 1);
-    QStringList titles = ListTitles(frame);
-    QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
-    QVERIFY(titles.contains(QStringLiteral("Introduction to Algorithms (2nd ed.)")));
-    QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer")));
-
-    // Again while the root is shown already: the list still follows.
-    runSql(QStringLiteral("UPDATE book SET Title = 'The Pragmatic Programmer' WHERE BookID = 27"));
-    titles = ListTitles(frame);
-    QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer")));
-    QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
-
-    const int shown = env.prompt.shown.size();
-    runSql(QStringLiteral("SELEKT * FROM book"));
-    QCOMPARE(env.prompt.shown.size(), shown + 1);
-    QVERIFY2(env.prompt.LastText().startsWith(QStringLiteral("SELEKT * FROM book\n")),
-             qPrintable(env.prompt.LastText()));
-
-    // A blank statement is refused with the dialog kept open.
+    bool checked = false;
     WhenShown<CInputSQLDlg>([&](CInputSQLDlg &dialog) {
-        Screenshot(dialog, QStringLiteral("run-sql.png"));
-        QTest::keyClick(Child<QLineEdit>(dialog, "Statement"), Qt::Key_Return);
+        QLineEdit *edit = Child<QLineEdit>(dialog, "Statement");
+        auto *table = Child<QTableView>(dialog, "SqlRows");
+        auto *count = Child<QLabel>(dialog, "SqlRowCount");
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QVERIFY(!table->isVisible());
+        auto run = [&](const QString &statement) {
+            TypeInto(edit, statement);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        auto cell = [&](int row, int column) {
+            return table->model()->index(row, column).data().toString();
+        };
+
+        // A query's rows show under the statement, the dialog staying open.
+        run(QStringLiteral("SELECT BookID, Title, ReleaseDate, x'00ff' AS Raw, NULL AS Blank "
+                           "FROM book ORDER BY BookID"));
+        QVERIFY(dialog.isVisible());
+        QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+        QVERIFY(table->isVisible());
+        QCOMPARE(table->model()->rowCount(), 41);
+        QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Title"));
+        QCOMPARE(cell(0, 0), QStringLiteral("1"));
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"))
+                    .match(cell(0, 2))
+                    .hasMatch());
+        QCOMPARE(EnglishCount(cell(0, 3), 2), QStringLiteral("(2 bytes of binary data)"));
+        QCOMPARE(cell(0, 4), QStringLiteral("NULL"));
+        QCOMPARE(EnglishCount(count->text(), 41), QStringLiteral("41 rows"));
+        QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+        Screenshot(dialog, QStringLiteral("run-sql-rows"));
+
+        run(QStringLiteral("SELECT Title FROM book WHERE BookID = 27"));
+        QCOMPARE(EnglishCount(count->text(), 1), QStringLiteral("1 row"));
+        QCOMPARE(cell(0, 0), QStringLiteral("The Pragmatic Programmer"));
+
+        // A long result: the first thousand rows and the whole count.
+        const QString numbers = QStringLiteral(
+            "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+            "SELECT x, 'row ' || x AS Name FROM n");
+        run(numbers.arg(20000));
+        QCOMPARE(table->model()->rowCount(), 1000);
+        QCOMPARE(cell(999, 1), QStringLiteral("row 1000"));
+        QCOMPARE(EnglishCount(count->text(), 20000), QStringLiteral("1,000 of 20,000 rows shown"));
+        // Counting stops once it has gone far enough.
+        run(numbers.arg(5000000));
+        QCOMPARE(count->text(), QStringLiteral("1,000 of more than 100,000 rows shown"));
+        QVERIFY(env.prompt.shown.isEmpty());
+
+        // A statement that changes rows reports them, and the window follows.
+        env.Document().SetCurrentCategory(38); // Computing
+        QVERIFY(ListTitles(frame).contains(QStringLiteral("Pro Git")));
+        run(QStringLiteral(
+            "UPDATE book SET Title = Title || ' (2nd ed.)' WHERE BookID IN (27, 32, 33)"));
+        QCOMPARE(
+            env.prompt.LastText(),
+            QStringLiteral("Records affected: 3\nNumber of records in the returned recordset: 0"));
+        QCOMPARE(table->model()->rowCount(), 0);
+        QCOMPARE(count->text(), QString());
+        // The tree was rebuilt (the root shown), and the list shows the new titles.
+        QCOMPARE(env.Document().m_currentCategoryId, 1);
+        QStringList titles = ListTitles(frame);
+        QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
+        QVERIFY(titles.contains(QStringLiteral("Introduction to Algorithms (2nd ed.)")));
+        QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer")));
+
+        // Again while the root is shown already: the list still follows.
+        run(QStringLiteral("UPDATE book SET Title = 'The Pragmatic Programmer' WHERE BookID = 27"));
+        titles = ListTitles(frame);
+        QVERIFY(titles.contains(QStringLiteral("The Pragmatic Programmer")));
+        QVERIFY(!titles.contains(QStringLiteral("The Pragmatic Programmer (2nd ed.)")));
+
+        // A failure shows the database's message, and no rows of before.
+        run(QStringLiteral("SELECT Title FROM book"));
+        const int shown = env.prompt.shown.size();
+        run(QStringLiteral("SELECT Titel FROM book"));
+        QCOMPARE(env.prompt.shown.size(), shown + 1);
+        QCOMPARE(env.prompt.LastText(),
+                 QStringLiteral("SELECT Titel FROM book\nno such column: Titel"));
+        QCOMPARE(table->model()->rowCount(), 0);
+
+        // A blank statement is refused with the dialog kept open.
+        run(QString());
         QCOMPARE(env.prompt.LastText(), QStringLiteral("SQL statement cannot be empty."));
         QVERIFY(dialog.isVisible());
+        checked = true;
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     QVERIFY(frame.RouteCommand(ID_RUN_SQL));
+    QVERIFY(checked);
 }
 
 void TestDialogs::optionsStoredAndReadBack()
@@ -469,9 +526,9 @@ void TestDialogs::optionsStoredAndReadBack()
         QStringList names;
         for (int i = 0; i < languageName->count(); ++i)
             names += languageName->itemText(i);
-        QCOMPARE(names, QStringList({"English", "Italian", "Simplified Chinese",
-                                     "Traditional Chinese", "Xyz"}));
-        languageName->setCurrentText(QStringLiteral("Simplified Chinese"));
+        // Each language by its own name; one the program has no name for by its code.
+        QCOMPARE(names, QString::fromUtf8("English|Italiano|Xyz|简体中文|繁體中文").split(u'|'));
+        languageName->setCurrentText(QString::fromUtf8("简体中文"));
         auto *tag = Child<QLineEdit>(sheet, "AssociateTag");
         QCOMPARE(tag->text(), QStringLiteral("oldtag-20"));
         tag->clear();

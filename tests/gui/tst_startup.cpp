@@ -7,6 +7,7 @@
 #include "app/SettingsStore.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
+#include "frame/CommandTable.h"
 #include "frame/MainFrame.h"
 
 #include <QDir>
@@ -179,11 +180,24 @@ void TestStartup::menusCarryStylesAndCommands()
     QVERIFY(!frame.ContextMenu(QStringLiteral("Nothing")));
 
     // Toolbar buttons and the menu items of the same commands share an icon
-    // from the theme; none is blank.
-    for (QAction *action : frame.findChild<QToolBar *>()->actions()) {
-        if (!action->isSeparator())
-            QVERIFY2(!action->icon().pixmap(16).isNull(), qPrintable(action->text()));
+    // from the theme, drawn for the toolbar's 24 pixels; none is blank or
+    // made up.
+    auto *bar = frame.findChild<QToolBar *>();
+    QCOMPARE(bar->iconSize(), QSize(24, 24));
+    QStringList buttons;
+    for (QAction *action : bar->actions()) {
+        buttons += action->isSeparator() ? QStringLiteral("-") : action->toolTip();
+        if (action->isSeparator())
+            continue;
+        const QIcon icon = action->icon();
+        QVERIFY2(!icon.name().isEmpty(), qPrintable(action->toolTip()));
+        QCOMPARE(icon.name(), QLatin1String(FindCommand(action->data().toInt())->iconName));
+        QVERIFY2(icon.availableSizes().contains(QSize(24, 24)), qPrintable(action->toolTip()));
     }
+    QCOMPARE(buttons,
+             QStringList({"New Database", "Open Database", "HTML", "-", "Add Book", "Basic Search",
+                          "-", "Cut", "Copy", "Paste", "-", "Print", "Help Topics"}));
+    env.SaveScreenshot(*bar, QStringLiteral("toolbar"));
     view->popup(frame.mapToGlobal(QPoint(60, 20)));
     QVERIFY(QTest::qWaitForWindowExposed(view));
     env.SaveScreenshot(*view, QStringLiteral("view-menu"));

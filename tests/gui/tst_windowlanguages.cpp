@@ -8,6 +8,7 @@
 #include "app/TomeloApp.h"
 #include "book/BookProperties.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/Options.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
@@ -16,16 +17,20 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 
@@ -125,6 +130,8 @@ private Q_SLOTS:
     void dialogsShowWholeTexts_data();
     void dialogsShowWholeTexts();
     void templateSwitchFindsTheLanguagesTemplate();
+    void helpAndLanguageListInEachLanguage_data();
+    void helpAndLanguageListInEachLanguage();
 };
 
 void TestWindowLanguages::windowFollowsTheLanguage_data()
@@ -308,6 +315,107 @@ void TestWindowLanguages::templateSwitchFindsTheLanguagesTemplate()
     }
     // A language without templates keeps the one chosen.
     QCOMPARE(COptions::TemplateForLanguage(templates, 0, QStringLiteral("Xyz")), 0);
+}
+
+void TestWindowLanguages::helpAndLanguageListInEachLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("topics");
+    QTest::addColumn<QString>("ownName");
+    QTest::addColumn<QString>("keyboardHeading");
+    QTest::newRow("Enu") << "Enu" << QStringList{"Getting started", "Adding books", "Categories",
+                                                 "Searching",       "Backups",      "Keyboard",
+                                                 "All Commands"}
+                         << "English"
+                         << "Moving around";
+    QTest::newRow("Ita") << "Ita"
+                         << QStringList{"Per iniziare",   "Aggiungere libri",   "Categorie",
+                                        "Ricerca",        "Copie di sicurezza", "Tastiera",
+                                        "Tutti i comandi"}
+                         << "Italiano"
+                         << "Spostarsi";
+    QTest::newRow("Chs")
+        << "Chs" << QString::fromUtf8("快速入门|添加图书|类别|搜索|备份|键盘|全部命令").split(u'|')
+        << QString::fromUtf8("简体中文") << QString::fromUtf8("移动");
+    QTest::newRow("Cht")
+        << "Cht" << QString::fromUtf8("快速入門|新增書籍|類別|搜尋|備份|鍵盤|全部命令").split(u'|')
+        << QString::fromUtf8("繁體中文") << QString::fromUtf8("移動");
+}
+
+// F1 opens the manual in the window's language beside the window, and the
+// Options sheet lists each language by its own name, whatever language the
+// window speaks.
+void TestWindowLanguages::helpAndLanguageListInEachLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, topics);
+    QFETCH(QString, ownName);
+    QFETCH(QString, keyboardHeading);
+
+    CWindowTestEnv env;
+    QVERIFY(CAppSettings::SetUiLanguage(code));
+    QVERIFY(env.StartWindow({env.CopyLibrary(QStringLiteral("lib.mdb"))}));
+    CMainFrame &frame = env.Frame();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_F1);
+    auto *help = frame.findChild<CHelpTopicsDlg *>();
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    // Beside the window, not in front of it: the steps can be followed.
+    QVERIFY(!help->isModal());
+    auto *list = help->findChild<QListWidget *>(QStringLiteral("HelpTopicList"));
+    auto *page = help->findChild<QTextBrowser *>(QStringLiteral("HelpPage"));
+    QStringList shownTopics;
+    for (int row = 0; row < list->count(); ++row)
+        shownTopics += list->item(row)->text();
+    QCOMPARE(shownTopics, topics);
+    QCOMPARE(help->CurrentTopic(), QStringLiteral("getting-started"));
+    QCOMPARE(page->documentTitle(), topics.first());
+    CWindowTestEnv::SaveScreenshot(*help, QStringLiteral("help_") + code);
+
+    // Opened again on a topic: the same window shows it.
+    QCOMPARE(frame.ShowHelp(QStringLiteral("keyboard")), help);
+    QCOMPARE(list->currentItem()->text(), topics.at(5));
+    QVERIFY(page->toPlainText().contains(keyboardHeading));
+    QVERIFY(page->toPlainText().contains(QStringLiteral("Ctrl+Tab")));
+    // A link inside the manual moves the list along.
+    QVERIFY(help->ShowTopic(QStringLiteral("searching")));
+    // Its first link leads to the backups, followed by keyboard.
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Tab);
+    QTest::keyClick(page, Qt::Key_Return);
+    QCOMPARE(help->CurrentTopic(), QStringLiteral("backups"));
+    QCOMPARE(list->currentItem()->text(), topics.at(4));
+    CWindowTestEnv::SaveScreenshot(*help, QStringLiteral("help_backups_") + code);
+    // The last topic lists the commands of the window's menus.
+    QVERIFY(help->ShowTopic(CHelpTopicsDlg::kCommandsTopic));
+    auto *commands = help->findChild<QTreeWidget *>(QStringLiteral("HelpCommands"));
+    QVERIFY(commands->isVisible());
+    QCOMPARE(commands
+                 ->findItems(frame.Action(ID_OPTIONS)->text().remove(u'&'),
+                             Qt::MatchRecursive | Qt::MatchStartsWith)
+                 .size(),
+             1);
+    help->close();
+
+    QVERIFY(DriveModal<COptions>(
+        [&] { frame.RouteCommand(ID_OPTIONS); },
+        [&](COptions &sheet) {
+            sheet.findChild<QTabWidget *>(QStringLiteral("Pages"))->setCurrentIndex(1);
+            auto *names = sheet.findChild<QComboBox *>(QStringLiteral("LanguageName"));
+            QStringList items;
+            for (int i = 0; i < names->count(); ++i)
+                items += names->itemText(i);
+            QCOMPARE(items, QString::fromUtf8("English|Italiano|简体中文|"
+                                              "繁體中文")
+                                .split(u'|'));
+            QCOMPARE(names->currentText(), ownName);
+            CWindowTestEnv::SaveScreenshot(sheet, QStringLiteral("options_misc_") + code);
+        }));
+    QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestWindowLanguages)

@@ -5,7 +5,32 @@
 #include "db/Recordset.h"
 #include "db/TomeloDoc.h"
 
-CSqlRunResult RunUserSql(CTomeloDoc &doc, const QString &sql)
+namespace {
+
+QVector<QVariant> RowValues(const CRecordset &rs, int columns)
+{
+    QVector<QVariant> values;
+    values.reserve(columns);
+    for (int i = 0; i < columns; ++i) {
+        switch (rs.GetField(i).type) {
+        case CFieldValue::Type::Null:
+            values.append(QVariant());
+            break;
+        case CFieldValue::Type::Other: // binary data
+            values.append(rs.GetUtf8(i).toByteArray());
+            break;
+        default:
+            // As stored (dates in ISO form), which is what a statement compares with.
+            values.append(QString::fromUtf8(rs.GetUtf8(i)));
+            break;
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+CSqlRunResult RunUserSql(CTomeloDoc &doc, const QString &sql, int keepRows, qint64 countLimit)
 {
     CSqlRunResult result;
     if (!doc.IsLibraryOpen())
@@ -18,17 +43,24 @@ CSqlRunResult RunUserSql(CTomeloDoc &doc, const QString &sql)
         return result;
     }
     result.affected = rs.RecordsAffected();
-    if (result.affected == 0) {
-        while (!rs.IsEOF()) {
-            ++result.rows;
-            if (!rs.MoveNext() && rs.HasError()) {
-                result.error = rs.ErrorText();
-                rs.Close();
-                return result;
-            }
+    const int columnCount = rs.ColumnCount();
+    for (int i = 0; i < columnCount; ++i)
+        result.columns += rs.ColumnName(i);
+    while (!rs.IsEOF()) {
+        if (countLimit > 0 && result.rows == countLimit) {
+            result.countStopped = true;
+            break;
         }
-        rs.Close();
+        if (result.rows < keepRows)
+            result.firstRows.append(RowValues(rs, columnCount));
+        ++result.rows;
+        if (!rs.MoveNext() && rs.HasError()) {
+            result.error = rs.ErrorText();
+            rs.Close();
+            return result;
+        }
     }
+    rs.Close();
     result.ok = true;
     if (result.affected != 0)
         doc.ReloadTree();

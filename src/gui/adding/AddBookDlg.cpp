@@ -74,7 +74,11 @@ CAddBookDlg::CAddBookDlg(QWidget *parent)
     isbnArea->addWidget(load, 1, 1);
     isbnArea->addWidget(save, 2, 1);
     isbnArea->setRowStretch(3, 1);
-    auto *tip = new QLabel(tr("Tip: Use your barcode scanner here, e.g. CueCat"), this);
+    auto *tip = new QLabel(tr("Tip: Any USB bar-code scanner works here: it types each ISBN "
+                              "like a keyboard. Click in the box and scan the books."),
+                           this);
+    tip->setObjectName(QStringLiteral("ScannerTip"));
+    tip->setWordWrap(true);
     tip->setEnabled(false);
     isbnArea->addWidget(tip, 4, 0, 1, 2);
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
@@ -22,10 +23,8 @@ COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
     auto *languageGroup = new QGroupBox(tr("Interface &Language:"), this);
     m_languageName = new QComboBox(languageGroup);
     m_languageName->setObjectName(QStringLiteral("LanguageName"));
-    for (const QString &code : AvailableLanguageCodes(app.GetAppDir())) {
-        // A language the program has no name for shows its code.
-        m_languageName->addItem(app.m_languageMap.value(code, code), code);
-    }
+    for (const QString &code : AvailableLanguageCodes(app.GetAppDir()))
+        m_languageName->addItem(LanguageOwnName(code), code);
     m_languageName->model()->sort(0);
     // The language stored for the next start, so that confirming the sheet
     // again does not put back the one running now.
@@ -86,6 +85,17 @@ QStringList COptionsUIPage::AvailableLanguageCodes(const QString &appDir)
             codes += code;
     }
     return codes;
+}
+
+QString COptionsUIPage::LanguageOwnName(const QString &code)
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("Enu"), QStringLiteral("English")},
+        {QStringLiteral("Chs"), QString::fromUtf8("简体中文")},
+        {QStringLiteral("Cht"), QString::fromUtf8("繁體中文")},
+        {QStringLiteral("Ita"), QStringLiteral("Italiano")},
+    };
+    return names.value(code, code);
 }
 
 QString COptionsUIPage::LanguageCode() const

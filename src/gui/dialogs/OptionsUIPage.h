@@ -18,6 +18,10 @@ public:
     // The codes of the interface languages present: "Enu", then one per
     // language file beside the program, in the order the folder lists them.
     static QStringList AvailableLanguageCodes(const QString &appDir);
+    // The language as its speakers write it ("Italiano"), whatever language
+    // the window speaks, so that a person finds their own; the code for a
+    // language the program does not know.
+    static QString LanguageOwnName(const QString &code);
 
     // The chosen language's code (empty when none is chosen) and the tag.
     QString LanguageCode() const;

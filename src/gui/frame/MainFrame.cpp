@@ -299,9 +299,12 @@ void CMainFrame::CreateToolBar()
     QToolBar *bar = addToolBar(QCoreApplication::translate("CommandTable", "Toolbar"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
-    for (int id : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_EXPORT_HTML), kSeparator,
-                   int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_PASTE), kSeparator,
-                   int(ID_FILE_PRINT), int(ID_HELP_FINDER)}) {
+    // The size desktop toolbars use, which the icon theme draws for.
+    bar->setIconSize(QSize(24, 24));
+    for (int id :
+         {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_EXPORT_HTML), kSeparator,
+          int(ID_ADD_BOOK), int(ID_BASIC_SEARCH), kSeparator, int(ID_EDIT_CUT), int(ID_EDIT_COPY),
+          int(ID_EDIT_PASTE), kSeparator, int(ID_FILE_PRINT), int(ID_HELP_FINDER)}) {
         if (id == kSeparator)
             bar->addSeparator();
         else
@@ -562,11 +565,9 @@ bool CMainFrame::OnCommand(int id)
         about.exec();
         return true;
     }
-    case ID_HELP_FINDER: {
-        CHelpTopicsDlg help(*menuBar(), this);
-        help.exec();
+    case ID_HELP_FINDER:
+        ShowHelp();
         return true;
-    }
     case ID_WEBSITE:
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebSite)));
         return true;
@@ -608,6 +609,21 @@ bool CMainFrame::OnCommand(int id)
         }
         return false;
     }
+}
+
+CHelpTopicsDlg *CMainFrame::ShowHelp(const QString &topic)
+{
+    // One help window, which stays open while the window is used.
+    if (!m_help) {
+        m_help = new CHelpTopicsDlg(*menuBar(), this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!topic.isEmpty())
+        m_help->ShowTopic(topic);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return m_help;
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

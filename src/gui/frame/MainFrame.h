@@ -5,8 +5,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
+class CHelpTopicsDlg;
 class CKeyboardNavigation;
 class CTomeloDoc;
 class CTomeloHtmlView;
@@ -68,6 +70,9 @@ public:
     void UpdateCommands();
     // The window's action for `id` (the one the main menu shows).
     QAction *Action(int id) const;
+    // The help window, open beside the main window, on the manual's `topic`
+    // (its first one when empty).
+    CHelpTopicsDlg *ShowHelp(const QString &topic = QString());
 
     bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
     bool OnCommand(int id) override;
@@ -108,6 +113,7 @@ private:
     QStringList m_recentFiles;
     QMultiHash<int, QAction *> m_actions;
     QHash<QString, QMenu *> m_contextMenus;
+    QPointer<CHelpTopicsDlg> m_help;
     QMenu *m_recentMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
     QAction *m_recentEnd = nullptr;

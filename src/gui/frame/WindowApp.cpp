@@ -7,6 +7,7 @@
 #include "app/UserPrompt.h"
 #include "db/TomeloDoc.h"
 #include "frame/ClipboardFormats.h"
+#include "frame/DesktopStyle.h"
 #include "frame/GuiPrompt.h"
 #include "frame/MainFrame.h"
 #include "frame/QuitOnSignals.h"
@@ -90,6 +91,8 @@ bool CWindowApp::InitInstance(const QStringList &arguments, const QString &progr
     UseLanguageFont();
     QGuiApplication::setDesktopFileName(QStringLiteral("tomelodex"));
     PrepareIconTheme();
+    if (!qobject_cast<CDesktopStyle *>(QApplication::style()))
+        QApplication::setStyle(new CDesktopStyle);
     TomeloApp().m_cfBook = RegisterClipboardFormat(QStringLiteral("TomeloBook"));
     TomeloApp().m_cfCategory = RegisterClipboardFormat(QStringLiteral("TomeloCategory"));
 
