@@ -14,6 +14,7 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/KeyboardNavigation.h"
 #include "frame/MakerLinks.h"
 #include "frame/ProgressWindow.h"
 #include "frame/ThemeIcon.h"
@@ -86,6 +87,8 @@ CMainFrame::~CMainFrame()
     // The panes are destroyed after this class's part of the window; focus
     // changes meanwhile must not reach it.
     qApp->disconnect(this);
+    delete m_keys;
+    m_keys = nullptr;
     QApplication::clipboard()->disconnect(this);
     m_doc.disconnect(this);
 }
@@ -102,6 +105,8 @@ bool CMainFrame::Create()
     CreateToolBar();
     CreateStatusBar();
     CreatePanes();
+    // Before the commands' own focus watch: they ask it which pane is active.
+    m_keys = new CKeyboardNavigation(*this);
     for (int i = 0; i < kRecentCount; ++i) {
         const QString file = GetProfileString(kRecentSection, QStringLiteral("File%1").arg(i + 1));
         if (!file.isEmpty())
@@ -436,20 +441,11 @@ void CMainFrame::ShowContextMenu(const QString &name, const QPoint &globalPos)
         menu->exec(globalPos);
 }
 
-QWidget *CMainFrame::FocusPane() const
-{
-    const QWidget *focus = QApplication::focusWidget();
-    for (QWidget *pane : {static_cast<QWidget *>(m_treeView), static_cast<QWidget *>(m_listView),
-                          static_cast<QWidget *>(m_htmlView)}) {
-        if (focus && (focus == pane || pane->isAncestorOf(focus)))
-            return pane;
-    }
-    return nullptr;
-}
-
 QList<CCommandTarget *> CMainFrame::RouteOrder() const
 {
-    const QWidget *focus = FocusPane();
+    // The pane with the focus, or the one that had it before the menu bar
+    // or a menu took the keys: the commands act on what the person was in.
+    const QWidget *focus = m_keys ? m_keys->ActivePane() : nullptr;
     QList<CCommandTarget *> order;
     auto addPane = [&](auto *pane, bool focused) {
         if (pane && (static_cast<const QWidget *>(pane) == focus) == focused)
@@ -579,10 +575,10 @@ bool CMainFrame::OnCommand(int id)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerForum)));
         return true;
     case ID_NEXT_PANE:
-        FocusNextPane(1);
+        m_keys->FocusNextPane(1);
         return true;
     case ID_PREV_PANE:
-        FocusNextPane(-1);
+        m_keys->FocusNextPane(-1);
         return true;
     case ID_VIEW_TOOLBAR:
         if (auto *bar = findChild<QToolBar *>())
@@ -628,14 +624,6 @@ CHelpTopicsDlg *CMainFrame::ShowHelp(const QString &topic)
     m_help->raise();
     m_help->activateWindow();
     return m_help;
-}
-
-void CMainFrame::FocusNextPane(int step)
-{
-    const QList<QWidget *> panes = {m_treeView, m_listView, m_htmlView};
-    const int current = panes.indexOf(FocusPane());
-    const int next = (current + step + panes.size()) % panes.size();
-    panes[current < 0 ? 0 : next]->setFocus(Qt::OtherFocusReason);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class CHelpTopicsDlg;
+class CKeyboardNavigation;
 class CTomeloDoc;
 class CTomeloHtmlView;
 class CTomeloListView;
@@ -95,8 +96,6 @@ private:
     void RemoveRecentFile(const QString &path);
     void UpdateTitle();
     QList<CCommandTarget *> RouteOrder() const;
-    QWidget *FocusPane() const;
-    void FocusNextPane(int step);
 
     bool OnNewDatabase();
     bool OnOpenDatabase();
@@ -124,4 +123,5 @@ private:
     CTomeloTreeView *m_treeView = nullptr;
     CTomeloListView *m_listView = nullptr;
     CTomeloHtmlView *m_htmlView = nullptr;
+    CKeyboardNavigation *m_keys = nullptr;
 };

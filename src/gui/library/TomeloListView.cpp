@@ -16,6 +16,7 @@
 #include "library/BookListModel.h"
 #include "library/BookMime.h"
 #include "library/CommandReadiness.h"
+#include "library/KeyboardMenuPoint.h"
 #include "library/TomeloTreeView.h"
 
 #include <QApplication>
@@ -48,10 +49,8 @@ protected:
     void startDrag(Qt::DropActions) override { onStartDrag(); }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
-        // From the keyboard the menu opens at the pane's top-left corner.
-        onContextMenu(event->reason() == QContextMenuEvent::Mouse
-                          ? event->globalPos()
-                          : this->mapToGlobal(QPoint(0, 0)));
+        onContextMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : KeyboardMenuPoint(*this));
     }
 };
 
@@ -120,7 +119,6 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
-    setFocusProxy(m_stack);
 
     m_sortColumn = qBound(0, CAppSettings::SortBy(), kBookListColumnCount - 1);
     m_sortAscending = CAppSettings::SortAscending();
@@ -174,6 +172,8 @@ void CTomeloListView::SetThumbnailMode(bool thumbnails)
 {
     const bool hadFocus = CurrentView() && CurrentView()->hasFocus();
     m_stack->setCurrentWidget(thumbnails ? static_cast<QWidget *>(m_thumbnails) : m_details);
+    // The pane's focus goes to the view that is shown, which takes the keys.
+    setFocusProxy(CurrentView());
     if (hadFocus)
         CurrentView()->setFocus();
 }
