@@ -49,6 +49,16 @@ BenchLibrary &BookLibrary()
     if (!library) {
         library = std::make_unique<BenchLibrary>();
         library->db.Execute(QStringLiteral("BEGIN"));
+        // A parent with no books of its own above sub-categories that
+        // between them hold every book.
+        library->db.Execute(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Parent', 1)")
+                .arg(kParentCategory));
+        for (int c = 0; c < kSubcategories; ++c)
+            library->db.Execute(QStringLiteral("INSERT INTO category (CatID, Name, ParentID) "
+                                               "VALUES (%1, 'Sub %1', %2)")
+                                    .arg(kFirstSubcategory + c)
+                                    .arg(kParentCategory));
         for (int i = 1; i <= 100000; ++i)
             library->db.Execute(
                 QStringLiteral(
@@ -63,16 +73,6 @@ BenchLibrary &BookLibrary()
                     .arg((i * 7919) % 1500)
                     .arg(1900 + i % 120)
                     .arg(kFirstSubcategory + i % kSubcategories));
-        // A parent with no books of its own above sub-categories that
-        // between them hold every book.
-        library->db.Execute(
-            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Parent', 1)")
-                .arg(kParentCategory));
-        for (int c = 0; c < kSubcategories; ++c)
-            library->db.Execute(QStringLiteral("INSERT INTO category (CatID, Name, ParentID) "
-                                               "VALUES (%1, 'Sub %1', %2)")
-                                    .arg(kFirstSubcategory + c)
-                                    .arg(kParentCategory));
         for (int p = 1; p <= 400; ++p)
             library->db.Execute(
                 QStringLiteral(

@@ -36,7 +36,9 @@ QString MembershipCondition(int categoryId, const QVector<int> &categories,
     QString count;
     QuerySingleValue(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID") + which,
                      connection, count, nullptr, false);
-    if (count.toLongLong() > kIndexScanThreshold)
+    // A branch is looked up through its members: checking each book of the
+    // title index against many categories costs a lookup per category.
+    if (categories.size() == 1 && count.toLongLong() > kIndexScanThreshold)
         return member.arg(QStringLiteral(" AND book_category.CatID") + which);
     return QStringLiteral("book.BookID IN (SELECT BookID FROM book_category WHERE CatID") + which +
            u')';
