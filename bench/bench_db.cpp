@@ -39,22 +39,40 @@ BenchLibrary &PublisherLibrary()
     return *library;
 }
 
+constexpr int kParentCategory = 32;
+constexpr int kFirstSubcategory = 33;
+constexpr int kSubcategories = 100;
+
 BenchLibrary &BookLibrary()
 {
     static std::unique_ptr<BenchLibrary> library;
     if (!library) {
         library = std::make_unique<BenchLibrary>();
         library->db.Execute(QStringLiteral("BEGIN"));
+        // A parent with no books of its own above sub-categories that
+        // between them hold every book.
+        library->db.Execute(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Parent', 1)")
+                .arg(kParentCategory));
+        for (int c = 0; c < kSubcategories; ++c)
+            library->db.Execute(QStringLiteral("INSERT INTO category (CatID, Name, ParentID) "
+                                               "VALUES (%1, 'Sub %1', %2)")
+                                    .arg(kFirstSubcategory + c)
+                                    .arg(kParentCategory));
         for (int i = 1; i <= 100000; ++i)
             library->db.Execute(
                 QStringLiteral(
-                    "INSERT INTO book (BookID, Title, Author, PublisherID, ISBN) VALUES (%1, "
-                    "'Title %1', 'Author %3', %4, '%2'); "
-                    "INSERT INTO book_category (BookID, CatID) VALUES (%1, 1)")
+                    "INSERT INTO book (BookID, Title, Author, PublisherID, ISBN, PageCount, "
+                    "ReleaseDate) VALUES (%1, 'Title %1', 'Given Author %3', %4, '%2', %5, "
+                    "'%6-01-30'); "
+                    "INSERT INTO book_category (BookID, CatID) VALUES (%1, 1), (%1, %7)")
                     .arg(i)
                     .arg(100000000 + i)
                     .arg(i % 5000)
-                    .arg(1 + i % 400));
+                    .arg(1 + i % 400)
+                    .arg((i * 7919) % 1500)
+                    .arg(1900 + i % 120)
+                    .arg(kFirstSubcategory + i % kSubcategories));
         for (int p = 1; p <= 400; ++p)
             library->db.Execute(
                 QStringLiteral(
@@ -139,7 +157,29 @@ void BM_ReadBookOrder_AllBooks100k(benchmark::State &state)
 BENCHMARK(BM_ReadBookOrder_AllBooks100k)
     ->Arg(kColumnTitle)
     ->Arg(kColumnAuthor)
+    ->Arg(kColumnPages)
+    ->Arg(kColumnYear)
     ->Unit(benchmark::kMillisecond);
+
+// All Books by author's last name, and a parent category listing the
+// 100,000 books of its 100 sub-categories.
+void BM_ReadBookOrder_Choices100k(benchmark::State &state)
+{
+    BenchLibrary &library = BookLibrary();
+    const bool branch = state.range(0) != 0;
+    CBookListOptions options;
+    options.column = branch ? kColumnTitle : kColumnAuthor;
+    options.authorsByLastName = !branch;
+    options.includeSubcategories = branch;
+    for (auto _ : state) {
+        QVector<quint32> entries;
+        if (!ReadBookOrder(branch ? kParentCategory : 5, options, library.db, entries) ||
+            entries.size() != 100000)
+            state.SkipWithError("wrong rows");
+        benchmark::DoNotOptimize(entries);
+    }
+}
+BENCHMARK(BM_ReadBookOrder_Choices100k)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBookRows_Page(benchmark::State &state)
 {

@@ -365,6 +365,26 @@
         <source>No cover</source>
         <translation>无封面</translation>
     </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>评分</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -1616,6 +1636,26 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Open this database</source>
         <translation>打开此数据库</translation>
+    </message>
+    <message>
+        <source>&amp;Include Subcategories</source>
+        <translation>包括子类别(&amp;I)</translation>
+    </message>
+    <message>
+        <source>List the books of the sub categories in a category too</source>
+        <translation>在类别中同时列出其子类别的图书</translation>
+    </message>
+    <message>
+        <source>Sort Authors by &amp;Last Name</source>
+        <translation>按姓氏排序作者(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Sort the Author column by the first author&apos;s last name</source>
+        <translation>按第一作者的姓氏排序“作者”列</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <translation>列(&amp;C)</translation>
     </message>
 </context>
 <context>

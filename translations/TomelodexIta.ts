@@ -370,6 +370,26 @@
         <source>No cover</source>
         <translation>Nessuna copertina</translation>
     </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Valutazione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Posizione</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -1640,6 +1660,26 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Open this database</source>
         <translation>Apre questo database</translation>
+    </message>
+    <message>
+        <source>&amp;Include Subcategories</source>
+        <translation>&amp;Includi sottocategorie</translation>
+    </message>
+    <message>
+        <source>List the books of the sub categories in a category too</source>
+        <translation>Elenca in una categoria anche i libri delle sue sottocategorie</translation>
+    </message>
+    <message>
+        <source>Sort Authors by &amp;Last Name</source>
+        <translation>Ordina autori per &amp;cognome</translation>
+    </message>
+    <message>
+        <source>Sort the Author column by the first author&apos;s last name</source>
+        <translation>Ordina la colonna Autore per cognome del primo autore</translation>
+    </message>
+    <message>
+        <source>&amp;Columns</source>
+        <translation>&amp;Colonne</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/StringTable.h"
+#include "db/AuthorSortKey.h"
 #include "db/BookListOrder.h"
 #include "db/BookMembership.h"
 #include "db/CategoryStore.h"
@@ -33,8 +34,15 @@ class TestCategoryStore : public QObject
     }
     QString Order(int categoryId, int column, bool ascending)
     {
+        CBookListOptions options;
+        options.column = column;
+        options.ascending = ascending;
+        return Order(categoryId, options);
+    }
+    QString Order(int categoryId, const CBookListOptions &options)
+    {
         QVector<quint32> entries;
-        if (!ReadBookOrder(categoryId, column, ascending, *m_db, entries))
+        if (!ReadBookOrder(categoryId, options, *m_db, entries))
             return QStringLiteral("<error>");
         QStringList ids;
         for (const quint32 id : entries)
@@ -200,6 +208,111 @@ private Q_SLOTS:
         for (const CBookListRow &row : rows)
             QCOMPARE(row.publisher,
                      row.bookId == 1 ? QStringLiteral("zeta") : QStringLiteral("Alpha"));
+    }
+
+    void everyColumnSortsByItsValue_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("ascending");
+        QTest::addColumn<bool>("byLastName");
+        QTest::addColumn<QString>("expected");
+        // Empty values first; equal values by title, whatever the direction.
+        QTest::newRow("pages as numbers") << int(kColumnPages) << true << false << "3,5,2,1,4";
+        QTest::newRow("pages descending") << int(kColumnPages) << false << false << "4,1,2,5,3";
+        QTest::newRow("year of any precision") << int(kColumnYear) << true << false << "3,4,1,5,2";
+        QTest::newRow("year descending") << int(kColumnYear) << false << false << "5,2,1,4,3";
+        QTest::newRow("rating, unrated first")
+            << int(kColumnRating) << true << false << "5,2,3,4,1";
+        QTest::newRow("status name") << int(kColumnStatus) << true << false << "3,1,2,4,5";
+        QTest::newRow("location name") << int(kColumnLocation) << true << false << "3,5,2,1,4";
+        QTest::newRow("author as written") << int(kColumnAuthor) << true << false << "5,1,4,3,2";
+        QTest::newRow("author by last name") << int(kColumnAuthor) << true << true << "2,4,3,5,1";
+        QTest::newRow("last name descending") << int(kColumnAuthor) << false << true << "1,5,3,4,2";
+        QTest::newRow("title ignores last name")
+            << int(kColumnTitle) << true << true << "5,2,3,4,1";
+    }
+
+    // All Books holds a book with accented texts, which the list sorts
+    // itself; category 33 holds only the plain ones, which come sorted from
+    // the database: both orders must agree.
+    void everyColumnSortsByItsValue()
+    {
+        QFETCH(int, column);
+        QFETCH(bool, ascending);
+        QFETCH(bool, byLastName);
+        QFETCH(QString, expected);
+        Exec(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Plain', 1)"));
+        Exec(QStringLiteral("INSERT INTO booklocation (LocationID, Name) VALUES (1, 'Étagère'), "
+                            "(2, 'attic'), (3, 'Study')"));
+        Exec(QStringLiteral(
+            "INSERT INTO book (BookID, Title, Author, PageCount, ReleaseDate, MyRating, StatusID, "
+            "LocationID) VALUES "
+            "(1, 'Émile', 'Émile Zola', 976, '1994', 5, 4, 1), "
+            "(2, 'b', 'Jane Austen', 98, '2000-09', 0, 1, 2), "
+            "(3, 'c', 'Homer', NULL, NULL, 3, NULL, NULL), "
+            "(4, 'd', 'Frederick P. Brooks Jr.', 1000, '1988-03-22', 3, 1, 3), "
+            "(5, 'a', 'Brian W. Kernighan / Dennis M. Ritchie', 5, '2000-01-01', NULL, 2, 2)"));
+        Exec(QStringLiteral("INSERT INTO book_category SELECT BookID, 32 FROM book"));
+        Exec(QStringLiteral("INSERT INTO book_category SELECT BookID, 33 FROM book WHERE BookID > "
+                            "1"));
+        CBookListOptions options;
+        options.column = column;
+        options.ascending = ascending;
+        options.authorsByLastName = byLastName;
+        QCOMPARE(Order(kAllBooks, options), expected);
+        QStringList plain = expected.split(u',');
+        plain.removeAll(QStringLiteral("1"));
+        QCOMPARE(Order(33, options), plain.join(u','));
+    }
+
+    void authorSortKeyTurnsTheFirstAuthorRound_data()
+    {
+        QTest::addColumn<QString>("author");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("two names") << "Jane Austen"
+                                   << "Austen, Jane";
+        QTest::newRow("one name") << "Homer"
+                                  << "Homer";
+        QTest::newRow("already turned") << "Austen, Jane"
+                                        << "Austen, Jane";
+        QTest::newRow("suffix") << "Frederick P. Brooks Jr."
+                                << "Brooks, Frederick P. Jr.";
+        QTest::newRow("several") << "  Brian W. Kernighan / Dennis M. Ritchie"
+                                 << "Kernighan, Brian W. / Dennis M. Ritchie";
+        QTest::newRow("nothing") << ""
+                                 << "";
+    }
+
+    void authorSortKeyTurnsTheFirstAuthorRound()
+    {
+        QFETCH(QString, author);
+        QFETCH(QString, key);
+        QCOMPARE(AuthorSortKey(author), key);
+    }
+
+    // A parent lists the books of its whole branch, each once, and nothing
+    // of its siblings; the Recycle Bin and All Books are not branches.
+    void subcategoriesJoinTheirParentsList()
+    {
+        Exec(
+            QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Child', 32), "
+                           "(34, 'Grandchild', 33), (35, 'Second child', 32), (36, 'Beside', 1)"));
+        Exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (1, 'e'), (2, 'd'), "
+                            "(3, 'c'), (4, 'b'), (5, 'a'), (6, 'loose')"));
+        Exec(QStringLiteral("INSERT INTO book_category VALUES (1, 32), (2, 33), (2, 35), (3, 34), "
+                            "(4, 36), (5, 35), (5, 36)"));
+        CBookListOptions options;
+        options.includeSubcategories = true;
+        QCOMPARE(Order(32, options), QStringLiteral("5,3,2,1"));
+        QCOMPARE(Order(33, options), QStringLiteral("3,2"));
+        QCOMPARE(Order(1, options), QStringLiteral("5,4,3,2,1"));
+        QCOMPARE(Order(kRecycleBin, options), QStringLiteral("6"));
+        QCOMPARE(Order(32, kColumnTitle, true), QStringLiteral("1"));
+        QCOMPARE(CategoryBranch(33, *m_db), QVector<int>({33, 34}));
+        // A tree that loops (written by another tool) still ends.
+        Exec(QStringLiteral("UPDATE category SET ParentID = 34 WHERE CatID = 33"));
+        QCOMPARE(Order(33, options), QStringLiteral("3,2"));
     }
 
     // A large category is read along the title index instead: same books,

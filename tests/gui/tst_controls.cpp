@@ -7,6 +7,7 @@
 #include "db/CategoryStore.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/HelpTopicsDlg.h"
+#include "frame/DesktopStyle.h"
 #include "frame/GuiPrompt.h"
 #include "frame/LinkLabel.h"
 #include "frame/MainFrame.h"
@@ -14,10 +15,12 @@
 #include "frame/ProgressWindow.h"
 #include "library/RemovalQuestion.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -36,7 +39,52 @@ private Q_SLOTS:
     void messagesFromWorkersShowOnWindowThread();
     void confirmationsNameTheirAction_data();
     void confirmationsNameTheirAction();
+    void dialogButtonsFollowTheDesktop_data();
+    void dialogButtonsFollowTheDesktop();
 };
+
+void TestControls::dialogButtonsFollowTheDesktop_data()
+{
+    QTest::addColumn<QByteArray>("desktop");
+    QTest::addColumn<bool>("desktopDecides");
+    QTest::newRow("no desktop") << QByteArray() << false;
+    QTest::newRow("GNOME") << QByteArray("ubuntu:GNOME") << false;
+    QTest::newRow("XFCE") << QByteArray("XFCE") << false;
+    QTest::newRow("KDE") << QByteArray("KDE") << true;
+    QTest::newRow("KDE among others") << QByteArray("plasma:kde") << true;
+    QTest::newRow("only a similar name") << QByteArray("KDEish") << false;
+}
+
+// OK and Cancel carry Qt's own pictures wherever no desktop theme says
+// otherwise (a bare X session); the window's style keeps them plain unless
+// the desktop is one that lets its user choose.
+void TestControls::dialogButtonsFollowTheDesktop()
+{
+    QFETCH(QByteArray, desktop);
+    QFETCH(bool, desktopDecides);
+    const QByteArray oldDesktop = qgetenv("XDG_CURRENT_DESKTOP");
+    const QByteArray oldKdeSession = qgetenv("KDE_FULL_SESSION");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_CURRENT_DESKTOP", oldDesktop);
+        qputenv("KDE_FULL_SESSION", oldKdeSession);
+    });
+    qputenv("XDG_CURRENT_DESKTOP", desktop);
+    qunsetenv("KDE_FULL_SESSION");
+    CWindowTestEnv env;
+    QVERIFY(env.StartWindow());
+    auto *style = qobject_cast<CDesktopStyle *>(QApplication::style());
+    QVERIFY(style);
+    QCOMPARE(CDesktopStyle::DesktopChoosesButtonIcons(), desktopDecides);
+    const int hint = style->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons);
+    if (!desktopDecides) {
+        QCOMPARE(hint, 0);
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QVERIFY(buttons.button(QDialogButtonBox::Ok)->icon().isNull());
+        QVERIFY(buttons.button(QDialogButtonBox::Cancel)->icon().isNull());
+    } else {
+        QCOMPARE(hint, style->baseStyle()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons));
+    }
+}
 
 void TestControls::progressCaptionFollowsPosition()
 {

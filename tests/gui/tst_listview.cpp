@@ -6,8 +6,10 @@
 
 #include "app/StringTable.h"
 #include "db/CategoryStore.h"
+#include "db/DbAccess.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
 #include "library/BookMime.h"
@@ -16,10 +18,15 @@
 #include "library/TomeloTreeView.h"
 
 #include <QAbstractItemModelTester>
+#include <QActionGroup>
 #include <QDir>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <memory>
@@ -53,6 +60,10 @@ class TestListView : public QObject
     CTomeloListView &List() { return *m_env->Frame().ListView(); }
     CBookListModel &Model() { return *List().Model(); }
     QString Db(const QString &sql) { return QueryText(*m_env->Document().m_connection, sql); }
+    void Exec(const QString &sql)
+    {
+        QVERIFY2(ExecuteSql(sql, true, *m_env->Document().m_connection), qPrintable(sql));
+    }
     QString Members(int category)
     {
         return Db(QStringLiteral("SELECT group_concat(BookID) FROM (SELECT BookID FROM "
@@ -82,6 +93,33 @@ class TestListView : public QObject
         QTRY_COMPARE(m_env->Document().m_selectedBookIds.size(), int(rows.size()));
     }
     bool Run(int command) { return m_env->Frame().RouteCommand(command); }
+    bool Checked(int command)
+    {
+        bool checked = false;
+        return m_env->Frame().CommandState(command, &checked) && checked;
+    }
+    // The item of the header's column menu named `text`.
+    static QAction *MenuItem(QMenu &menu, const QString &text)
+    {
+        for (QAction *action : menu.actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+    // The header's columns in the order shown, as "column:width" where
+    // `withWidths`, else "column".
+    QString ShownColumns()
+    {
+        const QHeaderView *header = List().DetailsView()->header();
+        QStringList shown;
+        for (int visual = 0; visual < header->count(); ++visual) {
+            const int column = header->logicalIndex(visual);
+            if (!header->isSectionHidden(column))
+                shown << QString::number(column);
+        }
+        return shown.join(u',');
+    }
     void Start()
     {
         QVERIFY(m_env->StartWindow({m_path}));
@@ -352,6 +390,136 @@ private Q_SLOTS:
         QCOMPARE(Column(2), QStringLiteral("Zed Press,Acme,"));
         QCOMPARE(List().DetailsView()->header()->sortIndicatorSection(), 2);
         QVERIFY(!List().SortAscending());
+    }
+
+    // Thumbnails and Details are one choice: choosing the look shown keeps
+    // it, and a cover's tooltip tells the whole title and author.
+    void listLookIsOneChoiceAndThumbnailsTellTheirBook()
+    {
+        CMainFrame &frame = m_env->Frame();
+        QAction *thumbnails = frame.Action(ID_VIEW_THUMBNAILS);
+        QAction *details = frame.Action(ID_VIEW_DETAILS);
+        QVERIFY(thumbnails->actionGroup() && thumbnails->actionGroup()->isExclusive());
+        QCOMPARE(thumbnails->actionGroup(), details->actionGroup());
+        frame.UpdateCommands();
+        QVERIFY(thumbnails->isChecked());
+        thumbnails->trigger(); // choosing it again leaves it chosen
+        QVERIFY(thumbnails->isChecked());
+        QVERIFY(List().IsThumbnailMode());
+        details->trigger();
+        QVERIFY(!List().IsThumbnailMode());
+        QVERIFY(details->isChecked() && !thumbnails->isChecked());
+        thumbnails->trigger();
+        QVERIFY(List().IsThumbnailMode());
+
+        Exec(QStringLiteral("UPDATE book SET Title = 'A Very Long Title That The Grid Cuts Short "
+                            "Somewhere' WHERE BookID = 2"));
+        Show(32);
+        QListView *view = List().ThumbnailView();
+        const QRect cover = view->visualRect(Model().index(0, 0));
+        QHelpEvent help(QEvent::ToolTip, cover.center(),
+                        view->viewport()->mapToGlobal(cover.center()));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(),
+                     QStringLiteral("A Very Long Title That The Grid Cuts Short Somewhere\nbob"));
+        QToolTip::hideText();
+    }
+
+    // Columns are chosen in the header's menu, moved and widened by hand,
+    // and come back so after a restart; numbers sort by value and authors,
+    // on request, by last name.
+    void columnsAreChosenAndRemembered()
+    {
+        Exec(
+            QStringLiteral("UPDATE book SET PageCount = CASE BookID WHEN 1 THEN 976 WHEN 2 THEN 98 "
+                           "END, Author = CASE BookID WHEN 1 THEN 'Carol Adams' WHEN 2 THEN "
+                           "'bob Young' ELSE 'Alice Zorn' END"));
+        List().OnViewDetails();
+        Show(32);
+        QHeaderView *header = List().DetailsView()->header();
+        QCOMPARE(ShownColumns(), QStringLiteral("0,1,2,3,4"));
+
+        std::unique_ptr<QMenu> menu(List().MakeHeaderMenu());
+        QVERIFY(!MenuItem(*menu, QStringLiteral("Title"))->isEnabled());
+        MenuItem(*menu, QStringLiteral("Pages"))->trigger();
+        MenuItem(*menu, QStringLiteral("Publisher"))->trigger();
+        QCOMPARE(ShownColumns(), QStringLiteral("0,1,3,4,6"));
+        header->moveSection(header->visualIndex(kColumnPages), 1);
+        header->resizeSection(kColumnAuthor, 150);
+        menu.reset(List().MakeHeaderMenu());
+        QVERIFY(MenuItem(*menu, QStringLiteral("Pages"))->isChecked());
+        QVERIFY(!MenuItem(*menu, QStringLiteral("Publisher"))->isChecked());
+        menu->popup(header->mapToGlobal(QPoint(40, header->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+        CWindowTestEnv::SaveScreenshot(*menu, QStringLiteral("list_header_menu"));
+        menu->hide();
+
+        List().OnColumnClick(kColumnPages);
+        QCOMPARE(Column(kColumnPages), QStringLiteral(",98,976"));
+        List().OnColumnClick(kColumnAuthor);
+        QCOMPARE(Column(kColumnAuthor), QStringLiteral("Alice Zorn,bob Young,Carol Adams"));
+        menu.reset(List().MakeHeaderMenu());
+        MenuItem(*menu, CommandMenuText(ID_VIEW_AUTHORS_BY_LAST_NAME))->trigger();
+        QCOMPARE(Column(kColumnAuthor), QStringLiteral("Carol Adams,bob Young,Alice Zorn"));
+        CWindowTestEnv::SaveScreenshot(m_env->Frame(), QStringLiteral("list_chosen_columns"));
+        menu.reset(); // the list owns it
+
+        Stop();
+        Start();
+        Show(32);
+        header = List().DetailsView()->header();
+        QCOMPARE(ShownColumns(), QStringLiteral("0,6,1,3,4"));
+        QCOMPARE(header->sectionSize(kColumnAuthor), 150);
+        QVERIFY(List().SortsAuthorsByLastName());
+        QCOMPARE(Column(kColumnAuthor), QStringLiteral("Carol Adams,bob Young,Alice Zorn"));
+        QVERIFY(Checked(ID_VIEW_AUTHORS_BY_LAST_NAME));
+    }
+
+    // A parent lists its sub-categories' books once each; removing one of
+    // them takes it out of the branch, and the choice outlives the window.
+    void subcategoriesShowInTheirParent()
+    {
+        Stop();
+        QVERIFY(FillLibrary(
+            m_path, {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (34, "
+                                    "'Inner', 32)"),
+                     QStringLiteral("INSERT INTO book (BookID, Title) VALUES (4, 'delta')"),
+                     QStringLiteral("INSERT INTO book_category VALUES (4, 34), (2, 34)")}));
+        Start();
+        Show(32);
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        QVERIFY(!Checked(ID_VIEW_INCLUDE_SUBCATEGORIES));
+        QVERIFY(Run(ID_VIEW_INCLUDE_SUBCATEGORIES));
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,delta,gamma"));
+        QTRY_VERIFY(m_env->Frame().StatusText().startsWith(QStringLiteral("4 ")));
+        QMenu *view = nullptr;
+        for (QAction *action : m_env->Frame().menuBar()->actions()) {
+            if (action->text() == QStringLiteral("&View"))
+                view = action->menu();
+        }
+        QVERIFY(view);
+        view->popup(m_env->Frame().mapToGlobal(QPoint(60, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QVERIFY(m_env->Frame().Action(ID_VIEW_INCLUDE_SUBCATEGORIES)->isChecked());
+        CWindowTestEnv::SaveScreenshot(*view, QStringLiteral("list_view_menu"));
+        view->hide();
+
+        SelectRows({2}); // delta, only in the sub-category
+        m_env->prompt.answers = {MsgAnswer::Yes};
+        QVERIFY(Run(ID_REMOVE_BOOK));
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        QCOMPARE(Members(34), QStringLiteral("2"));
+
+        Stop();
+        Start();
+        QVERIFY(List().IncludesSubcategories());
+        Show(32);
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        Show(34);
+        QCOMPARE(Column(0), QStringLiteral("Alpha"));
+        QVERIFY(Run(ID_VIEW_INCLUDE_SUBCATEGORIES));
+        Show(1);
+        QCOMPARE(Model().rowCount(), 0);
     }
 
     void thumbnailsAreSizedByTheirShape()

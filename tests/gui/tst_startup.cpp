@@ -160,10 +160,10 @@ void TestStartup::menusCarryStylesAndCommands()
             view = action->menu();
     }
     QVERIFY(view);
-    QCOMPARE(
-        MenuItems(view),
-        QStringList({"&Toolbar=59392", "&Status Bar=59393", "Content &Template>", "Display &Style>",
-                     "-", "&Thumbnails=32825", "&Details=59411", "-", "&Refresh=32773"}));
+    QCOMPARE(MenuItems(view),
+             QStringList({"&Toolbar=59392", "&Status Bar=59393", "Content &Template>",
+                          "Display &Style>", "-", "&Thumbnails=32825", "&Details=59411", "-",
+                          "&Columns>", "&Include Subcategories=32850", "-", "&Refresh=32773"}));
     QCOMPARE(MenuItems(view->actions()[2]->menu()),
              QStringList({"Default (ENU)=30100", "Zebra=30101"}));
     QCOMPARE(MenuItems(view->actions()[3]->menu()), QStringList({"Plain=30000"}));

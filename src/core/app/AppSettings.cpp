@@ -157,6 +157,36 @@ bool CAppSettings::SetListView(int view)
     return WriteInt(kSettingsKeyPath, kValueListView, view);
 }
 
+QString CAppSettings::ListColumns()
+{
+    return ReadText(kSettingsKeyPath, kValueListColumns);
+}
+
+bool CAppSettings::SetListColumns(const QString &columns)
+{
+    return WriteText(kSettingsKeyPath, QLatin1String(kValueListColumns), columns);
+}
+
+bool CAppSettings::IncludeSubcategories()
+{
+    return ReadInt(kSettingsKeyPath, kValueIncludeSubcategories, 0) != 0;
+}
+
+bool CAppSettings::SetIncludeSubcategories(bool include)
+{
+    return WriteInt(kSettingsKeyPath, kValueIncludeSubcategories, include ? 1 : 0);
+}
+
+bool CAppSettings::AuthorsByLastName()
+{
+    return ReadInt(kSettingsKeyPath, kValueAuthorsByLastName, 0) != 0;
+}
+
+bool CAppSettings::SetAuthorsByLastName(bool byLastName)
+{
+    return WriteInt(kSettingsKeyPath, kValueAuthorsByLastName, byLastName ? 1 : 0);
+}
+
 int CAppSettings::Css()
 {
     return ReadInt(kSettingsKeyPath, kValueCss, 0);

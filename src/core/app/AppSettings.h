@@ -24,6 +24,9 @@ inline constexpr char kValueGetEditionFromHtml[] = "GetEditionFromHTML";
 inline constexpr char kValueSortBy[] = "SortBy";
 inline constexpr char kValueSortAscending[] = "SortAscending";
 inline constexpr char kValueListView[] = "ListView";
+inline constexpr char kValueListColumns[] = "ListColumns";
+inline constexpr char kValueIncludeSubcategories[] = "IncludeSubcategories";
+inline constexpr char kValueAuthorsByLastName[] = "AuthorsByLastName";
 inline constexpr char kValueCss[] = "CSS";
 inline constexpr char kValueXsl[] = "XSL";
 inline constexpr char kValueServiceHost[] = "ServiceHost";
@@ -93,6 +96,16 @@ public:
 
     static int ListView();
     static bool SetListView(int view);
+    // The details list's columns in the order shown, with their widths
+    // ("0:240,1:120"); empty when never set.
+    static QString ListColumns();
+    static bool SetListColumns(const QString &columns);
+    // A category's list shows the books of its sub-categories too.
+    static bool IncludeSubcategories();
+    static bool SetIncludeSubcategories(bool include);
+    // The Author column sorts by last name.
+    static bool AuthorsByLastName();
+    static bool SetAuthorsByLastName(bool byLastName);
     // Index of the style sheet; the caller checks the range.
     static int Css();
     static bool SetCss(int index);

@@ -18,7 +18,9 @@ namespace {
 // up one by one and sorted, which is quicker for small categories.
 constexpr int kIndexScanThreshold = 2000;
 
-QString MembershipCondition(int categoryId, CLibraryConnection &connection)
+// The condition for the books of `categories` (one category or a branch).
+QString MembershipCondition(int categoryId, const QVector<int> &categories,
+                            CLibraryConnection &connection)
 {
     const QString member = QStringLiteral(
         "EXISTS (SELECT 1 FROM book_category WHERE book_category.BookID = book.BookID%1)");
@@ -26,27 +28,101 @@ QString MembershipCondition(int categoryId, CLibraryConnection &connection)
         return member.arg(QString());
     if (categoryId == kRecycleBin)
         return QStringLiteral("NOT ") + member.arg(QString());
+    QStringList ids;
+    for (const int id : categories)
+        ids << QString::number(id);
+    const QString which = ids.size() == 1 ? QStringLiteral("=") + ids.first()
+                                          : QStringLiteral(" IN (") + ids.join(u',') + u')';
     QString count;
-    QuerySingleValue(
-        QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=%1").arg(categoryId),
-        connection, count, nullptr, false);
-    if (count.toInt() > kIndexScanThreshold)
-        return member.arg(QStringLiteral(" AND book_category.CatID=%1").arg(categoryId));
-    return QStringLiteral("book.BookID IN (SELECT BookID FROM book_category WHERE CatID=%1)")
-        .arg(categoryId);
+    QuerySingleValue(QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID") + which,
+                     connection, count, nullptr, false);
+    // A branch is looked up through its members: checking each book of the
+    // title index against many categories costs a lookup per category.
+    if (categories.size() == 1 && count.toLongLong() > kIndexScanThreshold)
+        return member.arg(QStringLiteral(" AND book_category.CatID") + which);
+    return QStringLiteral("book.BookID IN (SELECT BookID FROM book_category WHERE CatID") + which +
+           u')';
 }
 
-// What each column of the list sorts by.
-const char *const kSortTexts[] = {"book.Title", "book.Author", "bookpublisher.Name", "book.ISBN",
-                                  "book.Edition"};
-
-QString OrderClause(int column, bool ascending)
+// A number as a text of fixed width whose order is the numbers' order (the
+// offset keeps any negative number of sensible size positive), so that
+// numbers sort by value in the database and in CListSortTexts alike; no
+// number gives NULL.
+QString NumberKey(const QString &value)
 {
-    const QString direction = ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
-    if (column <= kColumnTitle || column >= kBookListColumnCount)
+    return QStringLiteral("CASE WHEN NULLIF(") + value +
+           QStringLiteral(", '') IS NULL THEN NULL ELSE printf('%020d', CAST(") + value +
+           QStringLiteral(" AS INTEGER) + 1000000000000000) END");
+}
+
+// The year of a release date stored as ISO 8601 text ("1994", "2000-09",
+// "2003-01-30").
+const QString kYearSql = QStringLiteral(
+    "(CASE WHEN book.ReleaseDate GLOB '[0-9][0-9][0-9][0-9]*' THEN substr(book.ReleaseDate, 1, 4) "
+    "END)");
+
+// What a column sorts by.
+QString SortText(int column, bool authorsByLastName)
+{
+    switch (column) {
+    case kColumnAuthor:
+        return authorsByLastName ? QStringLiteral("author_sort_key(book.Author) COLLATE NOCASE")
+                                 : QStringLiteral("book.Author");
+    case kColumnPublisher:
+        return QStringLiteral("bookpublisher.Name");
+    case kColumnIsbn:
+        return QStringLiteral("book.ISBN");
+    case kColumnEdition:
+        return QStringLiteral("book.Edition");
+    case kColumnYear:
+        return NumberKey(kYearSql);
+    case kColumnPages:
+        return NumberKey(QStringLiteral("book.PageCount"));
+    case kColumnRating:
+        return NumberKey(QStringLiteral("NULLIF(book.MyRating, 0)"));
+    case kColumnStatus:
+        return QStringLiteral("bookstatus.Name");
+    case kColumnLocation:
+        return QStringLiteral("booklocation.Name");
+    default:
+        return QStringLiteral("book.Title");
+    }
+}
+
+const QString kPublisherJoin =
+    QStringLiteral(" LEFT JOIN bookpublisher ON bookpublisher.PublisherID = book.PublisherID ");
+const QString kStatusJoin =
+    QStringLiteral(" LEFT JOIN bookstatus ON bookstatus.StatusID = book.StatusID ");
+const QString kLocationJoin =
+    QStringLiteral(" LEFT JOIN booklocation ON booklocation.LocationID = book.LocationID ");
+
+// The lookup table a column's names come from, joined to the book.
+QString JoinFor(int column)
+{
+    switch (column) {
+    case kColumnPublisher:
+        return kPublisherJoin;
+    case kColumnStatus:
+        return kStatusJoin;
+    case kColumnLocation:
+        return kLocationJoin;
+    default:
+        return QStringLiteral(" ");
+    }
+}
+
+bool IsTitleColumn(int column)
+{
+    return column <= kColumnTitle || column >= kBookListColumnCount;
+}
+
+QString OrderClause(const CBookListOptions &options)
+{
+    const QString direction = options.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
+    if (IsTitleColumn(options.column))
         return QStringLiteral("book.Title") + direction + QStringLiteral(", book.BookID") +
                direction;
-    return QLatin1String(kSortTexts[column]) + direction +
+    return SortText(options.column, options.authorsByLastName) + direction +
            QStringLiteral(", book.Title ASC, book.BookID ASC");
 }
 
@@ -62,9 +138,6 @@ bool IsAscii(QByteArrayView text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
 }
-
-const QString kPublisherJoin =
-    QStringLiteral(" LEFT JOIN bookpublisher ON bookpublisher.PublisherID = book.PublisherID ");
 
 bool Fail(const CRecordset &rs, QString *error = nullptr)
 {
@@ -116,24 +189,65 @@ std::vector<qsizetype> CListSortTexts::Permutation() const
     return positions;
 }
 
+bool IsNumericColumn(int column)
+{
+    return column == kColumnYear || column == kColumnPages || column == kColumnRating;
+}
+
+QVector<int> CategoryBranch(int categoryId, CLibraryConnection &connection)
+{
+    QVector<int> branch;
+    CRecordset rs(connection);
+    // UNION, not UNION ALL: a damaged tree that loops ends all the same.
+    if (!rs.Open(QStringLiteral("WITH RECURSIVE branch(id) AS (SELECT %1 UNION SELECT "
+                                "category.CatID FROM category JOIN branch ON category.ParentID = "
+                                "branch.id) SELECT id FROM branch")
+                     .arg(categoryId))) {
+        Fail(rs);
+        return {};
+    }
+    while (!rs.IsEOF()) {
+        branch.append(int(rs.GetInteger(0)));
+        if (!rs.MoveNext() && rs.HasError()) {
+            Fail(rs);
+            return {};
+        }
+    }
+    return branch;
+}
+
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
                    QVector<quint32> &bookIds)
 {
-    const bool byPublisher = column == kColumnPublisher;
-    const bool byTitle = column <= kColumnTitle || column >= kBookListColumnCount;
-    const QString sortTexts =
-        byTitle ? QStringLiteral("book.Title, NULL")
-                : QLatin1String(kSortTexts[column]) + QStringLiteral(", book.Title");
+    CBookListOptions options;
+    options.column = column;
+    options.ascending = ascending;
+    return ReadBookOrder(categoryId, options, connection, bookIds);
+}
+
+bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConnection &connection,
+                   QVector<quint32> &bookIds)
+{
+    const bool byTitle = IsTitleColumn(options.column);
+    const QString sortTexts = byTitle ? QStringLiteral("book.Title, NULL")
+                                      : SortText(options.column, options.authorsByLastName) +
+                                            QStringLiteral(", book.Title");
+    QVector<int> categories = {categoryId};
+    if (options.includeSubcategories && categoryId != kAllBooks && categoryId != kRecycleBin) {
+        categories = CategoryBranch(categoryId, connection);
+        if (categories.isEmpty())
+            return false;
+    }
     CRecordset rs(connection);
     // The identifiers and the texts they are sorted by: the title index
     // alone answers the usual order.
     if (!rs.Open(QStringLiteral("SELECT book.BookID, ") + sortTexts + QStringLiteral(" FROM book") +
-                 (byPublisher ? kPublisherJoin : QStringLiteral(" ")) + QStringLiteral("WHERE ") +
-                 MembershipCondition(categoryId, connection) + QStringLiteral(" ORDER BY ") +
-                 OrderClause(column, ascending)))
+                 JoinFor(options.column) + QStringLiteral("WHERE ") +
+                 MembershipCondition(categoryId, categories, connection) +
+                 QStringLiteral(" ORDER BY ") + OrderClause(options)))
         return Fail(rs);
     const qsizetype first = bookIds.size();
-    CListSortTexts texts(ascending, byTitle);
+    CListSortTexts texts(options.ascending, byTitle);
     while (!rs.IsEOF()) {
         const quint32 bookId = quint32(rs.GetInteger(0));
         bookIds.append(bookId);
@@ -156,9 +270,13 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
         ids << QString::number(id);
     CRecordset rs(connection);
     if (!rs.Open(QStringLiteral("SELECT book.BookID, Title, Author, bookpublisher.Name, ISBN, "
-                                "Edition, FrontCover FROM book") +
-                 kPublisherJoin + QStringLiteral("WHERE book.BookID IN (") +
-                 ids.join(QLatin1Char(',')) + QStringLiteral(")")))
+                                "Edition, FrontCover, ") +
+                 kYearSql +
+                 QStringLiteral(", PageCount, NULLIF(MyRating, 0), bookstatus.Name, "
+                                "booklocation.Name FROM book") +
+                 kPublisherJoin + kStatusJoin + kLocationJoin +
+                 QStringLiteral("WHERE book.BookID IN (") + ids.join(QLatin1Char(',')) +
+                 QStringLiteral(")")))
         return Fail(rs, error);
     while (!rs.IsEOF()) {
         CBookListRow row;
@@ -169,6 +287,11 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
         row.isbn = rs.GetText(4);
         row.edition = rs.GetText(5);
         row.frontCover = rs.GetText(6);
+        row.year = rs.GetText(7);
+        row.pages = rs.GetText(8);
+        row.rating = rs.GetText(9);
+        row.status = rs.GetText(10);
+        row.location = rs.GetText(11);
         rows.append(row);
         if (!rs.MoveNext() && rs.HasError())
             return Fail(rs, error);

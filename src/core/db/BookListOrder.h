@@ -11,7 +11,8 @@
 
 class CLibraryConnection;
 
-// The book list's columns, in the order it shows them.
+// The book list's columns. The numbers are kept in the settings (the sorted
+// column, the chosen columns), so new columns go at the end.
 enum BookListColumn : int
 {
     kColumnTitle,
@@ -19,16 +20,42 @@ enum BookListColumn : int
     kColumnPublisher,
     kColumnIsbn,
     kColumnEdition,
+    kColumnYear,
+    kColumnPages,
+    kColumnRating,
+    kColumnStatus,
+    kColumnLocation,
     kBookListColumnCount
 };
 
-// The books of a category (the same books as BookListSql), sorted by
-// `column` in the library's letter-case-blind order, ties by title and
-// identifier: only their identifiers, so a window can show the count at once
-// and read the texts of just the rows it paints. Reports a database error and
-// returns false.
+// Columns whose values are numbers and sort as numbers ("98" before "976").
+bool IsNumericColumn(int column);
+
+// Which books a list shows and in which order.
+struct CBookListOptions
+{
+    int column = kColumnTitle;
+    bool ascending = true;
+    // A user category lists the books of its sub-categories too, each once.
+    bool includeSubcategories = false;
+    // Authors sort by the first author's last name ("Austen, Jane").
+    bool authorsByLastName = false;
+};
+
+// The books of a category (the same books as BookListSql, or with
+// sub-categories those of the whole branch), sorted by the column in the
+// library's letter-case-blind order (numbers by value, empty ones first),
+// ties by title and identifier: only their identifiers, so a window can show
+// the count at once and read the texts of just the rows it paints. Reports a
+// database error and returns false.
+bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConnection &connection,
+                   QVector<quint32> &bookIds);
 bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnection &connection,
                    QVector<quint32> &bookIds);
+
+// `categoryId` and every category below it, however deep (a category that
+// is its own ancestor is listed once). Empty after a database error.
+QVector<int> CategoryBranch(int categoryId, CLibraryConnection &connection);
 
 // The texts a list is sorted by, gathered as the rows are read: for each
 // book the text of the sorted column and, unless that is the title, the

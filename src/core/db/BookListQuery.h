@@ -15,6 +15,11 @@ struct CBookListRow
     QString isbn;
     QString edition;
     QString frontCover;
+    QString year; // of the release date
+    QString pages;
+    QString rating; // the user's; empty when unrated
+    QString status;
+    QString location;
 };
 
 // The list's query for a category: every book in a category for All Books

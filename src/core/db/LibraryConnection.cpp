@@ -2,6 +2,7 @@
 
 #include "app/Fd.h"
 #include "app/NativeFileName.h"
+#include "db/AuthorSortKey.h"
 #include "db/LibraryBackup.h"
 #include "db/SchemaVersion.h"
 #include "db/TextCollation.h"
@@ -89,6 +90,17 @@ void LikeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
                        LikeFoldingCase(QString::fromUtf8(reinterpret_cast<const char *>(pattern)),
                                        QString::fromUtf8(reinterpret_cast<const char *>(text)),
                                        escape ? QChar(escape) : QChar()));
+}
+
+// author_sort_key(Author): the author as the list sorts authors by last name.
+void AuthorSortKeyFunction(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    const auto *author = sqlite3_value_text(argv[0]);
+    if (!author)
+        return; // NULL
+    const QByteArray key =
+        AuthorSortKey(QString::fromUtf8(reinterpret_cast<const char *>(author))).toUtf8();
+    sqlite3_result_text(context, key.constData(), int(key.size()), SQLITE_TRANSIENT);
 }
 
 QString ErrorOf(sqlite3 *db)
@@ -358,6 +370,12 @@ bool CLibraryConnection::Setup(QString *error)
                 *error = ErrorOf(m_db);
             return false;
         }
+    }
+    if (sqlite3_create_function(m_db, "author_sort_key", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                nullptr, AuthorSortKeyFunction, nullptr, nullptr) != SQLITE_OK) {
+        if (error)
+            *error = ErrorOf(m_db);
+        return false;
     }
     // Reading the schema is what tells a database from any other file.
     return Execute(QStringLiteral("PRAGMA foreign_keys=ON; PRAGMA temp_store=MEMORY; SELECT "

@@ -36,6 +36,8 @@ enum CommandId : int {
     ID_VIEW_THUMBNAILS = 32825,
     ID_VIEW_DETAILS = 59411,
     ID_VIEW_REFRESH = 32773,
+    ID_VIEW_INCLUDE_SUBCATEGORIES = 32850,
+    ID_VIEW_AUTHORS_BY_LAST_NAME = 32851,
     ID_STYLE_CSS_FIRST = 30000,  // + index into the CSS style list
     ID_STYLE_XSL_FIRST = 30100,  // + index into the XSL template list
     ID_STYLE_RANGE = 100,

@@ -14,6 +14,7 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/KeyboardNavigation.h"
 #include "frame/MakerLinks.h"
 #include "frame/ProgressWindow.h"
 #include "frame/ThemeIcon.h"
@@ -86,6 +87,8 @@ CMainFrame::~CMainFrame()
     // The panes are destroyed after this class's part of the window; focus
     // changes meanwhile must not reach it.
     qApp->disconnect(this);
+    delete m_keys;
+    m_keys = nullptr;
     QApplication::clipboard()->disconnect(this);
     m_doc.disconnect(this);
 }
@@ -102,6 +105,8 @@ bool CMainFrame::Create()
     CreateToolBar();
     CreateStatusBar();
     CreatePanes();
+    // Before the commands' own focus watch: they ask it which pane is active.
+    m_keys = new CKeyboardNavigation(*this);
     for (int i = 0; i < kRecentCount; ++i) {
         const QString file = GetProfileString(kRecentSection, QStringLiteral("File%1").arg(i + 1));
         if (!file.isEmpty())
@@ -186,6 +191,8 @@ void CMainFrame::CreateActions()
                    ID_VIEW_STATUS_BAR,
                    ID_VIEW_THUMBNAILS,
                    ID_VIEW_DETAILS,
+                   ID_VIEW_INCLUDE_SUBCATEGORIES,
+                   ID_VIEW_AUTHORS_BY_LAST_NAME,
                    ID_VIEW_REFRESH,
                    ID_COMPACT_DATABASE,
                    ID_RUN_SQL,
@@ -204,8 +211,13 @@ void CMainFrame::CreateActions()
             addAction(action);
         }
     }
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_THUMBNAILS, ID_VIEW_DETAILS})
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_THUMBNAILS, ID_VIEW_DETAILS,
+                   ID_VIEW_INCLUDE_SUBCATEGORIES, ID_VIEW_AUTHORS_BY_LAST_NAME})
         Action(id)->setCheckable(true);
+    // The list shows one look or the other: a choice of two.
+    auto *listLooks = new QActionGroup(this);
+    Action(ID_VIEW_THUMBNAILS)->setActionGroup(listLooks);
+    Action(ID_VIEW_DETAILS)->setActionGroup(listLooks);
     Action(ID_APP_EXIT)->setMenuRole(QAction::QuitRole);
     Action(ID_APP_ABOUT)->setMenuRole(QAction::AboutRole);
 }
@@ -280,6 +292,15 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     view->addAction(Action(ID_VIEW_THUMBNAILS));
     view->addAction(Action(ID_VIEW_DETAILS));
+    view->addSeparator();
+    // The details list's columns, as in its header's menu.
+    QMenu *columns = view->addMenu(QCoreApplication::translate("CommandTable", "&Columns"));
+    columns->setObjectName(QStringLiteral("ColumnsMenu"));
+    connect(columns, &QMenu::aboutToShow, this, [this, columns] {
+        if (m_listView)
+            m_listView->FillColumnMenu(*columns);
+    });
+    view->addAction(Action(ID_VIEW_INCLUDE_SUBCATEGORIES));
     view->addSeparator();
     view->addAction(Action(ID_VIEW_REFRESH));
 
@@ -436,20 +457,11 @@ void CMainFrame::ShowContextMenu(const QString &name, const QPoint &globalPos)
         menu->exec(globalPos);
 }
 
-QWidget *CMainFrame::FocusPane() const
-{
-    const QWidget *focus = QApplication::focusWidget();
-    for (QWidget *pane : {static_cast<QWidget *>(m_treeView), static_cast<QWidget *>(m_listView),
-                          static_cast<QWidget *>(m_htmlView)}) {
-        if (focus && (focus == pane || pane->isAncestorOf(focus)))
-            return pane;
-    }
-    return nullptr;
-}
-
 QList<CCommandTarget *> CMainFrame::RouteOrder() const
 {
-    const QWidget *focus = FocusPane();
+    // The pane with the focus, or the one that had it before the menu bar
+    // or a menu took the keys: the commands act on what the person was in.
+    const QWidget *focus = m_keys ? m_keys->ActivePane() : nullptr;
     QList<CCommandTarget *> order;
     auto addPane = [&](auto *pane, bool focused) {
         if (pane && (static_cast<const QWidget *>(pane) == focus) == focused)
@@ -579,10 +591,10 @@ bool CMainFrame::OnCommand(int id)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerForum)));
         return true;
     case ID_NEXT_PANE:
-        FocusNextPane(1);
+        m_keys->FocusNextPane(1);
         return true;
     case ID_PREV_PANE:
-        FocusNextPane(-1);
+        m_keys->FocusNextPane(-1);
         return true;
     case ID_VIEW_TOOLBAR:
         if (auto *bar = findChild<QToolBar *>())
@@ -628,14 +640,6 @@ CHelpTopicsDlg *CMainFrame::ShowHelp(const QString &topic)
     m_help->raise();
     m_help->activateWindow();
     return m_help;
-}
-
-void CMainFrame::FocusNextPane(int step)
-{
-    const QList<QWidget *> panes = {m_treeView, m_listView, m_htmlView};
-    const int current = panes.indexOf(FocusPane());
-    const int next = (current + step + panes.size()) % panes.size();
-    panes[current < 0 ? 0 : next]->setFocus(Qt::OtherFocusReason);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

@@ -11,6 +11,7 @@
 #include <functional>
 
 class CHelpTopicsDlg;
+class CKeyboardNavigation;
 class CTomeloDoc;
 class CTomeloHtmlView;
 class CTomeloListView;
@@ -97,8 +98,6 @@ private:
     void RemoveRecentFile(const QString &path);
     void UpdateTitle();
     QList<CCommandTarget *> RouteOrder() const;
-    QWidget *FocusPane() const;
-    void FocusNextPane(int step);
 
     bool OnNewDatabase();
     bool OnOpenDatabase();
@@ -128,4 +127,5 @@ private:
     CTomeloTreeView *m_treeView = nullptr;
     CTomeloListView *m_listView = nullptr;
     CTomeloHtmlView *m_htmlView = nullptr;
+    CKeyboardNavigation *m_keys = nullptr;
 };

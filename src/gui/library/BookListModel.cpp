@@ -151,23 +151,20 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const int row = index.row();
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole: {
-        const CBookListRow *book = RowAt(row);
-        switch (index.column()) {
-        case kColumnTitle:
-            return book->title;
-        case kColumnAuthor:
-            return book->author;
-        case kColumnPublisher:
-            return book->publisher;
-        case kColumnIsbn:
-            return book->isbn;
-        case kColumnEdition:
-            return book->edition;
+    case Qt::ToolTipRole:
+        if (m_thumbnails) {
+            // Under a thumbnail the title is often cut short.
+            const CBookListRow *book = RowAt(row);
+            return book->author.isEmpty() ? book->title
+                                          : book->title + QLatin1Char('\n') + book->author;
         }
+        return ColumnText(*RowAt(row), index.column());
+    case Qt::DisplayRole:
+        return ColumnText(*RowAt(row), index.column());
+    case Qt::TextAlignmentRole:
+        if (IsNumericColumn(index.column()))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant();
-    }
     case Qt::DecorationRole:
         return index.column() == kColumnTitle ? Decoration(row) : QVariant();
     case BookIdRole:
@@ -177,12 +174,60 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QString CBookListModel::ColumnText(const CBookListRow &book, int column)
+{
+    switch (column) {
+    case kColumnTitle:
+        return book.title;
+    case kColumnAuthor:
+        return book.author;
+    case kColumnPublisher:
+        return book.publisher;
+    case kColumnIsbn:
+        return book.isbn;
+    case kColumnEdition:
+        return book.edition;
+    case kColumnYear:
+        return book.year;
+    case kColumnPages:
+        return book.pages;
+    case kColumnRating:
+        return book.rating;
+    case kColumnStatus:
+        return book.status;
+    case kColumnLocation:
+        return book.location;
+    }
+    return QString();
+}
+
+QString CBookListModel::ColumnTitle(int column)
+{
+    switch (column) {
+    case kColumnYear:
+        return tr("Year");
+    case kColumnPages:
+        return tr("Pages");
+    case kColumnRating:
+        return tr("Rating");
+    case kColumnStatus:
+        return tr("Status");
+    case kColumnLocation:
+        return tr("Location");
+    default:
+        return column >= 0 && column < kBookListColumnCount ? LoadString(186 + column) : QString();
+    }
+}
+
 QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kBookListColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= kBookListColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return LoadString(186 + section);
+    if (role == Qt::DisplayRole)
+        return ColumnTitle(section);
+    if (role == Qt::TextAlignmentRole && IsNumericColumn(section))
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags CBookListModel::flags(const QModelIndex &index) const

@@ -49,6 +49,9 @@ public:
     QPixmap Thumbnail(int row) const;
     bool ThumbnailsIdle() const { return m_worker.IsIdle() && m_waiting.isEmpty(); }
 
+    // A column's name in the header and in the column chooser.
+    static QString ColumnTitle(int column);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -61,6 +64,7 @@ Q_SIGNALS:
 
 private:
     const CBookListRow *RowAt(int row) const;
+    static QString ColumnText(const CBookListRow &book, int column);
     QVariant Decoration(int row) const;
     void OnThumbnailReady(quint64 list, int row, const QImage &image);
 

@@ -312,6 +312,7 @@ QVariant CCategoryTreeModel::data(const QModelIndex &index, int role) const
     const Node *node = NodeAt(index);
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
     case Qt::ToolTipRole:
         return node->name;
     case Qt::DecorationRole:
@@ -345,7 +346,11 @@ Qt::ItemFlags CCategoryTreeModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
-    if (IsUserCategory(NodeAt(index)->id))
+    const int id = NodeAt(index)->id;
+    if (IsUserCategory(id))
         flags |= Qt::ItemIsDragEnabled;
+    // Renamed in place by the tree, which writes the name to the library.
+    if (IsTargetCategory(id))
+        flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -16,6 +16,8 @@
 #include "library/BookListModel.h"
 #include "library/BookMime.h"
 #include "library/CommandReadiness.h"
+#include "library/KeyboardMenuPoint.h"
+#include "library/ListColumnLayout.h"
 #include "library/RemovalQuestion.h"
 #include "library/TomeloTreeView.h"
 
@@ -25,6 +27,7 @@
 #include <QDrag>
 #include <QHeaderView>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -33,6 +36,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -49,14 +53,10 @@ protected:
     void startDrag(Qt::DropActions) override { onStartDrag(); }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
-        // From the keyboard the menu opens at the pane's top-left corner.
-        onContextMenu(event->reason() == QContextMenuEvent::Mouse
-                          ? event->globalPos()
-                          : this->mapToGlobal(QPoint(0, 0)));
+        onContextMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : KeyboardMenuPoint(*this));
     }
 };
-
-const int kColumnWidths[kBookListColumnCount] = {240, 120, 100, 100, 100};
 
 } // namespace
 
@@ -84,10 +84,22 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     m_details->setItemsExpandable(false);
     m_details->setAllColumnsShowFocus(true);
     m_details->setAlternatingRowColors(true);
-    m_details->header()->setStretchLastSection(true);
-    for (int column = 0; column < kBookListColumnCount; ++column)
-        m_details->header()->resizeSection(column, kColumnWidths[column]);
-    m_sortMark.Init(m_details->header());
+    QHeaderView *header = m_details->header();
+    header->setStretchLastSection(true);
+    header->setSectionsMovable(true);
+    header->setFirstSectionMovable(true);
+    CListColumnLayout::FromText(CAppSettings::ListColumns()).ApplyTo(*header);
+    m_sortMark.Init(header);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QHeaderView::customContextMenuRequested, this, [this](const QPoint &at) {
+        const std::unique_ptr<QMenu> menu(MakeHeaderMenu());
+        menu->exec(m_details->header()->mapToGlobal(at));
+    });
+    m_saveColumns.setSingleShot(true);
+    m_saveColumns.setInterval(400);
+    connect(&m_saveColumns, &QTimer::timeout, this, &CTomeloListView::SaveColumnLayout);
+    connect(header, &QHeaderView::sectionResized, this, [this] { m_saveColumns.start(); });
+    connect(header, &QHeaderView::sectionMoved, this, &CTomeloListView::SaveColumnLayout);
 
     m_thumbnails->setObjectName(QStringLiteral("BookThumbnails"));
     m_thumbnails->setModel(m_model);
@@ -121,10 +133,11 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
-    setFocusProxy(m_stack);
 
     m_sortColumn = qBound(0, CAppSettings::SortBy(), kBookListColumnCount - 1);
     m_sortAscending = CAppSettings::SortAscending();
+    m_includeSubcategories = CAppSettings::IncludeSubcategories();
+    m_authorsByLastName = CAppSettings::AuthorsByLastName();
     SetThumbnailMode(CAppSettings::ListView() == 0);
     m_sortMark.SetMark(m_sortColumn, m_sortAscending);
 
@@ -157,6 +170,8 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
 
 CTomeloListView::~CTomeloListView()
 {
+    if (m_saveColumns.isActive())
+        SaveColumnLayout();
     if (m_doc.m_listView == this)
         m_doc.m_listView = nullptr;
 }
@@ -175,6 +190,8 @@ void CTomeloListView::SetThumbnailMode(bool thumbnails)
 {
     const bool hadFocus = CurrentView() && CurrentView()->hasFocus();
     m_stack->setCurrentWidget(thumbnails ? static_cast<QWidget *>(m_thumbnails) : m_details);
+    // The pane's focus goes to the view that is shown, which takes the keys.
+    setFocusProxy(CurrentView());
     if (hadFocus)
         CurrentView()->setFocus();
 }
@@ -216,8 +233,12 @@ void CTomeloListView::Refill(bool keepSelection)
     const bool open = m_doc.IsLibraryOpen() && m_doc.m_currentCategoryId != kNoCategory;
     if (open) {
         const CWaitCursor wait;
-        ReadBookOrder(m_doc.m_currentCategoryId, m_sortColumn, m_sortAscending, *m_doc.m_connection,
-                      entries);
+        CBookListOptions options;
+        options.column = m_sortColumn;
+        options.ascending = m_sortAscending;
+        options.includeSubcategories = m_includeSubcategories;
+        options.authorsByLastName = m_authorsByLastName;
+        ReadBookOrder(m_doc.m_currentCategoryId, options, *m_doc.m_connection, entries);
     }
     m_model->Refill(entries, IsThumbnailMode(), TomeloApp().m_imagesDir);
     m_sortMark.SetMark(m_sortColumn, m_sortAscending);
@@ -323,6 +344,14 @@ bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
         enabled = true;
         checked = !IsThumbnailMode();
         return true;
+    case ID_VIEW_INCLUDE_SUBCATEGORIES:
+        enabled = true;
+        checked = m_includeSubcategories;
+        return true;
+    case ID_VIEW_AUTHORS_BY_LAST_NAME:
+        enabled = true;
+        checked = m_authorsByLastName;
+        return true;
     default:
         return false;
     }
@@ -369,6 +398,12 @@ bool CTomeloListView::OnCommand(int id)
         break;
     case ID_VIEW_DETAILS:
         OnViewDetails();
+        break;
+    case ID_VIEW_INCLUDE_SUBCATEGORIES:
+        OnIncludeSubcategories();
+        break;
+    case ID_VIEW_AUTHORS_BY_LAST_NAME:
+        OnAuthorsByLastName();
         break;
     }
     return true;
@@ -456,7 +491,17 @@ void CTomeloListView::RemoveBookIds(const QVector<quint32> &bookIds)
 {
     if (!m_doc.IsLibraryOpen() || bookIds.isEmpty())
         return;
-    RemoveBooks(bookIds, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir, *m_doc.m_connection);
+    const int current = m_doc.m_currentCategoryId;
+    // A list that shows the sub-categories' books too loses them only when
+    // they leave the whole branch.
+    const QVector<int> categories =
+        m_includeSubcategories && current != kAllBooks && current != kRecycleBin
+            ? CategoryBranch(current, *m_doc.m_connection)
+            : QVector<int>{current};
+    for (const int category : categories) {
+        if (!RemoveBooks(bookIds, category, TomeloApp().m_imagesDir, *m_doc.m_connection))
+            break;
+    }
     m_doc.NotifyBooksChanged();
 }
 
@@ -498,6 +543,67 @@ void CTomeloListView::OnViewDetails()
     CAppSettings::SetListView(1);
     SetThumbnailMode(false);
     FillList();
+}
+
+void CTomeloListView::OnIncludeSubcategories()
+{
+    m_includeSubcategories = !m_includeSubcategories;
+    CAppSettings::SetIncludeSubcategories(m_includeSubcategories);
+    Refill(true);
+}
+
+void CTomeloListView::OnAuthorsByLastName()
+{
+    m_authorsByLastName = !m_authorsByLastName;
+    CAppSettings::SetAuthorsByLastName(m_authorsByLastName);
+    if (m_sortColumn == kColumnAuthor)
+        Refill(true);
+}
+
+QMenu *CTomeloListView::MakeHeaderMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ListHeaderMenu"));
+    FillColumnMenu(*menu);
+    return menu;
+}
+
+void CTomeloListView::FillColumnMenu(QMenu &menu)
+{
+    menu.clear();
+    const QHeaderView *header = m_details->header();
+    for (int column = 0; column < kBookListColumnCount; ++column) {
+        QAction *item = menu.addAction(CBookListModel::ColumnTitle(column));
+        item->setData(column);
+        item->setCheckable(true);
+        item->setChecked(!header->isSectionHidden(column));
+        item->setEnabled(column != kColumnTitle);
+        connect(item, &QAction::toggled, this,
+                [this, column](bool show) { ShowColumn(column, show); });
+    }
+    menu.addSeparator();
+    if (QAction *byLastName = m_frame.Action(ID_VIEW_AUTHORS_BY_LAST_NAME)) {
+        byLastName->setChecked(m_authorsByLastName);
+        menu.addAction(byLastName);
+    }
+}
+
+void CTomeloListView::ShowColumn(int column, bool show)
+{
+    QHeaderView *header = m_details->header();
+    if (column <= kColumnTitle || column >= kBookListColumnCount ||
+        header->isSectionHidden(column) == !show)
+        return;
+    if (show && header->sectionSize(column) < CListColumnLayout::DefaultWidth(column) / 2)
+        header->resizeSection(column, CListColumnLayout::DefaultWidth(column));
+    header->setSectionHidden(column, !show);
+    SaveColumnLayout();
+}
+
+void CTomeloListView::SaveColumnLayout()
+{
+    m_saveColumns.stop();
+    CAppSettings::SetListColumns(CListColumnLayout::FromHeader(*m_details->header()).ToText());
 }
 
 void CTomeloListView::StartBookDrag()

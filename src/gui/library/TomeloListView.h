@@ -15,6 +15,7 @@ class CTomeloDoc;
 class QAbstractItemView;
 class QItemSelectionModel;
 class QListView;
+class QMenu;
 class QStackedWidget;
 class QTreeView;
 
@@ -50,6 +51,17 @@ public:
     QAbstractItemView *CurrentView() const;
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
+    bool IncludesSubcategories() const { return m_includeSubcategories; }
+    bool SortsAuthorsByLastName() const { return m_authorsByLastName; }
+
+    // The details header's menu: a check item for each column (the title
+    // cannot be hidden) and the choice of how authors sort. The caller owns
+    // it; the list's header shows it on a right click and from the keyboard.
+    QMenu *MakeHeaderMenu();
+    // Puts those items into `menu` in place of what it held.
+    void FillColumnMenu(QMenu &menu);
+    // Shows or hides a column of the details list; remembered.
+    void ShowColumn(int column, bool show);
 
     bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
     bool OnCommand(int id) override;
@@ -73,6 +85,8 @@ public:
     void OnEditSelectAll();
     void OnViewThumbnails();
     void OnViewDetails();
+    void OnIncludeSubcategories();
+    void OnAuthorsByLastName();
 
 private:
     void SetThumbnailMode(bool thumbnails);
@@ -85,6 +99,7 @@ private:
     void StartBookDrag();
     void ShowContextMenu(const QPoint &globalPos);
     void RemoveBookIds(const QVector<quint32> &bookIds);
+    void SaveColumnLayout();
 
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
@@ -96,6 +111,10 @@ private:
     CHeaderSortMark m_sortMark;
     int m_sortColumn = 0;
     bool m_sortAscending = true;
+    bool m_includeSubcategories = false;
+    bool m_authorsByLastName = false;
+    // Column widths are written once a resize is over, not at every step.
+    QTimer m_saveColumns;
     // The selected books in row order; handed to the document at once for a
     // single book and at the next tick for several.
     QVector<quint32> m_selectedIds;

@@ -11,6 +11,7 @@
 #include "library/CategoryProperties.h"
 #include "library/CategoryTreeModel.h"
 #include "library/CommandReadiness.h"
+#include "library/KeyboardMenuPoint.h"
 #include "library/RemovalQuestion.h"
 #include "library/TomeloListView.h"
 
@@ -18,8 +19,41 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// The in-place editor of a category name keeps Enter for itself: the
+// window's Enter (Edit Book) must not take it while a name is typed.
+class CCategoryNameDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject *editor, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                event->accept();
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+};
+
+bool IsPlainKey(const QKeyEvent *event, int key)
+{
+    return event->key() == key && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
 
 CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *parent)
     : QTreeView(parent), m_doc(doc), m_frame(frame), m_model(new CCategoryTreeModel(this))
@@ -32,7 +66,8 @@ CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     setAcceptDrops(true);
     setDropIndicatorShown(false);
     setDragDropMode(QAbstractItemView::DragDrop);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setItemDelegate(new CCategoryNameDelegate(this));
     setAllColumnsShowFocus(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { OnSelChanged(current); });
@@ -213,6 +248,73 @@ void CTomeloTreeView::OnEditCategory()
         m_model->Rename(currentIndex(), sheet.Name());
 }
 
+bool CTomeloTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Only the current category, and only where Edit Category is offered
+    // (not the special entries, not a library opened read-only).
+    if (index != currentIndex() || !m_frame.CommandState(ID_EDIT_CATEGORY))
+        return false;
+    if (!QTreeView::edit(index, trigger, event))
+        return false;
+    m_renaming = index;
+    m_blankName = false;
+    return true;
+}
+
+void CTomeloTreeView::commitData(QWidget *editor)
+{
+    const auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line || !m_renaming.isValid())
+        return;
+    const QString name = line->text().trimmed();
+    // Said once the editor has closed: a message now would take its focus.
+    m_blankName = name.isEmpty();
+    if (!m_blankName)
+        RenameCategory(m_renaming, name);
+}
+
+void CTomeloTreeView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTreeView::closeEditor(editor, hint);
+    m_renaming = QPersistentModelIndex();
+    if (m_blankName) {
+        m_blankName = false;
+        ShowMessage(LoadString(165), MsgIcon::Warning);
+    }
+}
+
+void CTomeloTreeView::RenameCategory(const QModelIndex &index, const QString &name)
+{
+    const int id = m_model->CategoryAt(index);
+    CCategoryStore store(*m_doc.m_connection);
+    CCategoryInfo info;
+    if (name == index.data().toString() || !store.ReadInfo(id, info))
+        return;
+    if (store.Update(id, name, info.notes))
+        m_model->Rename(index, name);
+}
+
+bool CTomeloTreeView::event(QEvent *event)
+{
+    // Delete here means the category; the window's Delete removes books.
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsPlainKey(static_cast<QKeyEvent *>(event), Qt::Key_Delete)) {
+        event->accept();
+        return true;
+    }
+    return QTreeView::event(event);
+}
+
+void CTomeloTreeView::keyPressEvent(QKeyEvent *event)
+{
+    if (IsPlainKey(event, Qt::Key_Delete)) {
+        m_frame.RouteCommand(ID_REMOVE_CATEGORY);
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
 void CTomeloTreeView::OnRemoveCategory()
 {
     CCategoryStore store(*m_doc.m_connection);
@@ -384,10 +486,8 @@ void CTomeloTreeView::contextMenuEvent(QContextMenuEvent *event)
         const QModelIndex item = indexAt(event->pos());
         if (item.isValid())
             setCurrentIndex(item);
-    } else if (currentIndex().isValid()) {
-        at = viewport()->mapToGlobal(visualRect(currentIndex()).topLeft() + QPoint(5, 5));
     } else {
-        at = mapToGlobal(QPoint(0, 0));
+        at = KeyboardMenuPoint(*this);
     }
     m_frame.ShowContextMenu(QStringLiteral("Tree"), at);
 }

@@ -43,6 +43,13 @@ public:
     void OnEditPaste();
 
 protected:
+    // F2 renames the current category in place where Edit Category may
+    // change it; Delete removes it, through the same command and question.
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -64,9 +71,13 @@ private:
     Qt::DropAction ProposedAction(const QMimeData *data, const QPoint &pos,
                                   Qt::KeyboardModifiers modifiers, QModelIndex &target) const;
     bool PasteCategory(int sourceId, bool drop, const QModelIndex &destination);
+    void RenameCategory(const QModelIndex &index, const QString &name);
 
     CTomeloDoc &m_doc;
     CMainFrame &m_frame;
     CCategoryTreeModel *m_model;
     bool m_reloading = false;
+    // The item being renamed in place, and whether its typed name was blank.
+    QPersistentModelIndex m_renaming;
+    bool m_blankName = false;
 };
