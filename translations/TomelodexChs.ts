@@ -1034,6 +1034,12 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         <source>Remove Category</source>
         <translation>删除类别</translation>
     </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot; and its subcategories?</source>
+        <translation>
+            <numerusform>从“%1”及其子类别中移除 %n 本书？</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CResultsDlg</name>

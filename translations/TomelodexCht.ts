@@ -1034,6 +1034,12 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         <source>Remove Category</source>
         <translation>刪除類別</translation>
     </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot; and its subcategories?</source>
+        <translation>
+            <numerusform>從「%1」及其子類別中移除 %n 本書？</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CResultsDlg</name>

@@ -1054,6 +1054,13 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
         <source>Remove Category</source>
         <translation>Rimuovi categoria</translation>
     </message>
+    <message numerus="yes">
+        <source>Remove %n book(s) from &quot;%1&quot; and its subcategories?</source>
+        <translation>
+            <numerusform>Togliere %n libro da «%1» e dalle sue sottocategorie?</numerusform>
+            <numerusform>Togliere %n libri da «%1» e dalle sue sottocategorie?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CResultsDlg</name>

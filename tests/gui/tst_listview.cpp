@@ -505,10 +505,18 @@ private Q_SLOTS:
         view->hide();
 
         SelectRows({2}); // delta, only in the sub-category
+        m_env->prompt.shown.clear();
         m_env->prompt.answers = {MsgAnswer::Yes};
         QVERIFY(Run(ID_REMOVE_BOOK));
         QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
         QCOMPARE(Members(34), QStringLiteral("2"));
+        // The question counted the branch: delta leaves its only category.
+        QCOMPARE(m_env->prompt.shown.size(), 1);
+        const QString question = m_env->prompt.shown[0].text;
+        QVERIFY2(question.contains(QStringLiteral("and its subcategories")) &&
+                     question.contains(QStringLiteral("goes to the Recycle Bin")) &&
+                     !question.contains(QStringLiteral("stay")),
+                 qPrintable(question));
 
         Stop();
         Start();

@@ -82,22 +82,25 @@ bool PasteBooksInto(const QVector<quint32> &bookIds, int categoryId, CLibraryCon
            CommitReported(transaction);
 }
 
-int CountBooksOnlyIn(const QVector<quint32> &bookIds, int categoryId,
+int CountBooksOnlyIn(const QVector<quint32> &bookIds, const QVector<int> &categoryIds,
                      CLibraryConnection &connection)
 {
-    if (bookIds.isEmpty())
+    if (bookIds.isEmpty() || categoryIds.isEmpty())
         return 0;
     QStringList ids;
     ids.reserve(bookIds.size());
     for (const quint32 id : bookIds)
         ids.append(QString::number(id));
+    QStringList categories;
+    categories.reserve(categoryIds.size());
+    for (const int id : categoryIds)
+        categories.append(QString::number(id));
     QString count;
     const QString sql =
-        QStringLiteral("SELECT COUNT(DISTINCT BookID) FROM book_category AS here WHERE CatID=%1 "
-                       "AND BookID IN (%2) AND NOT EXISTS (SELECT 1 FROM book_category AS other "
-                       "WHERE other.BookID = here.BookID AND other.CatID <> %1)")
-            .arg(categoryId)
-            .arg(ids.join(u','));
+        QStringLiteral("SELECT COUNT(DISTINCT BookID) FROM book_category AS here WHERE CatID IN "
+                       "(%1) AND BookID IN (%2) AND NOT EXISTS (SELECT 1 FROM book_category AS "
+                       "other WHERE other.BookID = here.BookID AND other.CatID NOT IN (%1))")
+            .arg(categories.join(u','), ids.join(u','));
     return QuerySingleValue(sql, connection, count, nullptr, false) ? count.toInt() : -1;
 }
 

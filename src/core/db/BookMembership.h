@@ -18,10 +18,10 @@ bool SendBooksTo(const QVector<quint32> &bookIds, int categoryId, CLibraryConnec
 bool PasteBooksInto(const QVector<quint32> &bookIds, int categoryId,
                     CLibraryConnection &connection);
 
-// How many of `bookIds` belong to `categoryId` and to no other category:
-// taken out of it, they land in the Recycle Bin. -1 when the library
-// cannot be read.
-int CountBooksOnlyIn(const QVector<quint32> &bookIds, int categoryId,
+// How many of `bookIds` belong to `categoryIds` (one category, or a whole
+// branch) and to no category outside them: taken out of them, they land in
+// the Recycle Bin. -1 when the library cannot be read.
+int CountBooksOnlyIn(const QVector<quint32> &bookIds, const QVector<int> &categoryIds,
                      CLibraryConnection &connection);
 
 // Remove Book as seen from `currentCategoryId`: from All Books a book leaves

@@ -9,7 +9,7 @@ bool CConfirmation::Ask() const
 }
 
 CConfirmation CRemovalQuestion::ForBooks(int categoryId, const QString &categoryName, int count,
-                                         int inNoOtherCategory)
+                                         int inNoOtherCategory, bool withSubcategories)
 {
     CConfirmation question;
     if (categoryId == kAllBooks) {
@@ -42,8 +42,11 @@ CConfirmation CRemovalQuestion::ForBooks(int categoryId, const QString &category
         fate = tr("%n of them [is|are] in no other category and [goes|go] to the Recycle Bin; the "
                   "others stay in their other categories.",
                   nullptr, inNoOtherCategory);
-    question.text = tr("Remove %n book(s) from \"%1\"?", nullptr, count).arg(categoryName) +
-                    QStringLiteral("\n\n") + fate;
+    const QString what =
+        withSubcategories
+            ? tr("Remove %n book(s) from \"%1\" and its subcategories?", nullptr, count)
+            : tr("Remove %n book(s) from \"%1\"?", nullptr, count);
+    question.text = what.arg(categoryName) + QStringLiteral("\n\n") + fate;
     question.action = tr("Remove from Category");
     return question;
 }

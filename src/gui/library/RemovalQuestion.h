@@ -26,9 +26,10 @@ class CRemovalQuestion
 public:
     // Remove Book for `count` books shown in `categoryId`. In a category
     // other than All Books and the Recycle Bin, `categoryName` names it and
-    // `inNoOtherCategory` books (-1: unknown) belong to it alone.
+    // `inNoOtherCategory` books (-1: unknown) belong to it alone; with
+    // `withSubcategories` the books leave its sub-categories too.
     static CConfirmation ForBooks(int categoryId, const QString &categoryName, int count,
-                                  int inNoOtherCategory);
+                                  int inNoOtherCategory, bool withSubcategories = false);
 
     // Remove Category, from what removing it takes with it.
     static CConfirmation ForCategory(const CCategoryRemoval &removal);

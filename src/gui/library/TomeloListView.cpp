@@ -471,11 +471,13 @@ bool CTomeloListView::OnRemoveBook()
         return false;
     CCategoryInfo category;
     int inNoOtherCategory = 0;
+    const QVector<int> categories = RemovalCategories();
     if (current != kAllBooks && current != kRecycleBin) {
         CCategoryStore(*m_doc.m_connection).ReadInfo(current, category);
-        inNoOtherCategory = CountBooksOnlyIn(m_selectedIds, current, *m_doc.m_connection);
+        inNoOtherCategory = CountBooksOnlyIn(m_selectedIds, categories, *m_doc.m_connection);
     }
-    if (!CRemovalQuestion::ForBooks(current, category.name, m_selectedIds.size(), inNoOtherCategory)
+    if (!CRemovalQuestion::ForBooks(current, category.name, m_selectedIds.size(), inNoOtherCategory,
+                                    categories.size() > 1)
              .Ask())
         return false;
     RemoveSelectedBooks();
@@ -491,18 +493,22 @@ void CTomeloListView::RemoveBookIds(const QVector<quint32> &bookIds)
 {
     if (!m_doc.IsLibraryOpen() || bookIds.isEmpty())
         return;
-    const int current = m_doc.m_currentCategoryId;
-    // A list that shows the sub-categories' books too loses them only when
-    // they leave the whole branch.
-    const QVector<int> categories =
-        m_includeSubcategories && current != kAllBooks && current != kRecycleBin
-            ? CategoryBranch(current, *m_doc.m_connection)
-            : QVector<int>{current};
+    const QVector<int> categories = RemovalCategories();
     for (const int category : categories) {
         if (!RemoveBooks(bookIds, category, TomeloApp().m_imagesDir, *m_doc.m_connection))
             break;
     }
     m_doc.NotifyBooksChanged();
+}
+
+QVector<int> CTomeloListView::RemovalCategories() const
+{
+    const int current = m_doc.m_currentCategoryId;
+    // A list that shows the sub-categories' books too loses them only when
+    // they leave the whole branch.
+    if (m_includeSubcategories && current != kAllBooks && current != kRecycleBin)
+        return CategoryBranch(current, *m_doc.m_connection);
+    return {current};
 }
 
 void CTomeloListView::OnEditCopy()
