@@ -2,7 +2,8 @@
 
 // Identifiers of the window's commands. The numbers are the ones menus,
 // accelerators, toolbar and settings have always used, so they stay stable.
-enum CommandId : int {
+enum CommandId : int
+{
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_IMPORT_XML = 32827,
@@ -11,6 +12,8 @@ enum CommandId : int {
     ID_FILE_PAGE_SETUP = 32783,
     ID_FILE_PRINT_PREVIEW = 32774,
     ID_FILE_PRINT = 57607,
+    ID_FILE_BACKUP = 32860,
+    ID_FILE_RESTORE_BACKUP = 32861,
     ID_FILE_MRU_FIRST = 57616,
     ID_FILE_MRU_LAST = 57631,
     ID_APP_EXIT = 57665,
@@ -20,6 +23,7 @@ enum CommandId : int {
     ID_EDIT_PASTE = 57637,
     ID_EDIT_SELECT_ALL = 57642,
     ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_ADD_SUBCATEGORY = 32775,
     ID_REMOVE_CATEGORY = 32776,
     ID_EDIT_CATEGORY = 32778,
@@ -38,12 +42,13 @@ enum CommandId : int {
     ID_VIEW_REFRESH = 32773,
     ID_VIEW_INCLUDE_SUBCATEGORIES = 32850,
     ID_VIEW_AUTHORS_BY_LAST_NAME = 32851,
-    ID_STYLE_CSS_FIRST = 30000,  // + index into the CSS style list
-    ID_STYLE_XSL_FIRST = 30100,  // + index into the XSL template list
+    ID_STYLE_CSS_FIRST = 30000, // + index into the CSS style list
+    ID_STYLE_XSL_FIRST = 30100, // + index into the XSL template list
     ID_STYLE_RANGE = 100,
 
     ID_COMPACT_DATABASE = 32830,
     ID_RUN_SQL = 32787,
+    ID_TIDY_NAMES = 32862,
     ID_OPTIONS = 32786,
 
     ID_HELP_FINDER = 57667,

@@ -105,6 +105,7 @@ bool CMainFrame::Create()
     CreateToolBar();
     CreateStatusBar();
     CreatePanes();
+    CreateFeatures();
     // Before the commands' own focus watch: they ask it which pane is active.
     m_keys = new CKeyboardNavigation(*this);
     for (int i = 0; i < kRecentCount; ++i) {
@@ -129,6 +130,13 @@ bool CMainFrame::Create()
     // What other programs write shows within a second or two.
     m_doc.StartWatching();
     return true;
+}
+
+void CMainFrame::CreateFeatures() {}
+
+void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
+{
+    m_features.push_back(std::move(feature));
 }
 
 bool CMainFrame::FindStyles()
@@ -471,6 +479,8 @@ QList<CCommandTarget *> CMainFrame::RouteOrder() const
     addPane(m_listView, true);
     addPane(m_htmlView, true);
     order += const_cast<CMainFrame *>(this);
+    for (const auto &feature : m_features)
+        order += feature.get();
     addPane(m_treeView, false);
     addPane(m_listView, false);
     addPane(m_htmlView, false);

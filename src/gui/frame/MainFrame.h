@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CHelpTopicsDlg;
 class CKeyboardNavigation;
@@ -79,6 +81,10 @@ public:
     bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
     bool OnCommand(int id) override;
 
+    // Adds the commands of a feature that handles them itself (asked after
+    // the frame, before the panes without the focus). The frame keeps it.
+    void AddFeatureCommands(std::unique_ptr<CCommandTarget> feature);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -92,6 +98,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreatePanes();
+    // Makes the features that bring their own commands.
+    void CreateFeatures();
     QMenu *CreateContextMenu(const QString &name);
     void RebuildRecentMenu();
     void AddRecentFile(const QString &path);
@@ -128,4 +136,5 @@ private:
     CTomeloListView *m_listView = nullptr;
     CTomeloHtmlView *m_htmlView = nullptr;
     CKeyboardNavigation *m_keys = nullptr;
+    std::vector<std::unique_ptr<CCommandTarget>> m_features;
 };
