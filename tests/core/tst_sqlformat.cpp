@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <ctime>
 
 Q_DECLARE_METATYPE(CFieldValue)
 
@@ -340,6 +341,19 @@ void CSqlFormatTest::addedMomentShowsItsLocalDay()
     SetDateLanguage(QLocale(language));
     const auto restore = qScopeGuard([] { SetDateLanguage(kUnitedStates); });
     QCOMPARE(ShownLocalDate(stored, timeZone), shown);
+    // The same where that zone is the machine's own.
+    const QByteArray ownZone = qgetenv("TZ");
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    const auto restoreZone = qScopeGuard([&] {
+        if (hadZone)
+            qputenv("TZ", ownZone);
+        else
+            qunsetenv("TZ");
+        tzset();
+    });
+    QCOMPARE(ShownLocalDate(stored), shown);
 }
 
 void CSqlFormatTest::numericDateFollowsLocale_data()

@@ -498,11 +498,27 @@ QString ShownDateText(const QString &text)
     return text;
 }
 
-QString ShownLocalDate(const QString &utcText, const QTimeZone &zone)
+namespace {
+
+// `utcText` read as UTC, which ParseDateText takes a text without a zone
+// for, moved by `toLocal` and shown as its day.
+template <typename ToLocal> QString ShownDayOfUtc(const QString &utcText, ToLocal toLocal)
 {
-    // ParseDateText reads a text without a zone as UTC, which it is here.
     const std::optional<QDateTime> moment = ParseDateText(utcText);
     if (!moment)
         return utcText;
-    return ShownDateText(CPartialDate::FromDate(moment->toTimeZone(zone).date()));
+    return ShownDateText(CPartialDate::FromDate(toLocal(*moment).date()));
+}
+
+} // namespace
+
+QString ShownLocalDate(const QString &utcText, const QTimeZone &zone)
+{
+    return ShownDayOfUtc(utcText, [&zone](const QDateTime &utc) { return utc.toTimeZone(zone); });
+}
+
+QString ShownLocalDate(const QString &utcText)
+{
+    // The C library's local time: no zone to look up for each list cell.
+    return ShownDayOfUtc(utcText, [](const QDateTime &utc) { return utc.toLocalTime(); });
 }

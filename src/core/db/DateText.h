@@ -82,4 +82,6 @@ QString ShownDateText(const QString &text);
 // The day in `zone` of a moment stored as a UTC date and time
 // ("2026-03-15 23:30:00" is Mar 16, 2026 in Rome), as the interface language
 // shows a date; empty for an empty text, a text that is no date as it is.
-QString ShownLocalDate(const QString &utcText, const QTimeZone &zone = QTimeZone::systemTimeZone());
+QString ShownLocalDate(const QString &utcText, const QTimeZone &zone);
+// The same in the local time of the machine the program runs on.
+QString ShownLocalDate(const QString &utcText);
