@@ -465,9 +465,26 @@ bool CRowSnapshot::RestoreTable(const CTable &now, const CTable *target,
         parameters += QStringLiteral("?%1").arg(column + 1);
     }
     const QString table = Quoted(now.name);
+    // A row written back may already be there, made by a trigger when the
+    // row it hangs on was written back (a book's date added): the row as
+    // the snapshot holds it wins, updated in place, so nothing cascades.
+    QStringList key;
+    QStringList fromSnapshot;
+    for (int column = 0; column < now.columns.size(); ++column) {
+        if (now.keyColumns.contains(column))
+            key += columns[column];
+        else
+            fromSnapshot += QStringLiteral("%1=excluded.%1").arg(columns[column]);
+    }
+    QString onConflict;
+    if (!key.isEmpty())
+        onConflict =
+            QStringLiteral(" ON CONFLICT (%1) ").arg(key.join(u',')) +
+            (fromSnapshot.isEmpty() ? QStringLiteral("DO NOTHING")
+                                    : QStringLiteral("DO UPDATE SET ") + fromSnapshot.join(u','));
     CStatement insert(connection,
-                      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(table, columns.join(u','), parameters.join(u',')),
+                      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
+                          .arg(table, columns.join(u','), parameters.join(u','), onConflict),
                       error);
     if (!insert)
         return false;

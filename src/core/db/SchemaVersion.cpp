@@ -32,13 +32,15 @@ const CSchemaStep kSteps[] = {
     // When each book was added, kept beside the book row (which stays as it
     // is). Triggers record it, so books added by any program get it, and drop
     // it with the book where the deleting connection has foreign keys off.
-    // Books already in the library have no such date and get none: nothing
-    // is filled, so the step costs the same for any number of books.
+    // A record already there is kept: a book put back (by undo) keeps the
+    // date written back with it. Books already in the library have no such
+    // date and get none: nothing is filled, so the step costs the same for
+    // any number of books.
     {1,
      "CREATE TABLE IF NOT EXISTS book_added ("
      "BookID INTEGER PRIMARY KEY REFERENCES book (BookID) ON DELETE CASCADE, Added TEXT); "
      "CREATE TRIGGER IF NOT EXISTS book_added_on_insert AFTER INSERT ON book BEGIN "
-     "INSERT OR REPLACE INTO book_added (BookID, Added) VALUES (NEW.BookID, datetime('now')); "
+     "INSERT OR IGNORE INTO book_added (BookID, Added) VALUES (NEW.BookID, datetime('now')); "
      "END; "
      "CREATE TRIGGER IF NOT EXISTS book_added_on_delete AFTER DELETE ON book BEGIN "
      "DELETE FROM book_added WHERE BookID = OLD.BookID; END",
