@@ -37,14 +37,9 @@ constexpr int kMostEntries = 1000000;
 // Kept free beyond what the backup declares, for the file system's own needs.
 constexpr qint64 kSpareBytes = 16 * 1024 * 1024;
 
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("Backup", text);
-}
-
 QString NotABackup()
 {
-    return Translate("it is not a backup of a Tomelodex library");
+    return QCoreApplication::translate("Backup", "it is not a backup of a Tomelodex library");
 }
 
 bool IsEmptyFolder(const QByteArray &path)
@@ -82,7 +77,7 @@ private:
 bool CBackupFile::Open(QString *error)
 {
     if (HasStrayBytes(m_file.fileName())) {
-        *error = Translate("the backup's name is not UTF-8 text");
+        *error = QCoreApplication::translate("Backup", "the backup's name is not UTF-8 text");
         return false;
     }
     struct stat status;
@@ -91,8 +86,9 @@ bool CBackupFile::Open(QString *error)
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
-        *error = S_ISDIR(status.st_mode) ? qt_error_string(EISDIR)
-                                         : Translate("it is not a regular file");
+        *error = S_ISDIR(status.st_mode)
+                     ? qt_error_string(EISDIR)
+                     : QCoreApplication::translate("Backup", "it is not a regular file");
         return false;
     }
     if (!m_file.open(QIODevice::ReadOnly)) {
@@ -139,39 +135,42 @@ bool CBackupFile::CheckEntries(QString *error)
     for (const CBackupManifest::CFileEntry &cover : m_manifest.covers)
         expected.insert(CBackupManifest::CoverEntry(cover.name), cover.size);
     if (expected.size() != m_manifest.covers.size() + 1) {
-        *error = Translate("its list of contents is damaged");
+        *error = QCoreApplication::translate("Backup", "its list of contents is damaged");
         return false;
     }
     QSet<QString> seen;
     for (bool more = m_zip.goToFirstFile(); more; more = m_zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!m_zip.getCurrentFileInfo(&info)) {
-            *error = Translate("its list of contents is damaged");
+            *error = QCoreApplication::translate("Backup", "its list of contents is damaged");
             return false;
         }
         if (info.name == CBackupManifest::ManifestEntry())
             continue;
         const auto size = expected.constFind(info.name);
         if (size == expected.constEnd() || seen.contains(info.name)) {
-            *error =
-                Translate("it holds \"%1\", which is no part of a library backup").arg(info.name);
+            *error = QCoreApplication::translate(
+                         "Backup", "it holds \"%1\", which is no part of a library backup")
+                         .arg(info.name);
             return false;
         }
         seen.insert(info.name);
         const quint32 type = (info.externalAttr >> 16) & S_IFMT;
         if (type != 0 && type != S_IFREG) {
-            *error = Translate("\"%1\" in it is not a plain file").arg(info.name);
+            *error = QCoreApplication::translate("Backup", "\"%1\" in it is not a plain file")
+                         .arg(info.name);
             return false;
         }
         if ((info.flags & 1) != 0 || (info.method != 0 && info.method != Z_DEFLATED) ||
             info.uncompressedSize != quint64(size.value())) {
-            *error = Translate("\"%1\" in it is damaged or not as its list of contents says")
+            *error = QCoreApplication::translate(
+                         "Backup", "\"%1\" in it is damaged or not as its list of contents says")
                          .arg(info.name);
             return false;
         }
     }
     if (m_zip.getZipError() != UNZ_OK || seen.size() != expected.size()) {
-        *error = Translate("it is incomplete or damaged");
+        *error = QCoreApplication::translate("Backup", "it is incomplete or damaged");
         return false;
     }
     return true;
@@ -230,15 +229,17 @@ bool CRestoreJob::CheckTarget(QString *error) const
 {
     struct stat status;
     if (::lstat(NativeFileName(m_libraryPath).constData(), &status) == 0) {
-        *error = Translate("%1 exists already; a restore makes a new library and never "
-                           "replaces a file")
+        *error = QCoreApplication::translate(
+                     "Backup", "%1 exists already; a restore makes a new library and never "
+                               "replaces a file")
                      .arg(PrintableFileName(m_libraryPath));
         return false;
     }
     if (::lstat(NativeFileName(m_imagesDir).constData(), &status) == 0) {
         if (!S_ISDIR(status.st_mode) || !IsEmptyFolder(NativeFileName(m_imagesDir))) {
-            *error = Translate("%1 exists already; a restore makes a new library and never "
-                               "replaces a file")
+            *error = QCoreApplication::translate(
+                         "Backup", "%1 exists already; a restore makes a new library and never "
+                                   "replaces a file")
                          .arg(PrintableFileName(m_imagesDir));
             return false;
         }
@@ -253,7 +254,8 @@ bool CRestoreJob::CheckRoom(qint64 needed, QString *error) const
         return true; // the writes will tell
     const qint64 free = qint64(disk.f_bavail) * qint64(disk.f_frsize);
     if (needed > free - kSpareBytes) {
-        *error = Translate("there is not enough room on the disk: it needs %1, and %2 are free")
+        *error = QCoreApplication::translate(
+                     "Backup", "there is not enough room on the disk: it needs %1, and %2 are free")
                      .arg(CTomeloDoc::FormatByteSize(needed), CTomeloDoc::FormatByteSize(free));
         return false;
     }
@@ -297,7 +299,8 @@ bool CRestoreJob::Run(QString *error)
     CLibraryConnection check;
     QString why;
     if (!check.Open(m_tempDatabase, &why)) {
-        *error = Translate("the library in it cannot be opened: %1").arg(why);
+        *error = QCoreApplication::translate("Backup", "the library in it cannot be opened: %1")
+                     .arg(why);
         return false;
     }
     check.Close();
@@ -340,7 +343,7 @@ bool CRestoreJob::ExtractAll(CBackupFile &backup, QString *error)
             return false;
     }
     if (zip.getZipError() != UNZ_OK) {
-        *error = Translate("it is incomplete or damaged");
+        *error = QCoreApplication::translate("Backup", "it is incomplete or damaged");
         return false;
     }
     return true;
@@ -353,7 +356,7 @@ bool CRestoreJob::ExtractEntry(QuaZip &zip, int fd, const CBackupManifest::CFile
     QFile out;
     if (!entry.open(QIODevice::ReadOnly) ||
         !out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        *error = Translate("\"%1\" in it cannot be read").arg(name);
+        *error = QCoreApplication::translate("Backup", "\"%1\" in it cannot be read").arg(name);
         return false;
     }
     qint64 size = 0;
@@ -364,7 +367,8 @@ bool CRestoreJob::ExtractEntry(QuaZip &zip, int fd, const CBackupManifest::CFile
         if (!m_copier->Cancelled())
             *error = out.error() != QFileDevice::NoError
                          ? out.errorString()
-                         : Translate("\"%1\" in it is damaged: %2").arg(name, *error);
+                         : QCoreApplication::translate("Backup", "\"%1\" in it is damaged: %2")
+                               .arg(name, *error);
         return false;
     }
     if (!out.flush() || ::fsync(fd) != 0) {
@@ -372,7 +376,9 @@ bool CRestoreJob::ExtractEntry(QuaZip &zip, int fd, const CBackupManifest::CFile
         return false;
     }
     if (entry.getZipError() != UNZ_OK || size != expected.size || sha256 != expected.sha256) {
-        *error = Translate("\"%1\" in it is damaged: its checksum does not match").arg(name);
+        *error = QCoreApplication::translate("Backup",
+                                             "\"%1\" in it is damaged: its checksum does not match")
+                     .arg(name);
         return false;
     }
     return true;
@@ -419,7 +425,7 @@ bool CBackupRestorer::Restore(const QString &archivePath, const QString &library
     QString why;
     if (job.Run(&why))
         return true;
-    *error = Translate("%1 could not be restored as %2:\n%3")
+    *error = QCoreApplication::translate("Backup", "%1 could not be restored as %2:\n%3")
                  .arg(PrintableFileName(archivePath), PrintableFileName(libraryPath), why);
     return false;
 }
@@ -430,7 +436,7 @@ bool CBackupRestorer::ReadManifest(const QString &archivePath, CBackupManifest *
     CBackupFile backup(AbsoluteBackupPath(archivePath));
     QString why;
     if (!backup.Open(&why)) {
-        *error = Translate("%1 cannot be read as a backup:\n%2")
+        *error = QCoreApplication::translate("Backup", "%1 cannot be read as a backup:\n%2")
                      .arg(PrintableFileName(archivePath), why);
         return false;
     }
