@@ -12,6 +12,7 @@
 #include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/InputSQLDlg.h"
 #include "dialogs/Options.h"
+#include "dialogs/TidyNamesCommand.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -70,6 +71,7 @@ bool ChangesLibrary(int id)
     case ID_SENDTO_SEARCHRESULTS:
     case ID_BASIC_SEARCH: // files what it finds in Search Results
     case ID_COMPACT_DATABASE:
+    case ID_TIDY_NAMES:
         return true;
     default:
         return false;
@@ -136,6 +138,7 @@ bool CMainFrame::Create()
 void CMainFrame::CreateFeatures()
 {
     AddFeatureCommands(std::make_unique<CBackupCommands>(*this));
+    AddFeatureCommands(std::make_unique<CTidyNamesCommand>(m_doc, this));
 }
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
@@ -210,6 +213,7 @@ void CMainFrame::CreateActions()
                    ID_VIEW_REFRESH,
                    ID_COMPACT_DATABASE,
                    ID_RUN_SQL,
+                   ID_TIDY_NAMES,
                    ID_OPTIONS,
                    ID_HELP_FINDER,
                    ID_APP_ABOUT,
@@ -322,7 +326,7 @@ void CMainFrame::CreateMenus()
     view->addAction(Action(ID_VIEW_REFRESH));
 
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Tools"),
-            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
+            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_TIDY_NAMES, ID_OPTIONS});
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Help"),
             {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
 }
