@@ -36,7 +36,8 @@ constexpr int kBooksColumn = 1;
 class CNameItem : public QTreeWidgetItem
 {
 public:
-    CNameItem(const QString &name, int books, int id)
+    // A group has no identifier.
+    CNameItem(const QString &name, int books, const QVariant &id)
     {
         setText(kNameColumn, name);
         setText(kBooksColumn, QLocale().toString(books));
@@ -58,6 +59,11 @@ public:
         return order != 0 ? order < 0 : text(kNameColumn) < other.text(kNameColumn);
     }
 };
+
+bool IsGroup(const QTreeWidgetItem &item)
+{
+    return !item.data(kNameColumn, kIdRole).isValid();
+}
 
 // Most books first, so that the name most books carry is offered first.
 QStringList NamesByBooks(QVector<CNameUse> names)
@@ -194,7 +200,7 @@ CTidyNamesDlg::CTidyNamesDlg(CTomeloDoc &doc, QWidget *parent) : QDialog(parent)
     connect(m_filter, &QLineEdit::textChanged, this, &CTidyNamesDlg::ApplyFilter);
     connect(m_names, &QTreeWidget::itemSelectionChanged, this, &CTidyNamesDlg::UpdateButtons);
     connect(m_names, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        if (item->data(kNameColumn, kIdRole).toInt() != 0)
+        if (!IsGroup(*item))
             OnRename();
     });
     connect(m_merge, &QPushButton::clicked, this, &CTidyNamesDlg::OnMerge);
@@ -224,9 +230,8 @@ QVector<CNameUse> CTidyNamesDlg::SelectedNames() const
     QSet<int> ids;
     const QList<QTreeWidgetItem *> selected = m_names->selectedItems();
     for (const QTreeWidgetItem *item : selected) {
-        const int id = item->data(kNameColumn, kIdRole).toInt();
-        if (id != 0) {
-            ids.insert(id);
+        if (!IsGroup(*item)) {
+            ids.insert(item->data(kNameColumn, kIdRole).toInt());
             continue;
         }
         for (int i = 0; i < item->childCount(); ++i)
@@ -271,7 +276,7 @@ void CTidyNamesDlg::FillList(const QVector<int> &selectIds)
                 books += use.books;
             auto *header = new CNameItem(
                 tr("%1 (%n name(s))", "", members.size()).arg(NamesByBooks(members).first()), books,
-                0);
+                QVariant());
             QFont bold = header->font(kNameColumn);
             bold.setBold(true);
             header->setFont(kNameColumn, bold);
@@ -290,7 +295,7 @@ void CTidyNamesDlg::FillList(const QVector<int> &selectIds)
 
     QTreeWidgetItem *current = nullptr;
     for (QTreeWidgetItemIterator it(m_names); *it; ++it) {
-        if (selectIds.contains((*it)->data(kNameColumn, kIdRole).toInt())) {
+        if (!IsGroup(**it) && selectIds.contains((*it)->data(kNameColumn, kIdRole).toInt())) {
             (*it)->setSelected(true);
             if (!current)
                 current = *it;
