@@ -36,6 +36,7 @@ inline constexpr char kValueLookupSource[] = "LookupSource";
 inline constexpr char kValueLookupContact[] = "LookupContact";
 inline constexpr char kValueOpenLibraryHost[] = "OpenLibraryHost";
 inline constexpr char kValueCoversHost[] = "CoversHost";
+inline constexpr char kValueImportRestoresCategories[] = "ImportRestoresCategories";
 
 // Values of "Settings\Default".
 inline constexpr char kValueLanguage[] = "Language";

@@ -379,6 +379,7 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
         if (!book)
             return FailParsing();
         ++m_books;
+        m_categories.clear();
         CTextReader &text = m_reader->text;
         bool seen[kTextFieldCount] = {};
         bool seenRating = false;
@@ -392,6 +393,15 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
             } else if (!seenEbook && IsNamed(child, "EbookOnly")) {
                 seenEbook = true;
                 record.EBookOnly = EbookOnlyFromXml(text.Text(child));
+            } else if (IsNamed(child, "Categories")) {
+                for (const xmlNode *category = child->children; category;
+                     category = category->next) {
+                    if (!IsNamed(category, "Category"))
+                        continue;
+                    xmlChar *id = xmlGetProp(category, BAD_CAST "ID");
+                    m_categories.append({FromXml(id), text.Text(category)});
+                    xmlFree(id);
+                }
             } else if (IsNamed(child, "Links")) {
                 // Links/Link: the Link children of every Links child, in order.
                 for (const xmlNode *link = child->children; link; link = link->next) {

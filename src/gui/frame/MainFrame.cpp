@@ -1,5 +1,6 @@
 #include "frame/MainFrame.h"
 
+#include "app/AppSettings.h"
 #include "app/NativeFileName.h"
 #include "app/Profile.h"
 #include "app/StringTable.h"
@@ -734,10 +735,19 @@ void CMainFrame::OnCompactDatabase()
 
 void CMainFrame::OnImportXml()
 {
-    // An open dialog: the file is read, never written.
-    const QString path = AskOpenFileName(this, tr("Import XML"), DialogFilter(LoadString(209)));
+    // An open dialog: the file is read, never written. Whether to restore the
+    // file's categories is chosen with the file and remembered.
+    const QString section = QLatin1String(kSettingsSection);
+    const QString restoreEntry = QLatin1String(kValueImportRestoresCategories);
+    bool restoreCategories = GetProfileInt(section, restoreEntry, 0) != 0;
+    const QString path = AskOpenFileNameWithOption(
+        this, tr("Import XML"), DialogFilter(LoadString(209)), tr("Restore categories"),
+        tr("Put each book into the categories the file names for it, creating the missing "
+           "ones. Unchecked, every book goes into the current category."),
+        &restoreCategories);
     if (path.isEmpty() || !m_doc.IsLibraryOpen())
         return;
+    WriteProfileInt(section, restoreEntry, restoreCategories ? 1 : 0);
     CXmlImportResult result;
     {
         const QString reading = tr("Importing books from %1...").arg(QFileInfo(path).fileName());
@@ -747,6 +757,7 @@ void CMainFrame::OnImportXml()
         progress.GoModal();
         const CWaitCursor wait;
         CXmlImportOptions options;
+        options.restoreCategories = restoreCategories;
         options.onWaiting = [&progress](const QString &status) {
             progress.SetText(status);
             progress.PeekAndPump(false);
@@ -765,6 +776,8 @@ void CMainFrame::OnImportXml()
             result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
                                     *m_doc.m_connection, options);
     }
+    if (!result.createdCategoryIds.isEmpty())
+        m_doc.NotifyCategoriesChanged();
     if (result.imported > 0)
         m_doc.NotifyBooksChanged();
 }
