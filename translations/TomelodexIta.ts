@@ -390,6 +390,10 @@
         <source>Location</source>
         <translation>Posizione</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>Data di aggiunta</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -808,6 +812,13 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CNameChoiceDlg</name>
+    <message>
+        <source>Please type the name to keep.</source>
+        <translation>Digitare il nome da mantenere.</translation>
+    </message>
+</context>
+<context>
     <name>COptions</name>
     <message>
         <source>&amp;Default Values</source>
@@ -1113,6 +1124,187 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
             <numerusform>(%n byte di dati binari)</numerusform>
             <numerusform>(%n byte di dati binari)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CTidyNamesDlg</name>
+    <message>
+        <source>Tidy Names</source>
+        <translation>Riordina nomi</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Editori</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>Rilegature</translation>
+    </message>
+    <message>
+        <source>Stores</source>
+        <translation>Negozi</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Collocazioni</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>&amp;Names of:</source>
+        <translation>&amp;Nomi di:</translation>
+    </message>
+    <message>
+        <source>Names containing...</source>
+        <translation>Nomi che contengono...</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Show only &amp;similar names</source>
+        <translation>Mostra solo i nomi &amp;simili</translation>
+    </message>
+    <message>
+        <source>Groups the names that differ only in letter case, spaces, punctuation or a company word such as &quot;Inc.&quot; or &quot;Publishing&quot;</source>
+        <translation>Raggruppa i nomi che differiscono solo per maiuscole, spazi, punteggiatura o una parola societaria come &quot;Inc.&quot; o &quot;Publishing&quot;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>&amp;Unisci...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Rinomina...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Unused</source>
+        <translation>Elimina &amp;inutilizzati</translation>
+    </message>
+    <message>
+        <source>Select two or more names and choose Merge to make them one.</source>
+        <translation>Selezionare due o più nomi e scegliere Unisci per farne uno solo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n name(s))</source>
+        <translation>
+            <numerusform>%1 (%n nome)</numerusform>
+            <numerusform>%1 (%n nomi)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s)</source>
+        <translation>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused</source>
+        <translation>
+            <numerusform>%n inutilizzato</numerusform>
+            <numerusform>%n inutilizzati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge Names</source>
+        <translation>Unisci nomi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge these %n names into one. The books of all of them will carry the name you choose or type:</source>
+        <translation>
+            <numerusform>Unire %n nome in uno solo. I suoi libri avranno il nome scelto o digitato:</numerusform>
+            <numerusform>Unire questi %n nomi in uno solo. I libri di tutti avranno il nome scelto o digitato:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>Nuovo nome per &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list. Merge &quot;%2&quot; into it?</source>
+        <translation>&quot;%1&quot; è già nell&apos;elenco. Unire &quot;%2&quot; a questo nome?</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is already in the list. Merge the %n selected names into it?</source>
+        <translation>
+            <numerusform>&quot;%1&quot; è già nell&apos;elenco. Unire %n nome selezionato a questo nome?</numerusform>
+            <numerusform>&quot;%1&quot; è già nell&apos;elenco. Unire i %n nomi selezionati a questo nome?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>Unito %n nome in &quot;%1&quot;</numerusform>
+            <numerusform>Uniti %n nomi in &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) changed.</source>
+        <translation>
+            <numerusform>%n libro modificato.</numerusform>
+            <numerusform>%n libri modificati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>&quot;%1&quot; rinominato in &quot;%2&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n name(s) that no book carries?</source>
+        <translation>
+            <numerusform>Eliminare %n nome che nessun libro usa?</numerusform>
+            <numerusform>Eliminare i %n nomi che nessun libro usa?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n name(s).</source>
+        <translation>
+            <numerusform>Eliminato %n nome.</numerusform>
+            <numerusform>Eliminati %n nomi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) kept: a book carries them now.</source>
+        <translation>
+            <numerusform>%n nome mantenuto: ora un libro lo usa.</numerusform>
+            <numerusform>%n nomi mantenuti: ora un libro li usa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another program has changed these names meanwhile, so nothing was changed. The list now shows the names as they are.</source>
+        <translation>Nel frattempo un altro programma ha modificato questi nomi, quindi non è stato cambiato nulla. L&apos;elenco ora mostra i nomi come sono.</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1888,38 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>&amp;Columns</source>
         <translation>&amp;Colonne</translation>
     </message>
+    <message>
+        <source>&amp;Tidy Names...</source>
+        <translation>&amp;Riordina nomi...</translation>
+    </message>
+    <message>
+        <source>Merge, rename and delete the names of publishers, languages and the like</source>
+        <translation>Unisci, rinomina ed elimina i nomi di editori, lingue e simili</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <translation>&amp;Ripeti	Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Redo the last action undone</source>
+        <translation>Ripete l&apos;ultima azione annullata</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -1778,6 +2002,128 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>Passa da progettazione ad anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryUndo</name>
+    <message numerus="yes">
+        <source>Add %n Book(s)</source>
+        <translation>
+            <numerusform>Aggiungi %n libro</numerusform>
+            <numerusform>Aggiungi %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Book &quot;%1&quot;</source>
+        <translation>Aggiungi libro &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Edit Book &quot;%1&quot;</source>
+        <translation>Modifica libro &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Search for &quot;%1&quot;</source>
+        <translation>Cerca &quot;%1&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Book(s)</source>
+        <translation>
+            <numerusform>Importa %n libro</numerusform>
+            <numerusform>Importa %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Category &quot;%1&quot;</source>
+        <translation>Aggiungi categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Edit Category &quot;%1&quot;</source>
+        <translation>Modifica categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Rename Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina categoria &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n Book(s) into %1</source>
+        <translation>
+            <numerusform>Incolla %n libro in %1</numerusform>
+            <numerusform>Incolla %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Copia %n libro in %1</numerusform>
+            <numerusform>Copia %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Sposta %n libro in %1</numerusform>
+            <numerusform>Sposta %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Send %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Invia %n libro a %1</numerusform>
+            <numerusform>Invia %n libri a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Sposta categoria &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to the Recycle Bin</source>
+        <translation>
+            <numerusform>Sposta %n libro nel Cestino</numerusform>
+            <numerusform>Sposta %n libri nel Cestino</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Book(s) for Good</source>
+        <translation>
+            <numerusform>Elimina definitivamente %n libro</numerusform>
+            <numerusform>Elimina definitivamente %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Book(s) from %1</source>
+        <translation>
+            <numerusform>Rimuovi %n libro da %1</numerusform>
+            <numerusform>Rimuovi %n libri da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove Category &quot;%1&quot;</source>
+        <translation>Rimuovi categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot;, the books or categories it changed were changed again by another program.
+
+Undoing it now also takes back what that program changed in them.</source>
+        <translation>Dopo &quot;%1&quot;, i libri o le categorie che ha modificato sono stati modificati di nuovo da un altro programma.
+
+Annullarla ora annulla anche ciò che quel programma vi ha modificato.</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot; was undone, the books or categories it changes were changed by another program.
+
+Redoing it now overwrites what that program changed in them.</source>
+        <translation>Dopo l&apos;annullamento di &quot;%1&quot;, i libri o le categorie che modifica sono stati modificati da un altro programma.
+
+Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation>
+    </message>
+    <message>
+        <source>Undo Anyway</source>
+        <translation>Annulla comunque</translation>
+    </message>
+    <message>
+        <source>Redo Anyway</source>
+        <translation>Ripeti comunque</translation>
     </message>
 </context>
 <context>

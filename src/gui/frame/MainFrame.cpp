@@ -12,9 +12,11 @@
 #include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/InputSQLDlg.h"
 #include "dialogs/Options.h"
+#include "dialogs/TidyNamesCommand.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/ImportXmlCommand.h"
 #include "frame/KeyboardNavigation.h"
 #include "frame/MakerLinks.h"
 #include "frame/ProgressWindow.h"
@@ -23,6 +25,8 @@
 #include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "undo/LibraryUndo.h"
+#include "undo/UndoRedoCommands.h"
 #include "xml/StyleFiles.h"
 #include "xml/XmlImport.h"
 
@@ -57,6 +61,8 @@ bool ChangesLibrary(int id)
 {
     switch (id) {
     case ID_FILE_IMPORT_XML:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:
     case ID_ADD_SUBCATEGORY:
@@ -70,6 +76,7 @@ bool ChangesLibrary(int id)
     case ID_SENDTO_SEARCHRESULTS:
     case ID_BASIC_SEARCH: // files what it finds in Search Results
     case ID_COMPACT_DATABASE:
+    case ID_TIDY_NAMES:
         return true;
     default:
         return false;
@@ -133,7 +140,11 @@ bool CMainFrame::Create()
     return true;
 }
 
-void CMainFrame::CreateFeatures() {}
+void CMainFrame::CreateFeatures()
+{
+    AddFeatureCommands(std::make_unique<CUndoRedoCommands>(*this, m_doc));
+    AddFeatureCommands(std::make_unique<CTidyNamesCommand>(m_doc, this));
+}
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
 {
@@ -186,6 +197,7 @@ void CMainFrame::CreateActions()
                    ID_EDIT_PASTE,
                    ID_EDIT_SELECT_ALL,
                    ID_EDIT_UNDO,
+                   ID_EDIT_REDO,
                    ID_ADD_SUBCATEGORY,
                    ID_REMOVE_CATEGORY,
                    ID_EDIT_CATEGORY,
@@ -205,6 +217,7 @@ void CMainFrame::CreateActions()
                    ID_VIEW_REFRESH,
                    ID_COMPACT_DATABASE,
                    ID_RUN_SQL,
+                   ID_TIDY_NAMES,
                    ID_OPTIONS,
                    ID_HELP_FINDER,
                    ID_APP_ABOUT,
@@ -281,10 +294,11 @@ void CMainFrame::CreateMenus()
     m_recentEnd = m_fileMenu->addSeparator();
     m_fileMenu->addAction(Action(ID_APP_EXIT));
 
-    QMenu *edit = AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
-                          {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSeparator,
-                           ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY, ID_EDIT_CATEGORY, kSeparator,
-                           ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
+    QMenu *edit =
+        AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
+                {ID_EDIT_UNDO, ID_EDIT_REDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                 ID_EDIT_SELECT_ALL, kSeparator, ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY,
+                 ID_EDIT_CATEGORY, kSeparator, ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
     AddMenu(edit, QT_TRANSLATE_NOOP("CommandTable", "Sen&d To"),
             {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS});
     edit->addSeparator();
@@ -314,7 +328,7 @@ void CMainFrame::CreateMenus()
     view->addAction(Action(ID_VIEW_REFRESH));
 
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Tools"),
-            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
+            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_TIDY_NAMES, ID_OPTIONS});
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Help"),
             {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
 }
@@ -772,9 +786,13 @@ void CMainFrame::OnImportXml()
             progress.SetText(reading + u'\n' + tr("%n book(s) read", nullptr, booksRead));
             return progress.PeekAndPump(true);
         };
-        if (progress.PeekAndPump(true))
+        if (progress.PeekAndPump(true)) {
+            auto command = std::make_unique<CImportXmlCommand>(m_doc);
             result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
                                     *m_doc.m_connection, options);
+            if (command->FindAddedBooks())
+                CLibraryUndo::Of(m_doc).Push(std::move(command));
+        }
     }
     if (!result.createdCategoryIds.isEmpty())
         m_doc.NotifyCategoriesChanged();
