@@ -318,6 +318,12 @@ void TestFrame::importXmlRestoresCategoriesWhenAsked()
                  topNames.contains(QStringLiteral("Science")),
              qPrintable(topNames.join(u',')));
 
+    // Undone, the categories it made go with its books.
+    QVERIFY(env.Frame().RouteCommand(ID_EDIT_UNDO));
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
+    QCOMPARE(Query(target, QStringLiteral("SELECT group_concat(CatID) FROM category")),
+             QStringLiteral("1,2,3,4"));
+
     // The choice is remembered for the next import; cancelling keeps it.
     QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
     QCOMPARE(env.files.optionsOffered, QList<bool>({false, true}));
