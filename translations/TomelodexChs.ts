@@ -2496,6 +2496,14 @@ Note: e-books are ignored.</source>
             <numerusform>共 %n 页</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：该表的列已更改。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>图书库的触发器不断更改写回的行。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>

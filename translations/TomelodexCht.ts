@@ -2496,6 +2496,14 @@ Note: e-books are ignored.</source>
             <numerusform>共 %n 頁</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：該表的欄已變更。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>書庫的觸發程序不斷變更寫回的列。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>

@@ -2542,6 +2542,14 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n pagine</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1: le colonne della tabella sono cambiate.</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>I trigger della raccolta continuano a modificare le righe riscritte.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
