@@ -2233,6 +2233,22 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>删除 %n 个名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>将 %n 个名称合并为“%1”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

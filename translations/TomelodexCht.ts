@@ -2233,6 +2233,22 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>刪除 %n 個名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>將 %n 個名稱合併為「%1」</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
