@@ -220,6 +220,40 @@ QString DiffersCondition(const CBulkFieldInfo &info, const QString &literal)
     }
 }
 
+// Values that differ book by book, gathered and written a chunk of books at
+// a time: one UPDATE with a CASE for each column rather than one per book.
+class CColumnWriter
+{
+public:
+    void Set(quint32 bookId, const QString &column, const QString &literal)
+    {
+        m_cases[column] += QStringLiteral(" WHEN %1 THEN %2").arg(bookId).arg(literal);
+        if (m_books.isEmpty() || m_books.last() != bookId)
+            m_books.append(bookId);
+    }
+    int Books() const { return int(m_books.size()); }
+    bool Flush(CLibraryConnection &connection, QString *error)
+    {
+        if (m_books.isEmpty())
+            return true;
+        QStringList assignments;
+        for (auto column = m_cases.cbegin(); column != m_cases.cend(); ++column)
+            assignments
+                << QStringLiteral("%1=CASE BookID%2 ELSE %1 END").arg(column.key(), *column);
+        const bool ok =
+            connection.Execute(QStringLiteral("UPDATE book SET %1 WHERE BookID IN (%2)")
+                                   .arg(assignments.join(u','), IdList(m_books, 0, Books())),
+                               error);
+        m_cases.clear();
+        m_books.clear();
+        return ok;
+    }
+
+private:
+    QMap<QString, QString> m_cases; // column -> its " WHEN id THEN value" clauses
+    QVector<quint32> m_books;
+};
+
 QString TooLongForBook(const QString &field, const QString &title, int length, int limit)
 {
     return QCoreApplication::translate(
@@ -254,11 +288,13 @@ QString CTextReplace::Apply(const QString &text) const
     QString result = text;
     if (!Pattern)
         return result.replace(Find, With, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
-    QRegularExpression expression(Find, MatchCase ? QRegularExpression::NoPatternOption
-                                                  : QRegularExpression::CaseInsensitiveOption);
-    if (!expression.isValid())
+    const auto options =
+        MatchCase ? QRegularExpression::NoPatternOption : QRegularExpression::CaseInsensitiveOption;
+    if (Compiled.pattern() != Find || Compiled.patternOptions() != options)
+        Compiled = QRegularExpression(Find, options);
+    if (!Compiled.isValid())
         return text;
-    return result.replace(expression, With);
+    return result.replace(Compiled, With);
 }
 
 const CBulkFieldInfo &CBulkEdit::Info(EBulkField field)
@@ -309,7 +345,7 @@ QString CBulkEdit::Problem() const
         const CBulkFieldInfo &info = Info(value.key());
         QString text = *value;
         if (m_replacements.contains(value.key()))
-            text = m_replacements[value.key()].Apply(text);
+            text = m_replacements.constFind(value.key())->Apply(text);
         if (value.key() == EBulkField::Title && text.trimmed().isEmpty())
             return LoadString(155);
         if (info.Limit > 0 && text.size() > info.Limit)
@@ -337,7 +373,7 @@ CBulkEdit::CResult CBulkEdit::Apply(const QVector<quint32> &bookIds,
     QVector<EBulkField> replaced;
     for (auto value = values.begin(); value != values.end(); ++value) {
         if (m_replacements.contains(value.key()))
-            *value = m_replacements[value.key()].Apply(*value);
+            *value = m_replacements.constFind(value.key())->Apply(*value);
     }
     for (auto replace = m_replacements.begin(); replace != m_replacements.end(); ++replace) {
         if (!values.contains(replace.key()))
@@ -399,15 +435,16 @@ CBulkEdit::CResult CBulkEdit::Apply(const QVector<quint32> &bookIds,
     if (!replaced.isEmpty()) {
         QString problem;
         QString readError;
+        CColumnWriter writer;
         const bool ok = ReadFields(
             bookIds, replaced, connection,
             [&](quint32 bookId, const QString &title, const FieldTexts &texts) {
-                QStringList assignments;
+                bool any = false;
                 int at = 0;
                 for (const EBulkField field : qAsConst(replaced)) {
                     const CBulkFieldInfo &info = Info(field);
                     const QString before = texts[at++];
-                    const QString after = m_replacements[field].Apply(before);
+                    const QString after = m_replacements.constFind(field)->Apply(before);
                     const QString storedId = info.Kind == EBulkKind::Name ? texts[at++] : QString();
                     if (after == before)
                         continue;
@@ -429,17 +466,17 @@ CBulkEdit::CResult CBulkEdit::Apply(const QVector<quint32> &bookIds,
                     if (info.Kind == EBulkKind::Name &&
                         literal == (storedId.isEmpty() ? QStringLiteral("NULL") : storedId))
                         continue;
-                    assignments << QLatin1String(info.Column) + u'=' + literal;
+                    writer.Set(bookId, QLatin1String(info.Column), literal);
+                    any = true;
                 }
-                if (assignments.isEmpty())
+                if (!any)
                     return true;
                 changed.insert(bookId);
-                return connection.Execute(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
-                                              .arg(assignments.join(u','))
-                                              .arg(bookId),
-                                          &problem);
+                return writer.Books() < kChunk || writer.Flush(connection, &problem);
             },
             &readError);
+        if (ok && problem.isEmpty())
+            writer.Flush(connection, &problem);
         if (!problem.isEmpty())
             return failed(problem);
         if (!ok)
@@ -508,7 +545,7 @@ bool CBulkEdit::Preview(const QVector<quint32> &bookIds, CLibraryConnection &con
             for (const EBulkField field : qAsConst(fields)) {
                 const QString before = m_values.contains(field) ? m_values[field] : texts[at];
                 at += Info(field).Kind == EBulkKind::Name ? 2 : 1;
-                const QString after = m_replacements[field].Apply(before);
+                const QString after = m_replacements.constFind(field)->Apply(before);
                 if (after != before)
                     rows.append({bookId, title, field, before, after});
                 if (rows.size() >= limit)

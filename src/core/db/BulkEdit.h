@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -71,6 +72,12 @@ struct CBulkFieldInfo
 // regard to letter case.
 struct CTextReplace
 {
+    CTextReplace() = default;
+    CTextReplace(const QString &find, const QString &with, bool pattern = false,
+                 bool matchCase = false)
+        : Find(find), With(with), Pattern(pattern), MatchCase(matchCase)
+    {}
+
     QString Find;
     QString With;
     bool Pattern = false;
@@ -81,6 +88,9 @@ struct CTextReplace
     QString Problem() const;
     // `text` with every match replaced.
     QString Apply(const QString &text) const;
+
+    // The pattern as last compiled, kept for the next text.
+    mutable QRegularExpression Compiled;
 };
 
 // What each field of a group of books holds: the value they share, or
