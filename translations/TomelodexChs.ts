@@ -385,6 +385,10 @@
         <source>Location</source>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>添加日期</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -881,6 +885,13 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>CNameChoiceDlg</name>
+    <message>
+        <source>Please type the name to keep.</source>
+        <translation>请输入要保留的名称。</translation>
+    </message>
+</context>
+<context>
     <name>COptions</name>
     <message>
         <source>&amp;Default Values</source>
@@ -1172,6 +1183,177 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         <translation>
             <numerusform>（%n 字节的二进制数据）</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CTidyNamesDlg</name>
+    <message>
+        <source>Tidy Names</source>
+        <translation>整理名称</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>装帧</translation>
+    </message>
+    <message>
+        <source>Stores</source>
+        <translation>商店</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>&amp;Names of:</source>
+        <translation>名称类别(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Names containing...</source>
+        <translation>包含此文字的名称...</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Show only &amp;similar names</source>
+        <translation>只显示相似的名称(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Groups the names that differ only in letter case, spaces, punctuation or a company word such as &quot;Inc.&quot; or &quot;Publishing&quot;</source>
+        <translation>将只在大小写、空格、标点或“Inc.”、“Publishing”等公司用词上不同的名称归为一组</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>图书</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>合并(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>重命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Unused</source>
+        <translation>删除未使用的(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Select two or more names and choose Merge to make them one.</source>
+        <translation>选择两个或更多名称，然后选择“合并”将它们合为一个。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n name(s))</source>
+        <translation>
+            <numerusform>%1（%n 个名称）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s)</source>
+        <translation>
+            <numerusform>%n 个名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused</source>
+        <translation>
+            <numerusform>%n 个未使用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge Names</source>
+        <translation>合并名称</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge these %n names into one. The books of all of them will carry the name you choose or type:</source>
+        <translation>
+            <numerusform>将这 %n 个名称合并为一个。它们的所有图书都将使用您选择或输入的名称：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>“%1”的新名称：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list. Merge &quot;%2&quot; into it?</source>
+        <translation>“%1”已在列表中。要将“%2”合并到其中吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is already in the list. Merge the %n selected names into it?</source>
+        <translation>
+            <numerusform>“%1”已在列表中。要将所选的 %n 个名称合并到其中吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>已将 %n 个名称合并为“%1”</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) changed.</source>
+        <translation>
+            <numerusform>已更改 %n 本图书。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>已将“%1”重命名为“%2”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n name(s) that no book carries?</source>
+        <translation>
+            <numerusform>要删除没有图书使用的 %n 个名称吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n name(s).</source>
+        <translation>
+            <numerusform>已删除 %n 个名称。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) kept: a book carries them now.</source>
+        <translation>
+            <numerusform>保留了 %n 个名称：现在有图书在使用它们。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another program has changed these names meanwhile, so nothing was changed. The list now shows the names as they are.</source>
+        <translation>另一个程序在此期间更改了这些名称，因此未做任何更改。列表现在显示名称的当前状态。</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1933,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>&amp;Columns</source>
         <translation>列(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Names...</source>
+        <translation>整理名称(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Merge, rename and delete the names of publishers, languages and the like</source>
+        <translation>合并、重命名和删除出版社、语言等名称</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,10 @@
         <source>Location</source>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>新增日期</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -881,6 +885,13 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     </message>
 </context>
 <context>
+    <name>CNameChoiceDlg</name>
+    <message>
+        <source>Please type the name to keep.</source>
+        <translation>請輸入要保留的名稱。</translation>
+    </message>
+</context>
+<context>
     <name>COptions</name>
     <message>
         <source>&amp;Default Values</source>
@@ -1172,6 +1183,177 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         <translation>
             <numerusform>（%n 位元組的二進位資料）</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CTidyNamesDlg</name>
+    <message>
+        <source>Tidy Names</source>
+        <translation>整理名稱</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>裝訂</translation>
+    </message>
+    <message>
+        <source>Stores</source>
+        <translation>商店</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>&amp;Names of:</source>
+        <translation>名稱類別(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Names containing...</source>
+        <translation>包含此文字的名稱...</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>尋找(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Show only &amp;similar names</source>
+        <translation>只顯示相似的名稱(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Groups the names that differ only in letter case, spaces, punctuation or a company word such as &quot;Inc.&quot; or &quot;Publishing&quot;</source>
+        <translation>將只在大小寫、空格、標點或「Inc.」、「Publishing」等公司用詞上不同的名稱歸為一組</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>書籍</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>合併(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>重新命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Unused</source>
+        <translation>刪除未使用的(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Select two or more names and choose Merge to make them one.</source>
+        <translation>選取兩個或更多名稱，然後選擇「合併」將它們合為一個。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n name(s))</source>
+        <translation>
+            <numerusform>%1（%n 個名稱）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s)</source>
+        <translation>
+            <numerusform>%n 個名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused</source>
+        <translation>
+            <numerusform>%n 個未使用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge Names</source>
+        <translation>合併名稱</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge these %n names into one. The books of all of them will carry the name you choose or type:</source>
+        <translation>
+            <numerusform>將這 %n 個名稱合併為一個。它們的所有書籍都將使用您選擇或輸入的名稱：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>「%1」的新名稱：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list. Merge &quot;%2&quot; into it?</source>
+        <translation>「%1」已在清單中。要將「%2」合併到其中嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is already in the list. Merge the %n selected names into it?</source>
+        <translation>
+            <numerusform>「%1」已在清單中。要將所選的 %n 個名稱合併到其中嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合併</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>已將 %n 個名稱合併為「%1」</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) changed.</source>
+        <translation>
+            <numerusform>已變更 %n 本書籍。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>已將「%1」重新命名為「%2」。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n name(s) that no book carries?</source>
+        <translation>
+            <numerusform>要刪除沒有書籍使用的 %n 個名稱嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n name(s).</source>
+        <translation>
+            <numerusform>已刪除 %n 個名稱。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) kept: a book carries them now.</source>
+        <translation>
+            <numerusform>保留了 %n 個名稱：現在有書籍在使用它們。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another program has changed these names meanwhile, so nothing was changed. The list now shows the names as they are.</source>
+        <translation>另一個程式在此期間變更了這些名稱，因此未做任何變更。清單現在顯示名稱的目前狀態。</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1933,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>&amp;Columns</source>
         <translation>欄(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Names...</source>
+        <translation>整理名稱(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Merge, rename and delete the names of publishers, languages and the like</source>
+        <translation>合併、重新命名和刪除出版社、語言等名稱</translation>
     </message>
 </context>
 <context>

@@ -390,6 +390,10 @@
         <source>Location</source>
         <translation>Posizione</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>Data di aggiunta</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -891,6 +895,13 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CNameChoiceDlg</name>
+    <message>
+        <source>Please type the name to keep.</source>
+        <translation>Digitare il nome da mantenere.</translation>
+    </message>
+</context>
+<context>
     <name>COptions</name>
     <message>
         <source>&amp;Default Values</source>
@@ -1196,6 +1207,187 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
             <numerusform>(%n byte di dati binari)</numerusform>
             <numerusform>(%n byte di dati binari)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CTidyNamesDlg</name>
+    <message>
+        <source>Tidy Names</source>
+        <translation>Riordina nomi</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Editori</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>Rilegature</translation>
+    </message>
+    <message>
+        <source>Stores</source>
+        <translation>Negozi</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Collocazioni</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>&amp;Names of:</source>
+        <translation>&amp;Nomi di:</translation>
+    </message>
+    <message>
+        <source>Names containing...</source>
+        <translation>Nomi che contengono...</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Show only &amp;similar names</source>
+        <translation>Mostra solo i nomi &amp;simili</translation>
+    </message>
+    <message>
+        <source>Groups the names that differ only in letter case, spaces, punctuation or a company word such as &quot;Inc.&quot; or &quot;Publishing&quot;</source>
+        <translation>Raggruppa i nomi che differiscono solo per maiuscole, spazi, punteggiatura o una parola societaria come &quot;Inc.&quot; o &quot;Publishing&quot;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>&amp;Unisci...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Rinomina...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Unused</source>
+        <translation>Elimina &amp;inutilizzati</translation>
+    </message>
+    <message>
+        <source>Select two or more names and choose Merge to make them one.</source>
+        <translation>Selezionare due o più nomi e scegliere Unisci per farne uno solo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n name(s))</source>
+        <translation>
+            <numerusform>%1 (%n nome)</numerusform>
+            <numerusform>%1 (%n nomi)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s)</source>
+        <translation>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused</source>
+        <translation>
+            <numerusform>%n inutilizzato</numerusform>
+            <numerusform>%n inutilizzati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge Names</source>
+        <translation>Unisci nomi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge these %n names into one. The books of all of them will carry the name you choose or type:</source>
+        <translation>
+            <numerusform>Unire %n nome in uno solo. I suoi libri avranno il nome scelto o digitato:</numerusform>
+            <numerusform>Unire questi %n nomi in uno solo. I libri di tutti avranno il nome scelto o digitato:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>Nuovo nome per &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list. Merge &quot;%2&quot; into it?</source>
+        <translation>&quot;%1&quot; è già nell&apos;elenco. Unire &quot;%2&quot; a questo nome?</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is already in the list. Merge the %n selected names into it?</source>
+        <translation>
+            <numerusform>&quot;%1&quot; è già nell&apos;elenco. Unire %n nome selezionato a questo nome?</numerusform>
+            <numerusform>&quot;%1&quot; è già nell&apos;elenco. Unire i %n nomi selezionati a questo nome?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>Unito %n nome in &quot;%1&quot;</numerusform>
+            <numerusform>Uniti %n nomi in &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) changed.</source>
+        <translation>
+            <numerusform>%n libro modificato.</numerusform>
+            <numerusform>%n libri modificati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>&quot;%1&quot; rinominato in &quot;%2&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n name(s) that no book carries?</source>
+        <translation>
+            <numerusform>Eliminare %n nome che nessun libro usa?</numerusform>
+            <numerusform>Eliminare i %n nomi che nessun libro usa?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n name(s).</source>
+        <translation>
+            <numerusform>Eliminato %n nome.</numerusform>
+            <numerusform>Eliminati %n nomi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) kept: a book carries them now.</source>
+        <translation>
+            <numerusform>%n nome mantenuto: ora un libro lo usa.</numerusform>
+            <numerusform>%n nomi mantenuti: ora un libro li usa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another program has changed these names meanwhile, so nothing was changed. The list now shows the names as they are.</source>
+        <translation>Nel frattempo un altro programma ha modificato questi nomi, quindi non è stato cambiato nulla. L&apos;elenco ora mostra i nomi come sono.</translation>
     </message>
 </context>
 <context>
@@ -1778,6 +1970,14 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>&amp;Columns</source>
         <translation>&amp;Colonne</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Names...</source>
+        <translation>&amp;Riordina nomi...</translation>
+    </message>
+    <message>
+        <source>Merge, rename and delete the names of publishers, languages and the like</source>
+        <translation>Unisci, rinomina ed elimina i nomi di editori, lingue e simili</translation>
     </message>
 </context>
 <context>

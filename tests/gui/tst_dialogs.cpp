@@ -13,7 +13,9 @@
 #include "db/TomeloDoc.h"
 #include "dialogs/BasicSearchDlg.h"
 #include "dialogs/InputSQLDlg.h"
+#include "dialogs/NameChoiceDlg.h"
 #include "dialogs/Options.h"
+#include "dialogs/TidyNamesDlg.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "frame/ProgressWindow.h"
@@ -27,7 +29,10 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -35,6 +40,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -149,6 +155,7 @@ private Q_SLOTS:
     void runSqlSelectAndUpdate();
     void optionsStoredAndReadBack();
     void templateFollowsLanguage();
+    void tidyNamesMergesRenamesAndDeletes();
 };
 
 void TestDialogs::singleResultIsTakenAtOnce()
@@ -603,6 +610,186 @@ void TestDialogs::templateFollowsLanguage()
     QCOMPARE(O::TemplateForLanguage(templates, 0, QStringLiteral("Chs")), 0);
     QCOMPARE(O::TemplateForLanguage(templates, 1, QStringLiteral("Cht")), 1);
     QCOMPARE(O::TemplateForLanguage(templates, 1, QString()), 1);
+}
+
+
+// The item of `tree` (a name or a group) whose first column reads `text`.
+static QTreeWidgetItem *FindItem(QTreeWidget &tree, const QString &text)
+{
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+        if ((*it)->text(0) == text)
+            return *it;
+    }
+    return nullptr;
+}
+
+void TestDialogs::tidyNamesMergesRenamesAndDeletes()
+{
+    CWindowTestEnv env;
+    QVERIFY(Start(env));
+    CMainFrame &frame = env.Frame();
+    CTomeloDoc &doc = env.Document();
+    CLibraryConnection &db = *doc.m_connection;
+    auto query = [&db](const QString &sql) { return QueryText(db, sql); };
+    // Two more spellings of a publisher the sample has (17, "Addison-Wesley
+    // Professional"), each on a book, and two names no book carries.
+    QVERIFY(db.Execute(QStringLiteral(
+        "INSERT INTO bookpublisher VALUES (100, 'Addison Wesley'), (101, 'addison-wesley'), "
+        "(102, 'Nobody Press'), (103, 'Unknown House'); UPDATE book SET PublisherID=100 WHERE "
+        "BookID=1; UPDATE book SET PublisherID=101 WHERE BookID=2; UPDATE book SET "
+        "LocationID=3 WHERE BookID=3; INSERT INTO booklocation VALUES (9, 'Bedside Table ')")));
+    const QString addisonBooks = query(QStringLiteral(
+        "SELECT COUNT(*) FROM book WHERE PublisherID IN (17, 100, 101)"));
+    QVERIFY(addisonBooks.toInt() >= 3);
+    const int unusedPublishers =
+        query(QStringLiteral("SELECT COUNT(*) FROM bookpublisher WHERE PublisherID NOT IN "
+                             "(SELECT PublisherID FROM book WHERE PublisherID IS NOT NULL)"))
+            .toInt();
+    QVERIFY(unusedPublishers >= 2);
+    const QString bedsideBooks =
+        query(QStringLiteral("SELECT COUNT(*) FROM book WHERE LocationID IN (3, 9)"));
+    QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultLocation,
+                                              QStringLiteral("bedside table")));
+    doc.SetCurrentCategory(5); // All Books
+    const CBookListModel &list = *frame.ListView()->Model();
+    const QString firstTitle = query(QStringLiteral("SELECT Title FROM book WHERE BookID=1"));
+    auto listedPublisher = [&] {
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.data(list.index(row, kColumnTitle)).toString() == firstTitle)
+                return list.data(list.index(row, kColumnPublisher)).toString();
+        }
+        return QStringLiteral("<not listed>");
+    };
+    QCOMPARE(listedPublisher(), QStringLiteral("Addison Wesley"));
+
+    bool checked = false;
+    WhenShown<CTidyNamesDlg>([&](CTidyNamesDlg &dialog) {
+        auto *names = Child<QTreeWidget>(dialog, "Names");
+        auto *similar = Child<QCheckBox>(dialog, "SimilarOnly");
+        auto *kind = Child<QComboBox>(dialog, "NameKind");
+        auto *merge = Child<QPushButton>(dialog, "Merge");
+        QVERIFY(names && similar && kind && merge);
+        QCOMPARE(dialog.Kind(), NameKind::Publisher);
+        QTreeWidgetItem *spelling = FindItem(*names, QStringLiteral("Addison Wesley"));
+        QVERIFY(spelling);
+        QCOMPARE(spelling->text(1), QStringLiteral("1"));
+        QVERIFY(!merge->isEnabled());
+
+        // The similar names come as a group, which merges in one step.
+        similar->setChecked(true);
+        QTreeWidgetItem *group = nullptr;
+        for (int i = 0; i < names->topLevelItemCount() && !group; ++i) {
+            QTreeWidgetItem *item = names->topLevelItem(i);
+            QStringList members;
+            for (int child = 0; child < item->childCount(); ++child)
+                members += item->child(child)->text(0);
+            members.sort();
+            if (members == QStringList{"Addison Wesley", "Addison-Wesley Professional",
+                                       "addison-wesley"})
+                group = item;
+        }
+        QVERIFY(group);
+        QCOMPARE(group->text(1), addisonBooks);
+        QVERIFY(!FindItem(*names, QStringLiteral("Nobody Press"))); // nothing like it
+        names->clearSelection();
+        group->setSelected(true);
+        QVERIFY(merge->isEnabled());
+        Screenshot(dialog, QStringLiteral("tidy-names-similar"));
+        QStringList offered;
+        WhenShown<CNameChoiceDlg>([&](CNameChoiceDlg &choice) {
+            auto *kept = Child<QComboBox>(choice, "KeptName");
+            for (int i = 0; i < kept->count(); ++i)
+                offered += kept->itemText(i);
+            Screenshot(choice, QStringLiteral("tidy-names-merge"));
+            kept->setEditText(QStringLiteral("Addison-Wesley"));
+            choice.accept();
+        });
+        QTest::mouseClick(merge, Qt::LeftButton);
+        // The name most books carry is offered first.
+        QCOMPARE(offered.size(), 3);
+        QCOMPARE(offered.first(), QStringLiteral("Addison-Wesley Professional"));
+        QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
+        // Typed, the name is the spelling of 101 but for letter case: that
+        // row stays, takes the spelling and carries every book of the three.
+        QCOMPARE(query(QStringLiteral("SELECT group_concat(PublisherID || ':' || Name) FROM "
+                                      "bookpublisher WHERE PublisherID IN (17, 100, 101)")),
+                 QStringLiteral("101:Addison-Wesley"));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM book WHERE PublisherID=101")),
+                 addisonBooks);
+        QCOMPARE(EnglishCount(Child<QLabel>(dialog, "TidyResult")->text(), addisonBooks.toInt() - 1),
+                 QStringLiteral("Merged 3 names into \"Addison-Wesley\": %1 books changed.")
+                     .arg(addisonBooks.toInt() - 1));
+        QTRY_COMPARE_WITH_TIMEOUT(listedPublisher(), QStringLiteral("Addison-Wesley"), 30000);
+
+        // Every name no book carries goes, after a question; the others stay.
+        similar->setChecked(false);
+        QTest::mouseClick(Child<QPushButton>(dialog, "DeleteUnused"), Qt::LeftButton);
+        QCOMPARE(EnglishCount(env.prompt.LastText(), unusedPublishers),
+                 QStringLiteral("Delete the %1 names that no book carries?").arg(unusedPublishers));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM bookpublisher WHERE PublisherID NOT "
+                                      "IN (SELECT PublisherID FROM book WHERE PublisherID IS NOT "
+                                      "NULL)")),
+                 QStringLiteral("0"));
+        QVERIFY(!FindItem(*names, QStringLiteral("Nobody Press")));
+        QVERIFY(FindItem(*names, QStringLiteral("Addison-Wesley")));
+        QVERIFY(!Child<QPushButton>(dialog, "DeleteUnused")->isEnabled());
+
+        // A rename onto another name, letter case aside, asks first and
+        // then merges; the default of new books follows.
+        kind->setCurrentIndex(kind->findData(int(NameKind::Location)));
+        QTreeWidgetItem *typo = FindItem(*names, QStringLiteral("Bedside Table "));
+        QVERIFY(typo);
+        names->clearSelection();
+        typo->setSelected(true);
+        WhenShown<CNameChoiceDlg>([&](CNameChoiceDlg &choice) {
+            Child<QComboBox>(choice, "KeptName")->setEditText(QStringLiteral("BEDSIDE TABLE"));
+            choice.accept();
+        });
+        const int asked = env.prompt.shown.size();
+        env.prompt.answers = {MsgAnswer::No};
+        QTest::mouseClick(Child<QPushButton>(dialog, "Rename"), Qt::LeftButton);
+        QCOMPARE(env.prompt.shown.size(), asked + 1);
+        QCOMPARE(env.prompt.LastText(),
+                 QStringLiteral("\"Bedside table\" is already in the list. Merge \"Bedside "
+                                "Table \" into it?"));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM booklocation WHERE LocationID=9")),
+                 QStringLiteral("1"));
+        WhenShown<CNameChoiceDlg>([&](CNameChoiceDlg &choice) {
+            Child<QComboBox>(choice, "KeptName")->setEditText(QStringLiteral("BEDSIDE TABLE"));
+            choice.accept();
+        });
+        QTest::mouseClick(Child<QPushButton>(dialog, "Rename"), Qt::LeftButton);
+        QCOMPARE(query(QStringLiteral("SELECT group_concat(LocationID || ':' || Name) FROM "
+                                      "booklocation WHERE LocationID IN (3, 9)")),
+                 QStringLiteral("9:BEDSIDE TABLE"));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM book WHERE LocationID=9")),
+                 bedsideBooks);
+        QCOMPARE(CAppSettings::DefaultTextValue(CAppSettings::kDefaultLocation),
+                 QStringLiteral("BEDSIDE TABLE"));
+        QCOMPARE(EnglishCount(Child<QLabel>(dialog, "TidyResult")->text(), bedsideBooks.toInt()),
+                 QStringLiteral("Merged 2 names into \"BEDSIDE TABLE\": %1 books changed.")
+                     .arg(bedsideBooks));
+        dialog.layout()->activate();
+        Screenshot(dialog, QStringLiteral("tidy-names-locations"));
+        checked = true;
+        dialog.reject();
+    });
+    QMenu *tools = nullptr;
+    for (QAction *menu : frame.menuBar()->actions()) {
+        if (menu->text() == QStringLiteral("&Tools"))
+            tools = menu->menu();
+    }
+    QVERIFY(tools);
+    QAction *tidy = nullptr;
+    for (QAction *item : tools->actions()) {
+        if (item->data().toInt() == ID_TIDY_NAMES)
+            tidy = item;
+    }
+    QVERIFY(tidy);
+    QCOMPARE(tidy->text(), QStringLiteral("&Tidy Names..."));
+    QVERIFY(tidy->isEnabled());
+    tidy->trigger();
+    QVERIFY(checked);
 }
 
 TOMELODEX_GUI_TEST_MAIN(TestDialogs)

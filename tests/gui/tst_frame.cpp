@@ -70,7 +70,7 @@ void TestFrame::commandsFollowLibraryAndCategory()
     CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
     QVERIFY(env.StartWindow());
     CMainFrame &frame = env.Frame();
-    const int needLibrary[] = {ID_BASIC_SEARCH, ID_RUN_SQL, ID_COMPACT_DATABASE};
+    const int needLibrary[] = {ID_BASIC_SEARCH, ID_RUN_SQL, ID_COMPACT_DATABASE, ID_TIDY_NAMES};
 
     // No library: nothing that needs one, but New and Open.
     for (int id : needLibrary)

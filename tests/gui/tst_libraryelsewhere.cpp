@@ -149,7 +149,7 @@ private Q_SLOTS:
         Tree().SelectCategory(32);
         frame.UpdateCommands();
         for (int id : {ID_ADD_SUBCATEGORY, ID_EDIT_CATEGORY, ID_REMOVE_CATEGORY, ID_FILE_IMPORT_XML,
-                       ID_COMPACT_DATABASE, ID_BASIC_SEARCH})
+                       ID_COMPACT_DATABASE, ID_BASIC_SEARCH, ID_TIDY_NAMES})
             QVERIFY2(!frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
         Tree().SelectCategory(33);
         SelectBookRows({0});

@@ -11,6 +11,7 @@
 #include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/InputSQLDlg.h"
 #include "dialogs/Options.h"
+#include "dialogs/TidyNamesCommand.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -69,6 +70,7 @@ bool ChangesLibrary(int id)
     case ID_SENDTO_SEARCHRESULTS:
     case ID_BASIC_SEARCH: // files what it finds in Search Results
     case ID_COMPACT_DATABASE:
+    case ID_TIDY_NAMES:
         return true;
     default:
         return false;
@@ -132,7 +134,10 @@ bool CMainFrame::Create()
     return true;
 }
 
-void CMainFrame::CreateFeatures() {}
+void CMainFrame::CreateFeatures()
+{
+    AddFeatureCommands(std::make_unique<CTidyNamesCommand>(m_doc, this));
+}
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
 {
@@ -204,6 +209,7 @@ void CMainFrame::CreateActions()
                    ID_VIEW_REFRESH,
                    ID_COMPACT_DATABASE,
                    ID_RUN_SQL,
+                   ID_TIDY_NAMES,
                    ID_OPTIONS,
                    ID_HELP_FINDER,
                    ID_APP_ABOUT,
@@ -313,7 +319,7 @@ void CMainFrame::CreateMenus()
     view->addAction(Action(ID_VIEW_REFRESH));
 
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Tools"),
-            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_OPTIONS});
+            {ID_COMPACT_DATABASE, ID_RUN_SQL, ID_TIDY_NAMES, ID_OPTIONS});
     AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Help"),
             {ID_HELP_FINDER, ID_APP_ABOUT, kSeparator, ID_WEBSITE, ID_FORUM});
 }
