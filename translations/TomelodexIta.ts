@@ -541,7 +541,7 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     </message>
     <message>
         <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
-        <translation>Sostituisce del testo in un campo di ogni libro selezionato. In un'espressione regolare, da \1 a \9 nella sostituzione indicano ciò che hanno trovato i suoi gruppi.</translation>
+        <translation>Sostituisce del testo in un campo di ogni libro selezionato. In un&apos;espressione regolare, da \1 a \9 nella sostituzione indicano ciò che hanno trovato i suoi gruppi.</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
@@ -2337,7 +2337,7 @@ Nota: gli e-book vengono ignorati.</translation>
     </message>
     <message>
         <source>The regular expression is not valid: %1.</source>
-        <translation>L'espressione regolare non è valida: %1.</translation>
+        <translation>L&apos;espressione regolare non è valida: %1.</translation>
     </message>
     <message>
         <source>A category cannot be both joined and left.</source>
