@@ -2162,6 +2162,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -2208,6 +2208,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <source>Redo Anyway</source>
         <translation>Ripeti comunque</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

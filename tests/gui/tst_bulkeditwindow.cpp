@@ -4,6 +4,7 @@
 // joins a category, and says how many books changed.
 
 #include "LibraryFixture.h"
+#include "TableDump.h"
 
 #include "book/BulkEditDlg.h"
 #include "db/DbAccess.h"
@@ -15,6 +16,7 @@
 #include "library/TomeloTreeView.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -22,7 +24,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -33,6 +34,7 @@ class TestBulkEditWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<CWindowTestEnv> m_env;
+    QString m_path;
 
     CTomeloDoc &Doc() { return m_env->Document(); }
     CTomeloListView &List() { return *m_env->Frame().ListView(); }
@@ -45,31 +47,19 @@ class TestBulkEditWindow : public QObject
                       .arg(expression));
     }
 
-    // Opens the editor with Enter on the list and hands it to `drive`; an
-    // editor `drive` leaves open is cancelled. False when none opened.
+    // Opens the editor with Enter on the list, as a person finds the window
+    // after closing a dialog, and hands it to `drive`.
     bool Drive(const std::function<void(CBulkEditDlg &)> &drive)
     {
-        bool driven = false;
-        QTimer poll;
-        poll.setInterval(10);
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *dialog = qobject_cast<CBulkEditDlg *>(QApplication::activeModalWidget());
-            if (!dialog || driven)
-                return;
-            driven = true;
-            poll.stop();
-            drive(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        poll.start();
-        // As a person finds the window after closing a dialog.
-        m_env->Frame().activateWindow();
-        if (!QTest::qWaitForWindowActive(&m_env->Frame()))
-            return false;
-        List().CurrentView()->setFocus();
-        QTest::keyClick(List().CurrentView(), Qt::Key_Return);
-        return driven;
+        return DriveModal<CBulkEditDlg>(
+            [this] {
+                m_env->Frame().activateWindow();
+                if (!QTest::qWaitForWindowActive(&m_env->Frame()))
+                    return;
+                List().CurrentView()->setFocus();
+                QTest::keyClick(List().CurrentView(), Qt::Key_Return);
+            },
+            drive);
     }
     template <class T> static T *Find(QWidget &dialog, const char *name)
     {
@@ -87,9 +77,9 @@ private Q_SLOTS:
     void init()
     {
         m_env = std::make_unique<CWindowTestEnv>();
-        const QString path = m_env->CopyLibrary(QStringLiteral("lib.mdb"), true);
+        m_path = m_env->CopyLibrary(QStringLiteral("lib.mdb"), true);
         QVERIFY(FillLibrary(
-            path,
+            m_path,
             {QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Mine', 1), "
                             "(33, 'Boxes', 1)"),
              QStringLiteral("INSERT INTO booklocation (LocationID, Name) VALUES (1, 'Shelf 1')"),
@@ -99,7 +89,7 @@ private Q_SLOTS:
                  "(3, 'gamma', '1st', NULL, 1), (4, 'delta', '2nd', NULL, 1)"),
              QStringLiteral("INSERT INTO book_category VALUES (1, 32), (2, 32), (3, 32), "
                             "(4, 32)")}));
-        QVERIFY(m_env->StartWindow({path}));
+        QVERIFY(m_env->StartWindow({m_path}));
         m_env->Frame().TreeView()->SelectCategory(32);
         QCOMPARE(Doc().m_currentCategoryId, 32);
         // Alpha, beta, delta, gamma: all but delta.
@@ -119,7 +109,7 @@ private Q_SLOTS:
 
     void changesCheckedFieldsReplacesAndJoins()
     {
-        const QString before = PerBook(QStringLiteral("StatusID || Title"));
+        const CTableDump before = DumpTables(m_path);
         QVERIFY(Drive([&](CBulkEditDlg &dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit 3 Books"));
             // Shared values are shown; differing ones are empty with a hint.
@@ -192,15 +182,23 @@ private Q_SLOTS:
         QTRY_COMPARE(List().Model()->index(0, 0).data().toString(), QStringLiteral("[A]lpha"));
         QTRY_COMPARE(Doc().m_selectedBookIds.size(), 3);
 
+        // Undo gives every table back as it was; Redo the change again.
+        const CTableDump after = DumpTables(m_path);
+        QCOMPARE(m_env->Frame().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Edit 3 Books"));
+        QVERIFY(m_env->Frame().RouteCommand(ID_EDIT_UNDO));
+        QVERIFY2(DumpDifference(before, DumpTables(m_path)).isEmpty(),
+                 qPrintable(DumpDifference(before, DumpTables(m_path))));
+        QVERIFY(m_env->Frame().RouteCommand(ID_EDIT_REDO));
+        QVERIFY2(DumpDifference(after, DumpTables(m_path)).isEmpty(),
+                 qPrintable(DumpDifference(after, DumpTables(m_path))));
+
         // Cancel writes nothing, even with fields typed and checked.
-        const QString after = PerBook(QStringLiteral("StatusID || Title || quote(LocationID)"));
-        QVERIFY(before != after);
         QVERIFY(Drive([&](CBulkEditDlg &dialog) {
             QTest::keyClicks(Find<QLineEdit>(dialog, "Title"), QStringLiteral("Same"));
             QVERIFY(Find<QCheckBox>(dialog, "TitleChange")->isChecked());
             dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         }));
-        QCOMPARE(PerBook(QStringLiteral("StatusID || Title || quote(LocationID)")), after);
+        QVERIFY(DumpDifference(after, DumpTables(m_path)).isEmpty());
     }
 };
 

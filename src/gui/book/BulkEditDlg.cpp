@@ -1,11 +1,13 @@
 #include "book/BulkEditDlg.h"
 
 #include "app/UserPrompt.h"
+#include "book/BulkEditCommand.h"
 #include "book/DatePicker.h"
 #include "book/LookupCombo.h"
 #include "book/SheetFieldLimits.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
+#include "undo/LibraryUndo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +24,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 // The first replacements the preview shows.
@@ -37,9 +41,8 @@ QString FieldObjectName(EBulkField field)
 
 } // namespace
 
-CBulkEditDlg::CBulkEditDlg(const QVector<quint32> &bookIds, CLibraryConnection &connection,
-                           QWidget *parent)
-    : QDialog(parent), m_bookIds(bookIds), m_connection(connection)
+CBulkEditDlg::CBulkEditDlg(const QVector<quint32> &bookIds, CTomeloDoc &doc, QWidget *parent)
+    : QDialog(parent), m_bookIds(bookIds), m_doc(doc), m_connection(*doc.m_connection)
 {
     setObjectName(QStringLiteral("BulkEditDlg"));
     setWindowTitle(tr("Edit %n Book(s)", nullptr, int(bookIds.size())));
@@ -501,6 +504,8 @@ void CBulkEditDlg::accept()
         ShowMessage(problem, MsgIcon::Warning);
         return;
     }
+    // Taken just before the change, so that undoing it gives back what it replaced.
+    auto command = std::make_unique<CBulkEditCommand>(m_doc, m_bookIds);
     const CBulkEdit::CResult result = edit.Apply(m_bookIds, m_connection);
     if (!result.Ok) {
         // Nothing was written; what was chosen stays to be tried again.
@@ -508,6 +513,8 @@ void CBulkEditDlg::accept()
         return;
     }
     m_changedBooks = result.ChangedBooks;
+    command->SetChangedBooks(m_changedBooks);
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     ShowMessage(tr("Changed %n book(s)", nullptr, m_changedBooks), MsgIcon::Information);
     QDialog::accept();
 }
@@ -516,7 +523,7 @@ int CBulkEditDlg::Run(QWidget *parent, CTomeloDoc &doc, const QVector<quint32> &
 {
     if (!doc.IsLibraryOpen() || doc.IsReadOnly() || bookIds.isEmpty())
         return 0;
-    CBulkEditDlg dialog(bookIds, *doc.m_connection, parent);
+    CBulkEditDlg dialog(bookIds, doc, parent);
     if (dialog.exec() != QDialog::Accepted)
         return 0;
     return dialog.ChangedBooks();

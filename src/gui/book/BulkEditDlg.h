@@ -22,14 +22,15 @@ class QTreeWidgetItem;
 // is to change; search and replace in a text field; categories to join and
 // to leave. Each field starts with the value the books share, or empty with
 // "(various)" when they differ. OK makes every change in one transaction
-// and says how many books changed; Cancel changes nothing.
+// and says how many books changed, which Edit > Undo takes back; Cancel
+// changes nothing.
 class CBulkEditDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    CBulkEditDlg(const QVector<quint32> &bookIds, CLibraryConnection &connection,
-                 QWidget *parent = nullptr);
+    // The library must be open.
+    CBulkEditDlg(const QVector<quint32> &bookIds, CTomeloDoc &doc, QWidget *parent = nullptr);
 
     // The change the dialog describes now.
     CBulkEdit Edit() const;
@@ -66,6 +67,7 @@ private:
     void UpdatePreview();
 
     QVector<quint32> m_bookIds;
+    CTomeloDoc &m_doc;
     CLibraryConnection &m_connection;
     QVector<CFieldRow> m_rows;
     QComboBox *m_replaceField = nullptr;
