@@ -652,6 +652,10 @@ Would you like to add it as a new book?</source>
         </translation>
     </message>
     <message>
+        <source>Rep&amp;lace</source>
+        <translation>替换(&amp;L)</translation>
+    </message>
+    <message>
         <source>&amp;Categories</source>
         <translation>类别(&amp;C)</translation>
     </message>
@@ -726,10 +730,6 @@ Unchecked: the books keep what they have.</source>
         <translation>
             <numerusform>已更改 %n 本书</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Rep&amp;lace</source>
-        <translation>替换(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -2590,6 +2590,14 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>共 %n 页</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：该表的列已更改。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>图书库的触发器不断更改写回的行。</translation>
     </message>
     <message>
         <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>

@@ -652,6 +652,10 @@ Would you like to add it as a new book?</source>
         </translation>
     </message>
     <message>
+        <source>Rep&amp;lace</source>
+        <translation>取代(&amp;L)</translation>
+    </message>
+    <message>
         <source>&amp;Categories</source>
         <translation>類別(&amp;C)</translation>
     </message>
@@ -726,10 +730,6 @@ Unchecked: the books keep what they have.</source>
         <translation>
             <numerusform>已變更 %n 本書</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Rep&amp;lace</source>
-        <translation>取代(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -2590,6 +2590,14 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>共 %n 頁</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：該表的欄已變更。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>書庫的觸發程序不斷變更寫回的列。</translation>
     </message>
     <message>
         <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>

@@ -658,6 +658,10 @@ Aggiungerlo come nuovo libro?</translation>
         </translation>
     </message>
     <message>
+        <source>Rep&amp;lace</source>
+        <translation>Sostitu&amp;isci</translation>
+    </message>
+    <message>
         <source>&amp;Categories</source>
         <translation>&amp;Categorie</translation>
     </message>
@@ -733,10 +737,6 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
             <numerusform>Modificato %n libro</numerusform>
             <numerusform>Modificati %n libri</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Rep&amp;lace</source>
-        <translation>Sostitu&amp;isci</translation>
     </message>
 </context>
 <context>
@@ -2639,6 +2639,14 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1: le colonne della tabella sono cambiate.</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>I trigger della raccolta continuano a modificare le righe riscritte.</translation>
     </message>
     <message>
         <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
