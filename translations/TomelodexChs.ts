@@ -644,6 +644,95 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>替换(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>类别(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾选：每本选中的书都取此值；留空则清除每本书的该字段。
+不勾选：各书保留原有内容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本选中的书的一个字段中替换文字。使用正则表达式时，替换文字中的 \1 到 \9 代表各分组找到的内容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>正则表达式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>区分大小写(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>书</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>字段(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>查找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>替换为(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前几处更改：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>没有选中的书在此字段中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>将书添加到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>将书移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已更改 %n 本书</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -2234,6 +2323,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <translation>仍然重做</translation>
     </message>
     <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Delete %n Name(s)</source>
         <translation>
             <numerusform>删除 %n 个名称</numerusform>
@@ -2519,6 +2614,26 @@ Note: e-books are ignored.</source>
     <message>
         <source>The library&apos;s triggers keep changing the rows written back.</source>
         <translation>图书库的触发器不断更改写回的行。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>替换后“%2”的 %1 将有 %3 个字符，但书库最多只能保存 %4 个。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>请输入要查找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>正则表达式无效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同时将书添加到并移出同一个类别。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所选的某个类别已不在书库中。</translation>
     </message>
 </context>
 <context>

@@ -644,6 +644,95 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>取代(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>類別(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾選：每本選取的書都取此值；留空則清除每本書的該欄位。
+不勾選：各書保留原有內容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本選取的書的一個欄位中取代文字。使用規則運算式時，取代文字中的 \1 到 \9 代表各群組找到的內容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>規則運算式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>區分大小寫(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>書</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之後</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>欄位(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>尋找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>取代為(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前幾處變更：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>沒有選取的書在此欄位中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>將書加入到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>將書移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已變更 %n 本書</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -2234,6 +2323,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <translation>仍然重做</translation>
     </message>
     <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Delete %n Name(s)</source>
         <translation>
             <numerusform>刪除 %n 個名稱</numerusform>
@@ -2519,6 +2614,26 @@ Note: e-books are ignored.</source>
     <message>
         <source>The library&apos;s triggers keep changing the rows written back.</source>
         <translation>書庫的觸發程序不斷變更寫回的列。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>取代後「%2」的 %1 將有 %3 個字元，但書庫最多只能保存 %4 個。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>請輸入要尋找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>規則運算式無效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同時將書加入並移出同一個類別。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所選的某個類別已不在書庫中。</translation>
     </message>
 </context>
 <context>

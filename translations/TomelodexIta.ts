@@ -649,6 +649,97 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>Sostitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorie</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>Selezionato: ogni libro selezionato riceve questo valore; lasciato vuoto, il campo viene svuotato in ogni libro.
+Non selezionato: i libri mantengono ciò che hanno.</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>(vari)</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>Sostituisce del testo in un campo di ogni libro selezionato. In un&apos;espressione regolare, da \1 a \9 nella sostituzione indicano ciò che hanno trovato i suoi gruppi.</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>Espressione re&amp;golare</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>&amp;Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>C&amp;ampo:</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Sostituisci co&amp;n:</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>Le prime modifiche:</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>Nessun libro selezionato ha questo testo in questo campo.</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>&amp;Aggiungi i libri a:</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>Togli i &amp;libri da:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>Modificato %n libro</numerusform>
+            <numerusform>Modificati %n libri</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -2278,6 +2369,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <translation>Ripeti comunque</translation>
     </message>
     <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Delete %n Name(s)</source>
         <translation>
             <numerusform>Elimina %n nome</numerusform>
@@ -2567,6 +2665,26 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>The library&apos;s triggers keep changing the rows written back.</source>
         <translation>I trigger della raccolta continuano a modificare le righe riscritte.</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>Con la sostituzione %1 di &quot;%2&quot; diventa lungo %3 caratteri, ma la libreria ne conserva al massimo %4.</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>Scrivere il testo da trovare.</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>L&apos;espressione regolare non è valida: %1.</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>Non si possono aggiungere e togliere i libri dalla stessa categoria.</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>Una delle categorie scelte non è più nella libreria.</translation>
     </message>
 </context>
 <context>
