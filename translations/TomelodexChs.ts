@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>其内容多于其声明的大小</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>其内容清单已损坏</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>它不是 Tomelodex 书库的备份</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>它由更新版本的 Tomelodex 创建（备份格式 %1）</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>它指定的封面“%1”会位于图片文件夹之外</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>备份文件的名称不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>它包含“%1”，这不属于书库备份</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>其中的“%1”不是普通文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>其中的“%1”已损坏或与内容清单不符</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>它不完整或已损坏</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 已存在；还原会创建一个新书库，从不替换已有的文件</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>磁盘空间不足：需要 %1，可用 %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>无法打开其中的书库：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>无法读取其中的“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>其中的“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>其中的“%1”已损坏：校验和不符</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>无法将 %1 还原为 %2：
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>无法将 %1 作为备份读取：
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>无法保存图片 %1：其名称不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>备份不能覆盖书库本身</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>无法将 %1 备份到 %2：
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>将作为 %1 使用</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>书库备份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>备份书库</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>正在将 %1 备份到 %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>书库已备份到 %1。</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>从备份还原</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>将书库还原为</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>正在将 %1 还原为 %2...</translation>
     </message>
 </context>
 <context>
@@ -505,6 +641,95 @@ Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see th
 Would you like to add it as a new book?</source>
         <translation>在你打开此书之后，有人从书库中删除了它。
 是否将它作为新图书添加？</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>替换(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>类别(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾选：每本选中的书都取此值；留空则清除每本书的该字段。
+不勾选：各书保留原有内容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本选中的书的一个字段中替换文字。使用正则表达式时，替换文字中的 \1 到 \9 代表各分组找到的内容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>正则表达式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>区分大小写(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>书</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>字段(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>查找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>替换为(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前几处更改：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>没有选中的书在此字段中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>将书添加到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>将书移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已更改 %n 本书</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1692,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>tomelodex-cli：产品服务已停止；--source product 需要用 --service-host 指定您自己的服务</translation>
     </message>
     <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>把书库及其封面写入一个备份文件（zip），即使其他程序正在使用书库，备份也是一致的。不输出任何内容。</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>从备份文件创建一个新书库及其封面。LIBRARY 必须尚不存在。不输出任何内容。</translation>
+    </message>
+    <message>
         <source>A number in a series needs the name of the series (Series=NAME).</source>
         <translation>系列中的编号需要系列名称（Series=NAME）。</translation>
     </message>
@@ -1913,6 +2146,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>&amp;Redo %1</source>
         <translation>重做(&amp;R) %1</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>备份书库(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>把书库及其封面保存到一个备份文件中</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>从备份还原(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>从备份文件创建一个新书库并打开它</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2109,6 +2358,28 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>删除 %n 个名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>将 %n 个名称合并为“%1”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2141,16 +2412,16 @@ Redoing it now overwrites what that program changed in them.</source>
         <translation>借阅人仍有借阅记录时不能删除。</translation>
     </message>
     <message>
+        <source>The library has no book %1.</source>
+        <translation>书库中没有图书 %1。</translation>
+    </message>
+    <message>
         <source>The due date is before the date of the loan.</source>
         <translation>应还日期早于借出日期。</translation>
     </message>
     <message>
         <source>The book cannot be returned before it was lent or borrowed (%1).</source>
         <translation>图书不能在借出或借入（%1）之前归还。</translation>
-    </message>
-    <message>
-        <source>The library has no book %1.</source>
-        <translation>书库中没有图书 %1。</translation>
     </message>
     <message>
         <source>%1 is already lent to %2 since %3.</source>
@@ -2450,6 +2721,34 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>共 %n 页</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：该表的列已更改。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>图书库的触发器不断更改写回的行。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>替换后“%2”的 %1 将有 %3 个字符，但书库最多只能保存 %4 个。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>请输入要查找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>正则表达式无效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同时将书添加到并移出同一个类别。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所选的某个类别已不在书库中。</translation>
     </message>
 </context>
 <context>

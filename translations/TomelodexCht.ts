@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>其內容多於其宣告的大小</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>其內容清單已損毀</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>它不是 Tomelodex 書庫的備份</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>它由較新版本的 Tomelodex 建立（備份格式 %1）</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>它指定的封面「%1」會位於圖片資料夾之外</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>備份檔案的名稱不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>它包含「%1」，這不屬於書庫備份</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>其中的「%1」不是一般檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>其中的「%1」已損毀或與內容清單不符</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>它不完整或已損毀</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 已存在；還原會建立一個新書庫，從不取代已有的檔案</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>磁碟空間不足：需要 %1，可用 %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>無法開啟其中的書庫：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>無法讀取其中的「%1」</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>其中的「%1」已損毀：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>其中的「%1」已損毀：檢查碼不符</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>無法將 %1 還原為 %2：
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>無法將 %1 作為備份讀取：
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>無法保存圖片 %1：其名稱不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>備份不能覆寫書庫本身</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>無法將 %1 備份到 %2：
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>將作為 %1 使用</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>書庫備份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>備份書庫</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>正在將 %1 備份到 %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>書庫已備份到 %1。</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>從備份還原</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>將書庫還原為</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>正在將 %1 還原為 %2...</translation>
     </message>
 </context>
 <context>
@@ -505,6 +641,95 @@ Click &quot;Yes&quot; to save your changes over theirs, &quot;No&quot; to see th
 Would you like to add it as a new book?</source>
         <translation>在你開啟此書之後，有人從書庫中刪除了它。
 是否將它新增為新書？</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>取代(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>類別(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾選：每本選取的書都取此值；留空則清除每本書的該欄位。
+不勾選：各書保留原有內容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本選取的書的一個欄位中取代文字。使用規則運算式時，取代文字中的 \1 到 \9 代表各群組找到的內容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>規則運算式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>區分大小寫(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>書</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之後</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>欄位(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>尋找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>取代為(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前幾處變更：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>沒有選取的書在此欄位中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>將書加入到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>將書移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已變更 %n 本書</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1692,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>tomelodex-cli：產品服務已停止；--source product 需要以 --service-host 指定您自己的服務</translation>
     </message>
     <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>把書庫及其封面寫入一個備份檔案（zip），即使其他程式正在使用書庫，備份也是一致的。不輸出任何內容。</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>從備份檔案建立一個新書庫及其封面。LIBRARY 必須尚不存在。不輸出任何內容。</translation>
+    </message>
+    <message>
         <source>A number in a series needs the name of the series (Series=NAME).</source>
         <translation>系列中的編號需要系列名稱（Series=NAME）。</translation>
     </message>
@@ -1913,6 +2146,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>&amp;Redo %1</source>
         <translation>重做(&amp;R) %1</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>備份書庫(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>把書庫及其封面儲存到一個備份檔案中</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>從備份還原(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>從備份檔案建立一個新書庫並開啟它</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2109,6 +2358,28 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>刪除 %n 個名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>將 %n 個名稱合併為「%1」</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2141,16 +2412,16 @@ Redoing it now overwrites what that program changed in them.</source>
         <translation>借閱人仍有借閱紀錄時不能刪除。</translation>
     </message>
     <message>
+        <source>The library has no book %1.</source>
+        <translation>書庫中沒有書籍 %1。</translation>
+    </message>
+    <message>
         <source>The due date is before the date of the loan.</source>
         <translation>應還日期早於借出日期。</translation>
     </message>
     <message>
         <source>The book cannot be returned before it was lent or borrowed (%1).</source>
         <translation>書籍不能在借出或借入（%1）之前歸還。</translation>
-    </message>
-    <message>
-        <source>The library has no book %1.</source>
-        <translation>書庫中沒有書籍 %1。</translation>
     </message>
     <message>
         <source>%1 is already lent to %2 since %3.</source>
@@ -2450,6 +2721,34 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>共 %n 頁</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：該表的欄已變更。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>書庫的觸發程序不斷變更寫回的列。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>取代後「%2」的 %1 將有 %3 個字元，但書庫最多只能保存 %4 個。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>請輸入要尋找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>規則運算式無效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同時將書加入並移出同一個類別。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所選的某個類別已不在書庫中。</translation>
     </message>
 </context>
 <context>

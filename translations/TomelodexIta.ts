@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>contiene più di quanto dichiara</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>il suo elenco del contenuto è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>non è un backup di una biblioteca di Tomelodex</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>è stato creato da una versione più recente di Tomelodex (formato di backup %1)</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>indica una copertina &quot;%1&quot; che finirebbe fuori dalla cartella delle immagini</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>il nome del backup non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>contiene &quot;%1&quot;, che non fa parte di un backup di una biblioteca</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>&quot;%1&quot; al suo interno non è un file normale</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato o non corrisponde al suo elenco del contenuto</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>è incompleto o danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 esiste già; il ripristino crea una nuova biblioteca e non sostituisce mai un file</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>non c&apos;è abbastanza spazio sul disco: servono %1 e ne sono liberi %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>la biblioteca al suo interno non può essere aperta: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>&quot;%1&quot; al suo interno non può essere letto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato: il checksum non corrisponde</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>Impossibile ripristinare %1 come %2:
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>%1 non può essere letto come backup:
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>l&apos;immagine %1 non può essere salvata: il suo nome non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>un backup non può sovrascrivere la biblioteca stessa</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>Impossibile eseguire il backup di %1 in %2:
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>Verrà usato come %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>Backup di biblioteche (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>Backup della biblioteca</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>Backup di %1 in %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>Il backup della biblioteca è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Ripristina da backup</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>Ripristina la biblioteca come</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>Ripristino di %1 come %2...</translation>
     </message>
 </context>
 <context>
@@ -510,6 +646,97 @@ Fare clic su «Sì» per salvare le proprie modifiche al posto delle sue, su «N
 Would you like to add it as a new book?</source>
         <translation>Qualcun altro ha eliminato questo libro dalla biblioteca dopo che lo hai aperto.
 Aggiungerlo come nuovo libro?</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>Sostitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorie</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>Selezionato: ogni libro selezionato riceve questo valore; lasciato vuoto, il campo viene svuotato in ogni libro.
+Non selezionato: i libri mantengono ciò che hanno.</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>(vari)</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>Sostituisce del testo in un campo di ogni libro selezionato. In un&apos;espressione regolare, da \1 a \9 nella sostituzione indicano ciò che hanno trovato i suoi gruppi.</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>Espressione re&amp;golare</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>&amp;Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>C&amp;ampo:</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Sostituisci co&amp;n:</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>Le prime modifiche:</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>Nessun libro selezionato ha questo testo in questo campo.</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>&amp;Aggiungi i libri a:</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>Togli i &amp;libri da:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>Modificato %n libro</numerusform>
+            <numerusform>Modificati %n libri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1502,6 +1729,14 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>tomelodex-cli: il servizio prodotti non è più attivo; --source product richiede --service-host con un servizio proprio</translation>
     </message>
     <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>Scrive un unico file di backup (uno zip) della biblioteca e delle sue copertine, coerente anche mentre altri programmi usano la biblioteca. Non stampa nulla.</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>Crea una nuova biblioteca, con le sue copertine, da un file di backup. LIBRARY non deve ancora esistere. Non stampa nulla.</translation>
+    </message>
+    <message>
         <source>A number in a series needs the name of the series (Series=NAME).</source>
         <translation>Un numero in una serie richiede il nome della serie (Series=NOME).</translation>
     </message>
@@ -1948,6 +2183,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti %1</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>Esegui &amp;backup della biblioteca...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>Salva la biblioteca e le sue copertine in un unico file di backup</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>&amp;Ripristina da backup...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>Crea una nuova biblioteca da un file di backup e la apre</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2153,6 +2404,31 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <source>Redo Anyway</source>
         <translation>Ripeti comunque</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>Elimina %n nome</numerusform>
+            <numerusform>Elimina %n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>Unisci %n nome in &quot;%1&quot;</numerusform>
+            <numerusform>Unisci %n nomi in &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2185,16 +2461,16 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <translation>La persona non può essere eliminata finché sono registrati suoi prestiti.</translation>
     </message>
     <message>
+        <source>The library has no book %1.</source>
+        <translation>La biblioteca non contiene il libro %1.</translation>
+    </message>
+    <message>
         <source>The due date is before the date of the loan.</source>
         <translation>La data di scadenza è anteriore alla data del prestito.</translation>
     </message>
     <message>
         <source>The book cannot be returned before it was lent or borrowed (%1).</source>
         <translation>Il libro non può essere restituito prima del prestito (%1).</translation>
-    </message>
-    <message>
-        <source>The library has no book %1.</source>
-        <translation>La biblioteca non contiene il libro %1.</translation>
     </message>
     <message>
         <source>%1 is already lent to %2 since %3.</source>
@@ -2496,6 +2772,34 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1: le colonne della tabella sono cambiate.</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>I trigger della raccolta continuano a modificare le righe riscritte.</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>Con la sostituzione %1 di &quot;%2&quot; diventa lungo %3 caratteri, ma la libreria ne conserva al massimo %4.</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>Scrivere il testo da trovare.</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>L&apos;espressione regolare non è valida: %1.</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>Non si possono aggiungere e togliere i libri dalla stessa categoria.</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>Una delle categorie scelte non è più nella libreria.</translation>
     </message>
 </context>
 <context>

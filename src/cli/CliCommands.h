@@ -43,6 +43,7 @@ std::vector<CCliCommand> BatchCommands();
 std::vector<CCliCommand> OnlineCommands();
 std::vector<CCliCommand> RenderCommands();
 std::vector<CCliCommand> EditCommands();
+std::vector<CCliCommand> BackupCommands();
 std::vector<CCliCommand> LoanCommands();
 
 // Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
