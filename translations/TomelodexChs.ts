@@ -2328,6 +2328,22 @@ Redoing it now overwrites what that program changed in them.</source>
             <numerusform>编辑 %n 本书</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>删除 %n 个名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>将 %n 个名称合并为“%1”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -2328,6 +2328,22 @@ Redoing it now overwrites what that program changed in them.</source>
             <numerusform>編輯 %n 本書</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>刪除 %n 個名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>將 %n 個名稱合併為「%1」</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -2375,6 +2375,24 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
             <numerusform>Modifica %n libri</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>Elimina %n nome</numerusform>
+            <numerusform>Elimina %n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>Unisci %n nome in &quot;%1&quot;</numerusform>
+            <numerusform>Unisci %n nomi in &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

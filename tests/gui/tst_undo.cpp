@@ -9,7 +9,9 @@
 #include "TableDump.h"
 #include "book/BookProperties.h"
 #include "db/DbAccess.h"
+#include "db/NameTidy.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/NameTidyCommand.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
@@ -181,6 +183,51 @@ private Q_SLOTS:
                                DumpTables(m_path))
                     .isEmpty());
         QCOMPARE(UndoText(), QStringLiteral("&Undo"));
+    }
+
+    void tidyingNamesIsUndone_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("merge") << QStringLiteral("Penguin Classics")
+                               << QStringLiteral("Merge 3 Names into \"Penguin Classics\"");
+        QTest::newRow("rename") << QStringLiteral("Penguin Books")
+                                << QStringLiteral(
+                                       "Rename \"Penguin Classics\" to \"Penguin Books\"");
+        QTest::newRow("delete unused") << QString() << QStringLiteral("Delete 1 Name");
+    }
+    void tidyingNamesIsUndone()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, name);
+        // Two more spellings of the sample's publisher, one of them on a book.
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES "
+                                          "(90, 'Penguin classics'), (91, 'Penguin')"),
+                           true, *Doc().m_connection));
+        QVERIFY(ExecuteSql(QStringLiteral("UPDATE book SET PublisherID=91 WHERE BookID=2"), true,
+                           *Doc().m_connection));
+        QVector<CNameUse> names = {{1, QStringLiteral("Penguin Classics"), 0},
+                                   {91, QStringLiteral("Penguin"), 0}};
+        if (kept.isEmpty())
+            names = {{90, QStringLiteral("Penguin classics"), 0}};
+        else if (kept != names.first().name)
+            names.removeLast();
+        CheckUndoRedo(
+            [&] {
+                auto command =
+                    std::make_unique<CNameTidyCommand>(Doc(), NameKind::Publisher, names, kept);
+                CNameTidy tidy(*Doc().m_connection);
+                CNameTidyChange change;
+                int deleted = 0;
+                const CNameTidy::Outcome outcome =
+                    kept.isEmpty()
+                        ? tidy.DeleteUnused(NameKind::Publisher, names, &deleted, &change)
+                        : tidy.Merge(NameKind::Publisher, names, kept, &change);
+                QCOMPARE(outcome, CNameTidy::Outcome::Done);
+                QVERIFY(command->NameAfter(change, deleted));
+                CLibraryUndo::Of(Doc()).Push(std::move(command));
+            },
+            name);
     }
 
     void deletedBookComesBackWithItsCover()
