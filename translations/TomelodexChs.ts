@@ -1684,10 +1684,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1：书库中没有图书 %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes 等；FrontCover 和 BackCover 指定图片文件，为空表示无）；书库的其他列和行均保持不变。图书不存在时失败；未知字段属于用法错误。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：产品服务已停止；--source product 需要用 --service-host 指定您自己的服务</translation>
     </message>
@@ -1698,6 +1694,46 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>从备份文件创建一个新书库及其封面。LIBRARY 必须尚不存在。不输出任何内容。</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>系列中的编号需要系列名称（Series=NAME）。</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes、Series、SeriesNumber 等；FrontCover 和 BackCover 指定图片文件，为空表示无；Series 为空则将图书移出其系列）；书库的其他列和行均保持不变。图书不存在或 SeriesNumber 不是数字时失败；未知字段属于用法错误。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1：%2 需要日期，例如 2026-12-07，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1：%2 需要一个值</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>用法：tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan：请指定 --to NAME 或 --from NAME 之一</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>记录图书的借阅：借给 NAME（--to）或向 NAME 借入（--from），日期为 DATE（默认今天），应于 --due 日期归还。图书已借出、归还期限早于借出日期或姓名为空时失败。</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>在 DATE（默认今天）结束图书未归还的借阅。没有未归还的借阅时失败。</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>列出未归还的借阅，最早的在前（--all：也包括已归还的；--overdue：应还日期早于 DATE 的，默认今天），每行一条：BookID、书名、lent 或 borrowed、姓名、借出日期、应还日期、归还日期，以制表符分隔。</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>添加图书的一次阅读（未给出日期时从今天开始）。结束早于开始时失败。</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2375,85 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>“%1”不是借阅方向：应为 lent 或 borrowed。</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>%1 的一条借阅没有有效日期。</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>一本图书同一时间只能有一条未归还的借阅。</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>某次阅读的日期无效。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>请输入借阅人的姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>已有名为 %1 的借阅人。</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>借阅人仍有借阅记录时不能删除。</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>书库中没有图书 %1。</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>应还日期早于借出日期。</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>图书不能在借出或借入（%1）之前归还。</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>《%1》自 %3 起已借给 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>《%1》自 %3 起向 %2 借入，尚未归还。</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>图书 %1 没有未归还的借阅。</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>该借阅已不在书库中。</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>阅读的结束日期不能早于开始日期。</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>该阅读记录已不在书库中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>“%1”不是系列中的编号。请输入数字，例如 3 或 2.5。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>请输入系列名称。</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>已有名为 %1 的系列。</translation>
     </message>
 </context>
 <context>

@@ -1684,10 +1684,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1：書庫中沒有書籍 %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無）；書庫的其他欄與列均保持不變。書籍不存在時失敗；未知欄位屬於用法錯誤。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：產品服務已停止；--source product 需要以 --service-host 指定您自己的服務</translation>
     </message>
@@ -1698,6 +1694,46 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>從備份檔案建立一個新書庫及其封面。LIBRARY 必須尚不存在。不輸出任何內容。</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>系列中的編號需要系列名稱（Series=NAME）。</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes、Series、SeriesNumber 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無；Series 空白則將書籍移出其系列）；書庫的其他欄與列均保持不變。書籍不存在或 SeriesNumber 不是數字時失敗；未知欄位屬於用法錯誤。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1：%2 需要日期，例如 2026-12-07，而不是「%3」</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1：%2 需要一個值</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>用法：tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan：請指定 --to NAME 或 --from NAME 其中之一</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>記錄書籍的借閱：借給 NAME（--to）或向 NAME 借入（--from），日期為 DATE（預設今天），應於 --due 日期歸還。書籍已借出、歸還期限早於借出日期或姓名空白時失敗。</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>在 DATE（預設今天）結束書籍未歸還的借閱。沒有未歸還的借閱時失敗。</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>列出未歸還的借閱，最早的在前（--all：也包括已歸還的；--overdue：應還日期早於 DATE 的，預設今天），每行一筆：BookID、書名、lent 或 borrowed、姓名、借出日期、應還日期、歸還日期，以定位字元分隔。</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>新增書籍的一次閱讀（未提供日期時從今天開始）。結束早於開始時失敗。</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2375,85 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>將「%1」重新命名為「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>「%1」不是借閱方向：應為 lent 或 borrowed。</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>%1 的一筆借閱沒有有效日期。</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>一本書同一時間只能有一筆未歸還的借閱。</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>某次閱讀的日期無效。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>請輸入借閱人的姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>已有名為 %1 的借閱人。</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>借閱人仍有借閱紀錄時不能刪除。</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>書庫中沒有書籍 %1。</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>應還日期早於借出日期。</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>書籍不能在借出或借入（%1）之前歸還。</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>《%1》自 %3 起已借給 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>《%1》自 %3 起向 %2 借入，尚未歸還。</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>書籍 %1 沒有未歸還的借閱。</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>該借閱已不在書庫中。</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>閱讀的結束日期不能早於開始日期。</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>該閱讀紀錄已不在書庫中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>「%1」不是系列中的編號。請輸入數字，例如 3 或 2.5。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>請輸入系列名稱。</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>已有名為 %1 的系列。</translation>
     </message>
 </context>
 <context>

@@ -1721,10 +1721,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>%1: la biblioteca non ha il libro %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto; un campo sconosciuto è un errore d&apos;uso.</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli: il servizio prodotti non è più attivo; --source product richiede --service-host con un servizio proprio</translation>
     </message>
@@ -1735,6 +1731,46 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>Crea una nuova biblioteca, con le sue copertine, da un file di backup. LIBRARY non deve ancora esistere. Non stampa nulla.</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>Un numero in una serie richiede il nome della serie (Series=NOME).</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno; Series vuoto toglie il libro dalla sua serie); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto o un SeriesNumber che non è un numero; un campo sconosciuto è un errore d&apos;uso.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1: %2 richiede una data come 2026-12-07, non &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1: %2 richiede un valore</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>uso: tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan: indicare --to NOME oppure --from NOME</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>Registra un prestito del libro: prestato a NOME (--to) o preso in prestito da NOME (--from), in data DATE (predefinita oggi), da restituire entro la data --due. Non riesce per un libro già fuori, una scadenza anteriore alla data del prestito o un nome vuoto.</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>Chiude il prestito aperto del libro in data DATE (predefinita oggi). Non riesce se non ce n&apos;è uno aperto.</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>Elenca i prestiti aperti, dal più vecchio (--all: anche quelli restituiti; --overdue: quelli in scadenza prima di DATE, predefinita oggi), uno per riga: BookID, titolo, lent o borrowed, nome, data del prestito, scadenza, data di restituzione, separati da tabulazioni.</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>Aggiunge una lettura del libro (iniziata oggi se non si indica una data). Non riesce se è finita prima di iniziare.</translation>
     </message>
 </context>
 <context>
@@ -2388,6 +2424,85 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>&quot;%1&quot; non è una direzione di prestito: lent o borrowed.</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>Un prestito di %1 non ha una data valida.</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>Un libro può essere in prestito una sola volta alla volta.</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>Una lettura ha una data che non è una data.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>Inserire il nome della persona del prestito.</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>Esiste già una persona di nome %1 tra i prestiti.</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>La persona non può essere eliminata finché sono registrati suoi prestiti.</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>La biblioteca non contiene il libro %1.</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>La data di scadenza è anteriore alla data del prestito.</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>Il libro non può essere restituito prima del prestito (%1).</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>%1 è già in prestito a %2 dal %3.</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>%1 è stato preso in prestito da %2 il %3 e non è ancora stato restituito.</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>Il libro %1 non è in prestito.</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>Il prestito non è più nella biblioteca.</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>La lettura non può finire prima di essere iniziata.</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>La lettura non è più nella biblioteca.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>&quot;%1&quot; non è un numero di una serie. Inserire un numero come 3 o 2,5.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>Inserire il nome della serie.</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>Esiste già una serie di nome %1.</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,15 @@ private Q_SLOTS:
             QTest::keyClicks(location->lineEdit(), QStringLiteral("SHELF 1"));
             QVERIFY(locationChange->isChecked());
             ShowPage(dialog, 1);
+            // A date stepped with the keys is a change too; Cancel below
+            // keeps it from being written.
+            auto *purchased = Find<QCheckBox>(dialog, "PurchaseDateSet");
+            purchased->click();
+            QVERIFY(Find<QCheckBox>(dialog, "PurchaseDateChange")->isChecked());
+            Find<QCheckBox>(dialog, "PurchaseDateChange")->setChecked(false);
+            QTest::keyClick(Find<QLineEdit>(dialog, "PurchaseDate"), Qt::Key_Up);
+            QVERIFY(Find<QCheckBox>(dialog, "PurchaseDateChange")->isChecked());
+            Find<QCheckBox>(dialog, "PurchaseDateChange")->setChecked(false);
             CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("bulkedit_personal"));
             ShowPage(dialog, 0);
             CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("bulkedit_general"));

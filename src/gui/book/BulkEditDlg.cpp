@@ -246,9 +246,10 @@ void CBulkEditDlg::ShowSharedValues()
             date->SetText(value);
             if (!same)
                 date->DateEdit()->setPlaceholderText(various);
-            for (auto *edit : {date->DateEdit()})
-                connect(edit, &QLineEdit::textEdited, row.Change,
-                        [change = row.Change] { change->setChecked(true); });
+            // From here on the date's text changes only by the user's hand:
+            // typed, stepped with the keys or chosen in the calendar.
+            connect(date->DateEdit(), &QLineEdit::textChanged, row.Change,
+                    [change = row.Change] { change->setChecked(true); });
             connect(date->CheckBox(), &QCheckBox::clicked, row.Change,
                     [change = row.Change] { change->setChecked(true); });
         } else if (auto *flag = qobject_cast<QCheckBox *>(row.Editor)) {
