@@ -230,6 +230,40 @@ private Q_SLOTS:
             name);
     }
 
+    void importIsUndoneWithItsBooksNamesAndCovers()
+    {
+        const QString picture = m_env->Path(QStringLiteral("cover.gif"));
+        {
+            QFile file(picture);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(MakeTestGif({0}));
+        }
+        const QString xml = m_env->Path(QStringLiteral("two.xml"));
+        {
+            QFile file(xml);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\">\n"
+                       "<Book ID=\"1\"><Title>Imported One</Title><ISBN>0596004206</ISBN>"
+                       "<Publisher>A Press Only The File Knows</Publisher><FrontCover>" +
+                       picture.toUtf8() +
+                       "</FrontCover></Book>\n"
+                       "<Book ID=\"2\"><Title>Imported Two</Title></Book>\n</Tomelodex>\n");
+        }
+        Show(35);
+        m_env->files.names = {xml};
+        CheckUndoRedo([&] { QVERIFY(Run(ID_FILE_IMPORT_XML)); }, QStringLiteral("Import 2 Books"));
+        const QString id = Db(QStringLiteral("SELECT BookID FROM book WHERE Title='Imported One'"));
+        const QString cover = QDir(CTomeloDoc::ImagesDirFor(m_path))
+                                  .filePath(Db(QStringLiteral("SELECT FrontCover FROM book WHERE "
+                                                              "BookID=%1")
+                                                   .arg(id)));
+        QCOMPARE(ReadFileBytes(cover), MakeTestGif({0}));
+        QVERIFY(Run(ID_EDIT_UNDO));
+        QVERIFY(!QFile::exists(cover));
+        QVERIFY(Run(ID_EDIT_REDO));
+        QCOMPARE(ReadFileBytes(cover), MakeTestGif({0}));
+    }
+
     void deletedBookComesBackWithItsCover()
     {
         const QString images = CTomeloDoc::ImagesDirFor(m_path);
