@@ -1263,10 +1263,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         </translation>
     </message>
     <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>删除的类别无法恢复。</translation>
-    </message>
-    <message>
         <source>Remove Category</source>
         <translation>删除类别</translation>
     </message>

@@ -1263,10 +1263,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         </translation>
     </message>
     <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>刪除的類別無法復原。</translation>
-    </message>
-    <message>
         <source>Remove Category</source>
         <translation>刪除類別</translation>
     </message>

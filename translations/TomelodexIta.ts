@@ -1285,10 +1285,6 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
         </translation>
     </message>
     <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>Le categorie rimosse non possono essere ripristinate.</translation>
-    </message>
-    <message>
         <source>Remove Category</source>
         <translation>Rimuovi categoria</translation>
     </message>
