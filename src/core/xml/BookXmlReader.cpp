@@ -107,6 +107,8 @@ const CTextField kTextFields[] = {
     {"BookSize", &CBookRecord::BookSize},
     {"Description", &CBookRecord::Description},
     {"Notes", &CBookRecord::Notes},
+    {"Series", &CBookRecord::Series},
+    {"SeriesNumber", &CBookRecord::SeriesNumber},
     {"FrontCover", &CBookRecord::CoverTempPath},
     {"BackCover", &CBookRecord::BackCoverTempPath},
 };
@@ -218,6 +220,47 @@ private:
     quint64 m_expanded = 0;
     QString m_error;
 };
+
+// The parts of a Loan and a Reading element.
+template <typename Entry> struct CPart
+{
+    const char *element;
+    QString Entry::*member;
+};
+const CPart<CBookLoan> kLoanParts[] = {
+    {"Direction", &CBookLoan::Direction},   {"Name", &CBookLoan::Name},
+    {"LoanDate", &CBookLoan::LoanDate},     {"DueDate", &CBookLoan::DueDate},
+    {"ReturnDate", &CBookLoan::ReturnDate}, {"Notes", &CBookLoan::Notes},
+};
+const CPart<CBookReading> kReadingParts[] = {
+    {"Started", &CBookReading::Started},
+    {"Finished", &CBookReading::Finished},
+    {"Notes", &CBookReading::Notes},
+};
+
+// Every `entryName` child of `list` in order, each part from the first
+// element of its name.
+template <typename Entry, size_t N>
+void ReadParts(const xmlNode *list, const char *entryName, CTextReader &text, QList<Entry> &entries,
+               const CPart<Entry> (&parts)[N])
+{
+    for (const xmlNode *node = list->children; node; node = node->next) {
+        if (!IsNamed(node, entryName))
+            continue;
+        Entry entry;
+        bool seen[N] = {};
+        for (const xmlNode *part = node->children; part; part = part->next) {
+            for (size_t i = 0; i < N; ++i) {
+                if (!seen[i] && IsNamed(part, parts[i].element)) {
+                    seen[i] = true;
+                    entry.*parts[i].member = text.Text(part);
+                    break;
+                }
+            }
+        }
+        entries.append(entry);
+    }
+}
 
 } // namespace
 
@@ -419,6 +462,10 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
                     }
                     record.Links.append(entry);
                 }
+            } else if (IsNamed(child, "Loans")) {
+                ReadParts(child, "Loan", text, record.Loans, kLoanParts);
+            } else if (IsNamed(child, "Readings")) {
+                ReadParts(child, "Reading", text, record.Readings, kReadingParts);
             } else {
                 for (int i = 0; i < kTextFieldCount; ++i) {
                     if (!seen[i] && IsNamed(child, kTextFields[i].element)) {
