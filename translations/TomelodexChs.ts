@@ -1019,6 +1019,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         <source>%1 stays open.</source>
         <translation>%1 仍保持打开。</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>恢复类别</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>将每本书放入文件为它指定的类别，并创建缺少的类别。不勾选时，所有书都导入当前类别。</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1668,10 +1676,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>像“另存为 XML”那样按给定顺序写出指定图书的图书 XML，或写出列表为类别 ID 显示的图书（5：全部图书），输出到标准输出或 FILE。</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>将图书 XML 文件中的图书导入类别 ID。ISBN 已在书库中的图书将被跳过（skip，默认）或仍然添加（add）。输出找到和导入的图书数量，然后输出导入、跳过和失败的数量；有失败或导入被停止时以 1 退出。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 该名称不是有效的 UTF-8；只有书库可以使用这样的名称</translation>
     </message>
@@ -1734,6 +1738,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
         <translation>添加图书的一次阅读（未给出日期时从今天开始）。结束早于开始时失败。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>将图书 XML 文件中的书导入类别 ID。使用 --keep-categories 时，每本书改为放入文件为它指定的类别：按路径查找，缺少时创建（包括收藏夹和阅读列表）；文件未放入任何类别的书仍导入类别 ID。ISBN 已在书库中的书会被跳过（skip，默认）或仍然添加（add）。输出找到和导入的书数，然后是导入、跳过和失败的书数；有失败或导入被停止时退出码为 1。</translation>
     </message>
 </context>
 <context>
@@ -2745,6 +2753,18 @@ Note: e-books are ignored.</source>
     <message>
         <source>A chosen category is no longer in the library.</source>
         <translation>所选的某个类别已不在书库中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>找到 %n 本书；已将 %1 本导入文件指定的类别。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>已创建 %n 个类别。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

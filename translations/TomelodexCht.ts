@@ -1019,6 +1019,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         <source>%1 stays open.</source>
         <translation>%1 仍保持開啟。</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>還原類別</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>將每本書放入檔案為它指定的類別，並建立缺少的類別。不勾選時，所有書都匯入目前類別。</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1668,10 +1676,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>像「另存為 XML」那樣依指定順序寫出指定書籍的書籍 XML，或寫出清單為類別 ID 顯示的書籍（5：全部書籍），輸出到標準輸出或 FILE。</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>將書籍 XML 檔案中的書籍匯入類別 ID。ISBN 已在書庫中的書籍將被略過（skip，預設）或仍然新增（add）。輸出找到和匯入的書籍數量，然後輸出匯入、略過和失敗的數量；有失敗或匯入被停止時以 1 結束。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 此名稱不是有效的 UTF-8；只有書庫可以使用這樣的名稱</translation>
     </message>
@@ -1734,6 +1738,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
         <translation>新增書籍的一次閱讀（未提供日期時從今天開始）。結束早於開始時失敗。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>將圖書 XML 檔案中的書匯入類別 ID。使用 --keep-categories 時，每本書改為放入檔案為它指定的類別：依路徑尋找，缺少時建立（包括我的最愛和閱讀清單）；檔案未放入任何類別的書仍匯入類別 ID。ISBN 已在書庫中的書會被略過（skip，預設）或仍然加入（add）。輸出找到和匯入的書數，接著是匯入、略過和失敗的書數；有失敗或匯入被停止時結束代碼為 1。</translation>
     </message>
 </context>
 <context>
@@ -2745,6 +2753,18 @@ Note: e-books are ignored.</source>
     <message>
         <source>A chosen category is no longer in the library.</source>
         <translation>所選的某個類別已不在書庫中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>找到 %n 本書；已將 %1 本匯入檔案指定的類別。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>已建立 %n 個類別。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

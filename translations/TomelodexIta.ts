@@ -1029,6 +1029,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
         <source>%1 stays open.</source>
         <translation>%1 resta aperta.</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>Ripristina le categorie</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>Mette ogni libro nelle categorie che il file indica per esso, creando quelle mancanti. Se non è selezionata, tutti i libri vanno nella categoria corrente.</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1705,10 +1713,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Scrive l&apos;XML dei libri indicati, in quell&apos;ordine, o dei libri che l&apos;elenco mostra per la categoria ID (5: Tutti i libri), come lo scrive Salva come XML, sullo standard output o in FILE.</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>Importa i libri di un file XML nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
     </message>
@@ -1771,6 +1775,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
         <translation>Aggiunge una lettura del libro (iniziata oggi se non si indica una data). Non riesce se è finita prima di iniziare.</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>Importa i libri di un file XML nella categoria ID. Con --keep-categories ogni libro va invece nelle categorie che il file indica per esso, trovate in base al percorso e create se mancano (Preferiti e Da leggere compresi); un libro che il file non mette in alcuna categoria va comunque nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2804,20 @@ Nota: gli e-book vengono ignorati.</translation>
     <message>
         <source>A chosen category is no longer in the library.</source>
         <translation>Una delle categorie scelte non è più nella libreria.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>%n libro trovato; importati nelle categorie indicate dal file: %1.</numerusform>
+            <numerusform>%n libri trovati; importati nelle categorie indicate dal file: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>%n categoria è stata creata.</numerusform>
+            <numerusform>%n categorie sono state create.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
