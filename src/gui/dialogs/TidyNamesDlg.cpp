@@ -230,6 +230,9 @@ QVector<CNameUse> CTidyNamesDlg::SelectedNames() const
     QSet<int> ids;
     const QList<QTreeWidgetItem *> selected = m_names->selectedItems();
     for (const QTreeWidgetItem *item : selected) {
+        // What the filter hides is never merged or deleted unseen.
+        if (item->isHidden() || (item->parent() && item->parent()->isHidden()))
+            continue;
         if (!IsGroup(*item)) {
             ids.insert(item->data(kNameColumn, kIdRole).toInt());
             continue;
