@@ -229,3 +229,8 @@ INSERT INTO link (BookID, LinkID, Name, Path, Notes) VALUES (30, 1, 'Refactoring
 INSERT INTO link (BookID, LinkID, Name, Path, Notes) VALUES (33, 1, 'Read online', 'https://git-scm.com/book/en/v2', 'Second edition, free under a Creative Commons licence');
 INSERT INTO link (BookID, LinkID, Name, Path, Notes) VALUES (34, 1, 'Green Tea Press', 'https://greenteapress.com/wp/think-python/', 'The free PDF and HTML editions');
 INSERT INTO link (BookID, LinkID, Name, Path, Notes) VALUES (35, 1, 'Book web site', 'https://linuxcommand.org/tlcl.php', NULL);
+
+-- The dates the sample's books were added, spread over 2024 like the
+-- categories', the same in every build of the sample.
+UPDATE book_added SET Added = datetime('2024-01-14 09:12:00', '+' || ((BookID - 1) * 5) || ' days',
+                                       '+' || (BookID * 97 % 540) || ' minutes');

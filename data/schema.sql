@@ -108,6 +108,22 @@ CREATE TABLE link (
 );
 CREATE INDEX link_book ON link (BookID, LinkID);
 
+-- When each book was added to the library, in UTC ("2026-03-15 18:04:09";
+-- datetime(Added, 'localtime') gives the local time), kept beside the book
+-- row. The triggers record it whoever adds the book, this program or any
+-- other tool, and drop it with the book also where foreign keys are off.
+-- Books of libraries made before it have no row here.
+CREATE TABLE book_added (
+    BookID INTEGER PRIMARY KEY REFERENCES book (BookID) ON DELETE CASCADE,
+    Added TEXT
+);
+CREATE TRIGGER book_added_on_insert AFTER INSERT ON book BEGIN
+    INSERT OR REPLACE INTO book_added (BookID, Added) VALUES (NEW.BookID, datetime('now'));
+END;
+CREATE TRIGGER book_added_on_delete AFTER DELETE ON book BEGIN
+    DELETE FROM book_added WHERE BookID = OLD.BookID;
+END;
+
 -- Fixed rows; a library made with New Database gets their names in the
 -- interface language it was made in.
 INSERT INTO category (CatID, Name, ParentID) VALUES (1, 'Book Collection', NULL);

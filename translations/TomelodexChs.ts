@@ -385,6 +385,10 @@
         <source>Location</source>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>添加日期</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>

@@ -390,6 +390,10 @@
         <source>Location</source>
         <translation>Posizione</translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>Data di aggiunta</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>

@@ -230,6 +230,12 @@ private Q_SLOTS:
         QTest::newRow("last name descending") << int(kColumnAuthor) << false << true << "1,5,3,4,2";
         QTest::newRow("title ignores last name")
             << int(kColumnTitle) << true << true << "5,2,3,4,1";
+        // Books from before the library recorded it have no date; 1 and 4 were
+        // added in the same second.
+        QTest::newRow("date added, undated first")
+            << int(kColumnDateAdded) << true << false << "3,2,5,4,1";
+        QTest::newRow("date added, newest first")
+            << int(kColumnDateAdded) << false << false << "4,1,5,2,3";
     }
 
     // All Books holds a book with accented texts, which the list sorts
@@ -256,6 +262,10 @@ private Q_SLOTS:
         Exec(QStringLiteral("INSERT INTO book_category SELECT BookID, 32 FROM book"));
         Exec(QStringLiteral("INSERT INTO book_category SELECT BookID, 33 FROM book WHERE BookID > "
                             "1"));
+        Exec(QStringLiteral("UPDATE book_added SET Added = CASE BookID WHEN 2 THEN '2024-12-31 "
+                            "23:59:59' WHEN 5 THEN '2025-03-01 09:59:59' ELSE '2025-03-01 "
+                            "10:00:00' END"));
+        Exec(QStringLiteral("DELETE FROM book_added WHERE BookID = 3"));
         CBookListOptions options;
         options.column = column;
         options.ascending = ascending;

@@ -53,8 +53,9 @@ private Q_SLOTS:
         for (; !rs.IsEOF(); rs.MoveNext())
             tables << rs.GetText(0);
         QCOMPARE(tables.join(u' '),
-                 QStringLiteral("book book_category bookbinding bookextras bookformat booklanguage "
-                                "booklocation bookpublisher bookstatus bookstore category link"));
+                 QStringLiteral(
+                     "book book_added book_category bookbinding bookextras bookformat booklanguage "
+                     "booklocation bookpublisher bookstatus bookstore category link"));
         const char *counts[][2] = {{"category", "4"},     {"bookbinding", "3"}, {"bookextras", "1"},
                                    {"booklanguage", "2"}, {"bookstatus", "4"},  {"book", "0"},
                                    {"bookpublisher", "0"}};

@@ -6,14 +6,19 @@
 #include "PlainSqlite.h"
 #include "TestSupport.h"
 
+#include "db/BookListOrder.h"
 #include "db/BookListQuery.h"
+#include "db/BookMembership.h"
+#include "db/CategoryStore.h"
 #include "db/LibraryConnection.h"
 #include "db/SchemaVersion.h"
 #include "db/TomeloDoc.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,6 +28,23 @@ QString Schema(CPlainSqlite &db)
 {
     return db.Rows(QStringLiteral("SELECT type || ' ' || name FROM sqlite_master ORDER BY 1"))
         .join(u',');
+}
+
+// What records when books were added: the table and its triggers.
+QString DateAddedSchema(CPlainSqlite &db)
+{
+    return db
+        .Rows(QStringLiteral("SELECT type || ' ' || name || ' ' || tbl_name FROM sqlite_master "
+                             "WHERE tbl_name = 'book_added' OR type = 'trigger' ORDER BY 1"))
+        .join(u',');
+}
+
+// The current moment as the library stores it, to the second.
+QDateTime NowToTheSecond()
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()),
+                     Qt::UTC);
 }
 
 // SQLite's own check, through the program's connection, which knows the
@@ -154,6 +176,106 @@ private Q_SLOTS:
         QVERIFY(QDir(m_env->Path(QString()))
                     .entryList({QStringLiteral(".Tomelo-*")}, QDir::Files | QDir::Hidden)
                     .isEmpty());
+    }
+
+    // A library of version 1 does not know when its books were added: it is
+    // listed without dates, and its first write brings in the table and its
+    // triggers without making up dates for the books it holds. From then on
+    // every way of adding a book records the moment, and every way of
+    // deleting one takes the record along, foreign keys on or off.
+    void versionOneLibraryStartsRecordingWhenBooksAreAdded()
+    {
+        const QString path = LibraryWithBook(QStringLiteral("v1.mdb"), 1);
+        QVERIFY(!path.isEmpty());
+        {
+            CPlainSqlite db(path);
+            QVERIFY2(db.Exec(QStringLiteral(
+                         "INSERT INTO book (BookID, Title) VALUES (2, 'Emma'); INSERT INTO "
+                         "book_category VALUES (2, 1); DROP TRIGGER book_added_on_insert; DROP "
+                         "TRIGGER book_added_on_delete; DROP TABLE book_added")),
+                     qPrintable(db.Error()));
+        }
+        CRecordingPrompt prompt;
+        {
+            CLibraryConnection db;
+            QVERIFY(db.Open(path));
+            for (const bool ascending : {true, false}) {
+                QVector<quint32> order;
+                QVERIFY(ReadBookOrder(kAllBooks, kColumnDateAdded, ascending, db, order));
+                QCOMPARE(order, (QVector<quint32>{1, 2})); // all undated: by title
+            }
+            QVector<CBookListRow> rows;
+            QVERIFY(ReadBookRows({1, 2}, db, rows));
+            QCOMPARE(rows.size(), 2);
+            QVERIFY(rows[0].added.isEmpty() && rows[1].added.isEmpty());
+        }
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".bak-1")));
+
+        // The first write, an import, upgrades the library and adds a book.
+        const QString xml = m_env->WriteFile(
+            QStringLiteral("in.xml"),
+            "<?xml version=\"1.0\"?><Tomelodex><Book><Title>Persuasion</Title></Book></Tomelodex>");
+        const QDateTime start = NowToTheSecond();
+        const CliRun run = Run({QStringLiteral("import-xml"), path, xml,
+                                QStringLiteral("--category"), QStringLiteral("1")});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QDateTime end = NowToTheSecond();
+        QVERIFY(QFileInfo::exists(path + QStringLiteral(".bak-1")));
+
+        CPlainSqlite other(path);
+        QCOMPARE(other.Value(QStringLiteral("PRAGMA user_version")),
+                 QString::number(CSchemaVersion::Current()));
+        CPlainSqlite model(CTestEnv::TemplatePath());
+        QCOMPARE(DateAddedSchema(other), DateAddedSchema(model));
+        QCOMPARE(other.Value(QStringLiteral("SELECT group_concat(BookID) FROM book_added")),
+                 QStringLiteral("3"));
+        const QString added =
+            other.Value(QStringLiteral("SELECT Added FROM book_added WHERE BookID = 3"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                     .match(added)
+                     .hasMatch(),
+                 qPrintable(added));
+        QDateTime addedAt = QDateTime::fromString(added, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        addedAt.setTimeSpec(Qt::UTC);
+        QVERIFY2(addedAt >= start && addedAt <= end, qPrintable(added)); // UTC, not local
+
+        // Another program, foreign keys off as SQLite starts, adds a book
+        // without naming its identifier and deletes it with an old one.
+        QCOMPARE(other.Value(QStringLiteral("PRAGMA foreign_keys")), QStringLiteral("0"));
+        QVERIFY2(other.Exec(QStringLiteral("INSERT INTO book (Title) VALUES ('Sanditon')")),
+                 qPrintable(other.Error()));
+        QCOMPARE(other.Value(QStringLiteral("SELECT group_concat(BookID) FROM book_added")),
+                 QStringLiteral("3,4"));
+        QVERIFY(other.Exec(QStringLiteral("DELETE FROM book WHERE BookID IN (2, 4)")));
+        QCOMPARE(other.Value(QStringLiteral("SELECT group_concat(BookID) FROM book_added")),
+                 QStringLiteral("3"));
+
+        // Run SQL counts the rows a statement changed itself, not what the
+        // triggers and the cascades did on its behalf.
+        for (const QString &write :
+             {QStringLiteral("INSERT INTO book (Title) VALUES ('Lady Susan')"),
+              QStringLiteral("INSERT INTO book_category SELECT BookID, 1 FROM book WHERE Title = "
+                             "'Lady Susan'"),
+              QStringLiteral("DELETE FROM book WHERE Title = 'Lady Susan'")}) {
+            const CliRun sql = Run({QStringLiteral("sql"), path, write});
+            QCOMPARE(sql.out, QStringLiteral("Records affected: 1\nNumber of records in the "
+                                             "returned recordset: 0\n"));
+        }
+        QCOMPARE(other.Value(QStringLiteral("SELECT group_concat(BookID) FROM book_added")),
+                 QStringLiteral("3"));
+
+        // The program's own deletion, foreign keys on, and the list by date.
+        CLibraryConnection db;
+        QVERIFY(db.Open(path));
+        QVector<quint32> order;
+        QVERIFY(ReadBookOrder(kAllBooks, kColumnDateAdded, false, db, order));
+        QCOMPARE(order, (QVector<quint32>{3, 1})); // the dated one first, then the undated
+        QVERIFY(RemoveBooks({1, 3}, kRecycleBin, m_env->Path(QStringLiteral("images")), db));
+        QCOMPARE(other.Value(QStringLiteral("SELECT count(*) FROM book_added")),
+                 QStringLiteral("0"));
+        QCOMPARE(other.Rows(QStringLiteral("PRAGMA foreign_key_check(book_added)")), QStringList());
+        QCOMPARE(IntegrityOf(path), QStringLiteral("ok"));
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
     }
 
     void noUpgradeWithoutTheCopy()

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void partialDate();
     void parseTime_data();
     void parseTime();
+    void addedMomentShowsItsLocalDay_data();
+    void addedMomentShowsItsLocalDay();
 
     void fieldValue_data();
     void fieldValue();
@@ -290,6 +292,54 @@ void CSqlFormatTest::partialDate()
     // The program's own English form reads back whatever the language.
     const std::optional<CPartialDate> english = ParsePartialDate(DisplayDateText(*parsed));
     QVERIFY(english && *english == *parsed);
+}
+
+void CSqlFormatTest::addedMomentShowsItsLocalDay_data()
+{
+    QTest::addColumn<QString>("stored"); // UTC
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("UTC") << "2026-03-15 18:04:09" << QByteArray("UTC") << "en_US"
+                         << "Mar 15, 2026";
+    QTest::newRow("late evening is the next day east")
+        << "2026-03-15 23:30:00" << QByteArray("Europe/Rome") << "en_US"
+        << "Mar 16, 2026";
+    QTest::newRow("summer time counts")
+        << "2026-06-30 22:30:00" << QByteArray("Europe/Rome") << "en_US"
+        << "Jul 01, 2026";
+    QTest::newRow("winter time counts")
+        << "2026-01-31 22:30:00" << QByteArray("Europe/Rome") << "en_US"
+        << "Jan 31, 2026";
+    QTest::newRow("morning is the day before west")
+        << "2026-03-15 06:59:59" << QByteArray("America/Los_Angeles") << "en_US"
+        << "Mar 14, 2026";
+    QTest::newRow("into the new year")
+        << "2025-12-31 15:00:00" << QByteArray("Asia/Tokyo") << "en_US"
+        << "Jan 01, 2026";
+    QTest::newRow("Italian") << "2026-03-15 23:30:00" << QByteArray("Europe/Rome") << "it"
+                             << "16 mar 2026";
+    QTest::newRow("Chinese") << "2026-03-15 16:00:00" << QByteArray("Asia/Shanghai") << "zh_CN"
+                             << QString::fromUtf8("2026年3月16日");
+    QTest::newRow("none") << "" << QByteArray("Europe/Rome") << "en_US"
+                          << "";
+    QTest::newRow("written by another tool") << "last week" << QByteArray("Europe/Rome") << "en_US"
+                                             << "last week";
+}
+
+// A moment stored in UTC shows as the calendar day it was where the
+// program runs, summer time included, in the interface language.
+void CSqlFormatTest::addedMomentShowsItsLocalDay()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    const QTimeZone timeZone(zone);
+    QVERIFY2(timeZone.isValid(), zone.constData());
+    SetDateLanguage(QLocale(language));
+    const auto restore = qScopeGuard([] { SetDateLanguage(kUnitedStates); });
+    QCOMPARE(ShownLocalDate(stored, timeZone), shown);
 }
 
 void CSqlFormatTest::numericDateFollowsLocale_data()

@@ -6,6 +6,7 @@
 
 #include "app/StringTable.h"
 #include "db/CategoryStore.h"
+#include "db/DateText.h"
 #include "db/DbAccess.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
@@ -28,6 +29,8 @@
 #include <QMenuBar>
 #include <QToolTip>
 #include <QTreeView>
+
+#include <QDate>
 
 #include <memory>
 
@@ -473,6 +476,78 @@ private Q_SLOTS:
         QVERIFY(List().SortsAuthorsByLastName());
         QCOMPARE(Column(kColumnAuthor), QStringLiteral("Carol Adams,bob Young,Alice Zorn"));
         QVERIFY(Checked(ID_VIEW_AUTHORS_BY_LAST_NAME));
+    }
+
+    void dateAddedColumnShowsTheDayEachBookCame_data()
+    {
+        QTest::addColumn<bool>("recorded");
+        QTest::addColumn<QStringList>("shown"); // Alpha, beta, gamma
+        QTest::addColumn<QString>("oldestFirst");
+        QTest::addColumn<QString>("newestFirst");
+        // Noon in UTC is the same day wherever the test runs.
+        QTest::newRow("library that records it")
+            << true << QStringList{"Nov 05, 2024", "Mar 01, 2025", ""} << "gamma,Alpha,beta"
+            << "beta,Alpha,gamma";
+        QTest::newRow("library of version 1, until its first write")
+            << false << QStringList{"", "", ""} << "Alpha,beta,gamma"
+            << "Alpha,beta,gamma";
+    }
+    // Hidden until chosen; the day each book was added, sorted in time with
+    // undated books first (and last when newest come first). A library
+    // from before the dates were kept lists and sorts without them, and
+    // records each book added after its first write.
+    void dateAddedColumnShowsTheDayEachBookCame()
+    {
+        QFETCH(bool, recorded);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, oldestFirst);
+        QFETCH(QString, newestFirst);
+        Stop();
+        QVERIFY(FillLibrary(
+            m_path, recorded
+                        ? QStringList{QStringLiteral(
+                                          "UPDATE book_added SET Added = CASE BookID WHEN 1 THEN "
+                                          "'2025-03-01 12:00:00' ELSE '2024-11-05 12:00:00' END"),
+                                      QStringLiteral("DELETE FROM book_added WHERE BookID = 3")}
+                        : QStringList{QStringLiteral("DROP TRIGGER book_added_on_insert"),
+                                      QStringLiteral("DROP TRIGGER book_added_on_delete"),
+                                      QStringLiteral("DROP TABLE book_added"),
+                                      QStringLiteral("PRAGMA user_version=1")}));
+        Start();
+        List().OnViewDetails();
+        Show(32);
+        QVERIFY(List().DetailsView()->header()->isSectionHidden(kColumnDateAdded));
+        std::unique_ptr<QMenu> menu(List().MakeHeaderMenu());
+        QAction *item = MenuItem(*menu, QStringLiteral("Date Added"));
+        QVERIFY(item && !item->isChecked());
+        item->trigger();
+        menu.reset();
+        QCOMPARE(ShownColumns(), QStringLiteral("0,1,2,3,4,10"));
+        QCOMPARE(Column(0), QStringLiteral("Alpha,beta,gamma"));
+        QStringList texts;
+        for (int row = 0; row < Model().rowCount(); ++row)
+            texts << Model().index(row, kColumnDateAdded).data().toString();
+        QCOMPARE(texts, shown);
+
+        List().OnColumnClick(kColumnDateAdded);
+        QCOMPARE(Column(0), oldestFirst);
+        List().OnColumnClick(kColumnDateAdded);
+        QCOMPARE(Column(0), newestFirst);
+        if (recorded)
+            CWindowTestEnv::SaveScreenshot(m_env->Frame(), QStringLiteral("list_date_added"));
+
+        // A book added now, as the window adds one, shows today at the top.
+        const QDate before = QDate::currentDate();
+        Exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (9, 'delta')"));
+        Exec(QStringLiteral("INSERT INTO book_category VALUES (9, 32)"));
+        const QDate after = QDate::currentDate();
+        List().FillList();
+        QCOMPARE(Column(0).section(u',', 0, 0), QStringLiteral("delta"));
+        const QString today = Model().index(0, kColumnDateAdded).data().toString();
+        QVERIFY2(today == ShownDateText(CPartialDate::FromDate(before)) ||
+                     today == ShownDateText(CPartialDate::FromDate(after)),
+                 qPrintable(today));
+        QVERIFY2(m_env->prompt.shown.isEmpty(), qPrintable(m_env->prompt.LastText()));
     }
 
     // A parent lists its sub-categories' books once each; removing one of

@@ -61,8 +61,21 @@ const QString kYearSql = QStringLiteral(
     "(CASE WHEN book.ReleaseDate GLOB '[0-9][0-9][0-9][0-9]*' THEN substr(book.ReleaseDate, 1, 4) "
     "END)");
 
-// What a column sorts by.
-QString SortText(int column, bool authorsByLastName)
+// Whether the library records when its books were added. A library of an
+// earlier version gains the table only with its first write, so until then
+// the column has no values and nothing may join it.
+bool RecordsDateAdded(CLibraryConnection &connection)
+{
+    QString found;
+    return QuerySingleValue(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                           "name = 'book_added'"),
+                            connection, found, nullptr, false) &&
+           !found.isEmpty();
+}
+
+// What a column sorts by. The stored date-times of book_added sort as
+// text in time order; books without one sort as empty.
+QString SortText(int column, bool authorsByLastName, bool recordsDateAdded)
 {
     switch (column) {
     case kColumnAuthor:
@@ -84,6 +97,8 @@ QString SortText(int column, bool authorsByLastName)
         return QStringLiteral("bookstatus.Name");
     case kColumnLocation:
         return QStringLiteral("booklocation.Name");
+    case kColumnDateAdded:
+        return recordsDateAdded ? QStringLiteral("book_added.Added") : QStringLiteral("NULL");
     default:
         return QStringLiteral("book.Title");
     }
@@ -95,10 +110,14 @@ const QString kStatusJoin =
     QStringLiteral(" LEFT JOIN bookstatus ON bookstatus.StatusID = book.StatusID ");
 const QString kLocationJoin =
     QStringLiteral(" LEFT JOIN booklocation ON booklocation.LocationID = book.LocationID ");
+const QString kDateAddedJoin =
+    QStringLiteral(" LEFT JOIN book_added ON book_added.BookID = book.BookID ");
 
-// The lookup table a column's names come from, joined to the book.
-QString JoinFor(int column)
+// The table a column's values come from, joined to the book.
+QString JoinFor(int column, bool recordsDateAdded)
 {
+    if (column == kColumnDateAdded)
+        return recordsDateAdded ? kDateAddedJoin : QStringLiteral(" ");
     switch (column) {
     case kColumnPublisher:
         return kPublisherJoin;
@@ -116,14 +135,13 @@ bool IsTitleColumn(int column)
     return column <= kColumnTitle || column >= kBookListColumnCount;
 }
 
-QString OrderClause(const CBookListOptions &options)
+QString OrderClause(const CBookListOptions &options, const QString &sortText)
 {
     const QString direction = options.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
     if (IsTitleColumn(options.column))
         return QStringLiteral("book.Title") + direction + QStringLiteral(", book.BookID") +
                direction;
-    return SortText(options.column, options.authorsByLastName) + direction +
-           QStringLiteral(", book.Title ASC, book.BookID ASC");
+    return sortText + direction + QStringLiteral(", book.Title ASC, book.BookID ASC");
 }
 
 // A book's sort texts folded to keys that sort as the list does.
@@ -229,9 +247,11 @@ bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConn
                    QVector<quint32> &bookIds)
 {
     const bool byTitle = IsTitleColumn(options.column);
-    const QString sortTexts = byTitle ? QStringLiteral("book.Title, NULL")
-                                      : SortText(options.column, options.authorsByLastName) +
-                                            QStringLiteral(", book.Title");
+    const bool recordsDateAdded =
+        options.column == kColumnDateAdded && RecordsDateAdded(connection);
+    const QString sortText = SortText(options.column, options.authorsByLastName, recordsDateAdded);
+    const QString sortTexts =
+        byTitle ? QStringLiteral("book.Title, NULL") : sortText + QStringLiteral(", book.Title");
     QVector<int> categories = {categoryId};
     if (options.includeSubcategories && categoryId != kAllBooks && categoryId != kRecycleBin) {
         categories = CategoryBranch(categoryId, connection);
@@ -242,9 +262,9 @@ bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConn
     // The identifiers and the texts they are sorted by: the title index
     // alone answers the usual order.
     if (!rs.Open(QStringLiteral("SELECT book.BookID, ") + sortTexts + QStringLiteral(" FROM book") +
-                 JoinFor(options.column) + QStringLiteral("WHERE ") +
+                 JoinFor(options.column, recordsDateAdded) + QStringLiteral("WHERE ") +
                  MembershipCondition(categoryId, categories, connection) +
-                 QStringLiteral(" ORDER BY ") + OrderClause(options)))
+                 QStringLiteral(" ORDER BY ") + OrderClause(options, sortText)))
         return Fail(rs);
     const qsizetype first = bookIds.size();
     CListSortTexts texts(options.ascending, byTitle);
@@ -268,13 +288,16 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
     ids.reserve(bookIds.size());
     for (const quint32 id : bookIds)
         ids << QString::number(id);
+    const bool recordsDateAdded = RecordsDateAdded(connection);
     CRecordset rs(connection);
     if (!rs.Open(QStringLiteral("SELECT book.BookID, Title, Author, bookpublisher.Name, ISBN, "
                                 "Edition, FrontCover, ") +
                  kYearSql +
                  QStringLiteral(", PageCount, NULLIF(MyRating, 0), bookstatus.Name, "
-                                "booklocation.Name FROM book") +
-                 kPublisherJoin + kStatusJoin + kLocationJoin +
+                                "booklocation.Name, ") +
+                 SortText(kColumnDateAdded, false, recordsDateAdded) +
+                 QStringLiteral(" FROM book") + kPublisherJoin + kStatusJoin + kLocationJoin +
+                 JoinFor(kColumnDateAdded, recordsDateAdded) +
                  QStringLiteral("WHERE book.BookID IN (") + ids.join(QLatin1Char(',')) +
                  QStringLiteral(")")))
         return Fail(rs, error);
@@ -292,6 +315,7 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
         row.rating = rs.GetText(9);
         row.status = rs.GetText(10);
         row.location = rs.GetText(11);
+        row.added = rs.GetText(12);
         rows.append(row);
         if (!rs.MoveNext() && rs.HasError())
             return Fail(rs, error);

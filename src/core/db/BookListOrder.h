@@ -25,6 +25,7 @@ enum BookListColumn : int
     kColumnRating,
     kColumnStatus,
     kColumnLocation,
+    kColumnDateAdded,
     kBookListColumnCount
 };
 

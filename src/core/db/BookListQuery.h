@@ -20,6 +20,9 @@ struct CBookListRow
     QString rating; // the user's; empty when unrated
     QString status;
     QString location;
+    // When the book was added, in UTC as stored ("2026-03-15 18:04:09");
+    // empty for books added before the library recorded it.
+    QString added;
 };
 
 // The list's query for a category: every book in a category for All Books

@@ -497,3 +497,12 @@ QString ShownDateText(const QString &text)
         return ShownDateText(*date);
     return text;
 }
+
+QString ShownLocalDate(const QString &utcText, const QTimeZone &zone)
+{
+    // ParseDateText reads a text without a zone as UTC, which it is here.
+    const std::optional<QDateTime> moment = ParseDateText(utcText);
+    if (!moment)
+        return utcText;
+    return ShownDateText(CPartialDate::FromDate(moment->toTimeZone(zone).date()));
+}

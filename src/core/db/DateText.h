@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QTimeZone>
 
 #include <optional>
 
@@ -77,3 +78,8 @@ QString ShownDateText(const CPartialDate &date);
 // A date column's text as the interface language shows it, a time of day
 // kept after the date; a text that is no date ("Spring 1965") as it is.
 QString ShownDateText(const QString &text);
+
+// The day in `zone` of a moment stored as a UTC date and time
+// ("2026-03-15 23:30:00" is Mar 16, 2026 in Rome), as the interface language
+// shows a date; empty for an empty text, a text that is no date as it is.
+QString ShownLocalDate(const QString &utcText, const QTimeZone &zone = QTimeZone::systemTimeZone());

@@ -161,6 +161,11 @@ bool IsBlankSql(const char *sql)
     return true;
 }
 
+qint64 RowsChangedByStatement(sqlite3 *db, qint64 totalChangesBefore)
+{
+    return sqlite3_total_changes64(db) == totalChangesBefore ? 0 : sqlite3_changes64(db);
+}
+
 CLibraryConnection::~CLibraryConnection()
 {
     Close();
@@ -443,10 +448,8 @@ bool CLibraryConnection::Execute(const QString &sql, QString *error, qint64 *aff
             sqlite3_finalize(stmt);
             return false;
         }
-        // Only rows this statement changed: the connection's last count
-        // stays from older statements when this one changes none.
         if (affected)
-            *affected += sqlite3_total_changes64(m_db) - changesBefore;
+            *affected += RowsChangedByStatement(m_db, changesBefore);
         sqlite3_finalize(stmt);
     }
     return true;

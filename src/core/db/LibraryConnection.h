@@ -144,6 +144,12 @@ private:
 // True when `sql` holds nothing but white space, semicolons and comments.
 bool IsBlankSql(const char *sql);
 
+// The rows the statement last run on `db` changed itself, given the
+// connection's total count of changes from before it: rows its triggers and
+// cascading deletes changed do not count, and a statement that changed
+// nothing counts 0 (SQLite's own count would still be the last writer's).
+qint64 RowsChangedByStatement(sqlite3 *db, qint64 totalChangesBefore);
+
 // Runs a group of writes as one transaction: commits on Commit(), rolls back
 // when destroyed without it, so a failure leaves the library as it was.
 class CTransaction

@@ -112,7 +112,7 @@ bool CRecordset::Open(const QString &sql)
     const qint64 changesBefore = sqlite3_total_changes64(db);
     if (!Step())
         return false;
-    m_affected = sqlite3_total_changes64(db) - changesBefore;
+    m_affected = RowsChangedByStatement(db, changesBefore);
     return true;
 }
 

@@ -29,6 +29,20 @@ const CSchemaStep kSteps[] = {
      "CREATE INDEX IF NOT EXISTS book_isbn_normal ON book "
      "(replace(replace(replace(ISBN, '-', ''), ' ', ''), 'x', 'X'))",
      nullptr},
+    // When each book was added, kept beside the book row (which stays as it
+    // is). Triggers record it, so books added by any program get it, and drop
+    // it with the book where the deleting connection has foreign keys off.
+    // Books already in the library have no such date and get none: nothing
+    // is filled, so the step costs the same for any number of books.
+    {1,
+     "CREATE TABLE IF NOT EXISTS book_added ("
+     "BookID INTEGER PRIMARY KEY REFERENCES book (BookID) ON DELETE CASCADE, Added TEXT); "
+     "CREATE TRIGGER IF NOT EXISTS book_added_on_insert AFTER INSERT ON book BEGIN "
+     "INSERT OR REPLACE INTO book_added (BookID, Added) VALUES (NEW.BookID, datetime('now')); "
+     "END; "
+     "CREATE TRIGGER IF NOT EXISTS book_added_on_delete AFTER DELETE ON book BEGIN "
+     "DELETE FROM book_added WHERE BookID = OLD.BookID; END",
+     nullptr},
 };
 
 // The tables the program reads and writes, with their columns, and the
@@ -57,6 +71,7 @@ const CRequiredTable kRequiredTables[] = {
      "UserText2 FormatID BookSize Description Notes FrontCover BackCover"},
     {0, "book_category", "BookID CatID"},
     {0, "link", "BookID LinkID Name Path Notes"},
+    {2, "book_added", "BookID Added"},
 };
 
 // The columns of `table` in lower case (SQLite matches names without regard

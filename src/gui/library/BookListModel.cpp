@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "db/DateText.h"
 #include "frame/ThemeIcon.h"
 
 #include <QApplication>
@@ -197,6 +198,8 @@ QString CBookListModel::ColumnText(const CBookListRow &book, int column)
         return book.status;
     case kColumnLocation:
         return book.location;
+    case kColumnDateAdded:
+        return ShownLocalDate(book.added);
     }
     return QString();
 }
@@ -214,6 +217,8 @@ QString CBookListModel::ColumnTitle(int column)
         return tr("Status");
     case kColumnLocation:
         return tr("Location");
+    case kColumnDateAdded:
+        return tr("Date Added");
     default:
         return column >= 0 && column < kBookListColumnCount ? LoadString(186 + column) : QString();
     }
