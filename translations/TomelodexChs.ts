@@ -1853,6 +1853,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Merge, rename and delete the names of publishers, languages and the like</source>
         <translation>合并、重命名和删除出版社、语言等名称</translation>
     </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <translation>重做(&amp;R)	Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Redo the last action undone</source>
+        <translation>重做上一个撤消的操作</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤消(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤消(&amp;U) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做(&amp;R) %1</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -1935,6 +1959,119 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>切换设计/预览模式</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryUndo</name>
+    <message numerus="yes">
+        <source>Add %n Book(s)</source>
+        <translation>
+            <numerusform>添加 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Book &quot;%1&quot;</source>
+        <translation>添加图书“%1”</translation>
+    </message>
+    <message>
+        <source>Edit Book &quot;%1&quot;</source>
+        <translation>编辑图书“%1”</translation>
+    </message>
+    <message>
+        <source>Search for &quot;%1&quot;</source>
+        <translation>搜索“%1”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Book(s)</source>
+        <translation>
+            <numerusform>导入 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Category &quot;%1&quot;</source>
+        <translation>添加类别“%1”</translation>
+    </message>
+    <message>
+        <source>Edit Category &quot;%1&quot;</source>
+        <translation>编辑类别“%1”</translation>
+    </message>
+    <message>
+        <source>Rename Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将类别“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n Book(s) into %1</source>
+        <translation>
+            <numerusform>将 %n 本书粘贴到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Book(s) to %1</source>
+        <translation>
+            <numerusform>将 %n 本书复制到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to %1</source>
+        <translation>
+            <numerusform>将 %n 本书移到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Send %n Book(s) to %1</source>
+        <translation>
+            <numerusform>将 %n 本书发送到 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将类别“%1”移到“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to the Recycle Bin</source>
+        <translation>
+            <numerusform>将 %n 本书移到回收站</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Book(s) for Good</source>
+        <translation>
+            <numerusform>永久删除 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Book(s) from %1</source>
+        <translation>
+            <numerusform>从 %1 中移除 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove Category &quot;%1&quot;</source>
+        <translation>移除类别“%1”</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot;, the books or categories it changed were changed again by another program.
+
+Undoing it now also takes back what that program changed in them.</source>
+        <translation>自“%1”以来，它所更改的图书或类别又被另一个程序更改过。
+
+现在撤消它，也会撤回那个程序对它们所做的更改。</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot; was undone, the books or categories it changes were changed by another program.
+
+Redoing it now overwrites what that program changed in them.</source>
+        <translation>撤消“%1”之后，它所更改的图书或类别被另一个程序更改过。
+
+现在重做它，会覆盖那个程序对它们所做的更改。</translation>
+    </message>
+    <message>
+        <source>Undo Anyway</source>
+        <translation>仍然撤消</translation>
+    </message>
+    <message>
+        <source>Redo Anyway</source>
+        <translation>仍然重做</translation>
     </message>
 </context>
 <context>

@@ -1853,6 +1853,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Merge, rename and delete the names of publishers, languages and the like</source>
         <translation>合併、重新命名和刪除出版社、語言等名稱</translation>
     </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <translation>重做(&amp;R)	Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Redo the last action undone</source>
+        <translation>重做上一個復原的動作</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>復原(&amp;U) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做(&amp;R) %1</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -1935,6 +1959,119 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>切換設計/預覽模式</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryUndo</name>
+    <message numerus="yes">
+        <source>Add %n Book(s)</source>
+        <translation>
+            <numerusform>新增 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Book &quot;%1&quot;</source>
+        <translation>新增書籍「%1」</translation>
+    </message>
+    <message>
+        <source>Edit Book &quot;%1&quot;</source>
+        <translation>編輯書籍「%1」</translation>
+    </message>
+    <message>
+        <source>Search for &quot;%1&quot;</source>
+        <translation>搜尋「%1」</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Book(s)</source>
+        <translation>
+            <numerusform>匯入 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Category &quot;%1&quot;</source>
+        <translation>新增類別「%1」</translation>
+    </message>
+    <message>
+        <source>Edit Category &quot;%1&quot;</source>
+        <translation>編輯類別「%1」</translation>
+    </message>
+    <message>
+        <source>Rename Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將類別「%1」重新命名為「%2」</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n Book(s) into %1</source>
+        <translation>
+            <numerusform>將 %n 本書貼上到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Book(s) to %1</source>
+        <translation>
+            <numerusform>將 %n 本書複製到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to %1</source>
+        <translation>
+            <numerusform>將 %n 本書移到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Send %n Book(s) to %1</source>
+        <translation>
+            <numerusform>將 %n 本書傳送到 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將類別「%1」移到「%2」</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to the Recycle Bin</source>
+        <translation>
+            <numerusform>將 %n 本書移到資源回收筒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Book(s) for Good</source>
+        <translation>
+            <numerusform>永久刪除 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Book(s) from %1</source>
+        <translation>
+            <numerusform>從 %1 中移除 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove Category &quot;%1&quot;</source>
+        <translation>移除類別「%1」</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot;, the books or categories it changed were changed again by another program.
+
+Undoing it now also takes back what that program changed in them.</source>
+        <translation>自「%1」以來，它所變更的書籍或類別又被另一個程式變更過。
+
+現在復原它，也會撤回那個程式對它們所做的變更。</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot; was undone, the books or categories it changes were changed by another program.
+
+Redoing it now overwrites what that program changed in them.</source>
+        <translation>復原「%1」之後，它所變更的書籍或類別被另一個程式變更過。
+
+現在重做它，會覆寫那個程式對它們所做的變更。</translation>
+    </message>
+    <message>
+        <source>Undo Anyway</source>
+        <translation>仍然復原</translation>
+    </message>
+    <message>
+        <source>Redo Anyway</source>
+        <translation>仍然重做</translation>
     </message>
 </context>
 <context>

@@ -1888,6 +1888,30 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Merge, rename and delete the names of publishers, languages and the like</source>
         <translation>Unisci, rinomina ed elimina i nomi di editori, lingue e simili</translation>
     </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <translation>&amp;Ripeti	Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Redo the last action undone</source>
+        <translation>Ripete l&apos;ultima azione annullata</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -1970,6 +1994,128 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>Passa da progettazione ad anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryUndo</name>
+    <message numerus="yes">
+        <source>Add %n Book(s)</source>
+        <translation>
+            <numerusform>Aggiungi %n libro</numerusform>
+            <numerusform>Aggiungi %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Book &quot;%1&quot;</source>
+        <translation>Aggiungi libro &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Edit Book &quot;%1&quot;</source>
+        <translation>Modifica libro &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Search for &quot;%1&quot;</source>
+        <translation>Cerca &quot;%1&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Book(s)</source>
+        <translation>
+            <numerusform>Importa %n libro</numerusform>
+            <numerusform>Importa %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Category &quot;%1&quot;</source>
+        <translation>Aggiungi categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Edit Category &quot;%1&quot;</source>
+        <translation>Modifica categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Rename Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina categoria &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n Book(s) into %1</source>
+        <translation>
+            <numerusform>Incolla %n libro in %1</numerusform>
+            <numerusform>Incolla %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Copia %n libro in %1</numerusform>
+            <numerusform>Copia %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Sposta %n libro in %1</numerusform>
+            <numerusform>Sposta %n libri in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Send %n Book(s) to %1</source>
+        <translation>
+            <numerusform>Invia %n libro a %1</numerusform>
+            <numerusform>Invia %n libri a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move Category &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Sposta categoria &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n Book(s) to the Recycle Bin</source>
+        <translation>
+            <numerusform>Sposta %n libro nel Cestino</numerusform>
+            <numerusform>Sposta %n libri nel Cestino</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Book(s) for Good</source>
+        <translation>
+            <numerusform>Elimina definitivamente %n libro</numerusform>
+            <numerusform>Elimina definitivamente %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Book(s) from %1</source>
+        <translation>
+            <numerusform>Rimuovi %n libro da %1</numerusform>
+            <numerusform>Rimuovi %n libri da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove Category &quot;%1&quot;</source>
+        <translation>Rimuovi categoria &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot;, the books or categories it changed were changed again by another program.
+
+Undoing it now also takes back what that program changed in them.</source>
+        <translation>Dopo &quot;%1&quot;, i libri o le categorie che ha modificato sono stati modificati di nuovo da un altro programma.
+
+Annullarla ora annulla anche ciò che quel programma vi ha modificato.</translation>
+    </message>
+    <message>
+        <source>Since &quot;%1&quot; was undone, the books or categories it changes were changed by another program.
+
+Redoing it now overwrites what that program changed in them.</source>
+        <translation>Dopo l&apos;annullamento di &quot;%1&quot;, i libri o le categorie che modifica sono stati modificati da un altro programma.
+
+Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation>
+    </message>
+    <message>
+        <source>Undo Anyway</source>
+        <translation>Annulla comunque</translation>
+    </message>
+    <message>
+        <source>Redo Anyway</source>
+        <translation>Ripeti comunque</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,15 @@
 
 #include "db/LibraryConnection.h"
 
+#include <QApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 // Writes `statements` into the library at `path` before the window opens it.
 inline bool FillLibrary(const QString &path, const QStringList &statements)
@@ -47,4 +51,28 @@ inline DragOutcome DragAndDrop(QWidget *viewport, const QPoint &pos, QMimeData *
     outcome.dropped = drop.isAccepted();
     delete data;
     return outcome;
+}
+
+// Opens a modal dialog of type `Dialog` through `open` and hands it to
+// `drive` once it is up; a dialog that `drive` leaves open is cancelled.
+// False when no such dialog opened.
+template <class Dialog>
+bool DriveModal(const std::function<void()> &open, const std::function<void(Dialog &)> &drive)
+{
+    bool driven = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog || driven)
+            return;
+        driven = true;
+        poll.stop();
+        drive(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start();
+    open();
+    return driven;
 }

@@ -71,22 +71,7 @@ class TestBookSheet : public QObject
     bool Drive(const std::function<void()> &open,
                const std::function<void(CBookProperties &)> &drive)
     {
-        bool driven = false;
-        QTimer poll;
-        poll.setInterval(10);
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *sheet = qobject_cast<CBookProperties *>(QApplication::activeModalWidget());
-            if (!sheet || driven)
-                return;
-            driven = true;
-            poll.stop();
-            drive(*sheet);
-            if (sheet->isVisible())
-                sheet->reject();
-        });
-        poll.start();
-        open();
-        return driven;
+        return DriveModal<CBookProperties>(open, drive);
     }
 
     template <class T> static T *Field(CBookProperties &sheet, const char *name)

@@ -83,29 +83,6 @@ QString PageText(CTomeloHtmlView &view)
     return text;
 }
 
-// Runs `drive` on the first modal dialog of type T that `open` shows (a
-// dialog left open is cancelled); false when none opened.
-template <class T>
-bool DriveModal(const std::function<void()> &open, const std::function<void(T &)> &drive)
-{
-    bool driven = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog || driven)
-            return;
-        driven = true;
-        poll.stop();
-        drive(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    poll.start();
-    open();
-    return driven;
-}
-
 // Texts of `dialog` without the room they need, on every page of its tabs.
 QStringList ClippedTextsOnEveryPage(QDialog &dialog)
 {

@@ -26,7 +26,6 @@ namespace {
 
 const QLatin1String kStagingPrefix(".tomelo-cover-");
 
-
 // The extension of `path` from its last dot, when that dot is in the file
 // name; empty otherwise.
 QString ExtensionOf(const QString &path)
@@ -84,18 +83,16 @@ bool WriteNewFile(const QString &path, const QByteArray &bytes)
     return true;
 }
 
-// Only a plain file name may name a stored picture; anything with a folder
-// in it would reach outside the images folder.
+QMutex g_deferredMutex;
+QHash<const CLibraryConnection *, CDeferredCovers *> g_deferred;
+
+} // namespace
+
 bool IsPlainFileName(const QString &name)
 {
     return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u"." &&
            name != u"..";
 }
-
-QMutex g_deferredMutex;
-QHash<const CLibraryConnection *, CDeferredCovers *> g_deferred;
-
-} // namespace
 
 QString CoverPictureExtension(const QByteArray &picture)
 {

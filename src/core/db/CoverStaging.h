@@ -13,6 +13,10 @@ class CLibraryConnection;
 // cover without a book; the next open of the library removes staging files
 // whose process is gone.
 
+// Only a plain file name may name a stored picture; anything with a folder
+// in it would reach outside the images folder.
+bool IsPlainFileName(const QString &name);
+
 // The extension the content of a picture calls for (".jpg", ".gif", ".png"
 // or ".bmp"), or empty when it is larger than kMaxCoverBytes or does not
 // start like a JPEG, GIF, PNG or BMP picture. Every cover that comes into a

@@ -6,6 +6,7 @@
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
 #include "db/CoverStaging.h"
+#include "db/HeldCovers.h"
 #include "db/LibraryBackup.h"
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
@@ -249,6 +250,8 @@ void CTomeloDoc::RemoveStaleFiles(const QString &path, const QString &imagesDir)
     RemoveFilesOfEndedProcesses(folder.Path(), QLatin1String(kLibraryTempPrefix));
     RemoveFilesOfEndedProcesses(folder.Path(), QLatin1String(kLibraryBackupTempPrefix));
     RemoveStaleCoverStaging(imagesDir);
+    // Pictures a killed window kept for undoing its changes.
+    RemoveFoldersOfEndedProcesses(imagesDir, QLatin1String(kHeldCoversPrefix));
 }
 
 bool CTomeloDoc::LocaliseFixedRows(CLibraryConnection &connection)

@@ -95,6 +95,10 @@ public:
     // Announcements for views that change the library themselves.
     void NotifyBooksChanged() { Q_EMIT BooksChanged(); }
     void NotifyCategoriesChanged() { Q_EMIT CategoriesChanged(); }
+    // Rows were written back under the views (an undo or a redo): they read
+    // the library again as after another program's change, keeping the
+    // current category and the selected books where they still are.
+    void NotifyRowsRestored() { Q_EMIT LibraryChangedElsewhere(); }
 
 Q_SIGNALS:
     // Another library is shown, or none (after a failed open, a close or a

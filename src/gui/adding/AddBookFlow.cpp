@@ -2,6 +2,7 @@
 
 #include "adding/AddBookDlg.h"
 #include "adding/BackgroundLookup.h"
+#include "adding/BatchAddCommand.h"
 #include "adding/BatchDlg.h"
 #include "adding/ResultsDlg.h"
 #include "app/StringTable.h"
@@ -14,6 +15,7 @@
 #include "online/BatchQueryEngine.h"
 #include "online/ChmScan.h"
 #include "online/IsbnRules.h"
+#include "undo/LibraryUndo.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -63,11 +65,14 @@ void CAddBookFlow::OnAddBook()
 
 void CAddBookFlow::RunBatch(const QStringList &isbns)
 {
+    auto command = std::make_unique<CBatchAddCommand>(m_doc);
     {
         CBatchDlg batch(*m_doc.m_connection, TomeloApp().m_imagesDir, m_owner);
         batch.SetQueue(isbns, m_isbnFiles, m_doc.m_currentCategoryId);
         batch.exec();
     }
+    if (command->FindAddedBooks())
+        CLibraryUndo::Of(m_doc).Push(std::move(command));
     m_doc.NotifyBooksChanged();
 }
 

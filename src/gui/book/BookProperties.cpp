@@ -1,5 +1,7 @@
 #include "book/BookProperties.h"
 
+#include "book/SaveBookCommand.h"
+
 #include "app/Profile.h"
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
@@ -14,6 +16,7 @@
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
+#include "undo/LibraryUndo.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -197,7 +200,20 @@ void CBookProperties::ShowTooLong(const CBookRecord::ColumnLimit &limit, int len
 bool CBookProperties::SaveResolvingConflicts(CBookRecord &book)
 {
     for (;;) {
-        if (book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection) || book.SkippedDuplicate)
+        // Taken just before the save, so that undoing it gives back what it replaced.
+        std::unique_ptr<CSaveBookCommand> command;
+        if (m_doc)
+            command =
+                std::make_unique<CSaveBookCommand>(*m_doc, m_newBook ? 0 : book.BookID, book.Title);
+        if (book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection)) {
+            if (command) {
+                if (m_newBook)
+                    command->SetNewBookId(g_lastSavedBookId);
+                CLibraryUndo::Of(*m_doc).Push(std::move(command));
+            }
+            return true;
+        }
+        if (book.SkippedDuplicate)
             return true;
         switch (book.Conflict) {
         case CBookRecord::SaveConflict::None:
@@ -255,6 +271,7 @@ int CBookProperties::RunEdit(QWidget *parent, CTomeloDoc &doc, int bookId)
     if (!book.Load(bookId, *doc.m_connection))
         return 0;
     CBookProperties sheet(LoadString(177), parent);
+    sheet.m_doc = &doc;
     sheet.SetBook(book, false, doc.m_currentCategoryId, *doc.m_connection, TomeloApp().m_imagesDir);
     if (sheet.exec() != QDialog::Accepted || !sheet.Saved())
         return 0;
@@ -266,6 +283,7 @@ int CBookProperties::RunAdd(QWidget *parent, CTomeloDoc &doc, const CBookRecord 
     if (!doc.IsLibraryOpen())
         return 0;
     CBookProperties sheet(LoadString(176), parent);
+    sheet.m_doc = &doc;
     sheet.SetBook(book, true, doc.m_currentCategoryId, *doc.m_connection, TomeloApp().m_imagesDir);
     if (sheet.exec() != QDialog::Accepted || !sheet.Saved())
         return 0;

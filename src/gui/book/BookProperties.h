@@ -81,6 +81,8 @@ private:
     bool m_newBook = false;
     int m_categoryId = 0;
     CLibraryConnection *m_connection = nullptr;
+    // The document of RunEdit and RunAdd, whose undo stack takes the save.
+    CTomeloDoc *m_doc = nullptr;
     QString m_imagesDir;
     bool m_saved = false;
 };

@@ -4,7 +4,9 @@
 #include "app/UserPrompt.h"
 #include "db/BasicSearch.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/SearchCommand.h"
 #include "frame/WaitCursor.h"
+#include "undo/LibraryUndo.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -39,7 +41,11 @@ void RunBasicSearchCommand(CTomeloDoc &doc, QWidget *parent)
     CBasicSearchResult result;
     {
         const CWaitCursor wait;
+        auto command =
+            std::make_unique<CSearchCommand>(doc, kSearchResultsCategory, dialog.Keyword());
         result = RunBasicSearch(doc, dialog.Keyword(), dialog.ClearFirst());
+        if (result.ok)
+            CLibraryUndo::Of(doc).Push(std::move(command));
     }
     if (result.ok && result.found > 0 && doc.m_currentCategoryId != kSearchResultsCategory &&
         doc.m_treeView) {

@@ -15,6 +15,7 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
+#include "frame/ImportXmlCommand.h"
 #include "frame/KeyboardNavigation.h"
 #include "frame/MakerLinks.h"
 #include "frame/ProgressWindow.h"
@@ -23,6 +24,8 @@
 #include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "undo/LibraryUndo.h"
+#include "undo/UndoRedoCommands.h"
 #include "xml/StyleFiles.h"
 #include "xml/XmlImport.h"
 
@@ -57,6 +60,8 @@ bool ChangesLibrary(int id)
 {
     switch (id) {
     case ID_FILE_IMPORT_XML:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:
     case ID_ADD_SUBCATEGORY:
@@ -136,6 +141,7 @@ bool CMainFrame::Create()
 
 void CMainFrame::CreateFeatures()
 {
+    AddFeatureCommands(std::make_unique<CUndoRedoCommands>(*this, m_doc));
     AddFeatureCommands(std::make_unique<CTidyNamesCommand>(m_doc, this));
 }
 
@@ -190,6 +196,7 @@ void CMainFrame::CreateActions()
                    ID_EDIT_PASTE,
                    ID_EDIT_SELECT_ALL,
                    ID_EDIT_UNDO,
+                   ID_EDIT_REDO,
                    ID_ADD_SUBCATEGORY,
                    ID_REMOVE_CATEGORY,
                    ID_EDIT_CATEGORY,
@@ -286,10 +293,11 @@ void CMainFrame::CreateMenus()
     m_recentEnd = m_fileMenu->addSeparator();
     m_fileMenu->addAction(Action(ID_APP_EXIT));
 
-    QMenu *edit = AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
-                          {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSeparator,
-                           ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY, ID_EDIT_CATEGORY, kSeparator,
-                           ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
+    QMenu *edit =
+        AddMenu(nullptr, QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
+                {ID_EDIT_UNDO, ID_EDIT_REDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                 ID_EDIT_SELECT_ALL, kSeparator, ID_ADD_SUBCATEGORY, ID_REMOVE_CATEGORY,
+                 ID_EDIT_CATEGORY, kSeparator, ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
     AddMenu(edit, QT_TRANSLATE_NOOP("CommandTable", "Sen&d To"),
             {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS});
     edit->addSeparator();
@@ -767,9 +775,13 @@ void CMainFrame::OnImportXml()
             progress.SetText(reading + u'\n' + tr("%n book(s) read", nullptr, booksRead));
             return progress.PeekAndPump(true);
         };
-        if (progress.PeekAndPump(true))
+        if (progress.PeekAndPump(true)) {
+            auto command = std::make_unique<CImportXmlCommand>(m_doc);
             result = ImportBooksXml(path, m_doc.m_currentCategoryId, TomeloApp().m_imagesDir,
                                     *m_doc.m_connection, options);
+            if (command->FindAddedBooks())
+                CLibraryUndo::Of(m_doc).Push(std::move(command));
+        }
     }
     if (result.imported > 0)
         m_doc.NotifyBooksChanged();

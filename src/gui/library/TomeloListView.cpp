@@ -16,10 +16,13 @@
 #include "library/BookListModel.h"
 #include "library/BookMime.h"
 #include "library/CommandReadiness.h"
+#include "library/FileBooksCommand.h"
 #include "library/KeyboardMenuPoint.h"
 #include "library/ListColumnLayout.h"
 #include "library/RemovalQuestion.h"
+#include "library/RemoveBooksCommand.h"
 #include "library/TomeloTreeView.h"
+#include "undo/LibraryUndo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -457,8 +460,13 @@ void CTomeloListView::OnColumnClick(int column)
 
 void CTomeloListView::OnSendTo(int categoryId)
 {
-    if (!m_doc.IsLibraryOpen() || !SendBooksTo(m_selectedIds, categoryId, *m_doc.m_connection))
+    if (!m_doc.IsLibraryOpen())
         return;
+    auto command = std::make_unique<CFileBooksCommand>(
+        m_doc, m_selectedIds, CFileBooksCommand::How::SendTo, CategoryName(categoryId));
+    if (!SendBooksTo(m_selectedIds, categoryId, *m_doc.m_connection))
+        return;
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     // Only the Recycle Bin's list changes: its books now belong somewhere.
     if (m_doc.m_currentCategoryId == kRecycleBin)
         m_doc.NotifyBooksChanged();
@@ -494,11 +502,25 @@ void CTomeloListView::RemoveBookIds(const QVector<quint32> &bookIds)
     if (!m_doc.IsLibraryOpen() || bookIds.isEmpty())
         return;
     const QVector<int> categories = RemovalCategories();
+    const int current = m_doc.m_currentCategoryId;
+    auto command =
+        std::make_unique<CRemoveBooksCommand>(m_doc, bookIds, current, CategoryName(current));
+    bool removedAny = false;
     for (const int category : categories) {
         if (!RemoveBooks(bookIds, category, TomeloApp().m_imagesDir, *m_doc.m_connection))
             break;
+        removedAny = true;
     }
+    if (removedAny)
+        CLibraryUndo::Of(m_doc).Push(std::move(command));
     m_doc.NotifyBooksChanged();
+}
+
+QString CTomeloListView::CategoryName(int categoryId) const
+{
+    CCategoryInfo info;
+    CCategoryStore(*m_doc.m_connection).ReadInfo(categoryId, info);
+    return info.name;
 }
 
 QVector<int> CTomeloListView::RemovalCategories() const
@@ -627,6 +649,9 @@ void CTomeloListView::StartBookDrag()
         picture.typeId() == QMetaType::QPixmap
             ? picture.value<QPixmap>().scaled(40, 50, Qt::KeepAspectRatio, Qt::SmoothTransformation)
             : picture.value<QIcon>().pixmap(16, 16));
+    // The drop and the books' leaving this category are one change.
+    const CLibraryUndo::CGroup oneChange(
+        m_doc, std::make_unique<CFileBooksCommand>(m_doc, ids, CFileBooksCommand::How::Drag));
     const Qt::DropAction done = copyOnly
                                     ? drag->exec(Qt::CopyAction)
                                     : drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);

@@ -98,6 +98,8 @@ private:
     void OnChangedElsewhere();
     void StartBookDrag();
     void ShowContextMenu(const QPoint &globalPos);
+    // The name of category `categoryId` as the library keeps it (empty for none).
+    QString CategoryName(int categoryId) const;
     // The categories Remove Book takes the selected books out of.
     QVector<int> RemovalCategories() const;
     void RemoveBookIds(const QVector<quint32> &bookIds);

@@ -2,18 +2,25 @@
 
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "db/BookListOrder.h"
 #include "db/BookMembership.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
+#include "library/AddCategoryCommand.h"
 #include "library/BookMime.h"
 #include "library/CategoryProperties.h"
 #include "library/CategoryTreeModel.h"
 #include "library/CommandReadiness.h"
+#include "library/EditCategoryCommand.h"
+#include "library/FileBooksCommand.h"
 #include "library/KeyboardMenuPoint.h"
+#include "library/MoveCategoryCommand.h"
 #include "library/RemovalQuestion.h"
+#include "library/RemoveCategoryCommand.h"
 #include "library/TomeloListView.h"
+#include "undo/LibraryUndo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -219,10 +226,13 @@ void CTomeloTreeView::OnAddSubCategory()
     CCategoryProperties sheet(LoadString(174), this);
     if (sheet.exec() != QDialog::Accepted)
         return;
+    auto command = std::make_unique<CAddCategoryCommand>(m_doc, sheet.Name());
     const int id = CCategoryStore(*m_doc.m_connection)
                        .Add(sheet.Name(), sheet.Notes(), m_doc.m_currentCategoryId);
     if (id == 0)
         return;
+    command->SetNewCategory(id);
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     const QModelIndex parent = currentIndex();
     m_model->AddCategory(parent, id, sheet.Name());
     expand(parent);
@@ -244,8 +254,11 @@ void CTomeloTreeView::OnEditCategory()
     if (sheet.exec() != QDialog::Accepted ||
         (sheet.Name() == info.name && sheet.Notes() == info.notes))
         return;
-    if (store.Update(id, sheet.Name(), sheet.Notes()))
-        m_model->Rename(currentIndex(), sheet.Name());
+    auto command = std::make_unique<CEditCategoryCommand>(m_doc, id, info.name, sheet.Name());
+    if (!store.Update(id, sheet.Name(), sheet.Notes()))
+        return;
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
+    m_model->Rename(currentIndex(), sheet.Name());
 }
 
 bool CTomeloTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -290,8 +303,11 @@ void CTomeloTreeView::RenameCategory(const QModelIndex &index, const QString &na
     CCategoryInfo info;
     if (name == index.data().toString() || !store.ReadInfo(id, info))
         return;
-    if (store.Update(id, name, info.notes))
-        m_model->Rename(index, name);
+    auto command = std::make_unique<CEditCategoryCommand>(m_doc, id, info.name, name);
+    if (!store.Update(id, name, info.notes))
+        return;
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
+    m_model->Rename(index, name);
 }
 
 bool CTomeloTreeView::event(QEvent *event)
@@ -319,9 +335,14 @@ void CTomeloTreeView::OnRemoveCategory()
 {
     CCategoryStore store(*m_doc.m_connection);
     CCategoryRemoval removal;
-    if (!store.ReadRemoval(m_doc.m_currentCategoryId, removal) ||
-        !CRemovalQuestion::ForCategory(removal).Ask() || !store.Remove(m_doc.m_currentCategoryId))
+    const int id = m_doc.m_currentCategoryId;
+    if (!store.ReadRemoval(id, removal) || !CRemovalQuestion::ForCategory(removal).Ask())
         return;
+    auto command = std::make_unique<CRemoveCategoryCommand>(
+        m_doc, CategoryBranch(id, *m_doc.m_connection), removal.name);
+    if (!store.Remove(id))
+        return;
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     // The view makes a neighbour current, which refills the list.
     m_model->RemoveItem(currentIndex());
     setCurrentIndex(currentIndex());
@@ -349,9 +370,17 @@ bool CTomeloTreeView::PasteData(const QMimeData *data, bool drop, const QModelIn
             return m_frame.ListView() && m_frame.ListView()->OnRemoveBook();
         QVector<quint32> books;
         if (destinationId == kAllBooks || destinationId == kNoCategory ||
-            !ReadBookMimeData(data, books) ||
-            !PasteBooksInto(books, destinationId, *m_doc.m_connection))
+            !ReadBookMimeData(data, books))
             return false;
+        const CFileBooksCommand::How how = !drop ? CFileBooksCommand::How::Paste
+                                           : m_dropAction == Qt::MoveAction
+                                               ? CFileBooksCommand::How::DropMove
+                                               : CFileBooksCommand::How::DropCopy;
+        auto command =
+            std::make_unique<CFileBooksCommand>(m_doc, books, how, destination.data().toString());
+        if (!PasteBooksInto(books, destinationId, *m_doc.m_connection))
+            return false;
+        CLibraryUndo::Of(m_doc).Push(std::move(command));
         m_doc.NotifyBooksChanged();
         return true;
     }
@@ -375,9 +404,13 @@ bool CTomeloTreeView::PasteCategory(int sourceId, bool drop, const QModelIndex &
         }
     }
     const int destinationId = m_model->CategoryAt(destination);
-    if (!source.isValid() || !IsTargetCategory(destinationId) ||
-        !CCategoryStore(*m_doc.m_connection).Move(sourceId, destinationId))
+    if (!source.isValid() || !IsTargetCategory(destinationId))
         return false;
+    auto command = std::make_unique<CMoveCategoryCommand>(m_doc, sourceId, source.data().toString(),
+                                                          destination.data().toString());
+    if (!CCategoryStore(*m_doc.m_connection).Move(sourceId, destinationId))
+        return false;
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     const QPersistentModelIndex target(destination);
     m_model->MoveItem(source, target);
     expand(target);
@@ -471,6 +504,7 @@ void CTomeloTreeView::dropEvent(QDropEvent *event)
     setState(NoState);
     QModelIndex target;
     const Qt::DropAction action = DropActionAt(event, target);
+    const QScopedValueRollback<Qt::DropAction> dropping(m_dropAction, action);
     if (action == Qt::IgnoreAction || !PasteData(event->mimeData(), true, target)) {
         event->ignore();
         return;

@@ -77,6 +77,8 @@ private:
     CMainFrame &m_frame;
     CCategoryTreeModel *m_model;
     bool m_reloading = false;
+    // What the drop being carried out does (copy or move), for its name.
+    Qt::DropAction m_dropAction = Qt::IgnoreAction;
     // The item being renamed in place, and whether its typed name was blank.
     QPersistentModelIndex m_renaming;
     bool m_blankName = false;

@@ -1,0 +1,31 @@
+#include "book/SaveBookCommand.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+CSnapshotScope BookScope(int bookId)
+{
+    CSnapshotScope scope;
+    if (bookId != 0)
+        scope.bookIds = {bookId};
+    scope.nameTables = true; // a save adds the names it is the first to use
+    return scope;
+}
+
+} // namespace
+
+CSaveBookCommand::CSaveBookCommand(CTomeloDoc &doc, int bookId, const QString &title)
+    : CLibraryCommand(
+          doc, BookScope(bookId),
+          bookId == 0 ? QCoreApplication::translate("LibraryUndo", "Add Book \"%1\"").arg(title)
+                      : QCoreApplication::translate("LibraryUndo", "Edit Book \"%1\"").arg(title),
+          true)
+{}
+
+void CSaveBookCommand::SetNewBookId(int bookId)
+{
+    CSnapshotScope added;
+    added.bookIds = {bookId};
+    AddNewRows(added);
+}
