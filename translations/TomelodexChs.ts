@@ -2073,6 +2073,52 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Unused Name(s)</source>
+        <translation>
+            <numerusform>删除 %n 个未使用的名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Publishers</source>
+        <translation>
+            <numerusform>合并 %n 个出版社</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Languages</source>
+        <translation>
+            <numerusform>合并 %n 种语言</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Bindings</source>
+        <translation>
+            <numerusform>合并 %n 种装帧</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Stores</source>
+        <translation>
+            <numerusform>合并 %n 个商店</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Locations</source>
+        <translation>
+            <numerusform>合并 %n 个位置</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Formats</source>
+        <translation>
+            <numerusform>合并 %n 种格式</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

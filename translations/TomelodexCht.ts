@@ -2073,6 +2073,52 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Unused Name(s)</source>
+        <translation>
+            <numerusform>刪除 %n 個未使用的名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Publishers</source>
+        <translation>
+            <numerusform>合併 %n 個出版社</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Languages</source>
+        <translation>
+            <numerusform>合併 %n 種語言</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Bindings</source>
+        <translation>
+            <numerusform>合併 %n 種裝訂</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Stores</source>
+        <translation>
+            <numerusform>合併 %n 個商店</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Locations</source>
+        <translation>
+            <numerusform>合併 %n 個位置</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Formats</source>
+        <translation>
+            <numerusform>合併 %n 種格式</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

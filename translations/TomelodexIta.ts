@@ -2117,6 +2117,59 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <source>Redo Anyway</source>
         <translation>Ripeti comunque</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n Unused Name(s)</source>
+        <translation>
+            <numerusform>Elimina %n nome inutilizzato</numerusform>
+            <numerusform>Elimina %n nomi inutilizzati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Publishers</source>
+        <translation>
+            <numerusform>Unisci %n editore</numerusform>
+            <numerusform>Unisci %n editori</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Languages</source>
+        <translation>
+            <numerusform>Unisci %n lingua</numerusform>
+            <numerusform>Unisci %n lingue</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Bindings</source>
+        <translation>
+            <numerusform>Unisci %n rilegatura</numerusform>
+            <numerusform>Unisci %n rilegature</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Stores</source>
+        <translation>
+            <numerusform>Unisci %n negozio</numerusform>
+            <numerusform>Unisci %n negozi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Locations</source>
+        <translation>
+            <numerusform>Unisci %n collocazione</numerusform>
+            <numerusform>Unisci %n collocazioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Formats</source>
+        <translation>
+            <numerusform>Unisci %n formato</numerusform>
+            <numerusform>Unisci %n formati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

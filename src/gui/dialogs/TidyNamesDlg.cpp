@@ -5,8 +5,11 @@
 #include "db/SimilarNames.h"
 #include "db/TextCollation.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/DeleteNamesCommand.h"
+#include "dialogs/MergeNamesCommand.h"
 #include "dialogs/NameChoiceDlg.h"
 #include "frame/WaitCursor.h"
+#include "undo/LibraryUndo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -398,12 +401,21 @@ void CTidyNamesDlg::MergeInto(const QVector<CNameUse> &names, const QString &kep
     }
     CNameTidyChange change;
     CNameTidy::Outcome outcome;
+    std::unique_ptr<CMergeNamesCommand> command;
     {
         const CWaitCursor wait;
+        QVector<quint32> books;
+        if (!tidy.BooksOfMerge(Kind(), names, kept, books)) {
+            ShowMessage(tidy.Error());
+            return;
+        }
+        command = std::make_unique<CMergeNamesCommand>(m_doc, books);
         outcome = tidy.Merge(Kind(), names, kept, &change);
     }
     if (!Finish(outcome, tidy, change))
         return;
+    command->Describe(change);
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     FollowDefaults(change);
     if (change.MergedCount() > 1) {
         ShowResult(
@@ -441,9 +453,12 @@ void CTidyNamesDlg::DeleteNames(const QVector<CNameUse> &names)
     CNameTidy tidy(*m_doc.m_connection);
     CNameTidyChange change;
     int deleted = 0;
+    auto command = std::make_unique<CDeleteNamesCommand>(m_doc);
     const CNameTidy::Outcome outcome = tidy.DeleteUnused(Kind(), names, &deleted, &change);
     if (!Finish(outcome, tidy, change))
         return;
+    command->Describe(deleted);
+    CLibraryUndo::Of(m_doc).Push(std::move(command));
     QString text = tr("Deleted %n name(s).", "", deleted);
     if (deleted < names.size()) {
         text +=
