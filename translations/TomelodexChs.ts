@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>其内容多于其声明的大小</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>其内容清单已损坏</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>它不是 Tomelodex 书库的备份</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>它由更新版本的 Tomelodex 创建（备份格式 %1）</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>它指定的封面“%1”会位于图片文件夹之外</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>备份文件的名称不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>它包含“%1”，这不属于书库备份</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>其中的“%1”不是普通文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>其中的“%1”已损坏或与内容清单不符</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>它不完整或已损坏</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 已存在；还原会创建一个新书库，从不替换已有的文件</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>磁盘空间不足：需要 %1，可用 %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>无法打开其中的书库：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>无法读取其中的“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>其中的“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>其中的“%1”已损坏：校验和不符</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>无法将 %1 还原为 %2：
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>无法将 %1 作为备份读取：
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>无法保存图片 %1：其名称不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>备份不能覆盖书库本身</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>无法将 %1 备份到 %2：
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>将作为 %1 使用</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>书库备份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>备份书库</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>正在将 %1 备份到 %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>书库已备份到 %1。</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>从备份还原</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>将书库还原为</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>正在将 %1 还原为 %2...</translation>
     </message>
 </context>
 <context>
@@ -1470,6 +1606,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：产品服务已停止；--source product 需要用 --service-host 指定您自己的服务</translation>
     </message>
+    <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>把书库及其封面写入一个备份文件（zip），即使其他程序正在使用书库，备份也是一致的。不输出任何内容。</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>从备份文件创建一个新书库及其封面。LIBRARY 必须尚不存在。不输出任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -1876,6 +2020,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>&amp;Redo %1</source>
         <translation>重做(&amp;R) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>备份书库(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>把书库及其封面保存到一个备份文件中</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>从备份还原(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>从备份文件创建一个新书库并打开它</translation>
     </message>
 </context>
 <context>

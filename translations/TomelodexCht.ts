@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>其內容多於其宣告的大小</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>其內容清單已損毀</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>它不是 Tomelodex 書庫的備份</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>它由較新版本的 Tomelodex 建立（備份格式 %1）</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>它指定的封面「%1」會位於圖片資料夾之外</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>備份檔案的名稱不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>它包含「%1」，這不屬於書庫備份</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>其中的「%1」不是一般檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>其中的「%1」已損毀或與內容清單不符</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>它不完整或已損毀</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 已存在；還原會建立一個新書庫，從不取代已有的檔案</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>磁碟空間不足：需要 %1，可用 %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>無法開啟其中的書庫：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>無法讀取其中的「%1」</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>其中的「%1」已損毀：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>其中的「%1」已損毀：檢查碼不符</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>無法將 %1 還原為 %2：
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>無法將 %1 作為備份讀取：
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>無法保存圖片 %1：其名稱不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>備份不能覆寫書庫本身</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>無法將 %1 備份到 %2：
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>將作為 %1 使用</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>書庫備份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>備份書庫</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>正在將 %1 備份到 %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>書庫已備份到 %1。</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>從備份還原</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>將書庫還原為</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>正在將 %1 還原為 %2...</translation>
     </message>
 </context>
 <context>
@@ -1470,6 +1606,14 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：產品服務已停止；--source product 需要以 --service-host 指定您自己的服務</translation>
     </message>
+    <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>把書庫及其封面寫入一個備份檔案（zip），即使其他程式正在使用書庫，備份也是一致的。不輸出任何內容。</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>從備份檔案建立一個新書庫及其封面。LIBRARY 必須尚不存在。不輸出任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -1876,6 +2020,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>&amp;Redo %1</source>
         <translation>重做(&amp;R) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>備份書庫(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>把書庫及其封面儲存到一個備份檔案中</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>從備份還原(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>從備份檔案建立一個新書庫並開啟它</translation>
     </message>
 </context>
 <context>

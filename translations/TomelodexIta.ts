@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>it holds more than it says</source>
+        <translation>contiene più di quanto dichiara</translation>
+    </message>
+    <message>
+        <source>its list of contents is damaged</source>
+        <translation>il suo elenco del contenuto è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Tomelodex library</source>
+        <translation>non è un backup di una biblioteca di Tomelodex</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Tomelodex (backup format %1)</source>
+        <translation>è stato creato da una versione più recente di Tomelodex (formato di backup %1)</translation>
+    </message>
+    <message>
+        <source>it names a cover &quot;%1&quot; that would lie outside the images folder</source>
+        <translation>indica una copertina &quot;%1&quot; che finirebbe fuori dalla cartella delle immagini</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s name is not UTF-8 text</source>
+        <translation>il nome del backup non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is no part of a library backup</source>
+        <translation>contiene &quot;%1&quot;, che non fa parte di un backup di una biblioteca</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is not a plain file</source>
+        <translation>&quot;%1&quot; al suo interno non è un file normale</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged or not as its list of contents says</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato o non corrisponde al suo elenco del contenuto</translation>
+    </message>
+    <message>
+        <source>it is incomplete or damaged</source>
+        <translation>è incompleto o danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a restore makes a new library and never replaces a file</source>
+        <translation>%1 esiste già; il ripristino crea una nuova biblioteca e non sostituisce mai un file</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the disk: it needs %1, and %2 are free</source>
+        <translation>non c&apos;è abbastanza spazio sul disco: servono %1 e ne sono liberi %2</translation>
+    </message>
+    <message>
+        <source>the library in it cannot be opened: %1</source>
+        <translation>la biblioteca al suo interno non può essere aperta: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it cannot be read</source>
+        <translation>&quot;%1&quot; al suo interno non può essere letto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: %2</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in it is damaged: its checksum does not match</source>
+        <translation>&quot;%1&quot; al suo interno è danneggiato: il checksum non corrisponde</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored as %2:
+%3</source>
+        <translation>Impossibile ripristinare %1 come %2:
+%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a backup:
+%2</source>
+        <translation>%1 non può essere letto come backup:
+%2</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be kept: its name is not UTF-8 text</source>
+        <translation>l&apos;immagine %1 non può essere salvata: il suo nome non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>a backup cannot be written over the library itself</source>
+        <translation>un backup non può sovrascrivere la biblioteca stessa</translation>
+    </message>
+    <message>
+        <source>%1 could not be backed up to %2:
+%3</source>
+        <translation>Impossibile eseguire il backup di %1 in %2:
+%3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tomelodex</source>
@@ -100,6 +201,41 @@
     <message>
         <source>Taken as %1</source>
         <translation>Verrà usato come %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupCommands</name>
+    <message>
+        <source>Library backups (*.zip)</source>
+        <translation>Backup di biblioteche (*.zip)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Library</source>
+        <translation>Backup della biblioteca</translation>
+    </message>
+    <message>
+        <source>Backing up %1 to %2...</source>
+        <translation>Backup di %1 in %2...</translation>
+    </message>
+    <message>
+        <source>The library was backed up to %1.</source>
+        <translation>Il backup della biblioteca è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Ripristina da backup</translation>
+    </message>
+    <message>
+        <source>Restore Library As</source>
+        <translation>Ripristina la biblioteca come</translation>
+    </message>
+    <message>
+        <source>Restoring %1 as %2...</source>
+        <translation>Ripristino di %1 come %2...</translation>
     </message>
 </context>
 <context>
@@ -1505,6 +1641,14 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli: il servizio prodotti non è più attivo; --source product richiede --service-host con un servizio proprio</translation>
     </message>
+    <message>
+        <source>Writes one backup file (a zip) of the library and its covers, consistent even while other programs use the library. Prints nothing.</source>
+        <translation>Scrive un unico file di backup (uno zip) della biblioteca e delle sue copertine, coerente anche mentre altri programmi usano la biblioteca. Non stampa nulla.</translation>
+    </message>
+    <message>
+        <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
+        <translation>Crea una nuova biblioteca, con le sue copertine, da un file di backup. LIBRARY non deve ancora esistere. Non stampa nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -1911,6 +2055,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Library...</source>
+        <translation>Esegui &amp;backup della biblioteca...</translation>
+    </message>
+    <message>
+        <source>Save the library and its covers in one backup file</source>
+        <translation>Salva la biblioteca e le sue copertine in un unico file di backup</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <translation>&amp;Ripristina da backup...</translation>
+    </message>
+    <message>
+        <source>Make a new library from a backup file and open it</source>
+        <translation>Crea una nuova biblioteca da un file di backup e la apre</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
+#include "backup/BackupCommands.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/BasicSearchDlg.h"
@@ -142,6 +143,7 @@ bool CMainFrame::Create()
 void CMainFrame::CreateFeatures()
 {
     AddFeatureCommands(std::make_unique<CUndoRedoCommands>(*this, m_doc));
+    AddFeatureCommands(std::make_unique<CBackupCommands>(*this));
     AddFeatureCommands(std::make_unique<CTidyNamesCommands>(m_doc, this));
 }
 
@@ -190,6 +192,8 @@ void CMainFrame::CreateActions()
                    ID_FILE_PAGE_SETUP,
                    ID_FILE_PRINT_PREVIEW,
                    ID_FILE_PRINT,
+                   ID_FILE_BACKUP,
+                   ID_FILE_RESTORE_BACKUP,
                    ID_APP_EXIT,
                    ID_EDIT_CUT,
                    ID_EDIT_COPY,
@@ -286,6 +290,9 @@ void CMainFrame::CreateMenus()
     AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Import"), {ID_FILE_IMPORT_XML});
     AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Export"),
             {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML});
+    m_fileMenu->addSeparator();
+    for (int id : {ID_FILE_BACKUP, ID_FILE_RESTORE_BACKUP})
+        m_fileMenu->addAction(Action(id));
     m_fileMenu->addSeparator();
     for (int id : {ID_FILE_PAGE_SETUP, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT})
         m_fileMenu->addAction(Action(id));
