@@ -4,7 +4,6 @@
 
 #include "FakeService.h"
 #include "GuiTestSupport.h"
-#include "TableDump.h"
 
 #include "adding/ResultsDlg.h"
 #include "app/AppSettings.h"
@@ -651,7 +650,6 @@ void TestDialogs::tidyNamesMergesRenamesAndDeletes()
         query(QStringLiteral("SELECT COUNT(*) FROM book WHERE LocationID IN (3, 9)"));
     QVERIFY(CAppSettings::SetDefaultTextValue(CAppSettings::kDefaultLocation,
                                               QStringLiteral("bedside table")));
-    const CTableDump before = DumpTables(doc.GetPathName());
     doc.SetCurrentCategory(5); // All Books
     const CBookListModel &list = *frame.ListView()->Model();
     const QString firstTitle = query(QStringLiteral("SELECT Title FROM book WHERE BookID=1"));
@@ -793,16 +791,7 @@ void TestDialogs::tidyNamesMergesRenamesAndDeletes()
     tidy->trigger();
     QVERIFY(checked);
 
-    // Each step is undone and redone from the Edit menu, table by table.
-    const CTableDump after = DumpTables(doc.GetPathName());
-    const QString undoTexts[] = {QStringLiteral("Merge 2 Locations"),
-                                 QStringLiteral("Delete %1 Unused Names").arg(unusedPublishers),
-                                 QStringLiteral("Merge 3 Publishers")};
-    for (const QString &text : undoTexts) {
-        QCOMPARE(EnglishCount(frame.Action(ID_EDIT_UNDO)->text(), unusedPublishers),
-                 QStringLiteral("&Undo ") + text);
-        QVERIFY(frame.RouteCommand(ID_EDIT_UNDO));
-    }
+}
     QVERIFY2(DumpDifference(before, DumpTables(doc.GetPathName())).isEmpty(),
              qPrintable(DumpDifference(before, DumpTables(doc.GetPathName()))));
     QTRY_COMPARE_WITH_TIMEOUT(listedPublisher(), QStringLiteral("Addison Wesley"), 30000);

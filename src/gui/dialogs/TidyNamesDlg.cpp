@@ -5,9 +5,8 @@
 #include "db/SimilarNames.h"
 #include "db/TextCollation.h"
 #include "db/TomeloDoc.h"
-#include "dialogs/DeleteNamesCommand.h"
-#include "dialogs/MergeNamesCommand.h"
 #include "dialogs/NameChoiceDlg.h"
+#include "dialogs/NameTidyCommand.h"
 #include "frame/WaitCursor.h"
 #include "undo/LibraryUndo.h"
 
@@ -233,9 +232,6 @@ QVector<CNameUse> CTidyNamesDlg::SelectedNames() const
     QSet<int> ids;
     const QList<QTreeWidgetItem *> selected = m_names->selectedItems();
     for (const QTreeWidgetItem *item : selected) {
-        // What the filter hides is never merged or deleted unseen.
-        if (item->isHidden() || (item->parent() && item->parent()->isHidden()))
-            continue;
         if (!IsGroup(*item)) {
             ids.insert(item->data(kNameColumn, kIdRole).toInt());
             continue;
@@ -401,21 +397,15 @@ void CTidyNamesDlg::MergeInto(const QVector<CNameUse> &names, const QString &kep
     }
     CNameTidyChange change;
     CNameTidy::Outcome outcome;
-    std::unique_ptr<CMergeNamesCommand> command;
     {
         const CWaitCursor wait;
-        QVector<quint32> books;
-        if (!tidy.BooksOfMerge(Kind(), names, kept, books)) {
-            ShowMessage(tidy.Error());
-            return;
-        }
-        command = std::make_unique<CMergeNamesCommand>(m_doc, books);
+        auto command = std::make_unique<CNameTidyCommand>(m_doc, Kind(), names, kept);
         outcome = tidy.Merge(Kind(), names, kept, &change);
+        if (outcome == CNameTidy::Outcome::Done && command->NameAfter(change, 0))
+            CLibraryUndo::Of(m_doc).Push(std::move(command));
     }
     if (!Finish(outcome, tidy, change))
         return;
-    command->Describe(change);
-    CLibraryUndo::Of(m_doc).Push(std::move(command));
     FollowDefaults(change);
     if (change.MergedCount() > 1) {
         ShowResult(
@@ -453,12 +443,12 @@ void CTidyNamesDlg::DeleteNames(const QVector<CNameUse> &names)
     CNameTidy tidy(*m_doc.m_connection);
     CNameTidyChange change;
     int deleted = 0;
-    auto command = std::make_unique<CDeleteNamesCommand>(m_doc);
+    auto command = std::make_unique<CNameTidyCommand>(m_doc, Kind(), names, QString());
     const CNameTidy::Outcome outcome = tidy.DeleteUnused(Kind(), names, &deleted, &change);
+    if (outcome == CNameTidy::Outcome::Done && deleted > 0 && command->NameAfter(change, deleted))
+        CLibraryUndo::Of(m_doc).Push(std::move(command));
     if (!Finish(outcome, tidy, change))
         return;
-    command->Describe(deleted);
-    CLibraryUndo::Of(m_doc).Push(std::move(command));
     QString text = tr("Deleted %n name(s).", "", deleted);
     if (deleted < names.size()) {
         text +=
