@@ -124,6 +124,70 @@ CREATE TRIGGER book_added_on_delete AFTER DELETE ON book BEGIN
     DELETE FROM book_added WHERE BookID = OLD.BookID;
 END;
 
+-- Loans, series and readings (library version 3), in tables of their own
+-- beside the book row. Dates are ISO 8601 ("2026-12-07"). Names of borrowers
+-- and series are unique without regard to letter case.
+CREATE TABLE borrower (
+    BorrowerID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL COLLATE NOCASE,
+    Contact TEXT COLLATE NOCASE
+);
+CREATE UNIQUE INDEX borrower_name ON borrower (Name);
+
+-- Direction 'lent' (our book, out with a borrower) or 'borrowed' (someone
+-- else's book, here until returned). A loan is open while ReturnDate is
+-- NULL, and a book has at most one open loan.
+CREATE TABLE loan (
+    LoanID INTEGER PRIMARY KEY,
+    BookID INTEGER NOT NULL REFERENCES book (BookID) ON DELETE CASCADE,
+    BorrowerID INTEGER NOT NULL REFERENCES borrower (BorrowerID),
+    Direction TEXT NOT NULL CHECK (Direction IN ('lent', 'borrowed')),
+    LoanDate TEXT NOT NULL,
+    DueDate TEXT,
+    ReturnDate TEXT,
+    Notes LONGTEXT COLLATE NOCASE
+);
+CREATE INDEX loan_book ON loan (BookID, LoanDate);
+CREATE INDEX loan_borrower ON loan (BorrowerID);
+CREATE UNIQUE INDEX loan_open_book ON loan (BookID) WHERE ReturnDate IS NULL;
+CREATE INDEX loan_open_due ON loan (Direction, DueDate) WHERE ReturnDate IS NULL;
+
+CREATE TABLE bookseries (
+    SeriesID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL COLLATE NOCASE
+);
+CREATE UNIQUE INDEX bookseries_name ON bookseries (Name);
+
+-- A book's place in its series; Number is a text such as "3" or "2.5".
+CREATE TABLE book_series (
+    BookID INTEGER PRIMARY KEY REFERENCES book (BookID) ON DELETE CASCADE,
+    SeriesID INTEGER NOT NULL REFERENCES bookseries (SeriesID),
+    Number TEXT COLLATE NOCASE
+);
+CREATE INDEX book_series_series ON book_series (SeriesID);
+
+CREATE TABLE reading (
+    ReadingID INTEGER PRIMARY KEY,
+    BookID INTEGER NOT NULL REFERENCES book (BookID) ON DELETE CASCADE,
+    Started TEXT,
+    Finished TEXT,
+    Notes LONGTEXT COLLATE NOCASE
+);
+CREATE INDEX reading_book ON reading (BookID, Started);
+
+-- The same rules for programs that leave foreign keys off: a deleted book
+-- takes its loans, series place and readings along, and a borrower who
+-- has loans stays.
+CREATE TRIGGER book_loans_on_delete AFTER DELETE ON book BEGIN
+    DELETE FROM loan WHERE BookID = OLD.BookID;
+    DELETE FROM book_series WHERE BookID = OLD.BookID;
+    DELETE FROM reading WHERE BookID = OLD.BookID;
+END;
+CREATE TRIGGER borrower_keep_with_loans BEFORE DELETE ON borrower
+WHEN EXISTS (SELECT 1 FROM loan WHERE BorrowerID = OLD.BorrowerID) BEGIN
+    SELECT RAISE(ABORT, 'the borrower has loans');
+END;
+
 -- Fixed rows; a library made with New Database gets their names in the
 -- interface language it was made in.
 INSERT INTO category (CatID, Name, ParentID) VALUES (1, 'Book Collection', NULL);

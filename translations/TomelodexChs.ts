@@ -644,6 +644,95 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>替换(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>类别(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾选：每本选中的书都取此值；留空则清除每本书的该字段。
+不勾选：各书保留原有内容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本选中的书的一个字段中替换文字。使用正则表达式时，替换文字中的 \1 到 \9 代表各分组找到的内容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>正则表达式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>区分大小写(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>书</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>字段(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>查找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>替换为(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前几处更改：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>没有选中的书在此字段中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>将书添加到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>将书移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已更改 %n 本书</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -930,6 +1019,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         <source>%1 stays open.</source>
         <translation>%1 仍保持打开。</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>恢复类别</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>将每本书放入文件为它指定的类别，并创建缺少的类别。不勾选时，所有书都导入当前类别。</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1172,10 +1269,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
         <translation>
             <numerusform>其中的 %1 本书中，有 %n 本不属于其他类别，将进入回收站；其余图书仍保留在各自的其他类别中。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>删除的类别无法恢复。</translation>
     </message>
     <message>
         <source>Remove Category</source>
@@ -1583,10 +1676,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>像“另存为 XML”那样按给定顺序写出指定图书的图书 XML，或写出列表为类别 ID 显示的图书（5：全部图书），输出到标准输出或 FILE。</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>将图书 XML 文件中的图书导入类别 ID。ISBN 已在书库中的图书将被跳过（skip，默认）或仍然添加（add）。输出找到和导入的图书数量，然后输出导入、跳过和失败的数量；有失败或导入被停止时以 1 退出。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 该名称不是有效的 UTF-8；只有书库可以使用这样的名称</translation>
     </message>
@@ -1599,10 +1688,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1：书库中没有图书 %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes 等；FrontCover 和 BackCover 指定图片文件，为空表示无）；书库的其他列和行均保持不变。图书不存在时失败；未知字段属于用法错误。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：产品服务已停止；--source product 需要用 --service-host 指定您自己的服务</translation>
     </message>
@@ -1613,6 +1698,50 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>从备份文件创建一个新书库及其封面。LIBRARY 必须尚不存在。不输出任何内容。</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>系列中的编号需要系列名称（Series=NAME）。</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>按图书属性表保存的方式，在一个事务中设置一本图书的字段。FIELD 是图书 XML 的元素名（Title、Author、MyRating、Location、Notes、Series、SeriesNumber 等；FrontCover 和 BackCover 指定图片文件，为空表示无；Series 为空则将图书移出其系列）；书库的其他列和行均保持不变。图书不存在或 SeriesNumber 不是数字时失败；未知字段属于用法错误。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1：%2 需要日期，例如 2026-12-07，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1：%2 需要一个值</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>用法：tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan：请指定 --to NAME 或 --from NAME 之一</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>记录图书的借阅：借给 NAME（--to）或向 NAME 借入（--from），日期为 DATE（默认今天），应于 --due 日期归还。图书已借出、归还期限早于借出日期或姓名为空时失败。</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>在 DATE（默认今天）结束图书未归还的借阅。没有未归还的借阅时失败。</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>列出未归还的借阅，最早的在前（--all：也包括已归还的；--overdue：应还日期早于 DATE 的，默认今天），每行一条：BookID、书名、lent 或 borrowed、姓名、借出日期、应还日期、归还日期，以制表符分隔。</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>添加图书的一次阅读（未给出日期时从今天开始）。结束早于开始时失败。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>将图书 XML 文件中的书导入类别 ID。使用 --keep-categories 时，每本书改为放入文件为它指定的类别：按路径查找，缺少时创建（包括收藏夹和阅读列表）；文件未放入任何类别的书仍导入类别 ID。ISBN 已在书库中的书会被跳过（skip，默认）或仍然添加（add）。输出找到和导入的书数，然后是导入、跳过和失败的书数；有失败或导入被停止时退出码为 1。</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2362,107 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>编辑 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>删除 %n 个名称</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>将 %n 个名称合并为“%1”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>将“%1”重命名为“%2”</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>“%1”不是借阅方向：应为 lent 或 borrowed。</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>%1 的一条借阅没有有效日期。</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>一本图书同一时间只能有一条未归还的借阅。</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>某次阅读的日期无效。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>请输入借阅人的姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>已有名为 %1 的借阅人。</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>借阅人仍有借阅记录时不能删除。</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>书库中没有图书 %1。</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>应还日期早于借出日期。</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>图书不能在借出或借入（%1）之前归还。</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>《%1》自 %3 起已借给 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>《%1》自 %3 起向 %2 借入，尚未归还。</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>图书 %1 没有未归还的借阅。</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>该借阅已不在书库中。</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>阅读的结束日期不能早于开始日期。</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>该阅读记录已不在书库中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>“%1”不是系列中的编号。请输入数字，例如 3 或 2.5。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>请输入系列名称。</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>已有名为 %1 的系列。</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2494,6 +2724,46 @@ Note: e-books are ignored.</source>
         <source>%n page(s)</source>
         <translation>
             <numerusform>共 %n 页</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：该表的列已更改。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>图书库的触发器不断更改写回的行。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>替换后“%2”的 %1 将有 %3 个字符，但书库最多只能保存 %4 个。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>请输入要查找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>正则表达式无效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同时将书添加到并移出同一个类别。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所选的某个类别已不在书库中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>找到 %n 本书；已将 %1 本导入文件指定的类别。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>已创建 %n 个类别。</numerusform>
         </translation>
     </message>
 </context>

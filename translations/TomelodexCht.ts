@@ -644,6 +644,95 @@ Would you like to add it as a new book?</source>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>取代(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>類別(&amp;C)</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>勾選：每本選取的書都取此值；留空則清除每本書的該欄位。
+不勾選：各書保留原有內容。</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>（各不相同）</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>在每本選取的書的一個欄位中取代文字。使用規則運算式時，取代文字中的 \1 到 \9 代表各群組找到的內容。</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>規則運算式(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>區分大小寫(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>書</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之後</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>欄位(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>尋找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>取代為(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>前幾處變更：</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>沒有選取的書在此欄位中含有此文字。</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>將書加入到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>將書移出(&amp;M)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>已變更 %n 本書</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -930,6 +1019,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         <source>%1 stays open.</source>
         <translation>%1 仍保持開啟。</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>還原類別</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>將每本書放入檔案為它指定的類別，並建立缺少的類別。不勾選時，所有書都匯入目前類別。</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1172,10 +1269,6 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
         <translation>
             <numerusform>其中的 %1 本書中，有 %n 本不屬於其他類別，將進入資源回收筒；其餘書籍仍保留在各自的其他類別中。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>刪除的類別無法復原。</translation>
     </message>
     <message>
         <source>Remove Category</source>
@@ -1583,10 +1676,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>像「另存為 XML」那樣依指定順序寫出指定書籍的書籍 XML，或寫出清單為類別 ID 顯示的書籍（5：全部書籍），輸出到標準輸出或 FILE。</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>將書籍 XML 檔案中的書籍匯入類別 ID。ISBN 已在書庫中的書籍將被略過（skip，預設）或仍然新增（add）。輸出找到和匯入的書籍數量，然後輸出匯入、略過和失敗的數量；有失敗或匯入被停止時以 1 結束。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: 此名稱不是有效的 UTF-8；只有書庫可以使用這樣的名稱</translation>
     </message>
@@ -1599,10 +1688,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1：書庫中沒有書籍 %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無）；書庫的其他欄與列均保持不變。書籍不存在時失敗；未知欄位屬於用法錯誤。</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli：產品服務已停止；--source product 需要以 --service-host 指定您自己的服務</translation>
     </message>
@@ -1613,6 +1698,50 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>從備份檔案建立一個新書庫及其封面。LIBRARY 必須尚不存在。不輸出任何內容。</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>系列中的編號需要系列名稱（Series=NAME）。</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>依書籍屬性表儲存的方式，在一個交易中設定一本書的欄位。FIELD 是書籍 XML 的元素名稱（Title、Author、MyRating、Location、Notes、Series、SeriesNumber 等；FrontCover 與 BackCover 指定圖片檔案，空白表示無；Series 空白則將書籍移出其系列）；書庫的其他欄與列均保持不變。書籍不存在或 SeriesNumber 不是數字時失敗；未知欄位屬於用法錯誤。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1：%2 需要日期，例如 2026-12-07，而不是「%3」</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1：%2 需要一個值</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>用法：tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan：請指定 --to NAME 或 --from NAME 其中之一</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>記錄書籍的借閱：借給 NAME（--to）或向 NAME 借入（--from），日期為 DATE（預設今天），應於 --due 日期歸還。書籍已借出、歸還期限早於借出日期或姓名空白時失敗。</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>在 DATE（預設今天）結束書籍未歸還的借閱。沒有未歸還的借閱時失敗。</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>列出未歸還的借閱，最早的在前（--all：也包括已歸還的；--overdue：應還日期早於 DATE 的，預設今天），每行一筆：BookID、書名、lent 或 borrowed、姓名、借出日期、應還日期、歸還日期，以定位字元分隔。</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>新增書籍的一次閱讀（未提供日期時從今天開始）。結束早於開始時失敗。</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>將圖書 XML 檔案中的書匯入類別 ID。使用 --keep-categories 時，每本書改為放入檔案為它指定的類別：依路徑尋找，缺少時建立（包括我的最愛和閱讀清單）；檔案未放入任何類別的書仍匯入類別 ID。ISBN 已在書庫中的書會被略過（skip，預設）或仍然加入（add）。輸出找到和匯入的書數，接著是匯入、略過和失敗的書數；有失敗或匯入被停止時結束代碼為 1。</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2362,107 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Redo Anyway</source>
         <translation>仍然重做</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>編輯 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>刪除 %n 個名稱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>將 %n 個名稱合併為「%1」</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>將「%1」重新命名為「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>「%1」不是借閱方向：應為 lent 或 borrowed。</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>%1 的一筆借閱沒有有效日期。</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>一本書同一時間只能有一筆未歸還的借閱。</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>某次閱讀的日期無效。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>請輸入借閱人的姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>已有名為 %1 的借閱人。</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>借閱人仍有借閱紀錄時不能刪除。</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>書庫中沒有書籍 %1。</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>應還日期早於借出日期。</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>書籍不能在借出或借入（%1）之前歸還。</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>《%1》自 %3 起已借給 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>《%1》自 %3 起向 %2 借入，尚未歸還。</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>書籍 %1 沒有未歸還的借閱。</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>該借閱已不在書庫中。</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>閱讀的結束日期不能早於開始日期。</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>該閱讀紀錄已不在書庫中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>「%1」不是系列中的編號。請輸入數字，例如 3 或 2.5。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>請輸入系列名稱。</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>已有名為 %1 的系列。</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2494,6 +2724,46 @@ Note: e-books are ignored.</source>
         <source>%n page(s)</source>
         <translation>
             <numerusform>共 %n 頁</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1：該表的欄已變更。</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>書庫的觸發程序不斷變更寫回的列。</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>取代後「%2」的 %1 將有 %3 個字元，但書庫最多只能保存 %4 個。</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>請輸入要尋找的文字。</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>規則運算式無效：%1。</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>不能同時將書加入並移出同一個類別。</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>所選的某個類別已不在書庫中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>找到 %n 本書；已將 %1 本匯入檔案指定的類別。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>已建立 %n 個類別。</numerusform>
         </translation>
     </message>
 </context>

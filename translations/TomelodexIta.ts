@@ -649,6 +649,97 @@ Aggiungerlo come nuovo libro?</translation>
     </message>
 </context>
 <context>
+    <name>CBulkEditDlg</name>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rep&amp;lace</source>
+        <translation>Sostitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorie</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>Checked: every selected book gets this value; left empty, the field is cleared on every book.
+Unchecked: the books keep what they have.</source>
+        <translation>Selezionato: ogni libro selezionato riceve questo valore; lasciato vuoto, il campo viene svuotato in ogni libro.
+Non selezionato: i libri mantengono ciò che hanno.</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>(vari)</translation>
+    </message>
+    <message>
+        <source>Replaces text inside one field of every selected book. In a regular expression, \1 to \9 in the replacement stand for what its groups found.</source>
+        <translation>Sostituisce del testo in un campo di ogni libro selezionato. In un&apos;espressione regolare, da \1 a \9 nella sostituzione indicano ciò che hanno trovato i suoi gruppi.</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>Espressione re&amp;golare</translation>
+    </message>
+    <message>
+        <source>Match c&amp;ase</source>
+        <translation>&amp;Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation>C&amp;ampo:</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Sostituisci co&amp;n:</translation>
+    </message>
+    <message>
+        <source>The first changes:</source>
+        <translation>Le prime modifiche:</translation>
+    </message>
+    <message>
+        <source>No selected book has this text in this field.</source>
+        <translation>Nessun libro selezionato ha questo testo in questo campo.</translation>
+    </message>
+    <message>
+        <source>&amp;Add the books to:</source>
+        <translation>&amp;Aggiungi i libri a:</translation>
+    </message>
+    <message>
+        <source>Re&amp;move the books from:</source>
+        <translation>Togli i &amp;libri da:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n book(s)</source>
+        <translation>
+            <numerusform>Modificato %n libro</numerusform>
+            <numerusform>Modificati %n libri</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCategoryProperties</name>
     <message>
         <source>Contains:</source>
@@ -938,6 +1029,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
         <source>%1 stays open.</source>
         <translation>%1 resta aperta.</translation>
     </message>
+    <message>
+        <source>Restore categories</source>
+        <translation>Ripristina le categorie</translation>
+    </message>
+    <message>
+        <source>Put each book into the categories the file names for it, creating the missing ones. Unchecked, every book goes into the current category.</source>
+        <translation>Mette ogni libro nelle categorie che il file indica per esso, creando quelle mancanti. Se non è selezionata, tutti i libri vanno nella categoria corrente.</translation>
+    </message>
 </context>
 <context>
     <name>CNameChoiceDlg</name>
@@ -1192,10 +1291,6 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
             <numerusform>Dei %1 libri contenuti, %n non è in altre categorie e finisce nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
             <numerusform>Dei %1 libri contenuti, %n non sono in altre categorie e finiscono nel Cestino; gli altri restano nelle loro altre categorie.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Removed categories cannot be restored.</source>
-        <translation>Le categorie rimosse non possono essere ripristinate.</translation>
     </message>
     <message>
         <source>Remove Category</source>
@@ -1618,10 +1713,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Scrive l&apos;XML dei libri indicati, in quell&apos;ordine, o dei libri che l&apos;elenco mostra per la categoria ID (5: Tutti i libri), come lo scrive Salva come XML, sullo standard output o in FILE.</translation>
     </message>
     <message>
-        <source>Imports the books of a book XML file into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
-        <translation>Importa i libri di un file XML nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: %1: the name is not valid UTF-8; only a library can be named so</source>
         <translation>tomelodex-cli: %1: il nome non è UTF-8 valido; solo una biblioteca può avere un nome così</translation>
     </message>
@@ -1634,10 +1725,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>%1: la biblioteca non ha il libro %2</translation>
     </message>
     <message>
-        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, ...; FrontCover and BackCover name a picture file, empty for none); every other column and row of the library stays. Fails for an unknown book; an unknown field is a usage error.</source>
-        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto; un campo sconosciuto è un errore d&apos;uso.</translation>
-    </message>
-    <message>
         <source>tomelodex-cli: the product service is discontinued; --source product needs --service-host with a service of your own</source>
         <translation>tomelodex-cli: il servizio prodotti non è più attivo; --source product richiede --service-host con un servizio proprio</translation>
     </message>
@@ -1648,6 +1735,50 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Makes a new library, with its covers, from a backup file. LIBRARY must not exist yet. Prints nothing.</source>
         <translation>Crea una nuova biblioteca, con le sue copertine, da un file di backup. LIBRARY non deve ancora esistere. Non stampa nulla.</translation>
+    </message>
+    <message>
+        <source>A number in a series needs the name of the series (Series=NAME).</source>
+        <translation>Un numero in una serie richiede il nome della serie (Series=NOME).</translation>
+    </message>
+    <message>
+        <source>Sets fields of one book as the book sheet saves them, in one transaction. FIELD is an element name of the book XML (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a picture file, empty for none; an empty Series takes the book out of its series); every other column and row of the library stays. Fails for an unknown book or a SeriesNumber that is not a number; an unknown field is a usage error.</source>
+        <translation>Imposta i campi di un libro come li salva la scheda del libro, in una sola transazione. FIELD è il nome di un elemento dell&apos;XML dei libri (Title, Author, MyRating, Location, Notes, Series, SeriesNumber, ...; FrontCover e BackCover indicano un file immagine, vuoto per nessuno; Series vuoto toglie il libro dalla sua serie); ogni altra colonna e riga della biblioteca resta. Non riesce per un libro sconosciuto o un SeriesNumber che non è un numero; un campo sconosciuto è un errore d&apos;uso.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a date such as 2026-12-07, not &apos;%3&apos;</source>
+        <translation>tomelodex-cli %1: %2 richiede una data come 2026-12-07, non &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli %1: %2 needs a value</source>
+        <translation>tomelodex-cli %1: %2 richiede un valore</translation>
+    </message>
+    <message>
+        <source>usage: tomelodex-cli %1 %2</source>
+        <translation>uso: tomelodex-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli loan: give either --to NAME or --from NAME</source>
+        <translation>tomelodex-cli loan: indicare --to NOME oppure --from NOME</translation>
+    </message>
+    <message>
+        <source>Records a loan of the book: lent to NAME (--to) or borrowed from NAME (--from), on DATE (default today), due back on the --due date. Fails for a book already out, a due date before the loan date or an empty name.</source>
+        <translation>Registra un prestito del libro: prestato a NOME (--to) o preso in prestito da NOME (--from), in data DATE (predefinita oggi), da restituire entro la data --due. Non riesce per un libro già fuori, una scadenza anteriore alla data del prestito o un nome vuoto.</translation>
+    </message>
+    <message>
+        <source>Closes the book&apos;s open loan on DATE (default today). Fails when none is open.</source>
+        <translation>Chiude il prestito aperto del libro in data DATE (predefinita oggi). Non riesce se non ce n&apos;è uno aperto.</translation>
+    </message>
+    <message>
+        <source>Lists open loans, oldest first (--all: returned ones too; --overdue: those due before DATE, default today), one a line: BookID, Title, lent or borrowed, name, loan date, due date, return date, separated by tabs.</source>
+        <translation>Elenca i prestiti aperti, dal più vecchio (--all: anche quelli restituiti; --overdue: quelli in scadenza prima di DATE, predefinita oggi), uno per riga: BookID, titolo, lent o borrowed, nome, data del prestito, scadenza, data di restituzione, separati da tabulazioni.</translation>
+    </message>
+    <message>
+        <source>Adds a reading of the book (begun today when no date is given). Fails when it finished before it started.</source>
+        <translation>Aggiunge una lettura del libro (iniziata oggi se non si indica una data). Non riesce se è finita prima di iniziare.</translation>
+    </message>
+    <message>
+        <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
+        <translation>Importa i libri di un file XML nella categoria ID. Con --keep-categories ogni libro va invece nelle categorie che il file indica per esso, trovate in base al percorso e create se mancano (Preferiti e Da leggere compresi); un libro che il file non mette in alcuna categoria va comunque nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
 </context>
 <context>
@@ -2277,6 +2408,110 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <source>Redo Anyway</source>
         <translation>Ripeti comunque</translation>
     </message>
+    <message numerus="yes">
+        <source>Edit %n Book(s)</source>
+        <translation>
+            <numerusform>Modifica %n libro</numerusform>
+            <numerusform>Modifica %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n Name(s)</source>
+        <translation>
+            <numerusform>Elimina %n nome</numerusform>
+            <numerusform>Elimina %n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n Names into &quot;%1&quot;</source>
+        <translation>
+            <numerusform>Unisci %n nome in &quot;%1&quot;</numerusform>
+            <numerusform>Unisci %n nomi in &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Loans</name>
+    <message>
+        <source>&quot;%1&quot; is not a direction of a loan: lent or borrowed.</source>
+        <translation>&quot;%1&quot; non è una direzione di prestito: lent o borrowed.</translation>
+    </message>
+    <message>
+        <source>A loan of %1 has no valid date.</source>
+        <translation>Un prestito di %1 non ha una data valida.</translation>
+    </message>
+    <message>
+        <source>A book can be out on only one loan at a time.</source>
+        <translation>Un libro può essere in prestito una sola volta alla volta.</translation>
+    </message>
+    <message>
+        <source>A reading has a date that is no date.</source>
+        <translation>Una lettura ha una data che non è una data.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the borrower.</source>
+        <translation>Inserire il nome della persona del prestito.</translation>
+    </message>
+    <message>
+        <source>There is already a borrower named %1.</source>
+        <translation>Esiste già una persona di nome %1 tra i prestiti.</translation>
+    </message>
+    <message>
+        <source>The borrower cannot be deleted while loans of theirs are recorded.</source>
+        <translation>La persona non può essere eliminata finché sono registrati suoi prestiti.</translation>
+    </message>
+    <message>
+        <source>The library has no book %1.</source>
+        <translation>La biblioteca non contiene il libro %1.</translation>
+    </message>
+    <message>
+        <source>The due date is before the date of the loan.</source>
+        <translation>La data di scadenza è anteriore alla data del prestito.</translation>
+    </message>
+    <message>
+        <source>The book cannot be returned before it was lent or borrowed (%1).</source>
+        <translation>Il libro non può essere restituito prima del prestito (%1).</translation>
+    </message>
+    <message>
+        <source>%1 is already lent to %2 since %3.</source>
+        <translation>%1 è già in prestito a %2 dal %3.</translation>
+    </message>
+    <message>
+        <source>%1 is borrowed from %2 since %3 and not returned yet.</source>
+        <translation>%1 è stato preso in prestito da %2 il %3 e non è ancora stato restituito.</translation>
+    </message>
+    <message>
+        <source>Book %1 is not out on a loan.</source>
+        <translation>Il libro %1 non è in prestito.</translation>
+    </message>
+    <message>
+        <source>The loan is no longer in the library.</source>
+        <translation>Il prestito non è più nella biblioteca.</translation>
+    </message>
+    <message>
+        <source>The reading cannot be finished before it started.</source>
+        <translation>La lettura non può finire prima di essere iniziata.</translation>
+    </message>
+    <message>
+        <source>The reading is no longer in the library.</source>
+        <translation>La lettura non è più nella biblioteca.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number in a series. Please enter a number such as 3 or 2.5.</source>
+        <translation>&quot;%1&quot; non è un numero di una serie. Inserire un numero come 3 o 2,5.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the series.</source>
+        <translation>Inserire il nome della serie.</translation>
+    </message>
+    <message>
+        <source>There is already a series named %1.</source>
+        <translation>Esiste già una serie di nome %1.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -2540,6 +2775,48 @@ Nota: gli e-book vengono ignorati.</translation>
         <translation>
             <numerusform>%n pagina</numerusform>
             <numerusform>%n pagine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the table&apos;s columns changed.</source>
+        <translation>%1: le colonne della tabella sono cambiate.</translation>
+    </message>
+    <message>
+        <source>The library&apos;s triggers keep changing the rows written back.</source>
+        <translation>I trigger della raccolta continuano a modificare le righe riscritte.</translation>
+    </message>
+    <message>
+        <source>The replacement makes %1 of &quot;%2&quot; %3 characters long, but the library keeps at most %4 for it.</source>
+        <translation>Con la sostituzione %1 di &quot;%2&quot; diventa lungo %3 caratteri, ma la libreria ne conserva al massimo %4.</translation>
+    </message>
+    <message>
+        <source>Type the text to find.</source>
+        <translation>Scrivere il testo da trovare.</translation>
+    </message>
+    <message>
+        <source>The regular expression is not valid: %1.</source>
+        <translation>L&apos;espressione regolare non è valida: %1.</translation>
+    </message>
+    <message>
+        <source>A category cannot be both joined and left.</source>
+        <translation>Non si possono aggiungere e togliere i libri dalla stessa categoria.</translation>
+    </message>
+    <message>
+        <source>A chosen category is no longer in the library.</source>
+        <translation>Una delle categorie scelte non è più nella libreria.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) found; %1 imported into the categories the file names.</source>
+        <translation>
+            <numerusform>%n libro trovato; importati nelle categorie indicate dal file: %1.</numerusform>
+            <numerusform>%n libri trovati; importati nelle categorie indicate dal file: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n [category was|categories were] created.</source>
+        <translation>
+            <numerusform>%n categoria è stata creata.</numerusform>
+            <numerusform>%n categorie sono state create.</numerusform>
         </translation>
     </message>
 </context>

@@ -261,8 +261,9 @@ const std::vector<CCliCommand> &CliCommands()
 {
     static const std::vector<CCliCommand> commands = [] {
         std::vector<CCliCommand> all;
-        for (auto group : {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands,
-                           OnlineCommands, RenderCommands, EditCommands, BackupCommands})
+        for (auto group :
+             {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands, OnlineCommands,
+              RenderCommands, EditCommands, BackupCommands, LoanCommands})
             for (CCliCommand &command : group())
                 all.push_back(std::move(command));
         return all;

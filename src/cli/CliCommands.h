@@ -44,6 +44,7 @@ std::vector<CCliCommand> OnlineCommands();
 std::vector<CCliCommand> RenderCommands();
 std::vector<CCliCommand> EditCommands();
 std::vector<CCliCommand> BackupCommands();
+std::vector<CCliCommand> LoanCommands();
 
 // Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
 // without a value gives true and an empty `value`.

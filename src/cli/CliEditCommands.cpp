@@ -104,6 +104,12 @@ bool ApplyFields(CBookRecord &book, const CFieldValues &values, const QString &i
         ShowMessage(LoadString(155), MsgIcon::Warning);
         return false;
     }
+    if (book.Series.trimmed().isEmpty() && !book.SeriesNumber.trimmed().isEmpty()) {
+        ShowMessage(QCoreApplication::translate("Cli", "A number in a series needs the name of "
+                                                       "the series (Series=NAME)."),
+                    MsgIcon::Warning);
+        return false;
+    }
     if (const CBookRecord::ColumnLimit *tooLong = book.FirstTooLong()) {
         ShowMessage(CBookRecord::TooLongMessage(QLatin1String(tooLong->Field),
                                                 (book.*tooLong->Text).size(), tooLong->Limit),
@@ -180,9 +186,11 @@ std::vector<CCliCommand> EditCommands()
          QCoreApplication::translate(
              "Cli", "Sets fields of one book as the book sheet saves them, in one transaction. "
                     "FIELD is an element name of the book XML (Title, Author, MyRating, "
-                    "Location, Notes, ...; FrontCover and BackCover name a picture file, empty "
-                    "for none); every other column and row of the library stays. Fails for an "
-                    "unknown book; an unknown field is a usage error."),
+                    "Location, Notes, Series, SeriesNumber, ...; FrontCover and BackCover name a "
+                    "picture file, empty for none; an empty Series takes the book out of its "
+                    "series); every other column and row of the library stays. Fails for an "
+                    "unknown book or a SeriesNumber that is not a number; an unknown field is a "
+                    "usage error."),
          CmdEdit},
     };
 }

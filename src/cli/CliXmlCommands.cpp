@@ -62,12 +62,13 @@ int CmdImportXml(const QStringList &args)
     QStringList plain = args;
     QString categoryText;
     int category = 0;
+    const bool keepCategories = plain.removeAll(QStringLiteral("--keep-categories")) > 0;
     if (!TakeOption(plain, QStringLiteral("--category"), &categoryText) ||
         !ParseId(categoryText, &category) || !TakeDuplicatesOption(plain) ||
         !CheckPlainArgs(plain, 2))
         return UsageError(
             QStringLiteral("usage: tomelodex-cli import-xml LIBRARY FILE --category ID "
-                           "[--duplicates skip|add]"));
+                           "[--keep-categories] [--duplicates skip|add]"));
     if (RefuseStrayName(plain.at(1)))
         return kExitFailed;
     CTomeloDoc doc;
@@ -76,6 +77,7 @@ int CmdImportXml(const QStringList &args)
         return opened;
     CXmlImportOptions options;
     options.onWaiting = [](const QString &status) { PrintErr(status); };
+    options.restoreCategories = keepCategories;
     const CXmlImportResult result =
         ImportBooksXml(plain.at(1), category, TomeloApp().m_imagesDir, *doc.m_connection, options);
     return result.completed && result.failed == 0 ? kExitOk : kExitFailed;
@@ -93,13 +95,16 @@ std::vector<CCliCommand> XmlCommands()
                     "it, to standard output or FILE."),
          CmdExportXml},
         {QStringLiteral("import-xml"),
-         QStringLiteral("LIBRARY FILE --category ID [--duplicates skip|add]"),
+         QStringLiteral("LIBRARY FILE --category ID [--keep-categories] [--duplicates skip|add]"),
          QCoreApplication::translate(
-             "Cli", "Imports the books of a book XML file into category ID. A book whose ISBN "
-                    "is already in the library is skipped (skip, the default) or added anyway "
-                    "(add). Prints how many books were found and imported, then how many were "
-                    "imported, skipped and failed; exits 1 when any failed or the import was "
-                    "stopped."),
+             "Cli", "Imports the books of a book XML file into category ID. With "
+                    "--keep-categories each book goes instead into the categories the file "
+                    "names for it, found by their path and created when missing (Favorites "
+                    "and Reading List included); a book the file puts in no category still "
+                    "goes into category ID. A book whose ISBN is already in the library is "
+                    "skipped (skip, the default) or added anyway (add). Prints how many books "
+                    "were found and imported, then how many were imported, skipped and failed; "
+                    "exits 1 when any failed or the import was stopped."),
          CmdImportXml},
     };
 }

@@ -54,8 +54,9 @@ private Q_SLOTS:
             tables << rs.GetText(0);
         QCOMPARE(tables.join(u' '),
                  QStringLiteral(
-                     "book book_added book_category bookbinding bookextras bookformat booklanguage "
-                     "booklocation bookpublisher bookstatus bookstore category link"));
+                     "book book_added book_category book_series bookbinding bookextras bookformat "
+                     "booklanguage booklocation bookpublisher bookseries bookstatus bookstore "
+                     "borrower category link loan reading"));
         const char *counts[][2] = {{"category", "4"},     {"bookbinding", "3"}, {"bookextras", "1"},
                                    {"booklanguage", "2"}, {"bookstatus", "4"},  {"book", "0"},
                                    {"bookpublisher", "0"}};

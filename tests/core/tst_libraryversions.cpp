@@ -13,6 +13,9 @@
 #include "db/LibraryConnection.h"
 #include "db/SchemaVersion.h"
 #include "db/TomeloDoc.h"
+#include "loans/LoanStore.h"
+#include "loans/SeriesStore.h"
+#include "loans/ShelfQueries.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -37,6 +40,32 @@ QString DateAddedSchema(CPlainSqlite &db)
         .Rows(QStringLiteral("SELECT type || ' ' || name || ' ' || tbl_name FROM sqlite_master "
                              "WHERE tbl_name = 'book_added' OR type = 'trigger' ORDER BY 1"))
         .join(u',');
+}
+
+// What keeps loans, series and readings: their tables with each column's
+// type, constraints and collation, their indexes (unique, partial, on
+// which columns) and triggers.
+QString LoanSchema(CPlainSqlite &db)
+{
+    const QString tables =
+        QStringLiteral("('borrower', 'loan', 'bookseries', 'book_series', 'reading')");
+    return db
+        .Rows(QStringLiteral(
+                  "SELECT type || ' ' || name || ' ' || tbl_name FROM sqlite_master WHERE "
+                  "tbl_name IN %1 OR name = 'book_loans_on_delete' "
+                  "UNION ALL SELECT t.name || '.' || c.name || ' ' || c.type || ' ' || "
+                  "c.\"notnull\" || ' ' || c.pk || ' ' || ifnull(c.dflt_value, '') FROM "
+                  "sqlite_master AS t, pragma_table_info(t.name) AS c WHERE t.type = 'table' AND "
+                  "t.name IN %1 "
+                  "UNION ALL SELECT l.name || ' ' || l.\"unique\" || ' ' || l.partial || ' ' || "
+                  "(SELECT group_concat(ifnull(x.name, '') || ' ' || x.coll) FROM "
+                  "pragma_index_xinfo(l.name) AS x WHERE x.key) FROM sqlite_master AS t, "
+                  "pragma_index_list(t.name) AS l WHERE t.type = 'table' AND t.name IN %1 "
+                  "UNION ALL SELECT t.name || ' fk ' || f.\"table\" || ' ' || f.\"from\" || ' ' || "
+                  "f.on_delete FROM sqlite_master AS t, pragma_foreign_key_list(t.name) AS f "
+                  "WHERE t.type = 'table' AND t.name IN %1 ORDER BY 1")
+                  .arg(tables))
+        .join(u'\n');
 }
 
 // The current moment as the library stores it, to the second.
@@ -278,6 +307,54 @@ private Q_SLOTS:
         QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
     }
 
+    // A library of version 2 has no loans, series or readings: reading it
+    // finds none and changes nothing; its first write (a loan) brings in the
+    // tables, indexes and triggers as a new library has them.
+    void versionTwoLibraryGainsLoansOnFirstWrite()
+    {
+        const QString path = LibraryWithBook(QStringLiteral("v2.mdb"), 2);
+        QVERIFY(!path.isEmpty());
+        {
+            CPlainSqlite db(path);
+            QVERIFY2(
+                db.Exec(QStringLiteral(
+                    "DROP TRIGGER book_loans_on_delete; DROP TRIGGER borrower_keep_with_loans; "
+                    "DROP TABLE loan; DROP TABLE borrower; DROP TABLE book_series; "
+                    "DROP TABLE bookseries; DROP TABLE reading")),
+                qPrintable(db.Error()));
+        }
+        const QByteArray before = ReadFileBytes(path);
+        CLibraryConnection db;
+        QVERIFY(db.Open(path));
+        CLoanStore loans(db);
+        QVector<CLoanRow> rows;
+        QVERIFY2(loans.List(LoanFilter::All, rows), qPrintable(loans.Error()));
+        QVERIFY(rows.isEmpty());
+        QVector<CSeriesRow> series;
+        CSeriesStore seriesStore(db);
+        QVERIFY(seriesStore.List(series, true));
+        QVector<quint32> ids;
+        QString error;
+        QVERIFY(ReadShelfBookIds(db, OverdueBookIdsSql(QDate::currentDate()), ids, &error));
+        QVERIFY(ids.isEmpty());
+        QCOMPARE(ReadFileBytes(path), before);
+
+        QVERIFY2(loans.Lend(1, {LoanDirection::Lent, QStringLiteral("Anna"), QDate(), QDate(),
+                                QString()}) > 0,
+                 qPrintable(loans.Error()));
+        QVERIFY(QFileInfo::exists(path + QStringLiteral(".bak-2")));
+        QCOMPARE(db.SchemaVersion(), CSchemaVersion::Current());
+        db.Close();
+        CPlainSqlite upgraded(path);
+        CPlainSqlite model(CTestEnv::TemplatePath());
+        const QString schema = LoanSchema(upgraded);
+        QVERIFY2(schema.contains(QStringLiteral("loan_open_book 1 1")), qPrintable(schema));
+        QCOMPARE(schema, LoanSchema(model));
+        QCOMPARE(upgraded.Value(QStringLiteral("SELECT Name FROM borrower")),
+                 QStringLiteral("Anna"));
+        QCOMPARE(IntegrityOf(path), QStringLiteral("ok"));
+    }
+
     void noUpgradeWithoutTheCopy()
     {
         // Where the copy should go stands a folder: the write is refused with
@@ -322,7 +399,7 @@ private Q_SLOTS:
         QTest::newRow("sql query") << "sql|LIB|SELECT * FROM book" << 0;
         QTest::newRow("sql write") << "sql|LIB|UPDATE book SET Title='x'" << 1;
         QTest::newRow("sql write to a table of its own")
-            << "sql|LIB|INSERT INTO loan (BookID) VALUES (1)" << 1;
+            << "sql|LIB|INSERT INTO shelf_mark (BookID) VALUES (1)" << 1;
         QTest::newRow("search") << "search|LIB|dune" << 1;
         QTest::newRow("compact") << "compact|LIB" << 1;
         QTest::newRow("import-xml") << "import-xml|LIB|XML|--category|1" << 1;
@@ -338,8 +415,8 @@ private Q_SLOTS:
         {
             // What a newer version may have brought: a table of its own.
             CPlainSqlite db(path);
-            QVERIFY(db.Exec(QStringLiteral(
-                "CREATE TABLE loan (BookID INTEGER REFERENCES book (BookID) ON DELETE CASCADE)")));
+            QVERIFY(db.Exec(QStringLiteral("CREATE TABLE shelf_mark (BookID INTEGER REFERENCES "
+                                           "book (BookID) ON DELETE CASCADE)")));
         }
         const QString xml = m_env->WriteFile(
             QStringLiteral("in.xml"),

@@ -101,7 +101,7 @@ private Q_SLOTS:
         PLAIN_ROWS(db, QStringLiteral("PRAGMA integrity_check"), QStringList{"ok"});
         const QStringList tables =
             db.Rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
-        QCOMPARE(tables.size(), 13);
+        QCOMPARE(tables.size(), 18);
         // Every column of every table filters and sorts: a column tied to a
         // collation SQLite lacks would fail here.
         for (const QString &table : tables) {
@@ -140,12 +140,26 @@ private Q_SLOTS:
                                 "'outside', '0596007124', 900)"),
                  QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (900, 900)"),
                  QStringLiteral("INSERT INTO link (BookID, LinkID, Name) VALUES (900, 1, 'x')"),
+                 QStringLiteral("INSERT INTO borrower (BorrowerID, Name) VALUES (900, 'x')"),
+                 QStringLiteral("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate) "
+                                "VALUES (900, 900, 'lent', '2026-12-01')"),
+                 QStringLiteral("INSERT INTO bookseries (SeriesID, Name) VALUES (900, 'x')"),
+                 QStringLiteral("INSERT INTO book_series (BookID, SeriesID, Number) VALUES (900, "
+                                "900, '2.5')"),
+                 QStringLiteral("INSERT INTO reading (BookID, Started) VALUES (900, '2026-12-01')"),
                  QStringLiteral("UPDATE book SET Title = upper(Title), ISBN = lower(ISBN)"),
                  QStringLiteral("UPDATE bookpublisher SET Name = upper(Name)"),
              }) {
             db.Rows(write);
             QVERIFY2(db.Error().isEmpty(), qPrintable(write + u'\n' + db.Error()));
         }
+        // A book is out on one loan at a time, whoever records it; a name is
+        // one borrower whatever its ASCII letter case.
+        db.Rows(QStringLiteral("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate) VALUES "
+                               "(900, 900, 'borrowed', '2026-12-02')"));
+        QVERIFY2(db.Error().contains(QStringLiteral("UNIQUE")), qPrintable(db.Error()));
+        db.Rows(QStringLiteral("INSERT INTO borrower (Name) VALUES ('X')"));
+        QVERIFY2(db.Error().contains(QStringLiteral("UNIQUE")), qPrintable(db.Error()));
         PLAIN_ROWS(db, QStringLiteral("PRAGMA integrity_check"), QStringList{"ok"});
     }
 

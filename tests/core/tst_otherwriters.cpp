@@ -129,16 +129,16 @@ class TestOtherWriters : public QObject
         QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO book_category VALUES (1, 33)"), true, m_db));
     }
 
-    // Another program's column, set on book 1, and its table of loans,
+    // Another program's column, set on book 1, and its table of lendings,
     // whose rows go with their book.
     void AddForeignData()
     {
-        QVERIFY(m_db.Execute(
-            QStringLiteral("ALTER TABLE book ADD COLUMN Series TEXT;"
-                           "UPDATE book SET Series = 'Foundation Trilogy' WHERE BookID = 1;"
-                           "CREATE TABLE loan (LoanID INTEGER PRIMARY KEY, BookID INTEGER NOT NULL "
-                           "REFERENCES book (BookID) ON DELETE CASCADE, Borrower TEXT);"
-                           "INSERT INTO loan (BookID, Borrower) VALUES (1, 'Ann');")));
+        QVERIFY(m_db.Execute(QStringLiteral(
+            "ALTER TABLE book ADD COLUMN Series TEXT;"
+            "UPDATE book SET Series = 'Foundation Trilogy' WHERE BookID = 1;"
+            "CREATE TABLE lending (LendingID INTEGER PRIMARY KEY, BookID INTEGER NOT NULL "
+            "REFERENCES book (BookID) ON DELETE CASCADE, Borrower TEXT);"
+            "INSERT INTO lending (BookID, Borrower) VALUES (1, 'Ann');")));
     }
 
     // The book as the tests compare it: title, location, rating, notes,
@@ -212,7 +212,7 @@ private Q_SLOTS:
                  QStringLiteral("Foundation and Empire|Shelf 2|4||1.jpg|1:Errata,2:Map|32,33"));
         QCOMPARE(Value(QStringLiteral("SELECT Series FROM book WHERE BookID = 1")),
                  QStringLiteral("Foundation Trilogy"));
-        QCOMPARE(Value(QStringLiteral("SELECT Borrower FROM loan WHERE BookID = 1")),
+        QCOMPARE(Value(QStringLiteral("SELECT Borrower FROM lending WHERE BookID = 1")),
                  QStringLiteral("Ann"));
         QCOMPARE(ReadFileBytes(QDir(m_images).filePath(QStringLiteral("1.jpg"))),
                  QByteArray("\xff\xd8\xff picture"));
@@ -322,7 +322,11 @@ private Q_SLOTS:
         const auto row = [](const char *name, QStringList args, int code, const char *message) {
             QTest::newRow(name) << args << code << QString::fromUtf8(message);
         };
-        row("a field of another program", {"1", "Series=Foundation"}, 2, "unknown field 'Series'");
+        row("a field of another program", {"1", "Shelf=3"}, 2, "unknown field 'Shelf'");
+        row("a series number that is no number", {"1", "Series=Foundation", "SeriesNumber=first"},
+            1, "lib.mdb: \"first\" is not a number in a series.");
+        row("a series number without a series", {"1", "SeriesNumber=2"}, 1,
+            "lib.mdb: A number in a series needs the name of the series");
         row("an unknown field among known ones", {"1", "Title=New", "Bogus=1"}, 2,
             "unknown field 'Bogus'");
         row("no value", {"1", "Title"}, 2, "usage: tomelodex-cli edit");

@@ -28,6 +28,8 @@ struct CChange
 {
     const char *name;
     CSnapshotScope scope;
+    // Rows written before the snapshot, if any.
+    const char *setup;
     // Makes the change; names in `added` the rows it made.
     std::function<bool(CLibraryConnection &, const QString &images, CSnapshotScope &added)> make;
 };
@@ -51,7 +53,7 @@ CSnapshotScope Categories(QVector<qint64> ids)
 const QList<CChange> &Changes()
 {
     static const QList<CChange> changes = {
-        {"edit a book: columns, a new publisher, links", Books({1}, true),
+        {"edit a book: columns, a new publisher, links", Books({1}, true), nullptr,
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &) {
              CBookRecord book;
              if (!book.Load(1, db))
@@ -62,7 +64,7 @@ const QList<CChange> &Changes()
                  {QString(), QStringLiteral("Notes"), QStringLiteral("/tmp/n.txt"), QString()}};
              return book.Save(false, 0, images, db);
          }},
-        {"add a book", Books({}, true),
+        {"add a book", Books({}, true), nullptr,
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &added) {
              CBookRecord book;
              book.Title = QStringLiteral("Brand New");
@@ -72,31 +74,37 @@ const QList<CChange> &Changes()
              added.bookIds = {g_lastSavedBookId};
              return true;
          }},
-        {"remove books from one category", Books({4, 6}),
+        {"remove books from one category", Books({4, 6}), nullptr,
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &) {
              return RemoveBooks({4, 6}, 33, images, db);
          }},
-        {"move books to the Recycle Bin", Books({1, 2}),
+        {"move books to the Recycle Bin", Books({1, 2}), nullptr,
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &) {
              return RemoveBooks({1, 2}, kAllBooks, images, db);
          }},
-        {"delete books for good", Books({9, 13}),
+        {"delete books for good: loans, series, readings too", Books({9, 13}),
+         "INSERT INTO borrower (BorrowerID, Name) VALUES (1, 'Ann');"
+         "INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate) VALUES (9, 1, 'lent', "
+         "'2026-01-02');"
+         "INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Trilogy');"
+         "INSERT INTO book_series (BookID, SeriesID, Number) VALUES (13, 1, '2');"
+         "INSERT INTO reading (BookID, Started) VALUES (13, '2025-12-01')",
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &) {
              return RemoveBooks({9, 13}, kRecycleBin, images, db);
          }},
-        {"paste books", Books({1, 2, 24}),
+        {"paste books", Books({1, 2, 24}), nullptr,
          [](CLibraryConnection &db, const QString &, CSnapshotScope &) {
              return PasteBooksInto({1, 2, 24}, 40, db);
          }},
-        {"remove a category with its subcategories", Categories({32, 33, 34}),
+        {"remove a category with its subcategories", Categories({32, 33, 34}), nullptr,
          [](CLibraryConnection &db, const QString &, CSnapshotScope &) {
              return CCategoryStore(db).Remove(32);
          }},
-        {"move a category", Categories({40}),
+        {"move a category", Categories({40}), nullptr,
          [](CLibraryConnection &db, const QString &, CSnapshotScope &) {
              return CCategoryStore(db).Move(40, 32);
          }},
-        {"add a category", Categories({}),
+        {"add a category", Categories({}), nullptr,
          [](CLibraryConnection &db, const QString &, CSnapshotScope &added) {
              const int id = CCategoryStore(db).Add(QStringLiteral("Poetry"), QString(), 32);
              added.categoryIds = {id};
@@ -162,6 +170,8 @@ private Q_SLOTS:
     void undoAndRedoEachKindOfChange()
     {
         QFETCH(int, change);
+        if (const char *setup = Changes()[change].setup)
+            QVERIFY2(m_db->Execute(QString::fromUtf8(setup)), qPrintable(m_db->LastError()));
         const CTableDump original = DumpTables(m_path);
         CRowSnapshot before;
         CRowSnapshot after;

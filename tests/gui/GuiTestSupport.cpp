@@ -76,6 +76,19 @@ QString CQueuedFilePrompt::PictureFileName(QWidget *, const QString &caption, co
     return Next(caption, filter);
 }
 
+QString CQueuedFilePrompt::OpenFileNameWithOption(QWidget *, const QString &caption,
+                                                  const QString &filter, const QString &optionText,
+                                                  const QString &, bool *checked)
+{
+    optionTexts += optionText;
+    optionsOffered += *checked;
+    const QString name = Next(caption, filter);
+    const bool answer = optionAnswers.isEmpty() ? *checked : optionAnswers.takeFirst();
+    if (!name.isEmpty())
+        *checked = answer;
+    return name;
+}
+
 QByteArray MakeTestGif(const QList<int> &delays)
 {
     QByteArray gif("GIF89a");

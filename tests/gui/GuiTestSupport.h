@@ -27,10 +27,18 @@ public:
     QString FolderName(QWidget *parent, const QString &caption) override;
     QString PictureFileName(QWidget *parent, const QString &caption,
                             const QString &filter) override;
+    // Also records the check box as offered, and sets it to the next of
+    // `optionAnswers` (left as offered when there is none) unless cancelled.
+    QString OpenFileNameWithOption(QWidget *parent, const QString &caption, const QString &filter,
+                                   const QString &optionText, const QString &optionHint,
+                                   bool *checked) override;
 
-    QStringList names;    // taken from the front
-    QStringList filters;  // the filter of each dialog asked for (empty for a folder)
-    QStringList captions; // the caption of each dialog asked for
+    QStringList names;          // taken from the front
+    QStringList filters;        // the filter of each dialog asked for (empty for a folder)
+    QStringList captions;       // the caption of each dialog asked for
+    QList<bool> optionAnswers;  // taken from the front
+    QStringList optionTexts;    // the check box of each dialog that had one
+    QList<bool> optionsOffered; // its state when that dialog opened
 
 private:
     QString Next(const QString &caption, const QString &filter);

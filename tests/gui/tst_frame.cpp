@@ -8,11 +8,14 @@
 #include "db/TomeloDoc.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
+#include "frame/OptionFileDialog.h"
 #include "library/BookListModel.h"
+#include "library/CategoryTreeModel.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +30,20 @@ QString Query(const QString &library, const QString &sql)
     if (!connection.Open(library, &error))
         return QStringLiteral("<cannot open: %1>").arg(error);
     return QueryText(connection, sql);
+}
+
+// Every membership of `library` as "Title>>path of the category", sorted;
+// Search Results, which only the last search fills, left out.
+QString MembershipsByPath(const QString &library)
+{
+    return Query(library,
+                 QStringLiteral(
+                     "WITH RECURSIVE p(CatID, Path) AS (SELECT CatID, '>>' || Name FROM category "
+                     "WHERE ParentID IS NULL UNION ALL SELECT c.CatID, p.Path || '>>' || c.Name "
+                     "FROM category c JOIN p ON c.ParentID = p.CatID) "
+                     "SELECT group_concat(x, char(10)) FROM (SELECT Title || p.Path AS x FROM "
+                     "book_category JOIN book USING (BookID) JOIN p USING (CatID) WHERE CatID <> 3 "
+                     "ORDER BY x)"));
 }
 
 // Answers "No" (add the book anyway) and meanwhile presses Esc in the
@@ -58,6 +75,7 @@ private Q_SLOTS:
     void commandsReachPanesWithoutFocus();
     void newDatabaseOntoOpenLibrary();
     void importXmlIntoCurrentCategory();
+    void importXmlRestoresCategoriesWhenAsked();
     void compactDatabaseKeepsLibraryOpen();
     void recentFilesOpenAndForgetMissingOnes();
     void failedOpenKeepsTheOpenLibrary_data();
@@ -263,6 +281,64 @@ void TestFrame::importXmlIntoCurrentCategory()
     QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("3"));
     QCOMPARE(booksChanged, 1);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestFrame::importXmlRestoresCategoriesWhenAsked()
+{
+    CWindowTestEnv env(CWindowTestEnv::kWithoutSample);
+    const QString sample = env.CopyLibrary(QStringLiteral("Sample.mdb"));
+    const QString xml = env.Path(QStringLiteral("all.xml"));
+    const CliRun exported =
+        RunCliTool({QStringLiteral("export-xml"), sample, QStringLiteral("--category"),
+                    QStringLiteral("5"), QStringLiteral("-o"), xml},
+                   env.Path(QStringLiteral("config")));
+    QVERIFY2(exported.code == 0, qPrintable(exported.err));
+    const QString books = Query(sample, QStringLiteral("SELECT COUNT(*) FROM book"));
+
+    const QString target = env.CopyLibrary(QStringLiteral("Target.mdb"), true);
+    QVERIFY(env.StartWindow({target}));
+    env.Document().SetCurrentCategory(1);
+    env.files.names = {xml};
+    env.files.optionAnswers = {true};
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
+    QCOMPARE(env.files.optionTexts, QStringList({QStringLiteral("Restore categories")}));
+    QCOMPARE(env.files.optionsOffered, QList<bool>({false})); // unchecked at first
+    QVERIFY2(env.prompt.LastText().startsWith(
+                 QStringLiteral("%1 books found; %1 imported into the categories the file names.")
+                     .arg(books)),
+             qPrintable(env.prompt.LastText()));
+    // Every book is where it was, and the tree shows the categories made.
+    QCOMPARE(MembershipsByPath(target), MembershipsByPath(sample));
+    CCategoryTreeModel &tree = *env.Frame().TreeView()->Model();
+    const QModelIndex root = tree.IndexOf(1);
+    QStringList topNames;
+    for (int row = 0; row < tree.rowCount(root); ++row)
+        topNames << tree.index(row, 0, root).data().toString();
+    QVERIFY2(topNames.contains(QStringLiteral("Fiction")) &&
+                 topNames.contains(QStringLiteral("Science")),
+             qPrintable(topNames.join(u',')));
+
+    // Undone, the categories it made go with its books.
+    QVERIFY(env.Frame().RouteCommand(ID_EDIT_UNDO));
+    QCOMPARE(Query(target, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
+    QCOMPARE(Query(target, QStringLiteral("SELECT group_concat(CatID) FROM category")),
+             QStringLiteral("1,2,3,4"));
+
+    // The choice is remembered for the next import; cancelling keeps it.
+    QVERIFY(env.Frame().RouteCommand(ID_FILE_IMPORT_XML));
+    QCOMPARE(env.files.optionsOffered, QList<bool>({false, true}));
+
+    // The dialog a person sees: the check box below the file fields.
+    COptionFileDialog dialog(&env.Frame(), QStringLiteral("Import XML"),
+                             QStringLiteral("XML Files (*.xml)"),
+                             QStringLiteral("Restore categories"));
+    dialog.setDirectory(env.Path(QString()));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.Option()->isVisible());
+    QVERIFY(dialog.rect().contains(
+        QRect(dialog.Option()->mapTo(&dialog, QPoint(0, 0)), dialog.Option()->sizeHint())));
+    CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("import-xml-dialog"));
 }
 
 void TestFrame::compactDatabaseKeepsLibraryOpen()

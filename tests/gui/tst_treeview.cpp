@@ -225,25 +225,22 @@ private Q_SLOTS:
             << QString() << 32
             << QStringLiteral("Remove the category \"beta\" and its 2 subcategories?\n\nOf the 4 "
                               "books filed there, 3 are in no other category and go to the "
-                              "Recycle Bin; the others stay in their other categories. Removed "
-                              "categories cannot be restored.")
+                              "Recycle Bin; the others stay in their other categories.")
             << QStringLiteral("2,3,4,5");
         QTest::newRow("one subcategory, its book alone there")
             << QString() << 35
             << QStringLiteral("Remove the category \"Child\" and its 1 subcategory?\n\nThe 1 book "
                               "filed there is in no other category, so it goes to the Recycle "
-                              "Bin. Removed categories cannot be restored.")
+                              "Bin.")
             << QStringLiteral("4,5");
         QTest::newRow("books filed elsewhere too")
             << QStringLiteral("INSERT INTO book_category VALUES (2, 34), (3, 34)") << 34
             << QStringLiteral("Remove the category \"gamma\"?\n\nThe 2 books filed there stay "
-                              "in the library and in their other categories. Removed categories "
-                              "cannot be restored.")
+                              "in the library and in their other categories.")
             << QStringLiteral("5");
         QTest::newRow("empty") << QString() << 33
                                << QStringLiteral("Remove the category \"Alpha\"?\n\nNo book is "
-                                                 "filed there. Removed categories cannot be "
-                                                 "restored.")
+                                                 "filed there.")
                                << QStringLiteral("5");
     }
     void removeCategorySaysWhatHappens()
@@ -261,7 +258,7 @@ private Q_SLOTS:
         QCOMPARE(m_env->prompt.shown.size(), 1);
         QCOMPARE(m_env->prompt.LastText(), question);
         QCOMPARE(m_env->prompt.shown[0].action, QStringLiteral("Remove Category"));
-        QVERIFY(!m_env->prompt.shown[0].canUndo);
+        QVERIFY(m_env->prompt.shown[0].canUndo); // Edit > Undo brings it back
         QVERIFY(!Model().IndexOf(category).isValid());
         QCOMPARE(Db(QStringLiteral("SELECT COUNT(*) FROM category WHERE CatID=%1 OR ParentID=%1")
                         .arg(category)),

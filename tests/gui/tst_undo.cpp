@@ -9,7 +9,9 @@
 #include "TableDump.h"
 #include "book/BookProperties.h"
 #include "db/DbAccess.h"
+#include "db/NameTidy.h"
 #include "db/TomeloDoc.h"
+#include "dialogs/NameTidyCommand.h"
 #include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
 #include "library/BookListModel.h"
@@ -181,6 +183,85 @@ private Q_SLOTS:
                                DumpTables(m_path))
                     .isEmpty());
         QCOMPARE(UndoText(), QStringLiteral("&Undo"));
+    }
+
+    void tidyingNamesIsUndone_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("merge") << QStringLiteral("Penguin Classics")
+                               << QStringLiteral("Merge 3 Names into \"Penguin Classics\"");
+        QTest::newRow("rename") << QStringLiteral("Penguin Books")
+                                << QStringLiteral(
+                                       "Rename \"Penguin Classics\" to \"Penguin Books\"");
+        QTest::newRow("delete unused") << QString() << QStringLiteral("Delete 1 Name");
+    }
+    void tidyingNamesIsUndone()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, name);
+        // Two more spellings of the sample's publisher, one of them on a book.
+        QVERIFY(ExecuteSql(QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES "
+                                          "(90, 'Penguin classics'), (91, 'Penguin')"),
+                           true, *Doc().m_connection));
+        QVERIFY(ExecuteSql(QStringLiteral("UPDATE book SET PublisherID=91 WHERE BookID=2"), true,
+                           *Doc().m_connection));
+        QVector<CNameUse> names = {{1, QStringLiteral("Penguin Classics"), 0},
+                                   {91, QStringLiteral("Penguin"), 0}};
+        if (kept.isEmpty())
+            names = {{90, QStringLiteral("Penguin classics"), 0}};
+        else if (kept != names.first().name)
+            names.removeLast();
+        CheckUndoRedo(
+            [&] {
+                auto command =
+                    std::make_unique<CNameTidyCommand>(Doc(), NameKind::Publisher, names, kept);
+                CNameTidy tidy(*Doc().m_connection);
+                CNameTidyChange change;
+                int deleted = 0;
+                const CNameTidy::Outcome outcome =
+                    kept.isEmpty()
+                        ? tidy.DeleteUnused(NameKind::Publisher, names, &deleted, &change)
+                        : tidy.Merge(NameKind::Publisher, names, kept, &change);
+                QCOMPARE(outcome, CNameTidy::Outcome::Done);
+                QVERIFY(command->NameAfter(change, deleted));
+                CLibraryUndo::Of(Doc()).Push(std::move(command));
+            },
+            name);
+    }
+
+    void importIsUndoneWithItsBooksNamesAndCovers()
+    {
+        const QString picture = m_env->Path(QStringLiteral("cover.gif"));
+        {
+            QFile file(picture);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(MakeTestGif({0}));
+        }
+        const QString xml = m_env->Path(QStringLiteral("two.xml"));
+        {
+            QFile file(xml);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Tomelodex Version=\"1.1\">\n"
+                       "<Book ID=\"1\"><Title>Imported One</Title><ISBN>0596004206</ISBN>"
+                       "<Publisher>A Press Only The File Knows</Publisher><FrontCover>" +
+                       picture.toUtf8() +
+                       "</FrontCover></Book>\n"
+                       "<Book ID=\"2\"><Title>Imported Two</Title></Book>\n</Tomelodex>\n");
+        }
+        Show(35);
+        m_env->files.names = {xml};
+        CheckUndoRedo([&] { QVERIFY(Run(ID_FILE_IMPORT_XML)); }, QStringLiteral("Import 2 Books"));
+        const QString id = Db(QStringLiteral("SELECT BookID FROM book WHERE Title='Imported One'"));
+        const QString cover = QDir(CTomeloDoc::ImagesDirFor(m_path))
+                                  .filePath(Db(QStringLiteral("SELECT FrontCover FROM book WHERE "
+                                                              "BookID=%1")
+                                                   .arg(id)));
+        QCOMPARE(ReadFileBytes(cover), MakeTestGif({0}));
+        QVERIFY(Run(ID_EDIT_UNDO));
+        QVERIFY(!QFile::exists(cover));
+        QVERIFY(Run(ID_EDIT_REDO));
+        QCOMPARE(ReadFileBytes(cover), MakeTestGif({0}));
     }
 
     void deletedBookComesBackWithItsCover()

@@ -7,6 +7,7 @@
 #include "app/AppSettings.h"
 #include "app/TomeloApp.h"
 #include "book/BookProperties.h"
+#include "book/BulkEditDlg.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/Options.h"
@@ -232,6 +233,18 @@ void TestWindowLanguages::windowFollowsTheLanguage()
                 CWindowTestEnv::SaveScreenshot(sheet,
                                                QStringLiteral("sheet_%1_%2").arg(code).arg(i));
             }
+        }));
+    // Every book selected: the bulk editor, with room for its texts.
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(frame.RouteCommand(ID_EDIT_SELECT_ALL));
+    QTRY_VERIFY(env.Document().m_selectedBookIds.size() > 1);
+    QVERIFY(DriveModal<CBulkEditDlg>(
+        [&] { frame.Action(ID_EDIT_BOOK)->trigger(); },
+        [&](CBulkEditDlg &dialog) {
+            const QStringList clipped = ClippedTextsOnEveryPage(dialog);
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'|')));
+            CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("bulkedit_") + code);
         }));
     QVERIFY2(env.prompt.shown.isEmpty(), qPrintable(env.prompt.LastText()));
     env.CloseWindow();

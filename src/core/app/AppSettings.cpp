@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QMutex>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include "app/Profile.h"
@@ -185,6 +187,16 @@ bool CAppSettings::AuthorsByLastName()
 bool CAppSettings::SetAuthorsByLastName(bool byLastName)
 {
     return WriteInt(kSettingsKeyPath, kValueAuthorsByLastName, byLastName ? 1 : 0);
+}
+
+int CAppSettings::LoanPeriodDays()
+{
+    return std::clamp(ReadInt(kSettingsKeyPath, kValueLoanPeriodDays, 28), 1, 3650);
+}
+
+bool CAppSettings::SetLoanPeriodDays(int days)
+{
+    return WriteInt(kSettingsKeyPath, kValueLoanPeriodDays, std::clamp(days, 1, 3650));
 }
 
 int CAppSettings::Css()

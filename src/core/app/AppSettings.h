@@ -27,6 +27,7 @@ inline constexpr char kValueListView[] = "ListView";
 inline constexpr char kValueListColumns[] = "ListColumns";
 inline constexpr char kValueIncludeSubcategories[] = "IncludeSubcategories";
 inline constexpr char kValueAuthorsByLastName[] = "AuthorsByLastName";
+inline constexpr char kValueLoanPeriodDays[] = "LoanPeriodDays";
 inline constexpr char kValueCss[] = "CSS";
 inline constexpr char kValueXsl[] = "XSL";
 inline constexpr char kValueServiceHost[] = "ServiceHost";
@@ -36,6 +37,7 @@ inline constexpr char kValueLookupSource[] = "LookupSource";
 inline constexpr char kValueLookupContact[] = "LookupContact";
 inline constexpr char kValueOpenLibraryHost[] = "OpenLibraryHost";
 inline constexpr char kValueCoversHost[] = "CoversHost";
+inline constexpr char kValueImportRestoresCategories[] = "ImportRestoresCategories";
 
 // Values of "Settings\Default".
 inline constexpr char kValueLanguage[] = "Language";
@@ -106,6 +108,10 @@ public:
     // The Author column sorts by last name.
     static bool AuthorsByLastName();
     static bool SetAuthorsByLastName(bool byLastName);
+    // The days a new loan is due after its date (Options; 28 by default,
+    // from 1 to 3650).
+    static int LoanPeriodDays();
+    static bool SetLoanPeriodDays(int days);
     // Index of the style sheet; the caller checks the range.
     static int Css();
     static bool SetCss(int index);

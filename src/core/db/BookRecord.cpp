@@ -11,6 +11,12 @@
 #include "db/LibraryConnection.h"
 #include "db/Recordset.h"
 #include "db/SqlFormat.h"
+#include "loans/BorrowerStore.h"
+#include "loans/LoanSql.h"
+#include "loans/LoanStore.h"
+#include "loans/ReadingStore.h"
+#include "loans/SeriesNumber.h"
+#include "loans/SeriesStore.h"
 #include "online/IsbnRules.h"
 #include "online/StoreLinks.h"
 
@@ -190,8 +196,138 @@ bool ReadStoredState(int bookId, CLibraryConnection &connection, QByteArray &sta
                       .arg(bookId),
                   connection, hash, &links))
         return false;
+    int places = 0;
+    if (HasLoanTables(connection) &&
+        !HashRows(QStringLiteral("SELECT quote(SeriesID), quote(Number) FROM book_series WHERE "
+                                 "BookID=%1")
+                      .arg(bookId),
+                  connection, hash, &places))
+        return false;
     if (books > 0)
         state = hash.result();
+    return true;
+}
+
+// Reads the book's series, loans and readings into `book`; nothing from a
+// library without their tables yet. False after showing the error.
+bool LoadLoansAndSeries(CBookRecord &book, CLibraryConnection &connection)
+{
+    CSeriesStore series(connection);
+    CBookSeries place;
+    CLoanStore loanStore(connection);
+    QVector<CLoanRow> loans;
+    CReadingStore readingStore(connection);
+    QVector<CReadingRow> readings;
+    QString error;
+    if (!series.BookSeries(book.BookID, &place))
+        error = series.Error();
+    else if (!loanStore.History(book.BookID, loans))
+        error = loanStore.Error();
+    else if (!readingStore.List(book.BookID, readings))
+        error = readingStore.Error();
+    if (!error.isEmpty()) {
+        ShowMessage(error, MsgIcon::Warning);
+        return false;
+    }
+    book.Series = place.name;
+    book.SeriesNumber = place.number;
+    const auto iso = [](const QDate &date) { return StoredDateText(date); };
+    book.Loans.clear();
+    for (const CLoanRow &loan : std::as_const(loans))
+        book.Loans.append({LoanDirectionText(loan.direction), loan.borrower, iso(loan.loanDate),
+                           iso(loan.dueDate), iso(loan.returnDate), loan.notes});
+    book.Readings.clear();
+    for (const CReadingRow &reading : std::as_const(readings))
+        book.Readings.append({iso(reading.started), iso(reading.finished), reading.notes});
+    return true;
+}
+
+// Why the loans, readings or series number a file gave a new book cannot be
+// kept, or empty.
+// The same rules as recording one: a borrower, a loan date, a direction,
+// dates in order, at most one loan not returned.
+QString CheckNewLoansAndReadings(const CBookRecord &book)
+{
+    int open = 0;
+    for (const CBookLoan &loan : book.Loans) {
+        LoanDirection direction;
+        bool loanOk = false, dueOk = false, returnOk = false;
+        const QDate loanDate = ParseLoanDate(loan.LoanDate, &loanOk);
+        const QDate due = ParseLoanDate(loan.DueDate, &dueOk);
+        const QDate returned = ParseLoanDate(loan.ReturnDate, &returnOk);
+        if (loan.Name.trimmed().isEmpty())
+            return CBorrowerStore::EmptyNameMessage();
+        if (!ParseLoanDirection(loan.Direction, &direction))
+            return QCoreApplication::translate("Loans", "\"%1\" is not a direction of a loan: "
+                                                        "lent or borrowed.")
+                .arg(loan.Direction);
+        if (!loanOk || !loanDate.isValid() || !dueOk || !returnOk)
+            return QCoreApplication::translate("Loans", "A loan of %1 has no valid date.")
+                .arg(loan.Name.trimmed());
+        if (due.isValid() && due < loanDate)
+            return CLoanStore::DueBeforeLoanMessage();
+        if (returned.isValid() && returned < loanDate)
+            return CLoanStore::ReturnBeforeLoanMessage().arg(StoredDateText(loanDate));
+        open += returned.isValid() ? 0 : 1;
+    }
+    if (open > 1)
+        return QCoreApplication::translate("Loans",
+                                           "A book can be out on only one loan at a time.");
+    for (const CBookReading &reading : book.Readings) {
+        bool startOk = false, finishOk = false;
+        const QDate started = ParseLoanDate(reading.Started, &startOk);
+        const QDate finished = ParseLoanDate(reading.Finished, &finishOk);
+        if (!startOk || !finishOk)
+            return QCoreApplication::translate("Loans", "A reading has a date that is no date.");
+        if (started.isValid() && finished.isValid() && finished < started)
+            return CReadingStore::FinishedBeforeStartedMessage();
+    }
+    if (!book.Series.trimmed().isEmpty() && !book.SeriesNumber.trimmed().isEmpty() &&
+        !IsSeriesNumberText(book.SeriesNumber))
+        return CSeriesStore::BadNumberMessage(book.SeriesNumber.trimmed());
+    return QString();
+}
+
+// Writes a new book's loans and readings, checked by CheckNewLoansAndReadings.
+bool WriteNewLoansAndReadings(const CBookRecord &book, int id, CLibraryConnection &connection,
+                              QString *error)
+{
+    for (const CBookLoan &loan : book.Loans) {
+        bool ok = false;
+        LoanDirection direction = LoanDirection::Lent;
+        ParseLoanDirection(loan.Direction, &direction);
+        CBorrowerStore borrowers(connection);
+        const qint64 borrowerId = borrowers.FindOrAdd(loan.Name);
+        if (borrowerId == 0) {
+            *error = borrowers.Error();
+            return false;
+        }
+        if (!RunLoanSql(connection,
+                        QStringLiteral("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, "
+                                       "DueDate, ReturnDate, Notes) VALUES (%1, %2, '%3', %4, "
+                                       "%5, %6, %7)")
+                            .arg(id)
+                            .arg(borrowerId)
+                            .arg(LoanDirectionText(direction),
+                                 DateLiteral(ParseLoanDate(loan.LoanDate, &ok)),
+                                 DateLiteral(ParseLoanDate(loan.DueDate, &ok)),
+                                 DateLiteral(ParseLoanDate(loan.ReturnDate, &ok)),
+                                 TextLiteral(loan.Notes)),
+                        error))
+            return false;
+    }
+    for (const CBookReading &reading : book.Readings) {
+        bool ok = false;
+        if (!RunLoanSql(connection,
+                        QStringLiteral("INSERT INTO reading (BookID, Started, Finished, Notes) "
+                                       "VALUES (%1, %2, %3, %4)")
+                            .arg(id)
+                            .arg(DateLiteral(ParseLoanDate(reading.Started, &ok)),
+                                 DateLiteral(ParseLoanDate(reading.Finished, &ok)),
+                                 TextLiteral(reading.Notes)),
+                        error))
+            return false;
+    }
     return true;
 }
 
@@ -252,6 +388,10 @@ CBookRecord::CBookRecord() : ProductUrlPrefix(::ProductUrlPrefix()), StatusText(
 void CBookRecord::ResetToDefaults()
 {
     Links.clear();
+    Series.clear();
+    SeriesNumber.clear();
+    Loans.clear();
+    Readings.clear();
     FrontCover.clear();
     BackCover.clear();
     Title.clear();
@@ -432,6 +572,8 @@ bool CBookRecord::Load(int bookId, CLibraryConnection &connection, LoadFor purpo
         }
     }
     links.Close();
+    if (!LoadLoansAndSeries(*this, connection))
+        return false;
     if (editing && !ReadStoredState(bookId, connection, StoredState)) {
         ShowMessage(connection.LastError(), MsgIcon::Warning);
         return false;
@@ -512,6 +654,13 @@ bool CBookRecord::WriteRows(bool isNew, int categoryId, const QString &imagesDir
             Conflict = SaveConflict::ChangedSinceRead;
             return false;
         }
+    }
+
+    // Refused before anything is written, so that nothing of the book is.
+    if (const QString refusal = isNew ? CheckNewLoansAndReadings(*this) : QString();
+        !refusal.isEmpty()) {
+        ShowMessage(refusal, MsgIcon::Warning);
+        return failed(refusal);
     }
 
     const CCoverPlan front = PlanCover(CoverTempPath, FrontCover, id, "FrontCover", imagesDir);
@@ -609,6 +758,16 @@ bool CBookRecord::WriteRows(bool isNew, int categoryId, const QString &imagesDir
                          Lit(link.Path, kLiteralText), Lit(link.Notes, kLiteralText)),
                 true, connection))
             return fail();
+    }
+    // The statements above brought an older library up to date, so the
+    // tables of series, loans and readings are there.
+    QString loansError;
+    if (!CSeriesStore::WriteBookSeries(connection, id, Series, SeriesNumber, &loansError) ||
+        (isNew && !WriteNewLoansAndReadings(*this, id, connection, &loansError))) {
+        ShowMessage(loansError, MsgIcon::Warning);
+        DiscardCover(front);
+        DiscardCover(back);
+        return failed(loansError);
     }
     // A stored book keeps the categories it is in, whoever filed it there.
     if (isNew && !ExecuteSql(QStringLiteral("INSERT INTO book_category (BookID, CatID) "

@@ -20,6 +20,26 @@ struct CLinkEntry
     QString Notes;
 };
 
+// One loan of a book as the book XML carries it: texts as the tables keep
+// them (Direction "lent" or "borrowed", ISO dates, empty when none).
+struct CBookLoan
+{
+    QString Direction;
+    QString Name;
+    QString LoanDate;
+    QString DueDate;
+    QString ReturnDate;
+    QString Notes;
+};
+
+// One reading of a book, likewise (ISO dates, empty when not known).
+struct CBookReading
+{
+    QString Started;
+    QString Finished;
+    QString Notes;
+};
+
 // Temporary files made for a book record (a downloaded cover, say). Copies
 // of a record share them, and the files are deleted when the last record
 // that knows them is gone, so a copy never deletes a file its original
@@ -136,6 +156,16 @@ public:
     QString Description;
     QString Notes;
     QList<CLinkEntry> Links;
+    // The series the book belongs to and its number in it ("Dune", "2"),
+    // both empty for none; saved with the book.
+    QString Series;
+    QString SeriesNumber;
+    // Its loans (the open one first) and readings (the latest first), read
+    // by Load. Only the save of a new book (an import) writes them; saving a
+    // stored book keeps those in the library, which change through
+    // CLoanStore and CReadingStore.
+    QList<CBookLoan> Loans;
+    QList<CBookReading> Readings;
     QString ProductUrlPrefix;
     QString LargeImageUrl;
     QString MediumImageUrl;

@@ -6,6 +6,7 @@
 #include "db/LibraryBackup.h"
 #include "db/SchemaVersion.h"
 #include "db/TextCollation.h"
+#include "loans/SeriesNumber.h"
 
 #include <QCoreApplication>
 #include <QStringView>
@@ -101,6 +102,20 @@ void AuthorSortKeyFunction(sqlite3_context *context, int, sqlite3_value **argv)
     const QByteArray key =
         AuthorSortKey(QString::fromUtf8(reinterpret_cast<const char *>(author))).toUtf8();
     sqlite3_result_text(context, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+}
+
+// series_number_key(Number): a text that sorts series numbers by value.
+void SeriesNumberKeyFunction(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    const auto *number = sqlite3_value_text(argv[0]);
+    if (!number)
+        return; // NULL
+    const QString key =
+        SeriesNumberSortKey(QString::fromUtf8(reinterpret_cast<const char *>(number)));
+    if (key.isEmpty())
+        return; // NULL: no number, listed after the numbered books
+    const QByteArray utf8 = key.toUtf8();
+    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 QString ErrorOf(sqlite3 *db)
@@ -377,7 +392,9 @@ bool CLibraryConnection::Setup(QString *error)
         }
     }
     if (sqlite3_create_function(m_db, "author_sort_key", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                nullptr, AuthorSortKeyFunction, nullptr, nullptr) != SQLITE_OK) {
+                                nullptr, AuthorSortKeyFunction, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_create_function(m_db, "series_number_key", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                nullptr, SeriesNumberKeyFunction, nullptr, nullptr) != SQLITE_OK) {
         if (error)
             *error = ErrorOf(m_db);
         return false;

@@ -4,6 +4,7 @@
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <sqlite3.h>
@@ -297,55 +298,63 @@ bool CRowSnapshot::Capture(const CSnapshotScope &scope, CLibraryConnection &conn
     if (!ReadTableInfos(connection, infos, error))
         return false;
     for (const CTableInfo &info : std::as_const(infos)) {
-        const QString condition = ScopeCondition(scope, info);
-        if (condition.isEmpty())
-            continue;
-        QStringList columns;
-        for (const QString &column : info.columns)
-            columns += Quoted(column);
-        CStatement select(connection,
-                          QStringLiteral("SELECT %1 FROM %2 WHERE %3")
-                              .arg(columns.join(u','), Quoted(info.name), condition),
-                          error);
-        if (!select)
-            return false;
         CTable table;
         table.name = info.name;
         table.columns = info.columns;
         table.keyColumns = info.keyColumns;
-        table.condition = condition;
+        table.condition = ScopeCondition(scope, info);
+        if (table.condition.isEmpty())
+            continue;
         table.guardedNames = scope.nameTables && IsNameTable(info.name) &&
                              !scope.wholeTables.contains(info.name, Qt::CaseInsensitive);
-        QVector<QByteArray> keys;
-        QVector<QByteArray> rows;
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(select.get())) == SQLITE_ROW) {
-            QByteArray row;
-            for (int column = 0; column < info.columns.size(); ++column)
-                AppendValue(row, select.get(), column);
-            QByteArray key;
-            for (const int column : info.keyColumns)
-                AppendValue(key, select.get(), column);
-            keys += key;
-            rows += row;
-        }
-        if (rc != SQLITE_DONE) {
-            if (error)
-                *error = QString::fromUtf8(sqlite3_errmsg(connection.Handle()));
+        if (!ReadRows(table, connection, error))
             return false;
-        }
-        QVector<int> order(rows.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](int a, int b) {
-            return keys[a] != keys[b] ? keys[a] < keys[b] : rows[a] < rows[b];
-        });
-        table.keys.reserve(rows.size());
-        table.rows.reserve(rows.size());
-        for (const int index : order) {
-            table.keys += keys[index];
-            table.rows += rows[index];
-        }
         m_tables += table;
+    }
+    return true;
+}
+
+bool CRowSnapshot::ReadRows(CTable &table, CLibraryConnection &connection, QString *error)
+{
+    QStringList columns;
+    for (const QString &column : std::as_const(table.columns))
+        columns += Quoted(column);
+    CStatement select(connection,
+                      QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                          .arg(columns.join(u','), Quoted(table.name), table.condition),
+                      error);
+    if (!select)
+        return false;
+    QVector<QByteArray> keys;
+    QVector<QByteArray> rows;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(select.get())) == SQLITE_ROW) {
+        QByteArray row;
+        for (int column = 0; column < table.columns.size(); ++column)
+            AppendValue(row, select.get(), column);
+        QByteArray key;
+        for (const int column : std::as_const(table.keyColumns))
+            AppendValue(key, select.get(), column);
+        keys += key;
+        rows += row;
+    }
+    if (rc != SQLITE_DONE) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errmsg(connection.Handle()));
+        return false;
+    }
+    QVector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return keys[a] != keys[b] ? keys[a] < keys[b] : rows[a] < rows[b];
+    });
+    table.keys.clear();
+    table.rows.clear();
+    table.keys.reserve(rows.size());
+    table.rows.reserve(rows.size());
+    for (const int index : order) {
+        table.keys += keys[index];
+        table.rows += rows[index];
     }
     return true;
 }
@@ -433,17 +442,41 @@ CRowSnapshot::Outcome CRowSnapshot::RestoreOver(const CRowSnapshot &expected,
     // checked once, at the commit.
     if (!connection.Execute(QStringLiteral("PRAGMA defer_foreign_keys=ON"), error))
         return Outcome::Failed;
-    for (const CTable &table : std::as_const(now.m_tables)) {
-        const CTable *target = Table(table.name);
-        if (SameTableRows(&table, target))
-            continue;
-        if (target && target->columns != table.columns) {
+    // Each table is read again just before it is written: triggers of the
+    // library (a book's date added, say) may have written it meanwhile. What
+    // a later table's triggers write to an earlier one, a further round
+    // puts right.
+    constexpr int kRounds = 3;
+    for (int round = 0;; ++round) {
+        // A name that a book outside the change still carries stays, so a
+        // table may differ from the snapshot with nothing left to write.
+        const sqlite3_int64 changesBefore = sqlite3_total_changes64(connection.Handle());
+        for (CTable &table : now.m_tables) {
+            const CTable *target = Table(table.name);
+            if (round > 0 || &table != &now.m_tables.front()) {
+                if (!ReadRows(table, connection, error))
+                    return Outcome::Failed;
+            }
+            if (SameTableRows(&table, target))
+                continue;
+            if (target && target->columns != table.columns) {
+                if (error)
+                    *error =
+                        QCoreApplication::translate("Messages", "%1: the table's columns changed.")
+                            .arg(table.name);
+                return Outcome::Failed;
+            }
+            if (!RestoreTable(table, target, connection, error))
+                return Outcome::Failed;
+        }
+        if (sqlite3_total_changes64(connection.Handle()) == changesBefore)
+            break;
+        if (round + 1 == kRounds) {
             if (error)
-                *error = QStringLiteral("%1: the table's columns changed").arg(table.name);
+                *error = QCoreApplication::translate(
+                    "Messages", "The library's triggers keep changing the rows written back.");
             return Outcome::Failed;
         }
-        if (!RestoreTable(table, target, connection, error))
-            return Outcome::Failed;
     }
     if (!transaction.Commit()) {
         if (error)

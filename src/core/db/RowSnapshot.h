@@ -84,6 +84,8 @@ private:
         QVector<QByteArray> rows;
     };
     const CTable *Table(const QString &name) const;
+    // Reads the rows of `table` in scope (its condition) again.
+    static bool ReadRows(CTable &table, CLibraryConnection &connection, QString *error);
     static bool SameTableRows(const CTable *a, const CTable *b);
     static bool RestoreTable(const CTable &now, const CTable *target,
                              CLibraryConnection &connection, QString *error);

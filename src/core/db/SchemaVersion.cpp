@@ -43,6 +43,45 @@ const CSchemaStep kSteps[] = {
      "CREATE TRIGGER IF NOT EXISTS book_added_on_delete AFTER DELETE ON book BEGIN "
      "DELETE FROM book_added WHERE BookID = OLD.BookID; END",
      nullptr},
+    // Loans with their borrowers, series and readings, each in a table of its
+    // own keyed by BookID. Triggers keep the rules where the writing
+    // connection has foreign keys off: a deleted book takes its rows along,
+    // a borrower with loans cannot be deleted. Partial indexes hold one open
+    // loan a book and find open loans by direction and due date.
+    {2,
+     "CREATE TABLE IF NOT EXISTS borrower (BorrowerID INTEGER PRIMARY KEY, "
+     "Name TEXT NOT NULL COLLATE NOCASE, Contact TEXT COLLATE NOCASE); "
+     "CREATE UNIQUE INDEX IF NOT EXISTS borrower_name ON borrower (Name); "
+     "CREATE TABLE IF NOT EXISTS loan (LoanID INTEGER PRIMARY KEY, "
+     "BookID INTEGER NOT NULL REFERENCES book (BookID) ON DELETE CASCADE, "
+     "BorrowerID INTEGER NOT NULL REFERENCES borrower (BorrowerID), "
+     "Direction TEXT NOT NULL CHECK (Direction IN ('lent', 'borrowed')), "
+     "LoanDate TEXT NOT NULL, DueDate TEXT, ReturnDate TEXT, Notes LONGTEXT COLLATE NOCASE); "
+     "CREATE INDEX IF NOT EXISTS loan_book ON loan (BookID, LoanDate); "
+     "CREATE INDEX IF NOT EXISTS loan_borrower ON loan (BorrowerID); "
+     "CREATE UNIQUE INDEX IF NOT EXISTS loan_open_book ON loan (BookID) "
+     "WHERE ReturnDate IS NULL; "
+     "CREATE INDEX IF NOT EXISTS loan_open_due ON loan (Direction, DueDate) "
+     "WHERE ReturnDate IS NULL; "
+     "CREATE TABLE IF NOT EXISTS bookseries (SeriesID INTEGER PRIMARY KEY, "
+     "Name TEXT NOT NULL COLLATE NOCASE); "
+     "CREATE UNIQUE INDEX IF NOT EXISTS bookseries_name ON bookseries (Name); "
+     "CREATE TABLE IF NOT EXISTS book_series ("
+     "BookID INTEGER PRIMARY KEY REFERENCES book (BookID) ON DELETE CASCADE, "
+     "SeriesID INTEGER NOT NULL REFERENCES bookseries (SeriesID), Number TEXT COLLATE NOCASE); "
+     "CREATE INDEX IF NOT EXISTS book_series_series ON book_series (SeriesID); "
+     "CREATE TABLE IF NOT EXISTS reading (ReadingID INTEGER PRIMARY KEY, "
+     "BookID INTEGER NOT NULL REFERENCES book (BookID) ON DELETE CASCADE, "
+     "Started TEXT, Finished TEXT, Notes LONGTEXT COLLATE NOCASE); "
+     "CREATE INDEX IF NOT EXISTS reading_book ON reading (BookID, Started); "
+     "CREATE TRIGGER IF NOT EXISTS book_loans_on_delete AFTER DELETE ON book BEGIN "
+     "DELETE FROM loan WHERE BookID = OLD.BookID; "
+     "DELETE FROM book_series WHERE BookID = OLD.BookID; "
+     "DELETE FROM reading WHERE BookID = OLD.BookID; END; "
+     "CREATE TRIGGER IF NOT EXISTS borrower_keep_with_loans BEFORE DELETE ON borrower "
+     "WHEN EXISTS (SELECT 1 FROM loan WHERE BorrowerID = OLD.BorrowerID) BEGIN "
+     "SELECT RAISE(ABORT, 'the borrower has loans'); END",
+     nullptr},
 };
 
 // The tables the program reads and writes, with their columns, and the
@@ -72,6 +111,11 @@ const CRequiredTable kRequiredTables[] = {
     {0, "book_category", "BookID CatID"},
     {0, "link", "BookID LinkID Name Path Notes"},
     {2, "book_added", "BookID Added"},
+    {3, "borrower", "BorrowerID Name Contact"},
+    {3, "loan", "LoanID BookID BorrowerID Direction LoanDate DueDate ReturnDate Notes"},
+    {3, "bookseries", "SeriesID Name"},
+    {3, "book_series", "BookID SeriesID Number"},
+    {3, "reading", "ReadingID BookID Started Finished Notes"},
 };
 
 // The columns of `table` in lower case (SQLite matches names without regard

@@ -107,6 +107,8 @@ const CTextField kTextFields[] = {
     {"BookSize", &CBookRecord::BookSize},
     {"Description", &CBookRecord::Description},
     {"Notes", &CBookRecord::Notes},
+    {"Series", &CBookRecord::Series},
+    {"SeriesNumber", &CBookRecord::SeriesNumber},
     {"FrontCover", &CBookRecord::CoverTempPath},
     {"BackCover", &CBookRecord::BackCoverTempPath},
 };
@@ -218,6 +220,47 @@ private:
     quint64 m_expanded = 0;
     QString m_error;
 };
+
+// The parts of a Loan and a Reading element.
+template <typename Entry> struct CPart
+{
+    const char *element;
+    QString Entry::*member;
+};
+const CPart<CBookLoan> kLoanParts[] = {
+    {"Direction", &CBookLoan::Direction},   {"Name", &CBookLoan::Name},
+    {"LoanDate", &CBookLoan::LoanDate},     {"DueDate", &CBookLoan::DueDate},
+    {"ReturnDate", &CBookLoan::ReturnDate}, {"Notes", &CBookLoan::Notes},
+};
+const CPart<CBookReading> kReadingParts[] = {
+    {"Started", &CBookReading::Started},
+    {"Finished", &CBookReading::Finished},
+    {"Notes", &CBookReading::Notes},
+};
+
+// Every `entryName` child of `list` in order, each part from the first
+// element of its name.
+template <typename Entry, size_t N>
+void ReadParts(const xmlNode *list, const char *entryName, CTextReader &text, QList<Entry> &entries,
+               const CPart<Entry> (&parts)[N])
+{
+    for (const xmlNode *node = list->children; node; node = node->next) {
+        if (!IsNamed(node, entryName))
+            continue;
+        Entry entry;
+        bool seen[N] = {};
+        for (const xmlNode *part = node->children; part; part = part->next) {
+            for (size_t i = 0; i < N; ++i) {
+                if (!seen[i] && IsNamed(part, parts[i].element)) {
+                    seen[i] = true;
+                    entry.*parts[i].member = text.Text(part);
+                    break;
+                }
+            }
+        }
+        entries.append(entry);
+    }
+}
 
 } // namespace
 
@@ -379,6 +422,7 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
         if (!book)
             return FailParsing();
         ++m_books;
+        m_categories.clear();
         CTextReader &text = m_reader->text;
         bool seen[kTextFieldCount] = {};
         bool seenRating = false;
@@ -392,6 +436,15 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
             } else if (!seenEbook && IsNamed(child, "EbookOnly")) {
                 seenEbook = true;
                 record.EBookOnly = EbookOnlyFromXml(text.Text(child));
+            } else if (IsNamed(child, "Categories")) {
+                for (const xmlNode *category = child->children; category;
+                     category = category->next) {
+                    if (!IsNamed(category, "Category"))
+                        continue;
+                    xmlChar *id = xmlGetProp(category, BAD_CAST "ID");
+                    m_categories.append({FromXml(id), text.Text(category)});
+                    xmlFree(id);
+                }
             } else if (IsNamed(child, "Links")) {
                 // Links/Link: the Link children of every Links child, in order.
                 for (const xmlNode *link = child->children; link; link = link->next) {
@@ -409,6 +462,10 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
                     }
                     record.Links.append(entry);
                 }
+            } else if (IsNamed(child, "Loans")) {
+                ReadParts(child, "Loan", text, record.Loans, kLoanParts);
+            } else if (IsNamed(child, "Readings")) {
+                ReadParts(child, "Reading", text, record.Readings, kReadingParts);
             } else {
                 for (int i = 0; i < kTextFieldCount; ++i) {
                     if (!seen[i] && IsNamed(child, kTextFields[i].element)) {

@@ -1,10 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
 class CBookRecord;
+
+// One Category element of a Book: the identifier the category had in the
+// library that wrote the file (its ID attribute, as written) and its path
+// (">>" and each name from the top down).
+struct CBookXmlCategory
+{
+    QString id;
+    QString path;
+};
 
 // Sets the field of `record` that the Book child element named `element`
 // fills when a book XML file is read, from the element's text, as the
@@ -40,6 +50,9 @@ public:
     // the file or when the file turned out to be unreadable (Failed()).
     bool ReadNext(CBookRecord &record);
 
+    // The Category elements of the book ReadNext gave last, in file order.
+    const QVector<CBookXmlCategory> &Categories() const { return m_categories; }
+
     bool Failed() const { return !m_error.isEmpty(); }
     // What was wrong, naming the line and, once books were read, the book.
     QString Error() const { return m_error; }
@@ -55,6 +68,7 @@ private:
     bool CheckDocumentType();
 
     std::unique_ptr<CReader> m_reader;
+    QVector<CBookXmlCategory> m_categories;
     QString m_error;
     int m_books = 0;
     bool m_inRoot = false;

@@ -106,6 +106,8 @@ void AppendFields(QString &xml, const CBookRecord &book)
         {"BookSize", book.BookSize},
         {"Description", book.Description},
         {"Notes", book.Notes},
+        {"Series", book.Series},
+        {"SeriesNumber", book.SeriesNumber},
     };
     for (const auto &field : fields)
         AppendElement(xml, QLatin1String(field.first), field.second);
@@ -126,6 +128,36 @@ void AppendLinks(QString &xml, const CBookRecord &book)
     xml += QStringLiteral("</Links>\n");
 }
 
+// Loans/Loan and Readings/Reading, each part only when it has a text.
+void AppendLoansAndReadings(QString &xml, const CBookRecord &book)
+{
+    if (!book.Loans.isEmpty()) {
+        xml += QStringLiteral("<Loans>\n");
+        for (const CBookLoan &loan : book.Loans) {
+            xml += QStringLiteral("<Loan>\n");
+            AppendElement(xml, QStringLiteral("Direction"), loan.Direction);
+            AppendElement(xml, QStringLiteral("Name"), loan.Name);
+            AppendElement(xml, QStringLiteral("LoanDate"), loan.LoanDate);
+            AppendElement(xml, QStringLiteral("DueDate"), loan.DueDate);
+            AppendElement(xml, QStringLiteral("ReturnDate"), loan.ReturnDate);
+            AppendElement(xml, QStringLiteral("Notes"), loan.Notes);
+            xml += QStringLiteral("</Loan>\n");
+        }
+        xml += QStringLiteral("</Loans>\n");
+    }
+    if (!book.Readings.isEmpty()) {
+        xml += QStringLiteral("<Readings>\n");
+        for (const CBookReading &reading : book.Readings) {
+            xml += QStringLiteral("<Reading>\n");
+            AppendElement(xml, QStringLiteral("Started"), reading.Started);
+            AppendElement(xml, QStringLiteral("Finished"), reading.Finished);
+            AppendElement(xml, QStringLiteral("Notes"), reading.Notes);
+            xml += QStringLiteral("</Reading>\n");
+        }
+        xml += QStringLiteral("</Readings>\n");
+    }
+}
+
 void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const QString &imagesDir,
                 CCategoryPaths &paths)
 {
@@ -144,6 +176,7 @@ void AppendBook(QString &xml, quint32 id, CLibraryConnection &connection, const 
         xml += QStringLiteral("</Categories>\n");
     }
     AppendLinks(xml, book);
+    AppendLoansAndReadings(xml, book);
     if (!book.FrontCover.isEmpty())
         AppendElement(xml, QStringLiteral("FrontCover"), QDir(imagesDir).filePath(book.FrontCover));
     if (!book.BackCover.isEmpty())
@@ -236,6 +269,7 @@ QString BookElementXml(const CBookRecord &book)
     QString xml = QStringLiteral("<Book ID=\"%1\">\n").arg(book.BookID);
     AppendFields(xml, book);
     AppendLinks(xml, book);
+    AppendLoansAndReadings(xml, book);
     xml += QStringLiteral("</Book>\n");
     return xml;
 }

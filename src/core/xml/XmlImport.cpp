@@ -4,8 +4,10 @@
 #include "app/UserPrompt.h"
 #include "db/BookRecord.h"
 #include "db/CoverStaging.h"
+#include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "xml/BookXmlReader.h"
+#include "xml/CategoryRestorer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -134,6 +136,58 @@ private:
     int m_unlisted = 0;
 };
 
+// Saves a new book into the categories the file names for it (the
+// current category when it names none). The categories made for it are one
+// group with its rows: a book that is skipped or fails leaves none behind.
+bool SaveIntoFileCategories(CBookRecord &record, const QVector<CBookXmlCategory> &categories,
+                            int categoryId, const QString &imagesDir,
+                            CLibraryConnection &connection, CCategoryRestorer &restorer)
+{
+    const int createdBefore = int(restorer.CreatedIds().size());
+    CTransaction group(connection);
+    QVector<int> places;
+    bool saved = group.IsActive() && restorer.Resolve(categories, places);
+    if (saved) {
+        saved = record.Save(true, places.isEmpty() ? categoryId : places.first(), imagesDir,
+                            connection);
+        const qint32 bookId = g_lastSavedBookId;
+        for (qsizetype i = 1; saved && i < places.size(); ++i)
+            saved = ExecuteSql(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) "
+                                              "VALUES (%1, %2)")
+                                   .arg(bookId)
+                                   .arg(places.at(i)),
+                               true, connection);
+        saved = saved && group.Commit();
+    }
+    if (!saved) {
+        if (record.SaveError.isEmpty() && !record.SkippedDuplicate)
+            record.SaveError = group.IsActive() ? connection.LastError() : group.Error();
+        restorer.ForgetCreatedAfter(createdBefore);
+    }
+    return saved;
+}
+
+QString SummaryMessage(const CXmlImportResult &result, bool restoredCategories)
+{
+    QString summary =
+        restoredCategories
+            ? FormatString(
+                  TranslatedCountedMessage(
+                      QT_TRANSLATE_N_NOOP("Messages", "%n book(s) found; %1 imported into the "
+                                                      "categories the file names."),
+                      result.found),
+                  {QString::number(result.imported)})
+            : FormatCountedMessage(233, result.found, {QString::number(result.imported)});
+    if (!result.createdCategoryIds.isEmpty())
+        summary += u'\n' + TranslatedCountedMessage(
+                               QT_TRANSLATE_N_NOOP("Messages",
+                                                   "%n [category was|categories were] created."),
+                               result.createdCategoryIds.size());
+    return summary + u'\n' +
+           FormatMessage(243, {QString::number(result.imported), QString::number(result.skipped),
+                               QString::number(result.failed)});
+}
+
 } // namespace
 
 CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QString &imagesDir,
@@ -161,6 +215,14 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     CImportCache cache(connection);
     CDeferredCovers placements(connection, imagesDir);
     CImportedCovers covers(path, imagesDir);
+    std::optional<CCategoryRestorer> restorer;
+    if (options.restoreCategories) {
+        restorer.emplace(connection);
+        if (!restorer->Load()) {
+            result.loaded = true;
+            return result;
+        }
+    }
     bool transactionLost = false;
     QString lastError;
     const auto goOn = [&] { return !options.onBookRead || options.onBookRead(result.found); };
@@ -170,8 +232,13 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
             break;
         ++result.found;
         covers.Stage(record, result.found);
-        if (record.Save(true, categoryId, imagesDir, connection)) {
+        const bool saved = restorer
+                               ? SaveIntoFileCategories(record, reader.Categories(), categoryId,
+                                                        imagesDir, connection, *restorer)
+                               : record.Save(true, categoryId, imagesDir, connection);
+        if (saved) {
             ++result.imported;
+            result.bookIds.append(quint32(g_lastSavedBookId));
         } else {
             covers.Discard();
             if (record.SkippedDuplicate) {
@@ -195,12 +262,14 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     if (result.cancelled) {
         transaction.reset();
         result.imported = 0;
+        result.bookIds.clear();
         return result;
     }
 
     const auto stop = [&](const QString &message) {
         transaction.reset();
         result.imported = 0;
+        result.bookIds.clear();
         ShowMessage(message, MsgIcon::Warning);
         return result;
     };
@@ -212,14 +281,12 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     if (!transaction->Commit())
         return stop(FormatMessage(246, {transaction->Error()}));
     result.completed = true;
+    if (restorer)
+        result.createdCategoryIds = restorer->CreatedIds();
 
     if (!placements.PlaceAll())
         ShowMessage(FormatMessage(204, {imagesDir}), MsgIcon::Warning);
     covers.ShowNotes();
-    ShowMessage(
-        FormatCountedMessage(233, result.found, {QString::number(result.imported)}) + u'\n' +
-            FormatMessage(243, {QString::number(result.imported), QString::number(result.skipped),
-                                QString::number(result.failed)}),
-        MsgIcon::Information);
+    ShowMessage(SummaryMessage(result, options.restoreCategories), MsgIcon::Information);
     return result;
 }

@@ -10,9 +10,9 @@ namespace {
 // What QLineEdit allows when nothing else is said.
 constexpr int kUnlimited = 32767;
 
-// A label's text as a name: "Publis&her:" gives "Publisher", and
-// "出版社(&H)：" gives "出版社".
-QString PlainCaption(const QString &label)
+} // namespace
+
+QString CSheetFieldLimits::PlainCaption(const QString &label)
 {
     static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^&]\\)"));
     QString text = label;
@@ -28,8 +28,6 @@ QString PlainCaption(const QString &label)
         plain.chop(1);
     return plain.trimmed();
 }
-
-} // namespace
 
 QWidget *CSheetFieldLimits::Field(const QWidget &sheet, const CBookRecord::ColumnLimit &limit)
 {

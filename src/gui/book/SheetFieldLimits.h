@@ -28,4 +28,7 @@ public:
     // The field's caption on the sheet ("Title"), without its mnemonic and
     // colon; the column's name when the field has no label.
     static QString Caption(const QWidget &sheet, const CBookRecord::ColumnLimit &limit);
+    // A label's text as a name: "Publis&her:" gives "Publisher", and
+    // "出版社(&H)：" gives "出版社".
+    static QString PlainCaption(const QString &label);
 };

@@ -6,7 +6,9 @@
 #include "db/TextCollation.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/NameChoiceDlg.h"
+#include "dialogs/NameTidyCommand.h"
 #include "frame/WaitCursor.h"
+#include "undo/LibraryUndo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -397,7 +399,10 @@ void CTidyNamesDlg::MergeInto(const QVector<CNameUse> &names, const QString &kep
     CNameTidy::Outcome outcome;
     {
         const CWaitCursor wait;
+        auto command = std::make_unique<CNameTidyCommand>(m_doc, Kind(), names, kept);
         outcome = tidy.Merge(Kind(), names, kept, &change);
+        if (outcome == CNameTidy::Outcome::Done && command->NameAfter(change, 0))
+            CLibraryUndo::Of(m_doc).Push(std::move(command));
     }
     if (!Finish(outcome, tidy, change))
         return;
@@ -438,7 +443,10 @@ void CTidyNamesDlg::DeleteNames(const QVector<CNameUse> &names)
     CNameTidy tidy(*m_doc.m_connection);
     CNameTidyChange change;
     int deleted = 0;
+    auto command = std::make_unique<CNameTidyCommand>(m_doc, Kind(), names, QString());
     const CNameTidy::Outcome outcome = tidy.DeleteUnused(Kind(), names, &deleted, &change);
+    if (outcome == CNameTidy::Outcome::Done && deleted > 0 && command->NameAfter(change, deleted))
+        CLibraryUndo::Of(m_doc).Push(std::move(command));
     if (!Finish(outcome, tidy, change))
         return;
     QString text = tr("Deleted %n name(s).", "", deleted);

@@ -1,7 +1,9 @@
 #include "frame/FileDialogs.h"
 
+#include "frame/OptionFileDialog.h"
 #include "frame/PictureFileDialog.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -60,6 +62,18 @@ QString CFilePrompt::PictureFileName(QWidget *parent, const QString &caption, co
     return chosen;
 }
 
+QString CFilePrompt::OpenFileNameWithOption(QWidget *parent, const QString &caption,
+                                            const QString &filter, const QString &optionText,
+                                            const QString &optionHint, bool *checked)
+{
+    COptionFileDialog dialog(parent, caption, filter, optionText, optionHint);
+    dialog.Option()->setChecked(*checked);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    *checked = dialog.Option()->isChecked();
+    return dialog.selectedFiles().value(0);
+}
+
 void SetFilePrompt(CFilePrompt *prompt)
 {
     g_filePrompt = prompt;
@@ -84,6 +98,14 @@ QString AskFolderName(QWidget *parent, const QString &caption)
 QString AskPictureFileName(QWidget *parent, const QString &caption, const QString &filter)
 {
     return FilePrompt().PictureFileName(parent, caption, filter);
+}
+
+QString AskOpenFileNameWithOption(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &optionText, const QString &optionHint,
+                                  bool *checked)
+{
+    return FilePrompt().OpenFileNameWithOption(parent, caption, filter, optionText, optionHint,
+                                               checked);
 }
 
 QString DialogFilter(const QString &tableFilter)

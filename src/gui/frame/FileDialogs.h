@@ -20,6 +20,12 @@ public:
     // A picture file, chosen in a dialog that shows the picture under the
     // cursor; empty when cancelled.
     virtual QString PictureFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // A file to open, chosen in a dialog with a check box `optionText`
+    // (`optionHint` its tool tip) that shows `*checked` and, unless the
+    // dialog is cancelled, leaves its state there.
+    virtual QString OpenFileNameWithOption(QWidget *parent, const QString &caption,
+                                           const QString &filter, const QString &optionText,
+                                           const QString &optionHint, bool *checked);
 };
 
 // Installs the file prompt used from now on (nullptr restores the desktop's
@@ -31,6 +37,9 @@ QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &
                         const QString &suggested = QString());
 QString AskFolderName(QWidget *parent, const QString &caption);
 QString AskPictureFileName(QWidget *parent, const QString &caption, const QString &filter);
+QString AskOpenFileNameWithOption(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &optionText, const QString &optionHint,
+                                  bool *checked);
 
 // A file dialog filter from the string table's form, "Name (*.a)|*.a|Other
 // (*.b; *.c)|*.b;*.c||", as Qt writes it: "Name (*.a);;Other (*.b *.c)".

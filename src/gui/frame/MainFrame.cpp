@@ -1,5 +1,6 @@
 #include "frame/MainFrame.h"
 
+#include "app/AppSettings.h"
 #include "app/NativeFileName.h"
 #include "app/Profile.h"
 #include "app/StringTable.h"
@@ -755,10 +756,19 @@ void CMainFrame::OnCompactDatabase()
 
 void CMainFrame::OnImportXml()
 {
-    // An open dialog: the file is read, never written.
-    const QString path = AskOpenFileName(this, tr("Import XML"), DialogFilter(LoadString(209)));
+    // An open dialog: the file is read, never written. Whether to restore the
+    // file's categories is chosen with the file and remembered.
+    const QString section = QLatin1String(kSettingsSection);
+    const QString restoreEntry = QLatin1String(kValueImportRestoresCategories);
+    bool restoreCategories = GetProfileInt(section, restoreEntry, 0) != 0;
+    const QString path = AskOpenFileNameWithOption(
+        this, tr("Import XML"), DialogFilter(LoadString(209)), tr("Restore categories"),
+        tr("Put each book into the categories the file names for it, creating the missing "
+           "ones. Unchecked, every book goes into the current category."),
+        &restoreCategories);
     if (path.isEmpty() || !m_doc.IsLibraryOpen())
         return;
+    WriteProfileInt(section, restoreEntry, restoreCategories ? 1 : 0);
     CXmlImportResult result;
     {
         const QString reading = tr("Importing books from %1...").arg(QFileInfo(path).fileName());
@@ -768,6 +778,7 @@ void CMainFrame::OnImportXml()
         progress.GoModal();
         const CWaitCursor wait;
         CXmlImportOptions options;
+        options.restoreCategories = restoreCategories;
         options.onWaiting = [&progress](const QString &status) {
             progress.SetText(status);
             progress.PeekAndPump(false);
@@ -790,6 +801,8 @@ void CMainFrame::OnImportXml()
                 CLibraryUndo::Of(m_doc).Push(std::move(command));
         }
     }
+    if (!result.createdCategoryIds.isEmpty())
+        m_doc.NotifyCategoriesChanged();
     if (result.imported > 0)
         m_doc.NotifyBooksChanged();
 }

@@ -78,8 +78,7 @@ CConfirmation CRemovalQuestion::ForCategory(const CCategoryRemoval &removal)
                             "categories.",
                             nullptr, toBin)
                              .arg(books);
-    question.text += u' ' + tr("Removed categories cannot be restored.");
+    // Edit > Undo brings the categories back with their memberships.
     question.action = tr("Remove Category");
-    question.canUndo = false;
     return question;
 }

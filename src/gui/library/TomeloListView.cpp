@@ -7,6 +7,7 @@
 #include "app/TomeloApp.h"
 #include "app/UserPrompt.h"
 #include "book/BookProperties.h"
+#include "book/BulkEditDlg.h"
 #include "db/BookMembership.h"
 #include "db/CategoryStore.h"
 #include "db/TomeloDoc.h"
@@ -316,7 +317,7 @@ bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
         enabled = selected;
         return true;
     case ID_EDIT_BOOK:
-        enabled = m_selectedIds.size() == 1;
+        enabled = selected;
         return true;
     case ID_SENDTO_FAVORITES:
         enabled = selected && current != kFavorites;
@@ -416,6 +417,16 @@ void CTomeloListView::OnEditBook()
 {
     if (m_selectedIds.isEmpty())
         return;
+    if (m_selectedIds.size() > 1) {
+        const QVector<quint32> books = m_selectedIds;
+        if (CBulkEditDlg::Run(this, m_doc, books) == 0)
+            return;
+        m_doc.NotifyBooksChanged();
+        // The edited books stay selected where the list still shows them.
+        m_selectedIds = books;
+        Refill(true);
+        return;
+    }
     const int savedId = CBookProperties::RunEdit(this, m_doc, int(m_selectedIds.first()));
     if (savedId == 0)
         return;

@@ -67,7 +67,8 @@ public:
     bool OnCommand(int id) override;
 
     // Edit Book: the book sheet on the selected book; after OK the list
-    // and the page show it as saved, still selected.
+    // and the page show it as saved, still selected. With several books
+    // selected, the bulk editor on all of them.
     void OnEditBook();
     // Add Book once the book is known: the sheet on `book` as a new book of
     // the current category; the new book is then selected. Its identifier,

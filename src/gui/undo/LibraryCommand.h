@@ -43,6 +43,8 @@ public:
     // library could not be read, before or now.
     bool Finish();
 
+    // The rows the change may touch.
+    const CSnapshotScope &Scope() const { return m_before.Scope(); }
     // Whether the rows are the same after the change as before it.
     bool ChangedNothing() const { return m_before.SameRows(m_after); }
 
