@@ -13,7 +13,7 @@
 #include "dialogs/HelpTopicsDlg.h"
 #include "dialogs/InputSQLDlg.h"
 #include "dialogs/Options.h"
-#include "dialogs/TidyNamesCommand.h"
+#include "dialogs/TidyNamesCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -145,7 +145,7 @@ void CMainFrame::CreateFeatures()
 {
     AddFeatureCommands(std::make_unique<CUndoRedoCommands>(*this, m_doc));
     AddFeatureCommands(std::make_unique<CBackupCommands>(*this));
-    AddFeatureCommands(std::make_unique<CTidyNamesCommand>(m_doc, this));
+    AddFeatureCommands(std::make_unique<CTidyNamesCommands>(m_doc, this));
 }
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)

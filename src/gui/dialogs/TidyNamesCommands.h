@@ -6,10 +6,10 @@ class CTomeloDoc;
 class QWidget;
 
 // Tools > Tidy Names, offered while a library is open.
-class CTidyNamesCommand : public CCommandTarget
+class CTidyNamesCommands : public CCommandTarget
 {
 public:
-    CTidyNamesCommand(CTomeloDoc &doc, QWidget *window) : m_doc(doc), m_window(window) {}
+    CTidyNamesCommands(CTomeloDoc &doc, QWidget *window) : m_doc(doc), m_window(window) {}
 
     bool OnUpdateCommand(int id, bool &enabled, bool &checked) override;
     bool OnCommand(int id) override;

@@ -1,10 +1,10 @@
-#include "dialogs/TidyNamesCommand.h"
+#include "dialogs/TidyNamesCommands.h"
 
 #include "db/TomeloDoc.h"
 #include "dialogs/TidyNamesDlg.h"
 #include "frame/CommandIds.h"
 
-bool CTidyNamesCommand::OnUpdateCommand(int id, bool &enabled, bool & /*checked*/)
+bool CTidyNamesCommands::OnUpdateCommand(int id, bool &enabled, bool & /*checked*/)
 {
     if (id != ID_TIDY_NAMES)
         return false;
@@ -12,7 +12,7 @@ bool CTidyNamesCommand::OnUpdateCommand(int id, bool &enabled, bool & /*checked*
     return true;
 }
 
-bool CTidyNamesCommand::OnCommand(int id)
+bool CTidyNamesCommands::OnCommand(int id)
 {
     if (id != ID_TIDY_NAMES)
         return false;
