@@ -11,7 +11,7 @@ packages=(
   libsqlite3-dev sqlite3
   libxml2-dev libxslt1-dev xsltproc
   libcurl4-openssl-dev
-  libquazip1-qt6-dev
+  libquazip1-qt6-dev libssl-dev
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
   python3 tzdata

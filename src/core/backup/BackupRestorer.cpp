@@ -304,6 +304,11 @@ bool CRestoreJob::Run(QString *error)
         return false;
     }
     check.Close();
+    // One sync of the file system for every file written, not one each.
+    if (::syncfs(m_imagesFd) != 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
     return PutInPlace(error);
 }
 
@@ -371,7 +376,8 @@ bool CRestoreJob::ExtractEntry(QuaZip &zip, int fd, const CBackupManifest::CFile
                                .arg(name, *error);
         return false;
     }
-    if (!out.flush() || ::fsync(fd) != 0) {
+    // Synced all at once before the library is put in place (see Run).
+    if (!out.flush()) {
         *error = out.errorString();
         return false;
     }
