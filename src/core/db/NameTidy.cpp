@@ -131,26 +131,6 @@ int CNameTidy::FindOther(NameKind kind, const QString &name, const QVector<int> 
     return 0;
 }
 
-bool CNameTidy::BooksOfMerge(NameKind kind, const QVector<CNameUse> &names, const QString &keptName,
-                             QVector<quint32> &out)
-{
-    out.clear();
-    QVector<CNameUse> rows;
-    if (!ReadRows(kind, rows))
-        return false;
-    QVector<int> ids = IdsOf(names);
-    for (const CNameUse &row : std::as_const(rows)) {
-        if (!ids.contains(row.id) && SameName(row.name.trimmed(), keptName.trimmed()))
-            ids.append(row.id);
-    }
-    QVector<QPair<qint64, int>> books;
-    if (!ReadBooksOf(kind, IdList(ids), books))
-        return false;
-    for (const auto &book : std::as_const(books))
-        out.append(quint32(book.first));
-    return true;
-}
-
 bool CNameTidy::Exec(const QString &sql)
 {
     return m_connection.Execute(sql, &m_error);

@@ -89,11 +89,6 @@ public:
     Outcome Merge(NameKind kind, const QVector<CNameUse> &names, const QString &keptName,
                   CNameTidyChange *change = nullptr);
 
-    // The books that a merge of `names` into `keptName` may change: those
-    // of `names` and of every other row called `keptName`, letter case aside.
-    bool BooksOfMerge(NameKind kind, const QVector<CNameUse> &names, const QString &keptName,
-                      QVector<quint32> &out);
-
     // Deletes those of `names` that no book carries now; names that a book
     // carries are kept, whatever the list said. `deleted` counts the rows gone.
     Outcome DeleteUnused(NameKind kind, const QVector<CNameUse> &names, int *deleted = nullptr,
