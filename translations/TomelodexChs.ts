@@ -2934,10 +2934,6 @@ Note: e-books are ignored.</source>
         <translation>标识符 %1</translation>
     </message>
     <message>
-        <source>Other languages</source>
-        <translation>其他语言</translation>
-    </message>
-    <message>
         <source>Missing eBook file</source>
         <translation>缺失的电子书文件</translation>
     </message>

@@ -2934,10 +2934,6 @@ Note: e-books are ignored.</source>
         <translation>識別碼 %1</translation>
     </message>
     <message>
-        <source>Other languages</source>
-        <translation>其他語言</translation>
-    </message>
-    <message>
         <source>Missing eBook file</source>
         <translation>遺失的電子書檔案</translation>
     </message>

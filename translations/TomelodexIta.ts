@@ -2987,10 +2987,6 @@ Nota: gli e-book vengono ignorati.</translation>
         <translation>Identificatore %1</translation>
     </message>
     <message>
-        <source>Other languages</source>
-        <translation>Altre lingue</translation>
-    </message>
-    <message>
         <source>Missing eBook file</source>
         <translation>File eBook mancante</translation>
     </message>

@@ -6,9 +6,12 @@
 #include "TestSupport.h"
 
 #include "app/StringTable.h"
+#include "db/BookRecord.h"
+#include "db/LibraryConnection.h"
 #include "exchange/CalibreDate.h"
 #include "exchange/CalibreReader.h"
-#include "exchange/LanguageName.h"
+#include "exchange/CatalogueFormats.h"
+#include "exchange/CatalogueImport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -88,9 +91,9 @@ INSERT INTO books_ratings_link (book, rating) VALUES (1, 1), (5, 2);
 INSERT INTO comments (book, text) VALUES (1, '<p>A <b>long</b> road.</p>'), (5, '  ');
 INSERT INTO identifiers (book, type, val) VALUES (1, 'goodreads', '12345'),
   (1, 'isbn', '9780441172719'), (5, 'isbn', '12-X');
-INSERT INTO languages (id, lang_code) VALUES (1, 'deu'), (2, 'eng'), (3, 'qqq');
+INSERT INTO languages (id, lang_code) VALUES (1, 'deu'), (2, 'eng'), (3, 'qqq'), (4, 'und');
 INSERT INTO books_languages_link (id, book, lang_code, item_order) VALUES
-  (1, 1, 1, 1), (2, 1, 2, 0), (3, 5, 3, 0);
+  (1, 1, 1, 1), (2, 1, 2, 0), (3, 5, 3, 0), (4, 5, 4, 1);
 INSERT INTO data (id, book, format, uncompressed_size, name) VALUES
   (1, 1, 'EPUB', 100, 'The Long Road - Ann Author'),
   (2, 1, 'PDF', 100, 'The Long Road - Ann Author'),
@@ -249,9 +252,9 @@ private Q_SLOTS:
             "comments | Description | <p>A <b>long</b> road.</p>",
             "Identifier goodreads |  | 12345",
             "isbn | ISBN | 9780441172719",
-            // Languages in the user's order: the first to the field.
-            "languages | Language | " + LoadString(215),
-            "Other languages |  | German",
+            // Languages in the user's order, not the rows' order.
+            "languages | Language | eng",
+            "languages | Language | deu",
             // Shown in Paris: the evening of the 28th UTC is the 29th.
             "pubdate | ReleaseDate | 2006-12-29",
             "Date added to calibre |  | 2020-03-01",
@@ -290,7 +293,8 @@ private Q_SLOTS:
         QVERIFY(second.coverFile.isEmpty());
         QVERIFY(second.links.isEmpty());
 
-        // No folder, a rating of 0 (none), blank comments, an unknown code
+        // No folder, a rating of 0 (none), blank comments, "undetermined"
+        // left out and an unknown language code,
         // kept as it is, an odd ISBN left for the mapping to judge.
         const CForeignBook &third = books.at(2);
         QCOMPARE(ValueLines(third),
@@ -326,8 +330,6 @@ private Q_SLOTS:
         const QByteArray hash = FileHash(file);
         const QStringList listing = FolderListing(folder);
 
-        QVERIFY(CCalibreReader::Recognizes(folder));
-        QVERIFY(CCalibreReader::Recognizes(file));
         CCalibreReader reader;
         reader.SetTimeZone(Paris());
         QVERIFY2(reader.Open(file), qPrintable(reader.Error()));
@@ -342,7 +344,7 @@ private Q_SLOTS:
              {"title | Title | La curée", "authors | Author | Émile Zola",
               "publisher | Publisher | Georges Charpentier & Eugène Fasquelle",
               "series | Series | Série des Rougon-Macquart", "series_index | SeriesNumber | 1",
-              "isbn | ISBN | 9782253003663", "languages | Language | French",
+              "isbn | ISBN | 9782253003663", "languages | Language | fra",
               "pubdate | ReleaseDate | 1872-01-12", "formats | Format | EPUB"})
             QVERIFY2(zolaLines.contains(QString::fromUtf8(line)),
                      qPrintable(zolaLines.join(u'\n')));
@@ -499,6 +501,73 @@ private Q_SLOTS:
         QCOMPARE(firstTitle(), QStringLiteral("Changed"));
     }
 
+    // The whole way into a library, as the import command takes it: the
+    // folder is told to be calibre's, every value reaches its field, the
+    // cover its images folder, the files their links, the tags their
+    // categories below "calibre"; the library read stays as it was.
+    void importsIntoLibrary()
+    {
+        const QString folder = MakeThreeBookLibrary();
+        const QString file = folder + QStringLiteral("/metadata.db");
+        const QByteArray hash = FileHash(file);
+        CLibraryConnection db;
+        QString images;
+        QVERIFY(m_env->OpenLibraryWithUserCategory(db, &images));
+
+        QString error;
+        QCOMPARE(DetectCatalogueFormat(folder, &error), std::optional(CatalogueFormat::Calibre));
+        QCOMPARE(DetectCatalogueFormat(file, &error), std::optional(CatalogueFormat::Calibre));
+        const std::unique_ptr<CCatalogueReader> reader =
+            MakeCatalogueReader(CatalogueFormat::Calibre, CCatalogueOptions());
+        QVERIFY2(reader->Open(folder), qPrintable(reader->Error()));
+        CCatalogueImportOptions options;
+        options.categoryId = 32;
+        const CCatalogueImportResult result =
+            ImportCatalogue({{folder, reader.get()}}, images, db, options);
+        QVERIFY2(result.completed, qPrintable(result.error));
+        QCOMPARE(result.imported, 3);
+        QVERIFY2(result.notes.join(u'\n').contains(QStringLiteral("Full title")),
+                 qPrintable(result.notes.join(u'\n')));
+
+        CBookRecord book;
+        QVERIFY(book.Load(
+            QueryText(db, "SELECT BookID FROM book WHERE Title='The Long Road'").toInt(), db));
+        QCOMPARE(book.Author, QStringLiteral("Ann Author / Doe, Jane"));
+        QCOMPARE(book.Publisher, QStringLiteral("Pub House"));
+        QCOMPARE(book.ISBN, QStringLiteral("0441172717"));
+        QCOMPARE(book.MyRating, 4); // 7 out of 10, half up
+        QCOMPARE(book.Series, QStringLiteral("Cycle"));
+        QCOMPARE(book.SeriesNumber, QStringLiteral("2.5"));
+        QCOMPARE(book.Language, QStringLiteral("English"));
+        QCOMPARE(book.Format, QStringLiteral("EPUB, PDF"));
+        QVERIFY2(book.Description.contains(QStringLiteral("<b>long</b>")),
+                 qPrintable(book.Description));
+        for (const char *line : {"languages: German", "Identifier goodreads: 12345",
+                                 "Review: Great<br>book &amp; more", "Stars: 4/5",
+                                 "Date added to calibre: 2020-03-01", "Missing eBook file: "})
+            QVERIFY2(book.Notes.contains(QLatin1String(line)), qPrintable(book.Notes));
+        QCOMPARE(book.Links.size(), 1);
+        QCOMPARE(book.Links.at(0).Name, LoadString(194));
+        QVERIFY(book.Links.at(0).Path.endsWith(QStringLiteral("/The Long Road - Ann Author.epub")));
+        QVERIFY(!book.FrontCover.isEmpty());
+        QCOMPARE(ReadFileBytes(QDir(images).filePath(book.FrontCover)),
+                 ReadFileBytes(folder + QStringLiteral("/Ann Author/The Long Road (1)/cover.jpg")));
+        QCOMPARE(QueryText(db, "SELECT group_concat(Name, ',') FROM (SELECT c.Name FROM category c "
+                               "JOIN category p ON p.CatID = c.ParentID WHERE p.Name = 'calibre' "
+                               "ORDER BY c.Name)"),
+                 QStringLiteral("Fantasy,TBR,to-read,Wish List"));
+
+        // "Wish List" and "TBR" tags: the wish list and the Reading List.
+        QCOMPARE(QueryText(db, "SELECT s.Name FROM book b JOIN bookstatus s ON s.StatusID = "
+                               "b.StatusID WHERE b.Title = 'Third'"),
+                 LoadString(220));
+        QCOMPARE(QueryText(db, "SELECT COUNT(*) FROM book b JOIN book_category bc ON bc.BookID = "
+                               "b.BookID JOIN category c ON c.CatID = bc.CatID WHERE "
+                               "c.Name = 'Reading List'"),
+                 QStringLiteral("2"));
+        QCOMPARE(FileHash(file), hash);
+    }
+
     void calibreDays_data()
     {
         QTest::addColumn<QString>("stored");
@@ -532,35 +601,6 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, day);
         QCOMPARE(CalibreDay(stored, Paris()), day);
-    }
-
-    void languageNames_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("ISO 639-3") << "fra"
-                                   << "French";
-        QTest::newRow("bibliographic") << "ger"
-                                       << "German";
-        QTest::newRow("two letters") << "it"
-                                     << "Italian";
-        QTest::newRow("upper case") << "SPA"
-                                    << "Spanish";
-        QTest::newRow("English is the library's own row") << "eng" << LoadString(215);
-        QTest::newRow("Chinese likewise") << "zho" << LoadString(223);
-        QTest::newRow("unknown code kept") << "xqz"
-                                           << "xqz";
-        QTest::newRow("undetermined") << "und"
-                                      << "";
-        QTest::newRow("blank") << " "
-                               << "";
-    }
-
-    void languageNames()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, name);
-        QCOMPARE(LanguageNameFromCode(code), name);
     }
 };
 

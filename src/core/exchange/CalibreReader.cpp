@@ -2,7 +2,6 @@
 
 #include "app/StringTable.h"
 #include "exchange/CalibreDate.h"
-#include "exchange/LanguageName.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,14 +62,6 @@ QString PendingWriteFile(const QString &databaseFile)
 CCalibreReader::CCalibreReader() : m_timeZone(QTimeZone::systemTimeZone()) {}
 
 CCalibreReader::~CCalibreReader() = default;
-
-bool CCalibreReader::Recognizes(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QFileInfo(QDir(path).filePath(QLatin1String(kDatabaseName))).isFile();
-    return info.isFile() && info.fileName() == QLatin1String(kDatabaseName);
-}
 
 QString CCalibreReader::SourceName() const
 {
@@ -371,22 +362,16 @@ void CCalibreReader::ReadIdentifiers(qint64 id, CForeignBook &book)
 
 void CCalibreReader::ReadLanguages(qint64 id, CForeignBook &book)
 {
-    QStringList names;
+    // ISO 639 codes, in the user's order; the mapping names them, the first
+    // in the book's field and the others in Notes. "und" is calibre's
+    // "undetermined".
     m_languages.Restart(id);
     while (m_languages.Step()) {
-        const QString name = LanguageNameFromCode(m_languages.Text(0));
-        if (!name.isEmpty())
-            names.append(name);
+        const QString code = m_languages.Text(0).trimmed();
+        if (!code.isEmpty() && code.compare(QLatin1String("und"), Qt::CaseInsensitive) != 0)
+            book.values.append({QStringLiteral("languages"), QStringLiteral("Language"), code});
     }
     CheckQuery(m_languages);
-    if (names.isEmpty())
-        return;
-    // The book has one language field; the others go to Notes.
-    book.values.append(
-        {QStringLiteral("languages"), QStringLiteral("Language"), names.takeFirst()});
-    if (!names.isEmpty())
-        book.values.append({TranslatedMessage(QT_TRANSLATE_NOOP("Messages", "Other languages")),
-                            QString(), names.join(QStringLiteral(", "))});
 }
 
 void CCalibreReader::ReadFiles(qint64 id, const QString &folder, CForeignBook &book)

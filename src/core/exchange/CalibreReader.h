@@ -22,10 +22,6 @@ public:
     CCalibreReader();
     ~CCalibreReader() override;
 
-    // Whether `path` looks like a calibre library: a folder with a
-    // metadata.db in it, or a file of that name.
-    static bool Recognizes(const QString &path);
-
     QString SourceName() const override;
     bool Open(const QString &path) override;
     bool Next(CForeignBook &book) override;
