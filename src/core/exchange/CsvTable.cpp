@@ -119,11 +119,6 @@ int IsSpaceInTabTable(unsigned char c)
     return c == CSV_SPACE;
 }
 
-QString Message(const char *text)
-{
-    return QCoreApplication::translate("Messages", text);
-}
-
 } // namespace
 
 struct CCsvTable::Impl
@@ -178,7 +173,9 @@ struct CCsvTable::Impl
                 if (!fellBackToCp1252) {
                     fellBackToCp1252 = true;
                     notes.append(
-                        Message("%1 is not valid UTF-8 (first in row %2): read as Windows-1252.")
+                        QCoreApplication::translate(
+                            "Import",
+                            "%1 is not valid UTF-8 (first in row %2): read as Windows-1252.")
                             .arg(FileName())
                             .arg(rowsParsed)); // the header is row 0
                 }
@@ -203,10 +200,12 @@ struct CCsvTable::Impl
     {
         auto *impl = static_cast<Impl *>(self);
         if (impl->rowTooWide) {
-            impl->Fail(Message("%1: row %2 has more than %3 fields; the file is no table of books.")
-                           .arg(impl->FileName())
-                           .arg(impl->rowsParsed)
-                           .arg(kMaxFieldsPerRow));
+            impl->Fail(
+                QCoreApplication::translate(
+                    "Import", "%1: row %2 has more than %3 fields; the file is no table of books.")
+                    .arg(impl->FileName())
+                    .arg(impl->rowsParsed)
+                    .arg(kMaxFieldsPerRow));
         }
         impl->rows.push_back(std::move(impl->currentRow));
         impl->currentRow = QStringList();
@@ -243,12 +242,13 @@ struct CCsvTable::Impl
     {
         if (csv_parse(&parser, bytes.constData(), size_t(bytes.size()), &OnField, &OnRowEnd,
                       this) != size_t(bytes.size())) {
-            Fail(Message("%1 cannot be read as a table: %2")
+            Fail(QCoreApplication::translate("Import", "%1 cannot be read as a table: %2")
                      .arg(FileName(), QString::fromUtf8(csv_strerror(csv_error(&parser)))));
             return;
         }
         if (csv_get_buffer_size(&parser) > kMaxFieldBytes) {
-            Fail(Message("%1: row %2 holds a field of more than %3 MB; is a quote left open?")
+            Fail(QCoreApplication::translate(
+                     "Import", "%1: row %2 holds a field of more than %3 MB; is a quote left open?")
                      .arg(FileName())
                      .arg(rowsParsed)
                      .arg(kMaxFieldBytes / (1024 * 1024)));
@@ -259,20 +259,22 @@ struct CCsvTable::Impl
     {
         parsedAll = true;
         if (file.error() != QFileDevice::NoError) {
-            Fail(Message("%1 cannot be read: %2").arg(FileName(), file.errorString()));
+            Fail(QCoreApplication::translate("Import", "%1 cannot be read: %2")
+                     .arg(FileName(), file.errorString()));
             return;
         }
         // libcsv only reports a quote left open in its strict mode, which
         // also refuses the stray quotes many exports have; its state says it.
         constexpr int kFieldBegun = 2;
         if (parser.pstate == kFieldBegun && parser.quoted) {
-            Fail(Message("%1: the quote opened in row %2 is never closed.")
+            Fail(QCoreApplication::translate("Import",
+                                             "%1: the quote opened in row %2 is never closed.")
                      .arg(FileName())
                      .arg(rowsParsed));
             return;
         }
         if (csv_fini(&parser, &OnField, &OnRowEnd, this) != 0)
-            Fail(Message("%1 cannot be read as a table: %2")
+            Fail(QCoreApplication::translate("Import", "%1 cannot be read as a table: %2")
                      .arg(FileName(), QString::fromUtf8(csv_strerror(csv_error(&parser)))));
     }
 
@@ -301,7 +303,8 @@ bool CCsvTable::Open(const QString &path, QChar separator)
     Impl &d = *m_impl;
     d.file.setFileName(path);
     if (!d.file.open(QIODevice::ReadOnly)) {
-        d.error = Message("%1 cannot be read: %2").arg(path, d.file.errorString());
+        d.error = QCoreApplication::translate("Import", "%1 cannot be read: %2")
+                      .arg(path, d.file.errorString());
         return false;
     }
 
@@ -316,7 +319,8 @@ bool CCsvTable::Open(const QString &path, QChar separator)
     }
 
     if (csv_init(&d.parser, 0) != 0) {
-        d.error = Message("%1 cannot be read: %2").arg(path, Message("out of memory"));
+        d.error = QCoreApplication::translate("Import", "%1 cannot be read: %2")
+                      .arg(path, QCoreApplication::translate("Import", "out of memory"));
         return false;
     }
     d.parserReady = true;
@@ -328,7 +332,7 @@ bool CCsvTable::Open(const QString &path, QChar separator)
 
     d.Parse(start);
     if (!d.FillRows()) {
-        d.Fail(Message("%1 has no header row.").arg(path));
+        d.Fail(QCoreApplication::translate("Import", "%1 has no header row.").arg(path));
         return false;
     }
     d.header = std::move(d.rows.front());
@@ -387,6 +391,7 @@ QString DecodeForeignText(const QByteArray &bytes, QString *note)
     if (!decoder.hasError())
         return text;
     if (note)
-        *note = Message("The text is not valid UTF-8: read as Windows-1252.");
+        *note = QCoreApplication::translate("Import",
+                                            "The text is not valid UTF-8: read as Windows-1252.");
     return DecodeCp1252(body.data(), body.size());
 }
