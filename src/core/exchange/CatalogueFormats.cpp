@@ -83,7 +83,9 @@ bool XmlRoot(const QString &text, QString *name, QString *startTag)
     return true;
 }
 
-// The names of a header line, lower case and without quotes.
+// The names of a header line, lower case and without quotes: fields in
+// double quotes may hold the separator, and older exports wrap each name in
+// single quotes too ('TITLE', "'AUTHOR (last, first)'").
 QStringList HeaderNames(const QString &text)
 {
     QString line = text.section(u'\n', 0, 0);
@@ -94,13 +96,31 @@ QStringList HeaderNames(const QString &text)
     else if (line.count(u';') > line.count(u','))
         separator = u';';
     QStringList names;
-    for (QString name : line.split(separator)) {
-        name = name.trimmed();
-        if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
-            name =
-                name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-        names.append(name.trimmed().toLower());
+    QString name;
+    bool quoted = false;
+    const auto finish = [&] {
+        QString clean = name.trimmed();
+        if (clean.size() >= 2 && clean.startsWith(u'\'') && clean.endsWith(u'\''))
+            clean = clean.mid(1, clean.size() - 2);
+        names.append(clean.trimmed().toLower());
+        name.clear();
+    };
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == u'"') {
+            if (quoted && i + 1 < line.size() && line.at(i + 1) == u'"') {
+                name.append(c);
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+        } else if (c == separator && !quoted) {
+            finish();
+        } else {
+            name.append(c);
+        }
     }
+    finish();
     return names;
 }
 
