@@ -2364,6 +2364,38 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Due date</source>
         <translation>到期日</translation>
     </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 不是有效的 UTF-8（首次出现在第 %2 行）：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1：第 %2 行的字段超过 %3 个；该文件不是图书表格。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>无法将 %1 作为表格读取：%2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1：第 %2 行有一个超过 %3 MB 的字段；是否有未闭合的引号？</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1：第 %2 行开始的引号没有闭合。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 没有标题行。</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>

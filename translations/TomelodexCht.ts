@@ -2364,6 +2364,38 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Due date</source>
         <translation>到期日</translation>
     </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 不是有效的 UTF-8（首次出現在第 %2 列）：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1：第 %2 列的欄位超過 %3 個；該檔案不是圖書表格。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>無法將 %1 作為表格讀取：%2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1：第 %2 列有一個超過 %3 MB 的欄位；是否有未閉合的引號？</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1：第 %2 列開始的引號沒有閉合。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 沒有標題列。</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>該文字不是有效的 UTF-8：已按 Windows-1252 讀取。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>

@@ -2401,6 +2401,38 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Due date</source>
         <translation>Scadenza</translation>
     </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>%1 non può essere letto come tabella: %2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1: la riga %2 contiene un campo di oltre %3 MB; è rimasta aperta una virgoletta?</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1: la virgoletta aperta alla riga %2 non viene mai chiusa.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 non ha una riga di intestazione.</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>
