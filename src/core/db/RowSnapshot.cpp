@@ -178,33 +178,7 @@ struct CTableInfo
     QString name;
     QStringList columns;
     QVector<int> keyColumns;
-    QStringList references; // the other tables its foreign keys name
 };
-
-// Tables whose rows refer to others come before the tables they refer to.
-// Rows are written back in this order, so a row goes before the row it
-// needs: a trigger that keeps a row while others refer to it (a borrower
-// with loans) lets it go once they have gone. Otherwise by name.
-QVector<CTableInfo> ReferringFirst(QVector<CTableInfo> tables)
-{
-    QVector<CTableInfo> ordered;
-    ordered.reserve(tables.size());
-    while (!tables.isEmpty()) {
-        const auto referred = [&](const CTableInfo &table) {
-            return std::any_of(tables.cbegin(), tables.cend(), [&](const CTableInfo &other) {
-                return &other != &table &&
-                       other.references.contains(table.name, Qt::CaseInsensitive);
-            });
-        };
-        auto next = std::find_if_not(tables.begin(), tables.end(), referred);
-        // Tables that refer to each other in a ring keep their order.
-        if (next == tables.end())
-            next = tables.begin();
-        ordered += *next;
-        tables.erase(next);
-    }
-    return ordered;
-}
 
 bool ReadTableInfos(CLibraryConnection &connection, QVector<CTableInfo> &tables, QString *error)
 {
@@ -239,21 +213,7 @@ bool ReadTableInfos(CLibraryConnection &connection, QVector<CTableInfo> &tables,
         std::sort(keys.begin(), keys.end());
         for (const auto &key : keys)
             table.keyColumns += key.second;
-        CStatement references(
-            connection,
-            QStringLiteral("SELECT DISTINCT \"table\" FROM pragma_foreign_key_list('%1')")
-                .arg(QString(table.name).replace(u'\'', QStringLiteral("''"))),
-            error);
-        if (!references)
-            return false;
-        while (sqlite3_step(references.get()) == SQLITE_ROW) {
-            const QString referred = QString::fromUtf8(
-                reinterpret_cast<const char *>(sqlite3_column_text(references.get(), 0)));
-            if (referred.compare(table.name, Qt::CaseInsensitive) != 0)
-                table.references += referred;
-        }
     }
-    tables = ReferringFirst(tables);
     return true;
 }
 
