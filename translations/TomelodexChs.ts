@@ -3032,6 +3032,62 @@ Note: e-books are ignored.</source>
             <numerusform>已创建 %n 个类别。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1（由 calibre 计算）</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1（无法读取其表）</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 不是 calibre 书库：其中没有 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>无法读取 %1：没有这个文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>无法将 %1 作为 calibre 书库读取：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 没有表 %2；calibre 保存在其中的内容未被读取。</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>%1 中未导入的列：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 正在被另一个程序修改，或对它的修改被中断（旁边有 %2）。请关闭 calibre，或在 calibre 中打开再关闭该书库，然后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：它没有表 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：其表 %2 没有列 %3。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>在第 %2 本书之后无法继续读取 %1：%3。</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>添加到 calibre 的日期</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>标识符 %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>缺失的电子书文件</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>

@@ -3032,6 +3032,62 @@ Note: e-books are ignored.</source>
             <numerusform>已建立 %n 個類別。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1（由 calibre 計算）</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1（無法讀取其表格）</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 不是 calibre 書庫：其中沒有 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>無法讀取 %1：沒有這個檔案。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>無法將 %1 作為 calibre 書庫讀取：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 沒有表格 %2；calibre 保存在其中的內容未被讀取。</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>%1 中未匯入的欄位：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 正在被另一個程式修改，或對它的修改被中斷（旁邊有 %2）。請關閉 calibre，或在 calibre 中開啟再關閉該書庫，然後重試。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 不是本程式能讀取的 calibre 書庫：它沒有表格 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 不是本程式能讀取的 calibre 書庫：其表格 %2 沒有欄位 %3。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>在第 %2 本書之後無法繼續讀取 %1：%3。</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>加入 calibre 的日期</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>識別碼 %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>遺失的電子書檔案</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>

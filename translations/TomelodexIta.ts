@@ -3091,6 +3091,62 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n categorie sono state create.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1 (calcolata da calibre)</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1 (la sua tabella non è leggibile)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 non è una biblioteca di calibre: non contiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>Impossibile leggere %1: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>Impossibile leggere %1 come biblioteca di calibre: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 non ha le tabelle %2; ciò che calibre vi conserva non è stato letto.</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>Colonne di %1 non importate: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 è in corso di modifica da parte di un altro programma, oppure una sua modifica è stata interrotta (accanto si trova %2). Chiudere calibre, oppure aprire e chiudere la biblioteca in calibre, e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: non ha la tabella %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: la sua tabella %2 non ha la colonna %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>Impossibile continuare a leggere %1 dopo il libro %2: %3.</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>Data di aggiunta a calibre</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>Identificatore %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>File eBook mancante</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
