@@ -913,6 +913,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾选表示没有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>图书：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借给(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>应还日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>归还期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>请给出借阅的具体日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1126,6 +1191,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借阅：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>默认借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2259,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>从备份文件创建一个新书库并打开它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>记录所选图书已借给某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>归还(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>记录所选图书已于今天归还</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>记录所选图书是向某人借来的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2530,6 +2631,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>归还 %n 本书</numerusform>
+        </translation>
     </message>
 </context>
 <context>
