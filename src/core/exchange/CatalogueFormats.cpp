@@ -1,5 +1,6 @@
 #include "exchange/CatalogueFormats.h"
 
+#include "exchange/CalibreReader.h"
 #include "exchange/GenericCsvReader.h"
 #include "exchange/GoodreadsReader.h"
 #include "exchange/LibibReader.h"
@@ -273,6 +274,8 @@ std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
     switch (format) {
     case CatalogueFormat::Tomelodex:
         return std::make_unique<CTomelodexReader>();
+    case CatalogueFormat::Calibre:
+        return std::make_unique<CCalibreReader>();
     case CatalogueFormat::Goodreads:
         return table(std::make_unique<CGoodreadsReader>());
     case CatalogueFormat::LibraryThing:
@@ -284,7 +287,6 @@ std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
     case CatalogueFormat::Csv:
         return table(std::make_unique<CGenericCsvReader>());
     // Each format's reader takes its line here as it comes.
-    case CatalogueFormat::Calibre:
     case CatalogueFormat::Tellico:
     case CatalogueFormat::GCstar:
     case CatalogueFormat::Auto:
