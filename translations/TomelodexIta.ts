@@ -1780,6 +1780,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
         <translation>Importa i libri di un file XML nella categoria ID. Con --keep-categories ogni libro va invece nelle categorie che il file indica per esso, trovate in base al percorso e create se mancano (Preferiti e Da leggere compresi); un libro che il file non mette in alcuna categoria va comunque nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
+    <message>
+        <source>tomelodex-cli: --map %1: %2 is no field of a book.</source>
+        <translation>tomelodex-cli: --map %1: %2 non è un campo di un libro.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown format %1; one of: %2</source>
+        <translation>tomelodex-cli: formato sconosciuto %1; uno tra: %2</translation>
+    </message>
+    <message>
+        <source>Dry run: the library was not changed.</source>
+        <translation>Prova: la biblioteca non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
+        <translation>Importa i libri delle esportazioni di altri cataloghi nella categoria ID (predefinita 1, Book Collection), tutto in una sola transazione. FORMAT è auto (il predefinito: riconosciuto dal contenuto di ogni file), goodreads, librarything, storygraph, libib, calibre (la cartella di una biblioteca calibre o il suo metadata.db, solo letto), tellico (.tc o il suo XML), gcstar (.gcs), csv (qualsiasi tabella con una riga di intestazione) o tomelodex (l&apos;XML dei libri). --map COLUMN=FIELD indica il campo di una colonna di una tabella (un elemento dell&apos;XML dei libri, oppure Categories, Series, SeriesNumber), al posto di quello dedotto dal nome dell&apos;intestazione. Etichette, scaffali e raccolte finiscono in categorie sotto una che porta il nome della fonte. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, il predefinito), aggiunto comunque (add) oppure completa i campi vuoti del libro registrato (fill). --dry-run non cambia nulla. Stampa per ogni record il suo numero, una tabulazione e il titolo oppure &quot;Error: &quot; e il motivo, poi quanti sono stati importati, saltati e non riusciti; esce con 1 quando qualcuno non è riuscito o l&apos;importazione è stata fermata, senza tenere nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2290,6 +2306,158 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
 <context>
     <name>Import</name>
     <message>
+        <source>%1: reading %2 files is not built yet.</source>
+        <translation>%1: la lettura dei file %2 non è ancora disponibile.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder without a calibre library&apos;s metadata.db.</source>
+        <translation>%1 è una cartella senza il metadata.db di una biblioteca calibre.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a zip archive without a Tellico collection (tellico.xml) in it.</source>
+        <translation>%1 è un archivio zip che non contiene una raccolta Tellico (tellico.xml).</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is of no kind the import reads.</source>
+        <translation>%1 non è di un tipo che l&apos;importazione sa leggere.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file of no kind the import reads.</source>
+        <translation>%1 è un file XML di un tipo che l&apos;importazione non sa leggere.</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1, record %2</translation>
+    </message>
+    <message>
+        <source>%1: kept in Notes: %2</source>
+        <translation>%1: conservato nelle note: %2</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already: %1</source>
+        <translation>la biblioteca ha già un libro con questo ISBN: %1</translation>
+    </message>
+    <message>
+        <source>(a picture inside the file)</source>
+        <translation>(un&apos;immagine dentro il file)</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already, without an empty field the record could fill: %1</source>
+        <translation>la biblioteca ha già un libro con questo ISBN, senza campi vuoti che il record possa completare: %1</translation>
+    </message>
+    <message>
+        <source>%1 (filled in the stored book)</source>
+        <translation>%1 (completato nel libro registrato)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltato: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>It has neither a title nor an ISBN.</source>
+        <translation>Non ha né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>Series number</source>
+        <translation>Numero nella serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Reading started</source>
+        <translation>Lettura iniziata</translation>
+    </message>
+    <message>
+        <source>Reading finished</source>
+        <translation>Lettura finita</translation>
+    </message>
+    <message>
+        <source>Read count</source>
+        <translation>Numero di letture</translation>
+    </message>
+    <message>
+        <source>Loan to %1</source>
+        <translation>Prestito a %1</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Prestito</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>%1 non può essere letto come tabella: %2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1: la riga %2 contiene un campo di oltre %3 MB; è rimasta aperta una virgoletta?</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1: la virgoletta aperta alla riga %2 non viene mai chiusa.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 non ha una riga di intestazione.</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
+        <translation>%1 è stato letto come Windows-1252: non è UTF-8 valido.</translation>
+    </message>
+    <message>
+        <source>%1 is not a GCstar collection.</source>
+        <translation>%1 non è una collezione GCstar.</translation>
+    </message>
+    <message>
+        <source>%1 holds a GCstar collection of the kind %2, not of books: only book collections can be imported.</source>
+        <translation>%1 contiene una collezione GCstar di tipo %2, non di libri: si possono importare solo collezioni di libri.</translation>
+    </message>
+    <message>
+        <source>The item cannot be read: %1</source>
+        <translation>Impossibile leggere l&apos;elemento: %1</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Copertina</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 is not there.</source>
+        <translation>Il libro %1 viene importato senza copertina: %2 non esiste.</translation>
+    </message>
+    <message>
         <source>%1 is no zip archive that can be read.</source>
         <translation>%1 non è un archivio zip leggibile.</translation>
     </message>
@@ -2370,58 +2538,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>giochi da tavolo</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>riga %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1: one record takes more than %2 MiB of the file</source>
-        <translation>riga %1: un record occupa più di %2 MiB del file</translation>
-    </message>
-    <message>
-        <source>it unpacks to more than %1 MiB</source>
-        <translation>si decomprime in più di %1 MiB</translation>
-    </message>
-    <message>
-        <source>line %1: the file is not well-formed</source>
-        <translation>riga %1: il file non è ben formato</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>Impossibile leggere %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
-        <translation>%1 è stato letto come Windows-1252: non è UTF-8 valido.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 è vuoto.</translation>
-    </message>
-    <message>
-        <source>%1 is not a GCstar collection.</source>
-        <translation>%1 non è una collezione GCstar.</translation>
-    </message>
-    <message>
-        <source>%1 holds a GCstar collection of the kind %2, not of books: only book collections can be imported.</source>
-        <translation>%1 contiene una collezione GCstar di tipo %2, non di libri: si possono importare solo collezioni di libri.</translation>
-    </message>
-    <message>
-        <source>The item cannot be read: %1</source>
-        <translation>Impossibile leggere l&apos;elemento: %1</translation>
-    </message>
-    <message>
-        <source>eBook file</source>
-        <translation>File eBook</translation>
-    </message>
-    <message>
-        <source>Front cover</source>
-        <translation>Copertina</translation>
-    </message>
-    <message>
-        <source>Book %1 is imported without its cover: %2 is not there.</source>
-        <translation>Il libro %1 viene importato senza copertina: %2 non esiste.</translation>
-    </message>
-    <message>
         <source>type %1</source>
         <translation>tipo %1</translation>
     </message>
@@ -2462,8 +2578,20 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Il libro %1 viene importato senza copertina: %2 non contiene l&apos;immagine %3.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Preferiti</translation>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: one record takes more than %2 MiB of the file</source>
+        <translation>riga %1: un record occupa più di %2 MiB del file</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MiB</source>
+        <translation>si decomprime in più di %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>riga %1: il file non è ben formato</translation>
     </message>
 </context>
 <context>
@@ -2997,6 +3125,62 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n categoria è stata creata.</numerusform>
             <numerusform>%n categorie sono state create.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1 (calcolata da calibre)</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1 (la sua tabella non è leggibile)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 non è una biblioteca di calibre: non contiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>Impossibile leggere %1: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>Impossibile leggere %1 come biblioteca di calibre: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 non ha le tabelle %2; ciò che calibre vi conserva non è stato letto.</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>Colonne di %1 non importate: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 è in corso di modifica da parte di un altro programma, oppure una sua modifica è stata interrotta (accanto si trova %2). Chiudere calibre, oppure aprire e chiudere la biblioteca in calibre, e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: non ha la tabella %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: la sua tabella %2 non ha la colonna %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>Impossibile continuare a leggere %1 dopo il libro %2: %3.</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>Data di aggiunta a calibre</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>Identificatore %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>File eBook mancante</translation>
     </message>
 </context>
 <context>

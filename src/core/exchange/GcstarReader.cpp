@@ -1,10 +1,11 @@
 #include "exchange/GcstarReader.h"
 
+#include "app/StringTable.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QUrl>
 
 #include <libxml/tree.h>
@@ -106,17 +107,6 @@ QString GcstarDate(const QString &text)
 QString CGcstarReader::SourceName() const
 {
     return QStringLiteral("GCstar");
-}
-
-bool CGcstarReader::Recognises(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(4096);
-    QStringDecoder decoder(QStringDecoder::encodingForData(head).value_or(QStringDecoder::Utf8));
-    static const QRegularExpression root(QStringLiteral(R"(<collection\s[^>]*type\s*=\s*["']GC)"));
-    return root.match(decoder.decode(head)).hasMatch();
 }
 
 bool CGcstarReader::Open(const QString &path)
@@ -280,8 +270,7 @@ void CGcstarReader::Place(const CItemField &field, const QList<CItemField> &all,
             book.readCount = std::max(book.readCount, 1);
     } else if (name == u"favourite") {
         if (value == u"1")
-            book.categories.append(
-                QStringList{QCoreApplication::translate("Import", "Favorites")});
+            book.categories.append(QStringList{LoadString(224)});
     } else if (name == u"borrower") {
         if (value.compare(u"none", Qt::CaseInsensitive) == 0)
             return;
@@ -295,8 +284,7 @@ void CGcstarReader::Place(const CItemField &field, const QList<CItemField> &all,
     } else if (name == u"cover") {
         AttachCover(value, book);
     } else if (name == u"digitalfile") {
-        book.links.append({QString(), QCoreApplication::translate("Import", "eBook file"),
-                           Resolve(value), QString()});
+        book.links.append({QString(), LoadString(194), Resolve(value), QString()});
     } else if (name == u"web") {
         // A web address may carry the name of the site it came from.
         book.values.append(

@@ -22,9 +22,6 @@ public:
     bool Open(const QString &path) override;
     bool Next(CForeignBook &book) override;
 
-    // Whether the file at `path` is a GCstar collection by its content.
-    static bool Recognises(const QString &path);
-
 private:
     // One field of an item: a text, or lines of columns for a list.
     struct CItemField

@@ -44,6 +44,16 @@ bool CLimitedZip::Open(const QString &path)
     return true;
 }
 
+QString CLimitedZip::EntryNamed(const QString &entry) const
+{
+    if (Contains(entry))
+        return entry;
+    for (const QString &name : m_entries)
+        if (name.compare(entry, Qt::CaseInsensitive) == 0)
+            return name;
+    return QString();
+}
+
 CLimitedZip::ReadResult CLimitedZip::Refuse(ReadResult result, const QString &error)
 {
     m_error = error;

@@ -35,6 +35,8 @@ public:
     // False with Error() when `path` is no zip archive that can be read.
     bool Open(const QString &path);
     bool Contains(const QString &entry) const { return m_entries.contains(entry); }
+    // The archive's name for `entry` in any case of letters; empty when none.
+    QString EntryNamed(const QString &entry) const;
 
     // A device streaming `entry`, open for reading, or null with Error() when
     // it is missing, encrypted or declares more than `maxBytes`. The reader

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -69,28 +67,10 @@ QString CTellicoReader::SourceName() const
     return QStringLiteral("Tellico");
 }
 
-bool CTellicoReader::Recognises(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(4096);
-    if (head.startsWith("PK\x03\x04")) {
-        CLimitedZip zip(0);
-        return zip.Open(path) && zip.Contains(QLatin1String(kXmlEntry));
-    }
-    QStringDecoder decoder(QStringDecoder::encodingForData(head).value_or(QStringDecoder::Utf8));
-    const QString text = decoder.decode(head);
-    static const QRegularExpression root(
-        QStringLiteral(R"(<(!DOCTYPE\s+)?(tellico|bookcase)[\s>])"));
-    return root.match(text).hasMatch();
-}
-
 std::unique_ptr<QIODevice> CTellicoReader::OpenXml()
 {
     if (m_zip) {
-        std::unique_ptr<QIODevice> device =
-            m_zip->OpenEntry(QLatin1String(kXmlEntry), kMaxXmlBytes);
+        std::unique_ptr<QIODevice> device = m_zip->OpenEntry(m_xmlEntry, kMaxXmlBytes);
         if (!device)
             SetError(m_zip->Error());
         return device;
@@ -117,6 +97,12 @@ bool CTellicoReader::Open(const QString &path)
         m_zip = std::make_unique<CLimitedZip>(kMaxArchiveBytes);
         if (!m_zip->Open(path)) {
             SetError(m_zip->Error());
+            return false;
+        }
+        m_xmlEntry = m_zip->EntryNamed(QLatin1String(kXmlEntry));
+        if (m_xmlEntry.isEmpty()) {
+            SetError(QCoreApplication::translate("Import", "%1 has no file %2.")
+                         .arg(path, QLatin1String(kXmlEntry)));
             return false;
         }
     }

@@ -39,9 +39,6 @@ public:
     bool Open(const QString &path) override;
     bool Next(CForeignBook &book) override;
 
-    // Whether the file at `path` is a Tellico file by its content.
-    static bool Recognises(const QString &path);
-
 private:
     // A device reading the XML from its start; null with the error set.
     std::unique_ptr<QIODevice> OpenXml();
@@ -56,6 +53,7 @@ private:
 
     QString m_path;
     std::unique_ptr<CLimitedZip> m_zip;
+    QString m_xmlEntry;    // the XML's name in the archive
     QByteArray m_encoding; // set when the file is read as Windows-1252
     CTellicoFields m_fields;
     QHash<QString, QList<CBookLoan>> m_loans; // by the entry's id
