@@ -913,6 +913,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾选表示没有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>图书：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借给(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>应还日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>归还期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>请给出借阅的具体日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1126,6 +1191,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借阅：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>默认借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2259,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>从备份文件创建一个新书库并打开它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>记录所选图书已借给某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>归还(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>记录所选图书已于今天归还</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>记录所选图书是向某人借来的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2365,10 +2466,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出现在第 %2 行）：已按 Windows-1252 读取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 行的字段超过 %3 个；该文件不是图书表格。</translation>
     </message>
@@ -2395,6 +2492,62 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 没有书名或 ISBN 列；它的列为：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 没有 Title 列：它不是 Goodreads 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 没有 title 列：它不是 Libib 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 文件：第 %3 个字符处%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 项不是图书。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 没有书名列：它不是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 没有 Title 列：它不是 StoryGraph 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 没有要映射的列“%2”；它的列为：%3。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>字段 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个，且无法从中读出书名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>该文件不是有效的 UTF-8（首次出现在第 %1 行）：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 行的字段数与标题行不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个；其值已保留。</translation>
     </message>
     <message>
         <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
@@ -2690,6 +2843,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>归还 %n 本书</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -913,6 +913,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾選表示沒有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>圖書：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借給(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>應還日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>歸還期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>請給出借閱的具體日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>請給出到期的具體日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1126,6 +1191,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>先前選擇的產品服務已停止，且沒有自己的位址：圖書將在 Open Library 查詢。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借閱：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>預設借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2259,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>從備份檔案建立一個新書庫並開啟它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>記錄所選圖書已借給某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>歸還(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>記錄所選圖書已於今天歸還</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>記錄所選圖書是向某人借來的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2365,10 +2466,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出現在第 %2 列）：已按 Windows-1252 讀取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 列的欄位超過 %3 個；該檔案不是圖書表格。</translation>
     </message>
@@ -2395,6 +2492,62 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>該文字不是有效的 UTF-8：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 沒有書名或 ISBN 欄；它的欄為：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 沒有 Title 欄：它不是 Goodreads 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 沒有 title 欄：它不是 Libib 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 檔案：第 %3 個字元處%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 項不是圖書。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 沒有書名欄：它不是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 沒有 Title 欄：它不是 StoryGraph 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 沒有要對應的欄「%2」；它的欄為：%3。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>欄位 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個，且無法從中讀出書名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>該檔案不是有效的 UTF-8（首次出現在第 %1 列）：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 列的欄位數與標題列不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個；其值已保留。</translation>
     </message>
     <message>
         <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
@@ -2690,6 +2843,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>將「%1」重新命名為「%2」</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>歸還 %n 本書</numerusform>
+        </translation>
     </message>
 </context>
 <context>

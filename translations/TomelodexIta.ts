@@ -922,6 +922,74 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>Preso in prestito da</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>Togli il segno per un prestito senza scadenza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>Libro:</numerusform>
+            <numerusform>Libri:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>Prestato &amp;a:</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>Preso in prestito &amp;da:</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>Prestato &amp;il:</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>Preso &amp;il:</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>Da &amp;restituire entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>Da &amp;rendere entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>Indica il giorno del prestito, non solo il mese o l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1136,6 +1204,18 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>Il servizio prodotti scelto in precedenza non è più attivo e non ha un indirizzo proprio: i libri vengono cercati su Open Library.</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>Prestiti:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> giorni</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>&amp;Periodo di prestito predefinito:</translation>
     </message>
 </context>
 <context>
@@ -2219,6 +2299,30 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Make a new library from a backup file and open it</source>
         <translation>Crea una nuova biblioteca da un file di backup e la apre</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>&amp;Presta...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>Registra che i libri selezionati sono prestati a qualcuno</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>Restitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>Registra che i libri selezionati sono tornati oggi</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>Preso in prestito &amp;da...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>Registra che i libri selezionati sono presi in prestito da qualcuno</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2402,10 +2506,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Scadenza</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
     </message>
@@ -2432,6 +2532,62 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 non ha una colonna per il titolo o l&apos;ISBN; le sue colonne sono: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di Goodreads.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 non ha la colonna title: non è un&apos;esportazione di Libib.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 è troppo grande per un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 non è un file JSON: %2 al carattere %3.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>La voce %1 non è un libro.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 non ha una colonna del titolo: non è un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di StoryGraph.</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 non ha la colonna &quot;%2&quot; da associare; le sue colonne sono: %3.</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Campo %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3, e non se ne può leggere né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>Il file non è UTF-8 valido (la prima volta alla riga %1): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>Altre %1 righe hanno più o meno campi dell&apos;intestazione.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3; i suoi valori sono stati conservati.</translation>
     </message>
     <message>
         <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
@@ -2739,6 +2895,27 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>Prendi in prestito %n libro</numerusform>
+            <numerusform>Prendi in prestito %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>Restituisci %n libro</numerusform>
+            <numerusform>Restituisci %n libri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
