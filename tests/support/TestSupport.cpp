@@ -110,7 +110,7 @@ CliRun RunProgram(const QString &program, const QStringList &args, const QString
     process.write(input);
     process.closeWriteChannel();
     CliRun run;
-    if (!process.waitForFinished(120000))
+    if (!process.waitForFinished(600000))
         return run;
     run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
