@@ -525,6 +525,19 @@
         <source>Date Added</source>
         <translation>添加日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借给 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -752,6 +765,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>愿望清单</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -910,6 +946,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>&amp;Alternate text:</source>
         <translation>替代文本(&amp;A)：</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1170,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本书逾期</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2383,6 +2436,12 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>将 %n 本书放入系列 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

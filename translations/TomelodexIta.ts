@@ -530,6 +530,19 @@
         <source>Date Added</source>
         <translation>Data di aggiunta</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>Prestato a %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 n. %2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -759,6 +772,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>In prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Presi in prestito</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>Lista dei desideri</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -919,6 +955,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>&amp;Alternate text:</source>
         <translation>Testo &amp;alternativo:</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>prestato</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1180,16 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>Il servizio prodotti scelto in precedenza non è più attivo e non ha un indirizzo proprio: i libri vengono cercati su Open Library.</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n libro in ritardo</numerusform>
+            <numerusform>%n libri in ritardo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2432,6 +2486,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>Inserisci %n libro nella serie %1</numerusform>
+            <numerusform>Inserisci %n libri nella serie %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
