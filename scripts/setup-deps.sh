@@ -13,6 +13,7 @@ packages=(
   libcurl4-openssl-dev
   libquazip1-qt6-dev libssl-dev
   libchm-dev fp-utils
+  libcsv-dev
   libgtest-dev libbenchmark-dev
   python3 tzdata
   fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-cjk libqt6svg6 desktop-file-utils

@@ -949,6 +949,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾选表示没有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>图书：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借给(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>应还日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>归还期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>请给出借阅的具体日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLentMarkDelegate</name>
     <message>
         <source>lent</source>
@@ -1170,6 +1235,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借阅：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>默认借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1873,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
         <translation>将图书 XML 文件中的书导入类别 ID。使用 --keep-categories 时，每本书改为放入文件为它指定的类别：按路径查找，缺少时创建（包括收藏夹和阅读列表）；文件未放入任何类别的书仍导入类别 ID。ISBN 已在书库中的书会被跳过（skip，默认）或仍然添加（add）。输出找到和导入的书数，然后是导入、跳过和失败的书数；有失败或导入被停止时退出码为 1。</translation>
     </message>
+    <message>
+        <source>tomelodex-cli: --map %1: %2 is no field of a book.</source>
+        <translation>tomelodex-cli: --map %1: %2 不是图书的字段。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown format %1; one of: %2</source>
+        <translation>tomelodex-cli: 未知格式 %1；可用格式：%2</translation>
+    </message>
+    <message>
+        <source>Dry run: the library was not changed.</source>
+        <translation>试运行：图书库未被更改。</translation>
+    </message>
+    <message>
+        <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
+        <translation>将其他目录导出文件中的图书导入类别 ID（默认 1，Book Collection），全部在一个事务中完成。FORMAT 为 auto（默认：根据每个文件的内容判断）、goodreads、librarything、storygraph、libib、calibre（calibre 书库文件夹或其 metadata.db，只读）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何带标题行的表格）或 tomelodex（图书 XML）。--map COLUMN=FIELD 指定表格某列对应的字段（图书 XML 元素，或 Categories、Series、SeriesNumber），优先于按标题名的推测。标签、书架和收藏放入以来源命名的类别下的子类别。ISBN 已在图书库中的图书将被跳过（skip，默认）、照样添加（add）或用于填写已存图书的空字段（fill）。--dry-run 不做任何更改。每条记录输出其编号、一个制表符以及书名或 &quot;Error: &quot; 和原因，然后输出导入、跳过和失败的数量；有任何失败或导入被中止（不保留任何内容）时退出码为 1。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2219,6 +2312,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>从备份文件创建一个新书库并打开它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>记录所选图书已借给某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>归还(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>记录所选图书已于今天归还</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>记录所选图书是向某人借来的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2301,6 +2418,137 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>切换设计/预览模式</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>%1: reading %2 files is not built yet.</source>
+        <translation>%1：尚不支持读取 %2 文件。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder without a calibre library&apos;s metadata.db.</source>
+        <translation>%1 是一个没有 calibre 书库 metadata.db 的文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a zip archive without a Tellico collection (tellico.xml) in it.</source>
+        <translation>%1 是一个不含 Tellico 收藏（tellico.xml）的 zip 压缩包。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 是空的。</translation>
+    </message>
+    <message>
+        <source>%1 is of no kind the import reads.</source>
+        <translation>%1 不是导入功能能读取的文件类型。</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file of no kind the import reads.</source>
+        <translation>%1 是导入功能无法读取的 XML 文件。</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，记录 %2</translation>
+    </message>
+    <message>
+        <source>%1: kept in Notes: %2</source>
+        <translation>%1：已保存在备注中：%2</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already: %1</source>
+        <translation>图书库中已有此 ISBN 的图书：%1</translation>
+    </message>
+    <message>
+        <source>(a picture inside the file)</source>
+        <translation>（文件内的图片）</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already, without an empty field the record could fill: %1</source>
+        <translation>图书库中已有此 ISBN 的图书，且没有该记录可填写的空字段：%1</translation>
+    </message>
+    <message>
+        <source>%1 (filled in the stored book)</source>
+        <translation>%1（已填入已存图书）</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>错误：%1</translation>
+    </message>
+    <message>
+        <source>It has neither a title nor an ISBN.</source>
+        <translation>既没有书名也没有 ISBN。</translation>
+    </message>
+    <message>
+        <source>Series number</source>
+        <translation>丛书编号</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Reading started</source>
+        <translation>开始阅读</translation>
+    </message>
+    <message>
+        <source>Reading finished</source>
+        <translation>读完</translation>
+    </message>
+    <message>
+        <source>Read count</source>
+        <translation>阅读次数</translation>
+    </message>
+    <message>
+        <source>Loan to %1</source>
+        <translation>借给 %1</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>借阅</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 不是有效的 UTF-8（首次出现在第 %2 行）：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1：第 %2 行的字段超过 %3 个；该文件不是图书表格。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>无法将 %1 作为表格读取：%2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1：第 %2 行有一个超过 %3 MB 的字段；是否有未闭合的引号？</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1：第 %2 行开始的引号没有闭合。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 没有标题行。</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2684,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>归还 %n 本书</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Put %n Book(s) into Series %1</source>
@@ -2824,6 +3090,62 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>已创建 %n 个类别。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1（由 calibre 计算）</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1（无法读取其表）</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 不是 calibre 书库：其中没有 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>无法读取 %1：没有这个文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>无法将 %1 作为 calibre 书库读取：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 没有表 %2；calibre 保存在其中的内容未被读取。</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>%1 中未导入的列：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 正在被另一个程序修改，或对它的修改被中断（旁边有 %2）。请关闭 calibre，或在 calibre 中打开再关闭该书库，然后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：它没有表 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：其表 %2 没有列 %3。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>在第 %2 本书之后无法继续读取 %1：%3。</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>添加到 calibre 的日期</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>标识符 %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>缺失的电子书文件</translation>
     </message>
 </context>
 <context>

@@ -949,6 +949,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾選表示沒有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>圖書：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借給(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>應還日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>歸還期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>請給出借閱的具體日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>請給出到期的具體日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLentMarkDelegate</name>
     <message>
         <source>lent</source>
@@ -1170,6 +1235,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>先前選擇的產品服務已停止，且沒有自己的位址：圖書將在 Open Library 查詢。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借閱：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>預設借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1873,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
         <translation>將圖書 XML 檔案中的書匯入類別 ID。使用 --keep-categories 時，每本書改為放入檔案為它指定的類別：依路徑尋找，缺少時建立（包括我的最愛和閱讀清單）；檔案未放入任何類別的書仍匯入類別 ID。ISBN 已在書庫中的書會被略過（skip，預設）或仍然加入（add）。輸出找到和匯入的書數，接著是匯入、略過和失敗的書數；有失敗或匯入被停止時結束代碼為 1。</translation>
     </message>
+    <message>
+        <source>tomelodex-cli: --map %1: %2 is no field of a book.</source>
+        <translation>tomelodex-cli: --map %1: %2 不是圖書的欄位。</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown format %1; one of: %2</source>
+        <translation>tomelodex-cli: 未知格式 %1；可用格式：%2</translation>
+    </message>
+    <message>
+        <source>Dry run: the library was not changed.</source>
+        <translation>試執行：圖書庫未被更改。</translation>
+    </message>
+    <message>
+        <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
+        <translation>將其他目錄匯出檔案中的圖書匯入類別 ID（預設 1，Book Collection），全部在一個交易中完成。FORMAT 為 auto（預設：依每個檔案的內容判斷）、goodreads、librarything、storygraph、libib、calibre（calibre 書庫資料夾或其 metadata.db，唯讀）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何帶標題列的表格）或 tomelodex（圖書 XML）。--map COLUMN=FIELD 指定表格某欄對應的欄位（圖書 XML 元素，或 Categories、Series、SeriesNumber），優先於依標題名稱的推測。標籤、書架與收藏放入以來源命名的類別下的子類別。ISBN 已在圖書庫中的圖書會被略過（skip，預設）、照樣新增（add）或用來填寫已存圖書的空白欄位（fill）。--dry-run 不做任何變更。每筆記錄輸出其編號、一個定位字元以及書名或 &quot;Error: &quot; 與原因，然後輸出匯入、略過與失敗的數量；有任何失敗或匯入被中止（不保留任何內容）時結束代碼為 1。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2219,6 +2312,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>從備份檔案建立一個新書庫並開啟它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>記錄所選圖書已借給某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>歸還(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>記錄所選圖書已於今天歸還</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>記錄所選圖書是向某人借來的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2301,6 +2418,137 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>切換設計/預覽模式</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>%1: reading %2 files is not built yet.</source>
+        <translation>%1：尚不支援讀取 %2 檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder without a calibre library&apos;s metadata.db.</source>
+        <translation>%1 是一個沒有 calibre 書庫 metadata.db 的資料夾。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a zip archive without a Tellico collection (tellico.xml) in it.</source>
+        <translation>%1 是一個不含 Tellico 收藏（tellico.xml）的 zip 壓縮檔。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 是空的。</translation>
+    </message>
+    <message>
+        <source>%1 is of no kind the import reads.</source>
+        <translation>%1 不是匯入功能能讀取的檔案類型。</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file of no kind the import reads.</source>
+        <translation>%1 是匯入功能無法讀取的 XML 檔案。</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1，記錄 %2</translation>
+    </message>
+    <message>
+        <source>%1: kept in Notes: %2</source>
+        <translation>%1：已保存在備註中：%2</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already: %1</source>
+        <translation>圖書庫中已有此 ISBN 的圖書：%1</translation>
+    </message>
+    <message>
+        <source>(a picture inside the file)</source>
+        <translation>（檔案內的圖片）</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already, without an empty field the record could fill: %1</source>
+        <translation>圖書庫中已有此 ISBN 的圖書，且沒有該記錄可填寫的空白欄位：%1</translation>
+    </message>
+    <message>
+        <source>%1 (filled in the stored book)</source>
+        <translation>%1（已填入已存圖書）</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已略過：%1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>錯誤：%1</translation>
+    </message>
+    <message>
+        <source>It has neither a title nor an ISBN.</source>
+        <translation>既沒有書名也沒有 ISBN。</translation>
+    </message>
+    <message>
+        <source>Series number</source>
+        <translation>叢書編號</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Reading started</source>
+        <translation>開始閱讀</translation>
+    </message>
+    <message>
+        <source>Reading finished</source>
+        <translation>讀完</translation>
+    </message>
+    <message>
+        <source>Read count</source>
+        <translation>閱讀次數</translation>
+    </message>
+    <message>
+        <source>Loan to %1</source>
+        <translation>借給 %1</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>借閱</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 不是有效的 UTF-8（首次出現在第 %2 列）：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1：第 %2 列的欄位超過 %3 個；該檔案不是圖書表格。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>無法將 %1 作為表格讀取：%2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1：第 %2 列有一個超過 %3 MB 的欄位；是否有未閉合的引號？</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1：第 %2 列開始的引號沒有閉合。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 沒有標題列。</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>該文字不是有效的 UTF-8：已按 Windows-1252 讀取。</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2684,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>將「%1」重新命名為「%2」</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>歸還 %n 本書</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Put %n Book(s) into Series %1</source>
@@ -2824,6 +3090,62 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>已建立 %n 個類別。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1（由 calibre 計算）</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1（無法讀取其表格）</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 不是 calibre 書庫：其中沒有 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>無法讀取 %1：沒有這個檔案。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>無法將 %1 作為 calibre 書庫讀取：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 沒有表格 %2；calibre 保存在其中的內容未被讀取。</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>%1 中未匯入的欄位：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 正在被另一個程式修改，或對它的修改被中斷（旁邊有 %2）。請關閉 calibre，或在 calibre 中開啟再關閉該書庫，然後重試。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 不是本程式能讀取的 calibre 書庫：它沒有表格 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 不是本程式能讀取的 calibre 書庫：其表格 %2 沒有欄位 %3。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>在第 %2 本書之後無法繼續讀取 %1：%3。</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>加入 calibre 的日期</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>識別碼 %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>遺失的電子書檔案</translation>
     </message>
 </context>
 <context>

@@ -958,6 +958,74 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>Preso in prestito da</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>Togli il segno per un prestito senza scadenza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>Libro:</numerusform>
+            <numerusform>Libri:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>Prestato &amp;a:</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>Preso in prestito &amp;da:</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>Prestato &amp;il:</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>Preso &amp;il:</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>Da &amp;restituire entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>Da &amp;rendere entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>Indica il giorno del prestito, non solo il mese o l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
+    </message>
+</context>
+<context>
     <name>CLentMarkDelegate</name>
     <message>
         <source>lent</source>
@@ -1180,6 +1248,18 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>Il servizio prodotti scelto in precedenza non è più attivo e non ha un indirizzo proprio: i libri vengono cercati su Open Library.</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>Prestiti:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> giorni</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>&amp;Periodo di prestito predefinito:</translation>
     </message>
 </context>
 <context>
@@ -1834,6 +1914,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Imports the books of a book XML file into category ID. With --keep-categories each book goes instead into the categories the file names for it, found by their path and created when missing (Favorites and Reading List included); a book the file puts in no category still goes into category ID. A book whose ISBN is already in the library is skipped (skip, the default) or added anyway (add). Prints how many books were found and imported, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped.</source>
         <translation>Importa i libri di un file XML nella categoria ID. Con --keep-categories ogni libro va invece nelle categorie che il file indica per esso, trovate in base al percorso e create se mancano (Preferiti e Da leggere compresi); un libro che il file non mette in alcuna categoria va comunque nella categoria ID. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, predefinito) o aggiunto comunque (add). Stampa quanti libri sono stati trovati e importati, poi quanti sono stati importati, saltati e non riusciti; esce con 1 se qualcuno non è riuscito o l&apos;importazione è stata interrotta.</translation>
     </message>
+    <message>
+        <source>tomelodex-cli: --map %1: %2 is no field of a book.</source>
+        <translation>tomelodex-cli: --map %1: %2 non è un campo di un libro.</translation>
+    </message>
+    <message>
+        <source>tomelodex-cli: unknown format %1; one of: %2</source>
+        <translation>tomelodex-cli: formato sconosciuto %1; uno tra: %2</translation>
+    </message>
+    <message>
+        <source>Dry run: the library was not changed.</source>
+        <translation>Prova: la biblioteca non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
+        <translation>Importa i libri delle esportazioni di altri cataloghi nella categoria ID (predefinita 1, Book Collection), tutto in una sola transazione. FORMAT è auto (il predefinito: riconosciuto dal contenuto di ogni file), goodreads, librarything, storygraph, libib, calibre (la cartella di una biblioteca calibre o il suo metadata.db, solo letto), tellico (.tc o il suo XML), gcstar (.gcs), csv (qualsiasi tabella con una riga di intestazione) o tomelodex (l&apos;XML dei libri). --map COLUMN=FIELD indica il campo di una colonna di una tabella (un elemento dell&apos;XML dei libri, oppure Categories, Series, SeriesNumber), al posto di quello dedotto dal nome dell&apos;intestazione. Etichette, scaffali e raccolte finiscono in categorie sotto una che porta il nome della fonte. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, il predefinito), aggiunto comunque (add) oppure completa i campi vuoti del libro registrato (fill). --dry-run non cambia nulla. Stampa per ogni record il suo numero, una tabulazione e il titolo oppure &quot;Error: &quot; e il motivo, poi quanti sono stati importati, saltati e non riusciti; esce con 1 quando qualcuno non è riuscito o l&apos;importazione è stata fermata, senza tenere nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2257,6 +2353,30 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Make a new library from a backup file and open it</source>
         <translation>Crea una nuova biblioteca da un file di backup e la apre</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>&amp;Presta...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>Registra che i libri selezionati sono prestati a qualcuno</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>Restitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>Registra che i libri selezionati sono tornati oggi</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>Preso in prestito &amp;da...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>Registra che i libri selezionati sono presi in prestito da qualcuno</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2339,6 +2459,137 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Switch Design/Preview Mode</source>
         <translation>Passa da progettazione ad anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>%1: reading %2 files is not built yet.</source>
+        <translation>%1: la lettura dei file %2 non è ancora disponibile.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder without a calibre library&apos;s metadata.db.</source>
+        <translation>%1 è una cartella senza il metadata.db di una biblioteca calibre.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a zip archive without a Tellico collection (tellico.xml) in it.</source>
+        <translation>%1 è un archivio zip che non contiene una raccolta Tellico (tellico.xml).</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is of no kind the import reads.</source>
+        <translation>%1 non è di un tipo che l&apos;importazione sa leggere.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file of no kind the import reads.</source>
+        <translation>%1 è un file XML di un tipo che l&apos;importazione non sa leggere.</translation>
+    </message>
+    <message>
+        <source>%1, record %2</source>
+        <translation>%1, record %2</translation>
+    </message>
+    <message>
+        <source>%1: kept in Notes: %2</source>
+        <translation>%1: conservato nelle note: %2</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already: %1</source>
+        <translation>la biblioteca ha già un libro con questo ISBN: %1</translation>
+    </message>
+    <message>
+        <source>(a picture inside the file)</source>
+        <translation>(un&apos;immagine dentro il file)</translation>
+    </message>
+    <message>
+        <source>the library has a book with this ISBN already, without an empty field the record could fill: %1</source>
+        <translation>la biblioteca ha già un libro con questo ISBN, senza campi vuoti che il record possa completare: %1</translation>
+    </message>
+    <message>
+        <source>%1 (filled in the stored book)</source>
+        <translation>%1 (completato nel libro registrato)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltato: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>It has neither a title nor an ISBN.</source>
+        <translation>Non ha né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>Series number</source>
+        <translation>Numero nella serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Reading started</source>
+        <translation>Lettura iniziata</translation>
+    </message>
+    <message>
+        <source>Reading finished</source>
+        <translation>Lettura finita</translation>
+    </message>
+    <message>
+        <source>Read count</source>
+        <translation>Numero di letture</translation>
+    </message>
+    <message>
+        <source>Loan to %1</source>
+        <translation>Prestito a %1</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Prestito</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
+        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
+        <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a table: %2</source>
+        <translation>%1 non può essere letto come tabella: %2</translation>
+    </message>
+    <message>
+        <source>%1: row %2 holds a field of more than %3 MB; is a quote left open?</source>
+        <translation>%1: la riga %2 contiene un campo di oltre %3 MB; è rimasta aperta una virgoletta?</translation>
+    </message>
+    <message>
+        <source>%1: the quote opened in row %2 is never closed.</source>
+        <translation>%1: la virgoletta aperta alla riga %2 non viene mai chiusa.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>%1 has no header row.</source>
+        <translation>%1 non ha una riga di intestazione.</translation>
+    </message>
+    <message>
+        <source>The text is not valid UTF-8: read as Windows-1252.</source>
+        <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
     </message>
 </context>
 <context>
@@ -2486,6 +2737,27 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>Prendi in prestito %n libro</numerusform>
+            <numerusform>Prendi in prestito %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>Restituisci %n libro</numerusform>
+            <numerusform>Restituisci %n libri</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Put %n Book(s) into Series %1</source>
@@ -2879,6 +3151,62 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n categoria è stata creata.</numerusform>
             <numerusform>%n categorie sono state create.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1 (calcolata da calibre)</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1 (la sua tabella non è leggibile)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 non è una biblioteca di calibre: non contiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>Impossibile leggere %1: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>Impossibile leggere %1 come biblioteca di calibre: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 non ha le tabelle %2; ciò che calibre vi conserva non è stato letto.</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>Colonne di %1 non importate: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 è in corso di modifica da parte di un altro programma, oppure una sua modifica è stata interrotta (accanto si trova %2). Chiudere calibre, oppure aprire e chiudere la biblioteca in calibre, e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: non ha la tabella %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: la sua tabella %2 non ha la colonna %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>Impossibile continuare a leggere %1 dopo il libro %2: %3.</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>Data di aggiunta a calibre</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>Identificatore %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>File eBook mancante</translation>
     </message>
 </context>
 <context>

@@ -263,7 +263,7 @@ const std::vector<CCliCommand> &CliCommands()
         std::vector<CCliCommand> all;
         for (auto group :
              {LibraryCommands, IsbnCommands, XmlCommands, BatchCommands, OnlineCommands,
-              RenderCommands, EditCommands, BackupCommands, LoanCommands})
+              RenderCommands, EditCommands, BackupCommands, LoanCommands, ImportCommands})
             for (CCliCommand &command : group())
                 all.push_back(std::move(command));
         return all;

@@ -45,6 +45,7 @@ std::vector<CCliCommand> RenderCommands();
 std::vector<CCliCommand> EditCommands();
 std::vector<CCliCommand> BackupCommands();
 std::vector<CCliCommand> LoanCommands();
+std::vector<CCliCommand> ImportCommands();
 
 // Removes "NAME VALUE" from `args`. Returns false when NAME is absent; a NAME
 // without a value gives true and an empty `value`.

@@ -15,6 +15,7 @@
 #include "db/LibraryConnection.h"
 #include "db/RowSnapshot.h"
 #include "db/TomeloDoc.h"
+#include "loans/LoanStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,14 @@ CSnapshotScope Books(QVector<qint64> ids, bool names = false)
     CSnapshotScope scope;
     scope.bookIds = std::move(ids);
     scope.nameTables = names;
+    return scope;
+}
+
+// A loan may bring a borrower nobody else has.
+CSnapshotScope LendScope(qint64 bookId)
+{
+    CSnapshotScope scope = Books({bookId});
+    scope.wholeTables = {QStringLiteral("borrower")};
     return scope;
 }
 
@@ -91,6 +100,12 @@ const QList<CChange> &Changes()
          "INSERT INTO reading (BookID, Started) VALUES (13, '2025-12-01')",
          [](CLibraryConnection &db, const QString &images, CSnapshotScope &) {
              return RemoveBooks({9, 13}, kRecycleBin, images, db);
+         }},
+        {"lend a book to someone new, who goes again with the loan", LendScope(9),
+         "INSERT INTO borrower (BorrowerID, Name) VALUES (1, 'Ann')",
+         [](CLibraryConnection &db, const QString &, CSnapshotScope &) {
+             return CLoanStore(db).Lend(9, {LoanDirection::Lent, QStringLiteral("Zed"),
+                                            QDate(2026, 1, 2), QDate(), QString()}) != 0;
          }},
         {"paste books", Books({1, 2, 24}), nullptr,
          [](CLibraryConnection &db, const QString &, CSnapshotScope &) {

@@ -451,6 +451,10 @@ CRowSnapshot::Outcome CRowSnapshot::RestoreOver(const CRowSnapshot &expected,
         // A name that a book outside the change still carries stays, so a
         // table may differ from the snapshot with nothing left to write.
         const sqlite3_int64 changesBefore = sqlite3_total_changes64(connection.Handle());
+        // A table the library's triggers refuse to write yet (a borrower
+        // to be removed while a later table still holds their loan) is
+        // put back as it was and tried again in the next round.
+        QString refused;
         for (CTable &table : now.m_tables) {
             const CTable *target = Table(table.name);
             if (round > 0 || &table != &now.m_tables.front()) {
@@ -466,15 +470,32 @@ CRowSnapshot::Outcome CRowSnapshot::RestoreOver(const CRowSnapshot &expected,
                             .arg(table.name);
                 return Outcome::Failed;
             }
-            if (!RestoreTable(table, target, connection, error))
+            CTransaction tableWrite(connection);
+            QString tableError;
+            if (!tableWrite.IsActive()) {
+                if (error)
+                    *error = tableWrite.Error();
                 return Outcome::Failed;
+            }
+            if (!RestoreTable(table, target, connection, &tableError)) {
+                refused = tableError;
+                continue;
+            }
+            if (!tableWrite.Commit()) {
+                if (error)
+                    *error = tableWrite.Error();
+                return Outcome::Failed;
+            }
         }
-        if (sqlite3_total_changes64(connection.Handle()) == changesBefore)
+        if (refused.isEmpty() && sqlite3_total_changes64(connection.Handle()) == changesBefore)
             break;
         if (round + 1 == kRounds) {
             if (error)
-                *error = QCoreApplication::translate(
-                    "Messages", "The library's triggers keep changing the rows written back.");
+                *error = !refused.isEmpty()
+                             ? refused
+                             : QCoreApplication::translate(
+                                   "Messages",
+                                   "The library's triggers keep changing the rows written back.");
             return Outcome::Failed;
         }
     }

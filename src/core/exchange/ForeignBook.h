@@ -83,8 +83,11 @@ struct CImportedBook
     CBookRecord record;            // Series, SeriesNumber, Loans and Readings included
     QList<QStringList> categories; // below the source's parent category
     bool toRead = false;           // also goes into the Reading List
-    QString coverFile;             // a picture file to stage, if any
-    QByteArray coverData;          // or its bytes
+    // Status is the wish list: the import gives it the name the library's
+    // own wish-list status has.
+    bool wishList = false;
+    QString coverFile;    // a picture file to stage, if any
+    QByteArray coverData; // or its bytes
     // Values the mapping could not take as they were and kept in Notes
     // ("Purchase Price: my price"), for the import's report.
     QStringList oddValues;

@@ -5,77 +5,21 @@
 #include "db/BookRecord.h"
 #include "db/CoverStaging.h"
 #include "db/DbAccess.h"
+#include "db/ImportCache.h"
 #include "db/LibraryConnection.h"
 #include "xml/BookXmlReader.h"
 #include "xml/CategoryRestorer.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <optional>
-#include <sqlite3.h>
 
 namespace {
 
 // Cover notes beyond this many are counted, not listed.
 constexpr int kMaxCoverNotes = 50;
-
-bool InTransaction(const CLibraryConnection &connection)
-{
-    return connection.Handle() && sqlite3_get_autocommit(connection.Handle()) == 0;
-}
-
-// Starts the import's transaction. While another program holds the write
-// lock beyond the connection's own wait, tries again until
-// `busyWaitSeconds` have passed, telling `onWaiting` each time. On failure
-// `busy` tells whether the library was in use.
-bool BeginWaiting(std::optional<CTransaction> &transaction, CLibraryConnection &connection,
-                  const CXmlImportOptions &options, QString *error, bool *busy)
-{
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
-        transaction.emplace(connection);
-        if (transaction->IsActive())
-            return true;
-        const int code = connection.Handle() ? sqlite3_errcode(connection.Handle()) : SQLITE_MISUSE;
-        *error = transaction->Error();
-        *busy = code == SQLITE_BUSY || code == SQLITE_LOCKED;
-        transaction.reset();
-        if (!*busy || waited.elapsed() >= qint64(options.busyWaitSeconds) * 1000)
-            return false;
-        if (options.onWaiting)
-            options.onWaiting(LoadString(244));
-    }
-}
-
-// A larger page cache while the import runs: the title and ISBN indexes of
-// a big library take random inserts, and with the default cache each of them
-// spills pages to the journal. Bounded, so memory stays flat.
-class CImportCache
-{
-public:
-    explicit CImportCache(CLibraryConnection &connection) : m_connection(connection)
-    {
-        sqlite3_stmt *stmt = nullptr;
-        if (sqlite3_prepare_v2(connection.Handle(), "PRAGMA cache_size", -1, &stmt, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_step(stmt) == SQLITE_ROW)
-            m_old = sqlite3_column_int64(stmt, 0);
-        sqlite3_finalize(stmt);
-        connection.Execute(QStringLiteral("PRAGMA cache_size=-%1").arg(kImportCacheKiB));
-    }
-    ~CImportCache() { m_connection.Execute(QStringLiteral("PRAGMA cache_size=%1").arg(m_old)); }
-    CImportCache(const CImportCache &) = delete;
-    CImportCache &operator=(const CImportCache &) = delete;
-
-private:
-    static constexpr int kImportCacheKiB = 32 * 1024;
-    CLibraryConnection &m_connection;
-    qint64 m_old = -2000;
-};
 
 // The covers of one imported book: each outside picture is checked and
 // staged in the images folder, or dropped with a note.
@@ -206,7 +150,8 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     std::optional<CTransaction> transaction;
     QString error;
     bool busy = false;
-    if (!BeginWaiting(transaction, connection, options, &error, &busy)) {
+    if (!BeginImportTransaction(transaction, connection, options.onWaiting, options.busyWaitSeconds,
+                                &error, &busy)) {
         result.loaded = true;
         ShowMessage(busy ? LoadString(245) : FormatMessage(246, {error}), MsgIcon::Warning);
         return result;
@@ -248,7 +193,7 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
                 lastError = record.SaveError;
                 // A full disk or an I/O error makes the database roll the
                 // whole transaction back; going on would write books one by one.
-                if (!InTransaction(connection)) {
+                if (!InImportTransaction(connection)) {
                     transactionLost = true;
                     break;
                 }
@@ -276,7 +221,7 @@ CXmlImportResult ImportBooksXml(const QString &path, int categoryId, const QStri
     if (reader.Failed())
         return stop(LoadString(143) + u'\n' + reader.Error());
     result.loaded = true;
-    if (transactionLost || !InTransaction(connection))
+    if (transactionLost || !InImportTransaction(connection))
         return stop(FormatMessage(246, {lastError}));
     if (!transaction->Commit())
         return stop(FormatMessage(246, {transaction->Error()}));
