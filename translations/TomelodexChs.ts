@@ -2497,6 +2497,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>导入已取消；未保留任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>

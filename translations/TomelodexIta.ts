@@ -982,11 +982,11 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day of the loan, not only its month or year.</source>
-        <translation>Indica il giorno del prestito, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno del prestito, non solo il mese o l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
-        <translation>Indica il giorno della scadenza, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
@@ -2536,6 +2536,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>L&apos;importazione è stata annullata; non ne è stato tenuto nulla.</translation>
     </message>
 </context>
 <context>
