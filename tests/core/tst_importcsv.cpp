@@ -363,7 +363,7 @@ void TestImportCsv::readersMapEveryLayout_data()
                        "URL=https://www.goodreads.com/book/show/234225"}
         << QStringList{"favorites", "read"} << QStringList() << QStringList{"/2019-08-14", "/"}
         << QStringList()
-        << QStringList{"Darker than the first.\nPaul sees too much.", "Lent to Ann, back",
+        << QStringList{"Darker than the first.\n\nPaul sees too much.", "Lent to Ann, back",
                        "Original Publication Year: 1969", "Date Added: 2019/01/02",
                        "Owned Copies: 1"}
         << QStringList{"Row 5 has 3 fields where the header has 31"};
