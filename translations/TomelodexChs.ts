@@ -2466,10 +2466,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出现在第 %2 行）：已按 Windows-1252 读取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 行的字段超过 %3 个；该文件不是图书表格。</translation>
     </message>
@@ -2496,6 +2492,62 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 没有书名或 ISBN 列；它的列为：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 没有 Title 列：它不是 Goodreads 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 没有 title 列：它不是 Libib 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 文件：第 %3 个字符处%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 项不是图书。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 没有书名列：它不是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 没有 Title 列：它不是 StoryGraph 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 没有要映射的列“%2”；它的列为：%3。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>字段 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个，且无法从中读出书名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>该文件不是有效的 UTF-8（首次出现在第 %1 行）：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 行的字段数与标题行不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个；其值已保留。</translation>
     </message>
 </context>
 <context>

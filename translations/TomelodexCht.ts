@@ -2466,10 +2466,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出現在第 %2 列）：已按 Windows-1252 讀取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 列的欄位超過 %3 個；該檔案不是圖書表格。</translation>
     </message>
@@ -2496,6 +2492,62 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>該文字不是有效的 UTF-8：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 沒有書名或 ISBN 欄；它的欄為：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 沒有 Title 欄：它不是 Goodreads 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 沒有 title 欄：它不是 Libib 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 檔案：第 %3 個字元處%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 項不是圖書。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 沒有書名欄：它不是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 沒有 Title 欄：它不是 StoryGraph 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 沒有要對應的欄「%2」；它的欄為：%3。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>欄位 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個，且無法從中讀出書名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>該檔案不是有效的 UTF-8（首次出現在第 %1 列）：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 列的欄位數與標題列不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個；其值已保留。</translation>
     </message>
 </context>
 <context>

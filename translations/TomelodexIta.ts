@@ -982,11 +982,11 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day of the loan, not only its month or year.</source>
-        <translation>Indica il giorno del prestito, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno del prestito, non solo il mese o l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
-        <translation>Indica il giorno della scadenza, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
@@ -2506,10 +2506,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Scadenza</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
     </message>
@@ -2536,6 +2532,62 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 non ha una colonna per il titolo o l&apos;ISBN; le sue colonne sono: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di Goodreads.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 non ha la colonna title: non è un&apos;esportazione di Libib.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 è troppo grande per un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 non è un file JSON: %2 al carattere %3.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>La voce %1 non è un libro.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 non ha una colonna del titolo: non è un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di StoryGraph.</translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
+        <translation>%1 non ha la colonna &quot;%2&quot; da associare; le sue colonne sono: %3.</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Campo %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3, e non se ne può leggere né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>Il file non è UTF-8 valido (la prima volta alla riga %1): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>Altre %1 righe hanno più o meno campi dell&apos;intestazione.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3; i suoi valori sono stati conservati.</translation>
     </message>
 </context>
 <context>
