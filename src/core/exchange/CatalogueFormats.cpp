@@ -1,11 +1,13 @@
 #include "exchange/CatalogueFormats.h"
 
 #include "exchange/CalibreReader.h"
+#include "exchange/GcstarReader.h"
 #include "exchange/GenericCsvReader.h"
 #include "exchange/GoodreadsReader.h"
 #include "exchange/LibibReader.h"
 #include "exchange/LibraryThingExportReader.h"
 #include "exchange/StoryGraphReader.h"
+#include "exchange/TellicoReader.h"
 #include "exchange/TomelodexReader.h"
 
 #include <QCoreApplication>
@@ -276,6 +278,10 @@ std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
         return std::make_unique<CTomelodexReader>();
     case CatalogueFormat::Calibre:
         return std::make_unique<CCalibreReader>();
+    case CatalogueFormat::Tellico:
+        return std::make_unique<CTellicoReader>();
+    case CatalogueFormat::GCstar:
+        return std::make_unique<CGcstarReader>();
     case CatalogueFormat::Goodreads:
         return table(std::make_unique<CGoodreadsReader>());
     case CatalogueFormat::LibraryThing:
@@ -286,9 +292,6 @@ std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
         return table(std::make_unique<CLibibReader>());
     case CatalogueFormat::Csv:
         return table(std::make_unique<CGenericCsvReader>());
-    // Each format's reader takes its line here as it comes.
-    case CatalogueFormat::Tellico:
-    case CatalogueFormat::GCstar:
     case CatalogueFormat::Auto:
         break;
     }

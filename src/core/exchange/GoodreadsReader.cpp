@@ -24,11 +24,18 @@ QString ShelfWithoutPosition(const QString &shelf)
     return QString(shelf).remove(position).trimmed();
 }
 
-// Reviews are HTML fragments whose only markup is line breaks.
+// Reviews are HTML fragments. Most have no markup but line breaks, and read
+// as plain text; the others go on as HTML for the mapping to clean, with the
+// line breaks the text itself has kept.
 QString ReviewText(const QString &review)
 {
     static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>"),
                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression otherMarkup(
+        QStringLiteral("<\\s*/?\\s*(?!br\\b)[a-z][^<>]*>|&#?\\w+;"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (otherMarkup.match(review).hasMatch())
+        return QString(review).replace(u'\n', QStringLiteral("<br>"));
     return QString(review).replace(lineBreak, QStringLiteral("\n")).trimmed();
 }
 
