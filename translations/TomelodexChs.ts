@@ -2526,10 +2526,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1 没有 Title 列：它不是 StoryGraph 导出文件。</translation>
     </message>
     <message>
-        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
-        <translation>%1 没有要映射的列“%2”；它的列为：%3。</translation>
-    </message>
-    <message>
         <source>Field %1</source>
         <translation>字段 %1</translation>
     </message>
@@ -2708,6 +2704,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>line %1: the file is not well-formed</source>
         <translation>第 %1 行：文件格式不正确</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>没有要映射的列“%1”；现有的列为：%2。</translation>
     </message>
 </context>
 <context>

@@ -2526,10 +2526,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>%1 沒有 Title 欄：它不是 StoryGraph 匯出檔案。</translation>
     </message>
     <message>
-        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
-        <translation>%1 沒有要對應的欄「%2」；它的欄為：%3。</translation>
-    </message>
-    <message>
         <source>Field %1</source>
         <translation>欄位 %1</translation>
     </message>
@@ -2708,6 +2704,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>line %1: the file is not well-formed</source>
         <translation>第 %1 行：檔案格式不正確</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>沒有要對應的欄「%1」；現有的欄為：%2。</translation>
     </message>
 </context>
 <context>

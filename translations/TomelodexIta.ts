@@ -2566,10 +2566,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>%1 non ha la colonna Title: non è un&apos;esportazione di StoryGraph.</translation>
     </message>
     <message>
-        <source>%1 has no column &quot;%2&quot; to map; its columns are: %3.</source>
-        <translation>%1 non ha la colonna &quot;%2&quot; da associare; le sue colonne sono: %3.</translation>
-    </message>
-    <message>
         <source>Field %1</source>
         <translation>Campo %1</translation>
     </message>
@@ -2748,6 +2744,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>line %1: the file is not well-formed</source>
         <translation>riga %1: il file non è ben formato</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>Nessuna colonna "%1" da associare; le colonne sono: %2.</translation>
     </message>
 </context>
 <context>

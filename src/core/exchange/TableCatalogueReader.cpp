@@ -42,12 +42,13 @@ bool CTableCatalogueReader::Open(const QString &path)
     }
     m_actions = QVector<CColumnAction>(m_header.size());
     TakeTableNotes();
+    // One set of --map pairs serves every file of an import, so a column
+    // one file lacks is told of, not a failure.
     for (const auto &[column, field] : std::as_const(m_columnMap)) {
         if (ColumnNamed(m_header, column) < 0) {
-            SetError(QCoreApplication::translate(
-                         "Import", "%1 has no column \"%2\" to map; its columns are: %3.")
-                         .arg(m_path, column, m_header.join(QStringLiteral(", "))));
-            return false;
+            AddNote(QCoreApplication::translate("Import",
+                                                "No column \"%1\" to map; the columns are: %2.")
+                        .arg(column, m_header.join(QStringLiteral(", "))));
         }
     }
     if (!TakeHeader(m_header))

@@ -29,7 +29,8 @@ public:
 
     // `--map COLUMN=FIELD` pairs: the column (by its header name, or by its
     // key, see ColumnKey) goes to the field (a book XML element name, or
-    // "Categories"), whatever the reader would do with it.
+    // "Categories"), whatever the reader would do with it. A column the
+    // header lacks is named in Notes().
     void SetColumnMap(const QList<QPair<QString, QString>> &columnMap) { m_columnMap = columnMap; }
 
     bool Open(const QString &path) override;
