@@ -525,6 +525,19 @@
         <source>Date Added</source>
         <translation>新增日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借給 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -749,6 +762,29 @@ Unchecked: the books keep what they have.</source>
     <message>
         <source>N&amp;otes:</source>
         <translation>備註(&amp;O)：</translation>
+    </message>
+</context>
+<context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>願望清單</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1014,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     </message>
 </context>
 <context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1203,6 +1247,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Default loan &amp;period:</source>
         <translation>預設借期(&amp;P)：</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本書逾期</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2713,6 +2766,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
         <translation>沒有要對應的欄「%1」；現有的欄為：%2。</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>匯入已取消；未保留任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>
@@ -2864,6 +2921,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Return %n Book(s)</source>
         <translation>
             <numerusform>歸還 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>將 %n 本書放入系列 %1</numerusform>
         </translation>
     </message>
 </context>

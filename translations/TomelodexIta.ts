@@ -530,6 +530,19 @@
         <source>Date Added</source>
         <translation>Data di aggiunta</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>Prestato a %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 n. %2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -756,6 +769,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     <message>
         <source>N&amp;otes:</source>
         <translation>N&amp;ote:</translation>
+    </message>
+</context>
+<context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>In prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Presi in prestito</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>Lista dei desideri</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1026,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>prestato</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1216,6 +1260,16 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Default loan &amp;period:</source>
         <translation>&amp;Periodo di prestito predefinito:</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n libro in ritardo</numerusform>
+            <numerusform>%n libri in ritardo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2753,6 +2807,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
         <translation>Nessuna colonna &quot;%1&quot; da associare; le colonne sono: %2.</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>L&apos;importazione è stata annullata; non ne è stato tenuto nulla.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>
@@ -2919,6 +2977,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <translation>
             <numerusform>Restituisci %n libro</numerusform>
             <numerusform>Restituisci %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>Inserisci %n libro nella serie %1</numerusform>
+            <numerusform>Inserisci %n libri nella serie %1</numerusform>
         </translation>
     </message>
 </context>
