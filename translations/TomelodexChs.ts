@@ -799,6 +799,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCsvExportCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Goodreads CSV</source>
+        <translation>导出 Goodreads CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+</context>
+<context>
     <name>CDatePicker</name>
     <message>
         <source>Has a date</source>
@@ -2339,6 +2362,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Record that the selected books are borrowed from someone</source>
         <translation>记录所选图书是向某人借来的</translation>
+    </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as a CSV table</source>
+        <translation>将该类别的图书保存为 CSV 表格</translation>
+    </message>
+    <message>
+        <source>&amp;Goodreads CSV...</source>
+        <translation>&amp;Goodreads CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as CSV in the columns Goodreads imports</source>
+        <translation>将该类别的图书保存为 CSV，使用 Goodreads 导入的各列</translation>
     </message>
 </context>
 <context>

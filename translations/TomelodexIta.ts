@@ -806,6 +806,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     </message>
 </context>
 <context>
+    <name>CCsvExportCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>Export Goodreads CSV</source>
+        <translation>Esporta CSV di Goodreads</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+</context>
+<context>
     <name>CDatePicker</name>
     <message>
         <source>Has a date</source>
@@ -2380,6 +2403,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Record that the selected books are borrowed from someone</source>
         <translation>Registra che i libri selezionati sono presi in prestito da qualcuno</translation>
+    </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as a CSV table</source>
+        <translation>Salva i libri della categoria come tabella CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Goodreads CSV...</source>
+        <translation>CSV di &amp;Goodreads...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as CSV in the columns Goodreads imports</source>
+        <translation>Salva i libri della categoria come CSV con le colonne che Goodreads importa</translation>
     </message>
 </context>
 <context>
