@@ -1016,6 +1016,71 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>借自</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>取消勾选表示没有到期日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>图书：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>借给(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>借自(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>借出日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>应还日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>归还期限(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>请给出借阅的具体日期，而不只是月份或年份。</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1229,6 +1294,18 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>之前选择的产品服务已停止，且没有自己的地址：图书将在 Open Library 查找。</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>借阅：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>默认借期(&amp;P)：</translation>
     </message>
 </context>
 <context>
@@ -2316,6 +2393,30 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Make a new library from a backup file and open it</source>
         <translation>从备份文件创建一个新书库并打开它</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>记录所选图书已借给某人</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>归还(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>记录所选图书已于今天归还</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>借自(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>记录所选图书是向某人借来的</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2664,6 +2765,24 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>将“%1”重命名为“%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>借出 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>借入 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>归还 %n 本书</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3054,6 +3173,62 @@ Note: e-books are ignored.</source>
         <translation>
             <numerusform>已创建 %n 个类别。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1（由 calibre 计算）</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1（无法读取其表）</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 不是 calibre 书库：其中没有 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>无法读取 %1：没有这个文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>无法将 %1 作为 calibre 书库读取：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 没有表 %2；calibre 保存在其中的内容未被读取。</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>%1 中未导入的列：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 正在被另一个程序修改，或对它的修改被中断（旁边有 %2）。请关闭 calibre，或在 calibre 中打开再关闭该书库，然后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：它没有表 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 不是本程序能读取的 calibre 书库：其表 %2 没有列 %3。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>在第 %2 本书之后无法继续读取 %1：%3。</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>添加到 calibre 的日期</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>标识符 %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>缺失的电子书文件</translation>
     </message>
 </context>
 <context>

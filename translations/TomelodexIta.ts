@@ -1025,6 +1025,74 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borrowed From</source>
+        <translation>Preso in prestito da</translation>
+    </message>
+    <message>
+        <source>Clear for a loan without a due date</source>
+        <translation>Togli il segno per un prestito senza scadenza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Book(s):</source>
+        <translation>
+            <numerusform>Libro:</numerusform>
+            <numerusform>Libri:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lent to:</source>
+        <translation>Prestato &amp;a:</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowed from:</source>
+        <translation>Preso in prestito &amp;da:</translation>
+    </message>
+    <message>
+        <source>Lent &amp;on:</source>
+        <translation>Prestato &amp;il:</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>Preso &amp;il:</translation>
+    </message>
+    <message>
+        <source>&amp;Due back:</source>
+        <translation>Da &amp;restituire entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Due to return:</source>
+        <translation>Da &amp;rendere entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Give the day of the loan, not only its month or year.</source>
+        <translation>Indica il giorno del prestito, non solo il mese o l'anno.</translation>
+    </message>
+    <message>
+        <source>Give the day the book is due, not only its month or year.</source>
+        <translation>Indica il giorno della scadenza, non solo il mese o l'anno.</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1239,6 +1307,18 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>The product service chosen before is discontinued and has no address of its own: books are looked up at Open Library.</source>
         <translation>Il servizio prodotti scelto in precedenza non è più attivo e non ha un indirizzo proprio: i libri vengono cercati su Open Library.</translation>
+    </message>
+    <message>
+        <source>Loans:</source>
+        <translation>Prestiti:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> giorni</translation>
+    </message>
+    <message>
+        <source>Default loan &amp;period:</source>
+        <translation>&amp;Periodo di prestito predefinito:</translation>
     </message>
 </context>
 <context>
@@ -2353,6 +2433,30 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Make a new library from a backup file and open it</source>
         <translation>Crea una nuova biblioteca da un file di backup e la apre</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>&amp;Presta...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone</source>
+        <translation>Registra che i libri selezionati sono prestati a qualcuno</translation>
+    </message>
+    <message>
+        <source>Retur&amp;n</source>
+        <translation>Restitu&amp;isci</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are back today</source>
+        <translation>Registra che i libri selezionati sono tornati oggi</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;From...</source>
+        <translation>Preso in prestito &amp;da...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are borrowed from someone</source>
+        <translation>Registra che i libri selezionati sono presi in prestito da qualcuno</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2713,6 +2817,27 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>Rename &quot;%1&quot; to &quot;%2&quot;</source>
         <translation>Rinomina &quot;%1&quot; in &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lend %n Book(s)</source>
+        <translation>
+            <numerusform>Presta %n libro</numerusform>
+            <numerusform>Presta %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Borrow %n Book(s)</source>
+        <translation>
+            <numerusform>Prendi in prestito %n libro</numerusform>
+            <numerusform>Prendi in prestito %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return %n Book(s)</source>
+        <translation>
+            <numerusform>Restituisci %n libro</numerusform>
+            <numerusform>Restituisci %n libri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3107,6 +3232,62 @@ Nota: gli e-book vengono ignorati.</translation>
             <numerusform>%n categoria è stata creata.</numerusform>
             <numerusform>%n categorie sono state create.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (computed by calibre)</source>
+        <translation>%1 (calcolata da calibre)</translation>
+    </message>
+    <message>
+        <source>%1 (its table cannot be read)</source>
+        <translation>%1 (la sua tabella non è leggibile)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library: it holds no %2.</source>
+        <translation>%1 non è una biblioteca di calibre: non contiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: there is no such file.</source>
+        <translation>Impossibile leggere %1: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a calibre library: %2.</source>
+        <translation>Impossibile leggere %1 come biblioteca di calibre: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no tables %2; what calibre keeps in them was not read.</source>
+        <translation>%1 non ha le tabelle %2; ciò che calibre vi conserva non è stato letto.</translation>
+    </message>
+    <message>
+        <source>Columns of %1 not imported: %2.</source>
+        <translation>Colonne di %1 non importate: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program, or a change to it was broken off (%2 lies beside it). Close calibre, or open and close the library in it, and try again.</source>
+        <translation>%1 è in corso di modifica da parte di un altro programma, oppure una sua modifica è stata interrotta (accanto si trova %2). Chiudere calibre, oppure aprire e chiudere la biblioteca in calibre, e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: it has no table %2.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: non ha la tabella %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a calibre library this program can read: its table %2 has no column %3.</source>
+        <translation>%1 non è una biblioteca di calibre leggibile da questo programma: la sua tabella %2 non ha la colonna %3.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read on after book %2: %3.</source>
+        <translation>Impossibile continuare a leggere %1 dopo il libro %2: %3.</translation>
+    </message>
+    <message>
+        <source>Date added to calibre</source>
+        <translation>Data di aggiunta a calibre</translation>
+    </message>
+    <message>
+        <source>Identifier %1</source>
+        <translation>Identificatore %1</translation>
+    </message>
+    <message>
+        <source>Missing eBook file</source>
+        <translation>File eBook mancante</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "exchange/CatalogueFormats.h"
 
+#include "exchange/CalibreReader.h"
 #include "exchange/TomelodexReader.h"
 
 #include <QCoreApplication>
@@ -265,12 +266,13 @@ std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
     switch (format) {
     case CatalogueFormat::Tomelodex:
         return std::make_unique<CTomelodexReader>();
+    case CatalogueFormat::Calibre:
+        return std::make_unique<CCalibreReader>();
     // Each format's reader takes its line here as it comes.
     case CatalogueFormat::Goodreads:
     case CatalogueFormat::LibraryThing:
     case CatalogueFormat::StoryGraph:
     case CatalogueFormat::Libib:
-    case CatalogueFormat::Calibre:
     case CatalogueFormat::Tellico:
     case CatalogueFormat::GCstar:
     case CatalogueFormat::Csv:

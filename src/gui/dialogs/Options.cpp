@@ -67,6 +67,7 @@ void COptions::Store(const QStringList &xslTemplates, int currentXsl) const
     // Lookups from now on ask the chosen source.
     CAppSettings::SetLookupSource(m_uiPage->LookupSource());
     CAppSettings::SetLookupContact(m_uiPage->LookupContact());
+    CAppSettings::SetLoanPeriodDays(m_uiPage->LoanPeriodDays());
     CAppSettings::SetXsl(TemplateForLanguage(xslTemplates, currentXsl, code));
 }
 

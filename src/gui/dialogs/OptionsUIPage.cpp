@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
@@ -67,10 +68,20 @@ COptionsUIPage::COptionsUIPage(QWidget *parent) : QWidget(parent)
     lookupLayout->addRow(fellBack);
     lookupLayout->addRow(tr("&Contact for Open Library:"), m_lookupContact);
 
+    auto *loanGroup = new QGroupBox(tr("Loans:"), this);
+    m_loanPeriod = new QSpinBox(loanGroup);
+    m_loanPeriod->setObjectName(QStringLiteral("LoanPeriodDays"));
+    m_loanPeriod->setRange(1, 3650);
+    m_loanPeriod->setValue(CAppSettings::LoanPeriodDays());
+    m_loanPeriod->setSuffix(tr(" days"));
+    auto *loanLayout = new QFormLayout(loanGroup);
+    loanLayout->addRow(tr("Default loan &period:"), m_loanPeriod);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(languageGroup);
     layout->addWidget(tagGroup);
     layout->addWidget(lookupGroup);
+    layout->addWidget(loanGroup);
     layout->addStretch();
 }
 
@@ -120,4 +131,9 @@ QString COptionsUIPage::LookupSource() const
 QString COptionsUIPage::LookupContact() const
 {
     return m_lookupContact->text().trimmed();
+}
+
+int COptionsUIPage::LoanPeriodDays() const
+{
+    return m_loanPeriod->value();
 }

@@ -5,9 +5,11 @@
 
 class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 // The interface language (used from the next start), the associate tag, and
-// where books are looked up, with the contact Open Library is told.
+// where books are looked up, with the contact Open Library is told, and
+// how long a loan lasts unless it is given another due date.
 class COptionsUIPage : public QWidget
 {
     Q_OBJECT
@@ -29,12 +31,15 @@ public:
     // The LookupSource setting's text of the chosen source, and the contact.
     QString LookupSource() const;
     QString LookupContact() const;
+    // The days from a loan to its due date that the loan dialog proposes.
+    int LoanPeriodDays() const;
 
 private:
     QComboBox *m_languageName;
     QLineEdit *m_associateTag;
     QComboBox *m_lookupSource;
     QLineEdit *m_lookupContact;
+    QSpinBox *m_loanPeriod;
     bool m_productChoiceFellBack = false;
     int m_shownSource = -1; // the source's index when the page was made
 };

@@ -26,6 +26,7 @@
 #include "info/TomeloHtmlView.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
+#include "loans/LoanCommands.h"
 #include "undo/LibraryUndo.h"
 #include "undo/UndoRedoCommands.h"
 #include "xml/StyleFiles.h"
@@ -78,6 +79,9 @@ bool ChangesLibrary(int id)
     case ID_BASIC_SEARCH: // files what it finds in Search Results
     case ID_COMPACT_DATABASE:
     case ID_TIDY_NAMES:
+    case ID_LEND_BOOK:
+    case ID_RETURN_BOOK:
+    case ID_BORROW_BOOK:
         return true;
     default:
         return false;
@@ -146,6 +150,7 @@ void CMainFrame::CreateFeatures()
     AddFeatureCommands(std::make_unique<CUndoRedoCommands>(*this, m_doc));
     AddFeatureCommands(std::make_unique<CBackupCommands>(*this));
     AddFeatureCommands(std::make_unique<CTidyNamesCommands>(m_doc, this));
+    AddFeatureCommands(std::make_unique<CLoanCommands>(*this, m_doc));
 }
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
@@ -211,6 +216,9 @@ void CMainFrame::CreateActions()
                    ID_SENDTO_FAVORITES,
                    ID_SENDTO_READINGLIST,
                    ID_SENDTO_SEARCHRESULTS,
+                   ID_LEND_BOOK,
+                   ID_RETURN_BOOK,
+                   ID_BORROW_BOOK,
                    ID_BASIC_SEARCH,
                    ID_VIEW_TOOLBAR,
                    ID_VIEW_STATUS_BAR,
@@ -308,6 +316,9 @@ void CMainFrame::CreateMenus()
                  ID_EDIT_CATEGORY, kSeparator, ID_ADD_BOOK, ID_REMOVE_BOOK, ID_EDIT_BOOK});
     AddMenu(edit, QT_TRANSLATE_NOOP("CommandTable", "Sen&d To"),
             {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS});
+    edit->addSeparator();
+    for (int id : {ID_LEND_BOOK, ID_RETURN_BOOK, ID_BORROW_BOOK})
+        edit->addAction(Action(id));
     edit->addSeparator();
     edit->addAction(Action(ID_BASIC_SEARCH));
 
@@ -456,6 +467,7 @@ QMenu *CMainFrame::CreateContextMenu(const QString &name)
         QMenu *sendTo = menu->addMenu(QCoreApplication::translate("CommandTable", "Sen&d To"));
         for (int id : {ID_SENDTO_FAVORITES, ID_SENDTO_READINGLIST, ID_SENDTO_SEARCHRESULTS})
             sendTo->addAction(Action(id));
+        add({kSeparator, ID_LEND_BOOK, ID_RETURN_BOOK, ID_BORROW_BOOK});
         add({kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL});
     } else if (name == QLatin1String("Html")) {
         add({ID_EDIT_COPY, ID_EDIT_SELECT_ALL, ID_FILE_PRINT, kSeparator});

@@ -248,26 +248,31 @@ void CTomeloListView::Refill(bool keepSelection)
     m_sortMark.SetMark(m_sortColumn, m_sortAscending);
     m_selectedIds.clear();
     m_selectionPending = false;
-    if (kept.isEmpty()) {
+    // Sorting keeps the selected books selected at their new places.
+    if (kept.isEmpty())
         m_doc.SetSelectedBooks({});
-    } else {
-        // Sorting keeps the selected books selected at their new places.
-        const QSet<quint32> wanted(kept.cbegin(), kept.cend());
-        QItemSelection selection;
-        for (int row = 0; row < entries.size(); ++row) {
-            if (!wanted.contains(entries[row]))
-                continue;
-            const int first = row;
-            while (row + 1 < entries.size() && wanted.contains(entries[row + 1]))
-                ++row;
-            selection.select(m_model->index(first, 0), m_model->index(row, 0));
-        }
-        m_selection->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        // None of them is left: nothing is selected any more.
-        if (selection.isEmpty())
-            m_doc.SetSelectedBooks({});
-    }
+    else
+        SelectBooks(kept);
     UpdateStatusText();
+}
+
+void CTomeloListView::SelectBooks(const QVector<quint32> &bookIds)
+{
+    const QSet<quint32> wanted(bookIds.cbegin(), bookIds.cend());
+    const int rows = m_model->rowCount();
+    QItemSelection selection;
+    for (int row = 0; row < rows; ++row) {
+        if (!wanted.contains(m_model->BookIdAt(row)))
+            continue;
+        const int first = row;
+        while (row + 1 < rows && wanted.contains(m_model->BookIdAt(row + 1)))
+            ++row;
+        selection.select(m_model->index(first, 0), m_model->index(row, 0));
+    }
+    m_selection->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // None of them is left: nothing is selected any more.
+    if (selection.isEmpty())
+        m_doc.SetSelectedBooks({});
 }
 
 void CTomeloListView::OnItemChanged()

@@ -77,6 +77,8 @@ public:
     // Selects, shows and focuses the row of `bookId` (false when the list
     // does not have it).
     bool SelectBook(quint32 bookId);
+    // Selects the rows of those books the list shows, and no others.
+    void SelectBooks(const QVector<quint32> &bookIds);
 
     void OnColumnClick(int column);
     void OnSendTo(int categoryId);
