@@ -1085,11 +1085,11 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day of the loan, not only its month or year.</source>
-        <translation>Indica il giorno del prestito, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno del prestito, non solo il mese o l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
-        <translation>Indica il giorno della scadenza, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1393,7 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
     <message>
         <source>Give the day of the reading, not only its month or year.</source>
-        <translation>Indica il giorno della lettura, non solo il mese o l'anno.</translation>
+        <translation>Indica il giorno della lettura, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
