@@ -14,6 +14,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           .card { max-width: 44em; margin: 0.5em auto 1.6em auto; padding: 1.1em 1.4em;
                   border: 1px solid rgba(128, 128, 128, 0.5); border-radius: 3px;
                   box-shadow: 0 2px 6px rgba(0, 0, 0, 0.15); overflow: hidden; }
@@ -58,6 +59,7 @@
         <xsl:if test="Binding"><xsl:value-of select="Binding"/>. </xsl:if>
         <xsl:if test="Dimension"><xsl:value-of select="Dimension"/>. </xsl:if>
         <xsl:if test="Language"><xsl:value-of select="Language"/>. </xsl:if>
+        <xsl:if test="Series"><span class="series">(<xsl:value-of select="Series"/><xsl:if test="SeriesNumber"> ; <xsl:value-of select="SeriesNumber"/></xsl:if>)</span><xsl:text> </xsl:text></xsl:if>
         <xsl:if test="ISBN">ISBN <xsl:value-of select="ISBN"/>. </xsl:if>
         <xsl:if test="Format"><xsl:value-of select="Format"/><xsl:text> </xsl:text></xsl:if>
         <xsl:if test="BookSize"><xsl:call-template name="book-size"/>. </xsl:if>
@@ -85,6 +87,12 @@
             <xsl:if test="Store"> at <xsl:value-of select="Store"/></xsl:if>
             <xsl:if test="PurchasePrice"> for <xsl:call-template name="price"><xsl:with-param name="value" select="PurchasePrice"/></xsl:call-template></xsl:if>
           </div>
+        </xsl:if>
+        <xsl:if test="Loans/Loan[not(ReturnDate)]">
+          <div class="label loan-line"><xsl:call-template name="open-loan"/></div>
+        </xsl:if>
+        <xsl:if test="Readings/Reading">
+          <div class="readings-inline"><span class="label">Readings: </span><xsl:call-template name="reading-line"/></div>
         </xsl:if>
         <xsl:if test="Categories/Category"><xsl:call-template name="category-list"/></xsl:if>
         <xsl:if test="Links/Link"><xsl:call-template name="link-list"/></xsl:if>

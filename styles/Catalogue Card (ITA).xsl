@@ -16,6 +16,24 @@
   <xsl:variable name="word-reviews-after" select="' recensioni)'"/>
   <xsl:variable name="word-web-page" select="'Pagina web'"/>
   <xsl:variable name="word-open-web-page" select="'Apri la pagina del libro'"/>
+  <xsl:variable name="word-series-number-before" select="' n. '"/>
+  <xsl:variable name="word-series-number-after" select="''"/>
+  <xsl:variable name="word-lent-to" select="'Prestato a '"/>
+  <xsl:variable name="word-lent-to-after" select="''"/>
+  <xsl:variable name="word-borrowed-from" select="'Preso in prestito da '"/>
+  <xsl:variable name="word-borrowed-from-after" select="''"/>
+  <xsl:variable name="word-since-before" select="' dal '"/>
+  <xsl:variable name="word-since-after" select="''"/>
+  <xsl:variable name="word-due-before" select="' (da restituire entro il '"/>
+  <xsl:variable name="word-due-after" select="')'"/>
+  <xsl:variable name="word-overdue" select="' — in ritardo'"/>
+  <xsl:variable name="word-comma" select="', '"/>
+  <xsl:variable name="word-date-range" select="' – '"/>
+  <xsl:variable name="word-reading-since-before" select="'In lettura dal '"/>
+  <xsl:variable name="word-reading-since-after" select="''"/>
+  <xsl:variable name="word-finished-before" select="'Finito il '"/>
+  <xsl:variable name="word-finished-after" select="''"/>
+  <xsl:variable name="word-read-undated" select="'Letto, data non nota'"/>
 
   <xsl:template match="/">
     <html lang="it">
@@ -23,6 +41,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           .card { max-width: 44em; margin: 0.5em auto 1.6em auto; padding: 1.1em 1.4em;
                   border: 1px solid rgba(128, 128, 128, 0.5); border-radius: 3px;
                   box-shadow: 0 2px 6px rgba(0, 0, 0, 0.15); overflow: hidden; }
@@ -67,6 +86,7 @@
         <xsl:if test="Binding"><xsl:value-of select="Binding"/>. </xsl:if>
         <xsl:if test="Dimension"><xsl:value-of select="Dimension"/>. </xsl:if>
         <xsl:if test="Language"><xsl:value-of select="Language"/>. </xsl:if>
+        <xsl:if test="Series"><span class="series">(<xsl:value-of select="Series"/><xsl:if test="SeriesNumber"> ; <xsl:value-of select="SeriesNumber"/></xsl:if>)</span><xsl:text> </xsl:text></xsl:if>
         <xsl:if test="ISBN">ISBN <xsl:value-of select="ISBN"/>. </xsl:if>
         <xsl:if test="Format"><xsl:value-of select="Format"/><xsl:text> </xsl:text></xsl:if>
         <xsl:if test="BookSize"><xsl:call-template name="book-size"/>. </xsl:if>
@@ -94,6 +114,12 @@
             <xsl:if test="Store"> presso <xsl:value-of select="Store"/></xsl:if>
             <xsl:if test="PurchasePrice"> per <xsl:call-template name="price"><xsl:with-param name="value" select="PurchasePrice"/></xsl:call-template></xsl:if>
           </div>
+        </xsl:if>
+        <xsl:if test="Loans/Loan[not(ReturnDate)]">
+          <div class="label loan-line"><xsl:call-template name="open-loan"/></div>
+        </xsl:if>
+        <xsl:if test="Readings/Reading">
+          <div class="readings-inline"><span class="label">Letture: </span><xsl:call-template name="reading-line"/></div>
         </xsl:if>
         <xsl:if test="Categories/Category"><xsl:call-template name="category-list"/></xsl:if>
         <xsl:if test="Links/Link"><xsl:call-template name="link-list"/></xsl:if>

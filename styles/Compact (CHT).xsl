@@ -16,6 +16,24 @@
   <xsl:variable name="word-reviews-after" select="' 則評論）'"/>
   <xsl:variable name="word-web-page" select="'網頁'"/>
   <xsl:variable name="word-open-web-page" select="'開啟本書的網頁'"/>
+  <xsl:variable name="word-series-number-before" select="' 第'"/>
+  <xsl:variable name="word-series-number-after" select="'部'"/>
+  <xsl:variable name="word-lent-to" select="'借給 '"/>
+  <xsl:variable name="word-lent-to-after" select="''"/>
+  <xsl:variable name="word-borrowed-from" select="'向 '"/>
+  <xsl:variable name="word-borrowed-from-after" select="' 借入'"/>
+  <xsl:variable name="word-since-before" select="'，自 '"/>
+  <xsl:variable name="word-since-after" select="' 起'"/>
+  <xsl:variable name="word-due-before" select="'（'"/>
+  <xsl:variable name="word-due-after" select="' 到期）'"/>
+  <xsl:variable name="word-overdue" select="'，已逾期'"/>
+  <xsl:variable name="word-comma" select="'，'"/>
+  <xsl:variable name="word-date-range" select="' 至 '"/>
+  <xsl:variable name="word-reading-since-before" select="'自 '"/>
+  <xsl:variable name="word-reading-since-after" select="' 起在讀'"/>
+  <xsl:variable name="word-finished-before" select="''"/>
+  <xsl:variable name="word-finished-after" select="' 讀完'"/>
+  <xsl:variable name="word-read-undated" select="'讀過，日期不詳'"/>
 
   <xsl:template match="/">
     <html lang="zh-TW">
@@ -23,6 +41,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           table.books { width: 100%; border-collapse: collapse; }
           table.books td { vertical-align: top; padding: 0.45em 0.6em 0.45em 0; }
           table.books tr.book { border-bottom: 1px solid rgba(128, 128, 128, 0.35); }
@@ -32,7 +51,7 @@
           .subtitle, .author { font-size: 0.95em; }
           td.when { white-space: nowrap; }
           td.rating { white-space: nowrap; text-align: right; }
-          .categories-inline { font-size: 0.85em; margin-top: 0.25em; }
+          .categories-inline, .readings-inline, .series { font-size: 0.85em; margin-top: 0.25em; }
         </style>
       </head>
       <body>
@@ -52,6 +71,9 @@
       </td>
       <td>
         <xsl:call-template name="title-block"/>
+        <xsl:if test="Series">
+          <div class="series"><xsl:call-template name="series-text"/></div>
+        </xsl:if>
         <xsl:if test="Categories/Category">
           <div class="categories-inline">
             <xsl:for-each select="Categories/Category">
@@ -60,6 +82,12 @@
                 <xsl:call-template name="category-path"><xsl:with-param name="path" select="."/></xsl:call-template>
               </a>
             </xsl:for-each>
+          </div>
+        </xsl:if>
+        <xsl:if test="Readings/Reading">
+          <div class="readings-inline">
+            <span class="label">閱讀：</span>
+            <xsl:call-template name="reading-line"/>
           </div>
         </xsl:if>
       </td>
@@ -71,6 +99,7 @@
       <td class="rating">
         <xsl:if test="MyRating"><div><xsl:call-template name="my-rating"/></div></xsl:if>
         <xsl:if test="Status"><div class="label"><xsl:value-of select="Status"/></div></xsl:if>
+        <xsl:if test="Loans/Loan[not(ReturnDate)]"><div class="label loan-line"><xsl:call-template name="open-loan"/></div></xsl:if>
         <xsl:if test="ListPrice">
           <div class="price"><xsl:call-template name="price"><xsl:with-param name="value" select="ListPrice"/></xsl:call-template></div>
         </xsl:if>

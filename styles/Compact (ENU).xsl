@@ -13,6 +13,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           table.books { width: 100%; border-collapse: collapse; }
           table.books td { vertical-align: top; padding: 0.45em 0.6em 0.45em 0; }
           table.books tr.book { border-bottom: 1px solid rgba(128, 128, 128, 0.35); }
@@ -22,7 +23,7 @@
           .subtitle, .author { font-size: 0.95em; }
           td.when { white-space: nowrap; }
           td.rating { white-space: nowrap; text-align: right; }
-          .categories-inline { font-size: 0.85em; margin-top: 0.25em; }
+          .categories-inline, .readings-inline, .series { font-size: 0.85em; margin-top: 0.25em; }
         </style>
       </head>
       <body>
@@ -42,6 +43,9 @@
       </td>
       <td>
         <xsl:call-template name="title-block"/>
+        <xsl:if test="Series">
+          <div class="series"><xsl:call-template name="series-text"/></div>
+        </xsl:if>
         <xsl:if test="Categories/Category">
           <div class="categories-inline">
             <xsl:for-each select="Categories/Category">
@@ -50,6 +54,12 @@
                 <xsl:call-template name="category-path"><xsl:with-param name="path" select="."/></xsl:call-template>
               </a>
             </xsl:for-each>
+          </div>
+        </xsl:if>
+        <xsl:if test="Readings/Reading">
+          <div class="readings-inline">
+            <span class="label">Readings: </span>
+            <xsl:call-template name="reading-line"/>
           </div>
         </xsl:if>
       </td>
@@ -61,6 +71,7 @@
       <td class="rating">
         <xsl:if test="MyRating"><div><xsl:call-template name="my-rating"/></div></xsl:if>
         <xsl:if test="Status"><div class="label"><xsl:value-of select="Status"/></div></xsl:if>
+        <xsl:if test="Loans/Loan[not(ReturnDate)]"><div class="label loan-line"><xsl:call-template name="open-loan"/></div></xsl:if>
         <xsl:if test="ListPrice">
           <div class="price"><xsl:call-template name="price"><xsl:with-param name="value" select="ListPrice"/></xsl:call-template></div>
         </xsl:if>

@@ -16,6 +16,24 @@
   <xsl:variable name="word-reviews-after" select="' 条评论）'"/>
   <xsl:variable name="word-web-page" select="'网页'"/>
   <xsl:variable name="word-open-web-page" select="'打开本书的网页'"/>
+  <xsl:variable name="word-series-number-before" select="' 第'"/>
+  <xsl:variable name="word-series-number-after" select="'部'"/>
+  <xsl:variable name="word-lent-to" select="'借给 '"/>
+  <xsl:variable name="word-lent-to-after" select="''"/>
+  <xsl:variable name="word-borrowed-from" select="'向 '"/>
+  <xsl:variable name="word-borrowed-from-after" select="' 借入'"/>
+  <xsl:variable name="word-since-before" select="'，自 '"/>
+  <xsl:variable name="word-since-after" select="' 起'"/>
+  <xsl:variable name="word-due-before" select="'（'"/>
+  <xsl:variable name="word-due-after" select="' 到期）'"/>
+  <xsl:variable name="word-overdue" select="'，已逾期'"/>
+  <xsl:variable name="word-comma" select="'，'"/>
+  <xsl:variable name="word-date-range" select="' 至 '"/>
+  <xsl:variable name="word-reading-since-before" select="'自 '"/>
+  <xsl:variable name="word-reading-since-after" select="' 起在读'"/>
+  <xsl:variable name="word-finished-before" select="''"/>
+  <xsl:variable name="word-finished-after" select="' 读完'"/>
+  <xsl:variable name="word-read-undated" select="'读过，日期不详'"/>
 
   <xsl:template match="/">
     <html lang="zh-CN">
@@ -23,6 +41,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           .book { margin: 0 0 2em 0; padding: 0 0 1.5em 0; }
           .book-head { width: 100%; border-collapse: collapse; }
           .book-head td { vertical-align: top; padding: 0; }
@@ -35,7 +54,7 @@
           .facts td { padding: 0.15em 0; vertical-align: top; }
           .section { margin-top: 1.2em; }
           .section h2 { margin: 0 0 0.35em 0; }
-          ul.links, ul.categories { margin: 0; padding-left: 1.2em; }
+          ul.links, ul.categories, ul.readings, ul.loans { margin: 0; padding-left: 1.2em; }
         </style>
       </head>
       <body>
@@ -59,6 +78,9 @@
           <td>
             <xsl:call-template name="title-block"/>
             <table class="facts">
+              <xsl:if test="Series">
+                <tr><th>系列</th><td class="series"><xsl:call-template name="series-text"/></td></tr>
+              </xsl:if>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'出版社'"/><xsl:with-param name="value" select="Publisher"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'出版日期'"/><xsl:with-param name="value" select="ReleaseDate"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'版本'"/><xsl:with-param name="value" select="Edition"/></xsl:call-template>
@@ -81,12 +103,15 @@
         </tr>
       </table>
 
-      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2">
+      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2 or Loans/Loan[not(ReturnDate)]">
         <div class="section personal">
           <h2>我的收藏</h2>
           <table class="facts">
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'状态'"/><xsl:with-param name="value" select="Status"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'位置'"/><xsl:with-param name="value" select="Location"/></xsl:call-template>
+            <xsl:if test="Loans/Loan[not(ReturnDate)]">
+              <tr><th>借阅</th><td><xsl:call-template name="open-loan"/></td></tr>
+            </xsl:if>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'读到第几页'"/><xsl:with-param name="value" select="CurrentPage"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'购买日期'"/><xsl:with-param name="value" select="PurchaseDate"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'商店'"/><xsl:with-param name="value" select="Store"/></xsl:call-template>
@@ -96,6 +121,20 @@
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'备注 1'"/><xsl:with-param name="value" select="UserText1"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'备注 2'"/><xsl:with-param name="value" select="UserText2"/></xsl:call-template>
           </table>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Readings/Reading">
+        <div class="section">
+          <h2>阅读记录</h2>
+          <xsl:call-template name="reading-list"/>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Loans/Loan[ReturnDate]">
+        <div class="section">
+          <h2>以往借阅</h2>
+          <xsl:call-template name="loan-history-list"/>
         </div>
       </xsl:if>
 

@@ -14,6 +14,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           .book { margin: 0 0 2em 0; padding: 0 0 1.5em 0; }
           .book-head { width: 100%; border-collapse: collapse; }
           .book-head td { vertical-align: top; padding: 0; }
@@ -26,7 +27,7 @@
           .facts td { padding: 0.15em 0; vertical-align: top; }
           .section { margin-top: 1.2em; }
           .section h2 { margin: 0 0 0.35em 0; }
-          ul.links, ul.categories { margin: 0; padding-left: 1.2em; }
+          ul.links, ul.categories, ul.readings, ul.loans { margin: 0; padding-left: 1.2em; }
         </style>
       </head>
       <body>
@@ -50,6 +51,9 @@
           <td>
             <xsl:call-template name="title-block"/>
             <table class="facts">
+              <xsl:if test="Series">
+                <tr><th>Series</th><td class="series"><xsl:call-template name="series-text"/></td></tr>
+              </xsl:if>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Publisher'"/><xsl:with-param name="value" select="Publisher"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Released'"/><xsl:with-param name="value" select="ReleaseDate"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Edition'"/><xsl:with-param name="value" select="Edition"/></xsl:call-template>
@@ -72,12 +76,15 @@
         </tr>
       </table>
 
-      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2">
+      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2 or Loans/Loan[not(ReturnDate)]">
         <div class="section personal">
           <h2>In my collection</h2>
           <table class="facts">
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Status'"/><xsl:with-param name="value" select="Status"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Location'"/><xsl:with-param name="value" select="Location"/></xsl:call-template>
+            <xsl:if test="Loans/Loan[not(ReturnDate)]">
+              <tr><th>Loan</th><td><xsl:call-template name="open-loan"/></td></tr>
+            </xsl:if>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Reading at page'"/><xsl:with-param name="value" select="CurrentPage"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Bought'"/><xsl:with-param name="value" select="PurchaseDate"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Store'"/><xsl:with-param name="value" select="Store"/></xsl:call-template>
@@ -87,6 +94,20 @@
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Note 1'"/><xsl:with-param name="value" select="UserText1"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Note 2'"/><xsl:with-param name="value" select="UserText2"/></xsl:call-template>
           </table>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Readings/Reading">
+        <div class="section">
+          <h2>Readings</h2>
+          <xsl:call-template name="reading-list"/>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Loans/Loan[ReturnDate]">
+        <div class="section">
+          <h2>Earlier loans</h2>
+          <xsl:call-template name="loan-history-list"/>
         </div>
       </xsl:if>
 

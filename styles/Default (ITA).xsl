@@ -16,6 +16,24 @@
   <xsl:variable name="word-reviews-after" select="' recensioni)'"/>
   <xsl:variable name="word-web-page" select="'Pagina web'"/>
   <xsl:variable name="word-open-web-page" select="'Apri la pagina del libro'"/>
+  <xsl:variable name="word-series-number-before" select="' n. '"/>
+  <xsl:variable name="word-series-number-after" select="''"/>
+  <xsl:variable name="word-lent-to" select="'Prestato a '"/>
+  <xsl:variable name="word-lent-to-after" select="''"/>
+  <xsl:variable name="word-borrowed-from" select="'Preso in prestito da '"/>
+  <xsl:variable name="word-borrowed-from-after" select="''"/>
+  <xsl:variable name="word-since-before" select="' dal '"/>
+  <xsl:variable name="word-since-after" select="''"/>
+  <xsl:variable name="word-due-before" select="' (da restituire entro il '"/>
+  <xsl:variable name="word-due-after" select="')'"/>
+  <xsl:variable name="word-overdue" select="' — in ritardo'"/>
+  <xsl:variable name="word-comma" select="', '"/>
+  <xsl:variable name="word-date-range" select="' – '"/>
+  <xsl:variable name="word-reading-since-before" select="'In lettura dal '"/>
+  <xsl:variable name="word-reading-since-after" select="''"/>
+  <xsl:variable name="word-finished-before" select="'Finito il '"/>
+  <xsl:variable name="word-finished-after" select="''"/>
+  <xsl:variable name="word-read-undated" select="'Letto, data non nota'"/>
 
   <xsl:template match="/">
     <html lang="it">
@@ -23,6 +41,7 @@
         <link rel="stylesheet" type="text/css" HREF="tomelo.css"/>
         <style type="text/css">
           table { font-size: inherit; font-weight: inherit; line-height: inherit; }
+          .overdue { font-weight: bold; }
           .book { margin: 0 0 2em 0; padding: 0 0 1.5em 0; }
           .book-head { width: 100%; border-collapse: collapse; }
           .book-head td { vertical-align: top; padding: 0; }
@@ -35,7 +54,7 @@
           .facts td { padding: 0.15em 0; vertical-align: top; }
           .section { margin-top: 1.2em; }
           .section h2 { margin: 0 0 0.35em 0; }
-          ul.links, ul.categories { margin: 0; padding-left: 1.2em; }
+          ul.links, ul.categories, ul.readings, ul.loans { margin: 0; padding-left: 1.2em; }
         </style>
       </head>
       <body>
@@ -59,6 +78,9 @@
           <td>
             <xsl:call-template name="title-block"/>
             <table class="facts">
+              <xsl:if test="Series">
+                <tr><th>Serie</th><td class="series"><xsl:call-template name="series-text"/></td></tr>
+              </xsl:if>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Editore'"/><xsl:with-param name="value" select="Publisher"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Pubblicato'"/><xsl:with-param name="value" select="ReleaseDate"/></xsl:call-template>
               <xsl:call-template name="fact"><xsl:with-param name="label" select="'Edizione'"/><xsl:with-param name="value" select="Edition"/></xsl:call-template>
@@ -81,12 +103,15 @@
         </tr>
       </table>
 
-      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2">
+      <xsl:if test="ListPrice or AmazonPrice or PurchasePrice or PurchaseDate or Store or Location or Status or CurrentPage or UserText1 or UserText2 or Loans/Loan[not(ReturnDate)]">
         <div class="section personal">
           <h2>Nella mia collezione</h2>
           <table class="facts">
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Stato'"/><xsl:with-param name="value" select="Status"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Posizione'"/><xsl:with-param name="value" select="Location"/></xsl:call-template>
+            <xsl:if test="Loans/Loan[not(ReturnDate)]">
+              <tr><th>Prestito</th><td><xsl:call-template name="open-loan"/></td></tr>
+            </xsl:if>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Arrivato a pagina'"/><xsl:with-param name="value" select="CurrentPage"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Acquistato'"/><xsl:with-param name="value" select="PurchaseDate"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Negozio'"/><xsl:with-param name="value" select="Store"/></xsl:call-template>
@@ -96,6 +121,20 @@
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Nota 1'"/><xsl:with-param name="value" select="UserText1"/></xsl:call-template>
             <xsl:call-template name="fact"><xsl:with-param name="label" select="'Nota 2'"/><xsl:with-param name="value" select="UserText2"/></xsl:call-template>
           </table>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Readings/Reading">
+        <div class="section">
+          <h2>Letture</h2>
+          <xsl:call-template name="reading-list"/>
+        </div>
+      </xsl:if>
+
+      <xsl:if test="Loans/Loan[ReturnDate]">
+        <div class="section">
+          <h2>Prestiti precedenti</h2>
+          <xsl:call-template name="loan-history-list"/>
         </div>
       </xsl:if>
 

@@ -2600,10 +2600,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出现在第 %2 行）：已按 Windows-1252 读取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 行的字段超过 %3 个；该文件不是图书表格。</translation>
     </message>
@@ -2630,6 +2626,222 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>该文本不是有效的 UTF-8：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 没有书名或 ISBN 列；它的列为：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 没有 Title 列：它不是 Goodreads 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 没有 title 列：它不是 Libib 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 文件：第 %3 个字符处%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 项不是图书。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 没有书名列：它不是 LibraryThing 导出文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 没有 Title 列：它不是 StoryGraph 导出文件。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>字段 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个，且无法从中读出书名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>该文件不是有效的 UTF-8（首次出现在第 %1 行）：已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 行的字段数与标题行不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个；其值已保留。</translation>
+    </message>
+    <message>
+        <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
+        <translation>%1 已按 Windows-1252 读取：它不是有效的 UTF-8。</translation>
+    </message>
+    <message>
+        <source>%1 is not a GCstar collection.</source>
+        <translation>%1 不是 GCstar 收藏。</translation>
+    </message>
+    <message>
+        <source>%1 holds a GCstar collection of the kind %2, not of books: only book collections can be imported.</source>
+        <translation>%1 包含类型为 %2 的 GCstar 收藏，而不是图书：只能导入图书收藏。</translation>
+    </message>
+    <message>
+        <source>The item cannot be read: %1</source>
+        <translation>无法读取该项目：%1</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 is not there.</source>
+        <translation>第 %1 本书导入时没有封面：%2 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is no zip archive that can be read.</source>
+        <translation>%1 不是可读取的 zip 压缩包。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files.</source>
+        <translation>%1 包含超过 %2 个文件。</translation>
+    </message>
+    <message>
+        <source>%1 has no file %2.</source>
+        <translation>%1 中没有文件 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is encrypted.</source>
+        <translation>%1 已加密。</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MiB.</source>
+        <translation>%1 解压后超过 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 已损坏。</translation>
+    </message>
+    <message>
+        <source>The files in %1 unpack to more than %2 MiB.</source>
+        <translation>%1 中的文件解压后超过 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>custom entries</source>
+        <translation>自定义条目</translation>
+    </message>
+    <message>
+        <source>videos</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>music albums</source>
+        <translation>音乐专辑</translation>
+    </message>
+    <message>
+        <source>bibliography entries</source>
+        <translation>文献条目</translation>
+    </message>
+    <message>
+        <source>comic books</source>
+        <translation>漫画</translation>
+    </message>
+    <message>
+        <source>wines</source>
+        <translation>葡萄酒</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>钱币</translation>
+    </message>
+    <message>
+        <source>stamps</source>
+        <translation>邮票</translation>
+    </message>
+    <message>
+        <source>trading cards</source>
+        <translation>集换式卡牌</translation>
+    </message>
+    <message>
+        <source>video games</source>
+        <translation>电子游戏</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>board games</source>
+        <translation>桌游</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>类型 %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a Tellico collection of %2, not of books: only book collections can be imported.</source>
+        <translation>%1 包含 %2 的 Tellico 收藏，而不是图书：只能导入图书收藏。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico file.</source>
+        <translation>%1 不是 Tellico 文件。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tellico collection.</source>
+        <translation>%1 中没有 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 takes more than %3 MiB and is left out.</source>
+        <translation>%2 中的图片 %1 超过 %3 MiB，已略过。</translation>
+    </message>
+    <message>
+        <source>The pictures in %1 are left out: no temporary folder can be made.</source>
+        <translation>%1 中的图片已略过：无法创建临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 is left out: %3</source>
+        <translation>%2 中的图片 %1 已略过：%3</translation>
+    </message>
+    <message>
+        <source>The entry cannot be read: %1</source>
+        <translation>无法读取该条目：%1</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2</source>
+        <translation>第 %1 本书导入时没有封面：%2</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 holds no picture %3.</source>
+        <translation>第 %1 本书导入时没有封面：%2 中没有图片 %3。</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>line %1: one record takes more than %2 MiB of the file</source>
+        <translation>第 %1 行：一条记录占用了文件中超过 %2 MiB 的内容</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MiB</source>
+        <translation>解压后超过 %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>第 %1 行：文件格式不正确</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>没有要映射的列“%1”；现有的列为：%2。</translation>
     </message>
 </context>
 <context>

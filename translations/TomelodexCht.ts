@@ -2600,10 +2600,6 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <translation>到期日</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 不是有效的 UTF-8（首次出現在第 %2 列）：已按 Windows-1252 讀取。</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1：第 %2 列的欄位超過 %3 個；該檔案不是圖書表格。</translation>
     </message>
@@ -2630,6 +2626,222 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>該文字不是有效的 UTF-8：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 沒有書名或 ISBN 欄；它的欄為：%2。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 沒有 Title 欄：它不是 Goodreads 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 沒有 title 欄：它不是 Libib 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 太大，不可能是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 不是 JSON 檔案：第 %3 個字元處%2。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>第 %1 項不是圖書。</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 沒有書名欄：它不是 LibraryThing 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 沒有 Title 欄：它不是 StoryGraph 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>欄位 %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個，且無法從中讀出書名或 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>該檔案不是有效的 UTF-8（首次出現在第 %1 列）：已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>另有 %1 列的欄位數與標題列不同。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個；其值已保留。</translation>
+    </message>
+    <message>
+        <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
+        <translation>%1 已按 Windows-1252 讀取：它不是有效的 UTF-8。</translation>
+    </message>
+    <message>
+        <source>%1 is not a GCstar collection.</source>
+        <translation>%1 不是 GCstar 收藏。</translation>
+    </message>
+    <message>
+        <source>%1 holds a GCstar collection of the kind %2, not of books: only book collections can be imported.</source>
+        <translation>%1 包含類型為 %2 的 GCstar 收藏，而不是圖書：只能匯入圖書收藏。</translation>
+    </message>
+    <message>
+        <source>The item cannot be read: %1</source>
+        <translation>無法讀取該項目：%1</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 is not there.</source>
+        <translation>第 %1 本書匯入時沒有封面：%2 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is no zip archive that can be read.</source>
+        <translation>%1 不是可讀取的 zip 壓縮檔。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files.</source>
+        <translation>%1 包含超過 %2 個檔案。</translation>
+    </message>
+    <message>
+        <source>%1 has no file %2.</source>
+        <translation>%1 中沒有檔案 %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is encrypted.</source>
+        <translation>%1 已加密。</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MiB.</source>
+        <translation>%1 解壓縮後超過 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 已損毀。</translation>
+    </message>
+    <message>
+        <source>The files in %1 unpack to more than %2 MiB.</source>
+        <translation>%1 中的檔案解壓縮後超過 %2 MiB。</translation>
+    </message>
+    <message>
+        <source>custom entries</source>
+        <translation>自訂項目</translation>
+    </message>
+    <message>
+        <source>videos</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>music albums</source>
+        <translation>音樂專輯</translation>
+    </message>
+    <message>
+        <source>bibliography entries</source>
+        <translation>書目條目</translation>
+    </message>
+    <message>
+        <source>comic books</source>
+        <translation>漫畫</translation>
+    </message>
+    <message>
+        <source>wines</source>
+        <translation>葡萄酒</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>錢幣</translation>
+    </message>
+    <message>
+        <source>stamps</source>
+        <translation>郵票</translation>
+    </message>
+    <message>
+        <source>trading cards</source>
+        <translation>集換式卡牌</translation>
+    </message>
+    <message>
+        <source>video games</source>
+        <translation>電子遊戲</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>board games</source>
+        <translation>桌遊</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>類型 %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a Tellico collection of %2, not of books: only book collections can be imported.</source>
+        <translation>%1 包含 %2 的 Tellico 收藏，而不是圖書：只能匯入圖書收藏。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico file.</source>
+        <translation>%1 不是 Tellico 檔案。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tellico collection.</source>
+        <translation>%1 中沒有 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 takes more than %3 MiB and is left out.</source>
+        <translation>%2 中的圖片 %1 超過 %3 MiB，已略過。</translation>
+    </message>
+    <message>
+        <source>The pictures in %1 are left out: no temporary folder can be made.</source>
+        <translation>%1 中的圖片已略過：無法建立暫存資料夾。</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 is left out: %3</source>
+        <translation>%2 中的圖片 %1 已略過：%3</translation>
+    </message>
+    <message>
+        <source>The entry cannot be read: %1</source>
+        <translation>無法讀取該條目：%1</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2</source>
+        <translation>第 %1 本書匯入時沒有封面：%2</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 holds no picture %3.</source>
+        <translation>第 %1 本書匯入時沒有封面：%2 中沒有圖片 %3。</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>line %1: one record takes more than %2 MiB of the file</source>
+        <translation>第 %1 行：一筆記錄佔用了檔案中超過 %2 MiB 的內容</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MiB</source>
+        <translation>解壓縮後超過 %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>第 %1 行：檔案格式不正確</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>沒有要對應的欄「%1」；現有的欄為：%2。</translation>
     </message>
 </context>
 <context>

@@ -2640,10 +2640,6 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <translation>Scadenza</translation>
     </message>
     <message>
-        <source>%1 is not valid UTF-8 (first in row %2): read as Windows-1252.</source>
-        <translation>%1 non è UTF-8 valido (la prima volta alla riga %2): letto come Windows-1252.</translation>
-    </message>
-    <message>
         <source>%1: row %2 has more than %3 fields; the file is no table of books.</source>
         <translation>%1: la riga %2 ha più di %3 campi; il file non è una tabella di libri.</translation>
     </message>
@@ -2670,6 +2666,222 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>The text is not valid UTF-8: read as Windows-1252.</source>
         <translation>Il testo non è UTF-8 valido: letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 has no column for the title or the ISBN; its columns are: %2.</source>
+        <translation>%1 non ha una colonna per il titolo o l&apos;ISBN; le sue colonne sono: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no Goodreads export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di Goodreads.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no Libib export.</source>
+        <translation>%1 non ha la colonna title: non è un&apos;esportazione di Libib.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a LibraryThing export.</source>
+        <translation>%1 è troppo grande per un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON file: %2 at character %3.</source>
+        <translation>%1 non è un file JSON: %2 al carattere %3.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is no book.</source>
+        <translation>La voce %1 non è un libro.</translation>
+    </message>
+    <message>
+        <source>%1 has no title column: it is no LibraryThing export.</source>
+        <translation>%1 non ha una colonna del titolo: non è un&apos;esportazione di LibraryThing.</translation>
+    </message>
+    <message>
+        <source>%1 has no Title column: it is no StoryGraph export.</source>
+        <translation>%1 non ha la colonna Title: non è un&apos;esportazione di StoryGraph.</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Campo %1</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3, and neither a title nor an ISBN can be read from it.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3, e non se ne può leggere né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (first in row %1): read as Windows-1252.</source>
+        <translation>Il file non è UTF-8 valido (la prima volta alla riga %1): letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 more rows have more or fewer fields than the header.</source>
+        <translation>Altre %1 righe hanno più o meno campi dell&apos;intestazione.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header has %3; its values were kept.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3; i suoi valori sono stati conservati.</translation>
+    </message>
+    <message>
+        <source>%1 was read as Windows-1252: it is not valid UTF-8.</source>
+        <translation>%1 è stato letto come Windows-1252: non è UTF-8 valido.</translation>
+    </message>
+    <message>
+        <source>%1 is not a GCstar collection.</source>
+        <translation>%1 non è una collezione GCstar.</translation>
+    </message>
+    <message>
+        <source>%1 holds a GCstar collection of the kind %2, not of books: only book collections can be imported.</source>
+        <translation>%1 contiene una collezione GCstar di tipo %2, non di libri: si possono importare solo collezioni di libri.</translation>
+    </message>
+    <message>
+        <source>The item cannot be read: %1</source>
+        <translation>Impossibile leggere l&apos;elemento: %1</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Copertina</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 is not there.</source>
+        <translation>Il libro %1 viene importato senza copertina: %2 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is no zip archive that can be read.</source>
+        <translation>%1 non è un archivio zip leggibile.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files.</source>
+        <translation>%1 contiene più di %2 file.</translation>
+    </message>
+    <message>
+        <source>%1 has no file %2.</source>
+        <translation>%1 non contiene il file %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>%1 is encrypted.</source>
+        <translation>%1 è cifrato.</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MiB.</source>
+        <translation>%1 si decomprime in più di %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The files in %1 unpack to more than %2 MiB.</source>
+        <translation>I file in %1 si decomprimono in più di %2 MiB.</translation>
+    </message>
+    <message>
+        <source>custom entries</source>
+        <translation>voci personalizzate</translation>
+    </message>
+    <message>
+        <source>videos</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>music albums</source>
+        <translation>album musicali</translation>
+    </message>
+    <message>
+        <source>bibliography entries</source>
+        <translation>voci bibliografiche</translation>
+    </message>
+    <message>
+        <source>comic books</source>
+        <translation>fumetti</translation>
+    </message>
+    <message>
+        <source>wines</source>
+        <translation>vini</translation>
+    </message>
+    <message>
+        <source>coins</source>
+        <translation>monete</translation>
+    </message>
+    <message>
+        <source>stamps</source>
+        <translation>francobolli</translation>
+    </message>
+    <message>
+        <source>trading cards</source>
+        <translation>carte collezionabili</translation>
+    </message>
+    <message>
+        <source>video games</source>
+        <translation>videogiochi</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>board games</source>
+        <translation>giochi da tavolo</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a Tellico collection of %2, not of books: only book collections can be imported.</source>
+        <translation>%1 contiene una collezione Tellico di %2, non di libri: si possono importare solo collezioni di libri.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico file.</source>
+        <translation>%1 non è un file Tellico.</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tellico collection.</source>
+        <translation>%1 non contiene alcuna collezione Tellico.</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 takes more than %3 MiB and is left out.</source>
+        <translation>L&apos;immagine %1 in %2 occupa più di %3 MiB e viene tralasciata.</translation>
+    </message>
+    <message>
+        <source>The pictures in %1 are left out: no temporary folder can be made.</source>
+        <translation>Le immagini in %1 vengono tralasciate: impossibile creare una cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>The picture %1 in %2 is left out: %3</source>
+        <translation>L&apos;immagine %1 in %2 viene tralasciata: %3</translation>
+    </message>
+    <message>
+        <source>The entry cannot be read: %1</source>
+        <translation>Impossibile leggere la voce: %1</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2</source>
+        <translation>Il libro %1 viene importato senza copertina: %2</translation>
+    </message>
+    <message>
+        <source>Book %1 is imported without its cover: %2 holds no picture %3.</source>
+        <translation>Il libro %1 viene importato senza copertina: %2 non contiene l&apos;immagine %3.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: one record takes more than %2 MiB of the file</source>
+        <translation>riga %1: un record occupa più di %2 MiB del file</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MiB</source>
+        <translation>si decomprime in più di %1 MiB</translation>
+    </message>
+    <message>
+        <source>line %1: the file is not well-formed</source>
+        <translation>riga %1: il file non è ben formato</translation>
+    </message>
+    <message>
+        <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
+        <translation>Nessuna colonna "%1" da associare; le colonne sono: %2.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,8 @@
 // The window's book list on large libraries, measured in the real window:
 // showing All Books of 100,000 books and scrolling to its end, drawing
 // the thumbnails of 1,000 covers while the window stays responsive, and
-// selecting up to all of 20,000 books until the information view shows them.
+// selecting up to all of 20,000 books until the information view shows them,
+// and the page of a book with 50 loans and 50 readings.
 
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
@@ -95,6 +96,7 @@ public:
     CTomeloListView &List() { return *m_app->Frame()->ListView(); }
     CTomeloHtmlView &InfoView() { return *m_app->Frame()->HtmlView(); }
     CTomeloDoc &Document() { return m_app->Frame()->Document(); }
+    const QString &LibraryPath() const { return m_path; }
 
     ~CBenchWindow()
     {
@@ -140,6 +142,7 @@ private:
 std::unique_ptr<CBenchWindow> g_bigLibrary;
 std::unique_ptr<CBenchWindow> g_coverLibrary;
 std::unique_ptr<CBenchWindow> g_selectionLibrary;
+std::unique_ptr<CBenchWindow> g_loanLibrary;
 
 CBenchWindow &BigLibrary()
 {
@@ -274,6 +277,62 @@ BENCHMARK(BM_SelectionChange20k)
     ->UseRealTime()
     ->Iterations(5);
 
+// From another book to one with 50 loans and 50 readings (and a series),
+// until the information view has loaded its page: the book XML, the
+// template's transformation and the browser engine's rendering.
+void BM_InfoPageWith50Loans(benchmark::State &state)
+{
+    std::unique_ptr<CBenchWindow> &window = g_loanLibrary;
+    if (!window) {
+        window = std::make_unique<CBenchWindow>(100, 0, 1);
+        const QString sql = QStringLiteral(
+            "BEGIN;"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 50) "
+            "INSERT INTO borrower (BorrowerID, Name) SELECT i, 'Borrower ' || i FROM n;"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 50) "
+            "INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, DueDate, ReturnDate, "
+            "Notes) SELECT 1, i, CASE WHEN i % 4 = 0 THEN 'borrowed' ELSE 'lent' END, "
+            "date('2020-01-01', '+' || (i * 20) || ' days'), "
+            "date('2020-01-01', '+' || (i * 20 + 14) || ' days'), "
+            "CASE WHEN i < 50 THEN date('2020-01-01', '+' || (i * 20 + 10) || ' days') END, "
+            "'loan ' || i FROM n;"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 50) "
+            "INSERT INTO reading (BookID, Started, Finished, Notes) SELECT 1, "
+            "date('2020-01-01', '+' || (i * 20) || ' days'), "
+            "date('2020-01-01', '+' || (i * 20 + 5) || ' days'), 'reading ' || i FROM n;"
+            "INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Saga');"
+            "INSERT INTO book_series (BookID, SeriesID, Number) VALUES (1, 1, '2.5');"
+            "COMMIT;");
+        CLibraryConnection db;
+        QString error;
+        if (!db.Open(window->LibraryPath()) || !db.Execute(sql, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+        db.Close();
+        window->Start();
+    }
+    CTomeloHtmlView &view = window->InfoView();
+    bool shown = false;
+    const QObject connection; // ends the connection with this function
+    QObject::connect(&view, &CTomeloHtmlView::PageShown, &connection, [&shown] { shown = true; });
+    const auto select = [&](quint32 id) {
+        shown = false;
+        window->Document().SetSelectedBooks({id});
+        while (!shown)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        select(2);
+        state.ResumeTiming();
+        select(1);
+    }
+    if (!view.Html().contains(QStringLiteral("reading 50")))
+        state.SkipWithError("the page lacks the readings");
+}
+BENCHMARK(BM_InfoPageWith50Loans)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -288,5 +347,6 @@ int main(int argc, char **argv)
     g_bigLibrary.reset();
     g_coverLibrary.reset();
     g_selectionLibrary.reset();
+    g_loanLibrary.reset();
     return 0;
 }

@@ -20,6 +20,28 @@
   <xsl:variable name="word-web-page" select="'Web page'"/>
   <xsl:variable name="word-open-web-page" select="&quot;Open the book's page&quot;"/>
 
+  <!-- Series, loans and readings. Each text comes in pieces before and
+       after the value it surrounds, so that a language can put the words
+       in its own order: "Lent to Ann since Dec 1, 2026 (due Dec 29, 2026)". -->
+  <xsl:variable name="word-series-number-before" select="' #'"/>
+  <xsl:variable name="word-series-number-after" select="''"/>
+  <xsl:variable name="word-lent-to" select="'Lent to '"/>
+  <xsl:variable name="word-lent-to-after" select="''"/>
+  <xsl:variable name="word-borrowed-from" select="'Borrowed from '"/>
+  <xsl:variable name="word-borrowed-from-after" select="''"/>
+  <xsl:variable name="word-since-before" select="' since '"/>
+  <xsl:variable name="word-since-after" select="''"/>
+  <xsl:variable name="word-due-before" select="' (due '"/>
+  <xsl:variable name="word-due-after" select="')'"/>
+  <xsl:variable name="word-overdue" select="' &#8212; overdue'"/>
+  <xsl:variable name="word-comma" select="', '"/>
+  <xsl:variable name="word-date-range" select="' &#8211; '"/>
+  <xsl:variable name="word-reading-since-before" select="'Reading since '"/>
+  <xsl:variable name="word-reading-since-after" select="''"/>
+  <xsl:variable name="word-finished-before" select="'Finished '"/>
+  <xsl:variable name="word-finished-after" select="''"/>
+  <xsl:variable name="word-read-undated" select="'Read, date not known'"/>
+
   <!-- A cover picture that opens the picture file when clicked. -->
   <xsl:template name="cover">
     <xsl:param name="path"/>
@@ -180,5 +202,124 @@
         </li>
       </xsl:for-each>
     </ul>
+  </xsl:template>
+
+  <!-- "Dune #2": the book's series and its number there, when it has one. -->
+  <xsl:template name="series-text">
+    <xsl:value-of select="Series"/>
+    <xsl:if test="SeriesNumber">
+      <xsl:value-of select="$word-series-number-before"/>
+      <xsl:value-of select="SeriesNumber"/>
+      <xsl:value-of select="$word-series-number-after"/>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- Which way a loan went and with whom ("Lent to Ann", "Borrowed from
+       Bob"); the context is the Loan. -->
+  <xsl:template name="loan-party">
+    <xsl:choose>
+      <xsl:when test="Direction = 'borrowed'">
+        <xsl:value-of select="$word-borrowed-from"/>
+        <span class="borrower"><xsl:value-of select="Name"/></span>
+        <xsl:value-of select="$word-borrowed-from-after"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:value-of select="$word-lent-to"/>
+        <span class="borrower"><xsl:value-of select="Name"/></span>
+        <xsl:value-of select="$word-lent-to-after"/>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The loan the book is out on, when there is one: who, since when,
+       until when, whether it is overdue (the program marks that, as the
+       dates reach the page already written for reading), and its notes. -->
+  <xsl:template name="open-loan">
+    <xsl:for-each select="Loans/Loan[not(ReturnDate)][1]">
+      <span class="loan">
+        <xsl:call-template name="loan-party"/>
+        <xsl:if test="LoanDate">
+          <xsl:value-of select="$word-since-before"/>
+          <xsl:value-of select="LoanDate"/>
+          <xsl:value-of select="$word-since-after"/>
+        </xsl:if>
+        <xsl:if test="DueDate">
+          <xsl:value-of select="$word-due-before"/>
+          <xsl:value-of select="DueDate"/>
+          <xsl:value-of select="$word-due-after"/>
+        </xsl:if>
+        <xsl:if test="@Overdue = 'yes'">
+          <span class="overdue"><xsl:value-of select="$word-overdue"/></span>
+        </xsl:if>
+        <xsl:if test="Notes">
+          <span class="loan-notes"> &#8212; <xsl:value-of select="Notes"/></span>
+        </xsl:if>
+      </span>
+    </xsl:for-each>
+  </xsl:template>
+
+  <!-- The loans that are over, the latest first: who and from when to when. -->
+  <xsl:template name="loan-history-list">
+    <ul class="loans">
+      <xsl:for-each select="Loans/Loan[ReturnDate]">
+        <li>
+          <xsl:call-template name="loan-party"/>
+          <xsl:value-of select="$word-comma"/>
+          <xsl:value-of select="LoanDate"/>
+          <xsl:value-of select="$word-date-range"/>
+          <xsl:value-of select="ReturnDate"/>
+          <xsl:if test="Notes">
+            <span class="loan-notes"> &#8212; <xsl:value-of select="Notes"/></span>
+          </xsl:if>
+        </li>
+      </xsl:for-each>
+    </ul>
+  </xsl:template>
+
+  <!-- When a reading was; the context is the Reading. -->
+  <xsl:template name="reading-dates">
+    <xsl:choose>
+      <xsl:when test="Started and Finished">
+        <xsl:value-of select="Started"/>
+        <xsl:value-of select="$word-date-range"/>
+        <xsl:value-of select="Finished"/>
+      </xsl:when>
+      <xsl:when test="Started">
+        <xsl:value-of select="$word-reading-since-before"/>
+        <xsl:value-of select="Started"/>
+        <xsl:value-of select="$word-reading-since-after"/>
+      </xsl:when>
+      <xsl:when test="Finished">
+        <xsl:value-of select="$word-finished-before"/>
+        <xsl:value-of select="Finished"/>
+        <xsl:value-of select="$word-finished-after"/>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$word-read-undated"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The readings of the book, the latest first, with their notes. -->
+  <xsl:template name="reading-list">
+    <ul class="readings">
+      <xsl:for-each select="Readings/Reading">
+        <li>
+          <xsl:call-template name="reading-dates"/>
+          <xsl:if test="Notes">
+            <span class="reading-notes"> &#8212; <xsl:value-of select="Notes"/></span>
+          </xsl:if>
+        </li>
+      </xsl:for-each>
+    </ul>
+  </xsl:template>
+
+  <!-- The same on one line, for the templates that keep each book short. -->
+  <xsl:template name="reading-line">
+    <xsl:for-each select="Readings/Reading">
+      <xsl:if test="position() &gt; 1"><span class="path-separator"> &#183; </span></xsl:if>
+      <xsl:call-template name="reading-dates"/>
+      <xsl:if test="Notes">
+        <span class="reading-notes"> &#8212; <xsl:value-of select="Notes"/></span>
+      </xsl:if>
+    </xsl:for-each>
   </xsl:template>
 </xsl:stylesheet>

@@ -1,6 +1,7 @@
-// The book page: every shipped template on a real library, the rewriting of
-// Save As HTML (malformed link occurrences included), the cleaning of
-// descriptions and notes, the view's page and the choice of style files.
+// The book page: every shipped template on a real library (series, loans and
+// readings included), the rewriting of Save As HTML (malformed link
+// occurrences included), the cleaning of descriptions and notes, the view's
+// page and the choice of style files.
 
 #include "PageSafety.h"
 #include "TestSupport.h"
@@ -8,12 +9,16 @@
 #include "db/BookRecord.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
+#include "loans/LoanStore.h"
+#include "loans/ReadingStore.h"
+#include "loans/SeriesStore.h"
 #include "xml/BookPage.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/HtmlSanitizer.h"
 #include "xml/StyleFiles.h"
 #include "xml/XmlDocument.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -59,6 +64,53 @@ class TestBookPage : public QObject
                         true, m_db))
             return 0;
         return 1;
+    }
+
+    // Saves book 1 as `scenario` has it: "lent" (out to Ann Lee since 2020
+    // and overdue, lent to Bob once before), "returned" (only the loan to
+    // Bob, back since 2019), "borrowed" (from Carla, due in
+    // 2090), "series" (Dune, number 2), "unnumbered" (Discworld, no number),
+    // "readings" (one finished with notes, one still going) or "none".
+    // Gives why the library refused a step, empty when it took them all.
+    QString SaveScenarioBook(const QString &scenario)
+    {
+        CBookRecord book;
+        book.Title = QStringLiteral("Loaned Book");
+        if (!book.Save(true, 32, m_imagesDir, m_db))
+            return QStringLiteral("the book was not saved");
+        const qint32 id = 1;
+        CLoanStore loans(m_db);
+        CSeriesStore series(m_db);
+        CReadingStore readings(m_db);
+        bool done = scenario == QLatin1String("none");
+        if (scenario == QLatin1String("lent") || scenario == QLatin1String("returned")) {
+            done = loans.Lend(id, {LoanDirection::Lent, QStringLiteral("Bob"), QDate(2019, 1, 1),
+                                   QDate(), QString()}) != 0 &&
+                   loans.Return(id, QDate(2019, 2, 1));
+        }
+        if (scenario == QLatin1String("lent")) {
+            done = done && loans.Lend(id, {LoanDirection::Lent, QStringLiteral("Ann Lee"),
+                                           QDate(2020, 3, 1), QDate(2020, 3, 29),
+                                           QStringLiteral("signed copy")}) != 0;
+        } else if (scenario == QLatin1String("borrowed")) {
+            done = loans.Lend(id, {LoanDirection::Borrowed, QStringLiteral("Carla"),
+                                   QDate(2020, 5, 10), QDate(2090, 1, 1), QString()}) != 0;
+        } else if (scenario == QLatin1String("series")) {
+            done = series.SetBookSeries(id, QStringLiteral("Dune"), QStringLiteral("2"));
+        } else if (scenario == QLatin1String("unnumbered")) {
+            done = series.SetBookSeries(id, QStringLiteral("Discworld"), QString());
+        } else if (scenario == QLatin1String("readings")) {
+            CReadingRow finished;
+            finished.bookId = id;
+            finished.started = QDate(2021, 1, 5);
+            finished.finished = QDate(2021, 1, 20);
+            finished.notes = QStringLiteral("loved it");
+            CReadingRow going;
+            going.bookId = id;
+            going.started = QDate(2022, 6, 1);
+            done = readings.Add(finished) != 0 && readings.Add(going) != 0;
+        }
+        return done ? QString() : loans.Error() + series.Error() + readings.Error();
     }
 
 private Q_SLOTS:
@@ -112,6 +164,125 @@ private Q_SLOTS:
             QVERIFY(html.contains(QStringLiteral("<b>bold</b>")));
             QVERIFY(html.contains(QStringLiteral("<i>Lent to Ann</i>")));
         }
+    }
+
+    // Every template shows the book's series, its open loan and its
+    // readings in the template's language, and no heading or list for what
+    // the book lacks. The interface language (dates) is English here.
+    void loansSeriesAndReadingsInEveryTemplate_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QStringList>("expected");
+
+        struct CWords
+        {
+            const char *lent, *earlier, *borrowed, *series, *unnumbered, *card, *cardPlain, *done,
+                *now, *readings, *history;
+        };
+        const std::pair<const char *, CWords> languages[] = {
+            {"ENU",
+             {"Lent to Ann Lee since Mar 01, 2020 (due Mar 29, 2020) — overdue — signed copy",
+              "Lent to Bob, Jan 01, 2019 – Feb 01, 2019",
+              "Borrowed from Carla since May 10, 2020 (due Jan 01, 2090)", "Dune #2", "Discworld",
+              "(Dune ; 2)", "(Discworld)", "Jan 05, 2021 – Jan 20, 2021 — loved it",
+              "Reading since Jun 01, 2022", "Readings", "Earlier loans"}},
+            {"ITA",
+             {"Prestato a Ann Lee dal Mar 01, 2020 (da restituire entro il Mar 29, 2020) — in "
+              "ritardo — signed copy",
+              "Prestato a Bob, Jan 01, 2019 – Feb 01, 2019",
+              "Preso in prestito da Carla dal May 10, 2020 (da restituire entro il Jan 01, 2090)",
+              "Dune n. 2", "Discworld", "(Dune ; 2)", "(Discworld)",
+              "Jan 05, 2021 – Jan 20, 2021 — loved it", "In lettura dal Jun 01, 2022", "Letture",
+              "Prestiti precedenti"}},
+            {"CHS",
+             {"借给 Ann Lee，自 Mar 01, 2020 起（Mar 29, 2020 到期），已逾期 — signed copy",
+              "借给 Bob，Jan 01, 2019 至 Feb 01, 2019",
+              "向 Carla 借入，自 May 10, 2020 起（Jan 01, 2090 到期）", "Dune 第2部", "Discworld",
+              "（Dune；2）", "（Discworld）", "Jan 05, 2021 至 Jan 20, 2021 — loved it",
+              "自 Jun 01, 2022 起在读", "阅读", "以往借阅"}},
+            {"CHT",
+             {"借給 Ann Lee，自 Mar 01, 2020 起（Mar 29, 2020 到期），已逾期 — signed copy",
+              "借給 Bob，Jan 01, 2019 至 Feb 01, 2019",
+              "向 Carla 借入，自 May 10, 2020 起（Jan 01, 2090 到期）", "Dune 第2部", "Discworld",
+              "（Dune；2）", "（Discworld）", "Jan 05, 2021 至 Jan 20, 2021 — loved it",
+              "自 Jun 01, 2022 起在讀", "閱讀", "以往借閱"}},
+        };
+        const QStringList templates = CStyleFiles(CTestEnv::RuntimeDir()).XslTemplates();
+        int covered = 0;
+        for (const auto &[code, w] : languages) {
+            for (const char *family : {"Default", "Compact", "Catalogue Card"}) {
+                const QString title =
+                    QStringLiteral("%1 (%2)").arg(QLatin1String(family), QLatin1String(code));
+                QVERIFY2(templates.contains(title), qPrintable(title));
+                ++covered;
+                const bool card = title.startsWith(QLatin1String("Catalogue"));
+                const bool full = title.startsWith(QLatin1String("Default"));
+                const auto row = [&](const char *scenario, QStringList expected) {
+                    QTest::newRow(qPrintable(title + u' ' + QLatin1String(scenario)))
+                        << title << QString::fromLatin1(scenario) << expected;
+                };
+                const auto u8 = [](const char *text) { return QString::fromUtf8(text); };
+                row("lent", full ? QStringList{u8(w.lent), u8(w.earlier), u8(w.history)}
+                                 : QStringList{u8(w.lent)});
+                row("returned", full ? QStringList{u8(w.earlier), u8(w.history)} : QStringList{});
+                row("borrowed", {u8(w.borrowed)});
+                row("series", {u8(card ? w.card : w.series)});
+                row("unnumbered", {u8(card ? w.cardPlain : w.unnumbered)});
+                row("readings", {u8(w.readings), u8(w.done), u8(w.now)});
+                row("none", {});
+            }
+        }
+        QCOMPARE(covered, int(templates.size()));
+    }
+    void loansSeriesAndReadingsInEveryTemplate()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, scenario);
+        QFETCH(QStringList, expected);
+        CRecordingPrompt prompt;
+        const QString refused = SaveScenarioBook(scenario);
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
+        CBookPage page;
+        QVERIFY(
+            page.Build({1}, m_db, m_imagesDir, CStyleFiles(CTestEnv::RuntimeDir()).XslPath(title)));
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.LastText()));
+        const QString html = page.Html();
+        // The text a reader sees: tags gone, white space as a browser shows it.
+        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+        static const QRegularExpression space(QStringLiteral("\\s+"));
+        const QString text = QString(html).remove(tag).replace(space, QStringLiteral(" "));
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + u'\n' + text));
+
+        // What the book lacks leaves no trace: no list, heading or label.
+        const bool out = scenario == QLatin1String("lent") || scenario == QLatin1String("borrowed");
+        const bool inSeries =
+            scenario == QLatin1String("series") || scenario == QLatin1String("unnumbered");
+        const bool read = scenario == QLatin1String("readings");
+        QCOMPARE(html.contains(QStringLiteral("class=\"loan\"")), out);
+        const bool lentBefore =
+            scenario == QLatin1String("lent") || scenario == QLatin1String("returned");
+        QCOMPARE(html.contains(QStringLiteral("class=\"loans\"")),
+                 lentBefore && title.startsWith(QLatin1String("Default")));
+        QCOMPARE(html.contains(QStringLiteral("class=\"series\"")), inSeries);
+        static const QRegularExpression readingList(QStringLiteral("class=\"readings(-inline)?\""));
+        QCOMPARE(html.contains(readingList), read);
+        QCOMPARE(html.contains(QStringLiteral("class=\"overdue\"")),
+                 scenario == QLatin1String("lent"));
+        QVERIFY(!text.contains(QStringLiteral("Discworld #")));
+        QVERIFY(!text.contains(QStringLiteral("Discworld ;")));
+        QVERIFY(!html.contains(QStringLiteral("<h2></h2>")));
+        if (scenario == QLatin1String("none")) {
+            const char *const words[] = {"Lent to", "Borrowed from", "Readings", "Earlier loans",
+                                         "Series",  "Serie",         "Letture",  "Prestat",
+                                         "借",      "阅读",          "閱讀",     "系列"};
+            for (const char *word : words)
+                QVERIFY2(!text.contains(QString::fromUtf8(word)), word);
+        }
+        // The saved XML keeps the stored ISO dates.
+        if (out)
+            QVERIFY(page.Xml().contains(QStringLiteral("<LoanDate>2020-")));
     }
 
     // A description longer than libxml2 takes in one text by default is

@@ -1,12 +1,13 @@
 // The book information view in the real window: the selected books through
-// the template, a large selection, the page's own links, Save As HTML and
-// XML, printing, the style menus, and no script from a book description.
+// the template (their series, loans and readings too), a large selection, the page's own links,
+// Save As HTML and XML, printing, the style menus, and no script from a book description.
 
 #include "GuiTestSupport.h"
 #include "PageSafety.h"
 
 #include "app/AppSettings.h"
 #include "app/OutputFile.h"
+#include "db/DateText.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/SqlFormat.h"
@@ -17,6 +18,9 @@
 #include "info/TomeloHtmlView.h"
 #include "library/BookListModel.h"
 #include "library/TomeloListView.h"
+#include "loans/LoanStore.h"
+#include "loans/ReadingStore.h"
+#include "loans/SeriesStore.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -32,6 +36,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineScript>
@@ -109,6 +114,21 @@ class TestInfoView : public QObject
                           QPoint(rect.at(0).toInt(), rect.at(1).toInt()));
     }
 
+    // A person picks the category Novels in the tree and Emma, its first
+    // book, in the list; `clicked` (when given) gets the list clicked.
+    void PickEmmaInTheList(QAbstractItemView **clicked)
+    {
+        QVERIFY(m_env->Document().m_treeView);
+        m_env->Document().m_treeView->SelectCategory(32);
+        QTRY_COMPARE(m_env->Document().m_currentCategoryId, 32);
+        QAbstractItemView *list = m_env->Frame().ListView()->CurrentView();
+        QTRY_COMPARE(list->model()->rowCount(), 2);
+        QVERIFY(ClickRow(list, 0, Qt::NoModifier));
+        QCOMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>({1}));
+        if (clicked)
+            *clicked = list;
+    }
+
     // Runs `command`, handing its modal dialog of type T to `answer` once
     // it is up (within 20 s); false when none came.
     template <typename T> bool RunWithDialog(int command, const std::function<bool(T *)> &answer)
@@ -182,14 +202,10 @@ private Q_SLOTS:
 
     void showsTheSelectionThroughTheTemplate()
     {
-        // A person picks the category in the tree and the book in the list.
-        QVERIFY(m_env->Document().m_treeView);
-        m_env->Document().m_treeView->SelectCategory(32);
-        QTRY_COMPARE(m_env->Document().m_currentCategoryId, 32);
-        QAbstractItemView *list = m_env->Frame().ListView()->CurrentView();
-        QTRY_COMPARE(list->model()->rowCount(), 2);
-        QVERIFY(ClickRow(list, 0, Qt::NoModifier));
-        QCOMPARE(m_env->Document().m_selectedBookIds, QVector<quint32>({1}));
+        QAbstractItemView *list = nullptr;
+        PickEmmaInTheList(&list);
+        if (QTest::currentTestFailed())
+            return;
         const QString text = Evaluate(QStringLiteral("document.body.innerText")).toString();
         QVERIFY2(text.contains(QStringLiteral("Emma")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("A comedy of manners.")));
@@ -225,6 +241,85 @@ private Q_SLOTS:
         QVERIFY(!m_env->Frame().CommandState(ID_FILE_EXPORT_HTML));
         QVERIFY(!m_env->Frame().CommandState(ID_FILE_EXPORT_XML));
         Screenshot(QStringLiteral("infoview-welcome"));
+    }
+
+    // A book out on loan, in a series and read once, through shipped
+    // templates in English and Chinese, as a person sees it.
+    void showsSeriesLoansAndReadings_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Default ENU")
+            << "Default (ENU)"
+            << "en_US"
+            << QStringList{"Austen Novels #4",
+                           "Lent to Ann Lee since Mar 01, 2020 (due Mar 29, 2020) — overdue",
+                           "Jan 05, 2021 – Jan 20, 2021 — loved it", "Earlier loans",
+                           "Lent to Bob, Jan 01, 2019 – Feb 01, 2019"};
+        QTest::newRow("Default CHS")
+            << "Default (CHS)"
+            << "zh_CN"
+            << QStringList{QString::fromUtf8("Austen Novels 第4部"),
+                           QString::fromUtf8("借给 Ann Lee，自 2020年3月1日 起（2020年3月29日 "
+                                             "到期），已逾期"),
+                           QString::fromUtf8("2021年1月5日 至 2021年1月20日 — loved it"),
+                           QString::fromUtf8("以往借阅")};
+        QTest::newRow("Compact ENU")
+            << "Compact (ENU)"
+            << "en_US"
+            << QStringList{"Austen Novels #4", "Lent to Ann Lee since Mar 01, 2020",
+                           "Readings: Jan 05, 2021 – Jan 20, 2021 — loved it"};
+        QTest::newRow("Catalogue Card CHT")
+            << "Catalogue Card (CHT)"
+            << "zh_TW"
+            << QStringList{QString::fromUtf8("（Austen Novels；4）"),
+                           QString::fromUtf8("借給 Ann Lee，自 2020年3月1日 起"),
+                           QString::fromUtf8("閱讀：2021年1月5日 至 2021年1月20日")};
+    }
+    void showsSeriesLoansAndReadings()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, expected);
+        {
+            CLibraryConnection db;
+            QVERIFY(db.Open(m_library));
+            CLoanStore loans(db);
+            QVERIFY(loans.Lend(1, {LoanDirection::Lent, QStringLiteral("Bob"), QDate(2019, 1, 1),
+                                   QDate(), QString()}));
+            QVERIFY(loans.Return(1, QDate(2019, 2, 1)));
+            QVERIFY(loans.Lend(1, {LoanDirection::Lent, QStringLiteral("Ann Lee"),
+                                   QDate(2020, 3, 1), QDate(2020, 3, 29), QString()}));
+            QVERIFY(CSeriesStore(db).SetBookSeries(1, QStringLiteral("Austen Novels"),
+                                                   QStringLiteral("4")));
+            CReadingRow reading;
+            reading.bookId = 1;
+            reading.started = QDate(2021, 1, 5);
+            reading.finished = QDate(2021, 1, 20);
+            reading.notes = QStringLiteral("loved it");
+            QVERIFY(CReadingStore(db).Add(reading));
+        }
+        const QLocale dates = DateLanguage();
+        const auto restore = qScopeGuard([dates] { SetDateLanguage(dates); });
+        SetDateLanguage(QLocale(locale));
+
+        const int index = int(m_env->Frame().XslTemplates().indexOf(title));
+        QVERIFY(index >= 0);
+        if (View().XslIndex() != index) {
+            QSignalSpy shown(&View(), &CTomeloHtmlView::PageShown);
+            QVERIFY(m_env->Frame().RouteCommand(ID_STYLE_XSL_FIRST + index));
+            QVERIFY(shown.wait(20000));
+        }
+        PickEmmaInTheList(nullptr);
+        if (QTest::currentTestFailed())
+            return;
+        const QString text = Evaluate(QStringLiteral("document.body.innerText")).toString();
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + u'\n' + text));
+        QTest::qWait(2000); // the engine paints the page it has loaded a little later
+        Screenshot(QStringLiteral("infoview-loans-") +
+                   QString(title).remove(u' ').remove(u'(').remove(u')'));
     }
 
     void noScriptRunsAndForgedLinksDoNothing()

@@ -1,6 +1,13 @@
 #include "exchange/CatalogueFormats.h"
 
 #include "exchange/CalibreReader.h"
+#include "exchange/GcstarReader.h"
+#include "exchange/GenericCsvReader.h"
+#include "exchange/GoodreadsReader.h"
+#include "exchange/LibibReader.h"
+#include "exchange/LibraryThingExportReader.h"
+#include "exchange/StoryGraphReader.h"
+#include "exchange/TellicoReader.h"
 #include "exchange/TomelodexReader.h"
 
 #include <QCoreApplication>
@@ -262,20 +269,29 @@ std::optional<CatalogueFormat> DetectCatalogueFormat(const QString &path, QStrin
 std::unique_ptr<CCatalogueReader> MakeCatalogueReader(CatalogueFormat format,
                                                       const CCatalogueOptions &options)
 {
-    Q_UNUSED(options);
+    const auto table = [&options](std::unique_ptr<CTableCatalogueReader> reader) {
+        reader->SetColumnMap(options.columnMap);
+        return std::unique_ptr<CCatalogueReader>(std::move(reader));
+    };
     switch (format) {
     case CatalogueFormat::Tomelodex:
         return std::make_unique<CTomelodexReader>();
     case CatalogueFormat::Calibre:
         return std::make_unique<CCalibreReader>();
-    // Each format's reader takes its line here as it comes.
-    case CatalogueFormat::Goodreads:
-    case CatalogueFormat::LibraryThing:
-    case CatalogueFormat::StoryGraph:
-    case CatalogueFormat::Libib:
     case CatalogueFormat::Tellico:
+        return std::make_unique<CTellicoReader>();
     case CatalogueFormat::GCstar:
+        return std::make_unique<CGcstarReader>();
+    case CatalogueFormat::Goodreads:
+        return table(std::make_unique<CGoodreadsReader>());
+    case CatalogueFormat::LibraryThing:
+        return std::make_unique<CLibraryThingExportReader>();
+    case CatalogueFormat::StoryGraph:
+        return table(std::make_unique<CStoryGraphReader>());
+    case CatalogueFormat::Libib:
+        return table(std::make_unique<CLibibReader>());
     case CatalogueFormat::Csv:
+        return table(std::make_unique<CGenericCsvReader>());
     case CatalogueFormat::Auto:
         break;
     }

@@ -172,12 +172,11 @@ struct CCsvTable::Impl
                 text = DecodeCp1252(data, length);
                 if (!fellBackToCp1252) {
                     fellBackToCp1252 = true;
-                    notes.append(
-                        QCoreApplication::translate(
-                            "Import",
-                            "%1 is not valid UTF-8 (first in row %2): read as Windows-1252.")
-                            .arg(FileName())
-                            .arg(rowsParsed)); // the header is row 0
+                    notes.append(QCoreApplication::translate(
+                                     "Import",
+                                     "The file is not valid UTF-8 (first in row %1): read as "
+                                     "Windows-1252.")
+                                     .arg(rowsParsed)); // the header is row 0
                 }
             }
         }

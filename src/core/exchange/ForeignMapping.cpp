@@ -247,11 +247,13 @@ private:
         static const QRegularExpression label(QStringLiteral("(?i)\\bisbn(-?1[03])?\\s*:?"));
         static const QRegularExpression separators(QStringLiteral("[\\s,;|/]+"));
         QString stripped = text;
-        stripped.remove(label);
+        if (stripped.contains(QLatin1String("isbn"), Qt::CaseInsensitive))
+            stripped.remove(label);
         // Quoting a reader left behind: ="...", [...], (...).
-        stripped.remove(QRegularExpression(QStringLiteral(R"([\[\]"'=()])")));
+        static const QString quoting = QStringLiteral(R"([]"'=())");
+        stripped.removeIf([](QChar c) { return quoting.contains(c); });
         QString whole = stripped;
-        whole.remove(QRegularExpression(QStringLiteral("[\\s-]")));
+        whole.removeIf([](QChar c) { return c.isSpace() || c == u'-'; });
         const QStringList tokens =
             (IsValidIsbn(NormalizeIsbn(whole)) || IsValidIsbn13(NormalizeIsbn(whole)))
                 ? QStringList{whole}

@@ -4,6 +4,7 @@
 #include "app/UserPrompt.h"
 #include "db/DateText.h"
 #include "db/DbAccess.h"
+#include "loans/LoanStore.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/HtmlSanitizer.h"
 #include "xml/XmlDocument.h"
@@ -159,12 +160,71 @@ struct CXmlDocFree
     void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
 };
 
+bool IsElement(const xmlNode *node, const char *name)
+{
+    return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, BAD_CAST name);
+}
+
+QString ElementText(const xmlNode *element)
+{
+    xmlChar *raw = xmlNodeGetContent(element);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
+    xmlFree(raw);
+    return text;
+}
+
+// Replaces the element's content with `text`, set as text so that no entity
+// of it is read.
+void SetElementText(xmlDoc *doc, xmlNode *element, const QString &text)
+{
+    xmlNodeSetContent(element, nullptr);
+    xmlAddChild(element, xmlNewDocText(doc, BAD_CAST text.toUtf8().constData()));
+}
+
+// The page shows dates in the interface language; the saved XML keeps the
+// program's own form.
+void ShowDate(xmlDoc *doc, xmlNode *element)
+{
+    SetElementText(doc, element, ShownDateText(ElementText(element)));
+}
+
+// The dates of the book's loans (Loans/Loan) or readings
+// (Readings/Reading) as the page shows them. An open loan past its due date
+// is marked Overdue="yes" first: the template cannot compare the dates once
+// they are written for reading, nor knows what day it is.
+void PreparePageLoansOrReadings(xmlDoc *doc, xmlNode *group, const QDate &today)
+{
+    static const char *const kDates[] = {"LoanDate", "DueDate", "ReturnDate", "Started",
+                                         "Finished"};
+    for (xmlNode *entry = group->children; entry; entry = entry->next) {
+        if (entry->type != XML_ELEMENT_NODE)
+            continue;
+        CLoanRow loan;
+        for (xmlNode *part = entry->children; part; part = part->next) {
+            if (IsElement(part, "DueDate"))
+                loan.dueDate = QDate::fromString(ElementText(part), Qt::ISODate);
+            else if (IsElement(part, "ReturnDate"))
+                loan.returnDate = QDate::fromString(ElementText(part), Qt::ISODate);
+        }
+        if (IsElement(entry, "Loan") && loan.IsOverdue(today))
+            xmlSetProp(entry, BAD_CAST "Overdue", BAD_CAST "yes");
+        for (xmlNode *part = entry->children; part; part = part->next) {
+            for (const char *name : kDates) {
+                if (IsElement(part, name))
+                    ShowDate(doc, part);
+            }
+        }
+    }
+}
+
 // The book XML as the page shows it: each book's description and notes
-// cleaned of what a browser would run (SanitizeBookHtml), and a web page
-// address that would run script left out. Empty when `xml` cannot be read.
+// cleaned of what a browser would run (SanitizeBookHtml), a web page
+// address that would run script left out, dates written in the interface
+// language and overdue loans marked. Empty when `xml` cannot be read.
 // What is stored and what Save As XML writes keep the texts as they are.
 QString PageBooksXml(const QString &xml)
 {
+    const QDate today = QDate::currentDate();
     InitXmlLibraries();
     const QByteArray bytes = xml.toUtf8();
     // The program's own document: its size is bounded by the library, and
@@ -187,28 +247,16 @@ QString PageBooksXml(const QString &xml)
             const bool isDate = xmlStrEqual(field->name, BAD_CAST "ReleaseDate") ||
                                 xmlStrEqual(field->name, BAD_CAST "PurchaseDate");
             if (field->type == XML_ELEMENT_NODE && isDate) {
-                // The page shows dates in the interface language; the saved
-                // XML keeps the program's own form.
-                xmlChar *raw = xmlNodeGetContent(field);
-                const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
-                xmlFree(raw);
-                xmlNodeSetContent(field, nullptr);
-                xmlAddChild(
-                    field,
-                    xmlNewDocText(doc.get(), BAD_CAST ShownDateText(text).toUtf8().constData()));
+                ShowDate(doc.get(), field);
+            } else if (IsElement(field, "Loans") || IsElement(field, "Readings")) {
+                PreparePageLoansOrReadings(doc.get(), field, today);
             } else if (field->type == XML_ELEMENT_NODE && (isHtml || isUrl)) {
-                xmlChar *raw = xmlNodeGetContent(field);
-                const QString text = QString::fromUtf8(reinterpret_cast<const char *>(raw));
-                xmlFree(raw);
+                const QString text = ElementText(field);
                 if (isUrl && !IsHarmlessAddress(text)) {
                     xmlUnlinkNode(field);
                     xmlFreeNode(field);
                 } else if (isHtml) {
-                    // Set as text: no entity of the cleaned markup is read.
-                    xmlNodeSetContent(field, nullptr);
-                    xmlAddChild(
-                        field, xmlNewDocText(doc.get(),
-                                             BAD_CAST SanitizeBookHtml(text).toUtf8().constData()));
+                    SetElementText(doc.get(), field, SanitizeBookHtml(text));
                 }
             }
             field = next;

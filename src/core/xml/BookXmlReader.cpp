@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "db/AmountText.h"
 #include "db/BookRecord.h"
+#include "xml/BoundedXmlText.h"
 #include "xml/XmlDocument.h"
 
 #include <QCoreApplication>
@@ -23,9 +24,6 @@ namespace {
 // may be as long as any the library can hold (libxml2 stops at 10 MB
 // otherwise); what bounds memory is the reader's own limit on one book.
 constexpr int kReaderOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_HUGE;
-
-// Entities nested deeper than this are refused (reference loops end here too).
-constexpr int kMaxEntityNesting = 32;
 
 bool IsNamed(const xmlNode *node, const char *name)
 {
@@ -124,103 +122,6 @@ bool EbookOnlyFromXml(const QString &text)
     return text == LoadString(199);
 }
 
-// Gathers the text content of elements, expanding the references to the
-// file's own entities, and charges every expanded byte to one budget for
-// the whole file.
-class CTextReader
-{
-public:
-    // False when the budget or the nesting limit is exceeded or an external
-    // entity is referred to; Error() tells which.
-    bool Append(const xmlNode *node, QByteArray &out, int nesting = 0, int depth = 0)
-    {
-        for (const xmlNode *child = node->children; child && m_error.isEmpty();
-             child = child->next) {
-            switch (child->type) {
-            case XML_TEXT_NODE:
-            case XML_CDATA_SECTION_NODE:
-                AppendText(child->content, out, nesting);
-                break;
-            case XML_ELEMENT_NODE:
-                // The parser sets no depth limit with XML_PARSE_HUGE; this
-                // walk is the one that would run out of stack.
-                if (depth >= kMaxElementDepth)
-                    m_error = QCoreApplication::translate(
-                                  "Messages", "its elements are nested deeper than %1 levels")
-                                  .arg(kMaxElementDepth);
-                else
-                    Append(child, out, nesting, depth + 1);
-                break;
-            case XML_ENTITY_REF_NODE:
-                AppendEntity(child, out, nesting, depth);
-                break;
-            default:
-                break;
-            }
-        }
-        return m_error.isEmpty();
-    }
-
-    QString Text(const xmlNode *node)
-    {
-        QByteArray utf8;
-        Append(node, utf8);
-        return QString::fromUtf8(utf8);
-    }
-
-    QString Error() const { return m_error; }
-
-private:
-    void AppendText(const xmlChar *text, QByteArray &out, int nesting)
-    {
-        if (!text)
-            return;
-        const size_t length = std::strlen(reinterpret_cast<const char *>(text));
-        if (nesting > 0) {
-            m_expanded += length;
-            if (m_expanded > kMaxEntityExpansionBytes) {
-                m_error = QCoreApplication::translate(
-                              "Messages", "its entities expand to more than %1 MiB of text")
-                              .arg(kMaxEntityExpansionBytes >> 20);
-                return;
-            }
-        }
-        out.append(reinterpret_cast<const char *>(text), qsizetype(length));
-    }
-
-    void AppendEntity(const xmlNode *reference, QByteArray &out, int nesting, int depth)
-    {
-        const xmlEntity *entity = xmlGetDocEntity(reference->doc, reference->name);
-        if (!entity) // undeclared: the parser has reported it already
-            return;
-        if (entity->etype == XML_INTERNAL_PREDEFINED_ENTITY) {
-            AppendText(entity->content, out, 0);
-            return;
-        }
-        if (entity->etype != XML_INTERNAL_GENERAL_ENTITY) {
-            m_error = QCoreApplication::translate(
-                          "Messages", "it refers to the external entity %1, which is never loaded")
-                          .arg(FromXml(entity->SystemID ? entity->SystemID : entity->name));
-            return;
-        }
-        if (nesting >= kMaxEntityNesting) {
-            m_error = QCoreApplication::translate("Messages",
-                                                  "its entities are nested deeper than %1 levels")
-                          .arg(kMaxEntityNesting);
-            return;
-        }
-        // The parser keeps the parsed replacement of an entity as its
-        // children; an entity it has not parsed counts as its raw text.
-        if (entity->children)
-            Append(reinterpret_cast<const xmlNode *>(entity), out, nesting + 1, depth);
-        else
-            AppendText(entity->content, out, nesting + 1);
-    }
-
-    quint64 m_expanded = 0;
-    QString m_error;
-};
-
 // The parts of a Loan and a Reading element.
 template <typename Entry> struct CPart
 {
@@ -241,8 +142,8 @@ const CPart<CBookReading> kReadingParts[] = {
 // Every `entryName` child of `list` in order, each part from the first
 // element of its name.
 template <typename Entry, size_t N>
-void ReadParts(const xmlNode *list, const char *entryName, CTextReader &text, QList<Entry> &entries,
-               const CPart<Entry> (&parts)[N])
+void ReadParts(const xmlNode *list, const char *entryName, CBoundedXmlText &text,
+               QList<Entry> &entries, const CPart<Entry> (&parts)[N])
 {
     for (const xmlNode *node = list->children; node; node = node->next) {
         if (!IsNamed(node, entryName))
@@ -290,7 +191,7 @@ struct CBookXmlReader::CReader
     QFile file;
     xmlTextReaderPtr reader = nullptr;
     QString parserError; // the first error the parser reported, with its line
-    CTextReader text;
+    CBoundedXmlText text;
     qint64 maxBookBytes = kMaxBookXmlBytes;
     qint64 bytesRead = 0;
     qint64 bookStart = 0; // bytes read when the current book began
@@ -423,7 +324,7 @@ bool CBookXmlReader::ReadNext(CBookRecord &record)
             return FailParsing();
         ++m_books;
         m_categories.clear();
-        CTextReader &text = m_reader->text;
+        CBoundedXmlText &text = m_reader->text;
         bool seen[kTextFieldCount] = {};
         bool seenRating = false;
         bool seenEbook = false;
