@@ -2843,6 +2843,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
         <translation>沒有要對應的欄「%1」；現有的欄為：%2。</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>匯入已取消；未保留任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>

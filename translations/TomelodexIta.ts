@@ -2881,7 +2881,11 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     </message>
     <message>
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
-        <translation>Nessuna colonna "%1" da associare; le colonne sono: %2.</translation>
+        <translation>Nessuna colonna &quot;%1&quot; da associare; le colonne sono: %2.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>L&apos;importazione è stata annullata; non ne è stato tenuto nulla.</translation>
     </message>
 </context>
 <context>
