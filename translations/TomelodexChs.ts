@@ -525,6 +525,19 @@
         <source>Date Added</source>
         <translation>添加日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借给 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
 </context>
 <context>
     <name>CBookLoansPage</name>
@@ -855,6 +868,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>愿望清单</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -1078,6 +1114,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
         <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1350,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Default loan &amp;period:</source>
         <translation>默认借期(&amp;P)：</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本书逾期</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1969,6 +2022,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>将其他目录导出文件中的图书导入类别 ID（默认 1，Book Collection），全部在一个事务中完成。FORMAT 为 auto（默认：根据每个文件的内容判断）、goodreads、librarything、storygraph、libib、calibre（calibre 书库文件夹或其 metadata.db，只读）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何带标题行的表格）或 tomelodex（图书 XML）。--map COLUMN=FIELD 指定表格某列对应的字段（图书 XML 元素，或 Categories、Series、SeriesNumber），优先于按标题名的推测。标签、书架和收藏放入以来源命名的类别下的子类别。ISBN 已在图书库中的图书将被跳过（skip，默认）、照样添加（add）或用于填写已存图书的空字段（fill）。--dry-run 不做任何更改。每条记录输出其编号、一个制表符以及书名或 &quot;Error: &quot; 和原因，然后输出导入、跳过和失败的数量；有任何失败或导入被中止（不保留任何内容）时退出码为 1。</translation>
+    </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>将每本图书（或列表为类别 ID 显示的图书）写成带标题行的 UTF-8 CSV，输出到标准输出或 FILE：tomelodex（默认）写出图书 XML 的元素名，然后是 Categories（类别路径以 &quot;; &quot; 连接）、Series 和 SeriesNumber；goodreads 写出 Goodreads 图书馆导出文件的各列。</translation>
     </message>
 </context>
 <context>
@@ -2998,6 +3055,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Return %n Book(s)</source>
         <translation>
             <numerusform>归还 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>将 %n 本书放入系列 %1</numerusform>
         </translation>
     </message>
 </context>

@@ -525,6 +525,19 @@
         <source>Date Added</source>
         <translation>新增日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借給 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
 </context>
 <context>
     <name>CBookLoansPage</name>
@@ -855,6 +868,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>願望清單</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -1078,6 +1114,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
         <translation>請給出到期的具體日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1350,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Default loan &amp;period:</source>
         <translation>預設借期(&amp;P)：</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本書逾期</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1969,6 +2022,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
     <message>
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>將其他目錄匯出檔案中的圖書匯入類別 ID（預設 1，Book Collection），全部在一個交易中完成。FORMAT 為 auto（預設：依每個檔案的內容判斷）、goodreads、librarything、storygraph、libib、calibre（calibre 書庫資料夾或其 metadata.db，唯讀）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何帶標題列的表格）或 tomelodex（圖書 XML）。--map COLUMN=FIELD 指定表格某欄對應的欄位（圖書 XML 元素，或 Categories、Series、SeriesNumber），優先於依標題名稱的推測。標籤、書架與收藏放入以來源命名的類別下的子類別。ISBN 已在圖書庫中的圖書會被略過（skip，預設）、照樣新增（add）或用來填寫已存圖書的空白欄位（fill）。--dry-run 不做任何變更。每筆記錄輸出其編號、一個定位字元以及書名或 &quot;Error: &quot; 與原因，然後輸出匯入、略過與失敗的數量；有任何失敗或匯入被中止（不保留任何內容）時結束代碼為 1。</translation>
+    </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>將每本圖書（或列表為類別 ID 顯示的圖書）寫成帶標題列的 UTF-8 CSV，輸出到標準輸出或 FILE：tomelodex（預設）寫出圖書 XML 的元素名稱，然後是 Categories（類別路徑以 &quot;; &quot; 連接）、Series 和 SeriesNumber；goodreads 寫出 Goodreads 圖書館匯出檔案的各欄。</translation>
     </message>
 </context>
 <context>
@@ -2998,6 +3055,12 @@ Redoing it now overwrites what that program changed in them.</source>
         <source>Return %n Book(s)</source>
         <translation>
             <numerusform>歸還 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>將 %n 本書放入系列 %1</numerusform>
         </translation>
     </message>
 </context>

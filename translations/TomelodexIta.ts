@@ -530,6 +530,19 @@
         <source>Date Added</source>
         <translation>Data di aggiunta</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>Prestato a %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 n. %2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
 </context>
 <context>
     <name>CBookLoansPage</name>
@@ -862,6 +875,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>In prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Presi in prestito</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>Lista dei desideri</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -1093,6 +1129,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>prestato</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>&amp;URL</source>
@@ -1319,6 +1363,16 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Default loan &amp;period:</source>
         <translation>&amp;Periodo di prestito predefinito:</translation>
+    </message>
+</context>
+<context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n libro in ritardo</numerusform>
+            <numerusform>%n libri in ritardo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2063,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     <message>
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>Importa i libri delle esportazioni di altri cataloghi nella categoria ID (predefinita 1, Book Collection), tutto in una sola transazione. FORMAT è auto (il predefinito: riconosciuto dal contenuto di ogni file), goodreads, librarything, storygraph, libib, calibre (la cartella di una biblioteca calibre o il suo metadata.db, solo letto), tellico (.tc o il suo XML), gcstar (.gcs), csv (qualsiasi tabella con una riga di intestazione) o tomelodex (l&apos;XML dei libri). --map COLUMN=FIELD indica il campo di una colonna di una tabella (un elemento dell&apos;XML dei libri, oppure Categories, Series, SeriesNumber), al posto di quello dedotto dal nome dell&apos;intestazione. Etichette, scaffali e raccolte finiscono in categorie sotto una che porta il nome della fonte. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, il predefinito), aggiunto comunque (add) oppure completa i campi vuoti del libro registrato (fill). --dry-run non cambia nulla. Stampa per ogni record il suo numero, una tabulazione e il titolo oppure &quot;Error: &quot; e il motivo, poi quanti sono stati importati, saltati e non riusciti; esce con 1 quando qualcuno non è riuscito o l&apos;importazione è stata fermata, senza tenere nulla.</translation>
+    </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>Scrive ogni libro, o quelli che l&apos;elenco mostra per la categoria ID, come CSV in UTF-8 con una riga di intestazione sullo standard output o in FILE: tomelodex (il predefinito) scrive i nomi degli elementi dell&apos;XML dei libri, poi Categories (i percorsi delle categorie uniti da &quot;; &quot;), Series e SeriesNumber; goodreads scrive le colonne di un&apos;esportazione della biblioteca di Goodreads.</translation>
     </message>
 </context>
 <context>
@@ -3053,6 +3111,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
         <translation>
             <numerusform>Restituisci %n libro</numerusform>
             <numerusform>Restituisci %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>Inserisci %n libro nella serie %1</numerusform>
+            <numerusform>Inserisci %n libri nella serie %1</numerusform>
         </translation>
     </message>
 </context>

@@ -24,6 +24,7 @@
 #include "frame/ThemeIcon.h"
 #include "frame/WaitCursor.h"
 #include "info/TomeloHtmlView.h"
+#include "library/OverdueLink.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 #include "loans/LoanCommands.h"
@@ -376,6 +377,7 @@ void CMainFrame::CreateStatusBar()
     idle->setObjectName(QStringLiteral("IdleMessage"));
     idle->setContentsMargins(4, 0, 4, 0);
     statusBar()->addWidget(idle, 1);
+    statusBar()->addPermanentWidget(new COverdueLink(m_doc, this));
     m_statusText = new QLabel(this);
     m_statusText->setObjectName(QStringLiteral("StatusText"));
     m_statusText->setContentsMargins(4, 0, 4, 0);
