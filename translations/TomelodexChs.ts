@@ -540,6 +540,109 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>本书在系列中的位置：如 3 或 2.5 这样的数字</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>序号(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借阅记录</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借阅人</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>归还日期</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>借出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>归还(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>阅读记录</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>读完</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>编辑(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>删除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>未归还</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>正在阅读</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>借出与阅读(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -1323,6 +1426,37 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>添加阅读记录</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>编辑阅读记录</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>仍在阅读时请取消勾选</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>开始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>读完(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>备注(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>请给出阅读的具体日期，而不只是月份或年份。</translation>
     </message>
 </context>
 <context>
@@ -3046,6 +3180,14 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>There is already a series named %1.</source>
         <translation>已有名为 %1 的系列。</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>这本书正在借出或借入中：请先归还。</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>这本书没有处于借出或借入状态。</translation>
     </message>
 </context>
 <context>

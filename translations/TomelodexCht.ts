@@ -540,6 +540,109 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>本書在系列中的位置：如 3 或 2.5 這樣的數字</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>序號(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借閱記錄</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借閱人</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>歸還日期</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>借出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>歸還(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>讀完</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>新增(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>編輯(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>刪除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>未歸還</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>正在閱讀</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>借出與閱讀(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -1323,6 +1426,37 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>新增閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>編輯閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>仍在閱讀時請取消勾選</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>開始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>讀完(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>備註(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>請給出閱讀的具體日期，而不只是月份或年份。</translation>
     </message>
 </context>
 <context>
@@ -3046,6 +3180,14 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>There is already a series named %1.</source>
         <translation>已有名為 %1 的系列。</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>這本書正在借出或借入中：請先歸還。</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>這本書沒有處於借出或借入狀態。</translation>
     </message>
 </context>
 <context>

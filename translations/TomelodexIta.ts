@@ -545,6 +545,109 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>Il posto del libro nella serie: un numero come 3 o 2.5</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>N&amp;umero:</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>Prestiti</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>Data prestito</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>Restituito</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>Pres&amp;ta...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>&amp;Restituisci</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Iniziata</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finita</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Prestato</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Preso in prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>Non restituito</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>In lettura</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>Prestiti e &amp;letture</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -1337,6 +1440,37 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>Aggiungi lettura</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>Modifica lettura</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>Togli il segno finché il libro è in lettura</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>&amp;Iniziata il:</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>&amp;Finita il:</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>Indica il giorno della lettura, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
@@ -3103,6 +3237,14 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>There is already a series named %1.</source>
         <translation>Esiste già una serie di nome %1.</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>Il libro è in prestito: prima va restituito.</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>Il libro non è in prestito.</translation>
     </message>
 </context>
 <context>
