@@ -525,6 +525,122 @@
         <source>Date Added</source>
         <translation>添加日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借给 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>本书在系列中的位置：如 3 或 2.5 这样的数字</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>序号(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借阅记录</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借阅人</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>归还日期</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>借出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>归还(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>阅读记录</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>读完</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>编辑(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>删除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>未归还</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>正在阅读</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>借出与阅读(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -752,6 +868,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>愿望清单</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -760,6 +899,29 @@ Unchecked: the books keep what they have.</source>
     <message>
         <source>Click to open the picture</source>
         <translation>单击打开图片</translation>
+    </message>
+</context>
+<context>
+    <name>CCsvExportCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Goodreads CSV</source>
+        <translation>导出 Goodreads CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1137,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
         <translation>请给出到期的具体日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1376,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     </message>
 </context>
 <context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本书逾期</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CPagePrinter</name>
     <message>
         <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
@@ -1247,6 +1426,37 @@ Ctrl+Page Up 和 Ctrl+Page Down 更改年。</translation>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>添加阅读记录</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>编辑阅读记录</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>仍在阅读时请取消勾选</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>开始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>读完(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>备注(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>请给出阅读的具体日期，而不只是月份或年份。</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +2046,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>将其他目录导出文件中的图书导入类别 ID（默认 1，Book Collection），全部在一个事务中完成。FORMAT 为 auto（默认：根据每个文件的内容判断）、goodreads、librarything、storygraph、libib、calibre（calibre 书库文件夹或其 metadata.db，只读）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何带标题行的表格）或 tomelodex（图书 XML）。--map COLUMN=FIELD 指定表格某列对应的字段（图书 XML 元素，或 Categories、Series、SeriesNumber），优先于按标题名的推测。标签、书架和收藏放入以来源命名的类别下的子类别。ISBN 已在图书库中的图书将被跳过（skip，默认）、照样添加（add）或用于填写已存图书的空字段（fill）。--dry-run 不做任何更改。每条记录输出其编号、一个制表符以及书名或 &quot;Error: &quot; 和原因，然后输出导入、跳过和失败的数量；有任何失败或导入被中止（不保留任何内容）时退出码为 1。</translation>
     </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>将每本图书（或列表为类别 ID 显示的图书）写成带标题行的 UTF-8 CSV，输出到标准输出或 FILE：tomelodex（默认）写出图书 XML 的元素名，然后是 Categories（类别路径以 &quot;; &quot; 连接）、Series 和 SeriesNumber；goodreads 写出 Goodreads 图书馆导出文件的各列。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2283,6 +2497,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Record that the selected books are borrowed from someone</source>
         <translation>记录所选图书是向某人借来的</translation>
     </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as a CSV table</source>
+        <translation>将该类别的图书保存为 CSV 表格</translation>
+    </message>
+    <message>
+        <source>&amp;Goodreads CSV...</source>
+        <translation>&amp;Goodreads CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as CSV in the columns Goodreads imports</source>
+        <translation>将该类别的图书保存为 CSV，使用 Goodreads 导入的各列</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2709,6 +2939,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
         <translation>没有要映射的列“%1”；现有的列为：%2。</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>导入已取消；未保留任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>
@@ -2862,6 +3096,12 @@ Redoing it now overwrites what that program changed in them.</source>
             <numerusform>归还 %n 本书</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>将 %n 本书放入系列 %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2940,6 +3180,14 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>There is already a series named %1.</source>
         <translation>已有名为 %1 的系列。</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>这本书正在借出或借入中：请先归还。</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>这本书没有处于借出或借入状态。</translation>
     </message>
 </context>
 <context>

@@ -525,6 +525,122 @@
         <source>Date Added</source>
         <translation>新增日期</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>借給 %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>系列(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>本書在系列中的位置：如 3 或 2.5 這樣的數字</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>序號(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借閱記錄</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借閱人</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>到期日</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>歸還日期</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>借出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>歸還(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>讀完</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>新增(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>編輯(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>刪除(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>未歸還</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>正在閱讀</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>借出與閱讀(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -752,6 +868,29 @@ Unchecked: the books keep what they have.</source>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>借出中</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>逾期</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>願望清單</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -760,6 +899,29 @@ Unchecked: the books keep what they have.</source>
     <message>
         <source>Click to open the picture</source>
         <translation>按一下開啟圖片</translation>
+    </message>
+</context>
+<context>
+    <name>CCsvExportCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>匯出 CSV</translation>
+    </message>
+    <message>
+        <source>Export Goodreads CSV</source>
+        <translation>匯出 Goodreads CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>無法寫入 %1。</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1137,14 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
         <translation>請給出到期的具體日期，而不只是月份或年份。</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>借出</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1376,15 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     </message>
 </context>
 <context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n 本書逾期</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CPagePrinter</name>
     <message>
         <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
@@ -1247,6 +1426,37 @@ Ctrl+Page Up 和 Ctrl+Page Down 變更年。</translation>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>新增閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>編輯閱讀記錄</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>仍在閱讀時請取消勾選</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>開始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>讀完(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>備註(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>請給出閱讀的具體日期，而不只是月份或年份。</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +2046,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>將其他目錄匯出檔案中的圖書匯入類別 ID（預設 1，Book Collection），全部在一個交易中完成。FORMAT 為 auto（預設：依每個檔案的內容判斷）、goodreads、librarything、storygraph、libib、calibre（calibre 書庫資料夾或其 metadata.db，唯讀）、tellico（.tc 或其 XML）、gcstar（.gcs）、csv（任何帶標題列的表格）或 tomelodex（圖書 XML）。--map COLUMN=FIELD 指定表格某欄對應的欄位（圖書 XML 元素，或 Categories、Series、SeriesNumber），優先於依標題名稱的推測。標籤、書架與收藏放入以來源命名的類別下的子類別。ISBN 已在圖書庫中的圖書會被略過（skip，預設）、照樣新增（add）或用來填寫已存圖書的空白欄位（fill）。--dry-run 不做任何變更。每筆記錄輸出其編號、一個定位字元以及書名或 &quot;Error: &quot; 與原因，然後輸出匯入、略過與失敗的數量；有任何失敗或匯入被中止（不保留任何內容）時結束代碼為 1。</translation>
     </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>將每本圖書（或列表為類別 ID 顯示的圖書）寫成帶標題列的 UTF-8 CSV，輸出到標準輸出或 FILE：tomelodex（預設）寫出圖書 XML 的元素名稱，然後是 Categories（類別路徑以 &quot;; &quot; 連接）、Series 和 SeriesNumber；goodreads 寫出 Goodreads 圖書館匯出檔案的各欄。</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2283,6 +2497,22 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>Record that the selected books are borrowed from someone</source>
         <translation>記錄所選圖書是向某人借來的</translation>
     </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as a CSV table</source>
+        <translation>將該類別的圖書儲存為 CSV 表格</translation>
+    </message>
+    <message>
+        <source>&amp;Goodreads CSV...</source>
+        <translation>&amp;Goodreads CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as CSV in the columns Goodreads imports</source>
+        <translation>將該類別的圖書儲存為 CSV，使用 Goodreads 匯入的各欄</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2709,6 +2939,10 @@ Exit status: 0 success, 1 the operation failed or found nothing, 2 usage error.<
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
         <translation>沒有要對應的欄「%1」；現有的欄為：%2。</translation>
     </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>匯入已取消；未保留任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryUndo</name>
@@ -2862,6 +3096,12 @@ Redoing it now overwrites what that program changed in them.</source>
             <numerusform>歸還 %n 本書</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>將 %n 本書放入系列 %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2940,6 +3180,14 @@ Redoing it now overwrites what that program changed in them.</source>
     <message>
         <source>There is already a series named %1.</source>
         <translation>已有名為 %1 的系列。</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>這本書正在借出或借入中：請先歸還。</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>這本書沒有處於借出或借入狀態。</translation>
     </message>
 </context>
 <context>

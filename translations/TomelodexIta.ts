@@ -530,6 +530,122 @@
         <source>Date Added</source>
         <translation>Data di aggiunta</translation>
     </message>
+    <message>
+        <source>Lent to %1</source>
+        <translation>Prestato a %1</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <extracomment>A book&apos;s series and its number there in the book list: &quot;Dune #2&quot;.</extracomment>
+        <translation>%1 n. %2</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>&amp;Series:</source>
+        <translation>&amp;Serie:</translation>
+    </message>
+    <message>
+        <source>The book&apos;s place in the series: a number such as 3 or 2.5</source>
+        <translation>Il posto del libro nella serie: un numero come 3 o 2.5</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber:</source>
+        <translation>N&amp;umero:</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>Prestiti</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Loan Date</source>
+        <translation>Data prestito</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>Restituito</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>L&amp;end...</source>
+        <translation>Pres&amp;ta...</translation>
+    </message>
+    <message>
+        <source>Ret&amp;urn</source>
+        <translation>&amp;Restituisci</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Iniziata</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finita</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Prestato</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Preso in prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Not returned</source>
+        <translation>Non restituito</translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation>In lettura</translation>
+    </message>
+    <message>
+        <source>Loans &amp;&amp; &amp;Reading</source>
+        <translation>Prestiti e &amp;letture</translation>
+    </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
@@ -759,6 +875,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     </message>
 </context>
 <context>
+    <name>CCategoryTreeModel</name>
+    <message>
+        <source>On Loan</source>
+        <translation>In prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Presi in prestito</translation>
+    </message>
+    <message>
+        <source>Wish List</source>
+        <translation>Lista dei desideri</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+</context>
+<context>
     <name>CCoverBox</name>
     <message>
         <source>No Cover</source>
@@ -767,6 +906,29 @@ Non selezionato: i libri mantengono ciò che hanno.</translation>
     <message>
         <source>Click to open the picture</source>
         <translation>Fare clic per aprire l&apos;immagine</translation>
+    </message>
+</context>
+<context>
+    <name>CCsvExportCommands</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>Export Goodreads CSV</source>
+        <translation>Esporta CSV di Goodreads</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1149,14 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Give the day the book is due, not only its month or year.</source>
         <translation>Indica il giorno della scadenza, non solo il mese o l&apos;anno.</translation>
+    </message>
+</context>
+<context>
+    <name>CLentMarkDelegate</name>
+    <message>
+        <source>lent</source>
+        <extracomment>The mark on the thumbnail of a book that is lent to someone.</extracomment>
+        <translation>prestato</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1389,16 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     </message>
 </context>
 <context>
+    <name>COverdueLink</name>
+    <message numerus="yes">
+        <source>%n book(s) overdue</source>
+        <translation>
+            <numerusform>%n libro in ritardo</numerusform>
+            <numerusform>%n libri in ritardo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CPagePrinter</name>
     <message>
         <source>The page could not be written to the temporary folder %1: %2. Make room there and print again.</source>
@@ -1260,6 +1440,37 @@ Ctrl+Pag Su e Ctrl+Pag Giù l&apos;anno.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingDlg</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>Aggiungi lettura</translation>
+    </message>
+    <message>
+        <source>Edit Reading</source>
+        <translation>Modifica lettura</translation>
+    </message>
+    <message>
+        <source>Clear while the book is still being read</source>
+        <translation>Togli il segno finché il libro è in lettura</translation>
+    </message>
+    <message>
+        <source>&amp;Started:</source>
+        <translation>&amp;Iniziata il:</translation>
+    </message>
+    <message>
+        <source>&amp;Finished:</source>
+        <translation>&amp;Finita il:</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Give the day of the reading, not only its month or year.</source>
+        <translation>Indica il giorno della lettura, non solo il mese o l&apos;anno.</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +2087,10 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Imports the books of other catalogues&apos; exports into category ID (default 1, Book Collection), all in one transaction. FORMAT is auto (the default: found out from each file&apos;s content), goodreads, librarything, storygraph, libib, calibre (a calibre library&apos;s folder or its metadata.db, only read), tellico (.tc or its XML), gcstar (.gcs), csv (any table with a header row) or tomelodex (the book XML). --map COLUMN=FIELD names the field of a table&apos;s column (a book XML element, or Categories, Series, SeriesNumber), over the guess by header name. Tags, shelves and collections go into categories below one named after the source. A book whose ISBN is already in the library is skipped (skip, the default), added anyway (add) or fills the stored book&apos;s empty fields (fill). --dry-run changes nothing. Prints per record its number, a tab and the title or &quot;Error: &quot; and the reason, then how many were imported, skipped and failed; exits 1 when any failed or the import was stopped, keeping nothing.</source>
         <translation>Importa i libri delle esportazioni di altri cataloghi nella categoria ID (predefinita 1, Book Collection), tutto in una sola transazione. FORMAT è auto (il predefinito: riconosciuto dal contenuto di ogni file), goodreads, librarything, storygraph, libib, calibre (la cartella di una biblioteca calibre o il suo metadata.db, solo letto), tellico (.tc o il suo XML), gcstar (.gcs), csv (qualsiasi tabella con una riga di intestazione) o tomelodex (l&apos;XML dei libri). --map COLUMN=FIELD indica il campo di una colonna di una tabella (un elemento dell&apos;XML dei libri, oppure Categories, Series, SeriesNumber), al posto di quello dedotto dal nome dell&apos;intestazione. Etichette, scaffali e raccolte finiscono in categorie sotto una che porta il nome della fonte. Un libro il cui ISBN è già nella biblioteca viene saltato (skip, il predefinito), aggiunto comunque (add) oppure completa i campi vuoti del libro registrato (fill). --dry-run non cambia nulla. Stampa per ogni record il suo numero, una tabulazione e il titolo oppure &quot;Error: &quot; e il motivo, poi quanti sono stati importati, saltati e non riusciti; esce con 1 quando qualcuno non è riuscito o l&apos;importazione è stata fermata, senza tenere nulla.</translation>
     </message>
+    <message>
+        <source>Writes every book, or those the list shows for category ID, as CSV in UTF-8 with a header row to standard output or FILE: tomelodex (the default) writes the book XML&apos;s element names, then Categories (the category paths joined by &quot;; &quot;), Series and SeriesNumber; goodreads writes the columns of a Goodreads library export.</source>
+        <translation>Scrive ogni libro, o quelli che l&apos;elenco mostra per la categoria ID, come CSV in UTF-8 con una riga di intestazione sullo standard output o in FILE: tomelodex (il predefinito) scrive i nomi degli elementi dell&apos;XML dei libri, poi Categories (i percorsi delle categorie uniti da &quot;; &quot;), Series e SeriesNumber; goodreads scrive le colonne di un&apos;esportazione della biblioteca di Goodreads.</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2323,6 +2538,22 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
         <source>Record that the selected books are borrowed from someone</source>
         <translation>Registra che i libri selezionati sono presi in prestito da qualcuno</translation>
     </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as a CSV table</source>
+        <translation>Salva i libri della categoria come tabella CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Goodreads CSV...</source>
+        <translation>CSV di &amp;Goodreads...</translation>
+    </message>
+    <message>
+        <source>Save the books of the category as CSV in the columns Goodreads imports</source>
+        <translation>Salva i libri della categoria come CSV con le colonne che Goodreads importa</translation>
+    </message>
 </context>
 <context>
     <name>HtmlEditor</name>
@@ -2747,7 +2978,11 @@ Stato di uscita: 0 riuscito, 1 operazione non riuscita o nulla trovato, 2 errore
     </message>
     <message>
         <source>No column &quot;%1&quot; to map; the columns are: %2.</source>
-        <translation>Nessuna colonna "%1" da associare; le colonne sono: %2.</translation>
+        <translation>Nessuna colonna &quot;%1&quot; da associare; le colonne sono: %2.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing of it was kept.</source>
+        <translation>L&apos;importazione è stata annullata; non ne è stato tenuto nulla.</translation>
     </message>
 </context>
 <context>
@@ -2917,6 +3152,13 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
             <numerusform>Restituisci %n libri</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Put %n Book(s) into Series %1</source>
+        <translation>
+            <numerusform>Inserisci %n libro nella serie %1</numerusform>
+            <numerusform>Inserisci %n libri nella serie %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Loans</name>
@@ -2995,6 +3237,14 @@ Ripeterla ora sovrascrive ciò che quel programma vi ha modificato.</translation
     <message>
         <source>There is already a series named %1.</source>
         <translation>Esiste già una serie di nome %1.</translation>
+    </message>
+    <message>
+        <source>The book is out on a loan: return it first.</source>
+        <translation>Il libro è in prestito: prima va restituito.</translation>
+    </message>
+    <message>
+        <source>The book is not out on a loan.</source>
+        <translation>Il libro non è in prestito.</translation>
     </message>
 </context>
 <context>

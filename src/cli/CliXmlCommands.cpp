@@ -3,9 +3,11 @@
 #include "app/StringTable.h"
 #include "app/TomeloApp.h"
 #include "db/BookListQuery.h"
+#include "db/CategoryStore.h"
 #include "db/DbAccess.h"
 #include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
+#include "exchange/CsvExport.h"
 #include "xml/BookXmlWriter.h"
 #include "xml/XmlImport.h"
 
@@ -57,6 +59,34 @@ int CmdExportXml(const QStringList &args)
     });
 }
 
+int CmdExportCsv(const QStringList &args)
+{
+    QStringList plain = args;
+    QString output;
+    QString categoryText;
+    QString formatName = QStringLiteral("tomelodex");
+    int category = kAllBooks;
+    CsvExportLayout layout = CsvExportLayout::Tomelodex;
+    const bool toFile = TakeOption(plain, QStringLiteral("-o"), &output);
+    const bool byCategory = TakeOption(plain, QStringLiteral("--category"), &categoryText);
+    const bool byFormat = TakeOption(plain, QStringLiteral("--format"), &formatName);
+    if ((toFile && output.isEmpty()) || (byCategory && !ParseId(categoryText, &category)) ||
+        (byFormat && !CsvExportLayoutFromName(formatName, &layout)) || !CheckPlainArgs(plain, 1))
+        return UsageError(QStringLiteral("usage: tomelodex-cli export-csv LIBRARY [--category ID] "
+                                         "[--format tomelodex|goodreads] [-o FILE]"));
+    if (toFile && RefuseStrayName(output))
+        return kExitFailed;
+    CTomeloDoc doc;
+    if (!OpenLibrary(doc, plain.at(0)))
+        return kExitFailed;
+    QVector<quint32> ids;
+    if (!CategoryBookIds(category, *doc.m_connection, &ids))
+        return kExitFailed;
+    return WriteResult(toFile ? output : QString(), [&](QIODevice &out) {
+        return WriteBooksCsv(out, ids, *doc.m_connection, layout);
+    });
+}
+
 int CmdImportXml(const QStringList &args)
 {
     QStringList plain = args;
@@ -94,6 +124,15 @@ std::vector<CCliCommand> XmlCommands()
                     "the list shows for category ID (5: All Books), as Save As XML writes "
                     "it, to standard output or FILE."),
          CmdExportXml},
+        {QStringLiteral("export-csv"),
+         QStringLiteral("LIBRARY [--category ID] [--format tomelodex|goodreads] [-o FILE]"),
+         QCoreApplication::translate(
+             "Cli", "Writes every book, or those the list shows for category ID, as CSV in "
+                    "UTF-8 with a header row to standard output or FILE: tomelodex (the "
+                    "default) writes the book XML's element names, then Categories (the "
+                    "category paths joined by \"; \"), Series and SeriesNumber; goodreads "
+                    "writes the columns of a Goodreads library export."),
+         CmdExportCsv},
         {QStringLiteral("import-xml"),
          QStringLiteral("LIBRARY FILE --category ID [--keep-categories] [--duplicates skip|add]"),
          QCoreApplication::translate(

@@ -238,6 +238,10 @@ private Q_SLOTS:
         QVERIFY2(notes.contains(QStringLiteral("it is not a JPEG, GIF, PNG or BMP picture")),
                  qPrintable(notes));
         QVERIFY2(notes.contains(QStringLiteral("Read as Windows-1252.")), qPrintable(notes));
+        const QString report = result.ReportText();
+        QVERIFY(report.startsWith(QStringLiteral("1\tDune\n2\tEmma\n3\tError: ")));
+        QVERIFY(report.contains(notes));
+        QVERIFY(report.endsWith(QStringLiteral("\n3 imported, 0 skipped, 1 failed.\n")));
         QVERIFY(QFile::exists(cover)); // the source is only read
 
         // A second import finds the parent and the shelves it made.
@@ -342,6 +346,11 @@ private Q_SLOTS:
         if (failAt)
             QVERIFY2(result.error.contains(QStringLiteral("shelf.csv: row 3 cannot be read.")),
                      qPrintable(result.error));
+        const QString lastLine = result.ReportText().trimmed().split(u'\n').last();
+        QVERIFY2(lastLine.contains(dryRun   ? QStringLiteral("3 imported")
+                                   : failAt ? QStringLiteral("row 3 cannot be read")
+                                            : QStringLiteral("cancelled")),
+                 qPrintable(lastLine));
         const QString difference = DumpDifference(before, DumpTables(m_db.Path()));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(ImageFiles(), QStringList());

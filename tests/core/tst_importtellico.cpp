@@ -215,8 +215,12 @@ void TestImportTellico::readsRecords_data()
     QTest::newRow("hand-made xml, sparse entry")
         << "tellico"
         << "tellico/handmade-books.xml" << 2 << 1
-        << QStringList{"Title=Notes from the Cellar", "ISBN=12345",
-                       "Description=Only a title and an odd ISBN.", "Notes:Loaned=true",
+        << QStringList{"Title=Notes from the Cellar",
+                       "ISBN=12345",
+                       "Author=First Writer",
+                       "Author=Second Writer",
+                       "Description=Only a title and an odd ISBN.",
+                       "Notes:Loaned=true",
                        "Notes:Rating=11"}
         << QStringList{"Loan0=lent|Tom Reyes|2024-01-01|||", "ReadCount=1"};
     QTest::newRow("real gcs 1.7.0, full item")

@@ -8,7 +8,6 @@
 
 #include "app/AppSettings.h"
 #include "book/DatePicker.h"
-#include "db/DateText.h"
 #include "db/TomeloDoc.h"
 #include "dialogs/Options.h"
 #include "frame/CommandIds.h"
@@ -31,7 +30,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -41,20 +39,20 @@ QString Iso(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
-QPushButton *OkButton(QDialog &dialog)
+template <class T> T *Find(QWidget &dialog, const char *name)
 {
-    return dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    return dialog.findChild<T *>(QLatin1String(name));
 }
 
-// The picker whose field is called `name`.
-CDatePicker *Picker(QDialog &dialog, const QString &name)
+void ClickOk(QDialog &dialog)
 {
-    for (CDatePicker *picker : dialog.findChildren<CDatePicker *>()) {
-        if (picker->DateEdit()->objectName() == name)
-            return picker;
-    }
-    qWarning("no date picker %s", qPrintable(name));
-    return nullptr;
+    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+}
+
+// The date picker around the field `name`.
+CDatePicker *Picker(QDialog &dialog, const char *name)
+{
+    return qobject_cast<CDatePicker *>(Find<QLineEdit>(dialog, name)->parentWidget());
 }
 
 } // namespace
@@ -75,15 +73,15 @@ class TestLoanDialogs : public QObject
     QString Loans()
     {
         return Db(QStringLiteral(
-            "SELECT group_concat(r, '|') FROM (SELECT l.BookID || ',' || b.Name || ',' || "
-            "l.Direction || ',' || l.LoanDate || ',' || ifnull(l.DueDate, '-') || ',' || "
-            "ifnull(l.ReturnDate, '-') || ',' || ifnull(l.Notes, '') AS r FROM loan AS l JOIN "
-            "borrower AS b USING (BorrowerID) ORDER BY l.LoanID)"));
+            "SELECT group_concat(r, '|') FROM (SELECT BookID || ',' || Name || ',' || Direction "
+            "|| ',' || LoanDate || ',' || ifnull(DueDate, '-') || ',' || ifnull(ReturnDate, '-') "
+            "|| ',' || ifnull(Notes, '') AS r FROM loan JOIN borrower USING (BorrowerID) ORDER BY "
+            "LoanID)"));
     }
-    QString Borrowers()
+    void ExpectTables(const CTableDump &expected)
     {
-        return Db(QStringLiteral(
-            "SELECT group_concat(Name, '|') FROM (SELECT Name FROM borrower ORDER BY BorrowerID)"));
+        const QString difference = DumpDifference(expected, DumpTables(m_path));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
     // Selects the rows of the books titled `titles` in the list.
@@ -94,26 +92,24 @@ class TestLoanDialogs : public QObject
         QVector<quint32> ids;
         for (int row = 0; row < List().Model()->rowCount(); ++row) {
             const QModelIndex index = List().Model()->index(row, 0);
-            if (!titles.contains(index.data().toString()))
-                continue;
-            view->selectionModel()->select(index,
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            ids += List().Model()->BookIdAt(row);
+            if (titles.contains(index.data().toString())) {
+                view->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
+                ids += List().Model()->BookIdAt(row);
+            }
         }
         view->setFocus();
-        QCOMPARE(ids.size(), titles.size());
         QTRY_COMPARE_WITH_TIMEOUT(Doc().m_selectedBookIds, ids, 30000);
     }
     bool Drive(int command, const std::function<void(CLendDlg &)> &drive)
     {
         return DriveModal<CLendDlg>([&] { Frame().RouteCommand(command); }, drive);
     }
-    void ExpectCommands(bool lend, bool giveBack)
+    void ExpectOffered(bool lend, bool giveBack)
     {
         Frame().UpdateCommands();
-        QCOMPARE(Frame().CommandState(ID_LEND_BOOK), lend);
-        QCOMPARE(Frame().CommandState(ID_BORROW_BOOK), lend);
-        QCOMPARE(Frame().CommandState(ID_RETURN_BOOK), giveBack);
+        QCOMPARE(Frame().Action(ID_LEND_BOOK)->isEnabled(), lend);
+        QCOMPARE(Frame().Action(ID_BORROW_BOOK)->isEnabled(), lend);
         QCOMPARE(Frame().Action(ID_RETURN_BOOK)->isEnabled(), giveBack);
     }
 
@@ -139,79 +135,71 @@ private Q_SLOTS:
         m_env.reset();
     }
 
-    // The period set in Options is the dialog's due date; a new person is
-    // added, a known one typed in other letters is that person; Return
+    // The period set in Options gives the dialog's due date; a new person
+    // is added, a known one typed in other letters is that person; Return
     // asks nothing.
-    void lendBorrowAndReturnOneBook()
+    void lendBorrowAndReturn()
     {
-        QVERIFY(DriveModal<COptions>(
-            [&] { Frame().RouteCommand(ID_OPTIONS); },
-            [&](COptions &options) {
-                auto *pages = options.findChild<QTabWidget *>();
-                pages->setCurrentIndex(1);
-                auto *days = options.findChild<QSpinBox *>(QStringLiteral("LoanPeriodDays"));
-                QCOMPARE(days->value(), 28);
-                days->setValue(10);
-                CWindowTestEnv::SaveScreenshot(options, QStringLiteral("loans_options"));
-                OkButton(options)->click();
-            }));
+        QVERIFY(DriveModal<COptions>([&] { Frame().RouteCommand(ID_OPTIONS); },
+                                     [&](COptions &options) {
+                                         options.findChild<QTabWidget *>()->setCurrentIndex(1);
+                                         auto *days = Find<QSpinBox>(options, "LoanPeriodDays");
+                                         QCOMPARE(days->value(), 28);
+                                         days->setValue(10);
+                                         CWindowTestEnv::SaveScreenshot(
+                                             options, QStringLiteral("loans_options"));
+                                         ClickOk(options);
+                                     }));
         QCOMPARE(CAppSettings::LoanPeriodDays(), 10);
 
         Select({QStringLiteral("Alpha")});
-        ExpectCommands(true, false);
+        ExpectOffered(true, false);
         QVERIFY(Drive(ID_LEND_BOOK, [&](CLendDlg &dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Lend 1 Book"));
-            QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("Books"))->text(),
-                     QStringLiteral("Alpha"));
-            auto *borrower = dialog.findChild<QComboBox *>(QStringLiteral("Borrower"));
+            QCOMPARE(Find<QLabel>(dialog, "Books")->text(), QStringLiteral("Alpha"));
+            auto *borrower = Find<QComboBox>(dialog, "Borrower");
             QCOMPARE(borrower->count(), 1);
-            QCOMPARE(borrower->currentText(), QString());
-            QVERIFY(!OkButton(dialog)->isEnabled());
+            auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
             QTest::keyClicks(borrower->lineEdit(), QStringLiteral("  "));
-            QVERIFY(!OkButton(dialog)->isEnabled());
-            borrower->lineEdit()->clear();
+            QVERIFY(!ok->isEnabled());
             QTest::keyClicks(borrower->lineEdit(), QStringLiteral("Bruno Bianchi "));
-            QVERIFY(OkButton(dialog)->isEnabled());
-            QCOMPARE(Picker(dialog, QStringLiteral("LoanDate"))->Text(), Iso(m_today));
-            QCOMPARE(Picker(dialog, QStringLiteral("DueDate"))->Text(), Iso(m_today.addDays(10)));
-            QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("Notes")),
-                             QStringLiteral("with the map"));
+            QVERIFY(ok->isEnabled());
+            QCOMPARE(Picker(dialog, "LoanDate")->Text(), Iso(m_today));
+            QCOMPARE(Picker(dialog, "DueDate")->Text(), Iso(m_today.addDays(10)));
+            QTest::keyClicks(Find<QLineEdit>(dialog, "Notes"), QStringLiteral("with the map"));
             CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("loans_lend"));
-            OkButton(dialog)->click();
+            ok->click();
             QVERIFY(!dialog.isVisible());
         }));
         QCOMPARE(Loans(), QStringLiteral("1,Bruno Bianchi,lent,%1,%2,-,with the map")
                               .arg(Iso(m_today), Iso(m_today.addDays(10))));
-        QCOMPARE(Borrowers(), QStringLiteral("Anna Rossi|Bruno Bianchi"));
         // The book stays selected, now out: it can only come back.
         QTRY_COMPARE(Doc().m_selectedBookIds, QVector<quint32>{1});
-        ExpectCommands(false, true);
+        ExpectOffered(false, true);
 
         Select({QStringLiteral("Beta")});
         QVERIFY(Drive(ID_BORROW_BOOK, [&](CLendDlg &dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Borrowed From"));
-            auto *borrower = dialog.findChild<QComboBox *>(QStringLiteral("Borrower"));
-            QCOMPARE(borrower->count(), 2);
-            QTest::keyClicks(borrower->lineEdit(), QStringLiteral("ANNA rossi"));
-            // No due date: the loan is kept without one.
-            Picker(dialog, QStringLiteral("DueDate"))->CheckBox()->click();
-            OkButton(dialog)->click();
+            QTest::keyClicks(Find<QComboBox>(dialog, "Borrower")->lineEdit(),
+                             QStringLiteral("ANNA rossi"));
+            Picker(dialog, "DueDate")->CheckBox()->click(); // no due date
+            ClickOk(dialog);
         }));
-        QCOMPARE(Borrowers(), QStringLiteral("Anna Rossi|Bruno Bianchi"));
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(Name, '|') FROM borrower")),
+                 QStringLiteral("Anna Rossi|Bruno Bianchi"));
         QVERIFY(
             Loans().endsWith(QStringLiteral("|2,Anna Rossi,borrowed,%1,-,-,").arg(Iso(m_today))));
 
-        // Return takes both selected books back at once, asking nothing;
-        // Gamma, never out, is left alone.
+        // Both books come back at once without a question; Gamma, never
+        // out, is left alone but stays selected.
         Select({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
-        ExpectCommands(false, true);
-        const int messages = m_env->prompt.shown.size();
+        ExpectOffered(false, true);
         QVERIFY(Frame().RouteCommand(ID_RETURN_BOOK));
-        QCOMPARE(m_env->prompt.shown.size(), messages);
+        QVERIFY(m_env->prompt.shown.isEmpty());
         QCOMPARE(Db(QStringLiteral("SELECT group_concat(BookID || ':' || ReturnDate) FROM loan")),
                  QStringLiteral("1:%1,2:%1").arg(Iso(m_today)));
         QTRY_COMPARE(Doc().m_selectedBookIds.size(), 3);
-        ExpectCommands(true, false);
+        ExpectOffered(true, false);
     }
 
     void refusalsStoreNothing_data()
@@ -223,13 +211,12 @@ private Q_SLOTS:
         QTest::newRow("due before loan")
             << "2026-03-10"
             << "2026-03-09" << false << "The due date is before the date of the loan.";
-        QTest::newRow("month only") << "2026-03"
-                                    << "" << false << "Give the day of the loan";
+        QTest::newRow("month only")
+            << "2026-03" << QString() << false << "Give the day of the loan";
         // Another program lent Beta after the dialog opened: Alpha's loan
         // is not stored either.
         QTest::newRow("book out meanwhile")
-            << ""
-            << "" << true << "Beta is already lent to Carla since 2026-01-05.";
+            << QString() << QString() << true << "Beta is already lent to Carla since 2026-01-05.";
     }
     void refusalsStoreNothing()
     {
@@ -238,44 +225,39 @@ private Q_SLOTS:
         QFETCH(bool, lentMeanwhile);
         QFETCH(QString, problem);
         Select({QStringLiteral("Alpha"), QStringLiteral("Beta")});
-        const CTableDump before = DumpTables(m_path);
-        CTableDump meanwhile = before;
+        CTableDump unchanged = DumpTables(m_path);
         QVERIFY(Drive(ID_LEND_BOOK, [&](CLendDlg &dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Lend 2 Books"));
-            QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("Books"))->text(),
-                     QStringLiteral("Alpha\nBeta"));
-            QTest::keyClicks(dialog.findChild<QComboBox *>(QStringLiteral("Borrower"))->lineEdit(),
+            QCOMPARE(Find<QLabel>(dialog, "Books")->text(), QStringLiteral("Alpha\nBeta"));
+            QTest::keyClicks(Find<QComboBox>(dialog, "Borrower")->lineEdit(),
                              QStringLiteral("Dario"));
-            // Each date typed as a person does, ending with Enter: the
-            // due date first, so that no loan is ever valid on the way.
-            const std::pair<QString, QString> typed[] = {{QStringLiteral("DueDate"), dueDate},
-                                                         {QStringLiteral("LoanDate"), loanDate}};
-            for (const auto &[name, text] : typed) {
+            // Typed as a person does, ending with Enter; the due date first,
+            // so that no loan is valid on the way.
+            for (const auto &[name, text] :
+                 {std::pair("DueDate", dueDate), std::pair("LoanDate", loanDate)}) {
                 if (text.isEmpty())
                     continue;
-                QLineEdit *field = Picker(dialog, name)->DateEdit();
+                QLineEdit *field = Find<QLineEdit>(dialog, name);
                 field->selectAll();
                 QTest::keyClicks(field, text);
                 QTest::keyClick(field, Qt::Key_Return);
-                QVERIFY(dialog.isVisible());
             }
             if (lentMeanwhile) {
                 QVERIFY(FillLibrary(
-                    m_path, {QStringLiteral("INSERT INTO borrower (BorrowerID, Name) VALUES (8, "
-                                            "'Carla')"),
+                    m_path, {QStringLiteral("INSERT INTO borrower VALUES (8, 'Carla', NULL)"),
                              QStringLiteral("INSERT INTO loan (BookID, BorrowerID, Direction, "
                                             "LoanDate) VALUES (2, 8, 'lent', '2026-01-05')")}));
-                meanwhile = DumpTables(m_path);
+                unchanged = DumpTables(m_path);
             }
-            OkButton(dialog)->click();
+            ClickOk(dialog);
             QVERIFY(dialog.isVisible());
-            QVERIFY2(dialog.Problem().startsWith(problem), qPrintable(dialog.Problem()));
-            QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("Problem"))->isVisible());
+            auto *shown = Find<QLabel>(dialog, "Problem");
+            QVERIFY(shown->isVisible());
+            QVERIFY2(shown->text().startsWith(problem), qPrintable(shown->text()));
             if (lentMeanwhile)
                 CWindowTestEnv::SaveScreenshot(dialog, QStringLiteral("loans_refused"));
         }));
-        QVERIFY2(DumpDifference(meanwhile, DumpTables(m_path)).isEmpty(),
-                 qPrintable(DumpDifference(meanwhile, DumpTables(m_path))));
+        ExpectTables(unchanged);
         QCOMPARE(CLibraryUndo::Of(Doc()).Stack().count(), 0);
     }
 
@@ -284,33 +266,24 @@ private Q_SLOTS:
     void severalBooksAreOneUndoStep()
     {
         Select({QStringLiteral("Alpha"), QStringLiteral("Gamma"), QStringLiteral("Delta")});
-        // The list's menu offers the commands on what is selected.
         QMenu *menu = Frame().ContextMenu(QStringLiteral("List"));
+        for (const int id : {ID_LEND_BOOK, ID_RETURN_BOOK, ID_BORROW_BOOK})
+            QVERIFY(menu->actions().contains(Frame().Action(id)));
         menu->popup(List().mapToGlobal(QPoint(40, 40)));
         QTRY_VERIFY(menu->isVisible());
         CWindowTestEnv::SaveScreenshot(*menu, QStringLiteral("loans_context_menu"));
-        QStringList texts;
-        for (QAction *action : menu->actions())
-            if (action->isEnabled() && !action->isSeparator())
-                texts += action->text();
-        QVERIFY2(texts.contains(QStringLiteral("&Lend...")) &&
-                     texts.contains(QStringLiteral("Borrowed &From...")) &&
-                     !texts.contains(QStringLiteral("Retur&n")),
-                 qPrintable(texts.join(u' ')));
         menu->hide();
 
         const CTableDump before = DumpTables(m_path);
         QVERIFY(Drive(ID_LEND_BOOK, [&](CLendDlg &dialog) {
-            QTest::keyClicks(dialog.findChild<QComboBox *>(QStringLiteral("Borrower"))->lineEdit(),
+            QTest::keyClicks(Find<QComboBox>(dialog, "Borrower")->lineEdit(),
                              QStringLiteral("Elena"));
-            OkButton(dialog)->click();
+            ClickOk(dialog);
         }));
-        QCOMPARE(
-            Db(QStringLiteral(
-                "SELECT group_concat(BookID) FROM (SELECT BookID FROM loan WHERE ReturnDate IS "
-                "NULL AND BorrowerID = (SELECT BorrowerID FROM borrower WHERE "
-                "Name = 'Elena') ORDER BY BookID)")),
-            QStringLiteral("1,3,4"));
+        QCOMPARE(Db(QStringLiteral("SELECT group_concat(BookID || Name) FROM (SELECT * FROM loan "
+                                   "JOIN borrower USING (BorrowerID) WHERE ReturnDate IS NULL "
+                                   "ORDER BY BookID)")),
+                 QStringLiteral("1Elena,3Elena,4Elena"));
         const CTableDump lent = DumpTables(m_path);
         QCOMPARE(Frame().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Lend 3 Books"));
 
@@ -324,13 +297,11 @@ private Q_SLOTS:
 
         for (const CTableDump *expected : {&lent, &before}) {
             QVERIFY(Frame().RouteCommand(ID_EDIT_UNDO));
-            QVERIFY2(DumpDifference(*expected, DumpTables(m_path)).isEmpty(),
-                     qPrintable(DumpDifference(*expected, DumpTables(m_path))));
+            ExpectTables(*expected);
         }
         for (const CTableDump *expected : {&lent, &returned}) {
             QVERIFY(Frame().RouteCommand(ID_EDIT_REDO));
-            QVERIFY2(DumpDifference(*expected, DumpTables(m_path)).isEmpty(),
-                     qPrintable(DumpDifference(*expected, DumpTables(m_path))));
+            ExpectTables(*expected);
         }
     }
 };

@@ -46,6 +46,16 @@ MsgAnswer CRecordingPrompt::Confirm(const QString &text, const QString &action, 
     return answer;
 }
 
+bool CRecordingPrompt::AskText(const QString &text, QString &value)
+{
+    offered.append(value);
+    if (Message(text, MsgIcon::Question, MsgButtons::OkCancel) != MsgAnswer::Ok)
+        return false;
+    if (!typed.isEmpty())
+        value = typed.takeFirst();
+    return true;
+}
+
 CTestEnv::CTestEnv()
 {
     m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");

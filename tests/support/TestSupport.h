@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -31,8 +32,14 @@ public:
 
     MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
     MsgAnswer Confirm(const QString &text, const QString &action, bool canUndo) override;
+    // Recorded as a question with Ok and Cancel (`offered` keeps the text
+    // offered); answered from `answers`, typing the next of `typed` (the
+    // offered text stays when there is none).
+    bool AskText(const QString &text, QString &value) override;
 
     QList<MsgAnswer> answers; // taken from the front; Ok or Yes when empty
+    QStringList typed;        // taken from the front
+    QStringList offered;      // the text each AskText offered
     QList<Shown> shown;
     // Called as each message is shown, before it is answered.
     std::function<void()> onMessage;

@@ -42,6 +42,11 @@ MsgAnswer ShowMessage(const QString &text, MsgIcon icon, MsgButtons buttons)
     return UserPrompt().Message(text, icon, buttons);
 }
 
+bool AskText(const QString &text, QString &value)
+{
+    return UserPrompt().AskText(text, value);
+}
+
 bool ConfirmAction(const QString &text, const QString &action, bool canUndo)
 {
     return UserPrompt().Confirm(text, action, canUndo) == MsgAnswer::Yes;

@@ -43,6 +43,11 @@ public:
     {
         return Message(text, MsgIcon::Question, MsgButtons::YesNo);
     }
+
+    // Asks for one line of text, offering `value`: true with what was typed
+    // in `value` when confirmed, false when cancelled. Without a window the
+    // offered text is taken.
+    virtual bool AskText(const QString & /*text*/, QString & /*value*/) { return true; }
 };
 
 // Installs the prompt used from now on (nullptr restores the default, which
@@ -54,6 +59,9 @@ bool HasUserPrompt();
 
 MsgAnswer ShowMessage(const QString &text, MsgIcon icon = MsgIcon::Warning,
                       MsgButtons buttons = MsgButtons::Ok);
+
+// Asks through the prompt's AskText.
+bool AskText(const QString &text, QString &value);
 
 // Asks through the prompt's Confirm; true when the person chose `action`.
 bool ConfirmAction(const QString &text, const QString &action, bool canUndo = true);

@@ -5,6 +5,8 @@
 #include "db/DbAccess.h"
 #include "db/Recordset.h"
 #include "db/TextCollation.h"
+#include "loans/LoanSql.h"
+#include "loans/ShelfEntries.h"
 
 #include <QStringList>
 
@@ -28,6 +30,9 @@ QString MembershipCondition(int categoryId, const QVector<int> &categories,
         return member.arg(QString());
     if (categoryId == kRecycleBin)
         return QStringLiteral("NOT ") + member.arg(QString());
+    if (IsShelfEntry(categoryId))
+        return QStringLiteral("book.BookID IN (") + ShelfEntryBookIdsSql(categoryId, connection) +
+               u')';
     QStringList ids;
     for (const int id : categories)
         ids << QString::number(id);
@@ -38,10 +43,17 @@ QString MembershipCondition(int categoryId, const QVector<int> &categories,
                      connection, count, nullptr, false);
     // A branch is looked up through its members: checking each book of the
     // title index against many categories costs a lookup per category.
-    if (categories.size() == 1 && count.toLongLong() > kIndexScanThreshold)
-        return member.arg(QStringLiteral(" AND book_category.CatID") + which);
-    return QStringLiteral("book.BookID IN (SELECT BookID FROM book_category WHERE CatID") + which +
-           u')';
+    QString filed = categories.size() == 1 && count.toLongLong() > kIndexScanThreshold
+                        ? member.arg(QStringLiteral(" AND book_category.CatID") + which)
+                        : QStringLiteral("book.BookID IN (SELECT BookID FROM book_category "
+                                         "WHERE CatID") +
+                              which + u')';
+    // A book being read is on the Reading List until it is finished, filed
+    // there or not.
+    const QString reading = categoryId == kReadingList
+                                ? ReadingNowCondition(connection, QStringLiteral("book.BookID"))
+                                : QString();
+    return reading.isEmpty() ? filed : u'(' + filed + QStringLiteral(" OR ") + reading + u')';
 }
 
 // A number as a text of fixed width whose order is the numbers' order (the
@@ -112,6 +124,16 @@ const QString kLocationJoin =
     QStringLiteral(" LEFT JOIN booklocation ON booklocation.LocationID = book.LocationID ");
 const QString kDateAddedJoin =
     QStringLiteral(" LEFT JOIN book_added ON book_added.BookID = book.BookID ");
+const QString kSeriesJoin =
+    QStringLiteral(" LEFT JOIN book_series ON book_series.BookID = book.BookID LEFT JOIN "
+                   "bookseries ON bookseries.SeriesID = book_series.SeriesID ");
+// The series name, then the number by value, books without a number after
+// the numbered ones of their series; NULL for a book in no series. The
+// control characters sort before any character a name goes on with, so
+// "Dune" comes before "Dune Messiah" whatever their numbers.
+const QString kSeriesSortText =
+    QStringLiteral("(bookseries.Name || COALESCE(char(1) || series_number_key(book_series.Number), "
+                   "char(2))) COLLATE NOCASE");
 
 // The table a column's values come from, joined to the book.
 QString JoinFor(int column, bool recordsDateAdded)
@@ -135,13 +157,46 @@ bool IsTitleColumn(int column)
     return column <= kColumnTitle || column >= kBookListColumnCount;
 }
 
-QString OrderClause(const CBookListOptions &options, const QString &sortText)
+// How a list is ordered: by the text `text` (from the tables `join` adds),
+// which is the title when `byTitle`; with `emptyLast` books without a text
+// come last in the ascending order.
+struct CListSort
+{
+    QString text;
+    QString join;
+    bool byTitle = true;
+    bool emptyLast = false;
+};
+
+CListSort ListSort(int categoryId, const CBookListOptions &options, CLibraryConnection &connection)
+{
+    const bool byTitle = IsTitleColumn(options.column);
+    // A series lists its books by their numbers when sorted by title.
+    if (byTitle && IsSeriesChildEntry(categoryId) && HasLoanTables(connection))
+        return {QStringLiteral("series_number_key(book_series.Number)"),
+                QStringLiteral(" JOIN book_series ON book_series.BookID = book.BookID "), false,
+                true};
+    if (options.column == kColumnSeries) {
+        if (!HasLoanTables(connection))
+            return {QStringLiteral("NULL"), QStringLiteral(" "), false, true};
+        return {kSeriesSortText, kSeriesJoin, false, true};
+    }
+    const bool recordsDateAdded =
+        options.column == kColumnDateAdded && RecordsDateAdded(connection);
+    return {SortText(options.column, options.authorsByLastName, recordsDateAdded),
+            JoinFor(options.column, recordsDateAdded), byTitle, false};
+}
+
+QString OrderClause(const CBookListOptions &options, const CListSort &sort)
 {
     const QString direction = options.ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
-    if (IsTitleColumn(options.column))
+    if (sort.byTitle)
         return QStringLiteral("book.Title") + direction + QStringLiteral(", book.BookID") +
                direction;
-    return sortText + direction + QStringLiteral(", book.Title ASC, book.BookID ASC");
+    const QString empty = sort.emptyLast
+                              ? u'(' + sort.text + QStringLiteral(" IS NULL)") + direction + u','
+                              : QString();
+    return empty + sort.text + direction + QStringLiteral(", book.Title ASC, book.BookID ASC");
 }
 
 // A book's sort texts folded to keys that sort as the list does.
@@ -150,6 +205,7 @@ struct CSortItem
     QString text;
     QString tieTitle;
     quint32 bookId;
+    bool noText;
 };
 
 bool IsAscii(QByteArrayView text)
@@ -189,14 +245,17 @@ std::vector<qsizetype> CListSortTexts::Permutation() const
         const auto key = [this](qsizetype at, qsizetype size) {
             return FoldingSortKey(QString::fromUtf8(m_bytes.constData() + at, size));
         };
-        items.push_back({key(span.text, span.textSize), key(span.tie, span.tieSize), span.bookId});
+        items.push_back({key(span.text, span.textSize), key(span.tie, span.tieSize), span.bookId,
+                         span.textSize == 0});
     }
     std::vector<qsizetype> positions(items.size());
     std::iota(positions.begin(), positions.end(), 0);
     std::sort(positions.begin(), positions.end(), [&](qsizetype x, qsizetype y) {
         const CSortItem &a = items[size_t(x)];
         const CSortItem &b = items[size_t(y)];
-        int order = a.text.compare(b.text);
+        int order = m_emptyLast ? int(a.noText) - int(b.noText) : 0;
+        if (order == 0)
+            order = a.text.compare(b.text);
         if (order != 0)
             return m_ascending ? order < 0 : order > 0;
         order = a.tieTitle.compare(b.tieTitle);
@@ -246,14 +305,12 @@ bool ReadBookOrder(int categoryId, int column, bool ascending, CLibraryConnectio
 bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConnection &connection,
                    QVector<quint32> &bookIds)
 {
-    const bool byTitle = IsTitleColumn(options.column);
-    const bool recordsDateAdded =
-        options.column == kColumnDateAdded && RecordsDateAdded(connection);
-    const QString sortText = SortText(options.column, options.authorsByLastName, recordsDateAdded);
-    const QString sortTexts =
-        byTitle ? QStringLiteral("book.Title, NULL") : sortText + QStringLiteral(", book.Title");
+    const CListSort sort = ListSort(categoryId, options, connection);
+    const QString sortTexts = sort.byTitle ? QStringLiteral("book.Title, NULL")
+                                           : sort.text + QStringLiteral(", book.Title");
     QVector<int> categories = {categoryId};
-    if (options.includeSubcategories && categoryId != kAllBooks && categoryId != kRecycleBin) {
+    if (options.includeSubcategories && categoryId != kAllBooks && categoryId != kRecycleBin &&
+        !IsShelfEntry(categoryId)) {
         categories = CategoryBranch(categoryId, connection);
         if (categories.isEmpty())
             return false;
@@ -262,12 +319,12 @@ bool ReadBookOrder(int categoryId, const CBookListOptions &options, CLibraryConn
     // The identifiers and the texts they are sorted by: the title index
     // alone answers the usual order.
     if (!rs.Open(QStringLiteral("SELECT book.BookID, ") + sortTexts + QStringLiteral(" FROM book") +
-                 JoinFor(options.column, recordsDateAdded) + QStringLiteral("WHERE ") +
+                 sort.join + QStringLiteral("WHERE ") +
                  MembershipCondition(categoryId, categories, connection) +
-                 QStringLiteral(" ORDER BY ") + OrderClause(options, sortText)))
+                 QStringLiteral(" ORDER BY ") + OrderClause(options, sort)))
         return Fail(rs);
     const qsizetype first = bookIds.size();
-    CListSortTexts texts(options.ascending, byTitle);
+    CListSortTexts texts(options.ascending, sort.byTitle, sort.emptyLast);
     while (!rs.IsEOF()) {
         const quint32 bookId = quint32(rs.GetInteger(0));
         bookIds.append(bookId);
@@ -289,15 +346,27 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
     for (const quint32 id : bookIds)
         ids << QString::number(id);
     const bool recordsDateAdded = RecordsDateAdded(connection);
+    // The series and the borrower of a lent book, once the library has the
+    // tables (an open loan is found through the index of open loans).
+    const bool hasLoans = HasLoanTables(connection);
+    const QString loanColumns =
+        hasLoans ? QStringLiteral(", bookseries.Name, book_series.Number, borrower.Name")
+                 : QStringLiteral(", NULL, NULL, NULL");
+    const QString loanJoins =
+        hasLoans ? kSeriesJoin + QStringLiteral("LEFT JOIN loan AS lent ON lent.BookID = "
+                                                "book.BookID AND lent.ReturnDate IS NULL AND "
+                                                "lent.Direction = 'lent' LEFT JOIN borrower ON "
+                                                "borrower.BorrowerID = lent.BorrowerID ")
+                 : QStringLiteral(" ");
     CRecordset rs(connection);
     if (!rs.Open(QStringLiteral("SELECT book.BookID, Title, Author, bookpublisher.Name, ISBN, "
                                 "Edition, FrontCover, ") +
                  kYearSql +
                  QStringLiteral(", PageCount, NULLIF(MyRating, 0), bookstatus.Name, "
                                 "booklocation.Name, ") +
-                 SortText(kColumnDateAdded, false, recordsDateAdded) +
+                 SortText(kColumnDateAdded, false, recordsDateAdded) + loanColumns +
                  QStringLiteral(" FROM book") + kPublisherJoin + kStatusJoin + kLocationJoin +
-                 JoinFor(kColumnDateAdded, recordsDateAdded) +
+                 JoinFor(kColumnDateAdded, recordsDateAdded) + loanJoins +
                  QStringLiteral("WHERE book.BookID IN (") + ids.join(QLatin1Char(',')) +
                  QStringLiteral(")")))
         return Fail(rs, error);
@@ -316,6 +385,9 @@ bool ReadBookRows(const QVector<quint32> &bookIds, CLibraryConnection &connectio
         row.status = rs.GetText(10);
         row.location = rs.GetText(11);
         row.added = rs.GetText(12);
+        row.series = rs.GetText(13);
+        row.seriesNumber = rs.GetText(14);
+        row.lentTo = rs.GetText(15);
         rows.append(row);
         if (!rs.MoveNext() && rs.HasError())
             return Fail(rs, error);

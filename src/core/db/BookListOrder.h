@@ -26,6 +26,7 @@ enum BookListColumn : int
     kColumnStatus,
     kColumnLocation,
     kColumnDateAdded,
+    kColumnSeries,
     kBookListColumnCount
 };
 
@@ -44,7 +45,10 @@ struct CBookListOptions
 };
 
 // The books of a category (the same books as BookListSql, or with
-// sub-categories those of the whole branch), sorted by the column in the
+// sub-categories those of the whole branch; for an entry of the tree's
+// loans, wishes and series the books it selects, a series by number when
+// sorted by title; the Reading List also shows the books being read),
+// sorted by the column in the
 // library's letter-case-blind order (numbers by value, empty ones first),
 // ties by title and identifier: only their identifiers, so a window can show
 // the count at once and read the texts of just the rows it paints. Reports a
@@ -68,7 +72,11 @@ QVector<int> CategoryBranch(int categoryId, CLibraryConnection &connection);
 class CListSortTexts
 {
 public:
-    CListSortTexts(bool ascending, bool byTitle) : m_ascending(ascending), m_byTitle(byTitle) {}
+    // With `emptyLast`, books without a text come after all others in the
+    // ascending order (and first in the descending one).
+    CListSortTexts(bool ascending, bool byTitle, bool emptyLast = false)
+        : m_ascending(ascending), m_byTitle(byTitle), m_emptyLast(emptyLast)
+    {}
 
     void Add(quint32 bookId, QByteArrayView text, QByteArrayView tieTitle);
 
@@ -88,6 +96,7 @@ private:
     };
     bool m_ascending;
     bool m_byTitle;
+    bool m_emptyLast;
     bool m_allAscii = true;
     QByteArray m_bytes;
     std::vector<CSpan> m_spans;

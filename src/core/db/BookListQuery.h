@@ -23,6 +23,11 @@ struct CBookListRow
     // When the book was added, in UTC as stored ("2026-03-15 18:04:09");
     // empty for books added before the library recorded it.
     QString added;
+    // The book's series and its number there ("Dune", "2"); empty for none.
+    QString series;
+    QString seriesNumber;
+    // Whom the book is lent to while it is out; empty otherwise.
+    QString lentTo;
 };
 
 // The list's query for a category: every book in a category for All Books

@@ -447,6 +447,33 @@ QString CCatalogueImportResult::Summary() const
         243, {QString::number(imported), QString::number(skipped), QString::number(failed)});
 }
 
+QString CCatalogueImportResult::ReportText() const
+{
+    QStringList text;
+    QStringList sources;
+    for (const CImportReportLine &line : lines) {
+        if (!sources.contains(line.source))
+            sources.append(line.source);
+    }
+    QString lastSource;
+    for (const CImportReportLine &line : lines) {
+        if (sources.size() > 1 && line.source != lastSource) {
+            lastSource = line.source;
+            text.append(QDir::toNativeSeparators(line.source));
+        }
+        text.append(line.Text());
+    }
+    text += notes;
+    if (cancelled)
+        text.append(QCoreApplication::translate("Import", "The import was cancelled; nothing of it "
+                                                          "was kept."));
+    else if (!completed)
+        text.append(error);
+    else
+        text.append(Summary());
+    return text.join(u'\n') + u'\n';
+}
+
 CCatalogueImportResult ImportCatalogue(const QList<CCatalogueSource> &sources,
                                        const QString &imagesDir, CLibraryConnection &connection,
                                        const CCatalogueImportOptions &options)

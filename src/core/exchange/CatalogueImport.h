@@ -77,6 +77,10 @@ struct CCatalogueImportResult
 
     // "3 imported, 1 skipped, 0 failed."
     QString Summary() const;
+    // The report as a text to show or save: the lines (each file's name
+    // before its records when they came from several), the notes, then the
+    // summary, or why nothing was kept.
+    QString ReportText() const;
 };
 
 // One source of an import: an opened reader and the path it reads.

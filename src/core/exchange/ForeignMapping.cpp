@@ -392,9 +392,11 @@ private:
     {
         const QChar separator =
             text.contains(u';') || text.contains(QStringLiteral(">>")) ? QChar(u';') : QChar(u',');
-        for (const QString &entry : text.split(separator, Qt::SkipEmptyParts)) {
+        for (const QString &part : text.split(separator, Qt::SkipEmptyParts)) {
+            // "; " separates paths: the space must not stand for a level.
+            const QString entry = part.trimmed();
             QStringList path;
-            if (entry.trimmed().startsWith(QStringLiteral(">>"))) {
+            if (entry.startsWith(QStringLiteral(">>"))) {
                 path = entry.split(QStringLiteral(">>"), Qt::SkipEmptyParts);
                 if (path.size() > 1)
                     path.removeFirst();

@@ -9,6 +9,9 @@
 namespace {
 
 // The kinds of field a collection defines, by the numbers its files use.
+// The flag of a field definition that lets it take several values.
+constexpr int kAllowMultiple = 1;
+
 enum EFieldType
 {
     kBoolField = 4,
@@ -105,6 +108,7 @@ void CTellicoFields::AddDefinition(const xmlNode *field, CBoundedXmlText &text)
     CDefinition definition;
     definition.title = XmlAttribute(field, "title");
     definition.type = XmlAttribute(field, "type").toInt();
+    definition.multiple = (XmlAttribute(field, "flags").toInt() & kAllowMultiple) != 0;
     // A rating's scale is its maximum property; files of older versions
     // made it a choice of numbers, the largest being the scale.
     double maximum = 0;
@@ -157,6 +161,13 @@ void CTellicoFields::Place(const QString &name, const QString &value, CForeignBo
 {
     if (value.isEmpty())
         return;
+    // Files of older versions keep several values in one element, each
+    // separated by "; " as the program shows them.
+    if (m_definitions.value(name).multiple && value.contains(QStringLiteral("; "))) {
+        for (const QString &part : value.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+            Place(name, part.trimmed(), book, coverId, loaned, state);
+        return;
+    }
     for (const char *bookkeeping : kBookkeeping)
         if (name == QLatin1String(bookkeeping))
             return;

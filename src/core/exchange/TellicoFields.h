@@ -34,6 +34,7 @@ private:
     {
         QString title;
         int type = 0;
+        bool multiple = false; // the field takes several values
         double ratingMaximum = 5;
     };
 

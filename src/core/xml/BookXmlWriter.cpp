@@ -6,54 +6,13 @@
 #include "db/BookRecord.h"
 #include "db/DbAccess.h"
 #include "db/Recordset.h"
+#include "xml/CategoryPaths.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
 #include <QIODevice>
 #include <QLocale>
 
-namespace {
-
-// Text of `categoryId`'s path: ">>" and the name of each category from the
-// top down. Paths are remembered for the rest of one document.
-class CCategoryPaths
-{
-public:
-    explicit CCategoryPaths(CLibraryConnection &connection) : m_connection(connection) {}
-
-    QString PathOf(const QString &categoryId)
-    {
-        auto cached = m_paths.constFind(categoryId);
-        if (cached != m_paths.constEnd())
-            return *cached;
-        QString path;
-        QString id = categoryId;
-        if (!IsIntegerText(id))
-            id.clear();
-        // A damaged library could hold a parent cycle; no real tree is this deep.
-        for (int depth = 0; depth < 256 && !id.isEmpty(); ++depth) {
-            QString name;
-            QueryValue(QStringLiteral("SELECT Name FROM category WHERE CatID=") + id,
-                       QStringLiteral("Name"), m_connection, name);
-            path.prepend(QStringLiteral(">>") + name);
-            QString parent;
-            if (!GetParentCategoryId(id, m_connection, parent))
-                break;
-            id = parent;
-        }
-        m_paths.insert(categoryId, path);
-        return path;
-    }
-
-private:
-    CLibraryConnection &m_connection;
-    QHash<QString, QString> m_paths;
-};
-
-// The book's prices as the file carries them: a stored amount in full with
-// a point for decimals whatever the user's locale (the record holds it as
-// the locale shows it), a stored text as it is.
 void UseFilePrices(CBookRecord &book, CLibraryConnection &connection)
 {
     CRecordset rs(connection);
@@ -70,11 +29,11 @@ void UseFilePrices(CBookRecord &book, CLibraryConnection &connection)
     }
 }
 
-void AppendFields(QString &xml, const CBookRecord &book)
+QVector<CBookXmlField> BookXmlFields(const CBookRecord &book)
 {
     const QString rating = book.MyRating != 0 ? QString::number(book.MyRating) : QString();
     const QString ebookOnly = LoadString(book.EBookOnly ? 199 : 200);
-    const std::pair<const char *, const QString &> fields[] = {
+    return {
         {"Title", book.Title},
         {"Subtitle", book.Subtitle},
         {"Author", book.Author},
@@ -109,8 +68,14 @@ void AppendFields(QString &xml, const CBookRecord &book)
         {"Series", book.Series},
         {"SeriesNumber", book.SeriesNumber},
     };
-    for (const auto &field : fields)
-        AppendElement(xml, QLatin1String(field.first), field.second);
+}
+
+namespace {
+
+void AppendFields(QString &xml, const CBookRecord &book)
+{
+    for (const CBookXmlField &field : BookXmlFields(book))
+        AppendElement(xml, QLatin1String(field.name), field.value);
 }
 
 void AppendLinks(QString &xml, const CBookRecord &book)

@@ -30,6 +30,22 @@ QString BuildBooksXml(const QVector<quint32> &bookIds, CLibraryConnection &conne
 bool WriteBooksXml(QIODevice &out, const QVector<quint32> &bookIds, CLibraryConnection &connection,
                    const QString &imagesDir);
 
+// One field of a book as the document names it ("Title") and its text.
+struct CBookXmlField
+{
+    const char *name;
+    QString value;
+};
+
+// The book's fields in the order the document writes them, each with the
+// text it writes (empty ones too): Title ... Notes, Series, SeriesNumber.
+QVector<CBookXmlField> BookXmlFields(const CBookRecord &book);
+
+// Replaces the record's prices with the stored ones as files carry them: a
+// stored amount in full with a point for decimals whatever the user's locale
+// (the record holds it as the locale shows it), a stored text as it is.
+void UseFilePrices(CBookRecord &book, CLibraryConnection &connection);
+
 // One record as a Book element with its fields and links (no categories or
 // covers), as it stands in memory.
 QString BookElementXml(const CBookRecord &book);

@@ -10,10 +10,13 @@
 #include "book/BookCoversPage.h"
 #include "book/BookDescriptionPage.h"
 #include "book/BookLinksPage.h"
+#include "book/BookLoansPage.h"
 #include "book/BookNotesPage.h"
 #include "book/BookPersonalPage.h"
 #include "book/SheetFieldLimits.h"
 #include "db/CategoryStore.h"
+#include "db/CoverStaging.h"
+#include "db/LibraryConnection.h"
 #include "db/TomeloDoc.h"
 #include "online/IsbnRules.h"
 #include "undo/LibraryUndo.h"
@@ -47,6 +50,8 @@ CBookProperties::CBookProperties(const QString &caption, QWidget *parent)
     AddPage(new CBookDescriptionPage(m_tabs));
     AddPage(new CBookNotesPage(m_tabs));
     AddPage(new CBookCoversPage(m_tabs));
+    m_loansPage = new CBookLoansPage(m_tabs);
+    AddPage(m_loansPage);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CBookProperties::OnCurrentChanged);
 
     // Ctrl+Tab turns the pages wherever the focus is, in the HTML editors
@@ -203,9 +208,9 @@ bool CBookProperties::SaveResolvingConflicts(CBookRecord &book)
         // Taken just before the save, so that undoing it gives back what it replaced.
         std::unique_ptr<CSaveBookCommand> command;
         if (m_doc)
-            command =
-                std::make_unique<CSaveBookCommand>(*m_doc, m_newBook ? 0 : book.BookID, book.Title);
-        if (book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection)) {
+            command = std::make_unique<CSaveBookCommand>(*m_doc, m_newBook ? 0 : book.BookID,
+                                                         book.Title, TablesGainingRows());
+        if (SaveWithLoansAndReadings(book)) {
             if (command) {
                 if (m_newBook)
                     command->SetNewBookId(g_lastSavedBookId);
@@ -245,6 +250,48 @@ bool CBookProperties::SaveResolvingConflicts(CBookRecord &book)
             continue;
         }
     }
+}
+
+QStringList CBookProperties::TablesGainingRows() const
+{
+    QStringList tables;
+    if (m_loansPage->ChangesSeries())
+        tables += QStringLiteral("bookseries");
+    if (m_loansPage->Edits().HasNewLoans())
+        tables += QStringLiteral("borrower");
+    return tables;
+}
+
+bool CBookProperties::SaveWithLoansAndReadings(CBookRecord &book)
+{
+    // A new book's loans and readings are rows of its record, which its
+    // save writes; so are a stored book's that nobody changed here.
+    const CLoanReadingEdits &edits = m_loansPage->Edits();
+    if (m_newBook || !edits.HasChanges())
+        return book.Save(m_newBook, m_categoryId, m_imagesDir, *m_connection);
+
+    // A stored book's changed rows go in with the book or not at all. The
+    // record stays as it was when they cannot, to be saved again.
+    const CBookRecord unsaved = book;
+    const auto refused = [&](const QString &reason) {
+        ShowMessage(reason, MsgIcon::Warning);
+        book = unsaved;
+        return false;
+    };
+    CTransaction transaction(*m_connection);
+    if (!transaction.IsActive())
+        return refused(transaction.Error());
+    CDeferredCovers covers(*m_connection, m_imagesDir);
+    if (!book.Save(false, m_categoryId, m_imagesDir, *m_connection))
+        return false; // said, or a conflict to ask about once the lock is gone
+    QString error;
+    if (!edits.Write(book.BookID, *m_connection, &error))
+        return refused(error);
+    if (!transaction.Commit())
+        return refused(transaction.Error());
+    if (!covers.PlaceAll())
+        ShowMessage(FormatMessage(204, {m_imagesDir}), MsgIcon::Warning);
+    return true;
 }
 
 void CBookProperties::ReloadFromLibrary()

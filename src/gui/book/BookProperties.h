@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 
+class CBookLoansPage;
 class CTomeloDoc;
 class QTabWidget;
 
@@ -60,6 +61,12 @@ private:
     // sheet read it, asks what to do about it. True when the sheet may
     // close (saved, or a duplicate skipped).
     bool SaveResolvingConflicts(CBookRecord &book);
+    // Saves `book` once; a stored book's loans and readings changed on
+    // their page are written in the same transaction.
+    bool SaveWithLoansAndReadings(CBookRecord &book);
+    // The tables of names the save may add to (a new series, a new
+    // borrower), which its undo step takes whole.
+    QStringList TablesGainingRows() const;
     // Names the field whose text is `length` characters, longer than its
     // column, and shows it on its page.
     void ShowTooLong(const CBookRecord::ColumnLimit &limit, int length);
@@ -73,6 +80,7 @@ private:
 
     QTabWidget *m_tabs;
     QList<CBookSheetPage *> m_pages;
+    CBookLoansPage *m_loansPage;
     int m_shownPage = 0;
     bool m_switching = false;
     bool m_firstShow = true;

@@ -4,9 +4,10 @@
 
 namespace {
 
-CSnapshotScope BookScope(int bookId)
+CSnapshotScope BookScope(int bookId, const QStringList &wholeTables)
 {
     CSnapshotScope scope;
+    scope.wholeTables = wholeTables;
     if (bookId != 0)
         scope.bookIds = {bookId};
     scope.nameTables = true; // a save adds the names it is the first to use
@@ -15,9 +16,10 @@ CSnapshotScope BookScope(int bookId)
 
 } // namespace
 
-CSaveBookCommand::CSaveBookCommand(CTomeloDoc &doc, int bookId, const QString &title)
+CSaveBookCommand::CSaveBookCommand(CTomeloDoc &doc, int bookId, const QString &title,
+                                   const QStringList &wholeTables)
     : CLibraryCommand(
-          doc, BookScope(bookId),
+          doc, BookScope(bookId, wholeTables),
           bookId == 0 ? QCoreApplication::translate("LibraryUndo", "Add Book \"%1\"").arg(title)
                       : QCoreApplication::translate("LibraryUndo", "Edit Book \"%1\"").arg(title),
           true)

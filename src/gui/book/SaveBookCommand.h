@@ -8,7 +8,10 @@ class CSaveBookCommand : public CLibraryCommand
 {
 public:
     // Before the save of the stored book `bookId`, or of a new book (0).
-    CSaveBookCommand(CTomeloDoc &doc, int bookId, const QString &title);
+    // `wholeTables` are tables the save may add rows to that belong to no
+    // book (a new series, a new borrower).
+    CSaveBookCommand(CTomeloDoc &doc, int bookId, const QString &title,
+                     const QStringList &wholeTables = QStringList());
 
     // After a new book's save: the number it was given.
     void SetNewBookId(int bookId);

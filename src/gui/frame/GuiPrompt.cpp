@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -73,6 +74,18 @@ MsgAnswer CGuiPrompt::Message(const QString &text, MsgIcon icon, MsgButtons butt
 MsgAnswer CGuiPrompt::Confirm(const QString &text, const QString &action, bool canUndo)
 {
     return OnWindowThread([&] { return ShowQuestion(text, action, canUndo); });
+}
+
+bool CGuiPrompt::AskText(const QString &text, QString &value)
+{
+    return OnWindowThread([&] {
+               bool ok = false;
+               const QString typed = QInputDialog::getText(m_window, LoadString(57344), text,
+                                                           QLineEdit::Normal, value, &ok);
+               if (ok)
+                   value = typed;
+               return ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+           }) == MsgAnswer::Ok;
 }
 
 MsgAnswer CGuiPrompt::OnWindowThread(const std::function<MsgAnswer()> &show)

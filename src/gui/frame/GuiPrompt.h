@@ -27,6 +27,7 @@ public:
 
     MsgAnswer Message(const QString &text, MsgIcon icon, MsgButtons buttons) override;
     MsgAnswer Confirm(const QString &text, const QString &action, bool canUndo) override;
+    bool AskText(const QString &text, QString &value) override;
 
 private:
     MsgAnswer ShowBox(const QString &text, MsgIcon icon, MsgButtons buttons);

@@ -28,6 +28,10 @@ void CLinkLabel::SetTarget(const QString &target)
 
 bool CLinkLabel::Open()
 {
+    if (m_action) {
+        m_action();
+        return true;
+    }
     // A plain path is a local file or folder; anything else is an address.
     const QUrl url = QFileInfo(m_target).isAbsolute() ? QUrl::fromLocalFile(m_target)
                                                       : QUrl::fromUserInput(m_target);

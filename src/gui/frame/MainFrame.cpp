@@ -14,6 +14,7 @@
 #include "dialogs/InputSQLDlg.h"
 #include "dialogs/Options.h"
 #include "dialogs/TidyNamesCommands.h"
+#include "exchange/CsvExportCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileDialogs.h"
@@ -24,6 +25,7 @@
 #include "frame/ThemeIcon.h"
 #include "frame/WaitCursor.h"
 #include "info/TomeloHtmlView.h"
+#include "library/OverdueLink.h"
 #include "library/TomeloListView.h"
 #include "library/TomeloTreeView.h"
 #include "loans/LoanCommands.h"
@@ -151,6 +153,7 @@ void CMainFrame::CreateFeatures()
     AddFeatureCommands(std::make_unique<CBackupCommands>(*this));
     AddFeatureCommands(std::make_unique<CTidyNamesCommands>(m_doc, this));
     AddFeatureCommands(std::make_unique<CLoanCommands>(*this, m_doc));
+    AddFeatureCommands(std::make_unique<CCsvExportCommands>(*this));
 }
 
 void CMainFrame::AddFeatureCommands(std::unique_ptr<CCommandTarget> feature)
@@ -195,6 +198,8 @@ void CMainFrame::CreateActions()
                    ID_FILE_IMPORT_XML,
                    ID_FILE_EXPORT_HTML,
                    ID_FILE_EXPORT_XML,
+                   ID_FILE_EXPORT_CSV,
+                   ID_FILE_EXPORT_GOODREADS_CSV,
                    ID_FILE_PAGE_SETUP,
                    ID_FILE_PRINT_PREVIEW,
                    ID_FILE_PRINT,
@@ -298,7 +303,8 @@ void CMainFrame::CreateMenus()
                          {ID_FILE_NEW, ID_FILE_OPEN, kSeparator});
     AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Import"), {ID_FILE_IMPORT_XML});
     AddMenu(m_fileMenu, QT_TRANSLATE_NOOP("CommandTable", "&Export"),
-            {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML});
+            {ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_XML, ID_FILE_EXPORT_CSV,
+             ID_FILE_EXPORT_GOODREADS_CSV});
     m_fileMenu->addSeparator();
     for (int id : {ID_FILE_BACKUP, ID_FILE_RESTORE_BACKUP})
         m_fileMenu->addAction(Action(id));
@@ -376,6 +382,7 @@ void CMainFrame::CreateStatusBar()
     idle->setObjectName(QStringLiteral("IdleMessage"));
     idle->setContentsMargins(4, 0, 4, 0);
     statusBar()->addWidget(idle, 1);
+    statusBar()->addPermanentWidget(new COverdueLink(m_doc, this));
     m_statusText = new QLabel(this);
     m_statusText->setObjectName(QStringLiteral("StatusText"));
     m_statusText->setContentsMargins(4, 0, 4, 0);

@@ -153,12 +153,8 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (role) {
     case Qt::ToolTipRole:
-        if (m_thumbnails) {
-            // Under a thumbnail the title is often cut short.
-            const CBookListRow *book = RowAt(row);
-            return book->author.isEmpty() ? book->title
-                                          : book->title + QLatin1Char('\n') + book->author;
-        }
+        if (m_thumbnails)
+            return ThumbnailToolTip(row);
         return ColumnText(*RowAt(row), index.column());
     case Qt::DisplayRole:
         return ColumnText(*RowAt(row), index.column());
@@ -170,9 +166,28 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
         return index.column() == kColumnTitle ? Decoration(row) : QVariant();
     case BookIdRole:
         return m_bookIds[row];
+    case LentToRole:
+        return RowAt(row)->lentTo;
     default:
         return QVariant();
     }
+}
+
+QString CBookListModel::LentToText(const QString &borrower)
+{
+    return tr("Lent to %1").arg(borrower);
+}
+
+QString CBookListModel::ThumbnailToolTip(int row) const
+{
+    // Under a thumbnail the title is often cut short.
+    const CBookListRow *book = RowAt(row);
+    QStringList lines = {book->title};
+    if (!book->author.isEmpty())
+        lines << book->author;
+    if (!book->lentTo.isEmpty())
+        lines << LentToText(book->lentTo);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString CBookListModel::ColumnText(const CBookListRow &book, int column)
@@ -200,8 +215,18 @@ QString CBookListModel::ColumnText(const CBookListRow &book, int column)
         return book.location;
     case kColumnDateAdded:
         return ShownLocalDate(book.added);
+    case kColumnSeries:
+        return SeriesText(book.series, book.seriesNumber);
     }
     return QString();
+}
+
+QString CBookListModel::SeriesText(const QString &series, const QString &number)
+{
+    if (series.isEmpty() || number.isEmpty())
+        return series;
+    //: A book's series and its number there in the book list: "Dune #2".
+    return tr("%1 #%2").arg(series, number);
 }
 
 QString CBookListModel::ColumnTitle(int column)
@@ -219,6 +244,8 @@ QString CBookListModel::ColumnTitle(int column)
         return tr("Location");
     case kColumnDateAdded:
         return tr("Date Added");
+    case kColumnSeries:
+        return tr("Series");
     default:
         return column >= 0 && column < kBookListColumnCount ? LoadString(186 + column) : QString();
     }

@@ -24,7 +24,9 @@ class CBookListModel : public QAbstractTableModel
 public:
     enum Role
     {
-        BookIdRole = Qt::UserRole + 1
+        BookIdRole = Qt::UserRole + 1,
+        // Whom the book is lent to while it is out; empty otherwise.
+        LentToRole,
     };
     static constexpr int kPageSize = 200;
     // Rows whose thumbnails are drawn without waiting to be shown.
@@ -51,6 +53,11 @@ public:
 
     // A column's name in the header and in the column chooser.
     static QString ColumnTitle(int column);
+    // A book's series as the Series column shows it: "Dune #2", or the name
+    // alone for a book without a number.
+    static QString SeriesText(const QString &series, const QString &number);
+    // "Lent to NAME", the tooltip of the lent mark.
+    static QString LentToText(const QString &borrower);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -66,6 +73,7 @@ private:
     const CBookListRow *RowAt(int row) const;
     static QString ColumnText(const CBookListRow &book, int column);
     QVariant Decoration(int row) const;
+    QString ThumbnailToolTip(int row) const;
     void OnThumbnailReady(quint64 list, int row, const QImage &image);
 
     ConnectionSource m_connection;

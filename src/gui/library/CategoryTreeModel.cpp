@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "db/TextCollation.h"
 #include "frame/ThemeIcon.h"
+#include "loans/ShelfEntries.h"
 
 #include <QApplication>
 #include <QFont>
@@ -60,7 +61,17 @@ void CCategoryTreeModel::Clear()
     endResetModel();
 }
 
-void CCategoryTreeModel::Load(const QVector<CCategoryRow> &rows)
+std::unique_ptr<CCategoryTreeModel::Node> CCategoryTreeModel::MakeNode(Node *parent, int id,
+                                                                       const QString &name)
+{
+    auto node = std::make_unique<Node>();
+    node->id = id;
+    node->name = name;
+    node->parent = parent;
+    return node;
+}
+
+void CCategoryTreeModel::Load(const QVector<CCategoryRow> &rows, const QVector<CSeriesRow> &series)
 {
     beginResetModel();
     m_root->children.clear();
@@ -75,7 +86,9 @@ void CCategoryTreeModel::Load(const QVector<CCategoryRow> &rows)
         if (depth > 1000) // a damaged library may loop through its parents
             return;
         for (const CCategoryRow *row : byParent.value(parentId)) {
-            if (row->id >= kFavorites && row->id <= kReadingList)
+            // A row with a negative identifier, which only another program
+            // can write, would take the place of a shelf entry.
+            if ((row->id >= kFavorites && row->id <= kReadingList) || IsShelfEntry(row->id))
                 continue;
             auto node = std::make_unique<Node>();
             node->id = row->id;
@@ -94,14 +107,55 @@ void CCategoryTreeModel::Load(const QVector<CCategoryRow> &rows)
                                             {kSearchResults, 225},
                                             {kAllBooks, 227},
                                             {kRecycleBin, 228}};
-    for (const auto &[id, string] : specials) {
-        auto node = std::make_unique<Node>();
-        node->id = id;
-        node->name = LoadString(string);
-        node->parent = m_root.get();
-        m_root->children.push_back(std::move(node));
-    }
+    for (const auto &[id, string] : specials)
+        m_root->children.push_back(MakeNode(m_root.get(), id, LoadString(string)));
+    const std::pair<int, QString> shelves[] = {{kOnLoanEntry, tr("On Loan")},
+                                               {kOverdueEntry, tr("Overdue")},
+                                               {kBorrowedEntry, tr("Borrowed")},
+                                               {kWishListEntry, tr("Wish List")},
+                                               {kSeriesEntry, tr("Series")}};
+    for (const auto &[id, name] : shelves)
+        m_root->children.push_back(MakeNode(m_root.get(), id, name));
+    Node *seriesNode = m_root->children.back().get();
+    for (const CSeriesRow &row : series)
+        seriesNode->children.push_back(MakeNode(seriesNode, SeriesChildEntry(row.id), row.name));
     endResetModel();
+}
+
+CCategoryTreeModel::Node *CCategoryTreeModel::SeriesNode() const
+{
+    for (const auto &child : m_root->children)
+        if (child->id == kSeriesEntry)
+            return child.get();
+    return nullptr;
+}
+
+bool CCategoryTreeModel::SetSeries(const QVector<CSeriesRow> &series)
+{
+    Node *node = SeriesNode();
+    if (!node)
+        return false;
+    bool same = node->children.size() == size_t(series.size());
+    for (size_t i = 0; same && i < node->children.size(); ++i)
+        same = node->children[i]->id == SeriesChildEntry(series[qsizetype(i)].id) &&
+               node->children[i]->name == series[qsizetype(i)].name;
+    if (same)
+        return false;
+    const QModelIndex parent = IndexOfNode(node);
+    if (m_dropTarget && m_dropTarget->parent == node)
+        m_dropTarget = nullptr;
+    if (!node->children.empty()) {
+        beginRemoveRows(parent, 0, int(node->children.size()) - 1);
+        node->children.clear();
+        endRemoveRows();
+    }
+    if (!series.isEmpty()) {
+        beginInsertRows(parent, 0, int(series.size()) - 1);
+        for (const CSeriesRow &row : series)
+            node->children.push_back(MakeNode(node, SeriesChildEntry(row.id), row.name));
+        endInsertRows();
+    }
+    return true;
 }
 
 int CCategoryTreeModel::SortedRow(const Node *parent, const QString &name) const
@@ -109,7 +163,7 @@ int CCategoryTreeModel::SortedRow(const Node *parent, const QString &name) const
     // The special entries always stay last among the top-level items.
     int row = 0;
     for (const auto &child : parent->children) {
-        if (child->id >= kFavorites && child->id <= kRecycleBin)
+        if ((child->id >= kFavorites && child->id <= kRecycleBin) || IsShelfEntry(child->id))
             break;
         if (CompareFoldingCase(child->name, name) > 0)
             break;
@@ -300,6 +354,16 @@ QIcon CCategoryTreeModel::IconFor(int id) const
         return Icon("drive-harddisk", QStyle::SP_DriveHDIcon);
     case kRecycleBin:
         return Icon("user-trash", QStyle::SP_TrashIcon);
+    case kOnLoanEntry:
+        return Icon("go-next", QStyle::SP_ArrowForward);
+    case kOverdueEntry:
+        return Icon("appointment-missed", QStyle::SP_MessageBoxWarning);
+    case kBorrowedEntry:
+        return Icon("go-previous", QStyle::SP_ArrowBack);
+    case kWishListEntry:
+        return Icon("emblem-favorite", QStyle::SP_DialogHelpButton);
+    case kSeriesEntry:
+        return Icon("x-office-address-book", QStyle::SP_FileDialogListView);
     default:
         return m_folderIcon;
     }

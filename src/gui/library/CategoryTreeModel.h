@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/CategoryStore.h"
+#include "loans/SeriesStore.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>
@@ -27,8 +28,11 @@ public:
     // Rebuilds from the category rows. Rows 2 to 4 are placed among the
     // special entries wherever they sit; a row whose parent chain does not
     // reach a top-level row is not shown.
-    void Load(const QVector<CCategoryRow> &rows);
+    void Load(const QVector<CCategoryRow> &rows, const QVector<CSeriesRow> &series = {});
     void Clear();
+    // Puts `series` (in the order given) below the Series entry in place of
+    // the series shown; false when they are the same and nothing changed.
+    bool SetSeries(const QVector<CSeriesRow> &series);
 
     // The first item, in depth-first order, showing category `id`.
     QModelIndex IndexOf(int id) const;
@@ -66,6 +70,8 @@ private:
     QModelIndex IndexOfNode(const Node *node) const;
     int SortedRow(const Node *parent, const QString &name) const;
     QIcon IconFor(int id) const;
+    Node *SeriesNode() const;
+    static std::unique_ptr<Node> MakeNode(Node *parent, int id, const QString &name);
     void NotifyChanged(int id);
 
     std::unique_ptr<Node> m_root;

@@ -17,7 +17,7 @@ constexpr int kMaxWidth = 4000;
 int CListColumnLayout::DefaultWidth(int column)
 {
     static const int widths[kBookListColumnCount] = {240, 120, 100, 100, 100, 50,
-                                                     60,  60,  100, 110, 100};
+                                                     60,  60,  100, 110, 100, 140};
     return column >= 0 && column < kBookListColumnCount ? widths[column] : 100;
 }
 

@@ -19,10 +19,12 @@
 #include "library/CommandReadiness.h"
 #include "library/FileBooksCommand.h"
 #include "library/KeyboardMenuPoint.h"
+#include "library/LentMarkDelegate.h"
 #include "library/ListColumnLayout.h"
 #include "library/RemovalQuestion.h"
 #include "library/RemoveBooksCommand.h"
 #include "library/TomeloTreeView.h"
+#include "loans/ShelfEntries.h"
 #include "undo/LibraryUndo.h"
 
 #include <QApplication>
@@ -116,6 +118,7 @@ CTomeloListView::CTomeloListView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
     m_thumbnails->setWordWrap(true);
     m_thumbnails->setLayoutMode(QListView::Batched);
     m_thumbnails->setBatchSize(1000);
+    m_thumbnails->setItemDelegate(new CLentMarkDelegate(m_thumbnails));
 
     // One selection for both looks of the list.
     QItemSelectionModel *unused = m_thumbnails->selectionModel();
@@ -334,12 +337,13 @@ bool CTomeloListView::OnUpdateCommand(int id, bool &enabled, bool &checked)
         enabled = selected && current != kSearchResults;
         return true;
     case ID_EDIT_CUT:
-        enabled = selected && current != kAllBooks && current != kRecycleBin;
+        enabled =
+            selected && current != kAllBooks && current != kRecycleBin && !IsShelfEntry(current);
         return true;
     case ID_EDIT_PASTE: {
         const QMimeData *data = QApplication::clipboard()->mimeData();
         enabled = current != kAllBooks && current != kRecycleBin && current != kNoCategory &&
-                  data && data->hasFormat(kBookFormat);
+                  !IsShelfEntry(current) && data && data->hasFormat(kBookFormat);
         return true;
     }
     case ID_EDIT_SELECT_ALL:
@@ -488,9 +492,16 @@ void CTomeloListView::OnSendTo(int categoryId)
         m_doc.NotifyBooksChanged();
 }
 
+int CTomeloListView::RemovalCategory() const
+{
+    // The entries of loans, wishes and series list books as All Books does,
+    // and Remove Book takes them out of the same place.
+    return IsShelfEntry(m_doc.m_currentCategoryId) ? int(kAllBooks) : m_doc.m_currentCategoryId;
+}
+
 bool CTomeloListView::OnRemoveBook()
 {
-    const int current = m_doc.m_currentCategoryId;
+    const int current = RemovalCategory();
     if (!m_doc.IsLibraryOpen() || m_selectedIds.isEmpty() || current == kNoCategory)
         return false;
     CCategoryInfo category;
@@ -518,7 +529,9 @@ void CTomeloListView::RemoveBookIds(const QVector<quint32> &bookIds)
     if (!m_doc.IsLibraryOpen() || bookIds.isEmpty())
         return;
     const QVector<int> categories = RemovalCategories();
-    const int current = m_doc.m_currentCategoryId;
+    const int current = RemovalCategory();
+    // A book being read stays on the Reading List after it leaves it: only
+    // its filing there is removed, its reading stays until it is finished.
     auto command =
         std::make_unique<CRemoveBooksCommand>(m_doc, bookIds, current, CategoryName(current));
     bool removedAny = false;
@@ -541,7 +554,7 @@ QString CTomeloListView::CategoryName(int categoryId) const
 
 QVector<int> CTomeloListView::RemovalCategories() const
 {
-    const int current = m_doc.m_currentCategoryId;
+    const int current = RemovalCategory();
     // A list that shows the sub-categories' books too loses them only when
     // they leave the whole branch.
     if (m_includeSubcategories && current != kAllBooks && current != kRecycleBin)
@@ -657,7 +670,7 @@ void CTomeloListView::StartBookDrag()
     if (ids.isEmpty())
         return;
     const int current = m_doc.m_currentCategoryId;
-    const bool copyOnly = current == kAllBooks || current == kRecycleBin;
+    const bool copyOnly = current == kAllBooks || current == kRecycleBin || IsShelfEntry(current);
     auto *drag = new QDrag(this);
     drag->setMimeData(MakeBookMimeData(ids));
     const QVariant picture = m_selection->selectedRows().value(0).data(Qt::DecorationRole);

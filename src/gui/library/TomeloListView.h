@@ -103,6 +103,8 @@ private:
     void ShowContextMenu(const QPoint &globalPos);
     // The name of category `categoryId` as the library keeps it (empty for none).
     QString CategoryName(int categoryId) const;
+    // Where Remove Book takes books out of, seen from the current entry.
+    int RemovalCategory() const;
     // The categories Remove Book takes the selected books out of.
     QVector<int> RemovalCategories() const;
     void RemoveBookIds(const QVector<quint32> &bookIds);

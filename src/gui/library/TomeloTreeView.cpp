@@ -19,7 +19,10 @@
 #include "library/MoveCategoryCommand.h"
 #include "library/RemovalQuestion.h"
 #include "library/RemoveCategoryCommand.h"
+#include "library/SeriesDrop.h"
 #include "library/TomeloListView.h"
+#include "loans/SeriesStore.h"
+#include "loans/ShelfEntries.h"
 #include "undo/LibraryUndo.h"
 
 #include <QApplication>
@@ -80,6 +83,8 @@ CTomeloTreeView::CTomeloTreeView(CTomeloDoc &doc, CMainFrame &frame, QWidget *pa
             [this](const QModelIndex &current) { OnSelChanged(current); });
     connect(&m_doc, &CTomeloDoc::LibraryOpened, this, &CTomeloTreeView::OnLibraryOpened);
     connect(&m_doc, &CTomeloDoc::CategoriesChanged, this, &CTomeloTreeView::ReloadTree);
+    // Books that joined or left a series change the series below Series.
+    connect(&m_doc, &CTomeloDoc::BooksChanged, this, &CTomeloTreeView::RefreshSeries);
     connect(&m_doc, &CTomeloDoc::LibraryChangedElsewhere, this,
             &CTomeloTreeView::OnChangedElsewhere);
     m_doc.m_treeView = this;
@@ -98,6 +103,15 @@ void CTomeloTreeView::OnLibraryOpened()
         m_model->Clear();
 }
 
+QVector<CSeriesRow> CTomeloTreeView::ReadSeries() const
+{
+    QVector<CSeriesRow> series;
+    CSeriesStore store(*m_doc.m_connection);
+    if (!store.List(series))
+        ShowMessage(store.Error(), MsgIcon::Warning);
+    return series;
+}
+
 void CTomeloTreeView::ReloadTree()
 {
     QVector<CCategoryRow> rows;
@@ -105,7 +119,7 @@ void CTomeloTreeView::ReloadTree()
         m_model->Clear();
         return;
     }
-    m_model->Load(rows);
+    m_model->Load(rows, ReadSeries());
     const QModelIndex root = m_model->index(0, 0);
     expand(root);
     setCurrentIndex(root);
@@ -136,7 +150,7 @@ void CTomeloTreeView::OnChangedElsewhere()
     {
         // The model's reset passes through no category on the way.
         const QScopedValueRollback<bool> reloading(m_reloading, true);
-        m_model->Load(rows);
+        m_model->Load(rows, ReadSeries());
         for (int id : expanded)
             expand(m_model->IndexOf(id));
         if (m_model->IndexOf(cut).isValid())
@@ -144,6 +158,22 @@ void CTomeloTreeView::OnChangedElsewhere()
     }
     const QModelIndex again = m_model->IndexOf(current);
     setCurrentIndex(again.isValid() ? again : m_model->index(0, 0));
+    OnSelChanged(currentIndex());
+}
+
+void CTomeloTreeView::RefreshSeries()
+{
+    if (!m_doc.IsLibraryOpen())
+        return;
+    const int current = m_doc.m_currentCategoryId;
+    {
+        const QScopedValueRollback<bool> reloading(m_reloading, true);
+        if (!m_model->SetSeries(ReadSeries()))
+            return;
+    }
+    // A series that is gone leaves its place to the Series entry.
+    const QModelIndex again = m_model->IndexOf(current);
+    setCurrentIndex(again.isValid() ? again : m_model->IndexOf(kSeriesEntry));
     OnSelChanged(currentIndex());
 }
 
@@ -173,7 +203,7 @@ bool CTomeloTreeView::CanPaste() const
     const int current = m_doc.m_currentCategoryId;
     return (IsTargetCategory(current) && data->hasFormat(kCategoryFormat)) ||
            (current != kAllBooks && current != kRecycleBin && current != kNoCategory &&
-            data->hasFormat(kBookFormat));
+            !IsShelfEntry(current) && data->hasFormat(kBookFormat));
 }
 
 bool CTomeloTreeView::OnUpdateCommand(int id, bool &enabled, bool &)
@@ -372,6 +402,13 @@ bool CTomeloTreeView::PasteData(const QMimeData *data, bool drop, const QModelIn
         if (destinationId == kAllBooks || destinationId == kNoCategory ||
             !ReadBookMimeData(data, books))
             return false;
+        // Of the loans, wishes and series only a series takes books.
+        if (IsSeriesChildEntry(destinationId))
+            return drop &&
+                   CSeriesDrop(m_doc, SeriesOfEntry(destinationId), destination.data().toString())
+                       .Run(books);
+        if (IsShelfEntry(destinationId))
+            return false;
         const CFileBooksCommand::How how = !drop ? CFileBooksCommand::How::Paste
                                            : m_dropAction == Qt::MoveAction
                                                ? CFileBooksCommand::How::DropMove
@@ -440,10 +477,15 @@ Qt::DropAction CTomeloTreeView::ProposedAction(const QMimeData *data, const QPoi
         return Qt::IgnoreAction;
     const int id = m_model->CategoryAt(item);
     if (books) {
-        // Not onto the category the books are listed from, nor All Books.
-        if (item == currentIndex() || id == kAllBooks)
+        // Not onto the category the books are listed from, nor All Books,
+        // nor the entries of loans and wishes. A series takes copies: the
+        // books stay where they were listed.
+        if (item == currentIndex() || id == kAllBooks ||
+            (IsShelfEntry(id) && !IsSeriesChildEntry(id)))
             return Qt::IgnoreAction;
         target = item;
+        if (IsSeriesChildEntry(id))
+            return Qt::CopyAction;
         return (modifiers & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
     }
     const QModelIndex source = m_model->IndexOf(sourceId);

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 class CCategoryTreeModel;
+struct CSeriesRow;
 class CMainFrame;
 class CTomeloDoc;
 class QMimeData;
@@ -26,6 +27,11 @@ public:
     // Rebuilds the tree from the library and selects the root.
     void ReloadTree();
     void LoadTree() override { ReloadTree(); }
+    // Reads the series again and shows them below the Series entry, keeping
+    // the current entry where it still is. Called whenever the books change
+    // (CTomeloDoc::NotifyBooksChanged), which is how a change of a book's
+    // series reaches the tree.
+    void RefreshSeries();
     // Selects the item of category `id`, which makes it the current one.
     void SelectCategory(int id) override;
 
@@ -65,6 +71,7 @@ private:
     // where they still exist.
     void OnChangedElsewhere();
     QVector<int> ExpandedCategories(const QModelIndex &parent = {}) const;
+    QVector<CSeriesRow> ReadSeries() const;
     bool CanPaste() const;
     // What a drop at the event's place would do, and onto which item.
     Qt::DropAction DropActionAt(const QDropEvent *event, QModelIndex &target) const;
