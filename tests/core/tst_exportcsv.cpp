@@ -30,7 +30,8 @@ line two, with "quotes"</Notes><Series>Dune</Series><SeriesNumber>1</SeriesNumbe
 <Status>Wish List</Status><Categories><Category ID="4">&gt;&gt;Reading List</Category></Categories>
 </Book>
 <Book ID="3"><Title>Reading Now</Title><Author>Ben Writer</Author><MyRating>2</MyRating>
-<Categories><Category ID="41">&gt;&gt;Book Collection&gt;&gt;Fiction</Category></Categories>
+<Categories><Category ID="41">&gt;&gt;Book Collection&gt;&gt;Fiction</Category>
+<Category ID="1">&gt;&gt;Book Collection</Category></Categories>
 <Readings><Reading><Started>2024-05-01</Started></Reading></Readings>
 </Book>
 </Tomelodex>
@@ -204,6 +205,17 @@ private Q_SLOTS:
         // and Goodreads' date added comes back as a note.
         QVERIFY2(NotesOf(copy, kDune, true).startsWith(NotesOf(lib, kDune) + u'\n'),
                  qPrintable(NotesOf(copy, kDune, true)));
+
+        // Notes the import kept as HTML go out as Goodreads' plain text.
+        const QString again = m_env->Path(QStringLiteral("again.csv"));
+        QCOMPARE(RunCli({QStringLiteral("export-csv"), copy, QStringLiteral("--format"),
+                         QStringLiteral("goodreads"), QStringLiteral("-o"), again})
+                     .code,
+                 0);
+        const QByteArray notes = ReadFileBytes(again);
+        QVERIFY2(notes.contains(",\"line one\nline two, with \"\"quotes\"\"\nDate Added: "),
+                 notes.constData());
+        QVERIFY(!notes.contains("&quot;"));
 
         // The layout is that of Goodreads' own export.
         QFile real(QStringLiteral(TOMELODEX_SOURCE_DIR

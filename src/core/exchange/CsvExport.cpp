@@ -37,8 +37,11 @@ QStringList TomelodexRow(const CBookRecord &book, const QStringList &categoryIds
         if (!IsSeriesField(field))
             row.append(field.value);
     QStringList categoryPaths;
+    // The root holds every book; read back as a path it would become a
+    // category of its own name.
     for (const QString &id : categoryIds)
-        categoryPaths.append(paths.PathOf(id));
+        if (id.toInt() != kBookCollection)
+            categoryPaths.append(paths.PathOf(id));
     row << categoryPaths.join(QStringLiteral("; ")) << book.Series << book.SeriesNumber;
     return row;
 }

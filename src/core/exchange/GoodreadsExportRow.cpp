@@ -2,6 +2,7 @@
 
 #include "db/BookRecord.h"
 #include "db/DateText.h"
+#include "exchange/HtmlPlainText.h"
 #include "online/IsbnRules.h"
 
 #include <QRegularExpression>
@@ -55,6 +56,14 @@ QString YearOf(const QString &releaseDate)
 {
     const std::optional<CPartialDate> date = ParsePartialDate(releaseDate);
     return date ? QString::number(date->year) : QString();
+}
+
+// Notes kept as HTML (an import's, the editor's) as the plain text
+// Goodreads keeps; notes without markup as they are.
+QString PlainNotes(const QString &notes)
+{
+    static const QRegularExpression tag(QStringLiteral("<\\s*/?\\s*[a-zA-Z][^<>]*>"));
+    return tag.match(notes).hasMatch() ? PlainTextFromHtml(notes) : notes;
 }
 
 // The book's page on Goodreads names its Goodreads number.
@@ -174,7 +183,7 @@ QStringList GoodreadsExportRow(const CBookRecord &book, const CGoodreadsShelfFac
             exclusive,
             QString(),
             QString(),
-            book.Notes,
+            PlainNotes(book.Notes),
             QString::number(finished),
             QStringLiteral("0")};
 }
